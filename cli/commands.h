@@ -1,0 +1,10 @@
+// The command groups of pelodex-cli; each takes the arguments after its name
+// and returns the process exit status.
+#pragma once
+
+#include "cli/args.h"
+
+namespace pdx::cli {
+
+
+} // namespace pdx::cli

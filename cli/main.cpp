@@ -1,0 +1,44 @@
+// pelodex-cli: a scriptable command line over the suite's libraries.
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CommandGroup {
+  const char *name;
+  int (*run)(pdx::cli::Args &);
+  const char *usage;
+};
+
+// One line per command group, in the order the usage lists them.
+const std::vector<CommandGroup> kGroups = {
+};
+
+void printUsage(FILE *out) {
+  std::fprintf(out, "사용법: pelodex-cli COMMAND ...\n");
+  for (const auto &group : kGroups) {
+    std::fprintf(out, "  pelodex-cli %s\n", group.usage);
+  }
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    printUsage(argc < 2 ? stderr : stdout);
+    return argc < 2 ? pdx::cli::kBadArguments : 0;
+  }
+  for (const auto &group : kGroups) {
+    if (std::strcmp(argv[1], group.name) == 0) {
+      pdx::cli::Args args(std::vector<std::string>(argv + 2, argv + argc));
+      return group.run(args);
+    }
+  }
+  std::fprintf(stderr, "pelodex-cli: 알 수 없는 명령입니다: %s\n", argv[1]);
+  printUsage(stderr);
+  return pdx::cli::kBadArguments;
+}

@@ -1,0 +1,76 @@
+# Shared helpers for the project's targets.
+
+# Warnings are errors everywhere; options are set per target.
+function(pdx_target_options target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  if(PDX_FUZZ)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endif()
+endfunction()
+
+# pdx_add_library(name SOURCES ... LIBS ...): a static library whose headers
+# are included by their path from the source root ("core/base/cp949.h").
+function(pdx_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  pdx_target_options(${name})
+endfunction()
+
+# pdx_add_test(name SOURCES ... LIBS ... [ENV ...]): a GoogleTest executable
+# registered with CTest, test by test. Tests run in a private temporary HOME
+# so that settings and data folders never touch the user's own.
+function(pdx_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  if(PDX_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE PDX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  pdx_target_options(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "PDX_TEST=1;${ARG_ENV}")
+endfunction()
+
+# pdx_add_fuzzer(name SOURCES ... LIBS ... [CORPUS dir]): with PDX_FUZZ a
+# libFuzzer binary; otherwise a replay program that feeds every file of the
+# committed seed corpus to the same entry point, run as a CTest test.
+function(pdx_add_fuzzer name)
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  pdx_target_options(${name})
+  if(PDX_FUZZ)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
+    set_property(GLOBAL APPEND PROPERTY PDX_FUZZERS "${name}=${ARG_CORPUS}")
+  else()
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/fuzz_replay_main.cpp)
+    if(ARG_CORPUS)
+      add_test(NAME ${name}.corpus COMMAND ${name} ${ARG_CORPUS})
+    endif()
+  endif()
+endfunction()
+
+# Writes fuzzers.txt into the build folder: one "name=corpus" line per fuzz
+# target, read by scripts/fuzz-smoke.sh.
+function(pdx_write_fuzzer_list)
+  get_property(fuzzers GLOBAL PROPERTY PDX_FUZZERS)
+  list(JOIN fuzzers "\n" text)
+  file(WRITE ${CMAKE_BINARY_DIR}/fuzzers.txt "${text}\n")
+endfunction()
+
+# pdx_add_benchmark(name SOURCES ... LIBS ...): a Google Benchmark program,
+# built but never run as a test.
+function(pdx_add_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT PDX_BENCH OR PDX_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  pdx_target_options(${name})
+endfunction()

@@ -1,0 +1,41 @@
+// Saving without ever destroying the previous file: the new contents go to a
+// temporary file in the same folder, are flushed to the disk, and only then
+// replace the target by a rename.
+#pragma once
+
+#include "core/base/doc_result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace pdx {
+
+class AtomicFile {
+public:
+  explicit AtomicFile(std::filesystem::path target);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile &) = delete;
+  AtomicFile &operator=(const AtomicFile &) = delete;
+
+  // Creates the temporary file; false when it cannot be created.
+  [[nodiscard]] bool open();
+  // Appends bytes; false on any write error (the file is then unusable).
+  [[nodiscard]] bool write(std::span<const uint8_t> bytes);
+  // Flushes, syncs and renames over the target; false on failure, in which
+  // case the target is untouched and the temporary file removed.
+  [[nodiscard]] bool commit();
+
+private:
+  void discard();
+
+  std::filesystem::path target_;
+  std::filesystem::path temp_;
+  int fd_ = -1;
+  bool failed_ = false;
+};
+
+// Writes `bytes` to `path` atomically: Ok, CannotCreate or WriteError.
+DocResult writeFileAtomically(const std::filesystem::path &path, std::span<const uint8_t> bytes);
+
+} // namespace pdx

@@ -1,0 +1,46 @@
+// Code page 949 text: the byte rules of fixed-width fields as the phone and
+// the files hold them, and conversion to and from UTF-8 for the screen and
+// for exports.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pdx::text {
+
+// True for a byte that starts a double-byte character.
+constexpr bool isLeadByte(unsigned char byte) { return byte >= 0x80; }
+
+// Length of `text` cut at `limit` bytes, byte-wise (may split a character).
+size_t cutBytes(std::string_view text, size_t limit);
+
+// Length of `text` cut at `limit` bytes without splitting a double-byte
+// character: a lead byte whose trail byte would fall past the limit is left
+// out together with it.
+size_t cutWhole(std::string_view text, size_t limit);
+
+// Length of `text` without a dangling lead byte at its end (a lead byte
+// whose trail byte is missing).
+size_t withoutDanglingLead(std::string_view text);
+
+// Byte-wise comparison as unsigned bytes: negative, zero or positive.
+int compareBytes(std::string_view a, std::string_view b);
+
+// Position of `needle` in `haystack` at a character boundary, or npos. An
+// empty needle is found at 0.
+size_t findText(std::string_view haystack, std::string_view needle);
+
+// Code page 949 to UTF-8. The user-defined rows (lead bytes 0xC9 and 0xFE)
+// map to the Private Use Area from U+E000; invalid or unmapped sequences
+// become U+FFFD and the rest of the text is kept.
+std::string toUtf8(std::string_view cp949);
+
+// UTF-8 to code page 949; characters the code page lacks become '?', and
+// invalid UTF-8 is replaced the same way.
+std::string fromUtf8(std::string_view utf8);
+
+// True when `bytes` is valid UTF-8 and holds at least one byte above 0x7F,
+// which code page 949 text of any length almost never is.
+bool looksLikeUtf8(std::string_view bytes);
+
+} // namespace pdx::text
