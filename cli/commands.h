@@ -4,4 +4,8 @@
 
 #include "cli/args.h"
 
-namespace pdx::cli {} // namespace pdx::cli
+namespace pdx::cli {
+
+int runDatafile(Args &args);
+
+} // namespace pdx::cli

@@ -15,7 +15,10 @@ struct CommandGroup {
 };
 
 // One line per command group, in the order the usage lists them.
-const std::vector<CommandGroup> kGroups = {};
+const std::vector<CommandGroup> kGroups = {
+    {"datafile", pdx::cli::runDatafile,
+     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | sample PATH"},
+};
 
 void printUsage(FILE *out) {
   std::fprintf(out, "사용법: pelodex-cli COMMAND ...\n");

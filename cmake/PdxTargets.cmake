@@ -29,6 +29,7 @@ function(pdx_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE PDX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   pdx_target_options(${name})
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
