@@ -4,9 +4,12 @@
 #include "core/data/datafile.h"
 #include "core/data/phonebook_export.h"
 #include "core/data/samples.h"
+#include "features/phonebook/text_import.h"
 
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 namespace pdx::cli {
@@ -105,6 +108,48 @@ int sample(Args &args) {
   return writeOutput(*path, std::string(bytes.begin(), bytes.end()));
 }
 
+// Imports a phonebook text file into the data file at --data (created when
+// missing). Exit 0, 1 when a line was malformed (what came before is kept
+// and saved), 2 when the text file cannot be opened.
+int importText(Args &args) {
+  const auto textFile = args.positional();
+  const auto data = args.option("--data");
+  if (!textFile || !data) {
+    args.fail("사용법: datafile import TEXTFILE --data PATH");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  std::ifstream in(*textFile, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "pelodex-cli: 전화번호부를 읽어들일 수 없습니다. (%s)\n", textFile->c_str());
+    return 2;
+  }
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  CDataStore store;
+  const DocResult loaded = core::loadDataFileAt(*data, store);
+  if (loaded != DocResult::Ok && loaded != DocResult::CannotOpen) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", data->c_str(), describe(loaded));
+    return code(loaded);
+  }
+  store.pcGroups.ensureDefaultGroup();
+  for (const core::PhoneGroup &g : store.pcGroups) {
+    store.phoneGroups.insert(g);
+  }
+  const features::ImportResult result =
+      features::importPhonebookText(text, store, features::offlineGroupCreator(store));
+  const auto bytes = core::encodeDataFile(store);
+  if (const int status = writeOutput(*data, std::string(bytes.begin(), bytes.end())); status != 0) {
+    return status;
+  }
+  std::printf("추가 %d건, 건너뜀 %d건\n", result.added, result.skipped);
+  if (result.status == features::ImportResult::BadFormat) {
+    std::fprintf(stderr, "pelodex-cli: 파일 형식이 잘못되어 있습니다.\n");
+    return 1;
+  }
+  return 0;
+}
+
 } // namespace
 
 int runDatafile(Args &args) {
@@ -118,7 +163,10 @@ int runDatafile(Args &args) {
   if (verb == "sample") {
     return sample(args);
   }
-  std::fprintf(stderr, "pelodex-cli: datafile show|export|sample 중 하나를 지정하십시오.\n");
+  if (verb == "import") {
+    return importText(args);
+  }
+  std::fprintf(stderr, "pelodex-cli: datafile show|export|import|sample 중 하나를 지정하십시오.\n");
   return kBadArguments;
 }
 

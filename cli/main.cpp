@@ -17,7 +17,8 @@ struct CommandGroup {
 // One line per command group, in the order the usage lists them.
 const std::vector<CommandGroup> kGroups = {
     {"datafile", pdx::cli::runDatafile,
-     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | sample PATH"},
+     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | import TEXTFILE --data PATH | "
+     "sample PATH"},
 };
 
 void printUsage(FILE *out) {
