@@ -29,6 +29,22 @@ void placeButtons(std::vector<MbButton> &buttons, int boxWidth, int top, int w, 
   }
 }
 
+// The smallest box width at which the buttons stand inside the box with
+// kMbButtonMargin to spare (three buttons beside each other would reach past
+// the edges of a narrow box otherwise).
+int widthForButtons(std::vector<MbButton> buttons, int buttonWidth) {
+  int width = 0;
+  for (;;) {
+    placeButtons(buttons, width, 0, buttonWidth, 0);
+    const int left = buttons.front().rect.x;
+    const int right = buttons.back().rect.x + buttonWidth;
+    if (left >= kMbButtonMargin && right <= width - kMbButtonMargin) {
+      return width;
+    }
+    width += 2;
+  }
+}
+
 } // namespace
 
 std::vector<MbButton> messageBoxButtons(uint32_t type) {
@@ -77,6 +93,7 @@ MessageBoxLayout layoutMessageBox(const MbTextSize &text, uint32_t type, int but
   const bool hasIcon = layout.icon != MessageBoxIcon::None;
   const int iconExtra = hasIcon ? kMbIconSize + 10 : 0;
   layout.width = text.width >= 140 ? text.width + 60 : 200;
+  layout.width = std::max(layout.width, widthForButtons(layout.buttons, buttonWidth));
   layout.height = text.height + (layout.buttons.empty() ? 100 : 130);
 
   int y = 50;

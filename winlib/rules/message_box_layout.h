@@ -77,12 +77,15 @@ struct MessageBoxLayout {
 };
 
 inline constexpr int kMbIconSize = 32;
+// Room kept between the buttons and the box's edges.
+inline constexpr int kMbButtonMargin = 8;
 
 // The buttons of a type, left to right, without places.
 std::vector<MbButton> messageBoxButtons(uint32_t type);
 MessageBoxIcon messageBoxIcon(uint32_t type);
 
-// The whole layout. `buttonWidth` and `buttonHeight` are the size of one
+// The whole layout. The box is widened beyond the text's rule only when
+// its buttons would not fit inside it. `buttonWidth` and `buttonHeight` are the size of one
 // frame of the button bitmaps.
 MessageBoxLayout layoutMessageBox(const MbTextSize &text, uint32_t type, int buttonWidth, int buttonHeight);
 

@@ -5,8 +5,8 @@
 namespace pdx::winlib {
 namespace {
 
-constexpr int kButtonW = 50;
-constexpr int kButtonH = 24;
+constexpr int kButtonW = 42;
+constexpr int kButtonH = 22;
 
 MessageBoxLayout layoutFor(std::vector<int> widths, uint32_t type) {
   return layoutMessageBox(measuredLines(std::move(widths), 15), type, kButtonW, kButtonH);
@@ -52,17 +52,26 @@ TEST(MessageBoxLayout, ButtonSetsByType) {
 
 TEST(MessageBoxLayout, ButtonPlacesAroundTheCentre) {
   const MessageBoxLayout one = layoutFor({300}, kMbOk); // 360 wide, centre 180
-  EXPECT_EQ(one.buttons[0].rect, (MbRect{180 - 25 + 20, one.height - 55, kButtonW, kButtonH}));
+  EXPECT_EQ(one.buttons[0].rect, (MbRect{180 - 21 + 20, one.height - 55, kButtonW, kButtonH}));
 
   const MessageBoxLayout two = layoutFor({300}, kMbOkCancel);
   EXPECT_EQ(two.buttons[0].rect.x + kButtonW, 170);
   EXPECT_EQ(two.buttons[1].rect.x, 230);
 
   const MessageBoxLayout three = layoutFor({300}, kMbYesNoCancel);
-  const int middle = 180 - 25 + 20;
+  const int middle = 180 - 21 + 20;
   EXPECT_EQ(three.buttons[1].rect.x, middle);
   EXPECT_EQ(three.buttons[0].rect.x + kButtonW, middle - 30);
   EXPECT_EQ(three.buttons[2].rect.x, middle + kButtonW + 30);
+}
+
+TEST(MessageBoxLayout, NarrowBoxesWidenOnlyWhenTheirButtonsWouldNotFit) {
+  EXPECT_EQ(layoutFor({100}, kMbOkCancel).width, 200) << "two buttons fit";
+  const MessageBoxLayout three = layoutFor({100}, kMbYesNoCancel);
+  EXPECT_GT(three.width, 200);
+  EXPECT_GE(three.buttons.front().rect.x, kMbButtonMargin);
+  EXPECT_LE(three.buttons.back().rect.x + kButtonW, three.width - kMbButtonMargin);
+  EXPECT_EQ(layoutFor({300}, kMbYesNoCancel).width, 360) << "wide text keeps its rule";
 }
 
 TEST(MessageBoxLayout, LinesCentredAndIconBesideTheFirst) {
