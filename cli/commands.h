@@ -6,5 +6,7 @@
 
 namespace pdx::cli {
 
+int runAnimation(Args &args);
+int runImage(Args &args);
 
 } // namespace pdx::cli

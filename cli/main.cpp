@@ -16,6 +16,8 @@ struct CommandGroup {
 
 // One line per command group, in the order the usage lists them.
 const std::vector<CommandGroup> kGroups = {
+    {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
+    {"image", pdx::cli::runImage, "image decode|convert IN ..."},
 };
 
 void printUsage(FILE *out) {
