@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <new>
 
 namespace pdx::animation {
 
@@ -103,9 +104,16 @@ bool readImageBlock(Cursor &in, const Palette &global, CImportImage &image, cons
   if ((flags & 0x80) != 0 && !readPalette(in, flags & 0x07, local)) {
     return fail(image, "Error reading GIF file\nLocalColorMap\nGiving up");
   }
+  if (in.rest().empty()) {
+    return fail(image, "Unexpected EOF in GIF.\nGiving up");
+  }
   std::vector<uint8_t> indices;
-  if (!decodeLzw(in.rest(), static_cast<size_t>(width) * static_cast<size_t>(height), indices)) {
-    return fail(image, "Error reading GIF file");
+  try {
+    if (!decodeLzw(in.rest(), static_cast<size_t>(width) * static_cast<size_t>(height), indices)) {
+      return fail(image, "Error reading GIF file");
+    }
+  } catch (const std::bad_alloc &) {
+    return fail(image, "Out of Memory in GIFRead");
   }
   if (!image.allocate(width, height)) {
     return fail(image, "Out of Memory in GIFRead");

@@ -126,9 +126,8 @@ LoadResult CImportImage::LoadImage(const std::string &path, const ImageLimits &l
   } else {
     std::vector<uint8_t> bytes;
     if (!readWholeFile(path, bytes)) {
-      status_ = *type == ImageType::Bmp ? "Can't open file for reading :\n" + path
-                : path.empty()          ? std::string("No Name Given")
-                                        : "Cant open GIF :\n" + path;
+      status_ =
+          *type == ImageType::Bmp ? "Can't open file for reading :\n" + path : "Cant open GIF :\n" + path;
       return LoadResult::ReaderFailed;
     }
     ok = *type == ImageType::Bmp ? readBmp(bytes, *this, limits) : readGif(bytes, path, *this, limits);
