@@ -2,16 +2,19 @@
 
 #include "core/base/bytes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pdx::animation {
 
 namespace {
 
-constexpr size_t kHeadersBytes = 54;
+constexpr size_t kFileHeaderBytes = 14;
+constexpr uint32_t kInfoHeaderBytes = 40;
 
 struct BmpHeader {
   uint32_t pixelOffset = 0;
+  uint32_t infoSize = 0;
   int32_t width = 0;
   int32_t height = 0;
   uint16_t bitCount = 0;
@@ -23,7 +26,7 @@ BmpHeader readHeader(ByteReader &in) {
   BmpHeader h;
   in.skip(2 + 4 + 2 + 2);
   h.pixelOffset = in.u32();
-  in.skip(4);
+  h.infoSize = in.u32();
   h.width = static_cast<int32_t>(in.u32());
   h.height = static_cast<int32_t>(in.u32());
   in.skip(2);
@@ -80,19 +83,20 @@ bool readBmp(std::span<const uint8_t> data, CImportImage &image, const ImageLimi
   }
   // Indices past the colour table (or past a short one) are black.
   std::array<std::array<uint8_t, 3>, 256> table{};
-  uint64_t consumed = kHeadersBytes;
-  if (h.bitCount <= 8) {
-    const uint64_t colours = h.coloursUsed == 0 ? (1u << h.bitCount) : h.coloursUsed;
-    consumed += colours * 4;
-    if (consumed > h.pixelOffset) {
-      return fail(image, "Corrupt palette");
-    }
-    for (uint64_t i = 0; i < colours && i < table.size(); ++i) {
-      const uint8_t *entry = data.data() + kHeadersBytes + i * 4;
-      table[i] = {entry[0], entry[1], entry[2]};
-    }
-  } else if (consumed > h.pixelOffset) {
+  const uint64_t colours = h.bitCount > 8 ? 0 : h.coloursUsed == 0 ? (1u << h.bitCount) : h.coloursUsed;
+  // The table follows the 40-byte information header, or a longer one of the
+  // later versions of the format when its size field says so and the table
+  // still fits before the pixels.
+  uint64_t tableAt = kFileHeaderBytes + kInfoHeaderBytes;
+  if (h.infoSize > kInfoHeaderBytes && kFileHeaderBytes + h.infoSize + colours * 4 <= h.pixelOffset) {
+    tableAt = kFileHeaderBytes + h.infoSize;
+  }
+  if (tableAt + colours * 4 > h.pixelOffset) {
     return fail(image, "Corrupt palette");
+  }
+  for (uint64_t i = 0; i < colours && i < table.size(); ++i) {
+    const uint8_t *entry = data.data() + tableAt + i * 4;
+    table[i] = {entry[0], entry[1], entry[2]};
   }
   const uint64_t rowBytes = (static_cast<uint64_t>(h.width) * h.bitCount + 31) / 32 * 4;
   if (rowBytes * static_cast<uint64_t>(h.height) > data.size() - h.pixelOffset) {

@@ -88,8 +88,9 @@ TEST_P(DecodesLikeImageMagick, EveryPixelMatches) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DecodesLikeImageMagick,
-                         ::testing::Values("rgb24.bmp", "pal8.bmp", "pal4.bmp", "mono1.bmp", "plain.gif",
-                                           "interlaced.gif", "old87a.gif", "colour.jpg", "grey.jpg"),
+                         ::testing::Values("rgb24.bmp", "pal8.bmp", "pal4.bmp", "mono1.bmp", "pal8v5.bmp",
+                                           "rgb24v5.bmp", "plain.gif", "interlaced.gif", "old87a.gif",
+                                           "colour.jpg", "grey.jpg"),
                          [](const auto &info) {
                            std::string n = info.param;
                            std::replace(n.begin(), n.end(), '.', '_');
