@@ -50,7 +50,7 @@ std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path &path, 
 } // namespace
 
 std::string defaultFileName() {
-  return text::fromUtf8("새애니메이션.pca");
+  return "새애니메이션.pca";
 }
 std::string defaultTitle() {
   return text::fromUtf8("새애니메이션파일");

@@ -23,8 +23,10 @@ inline constexpr size_t kTitleBytes = 32;
 inline constexpr size_t kRecordBytes = 630;
 inline constexpr size_t kFixedBytes = kHeaderBytes + kTitleBytes + 4;
 
-// Default texts of a new document (code page 949).
+// Default file name of a new document: a name in the file system, so in
+// the system's encoding (UTF-8), unlike the texts the file holds.
 std::string defaultFileName();
+// Default texts of a new document (code page 949).
 std::string defaultTitle();
 std::string defaultAnimationName();
 

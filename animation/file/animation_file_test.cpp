@@ -66,7 +66,7 @@ TEST_F(AnimationFileTest, NewDocumentSavesAs730KnownBytes) {
   file_.New();
   expectUntitled(file_);
   ASSERT_EQ(file_.Save(), DocResult::Ok);
-  EXPECT_EQ(readAll(dir_ / "Anim" / defaultFileName()), expectedNewDocument());
+  EXPECT_EQ(readAll(dir_ / "Anim" / "새애니메이션.pca"), expectedNewDocument());
 }
 
 TEST_F(AnimationFileTest, NewWithTitleAndNameNeedsNoQuestion) {
