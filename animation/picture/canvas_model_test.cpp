@@ -158,6 +158,21 @@ TEST_F(CanvasTest, TextIsLaidTransparentAndBecomesADraggableBlock) {
   EXPECT_EQ(canvas_.selection(), (Rect{20, 10, 30, 20}));
 }
 
+TEST_F(CanvasTest, RightButtonTextIsWhiteOnATransparentBlack) {
+  for (int x = 0; x < 96; ++x) {
+    picture_.setPixel(x, 5, true);
+  }
+  canvas_.SetTool(7);
+  click({0, 0}, false);
+  EXPECT_FALSE(canvas_.textInkIsBlack());
+  Block text = Block::filled(52, 27, true);
+  text.set(3, 5, false);
+  canvas_.PlaceText(text);
+  EXPECT_FALSE(picture_.pixel(3, 5));
+  EXPECT_TRUE(picture_.pixel(4, 5)) << "the black text background is transparent";
+  EXPECT_EQ(canvas_.selection(), (Rect{0, 0, 52, 27}));
+}
+
 TEST_F(CanvasTest, LiftedBlockLeavesWhiteBehindWhenDragged) {
   picture_.setPixel(5, 5, true);
   picture_.setPixel(28, 28, true);
