@@ -20,6 +20,11 @@ namespace fs = std::filesystem;
 
 const std::string kData = std::string(PDX_SOURCE_DIR) + "/animation/image/testdata/";
 
+// A test picture's path quoted for the shell.
+std::string data(const std::string &name) {
+  return "'" + kData + name + "'";
+}
+
 std::string readAll(const fs::path &path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -51,8 +56,8 @@ protected:
 
   // Runs the program; returns its exit status and keeps its output.
   int run(const std::string &arguments) {
-    const std::string command = std::string(PDX_CLI) + " " + arguments + " > '" + (dir_ / "stdout").string() +
-                                "' 2>'" + (dir_ / "stderr").string() + "'";
+    const std::string command = "'" + std::string(PDX_CLI) + "' " + arguments + " > '" +
+                                (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() + "'";
     const int status = std::system(command.c_str());
     output_ = readAll(dir_ / "stdout");
     errors_ = readAll(dir_ / "stderr");
@@ -65,10 +70,11 @@ protected:
 };
 
 TEST_F(CliTest, AddImageCreatesTheFileAndShowListsIt) {
-  ASSERT_EQ(run("animation add-image " + path("new.pca") + " " + kData + "mono1.bmp --name 그림 --fit 2"), 0)
+  ASSERT_EQ(run("animation add-image " + path("new.pca") + " " + data("mono1.bmp") + " --name 그림 --fit 2"),
+            0)
       << errors_;
-  ASSERT_EQ(run("animation add-image " + path("new.pca") + " " + kData + "plain.gif --name second"), 0);
-  EXPECT_EQ(run("animation add-image " + path("new.pca") + " " + kData + "plain.gif --name second"), 64);
+  ASSERT_EQ(run("animation add-image " + path("new.pca") + " " + data("plain.gif") + " --name second"), 0);
+  EXPECT_EQ(run("animation add-image " + path("new.pca") + " " + data("plain.gif") + " --name second"), 64);
   ASSERT_EQ(run("animation show " + path("new.pca")), 0);
   const auto json = nlohmann::json::parse(output_);
   EXPECT_EQ(json["title"], "새애니메이션파일");
@@ -146,14 +152,14 @@ TEST_F(CliTest, EffectFramesAndGif) {
 
 TEST_F(CliTest, DecodeMatchesImageMagick) {
   for (const std::string name : {"rgb24.bmp", "pal4.bmp", "interlaced.gif", "grey.jpg"}) {
-    ASSERT_EQ(run("image decode " + kData + name + " --out " + path("out.ppm")), 0) << name << errors_;
+    ASSERT_EQ(run("image decode " + data(name) + " --out " + path("out.ppm")), 0) << name << errors_;
     EXPECT_EQ(readAll(dir_ / "out.ppm"), readAll(kData + name + ".ppm")) << name;
   }
 }
 
 TEST_F(CliTest, ConvertFollowsTheImport) {
-  ASSERT_EQ(run("image convert " + kData +
-                "colour.jpg --fit 1 --position 2 --brightness 20 --contrast -30 --out " + path("c.pbm")),
+  ASSERT_EQ(run("image convert " + data("colour.jpg") +
+                " --fit 1 --position 2 --brightness 20 --contrast -30 --out " + path("c.pbm")),
             0)
       << errors_;
   CAnimation expected;
@@ -169,7 +175,7 @@ TEST_F(CliTest, ConvertFollowsTheImport) {
     file.at(0)->setPixel(x, 0, true);
   }
   ASSERT_EQ(file.Save(), DocResult::Ok);
-  ASSERT_EQ(run("image convert " + kData + "rgb24.bmp --onto " + path("onto.pca") + " --index 0 --out " +
+  ASSERT_EQ(run("image convert " + data("rgb24.bmp") + " --onto " + path("onto.pca") + " --index 0 --out " +
                 path("o.pbm")),
             0);
   CAnimation onto = *file.at(0);
@@ -179,15 +185,15 @@ TEST_F(CliTest, ConvertFollowsTheImport) {
 }
 
 TEST_F(CliTest, ExitStatusesOfFailedImports) {
-  EXPECT_EQ(run("image convert " + kData + "colour.jpeg --out " + path("x.pbm")), 1);
+  EXPECT_EQ(run("image convert " + data("colour.jpeg") + " --out " + path("x.pbm")), 1);
   EXPECT_NE(errors_.find("그림 파일이 아니거나 지원하지 않는 포맷입니다."), std::string::npos);
-  EXPECT_EQ(run("image convert " + kData + "rle8.bmp --out " + path("x.pbm")), 2);
+  EXPECT_EQ(run("image convert " + data("rle8.bmp") + " --out " + path("x.pbm")), 2);
   EXPECT_NE(errors_.find("This is a compressed file."), std::string::npos);
-  EXPECT_EQ(run("image decode " + kData + "missing.gif --out " + path("x.ppm")), 2);
-  EXPECT_EQ(run("image convert " + kData + "rgb24.bmp --fit 3 --out " + path("x.pbm")), 64);
-  EXPECT_EQ(run("image convert " + kData + "rgb24.bmp --index 0 --out " + path("x.pbm")), 64);
+  EXPECT_EQ(run("image decode " + data("missing.gif") + " --out " + path("x.ppm")), 2);
+  EXPECT_EQ(run("image convert " + data("rgb24.bmp") + " --fit 3 --out " + path("x.pbm")), 64);
+  EXPECT_EQ(run("image convert " + data("rgb24.bmp") + " --index 0 --out " + path("x.pbm")), 64);
   EXPECT_EQ(run("image rotate x"), 64);
-  EXPECT_EQ(run("animation add-image " + path("n.pca") + " " + kData + "rle8.bmp --name x"), 2);
+  EXPECT_EQ(run("animation add-image " + path("n.pca") + " " + data("rle8.bmp") + " --name x"), 2);
   EXPECT_FALSE(fs::exists(dir_ / "n.pca"));
 }
 
