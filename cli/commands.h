@@ -7,5 +7,7 @@
 namespace pdx::cli {
 
 int runDatafile(Args &args);
+int runAnimation(Args &args);
+int runImage(Args &args);
 
 } // namespace pdx::cli

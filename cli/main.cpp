@@ -19,6 +19,8 @@ const std::vector<CommandGroup> kGroups = {
     {"datafile", pdx::cli::runDatafile,
      "datafile show PATH | export PATH --format vcard|csv [--out FILE] | import TEXTFILE --data PATH | "
      "sample PATH"},
+    {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
+    {"image", pdx::cli::runImage, "image decode|convert IN ..."},
 };
 
 void printUsage(FILE *out) {
