@@ -4,7 +4,4 @@
 
 #include "cli/args.h"
 
-namespace pdx::cli {
-
-
-} // namespace pdx::cli
+namespace pdx::cli {} // namespace pdx::cli

@@ -15,8 +15,7 @@ struct CommandGroup {
 };
 
 // One line per command group, in the order the usage lists them.
-const std::vector<CommandGroup> kGroups = {
-};
+const std::vector<CommandGroup> kGroups = {};
 
 void printUsage(FILE *out) {
   std::fprintf(out, "사용법: pelodex-cli COMMAND ...\n");

@@ -27,7 +27,9 @@ mode_t permissionsFor(const std::filesystem::path &target) {
 
 AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)) {}
 
-AtomicFile::~AtomicFile() { discard(); }
+AtomicFile::~AtomicFile() {
+  discard();
+}
 
 bool AtomicFile::open() {
   std::string pattern = target_.string() + ".XXXXXX";
@@ -59,14 +61,26 @@ bool AtomicFile::write(std::span<const uint8_t> bytes) {
   return true;
 }
 
-bool AtomicFile::commit() {
+bool AtomicFile::flush() {
+  if (flushed_) {
+    return true;
+  }
   if (fd_ < 0 || failed_ || ::fsync(fd_) != 0) {
     discard();
     return false;
   }
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0 || ::rename(temp_.c_str(), target_.c_str()) != 0) {
+  if (::close(fd) != 0) {
+    discard();
+    return false;
+  }
+  flushed_ = true;
+  return true;
+}
+
+bool AtomicFile::commit() {
+  if (!flush() || ::rename(temp_.c_str(), target_.c_str()) != 0) {
     discard();
     return false;
   }

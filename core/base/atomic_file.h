@@ -22,8 +22,11 @@ public:
   [[nodiscard]] bool open();
   // Appends bytes; false on any write error (the file is then unusable).
   [[nodiscard]] bool write(std::span<const uint8_t> bytes);
-  // Flushes, syncs and renames over the target; false on failure, in which
-  // case the target is untouched and the temporary file removed.
+  // Syncs the contents to the disk and closes the file; false on failure.
+  [[nodiscard]] bool flush();
+  // Flushes (when not done yet) and renames over the target; false on
+  // failure, in which case the target is untouched and the temporary file
+  // removed.
   [[nodiscard]] bool commit();
 
 private:
@@ -33,6 +36,7 @@ private:
   std::filesystem::path temp_;
   int fd_ = -1;
   bool failed_ = false;
+  bool flushed_ = false;
 };
 
 // Writes `bytes` to `path` atomically: Ok, CannotCreate or WriteError.

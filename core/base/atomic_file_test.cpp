@@ -1,9 +1,8 @@
 #include "core/base/atomic_file.h"
 #include "core/base/test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sys/stat.h>
 

@@ -30,11 +30,17 @@ bool ByteReader::take(size_t count) {
   return true;
 }
 
-uint8_t ByteReader::u8() { return static_cast<uint8_t>(little(1)); }
+uint8_t ByteReader::u8() {
+  return static_cast<uint8_t>(little(1));
+}
 
-uint16_t ByteReader::u16() { return static_cast<uint16_t>(little(2)); }
+uint16_t ByteReader::u16() {
+  return static_cast<uint16_t>(little(2));
+}
 
-uint32_t ByteReader::u32() { return little(4); }
+uint32_t ByteReader::u32() {
+  return little(4);
+}
 
 uint32_t ByteReader::little(size_t width) {
   if (!take(width)) {
@@ -52,6 +58,15 @@ void ByteReader::skip(size_t count) {
   if (take(count)) {
     pos_ += count;
   }
+}
+
+std::string_view ByteReader::raw(size_t width) {
+  if (!take(width)) {
+    return {};
+  }
+  const char *start = reinterpret_cast<const char *>(data_.data() + pos_);
+  pos_ += width;
+  return std::string_view(start, width);
 }
 
 std::string_view ByteReader::text(size_t width) {

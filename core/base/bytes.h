@@ -42,6 +42,8 @@ public:
   // Reads a field of `width` bytes as text up to its first zero byte.
   std::string_view text(size_t width);
   template <size_t N> void text(FixedText<N> &t) { t.set(text(N + 1)); }
+  // Reads a field of `width` bytes as it stands, zero bytes included.
+  std::string_view raw(size_t width);
 
   size_t position() const { return pos_; }
   size_t remaining() const { return data_.size() - pos_; }

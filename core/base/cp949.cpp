@@ -1,17 +1,18 @@
 #include "core/base/cp949.h"
 
-#include <unicode/ucnv.h>
-#include <unicode/ucnv_err.h>
-#include <unicode/ustring.h>
-
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_err.h>
+#include <unicode/ustring.h>
 #include <vector>
 
 namespace pdx::text {
 
-size_t cutBytes(std::string_view text, size_t limit) { return std::min(text.size(), limit); }
+size_t cutBytes(std::string_view text, size_t limit) {
+  return std::min(text.size(), limit);
+}
 
 size_t cutWhole(std::string_view text, size_t limit) {
   const size_t end = std::min(text.size(), limit);
@@ -26,7 +27,9 @@ size_t cutWhole(std::string_view text, size_t limit) {
   return i;
 }
 
-size_t withoutDanglingLead(std::string_view text) { return cutWhole(text, text.size()); }
+size_t withoutDanglingLead(std::string_view text) {
+  return cutWhole(text, text.size());
+}
 
 int compareBytes(std::string_view a, std::string_view b) {
   const size_t n = std::min(a.size(), b.size());
@@ -91,8 +94,8 @@ std::string utf16ToUtf8(const std::u16string &utf16) {
   int32_t length = 0;
   UErrorCode status = U_ZERO_ERROR;
   u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length,
-                     reinterpret_cast<const UChar *>(utf16.data()), static_cast<int32_t>(utf16.size()), 0xFFFD,
-                     nullptr, &status);
+                     reinterpret_cast<const UChar *>(utf16.data()), static_cast<int32_t>(utf16.size()),
+                     0xFFFD, nullptr, &status);
   out.resize(U_SUCCESS(status) ? static_cast<size_t>(length) : 0);
   return out;
 }

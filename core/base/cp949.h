@@ -9,7 +9,9 @@
 namespace pdx::text {
 
 // True for a byte that starts a double-byte character.
-constexpr bool isLeadByte(unsigned char byte) { return byte >= 0x80; }
+constexpr bool isLeadByte(unsigned char byte) {
+  return byte >= 0x80;
+}
 
 // Length of `text` cut at `limit` bytes, byte-wise (may split a character).
 size_t cutBytes(std::string_view text, size_t limit);

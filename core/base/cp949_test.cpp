@@ -37,8 +37,12 @@ TEST(Cp949Conversion, InvalidBytesKeepTheRestOfTheText) {
 }
 
 TEST(Cp949Conversion, UnmappableAndInvalidUtf8BecomeQuestionMarks) {
-  EXPECT_EQ(fromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b"); // an emoji
-  EXPECT_EQ(fromUtf8("a\xFF" "b"), "a?b");
+  EXPECT_EQ(fromUtf8("a\xF0\x9F\x98\x80"
+                     "b"),
+            "a?b"); // an emoji
+  EXPECT_EQ(fromUtf8("a\xFF"
+                     "b"),
+            "a?b");
   EXPECT_EQ(fromUtf8(""), "");
 }
 

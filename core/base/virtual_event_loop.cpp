@@ -2,13 +2,16 @@
 
 namespace pdx {
 
-EventLoop::TimerId VirtualEventLoop::startTimer(Millis interval, bool repeat, std::function<void()> callback) {
+EventLoop::TimerId VirtualEventLoop::startTimer(Millis interval, bool repeat,
+                                                std::function<void()> callback) {
   const TimerId id = nextId_++;
   timers_[id] = Timer{now_ + interval, interval, repeat, std::move(callback)};
   return id;
 }
 
-void VirtualEventLoop::stopTimer(TimerId id) { timers_.erase(id); }
+void VirtualEventLoop::stopTimer(TimerId id) {
+  timers_.erase(id);
+}
 
 void VirtualEventLoop::post(std::function<void()> callback) {
   std::lock_guard lock(postedMutex_);

@@ -1,7 +1,6 @@
 #include "core/base/virtual_event_loop.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace pdx {

@@ -6,11 +6,15 @@
 
 namespace pdx::platform {
 
-QtEventLoop::QtEventLoop() { clock_.start(); }
+QtEventLoop::QtEventLoop() {
+  clock_.start();
+}
 
 QtEventLoop::~QtEventLoop() = default;
 
-Millis QtEventLoop::now() const { return Millis(clock_.elapsed()); }
+Millis QtEventLoop::now() const {
+  return Millis(clock_.elapsed());
+}
 
 EventLoop::TimerId QtEventLoop::startTimer(Millis interval, bool repeat, std::function<void()> callback) {
   const TimerId id = nextId_++;

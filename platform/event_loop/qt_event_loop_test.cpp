@@ -1,9 +1,8 @@
 #include "platform/event_loop/qt_event_loop.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <atomic>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace pdx::platform {

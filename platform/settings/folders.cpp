@@ -48,8 +48,10 @@ PelodexFolders loadPelodexFolders() {
   const Settings pelodex = Settings::forProfile("Pelodex");
   folders.data = resolveFolder(pelodex.text("General", "DataDir"), base, "", false);
   folders.message = resolveFolder(pelodex.text("General", "MessageDir"), base, "save", true);
-  folders.melody = resolveFolder(Settings::forProfile("Carrowin").text("General", "MelodyDir"), base, "melody", true);
-  folders.animation = resolveFolder(Settings::forProfile("Velluto").text("General", "AnimateDir"), base, "animate", true);
+  folders.melody =
+      resolveFolder(Settings::forProfile("Carrowin").text("General", "MelodyDir"), base, "melody", true);
+  folders.animation =
+      resolveFolder(Settings::forProfile("Velluto").text("General", "AnimateDir"), base, "animate", true);
   return folders;
 }
 

@@ -1,10 +1,9 @@
 #include "platform/settings/folders.h"
 #include "platform/settings/settings.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace pdx::platform {
 namespace {

@@ -52,8 +52,12 @@ bool Settings::contains(const std::string &section, const std::string &name) con
   return settings_->contains(key(section, name));
 }
 
-void Settings::sync() { settings_->sync(); }
+void Settings::sync() {
+  settings_->sync();
+}
 
-std::filesystem::path Settings::fileName() const { return settings_->fileName().toStdString(); }
+std::filesystem::path Settings::fileName() const {
+  return settings_->fileName().toStdString();
+}
 
 } // namespace pdx::platform

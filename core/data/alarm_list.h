@@ -1,0 +1,53 @@
+// The phone's alarms, kept in the order of their next due time.
+#pragma once
+
+#include "core/data/records.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace pdx::core {
+
+// A local date and time, as the phone and the user see it.
+struct CivilTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+
+  // The computer's clock in Korean time (UTC+9), the phone's own zone.
+  static CivilTime nowInKorea();
+};
+
+// Days since 1970-01-01 of a proleptic Gregorian date.
+int64_t daysFromCivil(int year, int month, int day);
+// Weekday of a date: 0 Sunday .. 6 Saturday.
+int weekdayOf(int year, int month, int day);
+
+// Minutes since 1970-01-01 00:00 at which the alarm rings next, at or after
+// `now`; a one-time alarm that has passed is due never (the largest value),
+// so it sorts after every alarm still to come.
+int64_t nextDueMinute(const AlarmEntry &alarm, const CivilTime &now);
+
+class AlarmList {
+public:
+  static constexpr size_t kCapacity = 10;
+
+  // Inserts before the first alarm due later than this one.
+  size_t insert(AlarmEntry alarm, const CivilTime &now);
+  void removeAt(size_t index) { alarms_.erase(alarms_.begin() + static_cast<std::ptrdiff_t>(index)); }
+  void clear() { alarms_.clear(); }
+  bool full() const { return alarms_.size() >= kCapacity; }
+
+  size_t size() const { return alarms_.size(); }
+  const AlarmEntry &operator[](size_t i) const { return alarms_[i]; }
+  auto begin() const { return alarms_.begin(); }
+  auto end() const { return alarms_.end(); }
+
+private:
+  std::vector<AlarmEntry> alarms_;
+};
+
+} // namespace pdx::core

@@ -1,0 +1,226 @@
+#include "core/base/test_support.h"
+#include "core/data/datafile.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
+
+namespace pdx::core {
+namespace {
+
+namespace fs = std::filesystem;
+using text::fromUtf8;
+
+std::vector<uint8_t> readBytes(const fs::path &p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const fs::path &p, const std::vector<uint8_t> &bytes) {
+  std::ofstream(p, std::ios::binary)
+      .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<uint8_t> header(std::string_view magic, uint16_t major, uint16_t minor, uint16_t format) {
+  ByteWriter w;
+  std::string field(magic);
+  field.push_back('\x1A');
+  w.text(field, 32);
+  w.u16(major);
+  w.u16(minor);
+  w.u16(format);
+  w.text("qorvane", 26);
+  return w.take();
+}
+
+class DataFileTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("pdx-datafile-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    store_.dataDir = dir_.string() + "/";
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  PhoneBookEntry entry(const char *name, const char *home, uint16_t slot, uint16_t state) {
+    PhoneBookEntry e;
+    e.name.set(fromUtf8(name));
+    e.numbers[0].set(home);
+    e.phoneSlot = slot;
+    e.phoneState = state;
+    e.group = 1;
+    return e;
+  }
+
+  fs::path dir_;
+  CDataStore store_;
+  DataFile file_{store_};
+};
+
+TEST_F(DataFileTest, EmptyFileIsSeventyTwoBytes) {
+  store_.modified = true;
+  ASSERT_EQ(file_.save(), DocResult::Ok);
+  std::vector<uint8_t> expected = header("Pelodex - QZ Raradidi", 1, 1, 1);
+  expected.resize(72, 0);
+  EXPECT_EQ(readBytes(dir_ / "Pelodex.dat"), expected);
+  EXPECT_FALSE(store_.modified);
+}
+
+TEST_F(DataFileTest, OneGroupTwoEntriesRoundTrip) {
+  PhoneGroup g;
+  g.id = 1;
+  g.melody = 12;
+  g.name.setWhole(fromUtf8("가족"));
+  store_.phoneGroups.insert(g);
+  store_.pcPhonebook.append(entry("홍길동", "02-555-1234", 7, kStoredOnPhone));
+  store_.pcPhonebook.append(entry("김철수", "011-234", kNoPhoneSlot, kUnconfirmed));
+  store_.modified = true;
+  ASSERT_EQ(file_.save(), DocResult::Ok);
+  EXPECT_EQ(fs::file_size(dir_ / "Pelodex.dat"), 407u);
+
+  CDataStore loaded;
+  loaded.dataDir = store_.dataDir;
+  DataFile in(loaded);
+  ASSERT_EQ(in.load(true), DocResult::Ok);
+  ASSERT_EQ(loaded.pcGroups.size(), 2u); // with the default group
+  EXPECT_EQ(loaded.pcGroups[0].name.view(), defaultGroupName());
+  EXPECT_EQ(loaded.pcGroups[1].melody, 12);
+  ASSERT_EQ(loaded.pcPhonebook.size(), 2u);
+  // Which phone slot holds an entry is found again when the phone is read.
+  EXPECT_EQ(loaded.pcPhonebook[0].phoneSlot, kNoPhoneSlot);
+  EXPECT_EQ(loaded.pcPhonebook[0].phoneState, kStoredOnPhone);
+  EXPECT_EQ(loaded.pcPhonebook[1].phoneState, kUnconfirmed);
+  EXPECT_EQ(loaded.pcPhonebook[1].name.utf8(), "김철수");
+  EXPECT_TRUE(loaded.loaded && loaded.pcDataLoaded && !loaded.modified);
+}
+
+TEST_F(DataFileTest, VersionOneZeroFileLoadsItsNumberAsHome) {
+  std::vector<uint8_t> bytes = header("Tandeva Data - QZ Telecom", 1, 0, 8);
+  ByteWriter w;
+  w.u32(1);
+  w.u16(3);
+  w.u16(0);
+  w.text(fromUtf8("친구"), 17);
+  w.u32(1);
+  w.u16(4); // phone slot
+  w.u16(3); // group
+  w.u16(3); // flags
+  w.zeros(2);
+  w.text(fromUtf8("이영희"), 17);
+  w.text("016-987-6543", 32);
+  w.zeros(99 - 57);
+  bytes.insert(bytes.end(), w.bytes().begin(), w.bytes().end());
+  writeBytes(dir_ / "Pelodex.dat", bytes);
+  ASSERT_EQ(file_.load(true), DocResult::Ok);
+  ASSERT_EQ(store_.pcPhonebook.size(), 1u);
+  const PhoneBookEntry &e = store_.pcPhonebook[0];
+  EXPECT_EQ(e.name.utf8(), "이영희");
+  EXPECT_EQ(e.numbers[0].view(), "016-987-6543");
+  EXPECT_TRUE(e.numbers[1].empty() && e.numbers[2].empty() && e.numbers[3].empty());
+  EXPECT_EQ(e.group, 3);
+  EXPECT_EQ(e.flags, 3);
+  EXPECT_EQ(e.phoneState, kNotOnPhone);
+  EXPECT_EQ(e.phoneSlot, kNoPhoneSlot);
+  ASSERT_GE(store_.pcGroups.findByName(fromUtf8("친구")), 0);
+  EXPECT_EQ(store_.pcGroups[static_cast<size_t>(store_.pcGroups.findByName(fromUtf8("친구")))].id, 3);
+}
+
+TEST_F(DataFileTest, RefusalsLoadNothingButEnsureTheDefaultGroup) {
+  struct Case {
+    std::vector<uint8_t> bytes;
+    DocResult expected;
+  };
+  std::vector<uint8_t> garbage(80, 'x');
+  const Case cases[] = {
+      {header("Pelodex - QZ Raradidi", 1, 2, 1), DocResult::UnsupportedVersion},
+      {header("Pelodex - QZ Raradidi", 1, 1, 2), DocResult::UnsupportedFormat},
+      {header("Tandeva Data - QZ Telecom", 1, 1, 8), DocResult::UnsupportedVersion},
+      {header("Tandeva Data - QZ Telecom", 1, 0, 1), DocResult::UnsupportedFormat},
+      {header("Pelodex - QZ Raradidi!", 1, 1, 1), DocResult::NotThisKind},
+      {garbage, DocResult::NotThisKind},
+      {std::vector<uint8_t>(10, 0), DocResult::ReadError},
+  };
+  for (const Case &c : cases) {
+    CDataStore store;
+    store.dataDir = store_.dataDir;
+    std::vector<uint8_t> bytes = c.bytes;
+    if (bytes.size() >= 64) {
+      bytes.resize(72, 0);
+      bytes[64] = 1; // one group that would not be read
+    }
+    writeBytes(dir_ / "Pelodex.dat", bytes);
+    DataFile f(store);
+    EXPECT_EQ(f.load(true), c.expected);
+    ASSERT_EQ(store.pcGroups.size(), 1u);
+    EXPECT_EQ(store.pcGroups[0].name.view(), defaultGroupName());
+    EXPECT_FALSE(store.loaded);
+  }
+}
+
+TEST_F(DataFileTest, CountsThatCannotFitAreReadErrorsKeepingWhatWasRead) {
+  std::vector<uint8_t> bytes = header("Pelodex - QZ Raradidi", 1, 1, 1);
+  ByteWriter w;
+  w.u32(1);
+  PhoneGroup g;
+  g.id = 2;
+  g.name.set("abc");
+  g.writeTo(w);
+  w.u32(0x7FFFFFFF);
+  bytes.insert(bytes.end(), w.bytes().begin(), w.bytes().end());
+  writeBytes(dir_ / "Pelodex.dat", bytes);
+  EXPECT_EQ(file_.load(true), DocResult::ReadError);
+  EXPECT_GE(store_.pcGroups.findByName("abc"), 0);
+  EXPECT_EQ(store_.pcPhonebook.size(), 0u);
+  EXPECT_FALSE(store_.loaded);
+}
+
+TEST_F(DataFileTest, MissingFileReportsTheBackupOnlyAfterTheFirstStart) {
+  EXPECT_EQ(file_.load(false), DocResult::CannotOpen);
+  writeBytes(dir_ / "Pelodex.old", {1});
+  EXPECT_EQ(file_.load(true), DocResult::CannotOpen);
+  EXPECT_EQ(file_.load(false), DocResult::BackupExists);
+  EXPECT_EQ(store_.pcGroups.size(), 0u); // nothing else happens
+}
+
+TEST_F(DataFileTest, OnlyTheFirstSaveOfARunMakesTheBackup) {
+  writeBytes(dir_ / "Pelodex.dat", {'o', 'l', 'd'});
+  store_.modified = true;
+  ASSERT_EQ(file_.save(), DocResult::Ok);
+  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  store_.pcPhonebook.append(entry("a", "1", kNoPhoneSlot, kNotOnPhone));
+  store_.modified = true;
+  ASSERT_EQ(file_.save(), DocResult::Ok);
+  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(fs::file_size(dir_ / "Pelodex.dat"), 72u + 157u);
+  EXPECT_EQ(file_.save(), DocResult::Ok); // not modified: nothing to do
+}
+
+TEST_F(DataFileTest, FailedWriteKeepsBothFilesAndTheModifiedFlag) {
+  writeBytes(dir_ / "Pelodex.dat", {'c', 'u', 'r'});
+  writeBytes(dir_ / "Pelodex.old", {'o', 'l', 'd'});
+  store_.modified = true;
+  {
+    ScopedFileSizeLimit limit(40);
+    EXPECT_EQ(file_.save(), DocResult::WriteError);
+  }
+  EXPECT_TRUE(store_.modified);
+  EXPECT_EQ(readBytes(dir_ / "Pelodex.dat"), (std::vector<uint8_t>{'c', 'u', 'r'}));
+  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+  // The next save of the run still makes the backup from the good file.
+  ASSERT_EQ(file_.save(), DocResult::Ok);
+  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'c', 'u', 'r'}));
+}
+
+TEST_F(DataFileTest, UncreatableFileIsCannotCreate) {
+  store_.dataDir = (dir_ / "missing").string() + "/";
+  store_.modified = true;
+  EXPECT_EQ(file_.save(), DocResult::CannotCreate);
+  EXPECT_TRUE(store_.modified);
+}
+
+} // namespace
+} // namespace pdx::core

@@ -1,0 +1,68 @@
+// The data store: the one owner of every record of the phone-data program.
+// It holds the phone mirror (what was last read from the phone or written
+// to it) and the PC side (the user's own phonebook and groups, which live
+// in the data file).
+#pragma once
+
+#include "core/base/doc_result.h"
+#include "core/data/alarm_list.h"
+#include "core/data/lists.h"
+
+#include <filesystem>
+
+namespace pdx::core {
+
+struct ReadFlags {
+  bool receivedBox = false;
+  bool savedBox = false;
+  bool phonebook = false;
+  bool alarms = false;
+  bool options = false;
+};
+
+class CDataStore {
+public:
+  // Phone mirror.
+  SmsBox savedSms;
+  SmsBox receivedSms;
+  GroupTable phoneGroups;
+  PhonebookList phonePhonebook; // after a read: 200 entries, entry i = slot i
+  SpeedDialTable phoneSpeedDials;
+  AlarmList alarms;
+  PhoneOptions options;
+  ReadFlags read;
+
+  // PC side.
+  GroupTable pcGroups;
+  PhonebookList pcPhonebook;
+  SpeedDialTable pcSpeedDials;
+  bool pcDataLoaded = false;
+
+  bool loaded = false;
+  bool modified = false; // set by every change to the PC phonebook or groups
+  bool testMode = false;
+  bool backupMade = false; // set by the first save of a run
+
+  std::filesystem::path dataDir; // each folder ends in a separator
+  std::filesystem::path melodyDir;
+  std::filesystem::path animationDir;
+
+  // Files a message read from the phone in its box: the saved box when bit
+  // 7 of its slot is set, otherwise the received box.
+  void addPhoneSms(const SmsMessage &message);
+
+  // Prepares a phonebook read: the phone group table is copied into the PC
+  // group list (kept for the merge), then the phone group table is cleared
+  // and the phone phonebook refilled with 200 empty entries.
+  void beginPhonebookRead();
+
+  // Marks unused every speed-dial key that does not name a non-empty entry
+  // of the phone phonebook with a non-empty number of its kind.
+  void validateSpeedDials();
+};
+
+// Writes a message as "Y-M-D h:m:s<TAB>text<TAB>number" (no line end) to
+// `path`, replacing it atomically: Ok, CannotCreate or WriteError.
+DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message);
+
+} // namespace pdx::core
