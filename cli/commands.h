@@ -4,4 +4,9 @@
 
 #include "cli/args.h"
 
-namespace pdx::cli {} // namespace pdx::cli
+namespace pdx::cli {
+
+int runPhone(Args &args);
+int runSimulate(Args &args);
+
+} // namespace pdx::cli

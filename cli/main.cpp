@@ -15,7 +15,14 @@ struct CommandGroup {
 };
 
 // One line per command group, in the order the usage lists them.
-const std::vector<CommandGroup> kGroups = {};
+const std::vector<CommandGroup> kGroups = {
+    {"phone", pdx::cli::runPhone,
+     "phone [--device PATH | --port N] [--password NNNN] COMMAND  (read phonebook|sms|alarms, write-entry, "
+     "erase-entry, send-sms, backup DIR, ports)"},
+    {"simulate", pdx::cli::runSimulate,
+     "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
+     "[--silent] [--refuse CODE] [--trace FILE]"},
+};
 
 void printUsage(FILE *out) {
   std::fprintf(out, "사용법: pelodex-cli COMMAND ...\n");

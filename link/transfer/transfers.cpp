@@ -13,6 +13,8 @@ const char *describe(Outcome outcome) {
   switch (outcome) {
   case Outcome::Ok:
     return "완료되었습니다.";
+  case Outcome::NotFound:
+    return "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.";
   case Outcome::PortClosed:
     return "통신 포트를 열 수 없습니다.";
   case Outcome::NoAnswer:

@@ -15,6 +15,7 @@ namespace pdx::link {
 // How an exchange ended.
 enum class [[nodiscard]] Outcome{
     Ok,
+    NotFound,      // no phone answered on any port
     PortClosed,    // the port could not be opened
     NoAnswer,      // the phone did not answer in time
     WrongPassword, // the phone refused the password
