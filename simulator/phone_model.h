@@ -6,6 +6,7 @@
 #include "link/wire/wire_io.h"
 
 #include <array>
+#include <atomic>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,7 +69,7 @@ private:
   std::vector<Frame> smsRecord(uint8_t slot) const;
 
   PhoneState state_;
-  int refused_ = -1;
+  std::atomic<int> refused_{-1};
   bool authorised_ = false;
   bool changed_ = false;
 };

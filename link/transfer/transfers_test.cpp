@@ -222,9 +222,8 @@ TEST_F(TransferFixture, LostRecordEndsTheReadAfterSixtySeconds) {
 }
 
 TEST_F(TransferFixture, WrongPasswordOnTheRequest) {
-  simulator::PhoneState state = simulator::sampleState();
-  state.password = "1111";
-  model = simulator::PhoneModel(state);
+  // The password was changed on the phone after the log-on.
+  script = [this](const Frame &f) { reply(f.code == PC_PW_SET_REQ ? PC_NG : PC_OK, Bytes{f.code}); };
   EXPECT_EQ(transfers.readAlarms(), Outcome::WrongPassword);
   EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::WrongPassword);
   EXPECT_EQ(sentCodes(), (std::vector<int>{PC_PW_SET_REQ, PC_PW_SET_REQ}));
