@@ -197,6 +197,17 @@ TEST_F(LinkFixture, SilentPhoneGivesNoAnswerAfterOneSecond) {
   EXPECT_EQ((std::vector<int>(notes.end() - 2, notes.end())), (std::vector<int>{kBusyEnd, kNoAnswer}));
 }
 
+TEST_F(LinkFixture, LatePasswordAcceptanceStillSendsTheWaitingRequest) {
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(device.open(0));
+  link.request(PC_OPT_SET_REQ, Bytes(128, 1));
+  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::NoAnswer);
+  phone.answer(PC_OK, Bytes{PC_PW_SET_REQ});
+  loop.advance(Millis(200));
+  EXPECT_EQ(phone.portsOf(PC_OPT_SET_REQ), std::vector<int>{0});
+  EXPECT_NE(link.state(), CPhoneLink::Connected);
+}
+
 TEST_F(LinkFixture, RefusedRequestFailsTheWait) {
   device.setOpenablePorts({0});
   ASSERT_TRUE(device.open(0));

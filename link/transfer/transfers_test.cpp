@@ -79,6 +79,21 @@ TEST_F(TransferFixture, PhonebookReadFillsEntriesGroupsAndSpeedDials) {
   EXPECT_EQ(sent[203].code, PC_MGRP_DATA_REQ);
 }
 
+TEST_F(TransferFixture, NextSlotIsRequestedBeforeTheRecordIsStored) {
+  std::vector<bool> storedWhenAsked;
+  script = [this, &storedWhenAsked](const Frame &f) {
+    if (f.code == PC_MBK_DATA_REQ && f.data[0] == 1) {
+      storedWhenAsked.push_back(!store.phonePhonebook[0].isEmpty());
+    }
+    for (const Frame &answer : model.answer(f)) {
+      reply(answer.code, answer.data);
+    }
+  };
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Ok);
+  EXPECT_EQ(storedWhenAsked, std::vector<bool>{false});
+  EXPECT_FALSE(store.phonePhonebook[0].isEmpty());
+}
+
 TEST_F(TransferFixture, EmptyPhonebookAsksForSpeedDialsAndGroupsAtOnce) {
   script = [this](const Frame &f) {
     if (f.code == PC_PW_SET_REQ) {
