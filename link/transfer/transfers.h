@@ -13,7 +13,7 @@
 namespace pdx::link {
 
 // How an exchange ended.
-enum class [[nodiscard]] Outcome{
+enum class [[nodiscard]] Outcome : int{
     Ok,
     NotFound,      // no phone answered on any port
     PortClosed,    // the port could not be opened
