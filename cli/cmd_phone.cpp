@@ -214,9 +214,6 @@ int runPhone(Args &args) {
     platform::QtEventLoop loop;
     return listPorts(connection->ports, loop);
   }
-  if (!link::isValidPassword(connection->password)) {
-    args.fail("비밀번호(숫자 네 자리)를 --password 나 PELODEX_PASSWORD 로 주세요.");
-  }
   Command run;
   if (command == "read") {
     const std::string what = args.positional().value_or("");
@@ -254,6 +251,9 @@ int runPhone(Args &args) {
   } else {
     args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, backup, ports"
                               : "알 수 없는 phone 명령입니다: " + command);
+  }
+  if (!link::isValidPassword(connection->password)) {
+    args.fail("비밀번호(숫자 네 자리)를 --password 나 PELODEX_PASSWORD 로 주세요.");
   }
   if (!args.finish()) {
     return kBadArguments;
