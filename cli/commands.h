@@ -9,5 +9,7 @@ namespace pdx::cli {
 int runDatafile(Args &args);
 int runAnimation(Args &args);
 int runImage(Args &args);
+int runPhone(Args &args);
+int runSimulate(Args &args);
 
 } // namespace pdx::cli

@@ -21,6 +21,12 @@ const std::vector<CommandGroup> kGroups = {
      "sample PATH"},
     {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
     {"image", pdx::cli::runImage, "image decode|convert IN ..."},
+    {"phone", pdx::cli::runPhone,
+     "phone [--device PATH | --port N] [--password NNNN] COMMAND  (read phonebook|sms|alarms, write-entry, "
+     "erase-entry, send-sms, backup DIR, ports)"},
+    {"simulate", pdx::cli::runSimulate,
+     "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
+     "[--silent] [--refuse CODE] [--trace FILE]"},
 };
 
 void printUsage(FILE *out) {

@@ -1,0 +1,264 @@
+// pelodex-cli phone: reads and writes the phone's data over the serial
+// link, and lists the serial ports.
+#include "cli/commands.h"
+#include "core/data/alarm_list.h"
+#include "link/connection/password.h"
+#include "link/export/phone_json.h"
+#include "link/session/phone_session.h"
+#include "platform/event_loop/qt_event_loop.h"
+#include "platform/serial/port_table.h"
+#include "platform/settings/settings.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace pdx::cli {
+namespace {
+
+using link::Outcome;
+
+struct Connection {
+  platform::PortTable ports;
+  int preferred = 0;
+  std::string password;
+};
+
+int fail(Outcome outcome, const std::string &detail = {}) {
+  std::fprintf(stderr, "pelodex-cli: %s%s\n", link::describe(outcome), detail.c_str());
+  return link::exitStatus(outcome);
+}
+
+// Why each searched port was not the phone, for a "not found" message.
+std::string portReasons(const link::CPhoneLink &link, const platform::PortTable &ports) {
+  std::string text;
+  for (int i = 0; i < link::kSearchPorts; ++i) {
+    const link::OpenFailure failure = link.openFailure(i);
+    if (failure != link::OpenFailure::None && !ports[static_cast<size_t>(i)].empty()) {
+      text += std::string("\n  ") + platform::portName(i) + " (" + ports[static_cast<size_t>(i)] +
+              "): " + link::describe(failure);
+    }
+  }
+  return text;
+}
+
+void printJson(const nlohmann::json &json) {
+  std::printf("%s\n", json.dump(2).c_str());
+}
+
+std::optional<core::PhoneBookEntry> entryFromArgs(Args &args) {
+  core::PhoneBookEntry entry;
+  const auto name = args.option("--name");
+  const char *keys[] = {"--home", "--office", "--mobile", "--pager"};
+  for (size_t n = 0; n < core::kNumberKinds; ++n) {
+    const auto number = args.option(keys[n]);
+    if (number && !core::isValidPhoneNumber(*number)) {
+      args.fail(std::string(keys[n]) + " 번호에는 숫자와 - # * p P 만 쓸 수 있습니다: " + *number);
+    }
+    entry.numbers[n].set(number.value_or(""));
+  }
+  const auto group = args.number("--group", 0, 19);
+  if (!name || name->empty()) {
+    args.fail("--name 이 필요합니다.");
+    return std::nullopt;
+  }
+  const std::string bytes = text::fromUtf8(*name);
+  if (bytes.size() > 16) {
+    args.fail("이름이 너무 깁니다 (16바이트까지): " + *name);
+  }
+  entry.name.set(bytes);
+  entry.group = static_cast<uint16_t>(group.value_or(0));
+  return entry;
+}
+
+std::optional<core::SmsMessage> messageFromArgs(Args &args, std::string &to,
+                                                std::optional<std::string> &callback) {
+  const auto recipient = args.option("--to");
+  callback = args.option("--callback");
+  const auto body = args.option("--text");
+  if (!recipient || !core::isValidPhoneNumber(*recipient) || recipient->empty()) {
+    args.fail("--to 에 받는 사람의 번호가 필요합니다.");
+    return std::nullopt;
+  }
+  if (!body) {
+    args.fail("--text 에 보낼 내용이 필요합니다.");
+    return std::nullopt;
+  }
+  const std::string bytes = text::fromUtf8(*body);
+  if (bytes.size() > 85) {
+    args.fail("메시지가 너무 깁니다 (85바이트까지).");
+  }
+  to = *recipient;
+  core::SmsMessage message;
+  const core::CivilTime now = core::CivilTime::nowInKorea();
+  message.year = static_cast<uint16_t>(now.year);
+  message.month = static_cast<uint8_t>(now.month);
+  message.day = static_cast<uint8_t>(now.day);
+  message.hour = static_cast<uint8_t>(now.hour);
+  message.minute = static_cast<uint8_t>(now.minute);
+  message.second = static_cast<uint8_t>(now.second);
+  message.text.set(bytes);
+  return message;
+}
+
+int listPorts(const platform::PortTable &ports, EventLoop &loop) {
+  for (int i = 0; i < platform::kPortCount; ++i) {
+    platform::CCommPort port(loop, ports);
+    const bool opened = port.open(i);
+    const std::string state = opened ? "열 수 있음" : "열 수 없음: " + link::describe(port.lastFailure());
+    std::printf("%s\t%s\t%s\n", platform::portName(i), ports[static_cast<size_t>(i)].c_str(), state.c_str());
+  }
+  for (const auto &alias : platform::serialAliases()) {
+    std::printf("/dev/serial/by-id/%s\t-> %s\n", alias.name.c_str(), alias.target.c_str());
+  }
+  return 0;
+}
+
+// Runs one command against a connected phone; `session` is connected.
+using Command = std::function<int(link::PhoneSession &)>;
+
+int withPhone(const Connection &connection, const Command &command) {
+  platform::QtEventLoop loop;
+  platform::CCommPort port(loop, connection.ports);
+  link::PhoneSession session(port, loop);
+  const Outcome connected = session.connect(connection.password, connection.preferred);
+  if (connected != Outcome::Ok) {
+    return fail(connected,
+                connected == Outcome::NotFound ? portReasons(session.link(), connection.ports) : "");
+  }
+  const int status = command(session);
+  session.link().close();
+  return status;
+}
+
+void showProgress(link::PhoneSession &session) {
+  int records = 0;
+  session.setOnFrame([records](const link::Frame &frame) mutable {
+    if (frame.code == link::PC_MBK_DATA_DATA || frame.code == link::PC_SMS_DATA_DATA) {
+      if (++records % 50 == 0) {
+        std::fprintf(stderr, "%d개 읽음\n", records);
+      }
+    }
+  });
+}
+
+int readCommand(const std::string &what, link::PhoneSession &session) {
+  showProgress(session);
+  auto &transfers = session.transfers();
+  const Outcome outcome = what == "phonebook" ? transfers.readPhonebook()
+                          : what == "sms"     ? transfers.readSms()
+                                              : transfers.readAlarms();
+  if (outcome != Outcome::Ok) {
+    return fail(outcome);
+  }
+  const auto &store = session.store();
+  printJson(what == "phonebook" ? link::phonebookJson(store)
+            : what == "sms"     ? link::smsJson(store)
+                                : link::alarmsJson(store));
+  return 0;
+}
+
+int backupCommand(const std::string &folder, link::PhoneSession &session) {
+  showProgress(session);
+  auto &transfers = session.transfers();
+  for (auto read : {&link::PhoneTransfers::readPhonebook, &link::PhoneTransfers::readSms,
+                    &link::PhoneTransfers::readAlarms}) {
+    if (const Outcome outcome = (transfers.*read)(); outcome != Outcome::Ok) {
+      return fail(outcome);
+    }
+  }
+  std::string error;
+  if (!link::writeBackup(folder, session.store(), session.frames(), error)) {
+    std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
+    return 1;
+  }
+  std::fprintf(stderr, "백업을 저장하였습니다: %s\n", folder.c_str());
+  return 0;
+}
+
+std::optional<Connection> connectionFromArgs(Args &args) {
+  Connection connection;
+  const platform::Settings settings = platform::Settings::forProfile("Pelodex");
+  connection.ports = platform::loadPortTable(settings);
+  connection.preferred = settings.number("Communication", "Port", 0);
+  const auto device = args.option("--device");
+  const auto port = args.number("--port", 1, platform::kPortCount);
+  if (device && port) {
+    args.fail("--device 와 --port 는 함께 쓸 수 없습니다.");
+  }
+  if (device) {
+    connection.ports[0] = *device;
+    connection.preferred = 0;
+  } else if (port) {
+    connection.preferred = static_cast<int>(*port) - 1;
+  }
+  const char *fromEnvironment = std::getenv("PELODEX_PASSWORD");
+  connection.password = args.option("--password").value_or(fromEnvironment ? fromEnvironment : "");
+  return connection;
+}
+
+} // namespace
+
+int runPhone(Args &args) {
+  static int argc = 1;
+  static char name[] = "pelodex-cli";
+  static char *argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  const auto connection = connectionFromArgs(args);
+  const std::string command = args.positional().value_or("");
+  if (command == "ports") {
+    if (!args.finish()) {
+      return kBadArguments;
+    }
+    platform::QtEventLoop loop;
+    return listPorts(connection->ports, loop);
+  }
+  Command run;
+  if (command == "read") {
+    const std::string what = args.positional().value_or("");
+    if (what != "phonebook" && what != "sms" && what != "alarms") {
+      args.fail("read 다음에는 phonebook, sms, alarms 중 하나를 쓰세요.");
+    }
+    run = [what](link::PhoneSession &s) { return readCommand(what, s); };
+  } else if (command == "write-entry" || command == "erase-entry") {
+    const auto slotText = args.positional();
+    const int slot = slotText ? std::atoi(slotText->c_str()) : -1;
+    if (!slotText || slot < 0 || slot >= core::kPhoneSlots || *slotText != std::to_string(slot)) {
+      args.fail("슬롯 번호는 0에서 199 사이여야 합니다.");
+    }
+    const auto entry = command == "write-entry" ? entryFromArgs(args) : core::PhoneBookEntry();
+    run = [slot, entry](link::PhoneSession &s) {
+      const Outcome outcome = s.transfers().writePhonebookSlot(static_cast<uint8_t>(slot),
+                                                               entry.value_or(core::PhoneBookEntry()));
+      return outcome == Outcome::Ok ? 0 : fail(outcome);
+    };
+  } else if (command == "send-sms") {
+    std::string to;
+    std::optional<std::string> callback;
+    const auto message = messageFromArgs(args, to, callback);
+    run = [message, to, callback](link::PhoneSession &s) {
+      const std::string from = callback.value_or(s.link().phoneInfo());
+      const Outcome outcome = s.transfers().sendSms(*message, from, to);
+      return outcome == Outcome::Ok ? 0 : fail(outcome);
+    };
+  } else if (command == "backup") {
+    const auto folder = args.positional();
+    if (!folder) {
+      args.fail("backup 다음에 저장할 폴더를 쓰세요.");
+    }
+    run = [folder](link::PhoneSession &s) { return backupCommand(folder.value_or(""), s); };
+  } else {
+    args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, backup, ports"
+                              : "알 수 없는 phone 명령입니다: " + command);
+  }
+  if (!link::isValidPassword(connection->password)) {
+    args.fail("비밀번호(숫자 네 자리)를 --password 나 PELODEX_PASSWORD 로 주세요.");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  return withPhone(*connection, run);
+}
+
+} // namespace pdx::cli

@@ -1,0 +1,139 @@
+// pelodex-cli simulate: plays a phone over a new pseudo-terminal (or a given
+// device) until SIGINT or SIGTERM.
+#include "cli/commands.h"
+#include "link/connection/password.h"
+#include "simulator/pty_phone.h"
+#include "simulator/state_json.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace pdx::cli {
+namespace {
+
+std::atomic<bool> stopRequested{false};
+
+void onSignal(int) {
+  stopRequested = true;
+}
+
+std::optional<double> rate(Args &args, const std::string &name) {
+  const auto text = args.option(name);
+  if (!text) {
+    return 0.0;
+  }
+  char *end = nullptr;
+  const double value = std::strtod(text->c_str(), &end);
+  if (end == text->c_str() || *end != '\0' || !(value >= 0.0 && value <= 1.0)) {
+    args.fail(name + " 값은 0과 1 사이여야 합니다: " + *text);
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<int> refusedCode(Args &args) {
+  const auto text = args.option("--refuse");
+  if (!text) {
+    return -1;
+  }
+  int code = link::codeFromName(*text);
+  if (code < 0) {
+    char *end = nullptr;
+    const long value = std::strtol(text->c_str(), &end, 0);
+    code = end != text->c_str() && *end == '\0' && value >= 0 && value < link::kCodeCount
+               ? static_cast<int>(value)
+               : -1;
+  }
+  if (code < 0) {
+    args.fail("--refuse 값은 메시지 코드(0~39 또는 PC_... 이름)여야 합니다: " + *text);
+  }
+  return code;
+}
+
+bool loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
+  std::string error;
+  if (file && std::filesystem::exists(*file)) {
+    if (!simulator::loadState(*file, state, error)) {
+      std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
+      return false;
+    }
+    return true;
+  }
+  state = simulator::sampleState();
+  if (file && !simulator::saveState(*file, state, error)) {
+    std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
+    return false;
+  }
+  return true;
+}
+
+} // namespace
+
+int runSimulate(Args &args) {
+  const auto device = args.option("--device");
+  const auto stateFile = args.option("--state");
+  const auto password = args.option("--password");
+  const auto traceFile = args.option("--trace");
+  const auto seed = args.number("--seed", 0, 0xFFFFFFFFL);
+  simulator::Faults faults;
+  faults.pace = args.flag("--pace");
+  faults.silent = args.flag("--silent");
+  const auto drop = rate(args, "--drop-rate");
+  const auto corrupt = rate(args, "--corrupt-rate");
+  const auto refuse = refusedCode(args);
+  if (password && !link::isValidPassword(*password)) {
+    args.fail("--password 는 숫자 네 자리여야 합니다.");
+  }
+  if (!args.finish() || !drop || !corrupt || !refuse) {
+    return kBadArguments;
+  }
+  faults.dropRate = *drop;
+  faults.corruptRate = *corrupt;
+
+  simulator::PhoneState state;
+  if (!loadOrCreate(stateFile, state)) {
+    return 1;
+  }
+  if (password) {
+    state.password = *password;
+  }
+  simulator::PhoneModel model(state);
+  model.setRefusedCode(*refuse);
+  std::string error;
+  auto phone = device ? simulator::PtyPhone::openDevice(*device, model, error)
+                      : simulator::PtyPhone::create(model, error);
+  if (!phone) {
+    std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
+    return 1;
+  }
+  FILE *trace = traceFile ? std::fopen(traceFile->c_str(), "w") : nullptr;
+  if (traceFile && trace == nullptr) {
+    std::fprintf(stderr, "pelodex-cli: 기록 파일을 만들 수 없습니다: %s\n", traceFile->c_str());
+    return 1;
+  }
+  phone->setFaults(faults);
+  phone->setTrace(trace);
+  if (seed) {
+    phone->setSeed(static_cast<uint32_t>(*seed));
+  }
+  if (stateFile) {
+    phone->setChanged([&] {
+      if (!simulator::saveState(*stateFile, model.state(), error)) {
+        std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
+      }
+    });
+  }
+  std::signal(SIGINT, onSignal);
+  std::signal(SIGTERM, onSignal);
+  std::printf("%s\n", phone->devicePath().c_str());
+  std::fflush(stdout);
+  phone->run(stopRequested);
+  if (trace != nullptr) {
+    std::fclose(trace);
+  }
+  return 0;
+}
+
+} // namespace pdx::cli

@@ -1,0 +1,34 @@
+// The state shown by the link status indicator: 0 hidden, 1 phone
+// connected, 2 phone not connected, 3 and 4 the two busy animations. The
+// window that draws it belongs to the application; this is its logic.
+#pragma once
+
+#include <functional>
+
+namespace pdx::link {
+
+class LinkStatus {
+public:
+  enum State { Hidden = 0, Connected = 1, NotConnected = 2, Busy = 3, BusyAlternate = 4 };
+
+  State state() const { return state_; }
+  // Does nothing when the state is already `next`, or when switching
+  // between the two busy animations.
+  void set(State next);
+  // Remembers a connected / not-connected state and shows the busy one.
+  void busyBegin();
+  // Restores the state remembered by busyBegin.
+  void busyEnd();
+
+  // Called after every change of the state.
+  void setListener(std::function<void(State)> listener) { listener_ = std::move(listener); }
+
+private:
+  static bool isBusy(State s) { return s == Busy || s == BusyAlternate; }
+
+  State state_ = Hidden;
+  State remembered_ = Hidden;
+  std::function<void(State)> listener_;
+};
+
+} // namespace pdx::link

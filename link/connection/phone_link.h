@@ -1,0 +1,152 @@
+// The connection manager: finds the phone on ports 0 to 3, proves the
+// password, and carries every request behind the password again. Results
+// reach the waiting callers through notifications and the event queue.
+#pragma once
+
+#include "core/base/event_loop.h"
+#include "link/connection/event_queue.h"
+#include "link/connection/link_status.h"
+#include "link/connection/password.h"
+#include "link/frame/frame.h"
+#include "link/frame/frame_sender.h"
+#include "link/serial/serial_device.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pdx::link {
+
+// Notification codes.
+enum Notification : int {
+  kConnected = 1,
+  kPhoneNotFound = 2,
+  kWrongPassword = 3,
+  kNoAnswer = 4,
+  kBusyBegin = 7,
+  kBusyEnd = 8,
+  kPhoneAnswered = 27,
+};
+
+inline constexpr Millis kSearchInterval{2000};
+inline constexpr Millis kPasswordTimeout{1000};
+inline constexpr Millis kConnectionWait{60000};
+inline constexpr Millis kAnswerWait{20000};
+inline constexpr int kSearchPorts = 4;
+inline constexpr int kPortCount = 8;
+inline constexpr size_t kPhoneInfoSize = 32;
+inline constexpr size_t kReadChunk = 2038;
+
+// The layer above the link: the read sequences and the store.
+class FrameClient {
+public:
+  virtual ~FrameClient() = default;
+  // Link-level handling of a data frame (the follow-up requests of a
+  // read); true when the frame is consumed.
+  virtual bool dispatch(const Frame &frame) = 0;
+  // Stores a record frame; true when the frame was a record (records are
+  // never queued as frame events).
+  virtual bool store(const Frame &frame) = 0;
+};
+
+// How a request's wait ended.
+enum class Answer { Accepted, Refused, WrongPassword, NoAnswer };
+
+class CPhoneLink {
+public:
+  enum State { Idle = 0, Connecting = 1, Connected = 2 };
+
+  CPhoneLink(SerialDevice &device, EventLoop &loop);
+  ~CPhoneLink();
+  CPhoneLink(const CPhoneLink &) = delete;
+  CPhoneLink &operator=(const CPhoneLink &) = delete;
+
+  void setFrameClient(FrameClient *client) { client_ = client; }
+  // Receives every notification after the link handled it.
+  void setNotificationListener(std::function<void(int)> listener) { listener_ = std::move(listener); }
+  // Receives every frame sent (fromPhone false) and every checked frame
+  // received (fromPhone true).
+  void setTrace(std::function<void(bool fromPhone, const Frame &)> trace) { trace_ = std::move(trace); }
+
+  // Starts a connection attempt and returns at once; the result arrives as
+  // a notification (connected, phone not found or wrong password).
+  void connect(std::string_view password, int preferredPort);
+  // Sends the password, then (once the phone accepts it) the request.
+  void request(uint8_t code, std::span<const uint8_t> data);
+  // Sends one frame without the password.
+  size_t send(uint8_t code, std::span<const uint8_t> data);
+  void close();
+  // True when the port is open or the current port could be opened.
+  [[nodiscard]] bool ensureOpen();
+
+  // Waits up to 60 s for a connection result: 1..4, or -1 for none.
+  [[nodiscard]] int waitForConnection();
+  // Waits up to 20 s for the answer to request `code`.
+  [[nodiscard]] Answer waitForAnswer(uint8_t code);
+  // Keeps the loop running until `done` or `timeout`; returns `done`.
+  bool waitUntil(const std::function<bool()> &done, Millis timeout);
+
+  // Handles a notification as the main window hands it over, then passes
+  // it on to the listener.
+  void notify(int code);
+  void busyBegin() { notify(kBusyBegin); }
+  void busyEnd() { notify(kBusyEnd); }
+
+  std::string phoneInfo() const { return phoneInfo_; }
+  EventQueue &events() { return events_; }
+  LinkStatus &status() { return status_; }
+  EventLoop &loop() { return loop_; }
+  bool busy() const { return busy_; }
+  State state() const { return state_; }
+  int currentPort() const { return current_; }
+  bool isOpen() const { return device_.isOpen(); }
+  // Why port `index` last failed to open (None when it opened or was not tried).
+  OpenFailure openFailure(int index) const;
+
+private:
+  bool openPort(int index);
+  void advancePort();
+  // Moves on from the current port until one opens or the search range
+  // ends; true when one opened.
+  bool openNextPort();
+  void ping();
+  void sendPassword();
+  void onSearchTick();
+  void onAnswerTick();
+  void startTimer(EventLoop::TimerId &timer, Millis interval, void (CPhoneLink::*tick)());
+  void stopTimer(EventLoop::TimerId &timer);
+
+  void onDataArrived();
+  void onFrame(const Frame &frame);
+  bool dispatch(const Frame &frame);
+  void onPong(const Frame &frame);
+  void onPasswordAccepted();
+  void onPasswordRefused();
+  void handle(const Frame &frame);
+
+  SerialDevice &device_;
+  EventLoop &loop_;
+  FrameSender sender_;
+  FrameParser parser_;
+  FrameClient *client_ = nullptr;
+  std::function<void(int)> listener_;
+  std::function<void(bool, const Frame &)> trace_;
+
+  State state_ = Idle;
+  int current_ = -1;
+  int skip_ = -1;
+  PackedPassword password_{};
+  bool waiting_ = false;
+  uint8_t waitingCode_ = 0;
+  std::vector<uint8_t> waitingData_;
+  std::string phoneInfo_;
+  EventQueue events_;
+  LinkStatus status_;
+  bool busy_ = false;
+  EventLoop::TimerId searchTimer_ = 0;
+  EventLoop::TimerId answerTimer_ = 0;
+  std::array<OpenFailure, kPortCount> failures_{};
+};
+
+} // namespace pdx::link

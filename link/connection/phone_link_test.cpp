@@ -1,0 +1,326 @@
+#include "core/base/virtual_event_loop.h"
+#include "link/connection/phone_link.h"
+#include "link/serial/fake_serial_device.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace pdx::link {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// The phone's side in the tests: parses what the link writes and answers
+// through `reply`, on the ports listed in `answeringPorts`.
+struct ScriptedPhone {
+  ScriptedPhone(VirtualEventLoop &loop, FakeSerialDevice &device) : loop(loop), device(device) {
+    device.setWriteHook([this](uint8_t byte) {
+      parser.push(Bytes{byte});
+      while (auto frame = parser.next()) {
+        received.push_back({this->device.port(), this->loop.now(), *frame});
+        if (answeringPorts.count(this->device.port()) != 0 && reply) {
+          reply(*frame);
+        }
+      }
+    });
+  }
+  void answer(uint8_t code, const Bytes &data) { device.deliver(encodeFrame(code, data)); }
+  std::vector<int> portsOf(uint8_t code) const {
+    std::vector<int> ports;
+    for (const auto &r : received) {
+      if (r.frame.code == code) {
+        ports.push_back(r.port);
+      }
+    }
+    return ports;
+  }
+
+  struct Received {
+    int port;
+    Millis time;
+    Frame frame;
+  };
+  VirtualEventLoop &loop;
+  FakeSerialDevice &device;
+  FrameParser parser{codesFromProgram()};
+  std::set<int> answeringPorts;
+  std::function<void(const Frame &)> reply;
+  std::vector<Received> received;
+};
+
+// A phone with password 1230 that accepts every request.
+void obligingPhone(ScriptedPhone &phone) {
+  phone.reply = [&phone](const Frame &f) {
+    if (f.code == PC_PING2) {
+      phone.answer(PC_PONG, Bytes{'0', '1', '1'});
+    } else if (f.code == PC_PW_SET_REQ) {
+      phone.answer(f.data == Bytes{0x12, 0x3A} ? PC_OK : PC_NG, Bytes{PC_PW_SET_REQ});
+    } else {
+      phone.answer(PC_OK, Bytes{f.code});
+    }
+  };
+}
+
+struct LinkFixture : ::testing::Test {
+  LinkFixture() {
+    link.setNotificationListener([this](int code) { notes.push_back(code); });
+  }
+  VirtualEventLoop loop;
+  FakeSerialDevice device{loop};
+  ScriptedPhone phone{loop, device};
+  CPhoneLink link{device, loop};
+  std::vector<int> notes;
+};
+
+TEST_F(LinkFixture, SearchFromPreferredTwoVisitsZeroOneThreeThenReportsNotFound) {
+  device.setOpenablePorts({0, 1, 2, 3});
+  link.connect("1230", 2);
+  EXPECT_EQ(link.waitForConnection(), kPhoneNotFound);
+  EXPECT_EQ(phone.portsOf(PC_PING2), (std::vector<int>{2, 0, 1, 3}));
+  std::vector<Millis> times;
+  for (const auto &r : phone.received) {
+    times.push_back(r.time);
+  }
+  // Each ping: CR LF, 100 ms, then the frame after its own 100 ms pause.
+  EXPECT_EQ(times, (std::vector<Millis>{Millis(200), Millis(2400), Millis(4600), Millis(6800)}));
+  EXPECT_EQ(loop.now(), Millis(8800));
+  EXPECT_FALSE(link.isOpen());
+  EXPECT_EQ(link.currentPort(), -1);
+  EXPECT_EQ(link.state(), CPhoneLink::Idle);
+  ASSERT_GE(notes.size(), 2u);
+  EXPECT_EQ((std::vector<int>(notes.end() - 2, notes.end())), (std::vector<int>{kBusyEnd, kPhoneNotFound}));
+}
+
+TEST_F(LinkFixture, SearchFromPreferredZeroGoesInOrder) {
+  device.setOpenablePorts({0, 1, 2, 3});
+  link.connect("1230", 0);
+  EXPECT_EQ(link.waitForConnection(), kPhoneNotFound);
+  EXPECT_EQ(phone.portsOf(PC_PING2), (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST_F(LinkFixture, PhoneOnZeroIsFoundAfterThePreferredPort) {
+  device.setOpenablePorts({0, 1, 2, 3});
+  obligingPhone(phone);
+  phone.answeringPorts = {0};
+  link.connect("1230", 2);
+  EXPECT_EQ(link.waitForConnection(), kConnected);
+  EXPECT_EQ(phone.portsOf(PC_PING2), (std::vector<int>{2, 0}));
+  EXPECT_EQ(phone.portsOf(PC_PW_SET_REQ), (std::vector<int>{0}));
+  EXPECT_EQ(link.currentPort(), 0);
+  EXPECT_EQ(link.state(), CPhoneLink::Connected);
+  EXPECT_EQ(link.phoneInfo(), "011");
+  EXPECT_EQ(link.status().state(), LinkStatus::Hidden);
+}
+
+TEST_F(LinkFixture, PortZeroIsTriedWhenThePreferredPortCannotOpen) {
+  device.setOpenablePorts({0, 3});
+  obligingPhone(phone);
+  phone.answeringPorts = {0};
+  link.connect("1230", 2);
+  EXPECT_EQ(link.waitForConnection(), kConnected);
+  EXPECT_EQ(device.openAttempts(), (std::vector<int>{2, 0}));
+  EXPECT_EQ(link.openFailure(2), OpenFailure::NoSuchDevice);
+}
+
+TEST_F(LinkFixture, NoPortAtAllEndsWithNotFoundAfterTheSearchInterval) {
+  link.connect("1230", 0);
+  EXPECT_EQ(link.waitForConnection(), kPhoneNotFound);
+  EXPECT_EQ(loop.now(), Millis(2000));
+  EXPECT_TRUE(phone.received.empty());
+  EXPECT_FALSE(link.busy());
+}
+
+TEST_F(LinkFixture, PongDuringSearchSendsPasswordAtOnce) {
+  device.setOpenablePorts({1});
+  obligingPhone(phone);
+  phone.answeringPorts = {1};
+  link.connect("1230", 1);
+  EXPECT_EQ(link.waitForConnection(), kConnected);
+  ASSERT_EQ(phone.received.size(), 2u);
+  // The PONG arrives at once; the password follows after CR LF and the pauses.
+  EXPECT_EQ(phone.received[1].time - phone.received[0].time, Millis(200));
+  EXPECT_EQ(device.writeTimes().size(), 2u + 6 + 2 + 8);
+  EXPECT_EQ(notes, (std::vector<int>{kBusyBegin, kBusyBegin, kBusyEnd, kConnected}));
+}
+
+TEST_F(LinkFixture, WrongPasswordReportsBusyEndThenWrongPasswordAndKeepsPortOpen) {
+  device.setOpenablePorts({0});
+  obligingPhone(phone);
+  phone.answeringPorts = {0};
+  link.connect("9999", 0);
+  EXPECT_EQ(link.waitForConnection(), kWrongPassword);
+  EXPECT_EQ((std::vector<int>(notes.end() - 2, notes.end())), (std::vector<int>{kBusyEnd, kWrongPassword}));
+  EXPECT_TRUE(link.isOpen());
+  EXPECT_EQ(link.state(), CPhoneLink::Idle);
+}
+
+TEST_F(LinkFixture, RequestSendsPasswordThenTheRequestWithoutItAgain) {
+  device.setOpenablePorts({0});
+  obligingPhone(phone);
+  phone.answeringPorts = {0};
+  link.connect("1230", 0);
+  ASSERT_EQ(link.waitForConnection(), kConnected);
+  phone.received.clear();
+  const Bytes payload(148, 7);
+  link.request(PC_MBK_SET_REQ, payload);
+  EXPECT_EQ(link.waitForAnswer(PC_MBK_SET_REQ), Answer::Accepted);
+  ASSERT_EQ(phone.received.size(), 2u);
+  EXPECT_EQ(phone.received[0].frame, (Frame{PC_PW_SET_REQ, {0x12, 0x3A}}));
+  EXPECT_EQ(phone.received[1].frame, (Frame{PC_MBK_SET_REQ, payload}));
+  EXPECT_FALSE(link.busy());
+}
+
+TEST_F(LinkFixture, PasswordRefusedDuringRequestGivesWrongPasswordAndNothingIsSent) {
+  device.setOpenablePorts({0});
+  phone.answeringPorts = {0};
+  phone.reply = [this](const Frame &f) {
+    phone.answer(f.code == PC_PW_SET_REQ ? PC_NG : PC_OK, Bytes{f.code});
+  };
+  ASSERT_TRUE(device.open(0));
+  notes.clear();
+  link.request(PC_SKEY_SET_REQ, Bytes(198, 0xFF));
+  EXPECT_EQ(link.waitForAnswer(PC_SKEY_SET_REQ), Answer::WrongPassword);
+  EXPECT_EQ(phone.portsOf(PC_SKEY_SET_REQ), std::vector<int>{});
+  // No late "no answer" from the password timer.
+  loop.advance(Millis(5000));
+  EXPECT_EQ(link.events().size(), 0u);
+  EXPECT_EQ(notes, (std::vector<int>{kBusyBegin, kBusyEnd, kWrongPassword}));
+}
+
+TEST_F(LinkFixture, SilentPhoneGivesNoAnswerAfterOneSecond) {
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(device.open(0));
+  const Millis start = loop.now();
+  link.request(PC_ALM_SET_REQ, Bytes(220, 0));
+  EXPECT_EQ(link.waitForAnswer(PC_ALM_SET_REQ), Answer::NoAnswer);
+  EXPECT_EQ(loop.now() - start, Millis(1200));
+  EXPECT_EQ((std::vector<int>(notes.end() - 2, notes.end())), (std::vector<int>{kBusyEnd, kNoAnswer}));
+}
+
+TEST_F(LinkFixture, LatePasswordAcceptanceStillSendsTheWaitingRequest) {
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(device.open(0));
+  link.request(PC_OPT_SET_REQ, Bytes(128, 1));
+  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::NoAnswer);
+  phone.answer(PC_OK, Bytes{PC_PW_SET_REQ});
+  loop.advance(Millis(200));
+  EXPECT_EQ(phone.portsOf(PC_OPT_SET_REQ), std::vector<int>{0});
+  EXPECT_NE(link.state(), CPhoneLink::Connected);
+}
+
+TEST_F(LinkFixture, RefusedRequestFailsTheWait) {
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(device.open(0));
+  phone.answeringPorts = {0};
+  phone.reply = [this](const Frame &f) {
+    phone.answer(f.code == PC_PW_SET_REQ ? PC_OK : PC_NG, Bytes{f.code});
+  };
+  link.request(PC_OPT_SET_REQ, Bytes(128, 0));
+  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::Refused);
+}
+
+TEST_F(LinkFixture, EnsureOpenReopensTheCurrentPort) {
+  EXPECT_FALSE(link.ensureOpen());
+  device.setOpenablePorts({0});
+  obligingPhone(phone);
+  phone.answeringPorts = {0};
+  link.connect("1230", 0);
+  ASSERT_EQ(link.waitForConnection(), kConnected);
+  link.close();
+  EXPECT_FALSE(link.isOpen());
+  EXPECT_TRUE(link.ensureOpen());
+  EXPECT_EQ(device.port(), 0);
+}
+
+TEST_F(LinkFixture, PongWhileConnectedWithNothingWaitingReportsPhoneAnswered) {
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(device.open(0));
+  phone.answer(PC_PONG, Bytes(40, 'x'));
+  loop.drainPosted();
+  EXPECT_EQ(link.phoneInfo(), std::string(32, 'x'));
+  EXPECT_EQ(notes, (std::vector<int>{kBusyEnd, kPhoneAnswered}));
+  EXPECT_EQ(link.events().takeConnection(), kPhoneAnswered);
+}
+
+TEST_F(LinkFixture, AcknowledgementsAreQueuedOnlyForWrites) {
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(device.open(0));
+  phone.answer(PC_OK, Bytes{PC_MBK_INDEX_REQ});
+  phone.answer(PC_OK, Bytes{PC_ALM_SET_REQ});
+  phone.answer(PC_NG, Bytes{PC_MBK_INDEX_REQ});
+  loop.drainPosted();
+  ASSERT_EQ(link.events().size(), 2u);
+  EXPECT_EQ(link.events().takeAnswer(PC_ALM_SET_REQ), PC_OK);
+  EXPECT_EQ(link.events().takeAnswer(PC_MBK_INDEX_REQ), PC_NG);
+}
+
+TEST_F(LinkFixture, ReadsEverythingQueuedInChunksWithOneReportOutstanding) {
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(device.open(0));
+  Bytes many;
+  for (int i = 0; i < 150; ++i) {
+    const Bytes frame = encodeFrame(PC_NG, Bytes{static_cast<uint8_t>(i % 40)});
+    many.insert(many.end(), frame.begin(), frame.end());
+  }
+  device.deliver(many);
+  device.deliver(encodeFrame(PC_NG, Bytes{1}));
+  EXPECT_EQ(device.outstandingReports(), 1);
+  loop.drainPosted();
+  EXPECT_EQ(device.outstandingReports(), 0);
+  EXPECT_EQ(link.events().size(), EventQueue::kCapacity);
+}
+
+TEST(EventQueue, FullQueueDropsTheNewEventAndStaysUsable) {
+  EventQueue queue;
+  for (size_t i = 0; i < EventQueue::kCapacity; ++i) {
+    EXPECT_TRUE(queue.addFrame(PC_NG, static_cast<int>(i % 30) + 3));
+  }
+  EXPECT_FALSE(queue.addConnection(kConnected));
+  EXPECT_EQ(queue.size(), EventQueue::kCapacity);
+  EXPECT_EQ(queue.findResult(), -1);
+  EXPECT_EQ(queue.takeAnswer(3), PC_NG);
+  EXPECT_TRUE(queue.addConnection(kNoAnswer));
+  EXPECT_EQ(queue.takeResult(), kNoAnswer);
+}
+
+TEST(EventQueue, TakingKeepsTheOrderOfTheRest) {
+  EventQueue queue;
+  (void)queue.addConnection(kPhoneAnswered);
+  (void)queue.addFrame(PC_OK, PC_MBK_SET_REQ);
+  (void)queue.addConnection(kWrongPassword);
+  (void)queue.addConnection(kConnected);
+  EXPECT_EQ(queue.findResult(), 2);
+  EXPECT_EQ(queue.takeResult(), kWrongPassword);
+  EXPECT_EQ(queue.takeAnswer(PC_ALM_SET_REQ), -1);
+  EXPECT_EQ(queue.takeAnswer(PC_MBK_SET_REQ), PC_OK);
+  EXPECT_EQ(queue.takeConnection(), kPhoneAnswered);
+  EXPECT_EQ(queue.takeConnection(), kConnected);
+  EXPECT_EQ(queue.takeConnection(), -1);
+}
+
+TEST(Password, PacksZeroAsTen) {
+  EXPECT_EQ(packPassword("1230"), (PackedPassword{0x12, 0x3A}));
+  EXPECT_EQ(packPassword("0000"), (PackedPassword{0xAA, 0xAA}));
+  EXPECT_EQ(packPassword("9081"), (PackedPassword{0x9A, 0x81}));
+  EXPECT_EQ(unpackPassword({0x12, 0x3A}), "1230");
+  EXPECT_EQ(unpackPassword({0xA0, 0x00}), "0000");
+  EXPECT_TRUE(isValidPassword("0000"));
+  EXPECT_FALSE(isValidPassword("123"));
+  EXPECT_FALSE(isValidPassword("12a4"));
+}
+
+TEST(LinkStatus, BusyRemembersAndRestoresTheConnectionState) {
+  LinkStatus status;
+  std::vector<int> shown;
+  status.setListener([&](LinkStatus::State s) { shown.push_back(s); });
+  status.set(LinkStatus::NotConnected);
+  status.set(LinkStatus::NotConnected);
+  status.busyBegin();
+  status.set(LinkStatus::BusyAlternate);
+  status.busyBegin();
+  status.busyEnd();
+  EXPECT_EQ(shown, (std::vector<int>{2, 3, 2}));
+}
+
+} // namespace
+} // namespace pdx::link

@@ -1,0 +1,26 @@
+// What the program shows while a read from the phone runs, and when it
+// fails (the question then offers Retry and Cancel).
+#pragma once
+
+namespace pdx::link {
+
+enum class ReadKind { Sms, Phonebook, Alarms };
+
+struct ReadTexts {
+  const char *reading;
+  const char *failed;
+};
+
+constexpr ReadTexts readTexts(ReadKind kind) {
+  switch (kind) {
+  case ReadKind::Sms:
+    return {"휴대폰에서 단문 메시지를 읽고 있습니다.", "휴대폰에서 단문 메시지를 읽어오는데 실패하였습니다."};
+  case ReadKind::Phonebook:
+    return {"휴대폰에서 전화번호부를 읽고 있습니다.", "휴대폰에서 전화번호부를 읽어오는데 실패하였습니다."};
+  case ReadKind::Alarms:
+    break;
+  }
+  return {"휴대폰에서 알람정보를 읽고 있습니다.", "휴대폰에서 알람정보를 읽어오는데 실패하였습니다."};
+}
+
+} // namespace pdx::link

@@ -1,0 +1,165 @@
+// The frame side of the transfers: follow-up requests sent from inside the
+// dispatch of a received frame, and the records stored in the phone mirror.
+#include "link/transfer/transfers.h"
+#include "link/wire/alarm_wire.h"
+#include "link/wire/options_wire.h"
+#include "link/wire/phonebook_wire.h"
+
+namespace pdx::link {
+namespace {
+
+// Bit i of an occupancy bitmap, most significant bit first.
+bool occupied(std::span<const uint8_t> bitmap, size_t i) {
+  return i / 8 < bitmap.size() && (bitmap[i / 8] & (0x80 >> (i % 8))) != 0;
+}
+
+template <size_t N> void setFlags(std::bitset<N> &flags, std::span<const uint8_t> bitmap, size_t firstBit) {
+  for (size_t i = 0; i < N; ++i) {
+    flags[i] = occupied(bitmap, firstBit + i);
+  }
+}
+
+template <size_t N> int lowest(const std::bitset<N> &flags, size_t from = 0) {
+  for (size_t i = from; i < N; ++i) {
+    if (flags[i]) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+constexpr size_t kSavedBoxFirstBit = 24;
+
+} // namespace
+
+bool PhoneTransfers::dispatch(const Frame &frame) {
+  const uint8_t first = frame.data.empty() ? 0 : frame.data[0];
+  switch (frame.code) {
+  case PC_SMS_INDEX_DATA:
+    setFlags(receivedFlags_, frame.data, 0);
+    setFlags(savedFlags_, frame.data, kSavedBoxFirstBit);
+    requestNextSms();
+    return true;
+  case PC_SMS_DATA_DATA:
+    if (first < receivedFlags_.size()) {
+      receivedFlags_[first] = false;
+    } else if (first >= 0x80 && (first & 0x7F) < savedFlags_.size()) {
+      savedFlags_[first & 0x7F] = false;
+    }
+    requestNextSms();
+    return false;
+  case PC_BK_INDEX_DATA:
+    setFlags(locationFlags_, frame.data, 0);
+    requestNextLocation();
+    return true;
+  case PC_BK_DATA_DATA:
+    if (first < locationFlags_.size()) {
+      locationFlags_[first] = false;
+    }
+    requestNextLocation();
+    return false;
+  case PC_MBK_INDEX_DATA:
+    setFlags(slotFlags_, frame.data, 0);
+    requestNextSlot();
+    return true;
+  case PC_MBK_DATA_DATA:
+    if (first < slotFlags_.size()) {
+      slotFlags_[first] = false;
+    }
+    requestNextSlot();
+    return false;
+  default:
+    return false;
+  }
+}
+
+void PhoneTransfers::requestNextSms() {
+  if (const int slot = lowest(receivedFlags_); slot >= 0) {
+    (void)link_.send(PC_SMS_DATA_REQ, std::array{static_cast<uint8_t>(slot)});
+  } else if (const int saved = lowest(savedFlags_); saved >= 0) {
+    (void)link_.send(PC_SMS_DATA_REQ, std::array{static_cast<uint8_t>(0x80 + saved)});
+  } else {
+    link_.busyEnd();
+  }
+}
+
+void PhoneTransfers::requestNextSlot() {
+  if (const int slot = lowest(slotFlags_); slot >= 0) {
+    (void)link_.send(PC_MBK_DATA_REQ, std::array{static_cast<uint8_t>(slot)});
+    return;
+  }
+  (void)link_.send(PC_SKEY_DATA_REQ, {});
+  (void)link_.send(PC_MGRP_DATA_REQ, {});
+}
+
+void PhoneTransfers::requestNextLocation() {
+  // Location 0 is never asked for.
+  if (const int location = lowest(locationFlags_, 1); location >= 0) {
+    (void)link_.send(PC_BK_DATA_REQ, std::array{static_cast<uint8_t>(location)});
+    return;
+  }
+  (void)link_.send(PC_GRP_DATA_REQ, {});
+}
+
+bool PhoneTransfers::store(const Frame &frame) {
+  switch (frame.code) {
+  case PC_SMS_DATA_DATA:
+    if (store_ != nullptr) {
+      store_->addPhoneSms(wire::decodeSmsRecord(frame.data));
+    }
+    arrived_.sms = arrived_.sms || !link_.busy();
+    return true;
+  case PC_GRP_DATA_DATA:
+    if (store_ != nullptr) {
+      store_->phoneGroups = wire::decodeGroupTable(frame.data);
+    }
+    arrived_.groups = true;
+    return true;
+  case PC_ALM_DATA_DATA:
+    storeAlarms(frame.data);
+    arrived_.alarms = true;
+    return true;
+  case PC_OPT_DATA_DATA:
+    if (store_ != nullptr) {
+      store_->options = wire::decodeOptions(frame.data);
+      store_->read.options = true;
+    }
+    arrived_.options = true;
+    return true;
+  case PC_MBK_DATA_DATA:
+    if (store_ != nullptr) {
+      const core::PhoneBookEntry entry = wire::decodeSlotRecord(frame.data);
+      if (entry.phoneSlot < store_->phonePhonebook.size()) {
+        store_->phonePhonebook.replaceAt(entry.phoneSlot, entry);
+      }
+    }
+    return true;
+  case PC_SKEY_DATA_DATA:
+    if (store_ != nullptr) {
+      store_->phoneSpeedDials = wire::decodeSpeedDials(frame.data);
+      if (store_->phonePhonebook.size() > 0) {
+        store_->validateSpeedDials();
+      }
+    }
+    return true;
+  default:
+    return false;
+  }
+}
+
+void PhoneTransfers::storeAlarms(std::span<const uint8_t> table) {
+  if (store_ == nullptr) {
+    return;
+  }
+  const wire::Bytes all = wire::padded(table, wire::kAlarmTableSize);
+  const core::CivilTime now = core::CivilTime::nowInKorea();
+  for (uint16_t position = 0; position < wire::kAlarmCount; ++position) {
+    const auto record =
+        std::span<const uint8_t>(all).subspan(position * wire::kAlarmRecordSize, wire::kAlarmRecordSize);
+    if (wire::alarmIsSet(record) && !store_->alarms.full()) {
+      (void)store_->alarms.insert(wire::decodeAlarm(record, position), now);
+    }
+  }
+}
+
+} // namespace pdx::link

@@ -1,0 +1,88 @@
+// The exchanges of every kind of data with the phone: the reads that fill
+// the store's phone mirror, the writes that count only when the phone
+// answers PC_OK, and the frame handling behind them.
+#pragma once
+
+#include "core/data/store.h"
+#include "link/connection/phone_link.h"
+#include "link/wire/sms_wire.h"
+
+#include <bitset>
+#include <functional>
+
+namespace pdx::link {
+
+// How an exchange ended.
+enum class [[nodiscard]] Outcome : int{
+    Ok,
+    NotFound,      // no phone answered on any port
+    PortClosed,    // the port could not be opened
+    NoAnswer,      // the phone did not answer in time
+    WrongPassword, // the phone refused the password
+    Refused,       // the phone answered PC_NG to the request
+};
+
+// A Korean sentence for the user.
+const char *describe(Outcome outcome);
+
+inline constexpr Millis kReadWait{60000};
+
+class PhoneTransfers : public FrameClient {
+public:
+  // Attaches itself to `link` as its frame client. `store` may be null:
+  // records are then only counted, never kept.
+  PhoneTransfers(CPhoneLink &link, core::CDataStore *store);
+  ~PhoneTransfers() override;
+
+  Outcome readSms();
+  Outcome readPhonebook();
+  Outcome readAlarms();
+
+  Outcome writeSms(const core::SmsMessage &message, wire::SmsOperation operation);
+  Outcome sendSms(const core::SmsMessage &message, std::string_view callback, std::string_view recipient);
+  Outcome writePhonebookSlot(uint8_t slot, const core::PhoneBookEntry &entry);
+  Outcome writeGroups(const core::GroupTable &table, int id, const core::PhoneGroup &group);
+  Outcome writeSpeedDial(const core::SpeedDialTable &table, int key, const core::SpeedDialKey &value);
+  Outcome writeAlarm(size_t position, const core::AlarmEntry &alarm);
+  Outcome deleteAlarm(size_t position);
+  Outcome writeOptions(const core::PhoneOptions &options);
+  // `payload` from wire::encodeMelodyPayload / encodeAnimationPayload.
+  Outcome downloadMelody(std::span<const uint8_t> payload);
+  Outcome downloadAnimation(std::span<const uint8_t> payload);
+
+  // The clock for alarm times, seconds since 1970 UTC (tests fix it).
+  void setClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
+
+  bool dispatch(const Frame &frame) override;
+  bool store(const Frame &frame) override;
+
+private:
+  struct Arrivals {
+    bool sms = false;
+    bool groups = false;
+    bool alarms = false;
+    bool options = false;
+  };
+
+  bool testMode() const { return store_ != nullptr && store_->testMode; }
+  Outcome write(uint8_t code, std::span<const uint8_t> payload);
+  Outcome alarmTable(const core::AlarmEntry *alarm, size_t position);
+  Outcome startRead(uint8_t code, bool Arrivals::*watched);
+  Outcome waitRead(uint8_t code, bool Arrivals::*watched, bool resultFromFlag);
+
+  void requestNextSms();
+  void requestNextSlot();
+  void requestNextLocation();
+  void storeAlarms(std::span<const uint8_t> table);
+
+  CPhoneLink &link_;
+  core::CDataStore *store_;
+  std::function<int64_t()> clock_;
+  Arrivals arrived_;
+  std::bitset<20> receivedFlags_;
+  std::bitset<11> savedFlags_;
+  std::bitset<200> slotFlags_;
+  std::bitset<100> locationFlags_;
+};
+
+} // namespace pdx::link

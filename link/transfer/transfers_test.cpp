@@ -1,0 +1,292 @@
+#include "core/base/virtual_event_loop.h"
+#include "link/serial/fake_serial_device.h"
+#include "link/transfer/transfers.h"
+#include "link/wire/alarm_wire.h"
+#include "link/wire/download_wire.h"
+#include "link/wire/phonebook_wire.h"
+#include "simulator/phone_model.h"
+
+#include <gtest/gtest.h>
+
+namespace pdx::link {
+namespace {
+
+using wire::Bytes;
+
+// The simulator's phone model on the far side of an in-memory cable.
+struct TransferFixture : ::testing::Test {
+  TransferFixture() {
+    device.setOpenablePorts({0});
+    device.setWriteHook([this](uint8_t byte) {
+      parser.push(Bytes{byte});
+      while (auto frame = parser.next()) {
+        sent.push_back(*frame);
+        if (script) {
+          script(*frame);
+        } else if (!silent) {
+          for (const Frame &answer : model.answer(*frame)) {
+            device.deliver(encodeFrame(answer.code, answer.data));
+          }
+        }
+      }
+    });
+    transfers.setClock([] { return int64_t{1715941233}; });
+    link.connect("0000", 0);
+    EXPECT_EQ(link.waitForConnection(), kConnected);
+    sent.clear();
+  }
+  std::vector<int> sentCodes() const {
+    std::vector<int> codes;
+    for (const auto &f : sent) {
+      codes.push_back(f.code);
+    }
+    return codes;
+  }
+  void reply(uint8_t code, const Bytes &data) { device.deliver(encodeFrame(code, data)); }
+
+  VirtualEventLoop loop;
+  FakeSerialDevice device{loop};
+  CPhoneLink link{device, loop};
+  core::CDataStore store;
+  PhoneTransfers transfers{link, &store};
+  simulator::PhoneModel model{simulator::sampleState()};
+  FrameParser parser{codesFromProgram()};
+  std::vector<Frame> sent;
+  std::function<void(const Frame &)> script;
+  bool silent = false;
+};
+
+TEST_F(TransferFixture, PhonebookReadFillsEntriesGroupsAndSpeedDials) {
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Ok);
+  ASSERT_EQ(store.phonePhonebook.size(), 200u);
+  for (size_t i = 0; i < 200; ++i) {
+    EXPECT_EQ(store.phonePhonebook[i].phoneSlot, i);
+    EXPECT_FALSE(store.phonePhonebook[i].isEmpty());
+  }
+  EXPECT_EQ(store.phonePhonebook[5].name.view(),
+            wire::decodeSlotRecord(model.state().phonebook[5]).name.view());
+  EXPECT_EQ(store.phoneGroups.size(), 5u);
+  EXPECT_EQ(store.phoneSpeedDials[1].slot, 4);
+  EXPECT_EQ(store.phoneSpeedDials[1].kind, 2);
+  EXPECT_TRUE(store.phoneSpeedDials[50].isUnused());
+  EXPECT_TRUE(store.read.phonebook);
+  EXPECT_FALSE(link.busy());
+  // Password, index, 200 slots, then speed dials and groups.
+  ASSERT_EQ(sent.size(), 204u);
+  EXPECT_EQ(sent[2], (Frame{PC_MBK_DATA_REQ, {0}}));
+  EXPECT_EQ(sent[201], (Frame{PC_MBK_DATA_REQ, {199}}));
+  EXPECT_EQ(sent[202].code, PC_SKEY_DATA_REQ);
+  EXPECT_EQ(sent[203].code, PC_MGRP_DATA_REQ);
+}
+
+TEST_F(TransferFixture, NextSlotIsRequestedBeforeTheRecordIsStored) {
+  std::vector<bool> storedWhenAsked;
+  script = [this, &storedWhenAsked](const Frame &f) {
+    if (f.code == PC_MBK_DATA_REQ && f.data[0] == 1) {
+      storedWhenAsked.push_back(!store.phonePhonebook[0].isEmpty());
+    }
+    for (const Frame &answer : model.answer(f)) {
+      reply(answer.code, answer.data);
+    }
+  };
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Ok);
+  EXPECT_EQ(storedWhenAsked, std::vector<bool>{false});
+  EXPECT_FALSE(store.phonePhonebook[0].isEmpty());
+}
+
+TEST_F(TransferFixture, EmptyPhonebookAsksForSpeedDialsAndGroupsAtOnce) {
+  script = [this](const Frame &f) {
+    if (f.code == PC_PW_SET_REQ) {
+      reply(PC_OK, {0});
+    } else if (f.code == PC_MBK_INDEX_REQ) {
+      reply(PC_MBK_INDEX_DATA, Bytes(25, 0));
+    } else if (f.code == PC_MGRP_DATA_REQ) {
+      reply(PC_GRP_DATA_DATA, Bytes(340, 0));
+    }
+  };
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Ok);
+  EXPECT_EQ(sentCodes(),
+            (std::vector<int>{PC_PW_SET_REQ, PC_MBK_INDEX_REQ, PC_SKEY_DATA_REQ, PC_MGRP_DATA_REQ}));
+  EXPECT_EQ(store.phonePhonebook.size(), 200u);
+}
+
+TEST_F(TransferFixture, SmsOccupancyRequestsReceivedThenSavedSlots) {
+  std::vector<int> notes;
+  link.setNotificationListener([&](int code) { notes.push_back(code); });
+  script = [this](const Frame &f) {
+    if (f.code == PC_PW_SET_REQ) {
+      reply(PC_OK, {0});
+    } else if (f.code == PC_SMS_INDEX_REQ) {
+      reply(PC_SMS_INDEX_DATA, Bytes{0x80, 0x00, 0x00, 0xC0, 0x00});
+    } else if (f.code == PC_SMS_DATA_REQ) {
+      Bytes record(129, 0);
+      record[0] = f.data[0];
+      record[4] = 99;
+      reply(PC_SMS_DATA_DATA, record);
+    }
+  };
+  EXPECT_EQ(transfers.readSms(), Outcome::Ok);
+  ASSERT_EQ(sent.size(), 5u);
+  EXPECT_EQ(sent[2], (Frame{PC_SMS_DATA_REQ, {0x00}}));
+  EXPECT_EQ(sent[3], (Frame{PC_SMS_DATA_REQ, {0x80}}));
+  EXPECT_EQ(sent[4], (Frame{PC_SMS_DATA_REQ, {0x81}}));
+  EXPECT_EQ(store.receivedSms.size(), 1u);
+  EXPECT_EQ(store.savedSms.size(), 2u);
+  EXPECT_EQ(store.savedSms[0].year, 1999);
+  EXPECT_TRUE(store.read.savedBox);
+  EXPECT_EQ(notes.back(), kBusyEnd);
+}
+
+TEST_F(TransferFixture, SmsAndAlarmReadsAgainstTheSimulator) {
+  EXPECT_EQ(transfers.readSms(), Outcome::Ok);
+  EXPECT_EQ(store.receivedSms.size(), 3u);
+  EXPECT_EQ(store.savedSms.size(), 2u);
+  EXPECT_EQ(transfers.readAlarms(), Outcome::Ok);
+  ASSERT_EQ(store.alarms.size(), 3u);
+  EXPECT_TRUE(store.read.alarms);
+  std::set<int> slots;
+  for (const auto &a : store.alarms) {
+    slots.insert(a.slot);
+  }
+  EXPECT_EQ(slots, (std::set<int>{0, 1, 2}));
+}
+
+TEST_F(TransferFixture, WritesRoundTripThroughThePhone) {
+  core::PhoneBookEntry e;
+  e.name.set("NEW");
+  e.numbers[3].set("012-345");
+  EXPECT_EQ(transfers.writePhonebookSlot(7, e), Outcome::Ok);
+  EXPECT_EQ(model.state().phonebook[7], wire::encodeSlotRecord(e, 7));
+  EXPECT_EQ(transfers.writePhonebookSlot(8, core::PhoneBookEntry()), Outcome::Ok);
+  EXPECT_TRUE(model.state().phonebook[8].empty());
+
+  core::SpeedDialTable keys{};
+  EXPECT_EQ(transfers.writeSpeedDial(keys, 4, core::SpeedDialKey{7, 3}), Outcome::Ok);
+  EXPECT_EQ(wire::getU16(model.state().speedDials, 8), 31);
+  EXPECT_EQ(wire::getU16(model.state().speedDials, 0), 0xFFFF);
+
+  core::PhoneGroup g;
+  g.name.set("G");
+  g.melody = 3;
+  EXPECT_EQ(transfers.writeGroups(core::GroupTable(), 6, g), Outcome::Ok);
+  EXPECT_EQ(model.state().groups[17 * 6], 'G');
+  EXPECT_EQ(model.state().groups[17 * 6 + 15], 2);
+
+  core::AlarmEntry a;
+  a.month = 5;
+  a.day = 20;
+  a.hour = 6;
+  a.title.set("A");
+  EXPECT_EQ(transfers.writeAlarm(3, a), Outcome::Ok);
+  EXPECT_TRUE(wire::alarmIsSet(std::span(model.state().alarms).subspan(66, 22)));
+  EXPECT_EQ(transfers.deleteAlarm(3), Outcome::Ok);
+  EXPECT_EQ(model.state().alarms, Bytes(220, 0));
+
+  core::SmsMessage m;
+  m.slot = 0x82;
+  m.text.set("hello");
+  EXPECT_EQ(transfers.writeSms(m, wire::SmsOperation::Write), Outcome::Ok);
+  EXPECT_EQ(sent.back().data.size(), 48u);
+  EXPECT_EQ(model.state().saved[2][43], 'h');
+  EXPECT_EQ(transfers.sendSms(m, "0111", "0222"), Outcome::Ok);
+  EXPECT_EQ(model.state().outbox.size(), 1u);
+
+  EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::Ok);
+  EXPECT_EQ(transfers.downloadMelody(wire::encodeMelodyPayload(1, "M", 120, Bytes{7, 19, 2})), Outcome::Ok);
+  EXPECT_EQ(model.state().melodies[1].size(), 25u);
+  EXPECT_EQ(transfers.downloadAnimation(wire::encodeAnimationPayload(2, "A", 0, Bytes(612, 0xF0))),
+            Outcome::Ok);
+  EXPECT_EQ(model.state().animations[2].size(), 631u);
+  EXPECT_FALSE(link.busy());
+}
+
+TEST_F(TransferFixture, RefusedWriteAndRefusedReadFailPromptly) {
+  model.setRefusedCode(PC_MBK_SET_REQ);
+  EXPECT_EQ(transfers.writePhonebookSlot(1, core::PhoneBookEntry()), Outcome::Refused);
+  model.setRefusedCode(PC_MBK_INDEX_REQ);
+  const Millis start = loop.now();
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Refused);
+  EXPECT_LT(loop.now() - start, Millis(1000));
+  EXPECT_FALSE(store.read.phonebook);
+  model.setRefusedCode(PC_ALM_DATA_REQ);
+  EXPECT_EQ(transfers.readAlarms(), Outcome::Refused);
+}
+
+TEST_F(TransferFixture, SilentPhoneFailsEveryExchangeAfterThePasswordTime) {
+  silent = true;
+  const Millis start = loop.now();
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::NoAnswer);
+  EXPECT_EQ(loop.now() - start, Millis(1200));
+  EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::NoAnswer);
+  EXPECT_EQ(transfers.readSms(), Outcome::NoAnswer);
+}
+
+TEST_F(TransferFixture, LostRecordEndsTheReadAfterSixtySeconds) {
+  script = [this](const Frame &f) {
+    if (f.code == PC_MBK_DATA_REQ && f.data[0] == 3) {
+      return;
+    }
+    for (const Frame &answer : model.answer(f)) {
+      reply(answer.code, answer.data);
+    }
+  };
+  const Millis start = loop.now();
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::NoAnswer);
+  EXPECT_GE(loop.now() - start, kReadWait);
+  EXPECT_FALSE(link.busy());
+}
+
+TEST_F(TransferFixture, WrongPasswordOnTheRequest) {
+  // The password was changed on the phone after the log-on.
+  script = [this](const Frame &f) { reply(f.code == PC_PW_SET_REQ ? PC_NG : PC_OK, Bytes{f.code}); };
+  EXPECT_EQ(transfers.readAlarms(), Outcome::WrongPassword);
+  EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::WrongPassword);
+  EXPECT_EQ(sentCodes(), (std::vector<int>{PC_PW_SET_REQ, PC_PW_SET_REQ}));
+}
+
+TEST_F(TransferFixture, TestModeNeverTouchesTheLine) {
+  store.testMode = true;
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Ok);
+  EXPECT_EQ(transfers.readSms(), Outcome::Ok);
+  EXPECT_EQ(transfers.readAlarms(), Outcome::Ok);
+  EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::Ok);
+  EXPECT_TRUE(sent.empty());
+  EXPECT_TRUE(store.read.phonebook);
+  EXPECT_GT(store.receivedSms.size(), 0u);
+}
+
+TEST_F(TransferFixture, HundredLocationBookIsWalkedFromLocationOne) {
+  script = [](const Frame &) {};
+  Bytes bitmap(13, 0);
+  bitmap[0] = 0xC0;  // locations 0 and 1
+  bitmap[12] = 0x10; // location 99
+  reply(PC_BK_INDEX_DATA, bitmap);
+  loop.drainPosted();
+  reply(PC_BK_DATA_DATA, Bytes{1, 'x'});
+  loop.drainPosted();
+  reply(PC_BK_DATA_DATA, Bytes{99, 'y'});
+  loop.advance(Millis(1000));
+  ASSERT_EQ(sent.size(), 3u);
+  EXPECT_EQ(sent[0], (Frame{PC_BK_DATA_REQ, {1}}));
+  EXPECT_EQ(sent[1], (Frame{PC_BK_DATA_REQ, {99}}));
+  EXPECT_EQ(sent[2], (Frame{PC_GRP_DATA_REQ, {}}));
+  EXPECT_EQ(link.events().size(), 2u);
+}
+
+TEST_F(TransferFixture, UnaskedRecordsAreStoredAsTheyCome) {
+  Bytes options(128, 0);
+  options[0] = 3;
+  reply(PC_OPT_DATA_DATA, options);
+  Bytes record = model.state().phonebook[9];
+  store.phonePhonebook.resetSlots(5);
+  reply(PC_MBK_DATA_DATA, record); // slot 9 is not in a 5-entry mirror
+  loop.drainPosted();
+  EXPECT_EQ(store.options.head[0], 3);
+  EXPECT_TRUE(store.read.options);
+  for (const auto &e : store.phonePhonebook) {
+    EXPECT_TRUE(e.isEmpty());
+  }
+}
+
+} // namespace
+} // namespace pdx::link

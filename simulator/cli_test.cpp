@@ -1,0 +1,180 @@
+// pelodex-cli phone against pelodex-cli simulate, as a user runs them: real
+// processes over a pseudo-terminal, checked by exit status and output.
+#include "simulator/state_json.h"
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace pdx::simulator {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+  int status;
+  std::string out;
+};
+
+std::string cli() {
+  return PELODEX_CLI;
+}
+
+Result run(const std::string &arguments) {
+  const std::string command = cli() + " " + arguments + " 2>/dev/null";
+  FILE *pipe = ::popen(command.c_str(), "r");
+  std::string out;
+  std::array<char, 4096> buffer{};
+  while (size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
+    out.append(buffer.data(), n);
+  }
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// A running `pelodex-cli simulate`; stopped with SIGTERM.
+class Simulator {
+public:
+  explicit Simulator(const std::vector<std::string> &extra) {
+    int out[2];
+    EXPECT_EQ(::pipe(out), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::vector<std::string> args{cli(), "simulate"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::vector<char *> argv;
+    for (auto &a : args) {
+      argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    EXPECT_EQ(::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    char c;
+    while (::read(out[0], &c, 1) == 1 && c != '\n') {
+      device_ += c;
+    }
+    ::close(out[0]);
+  }
+  ~Simulator() {
+    ::kill(pid_, SIGTERM);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+  }
+  const std::string &device() const { return device_; }
+
+private:
+  pid_t pid_ = -1;
+  std::string device_;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("pelodex-cli-test-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir / "config" / "QZ Telecom");
+    // The port search must never reach the machine's own serial devices.
+    std::ofstream conf(dir / "config" / "QZ Telecom" / "Pelodex.conf");
+    conf << "[Communication]\n";
+    for (int i = 1; i <= 8; ++i) {
+      conf << "COM" << i << "=" << (dir / "none").string() << i << "\n";
+    }
+    conf.close();
+    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    PhoneState state = sampleState();
+    for (size_t i = 6; i < PhoneState::kSlots; ++i) {
+      state.phonebook[i].clear();
+    }
+    std::string error;
+    ASSERT_TRUE(saveState(dir / "phone.json", state, error)) << error;
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string phone(const Simulator &sim, const std::string &rest) {
+    return "phone --device " + sim.device() + " --password 0000 " + rest;
+  }
+
+  fs::path dir;
+};
+
+TEST_F(CliTest, ReadsPrintJsonInTheDocumentedShapes) {
+  Simulator sim({"--state", (dir / "phone.json").string(), "--trace", (dir / "trace.txt").string()});
+  const Result book = run(phone(sim, "read phonebook"));
+  ASSERT_EQ(book.status, 0);
+  const auto json = nlohmann::json::parse(book.out);
+  ASSERT_EQ(json["entries"].size(), 6u);
+  EXPECT_EQ(json["entries"][1]["slot"], 1);
+  EXPECT_EQ(json["entries"][0]["name"], "김민준");
+  EXPECT_TRUE(json["entries"][0].contains("pager"));
+  EXPECT_EQ(json["groups"].size(), 5u);
+  EXPECT_EQ(json["speed_dials"][0]["key"], 1);
+  EXPECT_EQ(json["speed_dials"][0]["kind"], 2);
+  const auto sms = nlohmann::json::parse(run(phone(sim, "read sms")).out);
+  EXPECT_EQ(sms["received"].size(), 3u);
+  EXPECT_EQ(sms["saved"][0]["time"], "1999-03-28T21:30:00");
+  const auto alarms = nlohmann::json::parse(run(phone(sim, "read alarms")).out);
+  EXPECT_EQ(alarms["alarms"][0]["title"], "기상");
+  EXPECT_EQ(alarms["alarms"][0]["time"], "1999-03-15T07:00");
+  std::ifstream trace(dir / "trace.txt");
+  std::string first;
+  std::getline(trace, first);
+  EXPECT_NE(first.find("pc>phone PC_PING2"), std::string::npos);
+  EXPECT_NE(first.find("50 43 00 01 1D 1E"), std::string::npos);
+}
+
+TEST_F(CliTest, WritesReachTheSavedPhoneState) {
+  Simulator sim({"--state", (dir / "phone.json").string()});
+  ASSERT_EQ(run(phone(sim, "write-entry 42 --name 홍길동 --mobile 011-555-6666 --group 2")).status, 0);
+  ASSERT_EQ(run(phone(sim, "erase-entry 1")).status, 0);
+  ASSERT_EQ(run(phone(sim, "send-sms --to 0167778888 --text 안녕하세요")).status, 0);
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
+  EXPECT_FALSE(saved.phonebook[42].empty());
+  EXPECT_TRUE(saved.phonebook[1].empty());
+  EXPECT_EQ(saved.outbox.size(), 0u); // sent messages are not kept
+  const auto json = nlohmann::json::parse(run(phone(sim, "read phonebook")).out);
+  EXPECT_EQ(json["entries"].back()["name"], "홍길동");
+  EXPECT_EQ(json["entries"].back()["mobile"], "011-555-6666");
+}
+
+TEST_F(CliTest, ExitStatusTellsWhatWentWrong) {
+  Simulator sim({"--refuse", "PC_MBK_SET_REQ"});
+  EXPECT_EQ(run(phone(sim, "erase-entry 3")).status, 4);
+  EXPECT_EQ(run("phone --device " + sim.device() + " --password 9999 read alarms").status, 3);
+  EXPECT_EQ(run("phone --device " + (dir / "missing").string() + " --password 0000 read alarms").status, 1);
+  EXPECT_EQ(run(phone(sim, "read everything")).status, 64);
+  EXPECT_EQ(run(phone(sim, "write-entry 200 --name x")).status, 64);
+  EXPECT_EQ(run("phone --device " + sim.device() + " read sms").status, 64);
+  EXPECT_EQ(run("simulate --drop-rate 2").status, 64);
+}
+
+TEST_F(CliTest, BackupWritesEverythingWithAManifest) {
+  Simulator sim({"--state", (dir / "phone.json").string()});
+  ASSERT_EQ(run(phone(sim, "backup " + (dir / "backup").string())).status, 0);
+  for (const char *name : {"phonebook.json", "sms.json", "alarms.json", "phonebook.vcf", "phonebook.csv",
+                           "transcript.txt", "MANIFEST.sha256"}) {
+    EXPECT_TRUE(fs::exists(dir / "backup" / name)) << name;
+  }
+  EXPECT_EQ(
+      ::system(("cd '" + (dir / "backup").string() + "' && sha256sum --quiet -c MANIFEST.sha256").c_str()),
+      0);
+  int frames = 0;
+  for (const auto &entry : fs::directory_iterator(dir / "backup" / "frames")) {
+    frames += entry.path().filename().string().find("PC_MBK_DATA_DATA") != std::string::npos ? 1 : 0;
+  }
+  EXPECT_EQ(frames, 6);
+}
+
+} // namespace
+} // namespace pdx::simulator

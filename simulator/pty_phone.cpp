@@ -1,0 +1,193 @@
+#include "simulator/pty_phone.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace pdx::simulator {
+namespace {
+
+bool makeRaw(int fd) {
+  termios tio{};
+  if (::tcgetattr(fd, &tio) != 0) {
+    return false;
+  }
+  ::cfmakeraw(&tio);
+  ::cfsetispeed(&tio, B19200);
+  ::cfsetospeed(&tio, B19200);
+  tio.c_cflag |= CLOCAL | CREAD;
+  return ::tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
+std::string systemError(const std::string &what) {
+  return what + ": " + std::strerror(errno);
+}
+
+} // namespace
+
+PtyPhone::PtyPhone(int fd, int slaveFd, std::string path, PhoneModel &model)
+    : fd_(fd), slaveFd_(slaveFd), path_(std::move(path)), model_(model) {}
+
+PtyPhone::~PtyPhone() {
+  if (slaveFd_ >= 0) {
+    ::close(slaveFd_);
+  }
+  ::close(fd_);
+}
+
+std::unique_ptr<PtyPhone> PtyPhone::create(PhoneModel &model, std::string &error) {
+  const int fd = ::posix_openpt(O_RDWR | O_NOCTTY);
+  if (fd < 0 || ::grantpt(fd) != 0 || ::unlockpt(fd) != 0) {
+    error = systemError("의사 터미널을 만들 수 없습니다");
+    if (fd >= 0) {
+      ::close(fd);
+    }
+    return nullptr;
+  }
+  char name[128] = {};
+  ::ptsname_r(fd, name, sizeof name);
+  // Holding the other side open keeps the terminal alive (and raw, without
+  // echo) between the program's sessions.
+  const int slave = ::open(name, O_RDWR | O_NOCTTY);
+  if (slave < 0 || !makeRaw(slave)) {
+    error = systemError(std::string("의사 터미널을 설정할 수 없습니다: ") + name);
+    ::close(fd);
+    if (slave >= 0) {
+      ::close(slave);
+    }
+    return nullptr;
+  }
+  return std::unique_ptr<PtyPhone>(new PtyPhone(fd, slave, name, model));
+}
+
+std::unique_ptr<PtyPhone> PtyPhone::openDevice(const std::string &path, PhoneModel &model,
+                                               std::string &error) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+  if (fd < 0 || !makeRaw(fd)) {
+    error = systemError("장치를 열 수 없습니다: " + path);
+    if (fd >= 0) {
+      ::close(fd);
+    }
+    return nullptr;
+  }
+  return std::unique_ptr<PtyPhone>(new PtyPhone(fd, -1, path, model));
+}
+
+void PtyPhone::setFaults(const Faults &faults) {
+  std::lock_guard lock(faultsMutex_);
+  faults_ = faults;
+}
+
+void PtyPhone::setSeed(uint32_t seed) {
+  std::lock_guard lock(faultsMutex_);
+  random_.seed(seed);
+}
+
+bool PtyPhone::chance(double rate) {
+  return rate > 0 && std::uniform_real_distribution<double>(0.0, 1.0)(random_) < rate;
+}
+
+void PtyPhone::run(const std::atomic<bool> &stop) {
+  std::array<uint8_t, 4096> buffer{};
+  while (!stop) {
+    pollfd pfd{fd_, POLLIN, 0};
+    const int ready = ::poll(&pfd, 1, 100);
+    if (ready <= 0 || (pfd.revents & POLLIN) == 0) {
+      if (ready > 0 && slaveFd_ < 0 && (pfd.revents & (POLLHUP | POLLERR)) != 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      }
+      continue;
+    }
+    const ssize_t count = ::read(fd_, buffer.data(), buffer.size());
+    if (count > 0) {
+      receive(std::span(buffer).first(static_cast<size_t>(count)));
+    }
+  }
+}
+
+void PtyPhone::receive(std::span<const uint8_t> bytes) {
+  bool pace = false;
+  {
+    std::lock_guard lock(faultsMutex_);
+    pace = faults_.pace;
+  }
+  if (pace) {
+    const auto wire = std::chrono::duration<double>(static_cast<double>(bytes.size()) / kBytesPerSecond);
+    inboundDone_ = std::max(inboundDone_, Clock::now()) + std::chrono::duration_cast<Clock::duration>(wire);
+  }
+  parser_.push(bytes);
+  while (auto frame = parser_.next()) {
+    trace(false, *frame);
+    for (const Frame &answer : model_.answer(*frame)) {
+      reply(answer);
+    }
+    if (model_.takeChanged() && changed_) {
+      changed_();
+    }
+  }
+}
+
+void PtyPhone::reply(const Frame &frame) {
+  Bytes bytes = link::encodeFrame(frame.code, frame.data);
+  {
+    std::lock_guard lock(faultsMutex_);
+    if (faults_.silent || chance(faults_.dropRate)) {
+      return;
+    }
+    if (chance(faults_.corruptRate)) {
+      bytes.back() ^= 0x5A;
+    }
+  }
+  trace(true, frame);
+  writeBytes(bytes);
+}
+
+void PtyPhone::writeBytes(const Bytes &bytes) {
+  bool pace = false;
+  {
+    std::lock_guard lock(faultsMutex_);
+    pace = faults_.pace;
+  }
+  if (!pace) {
+    for (size_t done = 0; done < bytes.size();) {
+      const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+      if (n <= 0) {
+        return;
+      }
+      done += static_cast<size_t>(n);
+    }
+    return;
+  }
+  // Each byte leaves when the cable would have carried it, after the
+  // request itself has finished arriving.
+  const auto start = std::max(inboundDone_, Clock::now());
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto due = start + std::chrono::duration_cast<Clock::duration>(
+                                 std::chrono::duration<double>(static_cast<double>(i + 1) / kBytesPerSecond));
+    std::this_thread::sleep_until(due);
+    if (::write(fd_, &bytes[i], 1) != 1) {
+      return;
+    }
+  }
+  inboundDone_ = Clock::now();
+}
+
+void PtyPhone::trace(bool fromPhone, const Frame &frame) {
+  if (trace_ == nullptr) {
+    return;
+  }
+  const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
+  std::fprintf(trace_, "%10.3f %s %-18s", seconds, fromPhone ? "phone>pc" : "pc>phone",
+               std::string(link::codeName(frame.code)).c_str());
+  for (uint8_t byte : link::encodeFrame(frame.code, frame.data)) {
+    std::fprintf(trace_, " %02X", byte);
+  }
+  std::fputc('\n', trace_);
+  std::fflush(trace_);
+}
+
+} // namespace pdx::simulator

@@ -1,0 +1,75 @@
+// Plays the phone over a serial device: a pseudo-terminal it creates, or a
+// device it is given. Frames from the program go to the phone model; its
+// answers go back, optionally paced at the cable's rate, dropped, corrupted
+// or withheld for tests.
+#pragma once
+
+#include "simulator/phone_model.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <random>
+
+namespace pdx::simulator {
+
+struct Faults {
+  bool pace = false;      // 1920 bytes a second both ways, as at 19200 baud
+  double dropRate = 0;    // share of answer frames never sent
+  double corruptRate = 0; // share of answer frames sent with a wrong sum
+  bool silent = false;    // never answer
+};
+
+inline constexpr double kBytesPerSecond = 1920.0;
+
+class PtyPhone {
+public:
+  // A new pseudo-terminal; devicePath() names the side the program opens.
+  static std::unique_ptr<PtyPhone> create(PhoneModel &model, std::string &error);
+  // An existing serial device, set to 19200 8N1 raw.
+  static std::unique_ptr<PtyPhone> openDevice(const std::string &path, PhoneModel &model, std::string &error);
+  ~PtyPhone();
+  PtyPhone(const PtyPhone &) = delete;
+  PtyPhone &operator=(const PtyPhone &) = delete;
+
+  const std::string &devicePath() const { return path_; }
+  void setFaults(const Faults &faults);
+  void setSeed(uint32_t seed);
+  // Every frame both ways is written to `trace` (hex, with seconds since
+  // the start); null for none. The file stays the caller's.
+  void setTrace(FILE *trace) { trace_ = trace; }
+  // Called after a request changed the phone's data.
+  void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
+
+  // Serves until `stop` becomes true (checked at least every 100 ms).
+  void run(const std::atomic<bool> &stop);
+
+private:
+  using Clock = std::chrono::steady_clock;
+
+  PtyPhone(int fd, int slaveFd, std::string path, PhoneModel &model);
+  void receive(std::span<const uint8_t> bytes);
+  void reply(const Frame &frame);
+  void writeBytes(const Bytes &bytes);
+  void trace(bool fromPhone, const Frame &frame);
+  bool chance(double rate);
+
+  int fd_;
+  int slaveFd_;
+  std::string path_;
+  PhoneModel &model_;
+  link::FrameParser parser_{link::codesFromProgram()};
+  std::mutex faultsMutex_;
+  Faults faults_;
+  std::mt19937 random_{12345};
+  FILE *trace_ = nullptr;
+  std::function<void()> changed_;
+  Clock::time_point start_ = Clock::now();
+  // When the bytes received so far would have finished arriving on a real cable.
+  Clock::time_point inboundDone_ = Clock::now();
+};
+
+} // namespace pdx::simulator
