@@ -107,6 +107,9 @@ public:
   bool eraseRaw(int position, int n);
   // Replaces entry `index` in place; the encoded length is recomputed.
   void replaceAt(int index, const NoteEntry &entry);
+  // Gives the note at `index` another pitch; durations and kinds stay, so
+  // the encoded length does too.
+  void setNoteCode(int index, uint16_t code) { notes_[static_cast<size_t>(index)].code = code; }
   // Appends `entry` when the result stays within 1024 entries and below the
   // encoded limit; false otherwise.
   bool appendIfFits(const NoteEntry &entry);
