@@ -6,5 +6,6 @@
 
 namespace pdx::cli {
 
+int runMelody(Args &args);
 
 } // namespace pdx::cli

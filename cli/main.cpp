@@ -16,6 +16,7 @@ struct CommandGroup {
 
 // One line per command group, in the order the usage lists them.
 const std::vector<CommandGroup> kGroups = {
+    {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
 };
 
 void printUsage(FILE *out) {

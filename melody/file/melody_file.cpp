@@ -77,6 +77,19 @@ CMelody::Name nameFrom(std::string_view text) {
 
 } // namespace
 
+const char *loadFailureMessage(DocResult result) {
+  switch (result) {
+  case DocResult::CannotOpen:
+    return "멜로디 파일을 찾을 수 없습니다.";
+  case DocResult::NotThisKind:
+    return "멜로디 파일이 아닙니다.";
+  case DocResult::UnsupportedVersion:
+    return "이 파일 버전은 지원하지 않습니다.";
+  default:
+    return "멜로디를 읽어들일 수 없습니다.";
+  }
+}
+
 const std::string &CMelodyFile::defaultPath() {
   static const std::string text = text::fromUtf8("새멜로디.pcm");
   return text;

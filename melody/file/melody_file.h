@@ -12,6 +12,10 @@
 
 namespace pdx::melody {
 
+// What the editor tells the user when Load fails with `result` (UTF-8).
+const char *loadFailureMessage(DocResult result);
+inline constexpr const char *kSaveFailureMessage = "멜로디를 저장할 수 없습니다.";
+
 class CMelodyFile {
 public:
   // Texts of a new document (code page 949 in the file).

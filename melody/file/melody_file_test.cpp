@@ -111,6 +111,14 @@ TEST_F(MelodyFileTest, EveryLoadFailureLeavesANewUntitledDocument) {
   expectNewUntitled();
 }
 
+TEST(MelodyFileMessages, EveryLoadFailureHasItsMessage) {
+  EXPECT_STREQ(loadFailureMessage(DocResult::CannotOpen), "멜로디 파일을 찾을 수 없습니다.");
+  EXPECT_STREQ(loadFailureMessage(DocResult::NotThisKind), "멜로디 파일이 아닙니다.");
+  EXPECT_STREQ(loadFailureMessage(DocResult::UnsupportedVersion), "이 파일 버전은 지원하지 않습니다.");
+  EXPECT_STREQ(loadFailureMessage(DocResult::ReadError), "멜로디를 읽어들일 수 없습니다.");
+  EXPECT_STREQ(kSaveFailureMessage, "멜로디를 저장할 수 없습니다.");
+}
+
 TEST_F(MelodyFileTest, AFolderDifferingOnlyInCaseCountsAsInside) {
   writeBytes(root_ / "Melody" / "in.pcm", fileBytes("t", {{"a"}}));
   ASSERT_EQ(doc_.Load((root_ / "Melody" / "in.pcm").string()), DocResult::Ok);

@@ -147,7 +147,14 @@ RtttlImport importRtttl(std::string_view text) {
   if (!defaults) {
     return out;
   }
-  out.melody.name().setWhole(text::fromUtf8(text.substr(0, first)));
+  std::string_view name = text.substr(0, first);
+  while (!name.empty() && std::isspace(static_cast<unsigned char>(name.front()))) {
+    name.remove_prefix(1);
+  }
+  while (!name.empty() && std::isspace(static_cast<unsigned char>(name.back()))) {
+    name.remove_suffix(1);
+  }
+  out.melody.name().setWhole(text::fromUtf8(name));
   out.melody.setStoredTempo(static_cast<uint16_t>(std::clamp(defaults->beats, 30, 255)));
   if (defaults->beats < 30 || defaults->beats > 255) {
     out.warnings.push_back("빠르기를 30에서 255 사이로 맞추었습니다: " + std::to_string(defaults->beats));

@@ -31,8 +31,9 @@ TEST(RtttlImport, MapsDurationsOctavesAndPauses) {
 }
 
 TEST(RtttlImport, MissingDefaultsAreTheFormatsOwn) {
-  const RtttlImport in = importRtttl("x::a");
+  const RtttlImport in = importRtttl("\n x ::a\n");
   ASSERT_TRUE(in.ok) << in.error;
+  EXPECT_EQ(in.melody.name().view(), "x");
   EXPECT_EQ(in.melody.tempo(), 63);
   EXPECT_EQ(entriesOf(in.melody), (std::vector<NoteEntry>{{1000, 0x49}}));
 }
