@@ -34,6 +34,9 @@ constexpr const char *kUsage =
     "  melody import-rtttl TEXT|FILE --out FILE.pcm\n"
     "  melody export-rtttl FILE.pcm [--index I]\n";
 
+// Any melody number a file may hold; the file says how many there are.
+constexpr long kMaxIndex = 1L << 30;
+
 void warn(const std::string &text) {
   std::fprintf(stderr, "pelodex-cli: 경고: %s\n", text.c_str());
 }
@@ -117,7 +120,7 @@ const CMelody *loadChosen(Opened &file, const std::string &path, std::optional<l
 }
 
 int encode(Args &args) {
-  const auto index = args.number("--index", 0, melody::kMaxEntries);
+  const auto index = args.number("--index", 0, kMaxIndex);
   const auto path = melodyPath(args);
   if (!path) {
     return kBadArguments;
@@ -138,7 +141,7 @@ int encode(Args &args) {
 }
 
 int render(Args &args) {
-  const auto index = args.number("--index", 0, melody::kMaxEntries);
+  const auto index = args.number("--index", 0, kMaxIndex);
   const auto out = args.option("--out");
   const auto rate = args.number("--rate", 8000, 192000);
   if (!out) {
@@ -172,7 +175,7 @@ void onInterrupt(int) {
 }
 
 int play(Args &args) {
-  const auto index = args.number("--index", 0, melody::kMaxEntries);
+  const auto index = args.number("--index", 0, kMaxIndex);
   const bool silent = args.flag("--silent");
   const auto path = melodyPath(args);
   if (!path) {
@@ -253,7 +256,7 @@ int importRtttl(Args &args) {
 }
 
 int exportRtttl(Args &args) {
-  const auto index = args.number("--index", 0, melody::kMaxEntries);
+  const auto index = args.number("--index", 0, kMaxIndex);
   const auto path = melodyPath(args);
   if (!path) {
     return kBadArguments;

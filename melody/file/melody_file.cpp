@@ -173,6 +173,10 @@ void CMelodyFile::classifyOpenedPath() {
   if (equalIgnoringCase(absoluteFolderOf(path_), absoluteFolder(folder_))) {
     path_ = fs::path(path_).filename().string();
   } else {
+    // Kept whole, so the file is saved where it was read whatever the
+    // working folder is by then.
+    std::error_code ignored;
+    path_ = fs::absolute(path_, ignored).lexically_normal().string();
     outside_ = true;
   }
 }

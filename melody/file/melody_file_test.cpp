@@ -133,6 +133,27 @@ TEST_F(MelodyFileTest, AFolderDifferingOnlyInCaseCountsAsInside) {
   EXPECT_TRUE(doc_.outsideFolder()) << "a folder name that differs in length";
 }
 
+TEST_F(MelodyFileTest, ANewDocumentSavesAsTheReferenceFile) {
+  doc_.New(std::nullopt, std::nullopt);
+  ASSERT_EQ(doc_.Save(), DocResult::Ok);
+  const auto saved = readBytes(root_ / "Melody" / CMelodyFile::defaultPath());
+  EXPECT_EQ(saved.size(), 128u);
+  EXPECT_EQ(saved, readBytes(fs::path(PDX_SOURCE_DIR) / "melody/file/fuzz_corpus/new_document.pcm"));
+}
+
+TEST_F(MelodyFileTest, ARelativePathOutsideTheFolderIsKeptWhole) {
+  writeBytes(root_ / "elsewhere" / "rel.pcm", fileBytes("t", {{"a"}}));
+  const fs::path previous = fs::current_path();
+  fs::current_path(root_ / "elsewhere");
+  const DocResult result = doc_.Load("rel.pcm");
+  fs::current_path(previous);
+  ASSERT_EQ(result, DocResult::Ok);
+  EXPECT_TRUE(doc_.outsideFolder());
+  EXPECT_EQ(doc_.path(), (root_ / "elsewhere" / "rel.pcm").string());
+  ASSERT_EQ(doc_.Save(), DocResult::Ok);
+  EXPECT_FALSE(fs::exists(previous / "rel.pcm"));
+}
+
 TEST_F(MelodyFileTest, FilesOutsideTheFolderWaitForAMove) {
   const fs::path outside = root_ / "elsewhere" / "out.pcm";
   writeBytes(outside, fileBytes("t", {{"a"}}));
