@@ -63,11 +63,6 @@ bool CMelody::eraseRaw(int position, int n) {
   return true;
 }
 
-void CMelody::replaceAt(int index, const NoteEntry &entry) {
-  notes_[static_cast<size_t>(index)] = entry;
-  recomputeEncodedLength();
-}
-
 bool CMelody::appendIfFits(const NoteEntry &entry) {
   if (count_ >= kMaxEntries) {
     return false;

@@ -105,8 +105,6 @@ public:
   // Removes `n` entries from `position`; false (nothing done) when the range
   // lies outside the melody.
   bool eraseRaw(int position, int n);
-  // Replaces entry `index` in place; the encoded length is recomputed.
-  void replaceAt(int index, const NoteEntry &entry);
   // Gives the note at `index` another pitch; durations and kinds stay, so
   // the encoded length does too.
   void setNoteCode(int index, uint16_t code) { notes_[static_cast<size_t>(index)].code = code; }
@@ -115,12 +113,12 @@ public:
   bool appendIfFits(const NoteEntry &entry);
   void clearEntries();
 
-  // Sets the entries as a file stores them (at most 1024), the stored
-  // encoded length and the other fields, without touching `modified`.
+  // Fields as a file stores them, set without marking the melody modified;
+  // assignStored keeps at most 1024 entries and leaves the encoded length
+  // for recomputeEncodedLength.
   void assignStored(std::span<const NoteEntry> entries);
   void setStoredTempo(uint16_t tempo) { tempo_ = tempo; }
   void setStoredKey(uint16_t key) { key_ = key; }
-  void setEncodedLength(int length) { encodedLength_ = length; }
   void recomputeEncodedLength() { encodedLength_ = encodedLengthOf(entries()); }
   // Drops entries from the end until the encoded length is `limit` or less.
   void cutFromEndTo(int limit);

@@ -37,7 +37,6 @@ public:
   // The entry after the one last started.
   int position() const { return position_; }
   int repeatCount() const { return repeatCount_; }
-  CToneTimer &timer() { return timer_; }
 
 private:
   // Where play goes after the right repeat sign at `i`.
