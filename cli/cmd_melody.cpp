@@ -53,7 +53,7 @@ struct Opened {
   int status = 0;
 };
 
-void open(Opened &out, const std::string &path) {
+void openMelodyFile(Opened &out, const std::string &path) {
   const fs::path file = fs::absolute(path);
   out.doc.setFolder(file.parent_path());
   const DocResult result = out.doc.Load(file.filename().string());
@@ -90,7 +90,7 @@ int show(Args &args) {
     return kBadArguments;
   }
   Opened file;
-  open(file, *path);
+  openMelodyFile(file, *path);
   if (file.status != 0) {
     return file.status;
   }
@@ -115,7 +115,7 @@ int show(Args &args) {
 // Loads the file and picks the melody; nullptr after reporting, with the
 // exit status in file.status.
 const CMelody *loadChosen(Opened &file, const std::string &path, std::optional<long> index) {
-  open(file, path);
+  openMelodyFile(file, path);
   return file.status == 0 ? chosen(file, index) : nullptr;
 }
 
@@ -174,6 +174,31 @@ void onInterrupt(int) {
   [[maybe_unused]] const ssize_t n = ::write(stopPipe[1], &byte, 1);
 }
 
+// Plays on the real event loop; Ctrl+C (or a termination request) stops
+// play through the stop pipe, so the speaker is silenced before exit.
+void playMelody(const CMelody &m, bool silent) {
+  int argc = 1;
+  char name[] = "pelodex-cli";
+  char *argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  platform::QtEventLoop loop;
+  auto output = melody::openToneOutput(silent ? melody::ToneDevice::Silent : melody::ToneDevice::Automatic);
+  melody::CMelodyPlayer player(loop, *output);
+  player.SetMelody(&m);
+  std::unique_ptr<QSocketNotifier> stop;
+  if (::pipe(stopPipe) == 0) {
+    stop = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
+    QObject::connect(stop.get(), &QSocketNotifier::activated, [&] { player.Stop(); });
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+  }
+  std::printf("연주합니다: %s (빠르기 %d)\n", m.name().utf8().c_str(), m.tempo());
+  std::fflush(stdout);
+  player.Play(0, -1);
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
+}
+
 int play(Args &args) {
   const auto index = args.number("--index", 0, kMaxIndex);
   const bool silent = args.flag("--silent");
@@ -186,28 +211,7 @@ int play(Args &args) {
   if (m == nullptr) {
     return file.status;
   }
-  {
-    int argc = 1;
-    char name[] = "pelodex-cli";
-    char *argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    platform::QtEventLoop loop;
-    auto output = melody::openToneOutput(silent ? melody::ToneDevice::Silent : melody::ToneDevice::Automatic);
-    melody::CMelodyPlayer player(loop, *output);
-    player.SetMelody(m);
-    if (::pipe(stopPipe) != 0) {
-      return fail("연주를 시작할 수 없습니다.", 1);
-    }
-    QSocketNotifier stop(stopPipe[0], QSocketNotifier::Read);
-    QObject::connect(&stop, &QSocketNotifier::activated, [&] { player.Stop(); });
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
-    std::printf("연주합니다: %s (빠르기 %d)\n", m->name().utf8().c_str(), m->tempo());
-    std::fflush(stdout);
-    player.Play(0, -1);
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
-  }
+  playMelody(*m, silent);
   return 0;
 }
 

@@ -87,10 +87,8 @@ bool ScoreEditor::InsertEntries(int position, std::span<const NoteEntry> entries
       melody_->at(position).code == last.code) {
     separators += insertSeparator(position);
   }
-  // The separator may have used what the block needed; the block was
-  // accepted, so it only goes in when it still fits.
-  const int length = encodedLengthAfterInsert(*melody_, position, entries);
-  if (!withinLimits(count() + n, length)) {
+  // The block was accepted: a separator that leaves no room for it goes.
+  if (!withinLimits(count() + n, encodedLengthAfterInsert(*melody_, position, entries))) {
     melody_->eraseRaw(position, separators);
     separators = 0;
   }
