@@ -9,15 +9,31 @@ namespace {
 // Entries that may pass without any time passing before play gives up: a
 // melody whose loop holds nothing that lasts (only marks, or notes of no
 // length) would otherwise never let the program respond again.
-constexpr long kMaxSilentSteps = static_cast<long>(kMaxEntries) * (CMelodyPlayer::kRepeatMemory + 2);
+constexpr long kMaxSilentSteps = static_cast<long>(kMaxEntries) * (RepeatMemory::kCapacity + 2);
 
 } // namespace
+
+bool RepeatMemory::forgetIfRemembered(int index) {
+  if (std::find(indices_.begin(), indices_.begin() + count_, index) == indices_.begin() + count_) {
+    return false;
+  }
+  --count_;
+  return true;
+}
+
+bool RepeatMemory::remember(int index) {
+  if (count_ == kCapacity) {
+    return false;
+  }
+  indices_[static_cast<size_t>(count_++)] = index;
+  return true;
+}
 
 void CMelodyPlayer::SetMelody(const CMelody *melody) {
   melody_ = melody;
   playing_ = false;
   position_ = 0;
-  repeatCount_ = 0;
+  repeats_.clear();
 }
 
 bool CMelodyPlayer::Play(int start, int end) {
@@ -29,7 +45,7 @@ bool CMelodyPlayer::Play(int start, int end) {
     start = position_;
   } else {
     position_ = start;
-    repeatCount_ = 0;
+    repeats_.clear();
   }
   const int count = melody_->count();
   if (end == -1) {
@@ -70,15 +86,10 @@ bool CMelodyPlayer::Play(int start, int end) {
 }
 
 int CMelodyPlayer::afterRightRepeat(int i) {
-  const auto remembered = std::find(repeats_.begin(), repeats_.begin() + repeatCount_, i);
-  if (remembered != repeats_.begin() + repeatCount_) {
-    --repeatCount_;
+  // A full memory ignores further signs: play goes on after them.
+  if (repeats_.forgetIfRemembered(i) || !repeats_.remember(i)) {
     return i + 1;
   }
-  if (repeatCount_ == kRepeatMemory) {
-    return i + 1;
-  }
-  repeats_[static_cast<size_t>(repeatCount_++)] = i;
   for (int j = i - 1; j >= 0; --j) {
     if (melody_->at(j).code == kLeftRepeat) {
       return j;
@@ -95,13 +106,12 @@ void CMelodyPlayer::Pause() {
 
 void CMelodyPlayer::Stop() {
   Pause();
-  position_ = 0;
-  repeatCount_ = 0;
+  Rewind();
 }
 
 void CMelodyPlayer::Rewind() {
   position_ = 0;
-  repeatCount_ = 0;
+  repeats_.clear();
 }
 
 bool playFromEditor(CMelodyPlayer &player, const PlayRequest &request) {

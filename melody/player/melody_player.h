@@ -12,10 +12,27 @@
 
 namespace pdx::melody {
 
+// The right repeat signs play has jumped back from and not yet passed
+// again, most recent last, at most 100.
+class RepeatMemory {
+public:
+  static constexpr int kCapacity = 100;
+
+  // True when `index` is remembered; the most recently remembered sign
+  // (not necessarily `index`) is then forgotten.
+  bool forgetIfRemembered(int index);
+  // Remembers `index`; false, storing nothing, when the memory is full.
+  bool remember(int index);
+  void clear() { count_ = 0; }
+  int count() const { return count_; }
+
+private:
+  std::array<int, kCapacity> indices_{};
+  int count_ = 0;
+};
+
 class CMelodyPlayer {
 public:
-  static constexpr int kRepeatMemory = 100;
-
   CMelodyPlayer(EventLoop &loop, ToneOutput &output) : timer_(loop), output_(output) {}
 
   // The melody to play (not owned); clears playing, position and repeats.
@@ -31,12 +48,12 @@ public:
   // Ends play and returns to the first entry.
   void Stop();
   void Rewind();
-  void ForgetRepeats() { repeatCount_ = 0; }
+  void ForgetRepeats() { repeats_.clear(); }
 
   bool playing() const { return playing_; }
   // The entry after the one last started.
   int position() const { return position_; }
-  int repeatCount() const { return repeatCount_; }
+  int repeatCount() const { return repeats_.count(); }
 
 private:
   // Where play goes after the right repeat sign at `i`.
@@ -47,8 +64,7 @@ private:
   const CMelody *melody_ = nullptr;
   bool playing_ = false;
   int position_ = 0;
-  std::array<int, kRepeatMemory> repeats_{};
-  int repeatCount_ = 0;
+  RepeatMemory repeats_;
 };
 
 // What the editor's play command starts from: the selection when there is

@@ -140,5 +140,23 @@ TEST_F(PlayerTest, StopAndRewindForgetThePosition) {
   EXPECT_FALSE(player_.Play(0, -1));
 }
 
+TEST(RepeatMemory, ForgetsTheMostRecentSignAndHoldsAHundred) {
+  RepeatMemory memory;
+  EXPECT_TRUE(memory.remember(4));
+  EXPECT_TRUE(memory.remember(9));
+  EXPECT_TRUE(memory.forgetIfRemembered(4));
+  EXPECT_EQ(memory.count(), 1);
+  EXPECT_FALSE(memory.forgetIfRemembered(9)) << "9 was the most recent and went instead of 4";
+  EXPECT_TRUE(memory.forgetIfRemembered(4));
+  for (int i = 0; i < RepeatMemory::kCapacity; ++i) {
+    ASSERT_TRUE(memory.remember(i));
+  }
+  EXPECT_FALSE(memory.remember(500));
+  EXPECT_EQ(memory.count(), 100);
+  EXPECT_FALSE(memory.forgetIfRemembered(500));
+  memory.clear();
+  EXPECT_EQ(memory.count(), 0);
+}
+
 } // namespace
 } // namespace pdx::melody
