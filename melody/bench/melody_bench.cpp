@@ -5,7 +5,6 @@
 #include "melody/sound/melody_renderer.h"
 
 #include <benchmark/benchmark.h>
-
 #include <random>
 #include <unistd.h>
 
