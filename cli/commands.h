@@ -11,5 +11,6 @@ int runAnimation(Args &args);
 int runImage(Args &args);
 int runPhone(Args &args);
 int runSimulate(Args &args);
+int runMelody(Args &args);
 
 } // namespace pdx::cli

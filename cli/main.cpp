@@ -27,6 +27,7 @@ const std::vector<CommandGroup> kGroups = {
     {"simulate", pdx::cli::runSimulate,
      "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
      "[--silent] [--refuse CODE] [--trace FILE]"},
+    {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
 };
 
 void printUsage(FILE *out) {
