@@ -6,5 +6,6 @@
 
 namespace pdx::cli {
 
+int runLunar(Args &args);
 
 } // namespace pdx::cli

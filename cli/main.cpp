@@ -16,6 +16,7 @@ struct CommandGroup {
 
 // One line per command group, in the order the usage lists them.
 const std::vector<CommandGroup> kGroups = {
+    {"lunar", pdx::cli::runLunar, "lunar DATE | --from DATE --to DATE    양력 날짜를 음력으로 (JSON)"},
 };
 
 void printUsage(FILE *out) {
