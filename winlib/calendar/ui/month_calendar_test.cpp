@@ -7,17 +7,27 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace pdx::winlib {
 namespace {
 
-QApplication &application() {
-  static int argc = 1;
-  static char name[] = "pdx_calendar_ui_test";
-  static char *argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
+// One application for the whole run, made before the first test and
+// destroyed before the program's static objects are.
+class QtApplication : public testing::Environment {
+public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "pdx_calendar_ui_test";
+    static char *argv[] = {name, nullptr};
+    app_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { app_.reset(); }
+
+private:
+  std::unique_ptr<QApplication> app_;
+};
+const auto *const kQtApplication = testing::AddGlobalTestEnvironment(new QtApplication);
 
 constexpr int kId = 777;
 
@@ -29,7 +39,6 @@ protected:
     return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
   }
 
-  QApplication &app_ = application(); // before any widget
   QWidget parent_;
 };
 
