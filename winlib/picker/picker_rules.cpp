@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fnmatch.h>
-#include <sstream>
 #include <system_error>
 
 namespace pdx::winlib {
@@ -24,23 +23,6 @@ std::string lowerAscii(std::string text) {
   std::ranges::transform(text, text.begin(),
                          [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
-}
-
-// Undoes the octal escapes (\040 for a blank) of /proc/self/mounts.
-std::string unescapeMountPath(std::string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 3 < text.size()) {
-      const std::string digits(text.substr(i + 1, 3));
-      if (digits.size() == 3 && std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '7'; })) {
-        out += static_cast<char>(std::stoi(digits, nullptr, 8));
-        i += 3;
-        continue;
-      }
-    }
-    out += text[i];
-  }
-  return out;
 }
 
 bool isRemovableMount(std::string_view path) {
@@ -118,22 +100,18 @@ std::vector<std::string> listFolder(const std::string &folder, std::string_view 
   return items;
 }
 
-std::vector<PickerDrive> listDrives(std::string_view home, std::string_view mounts) {
+std::vector<PickerDrive> listDrives(std::string_view home, const std::vector<MountedVolume> &volumes) {
   std::vector<PickerDrive> drives = {{"[-/-]", "/"}};
   if (!home.empty() && normalFolder(home) != "/") {
     drives.push_back({"[-홈-]", normalFolder(home)});
   }
-  std::istringstream lines{std::string(mounts)};
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream fields(line);
-    std::string device;
-    std::string mountPoint;
-    fields >> device >> mountPoint;
-    const std::string path = unescapeMountPath(mountPoint);
+  for (const auto &volume : volumes) {
+    const std::string path = normalFolder(volume.path);
     if (isRemovableMount(path) &&
-        std::ranges::none_of(drives, [&](const auto &d) { return d.path == normalFolder(path); })) {
-      drives.push_back({"[-" + fs::path(path).filename().string() + "-]", normalFolder(path)});
+        std::ranges::none_of(drives, [&](const auto &d) { return d.path == path; })) {
+      const std::string name =
+          volume.name.empty() ? fs::path(path).parent_path().filename().string() : volume.name;
+      drives.push_back({"[-" + name + "-]", path});
     }
   }
   return drives;

@@ -33,9 +33,14 @@ struct PickerDrive {
   std::string path;  // folder, ending in '/'
 };
 
-// The root, the home folder and the removable volumes mounted under /media,
-// /run/media and /mnt, read from the text of /proc/self/mounts.
-std::vector<PickerDrive> listDrives(std::string_view home, std::string_view mounts);
+struct MountedVolume {
+  std::string path; // mount point
+  std::string name; // volume label, may be empty
+};
+
+// The root, the home folder and those of `volumes` mounted under /media,
+// /run/media and /mnt, labelled by their names (or mount folder names).
+std::vector<PickerDrive> listDrives(std::string_view home, const std::vector<MountedVolume> &volumes);
 // The drive holding `folder` (the longest matching path); 0 when none does.
 size_t driveOf(const std::vector<PickerDrive> &drives, std::string_view folder);
 

@@ -36,14 +36,14 @@ TEST(PickerPaths, NormalFolders) {
 }
 
 TEST(PickerDrives, RootHomeAndRemovableVolumes) {
-  const std::string mounts = "sysfs /sys sysfs rw 0 0\n"
-                             "/dev/sda1 / ext4 rw 0 0\n"
-                             "/dev/sdb1 /media/kim/USB\\040DISK vfat rw 0 0\n"
-                             "/dev/sdc1 /run/media/kim/카메라 vfat rw 0 0\n"
-                             "/dev/sdd1 /mnt/floppy vfat rw 0 0\n"
-                             "tmpfs /run/user/1000 tmpfs rw 0 0\n"
-                             "/dev/sdd1 /mnt/floppy vfat rw 0 0\n";
-  const auto drives = listDrives("/home/kim", mounts);
+  const std::vector<MountedVolume> volumes = {{"/", ""},
+                                              {"/sys", "sysfs"},
+                                              {"/media/kim/USB DISK", ""},
+                                              {"/run/media/kim/sdc1", "카메라"},
+                                              {"/mnt/floppy/", ""},
+                                              {"/run/user/1000", ""},
+                                              {"/mnt/floppy", ""}};
+  const auto drives = listDrives("/home/kim", volumes);
   ASSERT_EQ(drives.size(), 5U);
   EXPECT_EQ(drives[0].label, "[-/-]");
   EXPECT_EQ(drives[1].label, "[-홈-]");
@@ -51,7 +51,9 @@ TEST(PickerDrives, RootHomeAndRemovableVolumes) {
   EXPECT_EQ(drives[2].label, "[-USB DISK-]");
   EXPECT_EQ(drives[2].path, "/media/kim/USB DISK/");
   EXPECT_EQ(drives[3].label, "[-카메라-]");
+  EXPECT_EQ(drives[3].path, "/run/media/kim/sdc1/");
   EXPECT_EQ(drives[4].path, "/mnt/floppy/");
+  EXPECT_EQ(drives[4].label, "[-floppy-]");
   EXPECT_EQ(driveOf(drives, "/home/kim/docs/"), 1U);
   EXPECT_EQ(driveOf(drives, "/media/kim/USB DISK/music/"), 2U);
   EXPECT_EQ(driveOf(drives, "/home/kimlee/"), 0U);
