@@ -1,5 +1,6 @@
 #include "resources/help/help_tables.h"
 #include "winlib/help/rtf_reader.h"
+#include "winlib/help/ui/help_view.h"
 #include "winlib/help/ui/rtf_to_qt.h"
 #include "winlib/help/ui/stream_topic.h"
 
@@ -87,6 +88,23 @@ TEST_F(RtfToQt, StreamTopicShowsTheTopicOrNothing) {
   EXPECT_FALSE(StreamTopic(view, 2111));
   EXPECT_TRUE(view.document()->isEmpty());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  setHelpTopics({});
+}
+
+TEST(HelpView, ReadOnlyWhiteViewWithTheTopic) {
+  setHelpTopics(resources::pelodexHelpTopics());
+  QWidget dialog;
+  dialog.resize(400, 300);
+  QTextEdit *view = createHelpView(dialog, QRect(30, 50, 350, 187), 2106);
+  EXPECT_EQ(view->geometry(), QRect(30, 50, 350, 187));
+  EXPECT_EQ(dialog.findChild<QTextEdit *>("4300"), view);
+  EXPECT_TRUE(view->isReadOnly());
+  EXPECT_EQ(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(view->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_TRUE(view->toPlainText().startsWith(QString("다이어리 전화번호부")));
+  EXPECT_EQ(view->textCursor().position(), 0);
+  QTextEdit *empty = createHelpView(dialog, QRect(30, 50, 350, 187), 2111);
+  EXPECT_TRUE(empty->document()->isEmpty());
   setHelpTopics({});
 }
 
