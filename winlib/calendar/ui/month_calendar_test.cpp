@@ -7,27 +7,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace pdx::winlib {
 namespace {
-
-// One application for the whole run, made before the first test and
-// destroyed before the program's static objects are.
-class QtApplication : public testing::Environment {
-public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "pdx_calendar_ui_test";
-    static char *argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { app_.reset(); }
-
-private:
-  std::unique_ptr<QApplication> app_;
-};
-const auto *const kQtApplication = testing::AddGlobalTestEnvironment(new QtApplication);
 
 constexpr int kId = 777;
 
@@ -130,10 +112,12 @@ TEST_F(MonthCalendarTest, LunarDatesAddTextAtTheBottomRight) {
   const QImage without = plain.grab().toImage();
   const QImage with = lunar.grab().toImage();
   QRect corner = cellRect(plain, 13);
-  corner.setTop(corner.bottom() - 14);
+  corner.setTop(corner.bottom() - 10);
   corner.setLeft(corner.right() - 20);
-  EXPECT_EQ(countColour(without, corner, qRgb(255, 255, 255)), corner.width() * corner.height());
-  EXPECT_LT(countColour(with, corner, qRgb(255, 255, 255)), corner.width() * corner.height());
+  const int area = corner.width() * corner.height();
+  EXPECT_GT(countColour(without, corner, qRgb(255, 255, 255)) -
+                countColour(with, corner, qRgb(255, 255, 255)),
+            area / 10);
   // 1880 lies before the table: no lunar text at all.
   ASSERT_TRUE(plain.SetMonth(1880, 6));
   ASSERT_TRUE(lunar.SetMonth(1880, 6));

@@ -9,27 +9,9 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace pdx::winlib {
 namespace {
-
-// One application for the whole run, made before the first test and
-// destroyed before the program's static objects are.
-class QtApplication : public testing::Environment {
-public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "pdx_help_ui_test";
-    static char *argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { app_.reset(); }
-
-private:
-  std::unique_ptr<QApplication> app_;
-};
-const auto *const kQtApplication = testing::AddGlobalTestEnvironment(new QtApplication);
 
 class RtfToQt : public testing::Test {
 protected:
