@@ -118,6 +118,12 @@ constexpr ResourceSpec kTable[] = {
     text(4061, 46, 40, 3, "이전"),
     text(4062, 46, 40, 3, "도움말"),
 
+    // Month calendar arrows and the help page's buttons.
+    text(4103, 20, 20, 1, "◀"),
+    text(4104, 20, 20, 1, "▶"),
+    text(4360, 46, 40, 3, "종료"),
+    text(4361, 46, 40, 3, "이전"),
+
     // Melody editor.
     text(4400, 46, 40, 3, "종료"),
     text(4401, 46, 40, 3, "도움말"),
