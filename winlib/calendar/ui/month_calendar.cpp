@@ -1,5 +1,6 @@
 #include "winlib/calendar/ui/month_calendar.h"
 
+#include "winlib/bmp_button.h"
 #include "winlib/calendar/gregorian.h"
 #include "winlib/calendar/ui/month_painter.h"
 
@@ -11,9 +12,24 @@ namespace pdx::winlib {
 
 CMonthCalendar::CMonthCalendar(QWidget *parent, const QRect &geometry, int identifier, int options)
     : QWidget(parent), year_(QDate::currentDate().year()), month_(QDate::currentDate().month()),
-      identifier_(identifier), options_(options) {
+      identifier_(identifier), options_(options), previous_(new CBmpButton(this)),
+      next_(new CBmpButton(this)) {
   setGeometry(geometry);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  (void)previous_->Create(kSizeFromFrame, QRect(0, 0, 1, 1), this, kPreviousButton, kPreviousButton, 1);
+  (void)next_->Create(kSizeFromFrame | kRightAligned, QRect(width(), 0, 1, 1), this, kNextButton, kNextButton,
+                      1);
+}
+
+void CMonthCalendar::OnCommand(int id, int code) {
+  if (code != kNotifyCommand) {
+    return;
+  }
+  if (id == kPreviousButton) {
+    showPreviousMonth();
+  } else if (id == kNextButton) {
+    showNextMonth();
+  }
 }
 
 bool CMonthCalendar::SetMonth(int year, int month) {
@@ -73,6 +89,9 @@ void CMonthCalendar::mouseReleaseEvent(QMouseEvent *event) {
   tracking_ = false;
   update();
   if (selectedDay_ != 0) {
+    if (auto *target = dynamic_cast<CommandTarget *>(parentWidget())) {
+      target->OnCommand(identifier_, kNotifyCommand);
+    }
     Q_EMIT command(identifier_);
   }
 }

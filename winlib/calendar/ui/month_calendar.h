@@ -3,11 +3,18 @@
 // day chosen with the mouse is reported to the parent.
 #pragma once
 
+#include "winlib/command_target.h"
+
 #include <QWidget>
 
 namespace pdx::winlib {
 
-class CMonthCalendar : public QWidget {
+class CBmpButton;
+
+// The notification goes to the parent as a command (the calendar's
+// identifier, code 0) when the parent is a CommandTarget, and is announced
+// as a signal.
+class CMonthCalendar : public QWidget, public CommandTarget {
   Q_OBJECT
 
 public:
@@ -17,7 +24,7 @@ public:
   static constexpr int kNextButton = 4104;
 
   // Shows the current local month with no day selected, at `geometry` in
-  // `parent`.
+  // `parent`, with the arrow buttons in the top corners.
   CMonthCalendar(QWidget *parent, const QRect &geometry, int identifier, int options);
 
   int year() const { return year_; }
@@ -31,6 +38,11 @@ public:
   bool SetMonth(int year, int month);
   void showPreviousMonth();
   void showNextMonth();
+  CBmpButton &previousButton() { return *previous_; }
+  CBmpButton &nextButton() { return *next_; }
+
+  // The arrow buttons' commands.
+  void OnCommand(int id, int code) override;
 
 Q_SIGNALS:
   // The left button was released with a day selected.
@@ -51,6 +63,8 @@ private:
   bool tracking_ = false;
   int identifier_;
   int options_;
+  CBmpButton *previous_;
+  CBmpButton *next_;
 };
 
 } // namespace pdx::winlib

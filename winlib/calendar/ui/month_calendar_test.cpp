@@ -1,3 +1,4 @@
+#include "winlib/bmp_button.h"
 #include "winlib/calendar/month_layout.h"
 #include "winlib/calendar/ui/month_calendar.h"
 
@@ -47,6 +48,47 @@ TEST_F(MonthCalendarTest, PagingWrapsAroundTheYear) {
   ASSERT_TRUE(calendar.SetMonth(9999, 12));
   calendar.showNextMonth();
   EXPECT_EQ(calendar.year(), 9999);
+}
+
+TEST_F(MonthCalendarTest, ArrowButtonsSitInTheTopCornersAndPageTheMonths) {
+  CMonthCalendar calendar(&parent_, QRect(358, 64, 219, 226), kId, CMonthCalendar::kSmallDays);
+  ASSERT_TRUE(calendar.SetMonth(2001, 1));
+  CBmpButton &previous = calendar.previousButton();
+  CBmpButton &next = calendar.nextButton();
+  EXPECT_EQ(previous.CommandId(), 4103);
+  EXPECT_EQ(next.CommandId(), 4104);
+  EXPECT_EQ(previous.FrameCount(), 1);
+  EXPECT_EQ(previous.Style(), 4096U);
+  EXPECT_EQ(next.Style(), 12288U);
+  EXPECT_EQ(previous.pos(), QPoint(0, 0));
+  EXPECT_FALSE(previous.size().isEmpty());
+  EXPECT_EQ(next.geometry().right(), calendar.width() - 1);
+  EXPECT_EQ(next.y(), 0);
+  QTest::mouseClick(&previous, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(calendar.year(), 2000);
+  EXPECT_EQ(calendar.month(), 12);
+  QTest::mouseClick(&next, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseClick(&next, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(calendar.year(), 2001);
+  EXPECT_EQ(calendar.month(), 2);
+}
+
+// A parent that records the commands it receives.
+class RecordingParent : public QWidget, public CommandTarget {
+public:
+  void OnCommand(int id, int code) override { commands.emplace_back(id, code); }
+  std::vector<std::pair<int, int>> commands;
+};
+
+TEST_F(MonthCalendarTest, ParentReceivesTheCalendarsCommand) {
+  RecordingParent page;
+  CMonthCalendar calendar(&page, QRect(0, 0, 280, 252), kId, 0);
+  ASSERT_TRUE(calendar.SetMonth(2000, 2));
+  QTest::mouseClick(&calendar, Qt::LeftButton, {}, centreOf(calendar, 29));
+  EXPECT_EQ(calendar.selectedDay(), 29);
+  EXPECT_EQ(page.commands, (std::vector<std::pair<int, int>>{{kId, kNotifyCommand}}));
+  QTest::mouseClick(&calendar.nextButton(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(page.commands.size(), 1U); // paging is not a choice
 }
 
 TEST_F(MonthCalendarTest, PressMoveAndReleaseChooseADayAndNotify) {
