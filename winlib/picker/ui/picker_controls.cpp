@@ -29,10 +29,9 @@ PickerControls::PickerControls(QWidget &dialog, PickerSession &session)
   nameField_->setGeometry(25, 70, 250, 20);
   fileList_->setObjectName(identifier(kFileList));
   fileList_->setGeometry(25, 95, 250, 165);
-  connect(nameField_, &QLineEdit::returnPressed, this, [this] { Q_EMIT submitted(nameField_->text()); });
   connect(fileList_, &QListWidget::currentItemChanged, this,
-          [this](QListWidgetItem *item, QListWidgetItem *) { itemSelected(item); });
-  connect(fileList_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem *item, QListWidgetItem *) { selectItem(item); });
+  connect(fileList_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem *item) { Q_EMIT itemActivated(item->text()); });
   if (!session_.folderOnly()) {
     label(dialog, "드라이브선택", 25, 268);
@@ -66,10 +65,16 @@ void PickerControls::refresh() {
   nameField_->selectAll();
 }
 
-void PickerControls::itemSelected(QListWidgetItem *item) {
+void PickerControls::selectItem(QListWidgetItem *item) {
   if (item != nullptr) {
     nameField_->setText(QString::fromStdString(PickerSession::fieldTextOf(item->text().toStdString())));
+    Q_EMIT itemSelected(item->text());
   }
+}
+
+QString PickerControls::itemForEnter() const {
+  const QListWidgetItem *item = fileList_->currentItem();
+  return fileList_->hasFocus() && item != nullptr ? item->text() : QString();
 }
 
 } // namespace pdx::winlib

@@ -34,16 +34,20 @@ public:
   QListWidget &fileList() { return *fileList_; }
   QComboBox *driveList() { return driveList_; }
 
+  // The list item Enter should open: the current one while the list has
+  // the focus, else none.
+  QString itemForEnter() const;
+
 Q_SIGNALS:
-  // Enter in the name field.
-  void submitted(const QString &text);
-  // A list item was double-clicked (or activated with Enter).
+  // A list item was double-clicked.
   void itemActivated(const QString &item);
+  // A list item became the current one.
+  void itemSelected(const QString &item);
   // Another drive was chosen.
   void driveChosen(int index);
 
 private:
-  void itemSelected(QListWidgetItem *item);
+  void selectItem(QListWidgetItem *item);
 
   PickerSession &session_;
   QLineEdit *nameField_;

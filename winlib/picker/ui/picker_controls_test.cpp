@@ -66,20 +66,20 @@ TEST_F(PickerControlsTest, SelectingAnItemFillsTheField) {
   EXPECT_EQ(controls.nameField().text(), QString("노래.pcm"));
 }
 
-TEST_F(PickerControlsTest, EnterDoubleClickAndDriveChoiceAreReported) {
+TEST_F(PickerControlsTest, DoubleClickSelectionAndDriveChoiceAreReported) {
   auto picker = session(0);
   PickerControls controls(dialog_, picker);
-  QSignalSpy submitted(&controls, &PickerControls::submitted);
   QSignalSpy activated(&controls, &PickerControls::itemActivated);
+  QSignalSpy selected(&controls, &PickerControls::itemSelected);
   QSignalSpy drive(&controls, &PickerControls::driveChosen);
-  controls.nameField().setText("memo");
-  QTest::keyClick(&controls.nameField(), Qt::Key_Return);
-  ASSERT_EQ(submitted.count(), 1);
-  EXPECT_EQ(submitted.at(0).at(0).toString(), QString("memo"));
-  Q_EMIT controls.fileList().itemActivated(controls.fileList().item(1));
+  controls.fileList().setCurrentRow(2);
+  ASSERT_EQ(selected.count(), 1);
+  EXPECT_EQ(selected.at(0).at(0).toString(), QString("노래.pcm"));
+  Q_EMIT controls.fileList().itemDoubleClicked(controls.fileList().item(1));
   ASSERT_EQ(activated.count(), 1);
   EXPECT_EQ(activated.at(0).at(0).toString(), QString("<하위폴더>"));
-  Q_EMIT controls.driveList()->activated(1); // the drive already shown
+  EXPECT_EQ(controls.itemForEnter(), QString()); // the list does not have the focus
+  Q_EMIT controls.driveList()->activated(1);     // the drive already shown
   EXPECT_EQ(drive.count(), 0);
   Q_EMIT controls.driveList()->activated(0);
   ASSERT_EQ(drive.count(), 1);
