@@ -18,6 +18,7 @@ const std::vector<Page> &pages() {
       {"buttons", renderButtons},
       {"dialog-frames", renderDialogFrames},
       {"skins", renderSkins},
+      {"program-icons", renderProgramIcons},
   };
   return all;
 }

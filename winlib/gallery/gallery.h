@@ -41,5 +41,6 @@ void renderMessageBoxes(Output &out);
 void renderButtons(Output &out);
 void renderDialogFrames(Output &out);
 void renderSkins(Output &out);
+void renderProgramIcons(Output &out);
 
 } // namespace pdx::winlib::gallery
