@@ -1,8 +1,10 @@
 #include "winlib/calendar/ui/month_painter.h"
 
+#include "resources/fonts.h"
 #include "winlib/calendar/ui/month_calendar.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace pdx::winlib {
@@ -12,11 +14,8 @@ const QColor kLineColour(128, 128, 128);
 const QColor kTitleColour(0, 0, 0);
 const QColor kLunarColour(96, 96, 96);
 
-QFont font(const char *family, int points, int weight) {
-  QFont result(QString::fromUtf8(family));
-  result.setPointSize(points);
-  result.setWeight(static_cast<QFont::Weight>(weight));
-  return result;
+QFont font(const char *family, int points, bool bold = false) {
+  return resources::font(QString::fromUtf8(family), points, bold);
 }
 
 QRect toQRect(const Rect &rect) {
@@ -42,7 +41,7 @@ void MonthPainter::paint(int year, int month, int framedDay) {
 }
 
 void MonthPainter::paintTitle(int year, int month) {
-  painter_.setFont(font("굴림", 20, QFont::Normal));
+  painter_.setFont(font("굴림", 20));
   painter_.setPen(kTitleColour);
   painter_.drawText(toQRect(layout_.titleBand()), Qt::AlignCenter | Qt::TextSingleLine,
                     QString::fromStdString(monthTitle(year, month)));
@@ -58,7 +57,7 @@ void MonthPainter::paintGrid() {
   for (int row = 0; row < layout_.rows(); ++row) {
     painter_.drawLine(0, layout_.rowY(row), right, layout_.rowY(row));
   }
-  painter_.setFont(font("굴림", 9, QFont::Normal));
+  painter_.setFont(font("굴림", 9));
   for (int column = 0; column < 7; ++column) {
     const Rgb colour = dayColour(column);
     painter_.setPen(QColor(colour.red, colour.green, colour.blue));
@@ -71,15 +70,20 @@ void MonthPainter::paintDay(int year, int month, int day) {
   const QRect cell = toQRect(layout_.cellOf(day));
   const Rgb colour = dayColour(layout_.columnOf(day));
   const bool small = (options_ & CMonthCalendar::kSmallDays) != 0;
-  painter_.setFont(font("고딕", small ? 17 : 21, QFont::Bold));
+  const bool lunarShown = (options_ & CMonthCalendar::kShowLunar) != 0;
+  // With lunar dates the number is centred above the lunar line, so that
+  // the two never overlap in short rows.
+  const int lunarLine = lunarShown ? QFontMetrics(font("굴림", 9)).height() + kLunarBottomGap : 0;
+  painter_.setFont(font("고딕", small ? 17 : 21, true));
   painter_.setPen(QColor(colour.red, colour.green, colour.blue));
-  painter_.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, QString::number(day));
-  if ((options_ & CMonthCalendar::kShowLunar) == 0) {
+  painter_.drawText(cell.adjusted(0, 0, 0, -lunarLine), Qt::AlignCenter | Qt::TextSingleLine,
+                    QString::number(day));
+  if (!lunarShown) {
     return;
   }
   const QString lunar = QString::fromStdString(lunarLabel(year, month, day));
   if (!lunar.isEmpty()) {
-    painter_.setFont(font("굴림", 9, QFont::Normal));
+    painter_.setFont(font("굴림", 9));
     painter_.setPen(kLunarColour);
     painter_.drawText(cell.adjusted(0, 0, -2, -kLunarBottomGap),
                       Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine, lunar);
