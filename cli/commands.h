@@ -12,5 +12,6 @@ int runImage(Args &args);
 int runPhone(Args &args);
 int runSimulate(Args &args);
 int runMelody(Args &args);
+int runLunar(Args &args);
 
 } // namespace pdx::cli

@@ -28,6 +28,7 @@ const std::vector<CommandGroup> kGroups = {
      "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
      "[--silent] [--refuse CODE] [--trace FILE]"},
     {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
+    {"lunar", pdx::cli::runLunar, "lunar DATE | --from DATE --to DATE    양력 날짜를 음력으로 (JSON)"},
 };
 
 void printUsage(FILE *out) {
