@@ -89,12 +89,12 @@ constexpr ResourceSpec kTable[] = {
     art(3123, 48, 40, 3, A::Arrow),
 
     // Main menu.
-    art(3240, 52, 52, 3, A::Envelope),
-    art(3243, 52, 52, 3, A::Phonebook),
-    art(3244, 52, 52, 3, A::Melody),
-    art(3245, 52, 52, 3, A::Animation),
-    art(3246, 52, 52, 3, A::Alarm),
-    art(3248, 52, 52, 3, A::DataService),
+    art(3240, 52, 52, 4, A::Envelope),
+    art(3243, 52, 52, 4, A::Phonebook),
+    art(3244, 52, 52, 4, A::Melody),
+    art(3245, 52, 52, 4, A::Animation),
+    art(3246, 52, 52, 4, A::Alarm),
+    art(3248, 52, 52, 4, A::DataService),
     art(3251, 44, 40, 3, A::Help),
     art(3252, 44, 40, 3, A::Exit),
 

@@ -1,0 +1,187 @@
+#include "core/app/ui/pelodex_app.h"
+
+#include "core/app/launch.h"
+#include "core/app/ui/help_page.h"
+#include "core/app/ui/main_menu_page.h"
+#include "core/app/ui/pelodex_page.h"
+#include "link/ui/password_page.h"
+#include "platform/serial/port_table.h"
+#include "platform/settings/settings.h"
+#include "resources/fonts.h"
+#include "resources/help/help_tables.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_message_box.h"
+#include "winlib/help/ui/help_dialog.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace pdx::core {
+
+namespace {
+
+constexpr const char *kProfile = "Pelodex";
+
+platform::PortTable portTable(const PelodexOptions &options) {
+  platform::PortTable ports = platform::loadPortTable(platform::Settings::forProfile(kProfile));
+  if (options.device) {
+    ports[0] = *options.device;
+  }
+  return ports;
+}
+
+} // namespace
+
+PelodexApp::PelodexApp(PelodexOptions options)
+    : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
+      link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_) {}
+
+PelodexApp::~PelodexApp() = default;
+
+PelodexPage *PelodexApp::CurrentPage() const {
+  return qobject_cast<PelodexPage *>(base_.MainWindow());
+}
+
+bool PelodexApp::InitInstance() {
+  if (!base_.ClaimSingleInstance()) {
+    return false;
+  }
+  resources::installFonts();
+  winlib::setHelpTopics(resources::pelodexHelpTopics());
+  base_.SetMessageHandler([this](uint32_t message, unsigned long, unsigned long) -> long {
+    OnProgramMessage(static_cast<int>(message));
+    return 0;
+  });
+  base_.SetExitCommand([this] { AskExit(); });
+  folders_ = platform::loadPelodexFolders();
+  store_.dataDir = folders_.data;
+  store_.melodyDir = folders_.melody;
+  store_.animationDir = folders_.animation;
+  store_.testMode = options_.testMode;
+  if (!LogOn()) {
+    base_.DestroyMainWindow();
+    return false;
+  }
+  LoadDataFile();
+  ShowMenu();
+  return true;
+}
+
+bool PelodexApp::LogOn() {
+  auto *page = new link::PasswordPage(link_.status());
+  base_.CreateMainWindow(page, resources::kPagePassword);
+  page->CreateControls();
+  page->SetHelp([page] { winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2101); });
+  platform::Settings settings = platform::Settings::forProfile(kProfile);
+  link::LogOnSettings logOn;
+  logOn.testMode = options_.testMode;
+  logOn.preferredPort = options_.device ? 0 : settings.number("Communication", "Port", 0);
+  logOn.rememberPort = [&settings](int port) {
+    settings.setNumber("Communication", "Port", port);
+    settings.sync();
+  };
+  const link::LogOnResult result = link::logOn(link_, *page, logOn);
+  offline_ = result == link::LogOnResult::Offline;
+  return result != link::LogOnResult::Failed;
+}
+
+void PelodexApp::LoadDataFile() {
+  (void)dataFile_.load(false);
+  // The loaded groups become the group table; nothing is sent.
+  store_.phoneGroups = store_.pcGroups;
+  store_.modified = true;
+}
+
+void PelodexApp::ExitInstance() {
+  const DocResult result = dataFile_.save();
+  if (result != DocResult::Ok) {
+    winlib::CBmpMessageBox::Show(nullptr, QString::fromUtf8(describe(result)), QString(),
+                                 winlib::kMbOk | winlib::kMbIconStop);
+  }
+}
+
+void PelodexApp::ShowPage(PelodexPage *page, int bitmapId) {
+  if (page == nullptr) {
+    return;
+  }
+  base_.CreateMainWindow(page, bitmapId);
+  page->CreateControls();
+}
+
+void PelodexApp::ShowMenu() {
+  std::map<int, std::function<void()>> handlers{
+      {MainMenuPage::kHelp, [this] { ShowHelp(); }},
+      {MainMenuPage::kExit, [this] { AskExit(); }},
+      {MainMenuPage::kDataService, [this] { DataService(); }},
+  };
+  if (phonebookOpener_) {
+    handlers[MainMenuPage::kPhonebook] = [this] { phonebookOpener_(*this); };
+  }
+  ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
+}
+
+void PelodexApp::ShowHelp() {
+  ShowPage(new HelpPage(
+               link_.status(), [this] { ShowMenu(); }, [this] { AskExit(); }),
+           resources::kPageHelp);
+}
+
+void PelodexApp::AskExit() {
+  if (Message("프로그램을 종료하시겠습니까?", winlib::kMbOkCancel | winlib::kMbIconQuestion) ==
+      winlib::kIdOk) {
+    base_.Exit();
+  }
+}
+
+int PelodexApp::Message(const std::string &text, uint32_t type) {
+  return winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromStdString(text), QString(), type);
+}
+
+void PelodexApp::DataService() {
+  const DialupState state = checkDialup();
+  if (state != DialupState::Ready) {
+    Message(dialupMessage(state), winlib::kMbOk | winlib::kMbIconStop);
+    return;
+  }
+  link_.close();
+  if (!startDialup()) {
+    Message(dialupMessage(DialupState::NotInstalled), winlib::kMbOk | winlib::kMbIconStop);
+  }
+}
+
+bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Outcome()> &read) {
+  const link::ReadTexts texts = link::readTexts(kind);
+  QWidget *page = base_.MainWindow();
+  while (true) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto *label = new QLabel(QString::fromUtf8(texts.reading), page, Qt::Tool | Qt::FramelessWindowHint);
+    label->setFont(resources::dialogFont());
+    label->setStyleSheet("QLabel { background: #f4f6fa; border: 2px solid #29467a; padding: 16px; }");
+    label->adjustSize();
+    if (page != nullptr) {
+      label->move(page->mapToGlobal(QPoint((page->width() - label->width()) / 2, 200)));
+      page->setEnabled(false);
+    }
+    label->show();
+    const link::Outcome outcome = read();
+    delete label;
+    if (page != nullptr) {
+      page->setEnabled(true);
+    }
+    QApplication::restoreOverrideCursor();
+    if (outcome == link::Outcome::Ok) {
+      return true;
+    }
+    if (Message(texts.failed, winlib::kMbRetryCancel | winlib::kMbIconQuestion) != winlib::kIdRetry) {
+      return false;
+    }
+  }
+}
+
+void PelodexApp::OnProgramMessage(int message) {
+  if (PelodexPage *page = CurrentPage()) {
+    page->OnProgramMessage(message);
+  }
+}
+
+} // namespace pdx::core

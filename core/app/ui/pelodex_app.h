@@ -1,0 +1,77 @@
+// The phone-data program: start-up, the log-on, page switching, the main
+// menu's commands and the exit. It owns the store and the link for the
+// whole run; pages borrow them.
+#pragma once
+
+#include "core/app/options.h"
+#include "core/data/datafile.h"
+#include "core/data/store.h"
+#include "link/transfer/read_texts.h"
+#include "link/transfer/transfers.h"
+#include "platform/event_loop/qt_event_loop.h"
+#include "platform/serial/comm_port.h"
+#include "platform/settings/folders.h"
+#include "winlib/bmp_wnd_based_app.h"
+
+#include <functional>
+#include <memory>
+
+namespace pdx::core {
+
+class PelodexPage;
+
+class PelodexApp {
+public:
+  explicit PelodexApp(PelodexOptions options);
+  ~PelodexApp();
+
+  // The start-up up to the main menu; false ends the program.
+  bool InitInstance();
+  // Saves the data file.
+  void ExitInstance();
+
+  // Replaces the current page by `page` (skin `bitmapId`).
+  void ShowPage(PelodexPage *page, int bitmapId);
+  void ShowMenu();
+  void ShowHelp();
+  // Asks whether to quit; on OK ends the run.
+  void AskExit();
+
+  // A message box on the current page; returns the button pressed.
+  int Message(const std::string &text, uint32_t type);
+
+  CDataStore &Store() { return store_; }
+  link::CPhoneLink &Link() { return link_; }
+  link::PhoneTransfers &Transfers() { return transfers_; }
+  bool Offline() const { return offline_; }
+  PelodexPage *CurrentPage() const;
+  const platform::PelodexFolders &Folders() const { return folders_; }
+
+  // Reads from the phone with the user-level rules: a waiting message, and
+  // Retry/Cancel while it fails. True when the read succeeded.
+  bool ReadWithRetry(link::ReadKind kind, const std::function<link::Outcome()> &read);
+
+  // Where the phonebook page plugs in: opens it (after the read when
+  // online); without one the menu's phonebook command is disabled.
+  void SetPhonebookOpener(std::function<void(PelodexApp &)> opener) { phonebookOpener_ = std::move(opener); }
+
+private:
+  bool LogOn();
+  void LoadDataFile();
+  void DataService();
+  void OnProgramMessage(int message);
+
+  PelodexOptions options_;
+  winlib::CBmpWndBasedApp base_;
+  CDataStore store_;
+  platform::QtEventLoop loop_;
+  platform::CCommPort port_;
+  link::CPhoneLink link_;
+  link::PhoneTransfers transfers_;
+  DataFile dataFile_;
+  platform::PelodexFolders folders_;
+  bool offline_ = false;
+  std::function<void(PelodexApp &)> phonebookOpener_;
+};
+
+} // namespace pdx::core

@@ -1,0 +1,25 @@
+// Pelodex: the phone-data program.
+#include "core/app/ui/pelodex_app.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char **argv) {
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName("Pelodex");
+  std::vector<std::string> arguments;
+  for (const QString &a : QApplication::arguments().mid(1)) {
+    arguments.push_back(a.toStdString());
+  }
+  const pdx::core::PelodexOptions options = pdx::core::parsePelodexOptions(arguments);
+  for (const std::string &unknown : options.unknown) {
+    std::fprintf(stderr, "Pelodex: 알 수 없는 인수를 무시합니다: %s\n", unknown.c_str());
+  }
+  pdx::core::PelodexApp app(options);
+  if (!app.InitInstance()) {
+    return 1;
+  }
+  const int status = QApplication::exec();
+  app.ExitInstance();
+  return status;
+}
