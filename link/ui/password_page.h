@@ -51,6 +51,7 @@ public:
   void AddDigit(char digit);
   // Runs until the user chooses: the page's result.
   Result RunPage();
+  bool IsWaiting() const { return loop_ != nullptr; }
 
   Choice askPassword(std::string &digits) override;
   void showWaiting(const char *text) override;

@@ -38,6 +38,8 @@ PelodexApp::PelodexApp(PelodexOptions options)
 
 PelodexApp::~PelodexApp() = default;
 
+QWidget *PelodexApp::CurrentWindow() const { return base_.MainWindow(); }
+
 PelodexPage *PelodexApp::CurrentPage() const {
   return qobject_cast<PelodexPage *>(base_.MainWindow());
 }
@@ -87,6 +89,7 @@ bool PelodexApp::LogOn() {
 
 void PelodexApp::LoadDataFile() {
   (void)dataFile_.load(false);
+  store_.pcGroups.ensureDefaultGroup();
   // The loaded groups become the group table; nothing is sent.
   store_.phoneGroups = store_.pcGroups;
   store_.modified = true;

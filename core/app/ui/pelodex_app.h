@@ -45,6 +45,8 @@ public:
   link::PhoneTransfers &Transfers() { return transfers_; }
   bool Offline() const { return offline_; }
   PelodexPage *CurrentPage() const;
+  // The window shown now: a page, or the password page during the log-on.
+  QWidget *CurrentWindow() const;
   const platform::PelodexFolders &Folders() const { return folders_; }
 
   // Reads from the phone with the user-level rules: a waiting message, and

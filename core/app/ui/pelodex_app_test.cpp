@@ -1,0 +1,143 @@
+#include "core/app/ui/pelodex_app.h"
+
+#include "core/app/ui/main_menu_page.h"
+#include "link/ui/password_page.h"
+#include "platform/settings/settings.h"
+#include "simulator/phone_model.h"
+#include "simulator/pty_phone.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+#include <unistd.h>
+
+namespace pdx::core {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A simulated phone on a pseudo-terminal, answering on its own thread.
+class SimulatedPhone {
+public:
+  SimulatedPhone() : model_(simulator::sampleState()) {
+    std::string error;
+    pty_ = simulator::PtyPhone::create(model_, error);
+    if (pty_) {
+      thread_ = std::thread([this] { pty_->run(stop_); });
+    }
+  }
+  ~SimulatedPhone() {
+    stop_ = true;
+    if (thread_.joinable()) {
+      thread_.join();
+    }
+  }
+  std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
+
+private:
+  simulator::PhoneModel model_;
+  std::unique_ptr<simulator::PtyPhone> pty_;
+  std::atomic<bool> stop_ = false;
+  std::thread thread_;
+};
+
+// Every test runs with its own settings, data and runtime folders, and a
+// port table that names no real device.
+class PelodexAppTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("pdx-app-" + std::to_string(::getpid()));
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "runtime");
+    fs::permissions(root_ / "runtime", fs::perms::owner_all);
+    ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", (root_ / "runtime").c_str(), 1);
+    platform::Settings settings = platform::Settings::forProfile("Pelodex");
+    for (int i = 1; i <= 8; ++i) {
+      settings.setText("Communication", "COM" + std::to_string(i), (root_ / ("no-port-" + std::to_string(i))).string());
+    }
+    settings.sync();
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  // Types `digits` and then presses `command` on the password page once the
+  // log-on waits for it.
+  void answerPasswordPage(PelodexApp &app, std::string digits, int command) {
+    answer_.setInterval(20);
+    QObject::connect(&answer_, &QTimer::timeout, [this, &app, digits, command] {
+      auto *page = dynamic_cast<link::PasswordPage *>(app.CurrentWindow());
+      if (page == nullptr || !page->IsWaiting()) {
+        return;
+      }
+      answer_.stop();
+      for (char d : digits) {
+        page->AddDigit(d);
+      }
+      page->OnCommand(command, 0);
+    });
+    answer_.start();
+  }
+
+  QTimer answer_;
+
+  fs::path root_;
+};
+
+TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
+  SimulatedPhone phone;
+  ASSERT_FALSE(phone.device().empty());
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_FALSE(app.Offline());
+  auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kDataService));
+  EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kSms)); // its page does not exist yet
+  // The folders of the start-up exist, and the exit saves the data file.
+  const fs::path base = root_ / "data" / "QZ Telecom";
+  EXPECT_TRUE(fs::is_directory(base / "save") && fs::is_directory(base / "melody") && fs::is_directory(base / "animate"));
+  app.ExitInstance();
+  EXPECT_EQ(fs::file_size(base / "Pelodex.dat"), 72u + 21u); // the header and the default group
+  // The port that answered is remembered.
+  EXPECT_EQ(platform::Settings::forProfile("Pelodex").number("Communication", "Port", -1), 0);
+}
+
+TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
+  PelodexOptions options;
+  options.testMode = true;
+  PelodexApp app(options);
+  answerPasswordPage(app, "1999", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_FALSE(app.Offline());
+  EXPECT_TRUE(app.Store().testMode);
+}
+
+TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
+  PelodexApp app(PelodexOptions{});
+  answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_TRUE(app.Offline());
+  auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kDataService));
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kHelp));
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kExit));
+}
+
+TEST_F(PelodexAppTest, ClosingThePasswordPageEndsTheProgram) {
+  PelodexApp app(PelodexOptions{});
+  answerPasswordPage(app, "", link::PasswordPage::kExitCommand);
+  EXPECT_FALSE(app.InitInstance());
+  EXPECT_EQ(app.CurrentWindow(), nullptr);
+}
+
+} // namespace
+} // namespace pdx::core
