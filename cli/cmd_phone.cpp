@@ -1,10 +1,13 @@
 // pelodex-cli phone: reads and writes the phone's data over the serial
 // link, and lists the serial ports.
+#include "animation/download/phone_picture.h"
+#include "animation/file/animation_file.h"
 #include "cli/commands.h"
 #include "core/data/alarm_list.h"
 #include "link/connection/password.h"
 #include "link/export/phone_json.h"
 #include "link/session/phone_session.h"
+#include "link/wire/download_wire.h"
 #include "platform/event_loop/qt_event_loop.h"
 #include "platform/serial/port_table.h"
 #include "platform/settings/settings.h"
@@ -100,6 +103,31 @@ std::optional<core::SmsMessage> messageFromArgs(Args &args, std::string &to,
   message.second = static_cast<uint8_t>(now.second);
   message.text.set(bytes);
   return message;
+}
+
+// The animation-set payload of animation `index` of a .pca file for phone
+// slot `slot` (0..2), or none with the reason given to `args`.
+std::optional<link::wire::Bytes> animationPayload(Args &args, const std::string &file) {
+  const auto index = args.number("--index", 0, 1000);
+  const auto slot = args.number("--slot", 0, 2);
+  if (!index || !slot) {
+    args.fail("--index 와 --slot(0~2)이 필요합니다.");
+    return std::nullopt;
+  }
+  animation::CAnimationFile document;
+  if (const DocResult result = document.Load(file); result != DocResult::Ok) {
+    args.fail(std::string(describe(result)) + " " + file);
+    return std::nullopt;
+  }
+  const animation::CAnimation *picture = document.at(static_cast<int>(*index));
+  if (picture == nullptr) {
+    args.fail("파일에 " + std::to_string(*index) + "번 애니메이션이 없습니다 (" +
+              std::to_string(document.count()) + "개).");
+    return std::nullopt;
+  }
+  const auto rows = animation::phonePictureBytes(picture->bits());
+  return link::wire::encodeAnimationPayload(static_cast<uint8_t>(*slot), picture->name().view(),
+                                            picture->effect(), rows);
 }
 
 int listPorts(const platform::PortTable &ports, EventLoop &loop) {
@@ -242,6 +270,12 @@ int runPhone(Args &args) {
       const Outcome outcome = s.transfers().sendSms(*message, from, to);
       return outcome == Outcome::Ok ? 0 : fail(outcome);
     };
+  } else if (command == "send-animation") {
+    const auto payload = animationPayload(args, args.positional().value_or(""));
+    run = [payload](link::PhoneSession &s) {
+      const Outcome outcome = s.transfers().downloadAnimation(*payload);
+      return outcome == Outcome::Ok ? 0 : fail(outcome);
+    };
   } else if (command == "backup") {
     const auto folder = args.positional();
     if (!folder) {
@@ -249,8 +283,10 @@ int runPhone(Args &args) {
     }
     run = [folder](link::PhoneSession &s) { return backupCommand(folder.value_or(""), s); };
   } else {
-    args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, backup, ports"
-                              : "알 수 없는 phone 명령입니다: " + command);
+    args.fail(
+        command.empty()
+            ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, send-animation, backup, ports"
+            : "알 수 없는 phone 명령입니다: " + command);
   }
   if (!link::isValidPassword(connection->password)) {
     args.fail("비밀번호(숫자 네 자리)를 --password 나 PELODEX_PASSWORD 로 주세요.");

@@ -6,6 +6,9 @@
 
 namespace pdx::cli {
 
+int runDatafile(Args &args);
+int runAnimation(Args &args);
+int runImage(Args &args);
 int runPhone(Args &args);
 int runSimulate(Args &args);
 

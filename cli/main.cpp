@@ -16,12 +16,13 @@ struct CommandGroup {
 
 // One line per command group, in the order the usage lists them.
 const std::vector<CommandGroup> kGroups = {
-    {"phone", pdx::cli::runPhone,
-     "phone [--device PATH | --port N] [--password NNNN] COMMAND  (read phonebook|sms|alarms, write-entry, "
-     "erase-entry, send-sms, backup DIR, ports)"},
-    {"simulate", pdx::cli::runSimulate,
-     "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
-     "[--silent] [--refuse CODE] [--trace FILE]"},
+    {"datafile", pdx::cli::runDatafile,
+     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | import TEXTFILE --data PATH | "
+     "sample PATH"},
+    {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
+    {"image", pdx::cli::runImage, "image decode|convert IN ..."},
+    {"phone", pdx::cli::runPhone, "phone [--device PATH | --port N] [--password NNNN] COMMAND ..."},
+    {"simulate", pdx::cli::runSimulate, "simulate [--device PATH] [--state FILE] [--pace] [faults]"},
 };
 
 void printUsage(FILE *out) {

@@ -29,10 +29,18 @@ function(pdx_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE PDX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   pdx_target_options(${name})
+  # The environment is set by a script that runs after the discovered tests
+  # are defined: passed through gtest_discover_tests a list of several
+  # variables would lose its separators.
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "PDX_TEST=1;${ARG_ENV}")
+    TEST_LIST ${name}_TESTS)
+  set(env_script ${CMAKE_CURRENT_BINARY_DIR}/${name}_env.cmake)
+  file(GENERATE OUTPUT ${env_script}
+    CONTENT "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"PDX_TEST=1;${ARG_ENV}\")\nendif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_script})
 endfunction()
 
 # pdx_add_fuzzer(name SOURCES ... LIBS ... [CORPUS dir]): with PDX_FUZZ a

@@ -1,5 +1,6 @@
 // pelodex-cli phone against pelodex-cli simulate, as a user runs them: real
 // processes over a pseudo-terminal, checked by exit status and output.
+#include "animation/file/animation_file.h"
 #include "simulator/state_json.h"
 
 #include <array>
@@ -157,6 +158,33 @@ TEST_F(CliTest, ExitStatusTellsWhatWentWrong) {
   EXPECT_EQ(run(phone(sim, "write-entry 200 --name x")).status, 64);
   EXPECT_EQ(run("phone --device " + sim.device() + " read sms").status, 64);
   EXPECT_EQ(run("simulate --drop-rate 2").status, 64);
+}
+
+TEST_F(CliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
+  animation::CAnimationFile document;
+  document.New();
+  animation::CAnimation *picture = document.at(document.AddAnimation(std::string("Wave")));
+  ASSERT_NE(picture, nullptr);
+  picture->setEffect(2);
+  picture->setPixel(9, 1, true); // row 1, byte 1, second bit from the left
+  const std::vector<uint8_t> bytes = document.serialize();
+  std::ofstream(dir / "test.pca", std::ios::binary)
+      .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  Simulator sim({"--state", (dir / "phone.json").string()});
+  const std::string file = (dir / "test.pca").string();
+  ASSERT_EQ(run(phone(sim, "send-animation " + file + " --index 1 --slot 2")).status, 0);
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
+  const std::vector<uint8_t> &payload = saved.animations[2];
+  ASSERT_EQ(payload.size(), 631u);
+  EXPECT_EQ(std::string(payload.begin() + 1, payload.begin() + 5), "Wave");
+  EXPECT_EQ(payload[18], 3);
+  EXPECT_EQ(payload[19 + 12 + 1], 0x40);
+  EXPECT_EQ(run(phone(sim, "send-animation " + file + " --index 5 --slot 0")).status, 64);
+  EXPECT_EQ(run(phone(sim, "send-animation " + file + " --index 0 --slot 3")).status, 64);
+  EXPECT_EQ(run(phone(sim, "send-animation " + (dir / "none.pca").string() + " --index 0 --slot 0")).status,
+            64);
 }
 
 TEST_F(CliTest, BackupWritesEverythingWithAManifest) {

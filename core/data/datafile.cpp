@@ -160,15 +160,23 @@ fs::path DataFile::fileName(bool backup) const {
   return store_.dataDir / (backup ? "Pelodex.old" : "Pelodex.dat");
 }
 
-DocResult DataFile::load(bool firstStart) {
-  std::ifstream in(fileName(false), std::ios::binary);
+DocResult loadDataFileAt(const fs::path &file, CDataStore &store) {
+  std::ifstream in(file, std::ios::binary);
   if (!in) {
-    std::error_code ec;
-    return !firstStart && fs::exists(fileName(true), ec) ? DocResult::BackupExists : DocResult::CannotOpen;
+    return DocResult::CannotOpen;
   }
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const DocResult result = in.bad() ? DocResult::ReadError : decodeDataFile(bytes, store_);
-  store_.pcGroups.ensureDefaultGroup();
+  const DocResult result = in.bad() ? DocResult::ReadError : decodeDataFile(bytes, store);
+  store.pcGroups.ensureDefaultGroup();
+  return result;
+}
+
+DocResult DataFile::load(bool firstStart) {
+  const DocResult result = loadDataFileAt(fileName(false), store_);
+  std::error_code ec;
+  if (result == DocResult::CannotOpen && !firstStart && fs::exists(fileName(true), ec)) {
+    return DocResult::BackupExists;
+  }
   return result;
 }
 

@@ -30,6 +30,10 @@ private:
   CDataStore &store_;
 };
 
+// Loads the data file at `file` (any name) into the store's PC side as a
+// load does, the default group included; CannotOpen when it cannot be read.
+DocResult loadDataFileAt(const std::filesystem::path &file, CDataStore &store);
+
 // The bytes of the file for the store's phone group table and PC phonebook.
 std::vector<uint8_t> encodeDataFile(const CDataStore &store);
 // Reads `bytes` into the store's PC side as a load does (without the file

@@ -1,0 +1,308 @@
+#include "animation/effects/effect_player.h"
+#include "animation/effects/effect_table.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace pdx::animation {
+namespace {
+
+// Draws numbers from a fixed list in turn.
+class ScriptedRandom : public RandomSource {
+public:
+  explicit ScriptedRandom(std::vector<uint32_t> values) : values_(std::move(values)) {}
+  uint32_t below(uint32_t bound) override { return values_[next_++ % values_.size()] % bound; }
+
+private:
+  std::vector<uint32_t> values_;
+  size_t next_ = 0;
+};
+
+CMonoPicture leftColumn() {
+  CMonoPicture p;
+  for (int y = 0; y < 51; ++y) {
+    p.setPixel(0, y, true);
+  }
+  return p;
+}
+
+// A picture in which every row and column differs, so that misplaced
+// pixels show.
+CMonoPicture pattern() {
+  CMonoPicture p;
+  for (int y = 0; y < 51; ++y) {
+    for (int x = 0; x < 96; ++x) {
+      p.setPixel(x, y, (x * 5 + y * y) % 7 < 3);
+    }
+  }
+  return p;
+}
+
+std::vector<int> blackColumns(const CMonoPicture &p, int y) {
+  std::vector<int> columns;
+  for (int x = 0; x < 96; ++x) {
+    if (p.pixel(x, y)) {
+      columns.push_back(x);
+    }
+  }
+  return columns;
+}
+
+bool rowEquals(const CMonoPicture &a, int ya, const CMonoPicture &b, int yb) {
+  for (int x = 0; x < 96; ++x) {
+    if (a.pixel(x, ya) != b.pixel(x, yb)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool rowWhite(const CMonoPicture &p, int y) {
+  return blackColumns(p, y).empty();
+}
+
+TEST(EffectTable, ListsTwentySixNamedCodes) {
+  const auto &table = effectTable();
+  for (int row = 0; row < kListedEffects; ++row) {
+    EXPECT_EQ(table[static_cast<size_t>(row)].code, row);
+    EXPECT_EQ(effectRowOf(static_cast<uint16_t>(row)), row);
+  }
+  EXPECT_STREQ(table[22].name, "위에서 아래로 오므리기 ");
+  EXPECT_STREQ(table[9].name, "점점이 나타나기");
+  EXPECT_EQ(effectRowOf(26), std::nullopt);
+  EXPECT_EQ(effectCodeAt(26), std::nullopt);
+  EXPECT_EQ(effectCodeAt(-1), std::nullopt);
+}
+
+struct FrameRule {
+  uint16_t code;
+  size_t frames;
+  enum End { Picture, White, Endless } end;
+};
+
+class EffectFrames : public ::testing::TestWithParam<FrameRule> {};
+
+TEST_P(EffectFrames, CountAndEndState) {
+  const auto rule = GetParam();
+  SystemRandom random(7);
+  const auto frames = effectFrames(rule.code, pattern(), random, 40);
+  if (rule.end == FrameRule::Endless) {
+    EXPECT_EQ(frames.size(), 40u);
+    return;
+  }
+  EXPECT_EQ(frames.size(), rule.frames);
+  EXPECT_EQ(frames.back(), rule.end == FrameRule::White ? CMonoPicture() : pattern());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCodes, EffectFrames,
+    ::testing::Values(FrameRule{0, 12, FrameRule::Picture}, FrameRule{1, 12, FrameRule::Picture},
+                      FrameRule{2, 13, FrameRule::Picture}, FrameRule{3, 13, FrameRule::Picture},
+                      FrameRule{4, 14, FrameRule::Picture}, FrameRule{5, 14, FrameRule::Picture},
+                      FrameRule{6, 14, FrameRule::Picture}, FrameRule{7, 14, FrameRule::Picture},
+                      FrameRule{8, 14, FrameRule::Picture}, FrameRule{9, 16, FrameRule::Picture},
+                      FrameRule{10, 12, FrameRule::Picture}, FrameRule{11, 12, FrameRule::Picture},
+                      FrameRule{12, 13, FrameRule::Picture}, FrameRule{13, 13, FrameRule::Picture},
+                      FrameRule{14, 0, FrameRule::Endless}, FrameRule{15, 0, FrameRule::Endless},
+                      FrameRule{16, 0, FrameRule::Endless}, FrameRule{17, 0, FrameRule::Endless},
+                      FrameRule{18, 0, FrameRule::Endless}, FrameRule{19, 0, FrameRule::Endless},
+                      FrameRule{20, 14, FrameRule::White}, FrameRule{21, 14, FrameRule::White},
+                      FrameRule{22, 14, FrameRule::White}, FrameRule{23, 14, FrameRule::White},
+                      FrameRule{24, 14, FrameRule::White}, FrameRule{25, 16, FrameRule::White},
+                      FrameRule{26, 14, FrameRule::Picture}, FrameRule{27, 1, FrameRule::Picture},
+                      FrameRule{999, 1, FrameRule::Picture}));
+
+TEST(Slide, Code1BringsTheLeftColumnInFromTheRight) {
+  SystemRandom random;
+  const auto frames = effectFrames(1, leftColumn(), random, 40);
+  ASSERT_EQ(frames.size(), 12u);
+  for (size_t k = 0; k < frames.size(); ++k) {
+    EXPECT_EQ(blackColumns(frames[k], 10), std::vector<int>{88 - 8 * static_cast<int>(k)}) << "frame " << k;
+  }
+}
+
+TEST(Slide, Code11WrapsWhatLeavesOnTheRight) {
+  CMonoPicture picture = leftColumn();
+  for (int y = 0; y < 51; ++y) {
+    picture.setPixel(95, y, true);
+  }
+  SystemRandom random;
+  const auto frames = effectFrames(11, picture, random, 40);
+  ASSERT_EQ(frames.size(), 12u);
+  for (size_t k = 0; k < frames.size(); ++k) {
+    const int left = 88 - 8 * static_cast<int>(k);
+    std::vector<int> expected{left - 1, left};
+    if (left == 0) {
+      expected = {0, 95};
+    }
+    EXPECT_EQ(blackColumns(frames[k], 3), expected) << "frame " << k;
+  }
+}
+
+TEST(Slide, Code0FirstShowsTheRightmostEightColumnsAtTheLeft) {
+  CMonoPicture picture;
+  picture.setPixel(88, 4, true);
+  picture.setPixel(95, 5, true);
+  picture.setPixel(87, 6, true);
+  SystemRandom random;
+  CEffectPlayer first(random);
+  EXPECT_TRUE(first.start(0, picture));
+  CMonoPicture expected;
+  expected.setPixel(0, 4, true);
+  expected.setPixel(7, 5, true);
+  EXPECT_EQ(first.display(), expected);
+}
+
+TEST(Slide, Code26MovesDiagonally) {
+  CMonoPicture picture;
+  picture.setPixel(95, 50, true);
+  SystemRandom random;
+  const auto frames = effectFrames(26, picture, random, 40);
+  ASSERT_EQ(frames.size(), 14u);
+  EXPECT_EQ(frames[0], CMonoPicture());
+  EXPECT_EQ(frames[1], CMonoPicture());
+  EXPECT_TRUE(frames[11].pixel(95 - 16, 50 - 3));
+  EXPECT_TRUE(frames[12].pixel(95 - 8, 50));
+  EXPECT_TRUE(frames[13].pixel(95, 50));
+}
+
+TEST(Stretch, HeightOneShowsRowZeroAtTheAnchor) {
+  const CMonoPicture picture = pattern();
+  SystemRandom random;
+  for (auto [code, row] : {std::pair<uint16_t, int>{5, 0}, {6, 50}, {4, 25}}) {
+    CEffectPlayer player(random);
+    player.start(code, picture);
+    for (int y = 0; y < 51; ++y) {
+      if (y == row) {
+        EXPECT_TRUE(rowEquals(player.display(), y, picture, 0)) << code;
+      } else {
+        EXPECT_TRUE(rowWhite(player.display(), y)) << code << " row " << y;
+      }
+    }
+  }
+}
+
+TEST(Stretch, PicksEvenlySpreadRows) {
+  const CMonoPicture picture = pattern();
+  SystemRandom random;
+  CEffectPlayer player(random);
+  player.start(21, picture);
+  ASSERT_TRUE(player.next());
+  // Height 47: the rows whose index times 47 starts a new multiple of 51.
+  std::vector<int> picked;
+  for (int i = 0, last = -1; i < 51; ++i) {
+    if (i * 47 / 51 != last) {
+      last = i * 47 / 51;
+      picked.push_back(i);
+    }
+  }
+  ASSERT_EQ(picked.size(), 47u);
+  for (int y = 0; y < 47; ++y) {
+    EXPECT_TRUE(rowEquals(player.display(), y, picture, picked[static_cast<size_t>(y)])) << y;
+  }
+  for (int y = 47; y < 51; ++y) {
+    EXPECT_TRUE(rowWhite(player.display(), y));
+  }
+}
+
+TEST(Smear, Code7SmearsTheCurrentRowUpward) {
+  const CMonoPicture picture = pattern();
+  SystemRandom random;
+  CEffectPlayer player(random);
+  player.start(7, picture);
+  player.next();
+  for (int y = 0; y <= 46; ++y) {
+    EXPECT_TRUE(rowEquals(player.display(), y, picture, 46)) << y;
+  }
+  for (int y = 47; y < 51; ++y) {
+    EXPECT_TRUE(rowEquals(player.display(), y, picture, y)) << y;
+  }
+}
+
+TEST(Smear, Code24ErasesFromTheBottomUp) {
+  const CMonoPicture picture = pattern();
+  SystemRandom random;
+  CEffectPlayer player(random);
+  player.start(24, picture);
+  for (int y = 0; y < 51; ++y) {
+    EXPECT_TRUE(rowEquals(player.display(), y, picture, y));
+  }
+  player.next();
+  for (int y = 47; y < 51; ++y) {
+    EXPECT_TRUE(rowEquals(player.display(), y, picture, 46)) << y;
+  }
+}
+
+TEST(Dots, EightFramesCopyHalfOfEveryCell) {
+  CMonoPicture black;
+  black.setBits([] {
+    CMonoPicture::Bits bits;
+    bits.fill(0xFF);
+    return bits;
+  }());
+  ScriptedRandom random({3, 3, 9, 0, 15, 1, 1, 2, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14});
+  const auto frames = effectFrames(9, black, random, 40);
+  ASSERT_EQ(frames.size(), 16u);
+  for (int top = 0; top < 48; top += 4) {
+    for (int left = 0; left < 96; left += 4) {
+      int set = 0;
+      for (int m = 0; m < 16; ++m) {
+        set += frames[7].pixel(left + m / 4, top + m % 4);
+      }
+      ASSERT_EQ(set, 8) << left << "," << top;
+    }
+  }
+  EXPECT_EQ(frames.back(), black);
+}
+
+TEST(Dots, TheFirstFrameFollowsThePermutation) {
+  CMonoPicture black;
+  black.setBits([] {
+    CMonoPicture::Bits bits;
+    bits.fill(0xFF);
+    return bits;
+  }());
+  // Slots drawn: 5 for 0, then 5 again (taken) and 6 for 1, then 0..13 in turn.
+  ScriptedRandom random({5, 5, 6, 0, 1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+  CEffectPlayer player(random);
+  player.start(9, black);
+  // Step 0 uses permutation[0], which holds 2; cell 0 shows pixel m = 2.
+  EXPECT_TRUE(player.display().pixel(0, 2));
+  EXPECT_FALSE(player.display().pixel(0, 0));
+  // Cell 189 (band 7, column 21) counts as 196: m = (2 + 196) mod 16 = 6.
+  EXPECT_TRUE(player.display().pixel(84 + 1, 28 + 2));
+  // Cell 188 (band 7, column 20): m = (2 + 188) mod 16 = 14.
+  EXPECT_TRUE(player.display().pixel(80 + 3, 28 + 2));
+}
+
+TEST(Pieces, Code14AlternatesTheHalvesInTheMiddle) {
+  const CMonoPicture picture = pattern();
+  SystemRandom random;
+  const auto frames = effectFrames(14, picture, random, 4);
+  for (size_t k = 0; k < frames.size(); ++k) {
+    const int source = k % 2 == 0 ? 0 : 48;
+    for (int y = 0; y < 51; ++y) {
+      for (int x = 0; x < 96; ++x) {
+        const bool expected = x >= 24 && x < 72 && picture.pixel(source + x - 24, y);
+        ASSERT_EQ(frames[k].pixel(x, y), expected) << k << ":" << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(Pieces, RollingPiecesMoveRightOnePiecePerFrame) {
+  const CMonoPicture picture = pattern();
+  SystemRandom random;
+  const auto frames = effectFrames(17, picture, random, 4);
+  const int order[4][3] = {{0, 1, 2}, {2, 0, 1}, {1, 2, 0}, {0, 1, 2}};
+  for (size_t k = 0; k < frames.size(); ++k) {
+    for (int j = 0; j < 3; ++j) {
+      for (int x = 0; x < 32; ++x) {
+        ASSERT_EQ(frames[k].pixel(j * 32 + x, 9), picture.pixel(order[k][j] * 32 + x, 9)) << k;
+      }
+    }
+  }
+}
+
+} // namespace
+} // namespace pdx::animation

@@ -1,0 +1,242 @@
+#include "animation/file/animation_file.h"
+#include "animation/file/file_messages.h"
+#include "core/base/cp949.h"
+#include "core/base/test_support.h"
+
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
+
+namespace pdx::animation {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> readAll(const fs::path &p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeAll(const fs::path &p, const std::vector<uint8_t> &bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The bytes of a new document, built field by field from the format.
+std::vector<uint8_t> expectedNewDocument() {
+  std::vector<uint8_t> bytes(730, 0);
+  const char magic[] = "Tesselin Data - QZ Telecom\x1A";
+  std::memcpy(bytes.data(), magic, 27);
+  bytes[32] = 1;
+  bytes[36] = 1;
+  std::memcpy(bytes.data() + 38, "qorvane", 7);
+  const std::string title = text::fromUtf8("새애니메이션파일");
+  std::memcpy(bytes.data() + 64, title.data(), title.size());
+  bytes[96] = 1;
+  const std::string name = text::fromUtf8("새애니메이션");
+  std::memcpy(bytes.data() + 100, name.data(), name.size());
+  return bytes;
+}
+
+void expectUntitled(const CAnimationFile &file) {
+  EXPECT_EQ(file.count(), 1);
+  EXPECT_EQ(file.title().view(), defaultTitle());
+  EXPECT_EQ(file.path(), defaultFileName());
+  EXPECT_EQ(file.at(0)->name().view(), defaultAnimationName());
+  EXPECT_TRUE(file.askNameOnSave());
+  EXPECT_FALSE(file.IsModified());
+}
+
+class AnimationFileTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("pdx-pca-" + std::to_string(::getpid()));
+    fs::create_directories(dir_ / "Anim");
+    file_.setFolder(dir_ / "Anim");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path dir_;
+  CAnimationFile file_;
+};
+
+TEST_F(AnimationFileTest, NewDocumentSavesAs730KnownBytes) {
+  file_.New();
+  expectUntitled(file_);
+  ASSERT_EQ(file_.Save(), DocResult::Ok);
+  EXPECT_EQ(readAll(dir_ / "Anim" / "새애니메이션.pca"), expectedNewDocument());
+}
+
+TEST_F(AnimationFileTest, NewWithTitleAndNameNeedsNoQuestion) {
+  file_.New("Birthday cards for everyone!!!!!!!", "cards.pca");
+  EXPECT_FALSE(file_.askNameOnSave());
+  EXPECT_EQ(file_.title().view(), "Birthday cards for everyone!!!!!");
+  EXPECT_EQ(file_.at(0)->name().view(), "Birthday cards f");
+  file_.New("only a title");
+  EXPECT_TRUE(file_.askNameOnSave());
+  EXPECT_EQ(file_.path(), defaultFileName());
+}
+
+TEST_F(AnimationFileTest, RoundTripKeepsNamesEffectsAndBits) {
+  file_.New("t", "round.pca");
+  ASSERT_EQ(file_.RenameAnimation(0, "0123456789abcdef"), 0);
+  file_.at(0)->setEffect(25);
+  file_.at(0)->setPixel(95, 50, true);
+  ASSERT_EQ(file_.AddAnimation("second"), 1);
+  file_.at(1)->setPixel(0, 0, true);
+  ASSERT_EQ(file_.Save(), DocResult::Ok);
+  EXPECT_FALSE(file_.IsModified());
+  const auto saved = readAll(dir_ / "Anim" / "round.pca");
+  ASSERT_EQ(saved.size(), 100u + 2 * 630);
+  EXPECT_EQ(std::string(saved.begin() + 100, saved.begin() + 116), "0123456789abcdef");
+
+  CAnimationFile loaded;
+  loaded.setFolder(dir_ / "Anim");
+  ASSERT_EQ(loaded.Load("round.pca"), DocResult::Ok);
+  ASSERT_EQ(loaded.count(), 2);
+  EXPECT_EQ(loaded.at(0)->name().view(), "0123456789abcdef");
+  EXPECT_EQ(loaded.at(0)->effect(), 25);
+  EXPECT_TRUE(loaded.at(0)->pixel(95, 50));
+  EXPECT_TRUE(loaded.at(1)->pixel(0, 0));
+  EXPECT_FALSE(loaded.IsModified());
+  EXPECT_FALSE(loaded.outsideFolder());
+  EXPECT_EQ(loaded.serialize(), saved);
+}
+
+TEST_F(AnimationFileTest, RefusedHeadersLeaveANewUntitledDocument) {
+  file_.New();
+  const auto good = file_.serialize();
+  auto version11 = good;
+  version11[34] = 1;
+  writeAll(dir_ / "v11.pca", version11);
+  EXPECT_EQ(file_.Load((dir_ / "v11.pca").string()), DocResult::UnsupportedVersion);
+  expectUntitled(file_);
+  for (size_t i = 0; i < 32; ++i) {
+    auto bad = good;
+    bad[i] ^= 0x20;
+    EXPECT_EQ(file_.parse(bad), DocResult::NotThisKind) << "magic byte " << i;
+  }
+  EXPECT_EQ(file_.Load("no-such-file.pca"), DocResult::CannotOpen);
+  expectUntitled(file_);
+}
+
+TEST_F(AnimationFileTest, CountsTheFileCannotHoldAreReadErrors) {
+  file_.New();
+  ASSERT_GE(file_.AddAnimation("b"), 0);
+  ASSERT_GE(file_.AddAnimation("c"), 0);
+  const auto good = file_.serialize();
+  auto huge = good;
+  huge[99] = 0x10;
+  EXPECT_EQ(file_.parse(huge), DocResult::ReadError);
+  auto negative = good;
+  negative[99] = 0xFF;
+  EXPECT_EQ(file_.parse(negative), DocResult::ReadError);
+  auto fourOfThree = good;
+  fourOfThree[96] = 5;
+  EXPECT_EQ(file_.parse(fourOfThree), DocResult::ReadError);
+  EXPECT_EQ(file_.parse(std::vector<uint8_t>(good.begin(), good.begin() + 80)), DocResult::ReadError);
+}
+
+TEST_F(AnimationFileTest, CutOffFileKeepsItsWholeRecords) {
+  file_.New();
+  ASSERT_GE(file_.AddAnimation("b"), 0);
+  ASSERT_GE(file_.AddAnimation("c"), 0);
+  const auto good = file_.serialize();
+  for (size_t cut : {good.size() - 1, good.size() - 630, good.size() - 300}) {
+    writeAll(dir_ / "cut.pca", std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(cut)));
+    CAnimationFile loaded;
+    ASSERT_EQ(loaded.Load((dir_ / "cut.pca").string()), DocResult::Ok) << cut;
+    ASSERT_EQ(loaded.count(), 2);
+    EXPECT_EQ(loaded.at(1)->name().view(), "b");
+  }
+}
+
+TEST_F(AnimationFileTest, WriteErrorKeepsThePreviousFileAndTheChanges) {
+  file_.New("t", "keep.pca");
+  ASSERT_EQ(file_.Save(), DocResult::Ok);
+  const auto before = readAll(dir_ / "Anim" / "keep.pca");
+  ASSERT_GE(file_.AddAnimation("grown"), 0);
+  {
+    ScopedFileSizeLimit limit(1000);
+    EXPECT_EQ(file_.Save(), DocResult::WriteError);
+  }
+  EXPECT_EQ(readAll(dir_ / "Anim" / "keep.pca"), before);
+  EXPECT_TRUE(file_.IsModified());
+  file_.setFolder(dir_ / "missing");
+  EXPECT_EQ(file_.Save(), DocResult::CannotCreate);
+}
+
+TEST_F(AnimationFileTest, FolderIsComparedWithoutCase) {
+  file_.New("t", "in.pca");
+  ASSERT_EQ(file_.Save(), DocResult::Ok);
+  CAnimationFile other;
+  other.setFolder(dir_ / "ANIM");
+  ASSERT_EQ(other.Load((dir_ / "Anim" / "in.pca").string()), DocResult::Ok);
+  EXPECT_FALSE(other.outsideFolder());
+  EXPECT_EQ(other.path(), "in.pca");
+}
+
+TEST_F(AnimationFileTest, OutsideFileAsksOnceToMoveIn) {
+  file_.New("t", (dir_ / "out.pca").string());
+  ASSERT_EQ(file_.Save(), DocResult::CannotCreate);
+  CAnimationFile writer;
+  writeAll(dir_ / "out.pca", writer.serialize());
+  ASSERT_EQ(file_.Load((dir_ / "out.pca").string()), DocResult::Ok);
+  EXPECT_TRUE(file_.outsideFolder());
+  EXPECT_TRUE(file_.movePending());
+  EXPECT_EQ(file_.path(), (dir_ / "out.pca").string());
+  EXPECT_TRUE(file_.MoveIntoFolder());
+  EXPECT_EQ(file_.path(), "out.pca");
+  EXPECT_FALSE(file_.outsideFolder());
+  ASSERT_EQ(file_.Save(), DocResult::Ok);
+
+  ASSERT_EQ(file_.Load((dir_ / "out.pca").string()), DocResult::Ok);
+  EXPECT_FALSE(file_.MoveIntoFolder());
+  EXPECT_TRUE(file_.askNameOnSave());
+}
+
+TEST_F(AnimationFileTest, ListEditing) {
+  file_.New();
+  EXPECT_EQ(file_.AddAnimation("a"), 1);
+  EXPECT_EQ(file_.AddAnimation("a"), -1);
+  EXPECT_TRUE(file_.IsModified());
+  EXPECT_EQ(file_.FindByName("a"), 1);
+  EXPECT_EQ(file_.FindByName("A"), -1);
+  EXPECT_EQ(file_.RenameAnimation(0, "a"), -1);
+  EXPECT_EQ(file_.RenameAnimation(1, "a"), 1);
+  EXPECT_EQ(file_.RenameAnimation(5, "z"), -1);
+  CAnimation copy;
+  copy.setName("front");
+  EXPECT_FALSE(file_.InsertAt(3, copy));
+  EXPECT_FALSE(file_.InsertAt(-1, copy));
+  ASSERT_TRUE(file_.InsertAt(0, copy));
+  EXPECT_EQ(file_.FindByName("front"), 0);
+  EXPECT_EQ(file_.SetCurrent(2), file_.at(2));
+  file_.RemoveAnimation(2);
+  EXPECT_EQ(file_.count(), 2);
+  EXPECT_EQ(file_.currentIndex(), 1);
+  EXPECT_EQ(file_.SetCurrent(7), nullptr);
+}
+
+TEST_F(AnimationFileTest, EffectUnchangedKeepsTheDocumentUnmodified) {
+  file_.New();
+  file_.at(0)->setEffect(0);
+  EXPECT_FALSE(file_.IsModified());
+  file_.at(0)->setEffect(3);
+  EXPECT_TRUE(file_.IsModified());
+}
+
+TEST(FileMessages, EveryFailureHasItsMessage) {
+  EXPECT_EQ(fileMessage(DocResult::Ok), nullptr);
+  EXPECT_STREQ(fileMessage(DocResult::CannotOpen), "애니메이션 파일을 찾을 수 없습니다.");
+  EXPECT_STREQ(fileMessage(DocResult::NotThisKind), "애니메이션 파일이 아닙니다.");
+  EXPECT_STREQ(fileMessage(DocResult::UnsupportedVersion), "이 파일 버전은 지원하지 않습니다.");
+  EXPECT_STREQ(fileMessage(DocResult::ReadError), "애니메이션을 읽어들일 수 없습니다.");
+  EXPECT_STREQ(fileMessage(DocResult::CannotCreate), "애니메이션을 저장할 수 없습니다.");
+  EXPECT_STREQ(fileMessage(DocResult::WriteError), "애니메이션을 저장할 수 없습니다.");
+}
+
+} // namespace
+} // namespace pdx::animation

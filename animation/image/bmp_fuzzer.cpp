@@ -1,0 +1,17 @@
+// Feeds arbitrary bytes to the BMP reader, then converts what it accepts.
+#include "animation/image/conversion.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  using namespace pdx::animation;
+  // Smaller than the programs' limit so that each run stays quick.
+  const ImageLimits limits{2048, 2048};
+  CImportImage image;
+  if (readImage(ImageType::Bmp, {data, size}, image, limits)) {
+    CAnimation picture;
+    (void)ImportIntoPicture(picture, image, {FitMode::CoverScreen, Position::Centre, 10, -20});
+  }
+  return 0;
+}

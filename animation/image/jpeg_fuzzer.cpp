@@ -1,0 +1,18 @@
+// Feeds arbitrary bytes to the JPEG path (libjpeg with the error exit replaced), then converts what it
+// accepts.
+#include "animation/image/conversion.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  using namespace pdx::animation;
+  // Smaller than the programs' limit so that each run stays quick.
+  const ImageLimits limits{2048, 2048};
+  CImportImage image;
+  if (readImage(ImageType::Jpeg, {data, size}, image, limits)) {
+    CAnimation picture;
+    (void)ImportIntoPicture(picture, image, {FitMode::CoverScreen, Position::Centre, 10, -20});
+  }
+  return 0;
+}

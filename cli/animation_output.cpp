@@ -1,0 +1,181 @@
+#include "cli/animation_output.h"
+
+#include "animation/file/file_messages.h"
+
+#include <QImage>
+#include <cstdio>
+#include <fstream>
+#include <gif_lib.h>
+
+namespace pdx::cli {
+
+namespace {
+
+using animation::CMonoPicture;
+
+bool endsWith(const std::string &text, const std::string &suffix) {
+  return text.size() >= suffix.size() &&
+         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool cannotWrite(const std::string &path) {
+  std::fprintf(stderr, "pelodex-cli: %s 파일을 쓸 수 없습니다.\n", path.c_str());
+  return false;
+}
+
+bool writePng(const std::string &path, const CMonoPicture &picture) {
+  QImage image(CMonoPicture::kWidth, CMonoPicture::kHeight, QImage::Format_Mono);
+  image.setColor(0, qRgb(255, 255, 255));
+  image.setColor(1, qRgb(0, 0, 0));
+  for (int y = 0; y < CMonoPicture::kHeight; ++y) {
+    for (int x = 0; x < CMonoPicture::kWidth; ++x) {
+      image.setPixel(x, y, picture.pixel(x, y) ? 1 : 0);
+    }
+  }
+  return image.save(QString::fromStdString(path), "PNG") || cannotWrite(path);
+}
+
+bool putGifFrame(GifFileType *gif, const CMonoPicture &frame, int delayMs) {
+  GraphicsControlBlock control{};
+  control.DisposalMode = DISPOSAL_UNSPECIFIED;
+  control.DelayTime = delayMs / 10;
+  control.TransparentColor = NO_TRANSPARENT_COLOR;
+  GifByteType extension[4];
+  EGifGCBToExtension(&control, extension);
+  if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) == GIF_ERROR ||
+      EGifPutImageDesc(gif, 0, 0, CMonoPicture::kWidth, CMonoPicture::kHeight, false, nullptr) == GIF_ERROR) {
+    return false;
+  }
+  GifPixelType row[CMonoPicture::kWidth];
+  for (int y = 0; y < CMonoPicture::kHeight; ++y) {
+    for (int x = 0; x < CMonoPicture::kWidth; ++x) {
+      row[x] = frame.pixel(x, y) ? 1 : 0;
+    }
+    if (EGifPutLine(gif, row, CMonoPicture::kWidth) == GIF_ERROR) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool putGifLoop(GifFileType *gif) {
+  GifByteType application[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+  GifByteType loopCount[] = {1, 0, 0};
+  return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) != GIF_ERROR &&
+         EGifPutExtensionBlock(gif, sizeof(application), application) != GIF_ERROR &&
+         EGifPutExtensionBlock(gif, sizeof(loopCount), loopCount) != GIF_ERROR &&
+         EGifPutExtensionTrailer(gif) != GIF_ERROR;
+}
+
+} // namespace
+
+bool isPictureOutput(const std::string &path) {
+  return endsWith(path, ".png") || endsWith(path, ".pbm");
+}
+
+bool writePicture(const std::string &path, const CMonoPicture &picture) {
+  return endsWith(path, ".png") ? writePng(path, picture) : writePbm(path, picture);
+}
+
+bool writePbm(const std::string &path, const CMonoPicture &picture) {
+  std::ofstream out(path, std::ios::binary);
+  out << "P4\n" << CMonoPicture::kWidth << ' ' << CMonoPicture::kHeight << '\n';
+  for (int y = 0; y < CMonoPicture::kHeight; ++y) {
+    for (int band = 0; band < CMonoPicture::kWidth / 8; ++band) {
+      out.put(static_cast<char>(picture.bits()[CMonoPicture::byteIndex(band * 8, y)]));
+    }
+  }
+  out.close();
+  return static_cast<bool>(out) || cannotWrite(path);
+}
+
+bool writePpm(const std::string &path, const animation::CImportImage &image) {
+  std::ofstream out(path, std::ios::binary);
+  out << "P6\n" << image.width() << ' ' << image.height() << "\n255\n";
+  std::vector<char> row(static_cast<size_t>(image.width()) * 3);
+  for (int y = 0; y < image.height(); ++y) {
+    const uint8_t *bgr = image.rowFromBottom(image.height() - 1 - y);
+    for (size_t x = 0; x < static_cast<size_t>(image.width()); ++x) {
+      row[3 * x] = static_cast<char>(bgr[3 * x + 2]);
+      row[3 * x + 1] = static_cast<char>(bgr[3 * x + 1]);
+      row[3 * x + 2] = static_cast<char>(bgr[3 * x]);
+    }
+    out.write(row.data(), static_cast<std::streamsize>(row.size()));
+  }
+  out.close();
+  return static_cast<bool>(out) || cannotWrite(path);
+}
+
+bool writeGif(const std::string &path, const std::vector<CMonoPicture> &frames, int delayMs) {
+  int error = 0;
+  GifFileType *gif = EGifOpenFileName(path.c_str(), false, &error);
+  if (gif == nullptr) {
+    return cannotWrite(path);
+  }
+  EGifSetGifVersion(gif, true);
+  GifColorType colours[2] = {{255, 255, 255}, {0, 0, 0}};
+  ColorMapObject *map = GifMakeMapObject(2, colours);
+  bool ok = map != nullptr &&
+            EGifPutScreenDesc(gif, CMonoPicture::kWidth, CMonoPicture::kHeight, 1, 0, map) != GIF_ERROR &&
+            putGifLoop(gif);
+  for (size_t i = 0; ok && i < frames.size(); ++i) {
+    ok = putGifFrame(gif, frames[i], delayMs);
+  }
+  ok = EGifCloseFile(gif, &error) != GIF_ERROR && ok;
+  GifFreeMapObject(map);
+  return ok || cannotWrite(path);
+}
+
+int loadAnimationFile(const std::string &path, animation::CAnimationFile &file) {
+  const DocResult result = file.Load(path);
+  if (result != DocResult::Ok) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(), animation::fileMessage(result));
+  }
+  return code(result);
+}
+
+animation::CAnimation *pickAnimation(animation::CAnimationFile &file, std::optional<long> index) {
+  const long i = index.value_or(0);
+  animation::CAnimation *animation = file.at(static_cast<int>(i));
+  if (animation == nullptr) {
+    std::fprintf(stderr, "pelodex-cli: %ld번 애니메이션이 없습니다. 파일에는 %d개의 애니메이션이 있습니다.\n",
+                 i, file.count());
+  }
+  return animation;
+}
+
+animation::ImportSettings importOptions(Args &args) {
+  animation::ImportSettings settings;
+  settings.fit = static_cast<animation::FitMode>(args.number("--fit", 0, 2).value_or(0));
+  settings.position = static_cast<animation::Position>(args.number("--position", 0, 2).value_or(1));
+  settings.brightness = static_cast<int>(args.number("--brightness", -100, 100).value_or(0));
+  settings.contrast = static_cast<int>(args.number("--contrast", -100, 100).value_or(0));
+  return settings;
+}
+
+int loadImageFile(const std::string &path, animation::CImportImage &image) {
+  switch (image.LoadImage(path)) {
+  case animation::LoadResult::UnsupportedType:
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(),
+                 animation::importMessage(animation::ImportResult::NotAPicture));
+    return static_cast<int>(animation::ImportResult::NotAPicture);
+  case animation::LoadResult::ReaderFailed:
+    std::fprintf(stderr, "pelodex-cli: %s: %s (%s)\n", path.c_str(),
+                 animation::importMessage(animation::ImportResult::CannotRead), image.status().c_str());
+    return static_cast<int>(animation::ImportResult::CannotRead);
+  case animation::LoadResult::Ok:
+    break;
+  }
+  return 0;
+}
+
+int importOnto(animation::CAnimation &picture, const std::string &imagePath,
+               const animation::ImportSettings &settings) {
+  animation::CImportImage image;
+  if (const int result = loadImageFile(imagePath, image); result != 0) {
+    return result;
+  }
+  return static_cast<int>(animation::ImportIntoPicture(picture, image, settings));
+}
+
+} // namespace pdx::cli

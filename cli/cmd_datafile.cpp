@@ -1,0 +1,173 @@
+// pelodex-cli datafile: the local data file without the program.
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "core/data/datafile.h"
+#include "core/data/phonebook_export.h"
+#include "core/data/samples.h"
+#include "features/phonebook/text_import.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+
+namespace pdx::cli {
+
+namespace {
+
+using core::CDataStore;
+using json = nlohmann::ordered_json;
+
+json groupsJson(const core::GroupTable &groups) {
+  json out = json::array();
+  for (const core::PhoneGroup &g : groups) {
+    out.push_back({{"id", g.id}, {"secret", g.secret}, {"melody", g.melody}, {"name", g.name.utf8()}});
+  }
+  return out;
+}
+
+json entriesJson(const core::PhonebookList &entries) {
+  json out = json::array();
+  for (const core::PhoneBookEntry &e : entries) {
+    out.push_back({{"group", e.group},
+                   {"flags", e.flags},
+                   {"name", e.name.utf8()},
+                   {"home", e.numbers[0].utf8()},
+                   {"office", e.numbers[1].utf8()},
+                   {"mobile", e.numbers[2].utf8()},
+                   {"pager", e.numbers[3].utf8()},
+                   {"slot", e.phoneSlot},
+                   {"state", e.phoneState}});
+  }
+  return out;
+}
+
+// Loads PATH; on failure prints why and returns the exit status.
+int loadOrReport(const std::string &path, CDataStore &store) {
+  const DocResult result = core::loadDataFileAt(path, store);
+  if (result != DocResult::Ok) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(), describe(result));
+  }
+  return code(result);
+}
+
+int show(Args &args) {
+  const auto path = args.positional();
+  if (!path) {
+    args.fail("데이터 파일을 지정하십시오.");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  CDataStore store;
+  if (const int status = loadOrReport(*path, store); status != 0) {
+    return status;
+  }
+  const json out = {{"groups", groupsJson(store.pcGroups)}, {"entries", entriesJson(store.pcPhonebook)}};
+  std::cout << out.dump() << "\n";
+  return 0;
+}
+
+int exportPhonebook(Args &args) {
+  const auto path = args.positional();
+  const auto format = args.option("--format");
+  const auto out = args.option("--out");
+  if (!path || !format || (*format != "vcard" && *format != "csv")) {
+    args.fail("사용법: datafile export PATH --format vcard|csv [--out FILE]");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  CDataStore store;
+  if (const int status = loadOrReport(*path, store); status != 0) {
+    return status;
+  }
+  const std::string text = *format == "vcard" ? core::phonebookToVcard(store.pcPhonebook, store.pcGroups)
+                                              : core::phonebookToCsv(store.pcPhonebook, store.pcGroups);
+  return writeOutput(out, text);
+}
+
+// Writes a data file holding the test-mode sample phonebook and groups.
+int sample(Args &args) {
+  const auto path = args.positional();
+  if (!path) {
+    args.fail("만들 데이터 파일을 지정하십시오.");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  CDataStore store;
+  core::fillSamplePhonebook(store);
+  for (const core::PhoneBookEntry &e : store.phonePhonebook) {
+    if (!e.isEmpty()) {
+      store.pcPhonebook.append(e);
+    }
+  }
+  const auto bytes = core::encodeDataFile(store);
+  return writeOutput(*path, std::string(bytes.begin(), bytes.end()));
+}
+
+// Imports a phonebook text file into the data file at --data (created when
+// missing). Exit 0, 1 when a line was malformed (what came before is kept
+// and saved), 2 when the text file cannot be opened.
+int importText(Args &args) {
+  const auto textFile = args.positional();
+  const auto data = args.option("--data");
+  if (!textFile || !data) {
+    args.fail("사용법: datafile import TEXTFILE --data PATH");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  std::ifstream in(*textFile, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "pelodex-cli: 전화번호부를 읽어들일 수 없습니다. (%s)\n", textFile->c_str());
+    return 2;
+  }
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  CDataStore store;
+  const DocResult loaded = core::loadDataFileAt(*data, store);
+  if (loaded != DocResult::Ok && loaded != DocResult::CannotOpen) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", data->c_str(), describe(loaded));
+    return code(loaded);
+  }
+  store.pcGroups.ensureDefaultGroup();
+  for (const core::PhoneGroup &g : store.pcGroups) {
+    store.phoneGroups.insert(g);
+  }
+  const features::ImportResult result =
+      features::importPhonebookText(text, store, features::offlineGroupCreator(store));
+  const auto bytes = core::encodeDataFile(store);
+  if (const int status = writeOutput(*data, std::string(bytes.begin(), bytes.end())); status != 0) {
+    return status;
+  }
+  std::printf("추가 %d건, 건너뜀 %d건\n", result.added, result.skipped);
+  if (result.status == features::ImportResult::BadFormat) {
+    std::fprintf(stderr, "pelodex-cli: 파일 형식이 잘못되어 있습니다.\n");
+    return 1;
+  }
+  return 0;
+}
+
+} // namespace
+
+int runDatafile(Args &args) {
+  const auto verb = args.positional();
+  if (verb == "show") {
+    return show(args);
+  }
+  if (verb == "export") {
+    return exportPhonebook(args);
+  }
+  if (verb == "sample") {
+    return sample(args);
+  }
+  if (verb == "import") {
+    return importText(args);
+  }
+  std::fprintf(stderr, "pelodex-cli: datafile show|export|import|sample 중 하나를 지정하십시오.\n");
+  return kBadArguments;
+}
+
+} // namespace pdx::cli

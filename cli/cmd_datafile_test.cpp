@@ -1,0 +1,97 @@
+#include "cli/cli_test_support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+namespace pdx::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::runCli;
+
+class DatafileCommandTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("pdx-cli-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    sample_ = (dir_ / "sample.dat").string();
+    ASSERT_EQ(runCli("datafile sample " + sample_).status, 0);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+  std::string sample_;
+};
+
+TEST_F(DatafileCommandTest, ShowPrintsGroupsAndEntriesInUtf8) {
+  const auto r = runCli("datafile show " + sample_);
+  ASSERT_EQ(r.status, 0);
+  const auto j = nlohmann::json::parse(r.out);
+  ASSERT_TRUE(j.contains("groups") && j.contains("entries"));
+  EXPECT_EQ(r.out.find("{\"groups\":"), 0u);
+  EXPECT_EQ(j["groups"][0]["name"], "지정안됨");
+  EXPECT_EQ(j["entries"][0]["name"], "김철수");
+  EXPECT_EQ(j["entries"][0]["slot"], 65535);
+  EXPECT_EQ(j["entries"].size(), 6u);
+}
+
+TEST_F(DatafileCommandTest, ShowReadsAVersionOneZeroFile) {
+  const auto r =
+      runCli(std::string("datafile show ") + PDX_SOURCE_DIR + "/core/data/fuzz_corpus/version10.dat");
+  ASSERT_EQ(r.status, 0);
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["entries"][0]["home"], "016-987-6543");
+  EXPECT_EQ(j["entries"][0]["state"], 1);
+}
+
+TEST_F(DatafileCommandTest, ExportWritesCsvAndVcardFiles) {
+  const std::string csv = (dir_ / "out.csv").string();
+  ASSERT_EQ(runCli("datafile export " + sample_ + " --format csv --out " + csv).status, 0);
+  EXPECT_EQ(fs::file_size(csv), runCli("datafile export " + sample_ + " --format csv").out.size());
+  const auto vcard = runCli("datafile export " + sample_ + " --format vcard");
+  ASSERT_EQ(vcard.status, 0);
+  EXPECT_NE(vcard.out.find("FN:한국전자 영업부\r\n"), std::string::npos);
+}
+
+TEST_F(DatafileCommandTest, ImportAddsToANewOrExistingDataFile) {
+  const std::string text = (dir_ / "book.txt").string();
+  std::ofstream(text) << "홍길동 친구 0212345678 0111234567\n김철수 0151234567\n이름만\n";
+  const std::string data = (dir_ / "new.dat").string();
+  const auto r = runCli("datafile import " + text + " --data " + data);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "추가 2건, 건너뜀 1건\n");
+  const auto j = nlohmann::json::parse(runCli("datafile show " + data).out);
+  ASSERT_EQ(j["entries"].size(), 2u);
+  EXPECT_EQ(j["entries"][0]["mobile"], "0111234567");
+  EXPECT_EQ(j["groups"][1]["name"], "친구");
+  EXPECT_EQ(j["entries"][0]["group"], j["groups"][1]["id"]);
+  // Importing again adds nothing: the names exist.
+  EXPECT_EQ(runCli("datafile import " + text + " --data " + data).out, "추가 0건, 건너뜀 3건\n");
+}
+
+TEST_F(DatafileCommandTest, ImportOfABadLineKeepsWhatCameBefore) {
+  const std::string text = (dir_ / "bad.txt").string();
+  std::ofstream(text) << "김철수 0212345678\n" << std::string(1100, 'x') << "\n이영희 0311111111\n";
+  EXPECT_EQ(runCli("datafile import " + text + " --data " + sample_ + " 2>/dev/null").status, 1);
+  const auto j = nlohmann::json::parse(runCli("datafile show " + sample_).out);
+  EXPECT_EQ(j["entries"].size(), 6u); // 김철수 was already there
+  EXPECT_EQ(runCli("datafile import " + (dir_ / "none.txt").string() + " --data " + sample_ + " 2>/dev/null")
+                .status,
+            2);
+  // A file that is not a data file is never overwritten.
+  EXPECT_EQ(runCli("datafile import " + text + " --data " + text + " 2>/dev/null").status, 4);
+}
+
+TEST_F(DatafileCommandTest, FailuresHaveTheirExitStatus) {
+  EXPECT_EQ(runCli("datafile show " + (dir_ / "missing.dat").string() + " 2>/dev/null").status, 2);
+  EXPECT_EQ(runCli("datafile show " + std::string(PELODEX_CLI) + " 2>/dev/null").status, 4);
+  EXPECT_EQ(runCli("datafile export " + sample_ + " --format pdf 2>/dev/null").status, 64);
+  EXPECT_EQ(runCli("datafile show 2>/dev/null").status, 64);
+  EXPECT_EQ(runCli("datafile frobnicate 2>/dev/null").status, 64);
+  EXPECT_EQ(runCli("nothing 2>/dev/null").status, 64);
+}
+
+} // namespace
+} // namespace pdx::cli

@@ -1,0 +1,75 @@
+// pelodex-cli image: decoding pictures and converting them to the phone's
+// 96 x 51 black and white.
+#include "cli/animation_output.h"
+#include "cli/commands.h"
+
+#include <cstdio>
+
+namespace pdx::cli {
+
+namespace {
+
+int decode(Args &args) {
+  const auto in = args.positional();
+  const auto out = args.option("--out");
+  if (!in || !out) {
+    args.fail("사용법: image decode IN --out OUT.ppm");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  animation::CImportImage image;
+  if (const int result = loadImageFile(*in, image); result != 0) {
+    return result;
+  }
+  return writePpm(*out, image) ? 0 : kCannotWriteOutput;
+}
+
+int convert(Args &args) {
+  const auto in = args.positional();
+  const auto settings = importOptions(args);
+  const auto onto = args.option("--onto");
+  const auto index = args.number("--index", 0, 1 << 30);
+  const auto out = args.option("--out");
+  if (!in || !out || !isPictureOutput(*out)) {
+    args.fail("--out OUT.png 또는 --out OUT.pbm 을 지정하십시오.");
+  }
+  if (index && !onto) {
+    args.fail("--index 는 --onto 와 함께 지정하십시오.");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  animation::CAnimation picture;
+  if (onto) {
+    animation::CAnimationFile file;
+    if (const int result = loadAnimationFile(*onto, file); result != 0) {
+      return result;
+    }
+    const auto *chosen = pickAnimation(file, index);
+    if (chosen == nullptr) {
+      return kBadArguments;
+    }
+    picture = *chosen;
+  }
+  if (const int result = importOnto(picture, *in, settings); result != 0) {
+    return result;
+  }
+  return writePicture(*out, picture) ? 0 : kCannotWriteOutput;
+}
+
+} // namespace
+
+int runImage(Args &args) {
+  const auto command = args.positional();
+  if (command == "decode") {
+    return decode(args);
+  }
+  if (command == "convert") {
+    return convert(args);
+  }
+  std::fprintf(stderr, "pelodex-cli: image decode|convert 중 하나를 지정하십시오.\n");
+  return kBadArguments;
+}
+
+} // namespace pdx::cli

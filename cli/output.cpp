@@ -1,0 +1,25 @@
+#include "cli/output.h"
+
+#include "core/base/atomic_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+
+namespace pdx::cli {
+
+int writeOutput(const std::optional<std::string> &path, const std::string &text) {
+  if (!path) {
+    std::cout << text;
+    std::cout.flush();
+    return std::cout ? 0 : code(DocResult::WriteError);
+  }
+  const DocResult result =
+      writeFileAtomically(*path, {reinterpret_cast<const uint8_t *>(text.data()), text.size()});
+  if (result != DocResult::Ok) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", path->c_str(), describe(result));
+  }
+  return code(result);
+}
+
+} // namespace pdx::cli

@@ -1,0 +1,14 @@
+// Writing a command's result: to standard output, or atomically to a file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace pdx::cli {
+
+// Writes `text` to the file `path` (replacing it atomically) or, without a
+// path, to standard output. Returns 0, or the save's result code after
+// printing why on standard error.
+int writeOutput(const std::optional<std::string> &path, const std::string &text);
+
+} // namespace pdx::cli

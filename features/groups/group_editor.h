@@ -1,0 +1,46 @@
+// The logic of the group dialogs: adding, changing and deleting groups of
+// the group table, and creating a group by name from the entry dialog.
+// When connected, every change is written to the phone first.
+#pragma once
+
+#include "core/data/store.h"
+#include "features/phonebook/phonebook_ports.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pdx::features {
+
+class GroupEditor {
+public:
+  GroupEditor(core::CDataStore &store, PhonebookPhone &phone, PageUser &user, bool connected);
+
+  // The rows of the group list: positions in the group table of every group
+  // but the default one, in table order.
+  std::vector<size_t> listedGroups() const;
+  bool canAdd() const { return table().firstFreeId() >= 0; }
+
+  // Each returns the group's new position in the table, or nothing when
+  // nothing changed (after telling the user why).
+  std::optional<size_t> add(const core::PhoneGroup &group);
+  std::optional<size_t> modify(size_t position, const core::PhoneGroup &changed);
+  // Asks first; true when the group was deleted.
+  bool remove(size_t position);
+  // From the entry dialog: asks whether to create the group; its id or -1.
+  int createByName(std::string_view name);
+
+  bool changed() const { return changed_; }
+
+private:
+  const core::GroupTable &table() const { return store_.phoneGroups; }
+  std::optional<size_t> store(const core::PhoneGroup &group, std::optional<size_t> replacing);
+
+  core::CDataStore &store_;
+  PhonebookPhone &phone_;
+  PageUser &user_;
+  bool connected_;
+  bool changed_ = false;
+};
+
+} // namespace pdx::features

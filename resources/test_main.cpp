@@ -1,0 +1,15 @@
+// Entry point of the resource tests: one QGuiApplication for all of them, on
+// the offscreen platform unless another was chosen.
+#include "resources/fonts.h"
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

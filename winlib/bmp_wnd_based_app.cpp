@@ -1,0 +1,134 @@
+#include "winlib/bmp_wnd_based_app.h"
+
+#include "platform/settings/settings.h"
+#include "resources/fonts.h"
+#include "resources/resource_store.h"
+#include "winlib/bmp_wnd.h"
+#include "winlib/rules/window_position.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace pdx::winlib {
+
+namespace {
+
+CBmpWndBasedApp *gInstance = nullptr;
+
+QSize screenSize() {
+  const QScreen *screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+} // namespace
+
+CBmpWndBasedApp::CBmpWndBasedApp(QString profile, QString title)
+    : profile_(std::move(profile)), title_(std::move(title)), owner_(std::make_unique<QWidget>()) {
+  gInstance = this;
+  owner_->setWindowTitle(title_);
+  resources::installFonts();
+  resources::ResourceStore::instance().applySettings(platform::Settings::forProfile(profile_.toStdString()));
+  server_.SetHandler([this](uint32_t message, uint64_t w, uint64_t l) -> int64_t {
+    if (message == kMsgActivate) {
+      if (mainWindow_) {
+        mainWindow_->showNormal();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+      }
+      return 1;
+    }
+    return handler_ ? handler_(message, w, l) : 0;
+  });
+}
+
+CBmpWndBasedApp::~CBmpWndBasedApp() {
+  DestroyMainWindow();
+  if (gInstance == this) {
+    gInstance = nullptr;
+  }
+}
+
+CBmpWndBasedApp *CBmpWndBasedApp::Instance() {
+  return gInstance;
+}
+
+bool CBmpWndBasedApp::ClaimSingleInstance() {
+  if (const std::optional<MarkedWindow> running = FindMarkedWindow(title_)) {
+    (void)SendMessage(*running, kMsgActivate);
+    return false;
+  }
+  return server_.Listen(title_);
+}
+
+void CBmpWndBasedApp::SetMessageHandler(MarkedWindowServer::Handler handler) {
+  handler_ = std::move(handler);
+}
+
+std::string CBmpWndBasedApp::ProgramDirectory() const {
+  return programDirectoryOf(QCoreApplication::applicationFilePath().toStdString());
+}
+
+std::optional<QPoint> CBmpWndBasedApp::LoadWindowPosition() const {
+  if (mainWindow_) {
+    return mainWindow_->pos();
+  }
+  const platform::Settings settings = platform::Settings::forProfile(profile_.toStdString());
+  const int x = settings.number("General", "MainPosX", kDefaultPosition);
+  const int y = settings.number("General", "MainPosY", kDefaultPosition);
+  const QSize screen = screenSize();
+  const std::optional<int> cx = clampStoredCoordinate(x, screen.width());
+  const std::optional<int> cy = clampStoredCoordinate(y, screen.height());
+  if (!cx || !cy) {
+    return std::nullopt;
+  }
+  return QPoint(*cx, *cy);
+}
+
+void CBmpWndBasedApp::SaveWindowPosition() {
+  if (!mainWindow_) {
+    return;
+  }
+  platform::Settings settings = platform::Settings::forProfile(profile_.toStdString());
+  settings.setNumber("General", "MainPosX", mainWindow_->x());
+  settings.setNumber("General", "MainPosY", mainWindow_->y());
+  settings.sync();
+}
+
+bool CBmpWndBasedApp::CreateMainWindow(CBmpWnd *window, int bitmapId) {
+  const std::optional<QPoint> position = LoadWindowPosition();
+  DestroyMainWindow();
+  const bool loaded = window->Create(title_, bitmapId);
+  if (position) {
+    window->move(*position);
+  }
+  window->setWindowIcon(resources::ResourceStore::instance().pixmap(128));
+  window->show();
+  mainWindow_ = window;
+  return loaded;
+}
+
+void CBmpWndBasedApp::DestroyMainWindow() {
+  if (mainWindow_) {
+    delete mainWindow_.data();
+    mainWindow_ = nullptr;
+  }
+}
+
+void CBmpWndBasedApp::RequestClose() {
+  SaveWindowPosition();
+  if (exitCommand_) {
+    exitCommand_();
+  } else {
+    Exit();
+  }
+}
+
+void CBmpWndBasedApp::Exit() {
+  DestroyMainWindow();
+  server_.Close();
+  owner_.reset();
+  QCoreApplication::exit(0);
+}
+
+} // namespace pdx::winlib

@@ -1,0 +1,93 @@
+#include "platform/settings/settings.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_wnd.h"
+#include "winlib/bmp_wnd_based_app.h"
+#include "winlib/rules/window_position.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace pdx::winlib {
+namespace {
+
+QSize screen() {
+  return QGuiApplication::primaryScreen()->geometry().size();
+}
+
+class App : public ::testing::Test {
+protected:
+  void store(int x, int y) {
+    platform::Settings s = platform::Settings::forProfile("WinlibTest");
+    s.setNumber("General", "MainPosX", x);
+    s.setNumber("General", "MainPosY", y);
+    s.sync();
+  }
+};
+
+TEST_F(App, StoredPositionIsClampedToTheScreen) {
+  CBmpWndBasedApp app(QStringLiteral("WinlibTest"), QStringLiteral("Winlib test"));
+  store(-20, 5000);
+  EXPECT_EQ(app.LoadWindowPosition(), QPoint(0, screen().height() - 100));
+  store(5000, 40);
+  EXPECT_EQ(app.LoadWindowPosition(), QPoint(screen().width() - 100, 40));
+  store(kDefaultPosition, kDefaultPosition);
+  EXPECT_EQ(app.LoadWindowPosition(), std::nullopt);
+}
+
+TEST_F(App, MainWindowOpensAtTheStoredPlaceAndSavesWhereItWas) {
+  store(120, 90);
+  CBmpWndBasedApp app(QStringLiteral("WinlibTest"), QStringLiteral("Winlib test"));
+  auto *window = new CBmpWnd;
+  ASSERT_TRUE(app.CreateMainWindow(window, resources::kPageMenu));
+  EXPECT_EQ(window->pos(), QPoint(120, 90));
+  EXPECT_EQ(window->size(), QSize(600, 460)) << "sized to its bitmap";
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Winlib test"));
+  window->move(200, 150);
+  EXPECT_EQ(app.LoadWindowPosition(), QPoint(200, 150)) << "the live window wins";
+  app.SaveWindowPosition();
+  const platform::Settings s = platform::Settings::forProfile("WinlibTest");
+  EXPECT_EQ(s.number("General", "MainPosX"), 200);
+  EXPECT_EQ(s.number("General", "MainPosY"), 150);
+
+  QPointer<CBmpWnd> first(window);
+  auto *second = new CBmpWnd;
+  app.CreateMainWindow(second, resources::kPagePassword);
+  EXPECT_TRUE(first.isNull()) << "the previous main window is destroyed";
+  EXPECT_EQ(app.MainWindow(), second);
+  EXPECT_EQ(second->pos(), QPoint(200, 150)) << "the new one takes the old one's place";
+}
+
+TEST_F(App, CloseRequestSavesThePositionThenRunsTheExitCommand) {
+  store(0, 0);
+  CBmpWndBasedApp app(QStringLiteral("WinlibTest"), QStringLiteral("Winlib test"));
+  auto *window = new CBmpWnd;
+  app.CreateMainWindow(window, resources::kPageMenu);
+  window->move(33, 44);
+  int exits = 0;
+  app.SetExitCommand([&] { ++exits; });
+  window->close();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return exits == 1; }, 1000));
+  EXPECT_EQ(platform::Settings::forProfile("WinlibTest").number("General", "MainPosX"), 33);
+  EXPECT_NE(app.MainWindow(), nullptr) << "the exit command decides";
+  app.Exit();
+  EXPECT_EQ(app.MainWindow(), nullptr);
+  EXPECT_EQ(app.OwnerWindow(), nullptr);
+}
+
+TEST_F(App, ProgramDirectoryEndsWithASeparator) {
+  CBmpWndBasedApp app(QStringLiteral("WinlibTest"), QStringLiteral("Winlib test"));
+  const std::string dir = app.ProgramDirectory();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.back(), '/');
+}
+
+TEST_F(App, WindowWithoutItsBitmapHasNoPicture) {
+  CBmpWnd window;
+  EXPECT_FALSE(window.Create(QStringLiteral("x"), 99999));
+  EXPECT_TRUE(window.Background().isNull());
+}
+
+} // namespace
+} // namespace pdx::winlib

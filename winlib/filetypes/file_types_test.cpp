@@ -1,0 +1,78 @@
+#include "winlib/filetypes/file_types.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace pdx::winlib {
+namespace {
+
+std::string readAll(const std::filesystem::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(FileTypes, MimePackageNamesBothTypesWithGlobAndMagic) {
+  const std::string xml(mimePackageXml());
+  EXPECT_NE(xml.find("<glob pattern=\"*.pcm\""), std::string::npos);
+  EXPECT_NE(xml.find("<glob pattern=\"*.pca\""), std::string::npos);
+  EXPECT_NE(xml.find("value=\"Brevanto Data - QZ Telecom\\x1a\""), std::string::npos);
+  EXPECT_NE(xml.find("value=\"Tesselin Data - QZ Telecom\\x1a\""), std::string::npos);
+}
+
+TEST(FileTypes, DesktopEntriesOpenTheirFiles) {
+  const std::string melody = desktopEntry(SuiteProgram::Carrowin, "/opt/qz/Carrowin");
+  EXPECT_NE(melody.find("Exec=/opt/qz/Carrowin %f\n"), std::string::npos);
+  EXPECT_NE(melody.find("MimeType=application/x-pelodex-melody;"), std::string::npos);
+  EXPECT_NE(desktopEntry(SuiteProgram::Velluto, "Velluto").find("application/x-pelodex-animation"),
+            std::string::npos);
+  EXPECT_EQ(desktopEntry(SuiteProgram::Pelodex, "Pelodex").find("MimeType"), std::string::npos);
+  EXPECT_NE(desktopEntry(SuiteProgram::Velluto, "/home/u/my apps/Velluto")
+                .find("Exec=\"/home/u/my apps/Velluto\" %f"),
+            std::string::npos);
+}
+
+TEST(FileTypes, RegistersMissingFilesOnceForTheUser) {
+  QTemporaryDir home;
+  const std::filesystem::path data = home.path().toStdString();
+  const FileTypeRegistration first = registerFileTypes(SuiteProgram::Carrowin, data, "/opt/qz/Carrowin");
+  EXPECT_TRUE(first.mimeWritten);
+  EXPECT_TRUE(first.entryWritten);
+  EXPECT_FALSE(first.failed);
+  EXPECT_EQ(readAll(data / "mime/packages/pelodex-suite.xml"), std::string(mimePackageXml()));
+  EXPECT_NE(readAll(data / "applications/carrowin.desktop").find("Exec=/opt/qz/Carrowin %f"),
+            std::string::npos);
+
+  const FileTypeRegistration again = registerFileTypes(SuiteProgram::Carrowin, data, "/elsewhere/Carrowin");
+  EXPECT_FALSE(again.mimeWritten);
+  EXPECT_FALSE(again.entryWritten);
+  EXPECT_NE(readAll(data / "applications/carrowin.desktop").find("/opt/qz/"), std::string::npos)
+      << "an entry the user has is kept";
+}
+
+TEST(FileTypes, MimeDatabaseRecognisesTheFiles) {
+  if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
+    GTEST_SKIP() << "shared-mime-info is not installed";
+  }
+  QTemporaryDir home;
+  const std::filesystem::path data = home.path().toStdString();
+  ASSERT_TRUE(registerFileTypes(SuiteProgram::Velluto, data, "Velluto").mimeWritten);
+  const std::string globs = readAll(data / "mime/globs2");
+  EXPECT_NE(globs.find("application/x-pelodex-melody:*.pcm"), std::string::npos);
+  EXPECT_NE(globs.find("application/x-pelodex-animation:*.pca"), std::string::npos);
+  const std::string magic = readAll(data / "mime/magic");
+  EXPECT_NE(magic.find(std::string("Tesselin Data - QZ Telecom\x1a")), std::string::npos);
+}
+
+TEST(FileTypes, UnwritableFolderIsReportedNotFatal) {
+  const FileTypeRegistration r = registerFileTypes(SuiteProgram::Pelodex, "/proc/no-such-place", "Pelodex");
+  EXPECT_TRUE(r.failed);
+}
+
+} // namespace
+} // namespace pdx::winlib

@@ -1,0 +1,164 @@
+#include "winlib/marker/marked_window.h"
+
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QtEndian>
+#include <unistd.h>
+
+namespace pdx::winlib {
+
+namespace {
+
+constexpr qint64 kMessageSize = 4 + 8 + 8;
+
+QString runtimeFolder() {
+  QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (base.isEmpty()) {
+    base = QDir::temp().filePath(QStringLiteral("qz-telecom-%1").arg(getuid()));
+  }
+  const QString folder = QDir(base).filePath(QStringLiteral("qz-telecom"));
+  QDir().mkpath(folder);
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  return folder;
+}
+
+// Titles may hold any character; the file name keeps letters and digits of
+// any script and escapes the rest, so that no title reaches outside the
+// folder.
+QString fileNameFor(const QString &title) {
+  QString name;
+  for (const QChar c : title) {
+    if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_')) {
+      name += c;
+    } else {
+      name += QStringLiteral("%%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+  }
+  return name + QStringLiteral(".window");
+}
+
+bool readExactly(QLocalSocket &socket, char *data, qint64 size, int timeoutMs) {
+  while (socket.bytesAvailable() < size) {
+    if (!socket.waitForReadyRead(timeoutMs)) {
+      return false;
+    }
+  }
+  return socket.read(data, size) == size;
+}
+
+std::optional<MarkedWindow> connectAndCheck(QLocalSocket &socket, const QString &path, int timeoutMs) {
+  socket.connectToServer(path);
+  if (!socket.waitForConnected(timeoutMs)) {
+    return std::nullopt;
+  }
+  char marker[4];
+  if (!readExactly(socket, marker, 4, timeoutMs) || qFromLittleEndian<quint32>(marker) != kWindowMarker) {
+    return std::nullopt;
+  }
+  return MarkedWindow{path};
+}
+
+} // namespace
+
+QString markedWindowPath(const QString &title) {
+  return QDir(runtimeFolder()).filePath(fileNameFor(title));
+}
+
+MarkedWindowServer::MarkedWindowServer(QObject *parent) : QObject(parent) {}
+
+MarkedWindowServer::~MarkedWindowServer() {
+  Close();
+}
+
+bool MarkedWindowServer::Listen(const QString &title) {
+  Close();
+  if (FindMarkedWindow(title)) {
+    return false;
+  }
+  const QString path = markedWindowPath(title);
+  QLocalServer::removeServer(path);
+  server_ = new QLocalServer(this);
+  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  connect(server_, &QLocalServer::newConnection, this, [this] { onConnection(); });
+  if (!server_->listen(path)) {
+    Close();
+    return false;
+  }
+  return true;
+}
+
+void MarkedWindowServer::Close() {
+  if (server_) {
+    server_->close();
+    delete server_;
+    server_ = nullptr;
+  }
+}
+
+bool MarkedWindowServer::IsListening() const {
+  return server_ && server_->isListening();
+}
+
+void MarkedWindowServer::onConnection() {
+  while (QLocalSocket *socket = server_->nextPendingConnection()) {
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { onReadable(socket); });
+    char marker[4];
+    qToLittleEndian<quint32>(kWindowMarker, marker);
+    socket->write(marker, 4);
+    socket->flush();
+  }
+}
+
+void MarkedWindowServer::onReadable(QLocalSocket *rawSocket) {
+  // The handler may run nested loops in which the peer goes away.
+  QPointer<QLocalSocket> socket(rawSocket);
+  while (socket && socket->bytesAvailable() >= kMessageSize) {
+    char data[kMessageSize];
+    socket->read(data, kMessageSize);
+    const auto message = qFromLittleEndian<quint32>(data);
+    const auto wParam = qFromLittleEndian<quint64>(data + 4);
+    const auto lParam = qFromLittleEndian<quint64>(data + 12);
+    const int64_t result = handler_ ? handler_(message, wParam, lParam) : 0;
+    if (!socket) {
+      return;
+    }
+    char answer[8];
+    qToLittleEndian<qint64>(result, answer);
+    socket->write(answer, 8);
+    socket->flush();
+  }
+}
+
+std::optional<MarkedWindow> FindMarkedWindow(const QString &title, int timeoutMs) {
+  QLocalSocket socket;
+  std::optional<MarkedWindow> found = connectAndCheck(socket, markedWindowPath(title), timeoutMs);
+  if (found) {
+    qDebug("Same Window Exist");
+  }
+  return found;
+}
+
+std::optional<int64_t> SendMessage(const MarkedWindow &window, uint32_t message, uint64_t wParam,
+                                   uint64_t lParam, int timeoutMs) {
+  QLocalSocket socket;
+  if (!connectAndCheck(socket, window.path, timeoutMs)) {
+    return std::nullopt;
+  }
+  char data[kMessageSize];
+  qToLittleEndian<quint32>(message, data);
+  qToLittleEndian<quint64>(wParam, data + 4);
+  qToLittleEndian<quint64>(lParam, data + 12);
+  if (socket.write(data, kMessageSize) != kMessageSize || !socket.waitForBytesWritten(timeoutMs)) {
+    return std::nullopt;
+  }
+  char answer[8];
+  if (!readExactly(socket, answer, 8, timeoutMs)) {
+    return std::nullopt;
+  }
+  return qFromLittleEndian<qint64>(answer);
+}
+
+} // namespace pdx::winlib

@@ -1,0 +1,133 @@
+#include "winlib/bmp_wnd_based_app.h"
+#include "winlib/marker/marked_window.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace pdx::winlib {
+namespace {
+
+QString peerProgram() {
+  return qEnvironmentVariable("PDX_MARKER_PEER");
+}
+
+// Runs the peer while this program keeps handling its own events, as a
+// receiving main window does.
+int runPeer(const QStringList &args, QByteArray *output = nullptr) {
+  QProcess peer;
+  QEventLoop loop;
+  QObject::connect(&peer, &QProcess::finished, &loop, &QEventLoop::quit);
+  peer.start(peerProgram(), args);
+  if (!peer.waitForStarted(5000)) {
+    return -1;
+  }
+  if (peer.state() != QProcess::NotRunning) {
+    loop.exec();
+  }
+  if (output) {
+    *output = peer.readAllStandardOutput();
+  }
+  return peer.exitStatus() == QProcess::NormalExit ? peer.exitCode() : -1;
+}
+
+class MarkedWindows : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_FALSE(peerProgram().isEmpty()) << "PDX_MARKER_PEER not set"; }
+};
+
+TEST_F(MarkedWindows, AnotherProgramFindsTheWindowAndItsMessageIsHandledBeforeTheAnswer) {
+  MarkedWindowServer server;
+  std::vector<std::tuple<uint32_t, uint64_t, uint64_t>> received;
+  server.SetHandler([&](uint32_t m, uint64_t w, uint64_t l) -> int64_t {
+    received.emplace_back(m, w, l);
+    return 42;
+  });
+  ASSERT_TRUE(server.Listen(QStringLiteral("Pelodex")));
+
+  QByteArray output;
+  EXPECT_EQ(runPeer({QStringLiteral("send"), QStringLiteral("Pelodex"), QStringLiteral("0x472")}, &output),
+            0);
+  EXPECT_EQ(output.trimmed(), "42") << "the sender gets the handler's result";
+  EXPECT_EQ(runPeer({QStringLiteral("send"), QStringLiteral("Pelodex"), QStringLiteral("0x477")}), 0);
+  ASSERT_EQ(received.size(), 2u);
+  EXPECT_EQ(received[0], std::make_tuple(kMsgMelodySaved, uint64_t{11}, uint64_t{22}));
+  EXPECT_EQ(std::get<0>(received[1]), kMsgAnimationSaved);
+}
+
+TEST_F(MarkedWindows, TitlesMustMatchExactly) {
+  MarkedWindowServer server;
+  ASSERT_TRUE(server.Listen(QStringLiteral("멜로디 편집기")));
+  EXPECT_EQ(runPeer({QStringLiteral("find"), QStringLiteral("멜로디 편집기")}), 0);
+  EXPECT_EQ(runPeer({QStringLiteral("find"), QStringLiteral("멜로디")}), 1);
+  EXPECT_EQ(runPeer({QStringLiteral("find"), QStringLiteral("pelodex")}), 1);
+}
+
+TEST_F(MarkedWindows, ThisProgramSendsToAnotherAndWaitsForIt) {
+  QProcess peer;
+  peer.start(peerProgram(), {QStringLiteral("listen"), QStringLiteral("Velluto-test")});
+  ASSERT_TRUE(peer.waitForReadyRead(5000));
+  ASSERT_EQ(peer.readLine().trimmed(), "ready");
+
+  const std::optional<MarkedWindow> window = FindMarkedWindow(QStringLiteral("Velluto-test"));
+  ASSERT_TRUE(window.has_value());
+  EXPECT_EQ(SendMessage(*window, kMsgAnimationSaved), std::optional<int64_t>(7));
+  EXPECT_EQ(SendMessage(*window, kMsgMelodySaved), std::optional<int64_t>(7));
+  ASSERT_TRUE(peer.waitForFinished(5000));
+  EXPECT_EQ(peer.exitCode(), 0);
+  EXPECT_EQ(peer.readAllStandardOutput(), "0x477\n0x472\n");
+}
+
+TEST_F(MarkedWindows, ASocketWithoutTheMarkerIsNotAWindowOfOurs) {
+  const QString path = markedWindowPath(QStringLiteral("Impostor"));
+  QLocalServer::removeServer(path);
+  QLocalServer impostor;
+  ASSERT_TRUE(impostor.listen(path));
+  QObject::connect(&impostor, &QLocalServer::newConnection, [&] {
+    QLocalSocket *s = impostor.nextPendingConnection();
+    s->write("\x17\xB4\xE2\x2C", 4); // a different number
+    s->flush();
+  });
+  EXPECT_EQ(runPeer({QStringLiteral("find"), QStringLiteral("Impostor")}), 1);
+}
+
+TEST_F(MarkedWindows, NobodyListeningMeansNoWindowAndNoMessage) {
+  EXPECT_FALSE(FindMarkedWindow(QStringLiteral("Nobody here"), 200).has_value());
+  EXPECT_FALSE(SendMessage(MarkedWindow{markedWindowPath(QStringLiteral("Nobody here"))}, 1, 0, 0, 200));
+}
+
+TEST_F(MarkedWindows, ASocketLeftBehindIsReplaced) {
+  const QString path = markedWindowPath(QStringLiteral("Stale"));
+  QFile stale(path);
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.close();
+  MarkedWindowServer server;
+  EXPECT_TRUE(server.Listen(QStringLiteral("Stale")));
+  EXPECT_EQ(runPeer({QStringLiteral("find"), QStringLiteral("Stale")}), 0);
+}
+
+TEST_F(MarkedWindows, TitlesCannotReachOutsideTheRuntimeFolder) {
+  const QString path = markedWindowPath(QStringLiteral("../../etc/passwd"));
+  EXPECT_FALSE(path.contains(QStringLiteral("..")));
+  EXPECT_TRUE(path.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+}
+
+TEST_F(MarkedWindows, SecondInstanceAsksTheFirstToShowItselfAndEnds) {
+  CBmpWndBasedApp first(QStringLiteral("MarkerTest"), QStringLiteral("Single-test"));
+  ASSERT_TRUE(first.ClaimSingleInstance());
+  std::vector<uint32_t> seen;
+  first.SetMessageHandler([&](uint32_t m, uint64_t, uint64_t) -> int64_t {
+    seen.push_back(m);
+    return 0;
+  });
+  EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Single-test")}), 3);
+  EXPECT_TRUE(seen.empty()) << "the activation request is the library's own";
+  EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Another-title")}), 0);
+}
+
+} // namespace
+} // namespace pdx::winlib
