@@ -79,7 +79,7 @@ private:
   std::string device_;
 };
 
-class CliTest : public ::testing::Test {
+class PhoneCliTest : public ::testing::Test {
 protected:
   void SetUp() override {
     dir = fs::temp_directory_path() / ("pelodex-cli-test-" + std::to_string(::getpid()) + "-" +
@@ -108,7 +108,7 @@ protected:
   fs::path dir;
 };
 
-TEST_F(CliTest, ReadsPrintJsonInTheDocumentedShapes) {
+TEST_F(PhoneCliTest, ReadsPrintJsonInTheDocumentedShapes) {
   Simulator sim({"--state", (dir / "phone.json").string(), "--trace", (dir / "trace.txt").string()});
   const Result book = run(phone(sim, "read phonebook"));
   ASSERT_EQ(book.status, 0);
@@ -133,7 +133,7 @@ TEST_F(CliTest, ReadsPrintJsonInTheDocumentedShapes) {
   EXPECT_NE(first.find("50 43 00 01 1D 1E"), std::string::npos);
 }
 
-TEST_F(CliTest, WritesReachTheSavedPhoneState) {
+TEST_F(PhoneCliTest, WritesReachTheSavedPhoneState) {
   Simulator sim({"--state", (dir / "phone.json").string()});
   ASSERT_EQ(run(phone(sim, "write-entry 42 --name 홍길동 --mobile 011-555-6666 --group 2")).status, 0);
   ASSERT_EQ(run(phone(sim, "erase-entry 1")).status, 0);
@@ -149,7 +149,7 @@ TEST_F(CliTest, WritesReachTheSavedPhoneState) {
   EXPECT_EQ(json["entries"].back()["mobile"], "011-555-6666");
 }
 
-TEST_F(CliTest, ExitStatusTellsWhatWentWrong) {
+TEST_F(PhoneCliTest, ExitStatusTellsWhatWentWrong) {
   Simulator sim({"--refuse", "PC_MBK_SET_REQ"});
   EXPECT_EQ(run(phone(sim, "erase-entry 3")).status, 4);
   EXPECT_EQ(run("phone --device " + sim.device() + " --password 9999 read alarms").status, 3);
@@ -160,7 +160,7 @@ TEST_F(CliTest, ExitStatusTellsWhatWentWrong) {
   EXPECT_EQ(run("simulate --drop-rate 2").status, 64);
 }
 
-TEST_F(CliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
+TEST_F(PhoneCliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
   animation::CAnimationFile document;
   document.New();
   animation::CAnimation *picture = document.at(document.AddAnimation(std::string("Wave")));
@@ -187,7 +187,7 @@ TEST_F(CliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
             64);
 }
 
-TEST_F(CliTest, BackupWritesEverythingWithAManifest) {
+TEST_F(PhoneCliTest, BackupWritesEverythingWithAManifest) {
   Simulator sim({"--state", (dir / "phone.json").string()});
   ASSERT_EQ(run(phone(sim, "backup " + (dir / "backup").string())).status, 0);
   for (const char *name : {"phonebook.json", "sms.json", "alarms.json", "phonebook.vcf", "phonebook.csv",
