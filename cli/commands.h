@@ -11,5 +11,7 @@ int runAnimation(Args &args);
 int runImage(Args &args);
 int runPhone(Args &args);
 int runSimulate(Args &args);
+int runMelody(Args &args);
+int runLunar(Args &args);
 
 } // namespace pdx::cli

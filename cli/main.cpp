@@ -21,6 +21,14 @@ const std::vector<CommandGroup> kGroups = {
      "sample PATH"},
     {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
     {"image", pdx::cli::runImage, "image decode|convert IN ..."},
+    {"phone", pdx::cli::runPhone,
+     "phone [--device PATH | --port N] [--password NNNN] COMMAND  (read phonebook|sms|alarms, write-entry, "
+     "erase-entry, send-sms, backup DIR, ports)"},
+    {"simulate", pdx::cli::runSimulate,
+     "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
+     "[--silent] [--refuse CODE] [--trace FILE]"},
+    {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
+    {"lunar", pdx::cli::runLunar, "lunar DATE | --from DATE --to DATE    양력 날짜를 음력으로 (JSON)"},
     {"phone", pdx::cli::runPhone, "phone [--device PATH | --port N] [--password NNNN] COMMAND ..."},
     {"simulate", pdx::cli::runSimulate, "simulate [--device PATH] [--state FILE] [--pace] [faults]"},
 };

@@ -3,6 +3,7 @@
 #include "resources/symbol_font_data.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace pdx::resources {
@@ -38,6 +39,7 @@ bool installFonts() {
   substitute(kGothic, {});
   substitute(kMyeongjo, {});
   substitute(kSerif, {});
+  QGuiApplication::setFont(dialogFont());
   return registered;
 }
 

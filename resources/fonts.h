@@ -12,8 +12,9 @@ namespace pdx::resources {
 
 inline constexpr const char *kSymbolFamily = "Pelodex Symbols";
 
-// Registers the symbol font and the face substitutions; safe to call more
-// than once. Needs a QGuiApplication. Returns false when the symbol font
+// Registers the symbol font and the face substitutions and makes the dialog
+// font the application's default; safe to call more than once. Needs a
+// QGuiApplication. Returns false when the symbol font
 // could not be registered (symbols then show as empty boxes).
 bool installFonts();
 

@@ -127,6 +127,17 @@ void paintPianoKey(QPainter &p, const ResourceSpec &spec) {
   p.fillRect(QRect(0, spec.frameHeight - 4, spec.frameWidth, 4), palette::silver());
   p.setPen(palette::silverDark());
   p.drawRect(all.adjusted(0, 0, -1, -1));
+  // The parts a neighbouring black key covers: right of a key that starts a
+  // group, left of one that ends it, both sides in the middle.
+  const QColor under(0x20, 0x22, 0x28);
+  const int notch = 6;
+  const int depth = 30;
+  if (spec.art == Art::WhiteKeyLeft || spec.art == Art::WhiteKeyMiddle) {
+    p.fillRect(QRect(spec.frameWidth - notch, 0, notch, depth), under);
+  }
+  if (spec.art == Art::WhiteKeyRight || spec.art == Art::WhiteKeyMiddle) {
+    p.fillRect(QRect(0, 0, notch, depth), under);
+  }
 }
 
 } // namespace pdx::resources

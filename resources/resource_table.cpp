@@ -118,6 +118,12 @@ constexpr ResourceSpec kTable[] = {
     text(4061, 46, 40, 3, "이전"),
     text(4062, 46, 40, 3, "도움말"),
 
+    // Month calendar arrows and the help page's buttons.
+    text(4103, 20, 20, 1, "◀"),
+    text(4104, 20, 20, 1, "▶"),
+    text(4360, 46, 40, 3, "종료"),
+    text(4361, 46, 40, 3, "이전"),
+
     // Melody editor.
     text(4400, 46, 40, 3, "종료"),
     text(4401, 46, 40, 3, "도움말"),
@@ -214,9 +220,9 @@ constexpr ResourceSpec kTable[] = {
     // Message box buttons and icons.
     text(5000, 42, 22, 4, "확인"),
     text(5001, 42, 22, 3, "취소"),
-    text(5002, 42, 22, 3, "예"),
+    text(5002, 42, 22, 4, "예"),
     text(5003, 42, 22, 3, "아니오"),
-    text(5004, 42, 22, 3, "재시도"),
+    text(5004, 42, 22, 4, "재시도"),
     {5010, 32, 32, 1, K::Icon, {}, A::StopSign},
     {5011, 32, 32, 1, K::Icon, {}, A::Question},
     {5012, 32, 32, 1, K::Icon, {}, A::Exclamation},

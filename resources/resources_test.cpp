@@ -62,9 +62,13 @@ TEST(ResourceTable, HoldsEveryNamedResource) {
 }
 
 TEST(ResourceTable, ButtonStripsCarryTheFramesOfTheirStyle) {
-  EXPECT_EQ(findResource(kButtonOk)->frames, 4); // style 6952
-  for (int id : {kButtonCancel, kButtonYes, kButtonNo, kButtonRetry}) {
-    EXPECT_EQ(findResource(id)->frames, 3) << id; // style 6440
+  // A message box's first button (OK, Yes or Retry) has style 6952 and
+  // four frames, the others style 6440 and three.
+  for (int id : {kButtonOk, kButtonYes, kButtonRetry}) {
+    EXPECT_EQ(findResource(id)->frames, 4) << id;
+  }
+  for (int id : {kButtonCancel, kButtonNo}) {
+    EXPECT_EQ(findResource(id)->frames, 3) << id;
   }
   EXPECT_EQ(findResource(3120)->frames, 4); // the log-on OK button
   EXPECT_EQ(findResource(4628)->frames, 2); // drawing tools: style 4448, two frames
@@ -140,7 +144,7 @@ TEST_F(Resources, BrokenOverrideFileFallsBackToTheBuiltInPicture) {
   bad.write("not a png");
   bad.close();
   ResourceStore::instance().setOverrideFolder(dir.path().toStdString());
-  EXPECT_EQ(ResourceStore::instance().image(kButtonYes).size(), QSize(126, 22));
+  EXPECT_EQ(ResourceStore::instance().image(kButtonYes).size(), QSize(168, 22));
 }
 
 } // namespace

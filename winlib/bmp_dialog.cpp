@@ -116,6 +116,11 @@ void CBmpDialog::SetContentRect(const QRect &rect) {
   composeSkin();
 }
 
+void CBmpDialog::SetCaption(int captionId) {
+  captionId_ = captionId;
+  composeSkin();
+}
+
 void CBmpDialog::SetCaptionText(const QString &text) {
   captionText_ = text;
   setWindowTitle(text);

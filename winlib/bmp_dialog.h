@@ -38,6 +38,9 @@ public:
   // the bottom, unless the dialog set its own.
   QRect ContentRect() const;
   void SetContentRect(const QRect &rect);
+  // The caption bitmap (DoModal sets it too); 0 for none.
+  void SetCaption(int captionId);
+  int CaptionId() const { return captionId_; }
   // A caption as text, drawn on the title band when no caption bitmap is set.
   void SetCaptionText(const QString &text);
 

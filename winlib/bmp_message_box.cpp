@@ -56,7 +56,7 @@ void CBmpMessageBox::Prepare(const QString &text, const QString &caption, uint32
   layout_ = layoutMessageBox(measuredLines(std::move(widths), metrics.height()), type, buttonWidth,
                              button.height());
   resize(layout_.width, layout_.height);
-  captionId_ = captionId;
+  SetCaption(captionId);
   if (captionId == 0) {
     SetCaptionText(caption);
   } else {
@@ -90,7 +90,7 @@ int CBmpMessageBox::RunAt(QWidget *owner, bool centreOnScreen) {
     area = screen->availableGeometry();
   }
   const MbRect box = centreIn(fromRect(area), layout_.width, layout_.height);
-  return DoModal(owner, toRect(box), captionId_);
+  return DoModal(owner, toRect(box), CaptionId());
 }
 
 int CBmpMessageBox::Show(QWidget *owner, const QString &text, const QString &caption, uint32_t type,

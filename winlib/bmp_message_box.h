@@ -38,7 +38,6 @@ protected:
 private:
   QStringList lines_;
   MessageBoxLayout layout_;
-  int captionId_ = 0;
   std::vector<CBmpButton *> buttons_;
 };
 

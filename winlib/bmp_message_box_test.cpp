@@ -1,4 +1,5 @@
 #include "resources/fonts.h"
+#include "resources/resource_store.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
 
@@ -57,7 +58,7 @@ TEST(MessageBox, SizeFollowsTheTextInTheDialogFont) {
   one.Prepare(QStringLiteral("휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요."), QString(),
               kMbOk | kMbIconStop, 0);
   const int w = metrics.horizontalAdvance(QStringLiteral("휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요."));
-  EXPECT_EQ(one.width(), w >= 140 ? w + 60 : 200);
+  EXPECT_EQ(one.width(), w + kMbIconSize + 10 + 60);
   EXPECT_EQ(one.height(), metrics.height() + 130);
 
   CBmpMessageBox three;
@@ -75,6 +76,14 @@ TEST(MessageBox, ButtonsUseTheirBitmapsAndStyles) {
   EXPECT_EQ(box.Button(kIdCancel)->Style(), kPushStyle);
   EXPECT_EQ(box.Button(kIdCancel)->y(), box.height() - 55);
   EXPECT_EQ(box.Button(kIdYes), nullptr);
+}
+
+TEST(MessageBox, EveryButtonBitmapHasTheFramesItsStyleNeeds) {
+  for (uint32_t type : {kMbOk, kMbOkCancel, kMbYesNo, kMbYesNoCancel, kMbRetryCancel}) {
+    for (const MbButton &b : messageBoxButtons(type)) {
+      EXPECT_EQ(resources::ResourceStore::frameCount(b.bitmap), b.frames) << "bitmap " << b.bitmap;
+    }
+  }
 }
 
 TEST(MessageBox, CentredOnTheOwnerOrTheScreen) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "winlib/bmp_wnd.h"
+#include "winlib/filetypes/file_types.h"
 #include "winlib/marker/marked_window.h"
 
 #include <QPoint>
@@ -36,6 +37,12 @@ public:
   bool ClaimSingleInstance();
   // Messages from other programs (0x472, 0x477) reach this handler.
   void SetMessageHandler(MarkedWindowServer::Handler handler);
+
+  // Registers the file types, the program's desktop entry and its icon for
+  // the current user when they are missing (see file_types.h). The icon is
+  // the program's own picture (128 Pelodex, 129 Carrowin, 130 Velluto),
+  // which also becomes the windows' icon.
+  FileTypeRegistration RegisterFileTypes(SuiteProgram program);
 
   std::string ProgramDirectory() const;
   // The main window's place when it exists; otherwise the stored place,
@@ -70,6 +77,7 @@ private:
   MarkedWindowServer server_;
   MarkedWindowServer::Handler handler_;
   std::function<void()> exitCommand_;
+  int iconId_ = 128;
 };
 
 } // namespace pdx::winlib

@@ -5,6 +5,7 @@
 #include "winlib/rules/window_position.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -74,6 +75,17 @@ TEST_F(App, CloseRequestSavesThePositionThenRunsTheExitCommand) {
   app.Exit();
   EXPECT_EQ(app.MainWindow(), nullptr);
   EXPECT_EQ(app.OwnerWindow(), nullptr);
+}
+
+TEST_F(App, RegistersFileTypesAndTheIconForTheUser) {
+  CBmpWndBasedApp app(QStringLiteral("WinlibTest"), QStringLiteral("Winlib test"));
+  const FileTypeRegistration r = app.RegisterFileTypes(SuiteProgram::Carrowin);
+  EXPECT_FALSE(r.failed);
+  const std::filesystem::path data = userDataHome();
+  EXPECT_TRUE(std::filesystem::exists(data / "applications/carrowin.desktop"));
+  EXPECT_TRUE(std::filesystem::exists(data / "mime/packages/pelodex-suite.xml"));
+  const QImage icon(QString::fromStdString((data / "icons/hicolor/32x32/apps/carrowin.png").string()));
+  EXPECT_EQ(icon.size(), QSize(32, 32));
 }
 
 TEST_F(App, ProgramDirectoryEndsWithASeparator) {

@@ -92,7 +92,11 @@ MessageBoxLayout layoutMessageBox(const MbTextSize &text, uint32_t type, int but
   layout.buttons = messageBoxButtons(type);
   const bool hasIcon = layout.icon != MessageBoxIcon::None;
   const int iconExtra = hasIcon ? kMbIconSize + 10 : 0;
-  layout.width = text.width >= 140 ? text.width + 60 : 200;
+  // The icon stands beside the first line, so it counts as part of the
+  // text's width; a box sized to the text alone would push the line to the
+  // edge.
+  const int w = text.width + iconExtra;
+  layout.width = w >= 140 ? w + 60 : 200;
   layout.width = std::max(layout.width, widthForButtons(layout.buttons, buttonWidth));
   layout.height = text.height + (layout.buttons.empty() ? 100 : 130);
 

@@ -84,8 +84,9 @@ inline constexpr int kMbButtonMargin = 8;
 std::vector<MbButton> messageBoxButtons(uint32_t type);
 MessageBoxIcon messageBoxIcon(uint32_t type);
 
-// The whole layout. The box is widened beyond the text's rule only when
-// its buttons would not fit inside it. `buttonWidth` and `buttonHeight` are the size of one
+// The whole layout. With an icon, the icon and its gap count as part of the
+// text's width. The box is widened beyond the text's rule only when its
+// buttons would not fit inside it. `buttonWidth` and `buttonHeight` are the size of one
 // frame of the button bitmaps.
 MessageBoxLayout layoutMessageBox(const MbTextSize &text, uint32_t type, int buttonWidth, int buttonHeight);
 

@@ -19,6 +19,8 @@ TEST(MessageBoxLayout, WidthFollowsTheTextAboveAMinimum) {
   EXPECT_EQ(layoutFor({140}, kMbOk).width, 200);
   EXPECT_EQ(layoutFor({141}, kMbOk).width, 201);
   EXPECT_EQ(layoutFor({80, 250, 120}, kMbOk).width, 310) << "widest line counts";
+  EXPECT_EQ(layoutFor({300}, kMbOk | kMbIconStop).width, 300 + kMbIconSize + 10 + 60);
+  EXPECT_EQ(layoutFor({80}, kMbOk | kMbIconStop).width, 200);
 }
 
 TEST(MessageBoxLayout, HeightAddsLinesAndGaps) {

@@ -1,0 +1,130 @@
+// Runs the built pelodex-cli on melody files and checks its output and exit
+// status.
+#include "melody/file/test_melodies.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace pdx::melody {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing;
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class CliMelodyTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("pdx-cli-melody-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  CliRun run(const std::string &arguments) {
+    const fs::path err = dir_ / "stderr.txt";
+    const std::string command = std::string(PDX_CLI) + " melody " + arguments + " 2>'" + err.string() + "'";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+      out.append(buffer, n);
+    }
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, read(err)};
+  }
+  static std::string read(const fs::path &p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+  std::string write(const std::string &name, const std::vector<uint8_t> &bytes) {
+    const fs::path p = dir_ / name;
+    std::ofstream out(p, std::ios::binary);
+    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return "'" + p.string() + "'";
+  }
+  std::string path(const std::string &name) const { return "'" + (dir_ / name).string() + "'"; }
+
+  fs::path dir_;
+};
+
+TEST_F(CliMelodyTest, ShowPrintsTheDocumentAsJson) {
+  const std::string file =
+      write("a.pcm", fileBytes("\xC7\xD1\xB1\xDB", {{"one", 90, 10, {note(1000, 3, 0), mark(kBarLine)}}}));
+  const CliRun r = run("show " + file);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "{\"melodies\":[{\"encoded_length\":2,\"entries\":[[1000,48],[0,180]],\"key\":10,"
+                   "\"name\":\"one\",\"tempo\":90}],\"title\":\"한글\"}\n");
+}
+
+TEST_F(CliMelodyTest, EncodePrintsThePhoneBytes) {
+  const std::string file = write(
+      "e.pcm", fileBytes("t", {{"x"}, {"y", 120, 0, {note(1000, 3, 0), note(1000, 3, 2), note(500, 3, 4)}}}));
+  EXPECT_EQ(run("encode " + file).out, "02\n");
+  const CliRun r = run("encode --index 1 " + file);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "07 13 15 09 17 02\n");
+}
+
+TEST_F(CliMelodyTest, ExitStatusTellsWhatWentWrong) {
+  EXPECT_EQ(run("show " + path("missing.pcm")).status, 2);
+  EXPECT_EQ(run("show " + write("bad.pcm", {'x', 'y'})).status, 4);
+  auto version = fileBytes("t", {{"a"}});
+  version[32] = 2;
+  const CliRun r = run("show " + write("v.pcm", version));
+  EXPECT_EQ(r.status, 5);
+  EXPECT_EQ(r.err, "pelodex-cli: 이 파일 버전은 지원하지 않습니다. (" + (dir_ / "v.pcm").string() + ")\n");
+  const std::string ok = write("ok.pcm", fileBytes("t", {{"a"}}));
+  EXPECT_EQ(run("show").status, 64);
+  EXPECT_EQ(run("show " + ok + " extra").status, 64);
+  EXPECT_EQ(run("encode --index 1 " + ok).status, 64);
+  EXPECT_EQ(run("encode --index x " + ok).status, 64);
+  EXPECT_EQ(run("render " + ok).status, 64) << "--out is required";
+  EXPECT_EQ(run("render --rate 10 --out " + path("x.wav") + " " + ok).status, 64);
+  EXPECT_EQ(run("fly " + ok).status, 64);
+  EXPECT_EQ(run("render --out " + path("no/dir/x.wav") + " " + ok).status, 8);
+}
+
+TEST_F(CliMelodyTest, RenderWritesAWavOfTheMelodysLength) {
+  const std::string file = write("s.pcm", fileBytes("t", {{"s", 120, 0, {note(1000, 3, 9), rest(1000)}}}));
+  const CliRun r = run("render --out " + path("s.wav") + " --rate 8000 " + file);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(fs::file_size(dir_ / "s.wav"), 44u + 2u * 8000u);
+}
+
+TEST_F(CliMelodyTest, PlayRunsTheMelodyToItsEnd) {
+  const std::string file =
+      write("p.pcm", fileBytes("t", {{"tune", 255, 0, {note(125, 3, 0), note(125, 3, 4)}}}));
+  const CliRun r = run("play --silent " + file);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "연주합니다: tune (빠르기 255)\n");
+}
+
+TEST_F(CliMelodyTest, RingtoneTextRoundTrip) {
+  const std::string text = "Scale:d=4,o=5,b=100:c,d,e,f,8g.,16a,2b,p,c6";
+  CliRun r = run("import-rtttl '" + text + "' --out " + path("r.pcm"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.err.empty()) << r.err;
+  r = run("export-rtttl " + path("r.pcm"));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, text + "\n");
+  EXPECT_NE(run("show " + path("r.pcm")).out.find("\"title\":\"Scale\""), std::string::npos);
+
+  std::ofstream(dir_ / "ring.txt") << "low:d=4,o=4,b=90:c,g\n";
+  r = run("import-rtttl " + path("ring.txt") + " --out " + path("low.pcm"));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "pelodex-cli: 경고: 연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: c\n");
+  EXPECT_EQ(run("import-rtttl 'not a ringtone' --out " + path("x.pcm")).status, 64);
+}
+
+} // namespace
+} // namespace pdx::melody

@@ -1,0 +1,194 @@
+#include "melody/file/melody_codec.h"
+#include "melody/file/melody_file.h"
+#include "melody/file/test_melodies.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace pdx::melody {
+namespace {
+
+using namespace testing;
+
+std::vector<uint8_t> hex(std::initializer_list<int> bytes) {
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+void append(std::vector<uint8_t> &to, const std::vector<uint8_t> &more) {
+  to.insert(to.end(), more.begin(), more.end());
+}
+
+TEST(MelodyCodec, NewDocumentIsTheExact128Bytes) {
+  CMelodyFile doc;
+  const std::vector<uint8_t> bytes = encodeMelodyFile(doc.title(), [&] {
+    MelodyList list;
+    list.push_back(std::make_unique<CMelody>(doc.at(0)));
+    return list;
+  }());
+  std::vector<uint8_t> expected;
+  const char *magic = "Brevanto Data - QZ Telecom";
+  expected.assign(magic, magic + std::strlen(magic));
+  expected.push_back(0x1A);
+  expected.resize(32, 0);
+  append(expected, hex({1, 0, 1, 0, 2, 0}));
+  for (char c : std::string_view("qorvane")) {
+    expected.push_back(static_cast<uint8_t>(c));
+  }
+  expected.resize(64, 0);
+  append(expected, hex({0xBB, 0xF5, 0xB8, 0xE1, 0xB7, 0xCE, 0xB5, 0xF0, 0xC6, 0xC4, 0xC0, 0xCF}));
+  expected.resize(96, 0);
+  append(expected, hex({1, 0, 0, 0}));
+  append(expected, hex({0xBB, 0xF5, 0xB8, 0xE1, 0xB7, 0xCE, 0xB5, 0xF0}));
+  expected.resize(116, 0);
+  append(expected, hex({120, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  ASSERT_EQ(expected.size(), 128u);
+  EXPECT_EQ(bytes, expected);
+}
+
+TEST(MelodyCodec, RoundTripKeepsEveryField) {
+  MelodyList list;
+  list.push_back(
+      std::make_unique<CMelody>(makeMelody({note(1000, 3, 0), mark(kBarLine), rest(188), {0, 0xC5}}, 200)));
+  list.back()->name().set("\xC7\xD1\xB1\xDB"
+                          "abcdefghijkl"); // exactly 16 bytes
+  list.back()->setStoredKey(16);
+  list.push_back(std::make_unique<CMelody>());
+  FileTitle title;
+  title.set("0123456789abcdef0123456789abcdef");
+  DecodedFile decoded;
+  ASSERT_EQ(decodeMelodyFile(encodeMelodyFile(title, list), decoded), DocResult::Ok);
+  EXPECT_FALSE(decoded.older);
+  EXPECT_EQ(decoded.title.view(), title.view());
+  ASSERT_EQ(decoded.melodies.size(), 2u);
+  const CMelody &m = *decoded.melodies[0];
+  EXPECT_EQ(m.name().view().size(), 16u);
+  EXPECT_EQ(m.name(), list[0]->name());
+  EXPECT_EQ(m.tempo(), 200);
+  EXPECT_EQ(m.key(), 16);
+  ASSERT_EQ(m.count(), 4);
+  EXPECT_TRUE(std::equal(m.entries().begin(), m.entries().end(), list[0]->entries().begin()));
+  EXPECT_EQ(m.encodedLength(), 4);
+  EXPECT_FALSE(m.modified());
+  EXPECT_EQ(encodeMelodyFile(decoded.title, decoded.melodies), encodeMelodyFile(title, list));
+}
+
+TEST(MelodyCodec, OlderFilesConvertDurationsAndAreSavedAsCurrent) {
+  const auto bytes = fileBytes(
+      "old",
+      {{"a", 100, 0, {note(250, 3, 0), note(100, 3, 2), note(31, 3, 4), note(94, 3, 5), mark(kLeftRepeat)}}},
+      0);
+  DecodedFile decoded;
+  ASSERT_EQ(decodeMelodyFile(bytes, decoded), DocResult::Ok);
+  EXPECT_TRUE(decoded.older);
+  const CMelody &m = *decoded.melodies[0];
+  EXPECT_EQ(m.at(0).duration, 1000);
+  EXPECT_EQ(m.at(1).duration, 400);
+  EXPECT_EQ(m.at(2).duration, 125);
+  EXPECT_EQ(m.at(3).duration, 375);
+  EXPECT_EQ(m.at(4).duration, 0);
+  EXPECT_EQ(convertOlderDuration(20000), static_cast<uint16_t>(80000 & 0xFFFF));
+
+  const auto saved = encodeMelodyFile(decoded.title, decoded.melodies);
+  EXPECT_EQ(saved[34], 1);
+  EXPECT_EQ(saved[36], 2);
+  DecodedFile again;
+  ASSERT_EQ(decodeMelodyFile(saved, again), DocResult::Ok);
+  EXPECT_EQ(again.melodies[0]->at(0).duration, 1000) << "no second conversion";
+}
+
+TEST(MelodyCodec, EveryByteOfTheMagicCounts) {
+  const auto good = fileBytes("t", {{"a"}});
+  for (size_t i = 0; i < 32; ++i) {
+    auto bad = good;
+    bad[i] ^= 0x01;
+    DecodedFile decoded;
+    EXPECT_EQ(decodeMelodyFile(bad, decoded), DocResult::NotThisKind) << "byte " << i;
+  }
+  DecodedFile decoded;
+  EXPECT_EQ(decodeMelodyFile({}, decoded), DocResult::NotThisKind);
+  EXPECT_EQ(decodeMelodyFile(std::span(good).first(20), decoded), DocResult::NotThisKind);
+}
+
+TEST(MelodyCodec, VersionWordsOtherThanOneAndZeroOrOneAreRefused) {
+  for (auto [major, minor] : {std::pair{2, 1}, {0, 1}, {1, 2}, {1, 0x100}}) {
+    auto bytes = fileBytes("t", {{"a"}});
+    bytes[32] = static_cast<uint8_t>(major);
+    bytes[34] = static_cast<uint8_t>(minor & 0xFF);
+    bytes[35] = static_cast<uint8_t>(minor >> 8);
+    DecodedFile decoded;
+    EXPECT_EQ(decodeMelodyFile(bytes, decoded), DocResult::UnsupportedVersion) << major << "," << minor;
+  }
+  auto bytes = fileBytes("t", {{"a"}});
+  bytes[36] = 77; // third word and author are not checked
+  bytes[40] = 'X';
+  DecodedFile decoded;
+  EXPECT_EQ(decodeMelodyFile(bytes, decoded), DocResult::Ok);
+}
+
+TEST(MelodyCodec, RecordsAnnouncingTooManyEntriesAreReadErrors) {
+  RawRecord big{"big"};
+  big.entries.assign(1025, note(1000, 3, 0));
+  DecodedFile decoded;
+  EXPECT_EQ(decodeMelodyFile(fileBytes("t", {{"ok"}, big}), decoded), DocResult::ReadError);
+  EXPECT_TRUE(decoded.melodies.empty());
+  big.entries.assign(1024, mark(kBarLine));
+  EXPECT_EQ(decodeMelodyFile(fileBytes("t", {big}), decoded), DocResult::Ok);
+  EXPECT_EQ(decoded.melodies[0]->count(), 1024);
+}
+
+TEST(MelodyCodec, CountsWhoseRecordsCannotFitAreReadErrors) {
+  auto bytes = fileBytes("t", {{"a"}, {"b"}});
+  DecodedFile decoded;
+  ASSERT_EQ(decodeMelodyFile(bytes, decoded), DocResult::Ok);
+  bytes[96] = 3; // a third 28-byte record is not there
+  EXPECT_EQ(decodeMelodyFile(bytes, decoded), DocResult::ReadError);
+  for (uint8_t b : {0xFF, 0x7F}) { // -1 and 2^31-1
+    std::fill(bytes.begin() + 96, bytes.begin() + 100, 0xFF);
+    bytes[99] = b;
+    EXPECT_EQ(decodeMelodyFile(bytes, decoded), DocResult::ReadError);
+  }
+}
+
+TEST(MelodyCodec, EntriesMissingAtTheEndStayZero) {
+  RawRecord r{"short", 90, 3, {note(1000, 3, 0), note(500, 3, 2)}};
+  r.announced = 4;
+  auto bytes = fileBytes("t", {r});
+  bytes.push_back(0xF4); // half of a third entry
+  DecodedFile decoded;
+  ASSERT_EQ(decodeMelodyFile(bytes, decoded), DocResult::Ok);
+  const CMelody &m = *decoded.melodies[0];
+  EXPECT_EQ(m.count(), 4);
+  EXPECT_EQ(m.at(1), note(500, 3, 2));
+  EXPECT_EQ(m.at(2), NoteEntry{});
+  EXPECT_EQ(m.at(3), NoteEntry{});
+  EXPECT_EQ(m.tempo(), 90);
+}
+
+TEST(MelodyCodec, StoredLengthIsRecomputedAndLongMelodiesCut) {
+  const auto melodyOfLength = [](int length) {
+    RawRecord r{"m"};
+    r.storedLength = 7; // ignored
+    for (int i = 0; i < length / 2; ++i) {
+      r.entries.push_back(note(i % 2 ? 500 : 1000, 3, 0));
+    }
+    if (length % 2) {
+      r.entries.push_back(mark(kLeftRepeat));
+    }
+    return r;
+  };
+  for (int length : {499, 500, 501, 620}) {
+    DecodedFile decoded;
+    ASSERT_EQ(decodeMelodyFile(fileBytes("t", {melodyOfLength(length)}), decoded), DocResult::Ok);
+    const CMelody &m = *decoded.melodies[0];
+    if (length <= 500) {
+      EXPECT_EQ(m.encodedLength(), length);
+      EXPECT_EQ(m.count(), length / 2 + length % 2);
+    } else {
+      EXPECT_LE(m.encodedLength(), 498);
+      EXPECT_EQ(m.count(), 249) << "249 notes of cost 2 make 498";
+    }
+  }
+}
+
+} // namespace
+} // namespace pdx::melody

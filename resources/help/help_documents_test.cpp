@@ -1,0 +1,56 @@
+// The compiled help documents: each topic is code page 949 RTF that reads
+// back to Korean text under the title its window expects.
+#include "resources/help/help_tables.h"
+#include "winlib/help/rtf_reader.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace pdx::resources {
+namespace {
+
+void expectTopics(std::span<const winlib::HelpTopic> topics, const std::map<int, std::string> &titles) {
+  ASSERT_EQ(topics.size(), titles.size());
+  for (const auto &topic : topics) {
+    SCOPED_TRACE(topic.number);
+    ASSERT_TRUE(titles.contains(topic.number));
+    EXPECT_NE(topic.rtf.find("\\ansicpg949"), std::string_view::npos);
+    EXPECT_TRUE(std::ranges::all_of(topic.rtf, [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    const auto document = winlib::readRtf(topic.rtf);
+    ASSERT_GE(document.paragraphs.size(), 8U);
+    EXPECT_EQ(document.paragraphs[0].plainText(), titles.at(topic.number));
+    EXPECT_EQ(document.paragraphs[0].alignment, winlib::RtfAlignment::Centre);
+    const std::string text = document.plainText();
+    EXPECT_EQ(text.find("\uFFFD"), std::string::npos);
+    EXPECT_EQ(text.find('\\'), std::string::npos) << "an RTF control word leaked into the text";
+    EXPECT_GT(text.size(), 1000U);
+  }
+}
+
+TEST(HelpDocuments, PelodexTopics) {
+  expectTopics(pelodexHelpTopics(), {{2100, "Pelodex 도움말"},
+                                     {2101, "로그온"},
+                                     {2102, "문자 메시지 확인"},
+                                     {2103, "문자 메시지 발신"},
+                                     {2106, "다이어리 전화번호부"},
+                                     {2107, "단축 다이얼"},
+                                     {2108, "나만의 멜로디 지정"},
+                                     {2109, "애니메이션 지정"},
+                                     {2110, "알람 지정"}});
+}
+
+TEST(HelpDocuments, EditorTopics) {
+  expectTopics(carrowinHelpTopics(), {{2112, "멜로디 편집기 도움말"}});
+  expectTopics(vellutoHelpTopics(), {{2113, "애니메이션 편집기 도움말"}});
+}
+
+TEST(HelpDocuments, PhoneOptionsTopicDoesNotExist) {
+  winlib::setHelpTopics(pelodexHelpTopics());
+  EXPECT_FALSE(winlib::findHelpTopic(2100).empty());
+  EXPECT_TRUE(winlib::findHelpTopic(2111).empty());
+  winlib::setHelpTopics({});
+}
+
+} // namespace
+} // namespace pdx::resources

@@ -1,0 +1,99 @@
+#include "winlib/calendar/ui/month_painter.h"
+
+#include "resources/fonts.h"
+#include "winlib/calendar/ui/month_calendar.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace pdx::winlib {
+namespace {
+
+const QColor kLineColour(128, 128, 128);
+const QColor kTitleColour(0, 0, 0);
+const QColor kLunarColour(96, 96, 96);
+
+QFont font(const char *family, int points, bool bold = false) {
+  return resources::font(QString::fromUtf8(family), points, bold);
+}
+
+QRect toQRect(const Rect &rect) {
+  return QRect(QPoint(rect.left, rect.top), QPoint(rect.right, rect.bottom));
+}
+
+} // namespace
+
+MonthPainter::MonthPainter(QPainter &painter, const MonthLayout &layout, int options)
+    : painter_(painter), layout_(layout), options_(options) {}
+
+void MonthPainter::paint(int year, int month, int framedDay) {
+  const QRect all(0, 0, layout_.columnX(7), layout_.rowY(layout_.rows()) + 1);
+  painter_.fillRect(all, Qt::white);
+  paintTitle(year, month);
+  paintGrid();
+  for (int day = 1; day <= layout_.days(); ++day) {
+    paintDay(year, month, day);
+  }
+  if (framedDay != 0) {
+    paintFrame(framedDay);
+  }
+}
+
+void MonthPainter::paintTitle(int year, int month) {
+  painter_.setFont(font("굴림", 20));
+  painter_.setPen(kTitleColour);
+  painter_.drawText(toQRect(layout_.titleBand()), Qt::AlignCenter | Qt::TextSingleLine,
+                    QString::fromStdString(monthTitle(year, month)));
+}
+
+void MonthPainter::paintGrid() {
+  const int bottom = layout_.rowY(layout_.rows());
+  const int right = layout_.columnX(7);
+  painter_.setPen(kLineColour);
+  for (int i = 1; i <= 6; ++i) {
+    painter_.drawLine(layout_.columnX(i), kWeekdayTop, layout_.columnX(i), bottom);
+  }
+  for (int row = 0; row < layout_.rows(); ++row) {
+    painter_.drawLine(0, layout_.rowY(row), right, layout_.rowY(row));
+  }
+  painter_.setFont(font("굴림", 9));
+  for (int column = 0; column < 7; ++column) {
+    const Rgb colour = dayColour(column);
+    painter_.setPen(QColor(colour.red, colour.green, colour.blue));
+    painter_.drawText(toQRect(layout_.weekdayCell(column)), Qt::AlignCenter | Qt::TextSingleLine,
+                      QString::fromUtf8(weekdayName(column)));
+  }
+}
+
+void MonthPainter::paintDay(int year, int month, int day) {
+  const QRect cell = toQRect(layout_.cellOf(day));
+  const Rgb colour = dayColour(layout_.columnOf(day));
+  const bool small = (options_ & CMonthCalendar::kSmallDays) != 0;
+  const bool lunarShown = (options_ & CMonthCalendar::kShowLunar) != 0;
+  // With lunar dates the number is centred above the lunar line, so that
+  // the two never overlap in short rows.
+  const int lunarLine = lunarShown ? QFontMetrics(font("굴림", 9)).height() + kLunarBottomGap : 0;
+  painter_.setFont(font("고딕", small ? 17 : 21, true));
+  painter_.setPen(QColor(colour.red, colour.green, colour.blue));
+  painter_.drawText(cell.adjusted(0, 0, 0, -lunarLine), Qt::AlignCenter | Qt::TextSingleLine,
+                    QString::number(day));
+  if (!lunarShown) {
+    return;
+  }
+  const QString lunar = QString::fromStdString(lunarLabel(year, month, day));
+  if (!lunar.isEmpty()) {
+    painter_.setFont(font("굴림", 9));
+    painter_.setPen(kLunarColour);
+    painter_.drawText(cell.adjusted(0, 0, -2, -kLunarBottomGap),
+                      Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine, lunar);
+  }
+}
+
+void MonthPainter::paintFrame(int day) {
+  painter_.setPen(QPen(Qt::black, 1));
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(toQRect(layout_.cellOf(day)).adjusted(1, 1, -1, -1));
+}
+
+} // namespace pdx::winlib

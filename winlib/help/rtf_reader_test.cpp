@@ -1,0 +1,128 @@
+#include "core/base/cp949.h"
+#include "winlib/help/rtf_reader.h"
+
+#include <gtest/gtest.h>
+
+namespace pdx::winlib {
+namespace {
+
+std::string escaped(std::string_view utf8) {
+  std::string out;
+  for (const char c : text::fromUtf8(utf8)) {
+    const auto b = static_cast<unsigned char>(c);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\'%02x", b);
+    out += b >= 0x80 ? std::string(hex) : std::string(1, c);
+  }
+  return out;
+}
+
+std::string plain(std::string_view rtf) {
+  return readRtf(rtf).plainText();
+}
+
+TEST(RtfText, CodePage949EscapesAndRawBytes) {
+  EXPECT_EQ(plain("{\\rtf1\\ansi\\ansicpg949 \\'c7\\'d1\\'b1\\'db}"), "한글");
+  EXPECT_EQ(plain("{\\rtf1\\ansi\\ansicpg949 " + escaped("도움말 보기") + "}"), "도움말 보기");
+  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 " + text::fromUtf8("전화번호부") + "}"), "전화번호부");
+  // The phone's symbols (user-defined row 0xC9) map to the private use area.
+  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 \\'c9\\'a1}"), "\uE000");
+}
+
+TEST(RtfText, TrailByteGivenAsPlainLetter) {
+  const std::string bytes = text::fromUtf8("똠");
+  ASSERT_EQ(bytes.size(), 2U);
+  ASSERT_LT(static_cast<unsigned char>(bytes[1]), 0x80);
+  char lead[8];
+  std::snprintf(lead, sizeof lead, "\\'%02x", static_cast<unsigned char>(bytes[0]));
+  EXPECT_EQ(plain(std::string("{\\rtf1\\ansicpg949 ") + lead + bytes[1] + "x}"), "똠x");
+}
+
+TEST(RtfText, BrokenBytesBecomeReplacementAndTextGoesOn) {
+  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 \\'c7 ok}"), "\uFFFD ok");
+  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 ab\\'"), "ab");
+  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 ab\\'4x"), "abx");
+  EXPECT_EQ(plain("{\\rtf1\\ansicpg1252 caf\\'e9}"), "café");
+}
+
+TEST(RtfText, UnicodeWithFallback) {
+  EXPECT_EQ(plain("{\\rtf1 \\u54620?\\u44544?}"), "한글");
+  EXPECT_EQ(plain("{\\rtf1\\uc2 \\u54620\\'c7\\'d1 x}"), "한 x");
+  EXPECT_EQ(plain("{\\rtf1\\uc0 \\u54620 x}"), "한x");
+  EXPECT_EQ(plain("{\\rtf1 \\u-10179?\\u-8704?}"), "\U0001F600");
+  EXPECT_EQ(plain("{\\rtf1 \\u-8704?a}"), "\uFFFDa");
+  EXPECT_EQ(plain("{\\rtf1 {\\uc3 \\u54620}abc}"), "한abc"); // a group end stops the fallback count
+}
+
+TEST(RtfText, EscapedSymbolsAndSpecialCharacters) {
+  EXPECT_EQ(plain("{\\rtf1 a\\\\b\\{c\\}d\\~e\\tab f\\line g\\bullet\\emdash}"),
+            "a\\b{c}d\u00A0e\tf\ng\u2022\u2014");
+  EXPECT_EQ(plain("{\\rtf1 a\r\nb\\-c}"), "abc");
+}
+
+TEST(RtfStructure, ParagraphsAndAlignment) {
+  const auto doc = readRtf("{\\rtf1\\pard\\qc\\sb120\\sa60 Title\\par\\pard\\li360 one\\par\\par two}");
+  ASSERT_EQ(doc.paragraphs.size(), 4U);
+  EXPECT_EQ(doc.paragraphs[0].plainText(), "Title");
+  EXPECT_EQ(doc.paragraphs[0].alignment, RtfAlignment::Centre);
+  EXPECT_EQ(doc.paragraphs[0].spaceBefore, 120);
+  EXPECT_EQ(doc.paragraphs[0].spaceAfter, 60);
+  EXPECT_EQ(doc.paragraphs[1].alignment, RtfAlignment::Left);
+  EXPECT_EQ(doc.paragraphs[1].leftIndent, 360);
+  EXPECT_TRUE(doc.paragraphs[2].runs.empty()); // a blank line is kept
+  EXPECT_EQ(doc.paragraphs[3].plainText(), "two");
+  EXPECT_EQ(doc.paragraphs[3].leftIndent, 360);
+  EXPECT_EQ(readRtf("{\\rtf1 last\\par}").paragraphs.size(), 1U);
+}
+
+TEST(RtfStructure, CharacterFormattingIsScopedByGroups) {
+  const auto doc = readRtf("{\\rtf1\\fs20 a{\\b\\i\\ul\\fs32 b}c\\b d\\b0\\ul e\\ulnone\\plain f}");
+  const auto &runs = doc.paragraphs.at(0).runs;
+  ASSERT_EQ(runs.size(), 6U);
+  EXPECT_EQ(runs[0].text, "a");
+  EXPECT_EQ(runs[0].format.halfPoints, 20);
+  EXPECT_EQ(runs[1].text, "b");
+  EXPECT_TRUE(runs[1].format.bold && runs[1].format.italic && runs[1].format.underline);
+  EXPECT_EQ(runs[1].format.halfPoints, 32);
+  EXPECT_EQ(runs[2].text, "c");
+  EXPECT_FALSE(runs[2].format.bold);
+  EXPECT_EQ(runs[3].text, "d");
+  EXPECT_TRUE(runs[3].format.bold);
+  EXPECT_EQ(runs[4].text, "e");
+  EXPECT_TRUE(runs[4].format.underline);
+  EXPECT_EQ(runs[5].text, "f");
+  EXPECT_EQ(runs[5].format, RtfFormat{});
+  EXPECT_EQ(doc.paragraphs.at(0).plainText(), "abcdef");
+}
+
+TEST(RtfStructure, ColourTable) {
+  const auto doc = readRtf("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue300;}"
+                           "\\cf1 r\\cf2 b\\cf0 d\\cf7 x\\cf-1 y}");
+  const auto &runs = doc.paragraphs.at(0).runs;
+  ASSERT_EQ(runs.size(), 3U);
+  EXPECT_EQ(runs[0].format.colour, (RtfColour{255, 0, 0}));
+  EXPECT_EQ(runs[1].format.colour, (RtfColour{0, 0, 255}));
+  EXPECT_EQ(runs[2].text, "dxy");
+  EXPECT_EQ(runs[2].format.colour, std::nullopt);
+}
+
+TEST(RtfStructure, SkipsDestinationsAndUnknownWords) {
+  const std::string rtf = "{\\rtf1\\ansi\\ansicpg949\\deff0{\\fonttbl{\\f0\\fcharset129 " + escaped("굴림") +
+                          ";}}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}{\\*\\generator Writer;}"
+                          "{\\*\\unknown {nested} text}\\viewkind4\\foo123 body{\\pict\\bin4 {}}x}x}";
+  EXPECT_EQ(plain(rtf), "bodyx");
+}
+
+TEST(RtfStructure, MalformedInputNeverFails) {
+  EXPECT_EQ(plain(""), "");
+  EXPECT_EQ(plain("plain text"), "plain text");
+  EXPECT_EQ(plain("}}}a{{{b"), "ab");
+  EXPECT_EQ(plain("{\\rtf1 a\\"), "a");
+  EXPECT_EQ(plain("{\\rtf1\\fs99999999999999999999 big}"), "big");
+  EXPECT_EQ(readRtf("{\\rtf1\\fs99999999999 x}").paragraphs[0].runs[0].format.halfPoints, 2000);
+  EXPECT_EQ(plain("{\\rtf1 \\bin999999 abc}"), "");
+  EXPECT_EQ(plain(std::string(100000, '{') + "deep" + std::string(100000, '}') + "tail"), "deeptail");
+}
+
+} // namespace
+} // namespace pdx::winlib
