@@ -29,8 +29,6 @@ const std::vector<CommandGroup> kGroups = {
      "[--silent] [--refuse CODE] [--trace FILE]"},
     {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
     {"lunar", pdx::cli::runLunar, "lunar DATE | --from DATE --to DATE    양력 날짜를 음력으로 (JSON)"},
-    {"phone", pdx::cli::runPhone, "phone [--device PATH | --port N] [--password NNNN] COMMAND ..."},
-    {"simulate", pdx::cli::runSimulate, "simulate [--device PATH] [--state FILE] [--pace] [faults]"},
 };
 
 void printUsage(FILE *out) {

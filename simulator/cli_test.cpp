@@ -187,6 +187,25 @@ TEST_F(PhoneCliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
             64);
 }
 
+TEST_F(PhoneCliTest, SendMelodyPutsTheEncodedMelodyIntoTheSlot) {
+  const std::string file = (dir / "tune.pcm").string();
+  ASSERT_EQ(run("melody import-rtttl 'Tune:d=4,o=5,b=120:c,d,8e' --out " + file).status, 0);
+  Simulator sim({"--state", (dir / "phone.json").string()});
+  ASSERT_EQ(run(phone(sim, "send-melody " + file + " --index 0 --slot 1")).status, 0);
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
+  const std::vector<uint8_t> &payload = saved.melodies[1];
+  ASSERT_GE(payload.size(), 23u);
+  EXPECT_EQ(payload[0], 1);
+  EXPECT_EQ(std::string(payload.begin() + 1, payload.begin() + 5), "Tune");
+  const size_t n = static_cast<size_t>(payload[19] << 8 | payload[20]);
+  ASSERT_EQ(payload.size(), 22 + n);
+  EXPECT_EQ(payload[20 + n], 2); // the end byte closes the melody
+  EXPECT_EQ(payload[21 + n], 0);
+  EXPECT_EQ(run(phone(sim, "send-melody " + file + " --index 1 --slot 1")).status, 64);
+}
+
 TEST_F(PhoneCliTest, BackupWritesEverythingWithAManifest) {
   Simulator sim({"--state", (dir / "phone.json").string()});
   ASSERT_EQ(run(phone(sim, "backup " + (dir / "backup").string())).status, 0);

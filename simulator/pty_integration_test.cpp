@@ -97,9 +97,9 @@ TEST_F(PtyIntegration, WritesRoundTrip) {
   EXPECT_EQ(session->store().phonePhonebook[9].numbers, entry.numbers);
   EXPECT_EQ(transfers.writeSpeedDial(session->store().phoneSpeedDials, 20, core::SpeedDialKey{9, 2}),
             Outcome::Ok);
-  EXPECT_EQ(
-      transfers.downloadMelody(link::wire::encodeMelodyPayload(0, "Tune", 100, link::wire::Bytes{7, 19, 2})),
-      Outcome::Ok);
+  EXPECT_EQ(transfers.downloadMelody(link::wire::Bytes{0, 'T', 0, 0, 0, 0,   0, 0, 0, 0,  0, 0, 0,
+                                                       0, 0,   0, 0, 0, 100, 0, 3, 7, 19, 2, 0}),
+            Outcome::Ok);
   EXPECT_EQ(model.state().melodies[0].size(), 25u);
   ASSERT_EQ(transfers.readPhonebook(), Outcome::Ok);
   EXPECT_EQ(session->store().phoneSpeedDials[20].slot, 9);

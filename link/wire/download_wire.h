@@ -1,6 +1,6 @@
-// The payloads that put a melody or an animation into one of the phone's
-// slots. They take plain inputs: the caller encodes the melody and supplies
-// the picture's bytes.
+// The payload that puts an animation into one of the phone's slots, built
+// from plain inputs so that the link needs no animation library. (The
+// melody library builds the melody-set payload with the phone encoding.)
 #pragma once
 
 #include "link/wire/wire_io.h"
@@ -9,13 +9,8 @@
 
 namespace pdx::link::wire {
 
-inline constexpr size_t kMaxMelodyData = 500;
 inline constexpr size_t kPictureSize = 612;
 inline constexpr size_t kAnimationPayloadSize = 19 + kPictureSize;
-
-// Slot, name (16 bytes), 0, the tempo's low byte, the data length (at most
-// 500; longer data is cut), the data and a closing 0: 22 + n bytes.
-Bytes encodeMelodyPayload(uint8_t slot, std::string_view name, int tempo, std::span<const uint8_t> encoded);
 
 // Slot, name (16 bytes), 0, effect code + 1, then the picture as the phone
 // takes it: 51 rows of 12 bytes from the top row, each byte 8 columns with

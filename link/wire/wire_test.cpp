@@ -205,20 +205,6 @@ TEST(Options, ReceivedDigitValuesAndOverlongLengths) {
   EXPECT_EQ(encodeOptions(o)[14], 4);
 }
 
-TEST(Downloads, MelodyPayloadIsCutAtFiveHundredBytes) {
-  const Bytes data(620, 7);
-  const Bytes p = encodeMelodyPayload(2, "Song", 0x178, data);
-  ASSERT_EQ(p.size(), 522u);
-  EXPECT_EQ(p[0], 2);
-  EXPECT_EQ(getText(p, 1, 16), "Song");
-  EXPECT_EQ(p[17], 0);
-  EXPECT_EQ(p[18], 0x78);
-  EXPECT_EQ(getU16(p, 19), 500);
-  EXPECT_EQ(p[520], 7);
-  EXPECT_EQ(p[521], 0);
-  EXPECT_EQ(encodeMelodyPayload(0, "", 100, Bytes{2}).size(), 23u);
-}
-
 TEST(Downloads, AnimationPayloadCarriesNameEffectAndRows) {
   Bytes rows(612, 0);
   for (size_t i = 0; i < rows.size(); ++i) {
