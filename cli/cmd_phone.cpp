@@ -1,10 +1,15 @@
 // pelodex-cli phone: reads and writes the phone's data over the serial
 // link, and lists the serial ports.
+#include "animation/download/phone_picture.h"
+#include "animation/file/animation_file.h"
 #include "cli/commands.h"
 #include "core/data/alarm_list.h"
 #include "link/connection/password.h"
 #include "link/export/phone_json.h"
 #include "link/session/phone_session.h"
+#include "link/wire/download_wire.h"
+#include "melody/encode/phone_encoding.h"
+#include "melody/file/melody_file.h"
 #include "platform/event_loop/qt_event_loop.h"
 #include "platform/serial/port_table.h"
 #include "platform/settings/settings.h"
@@ -12,6 +17,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 namespace pdx::cli {
@@ -100,6 +106,55 @@ std::optional<core::SmsMessage> messageFromArgs(Args &args, std::string &to,
   message.second = static_cast<uint8_t>(now.second);
   message.text.set(bytes);
   return message;
+}
+
+// The animation-set payload of animation `index` of a .pca file for phone
+// slot `slot` (0..2), or none with the reason given to `args`.
+std::optional<link::wire::Bytes> animationPayload(Args &args, const std::string &file) {
+  const auto index = args.number("--index", 0, 1000);
+  const auto slot = args.number("--slot", 0, 2);
+  if (!index || !slot) {
+    args.fail("--index 와 --slot(0~2)이 필요합니다.");
+    return std::nullopt;
+  }
+  animation::CAnimationFile document;
+  if (const DocResult result = document.Load(file); result != DocResult::Ok) {
+    args.fail(std::string(describe(result)) + " " + file);
+    return std::nullopt;
+  }
+  const animation::CAnimation *picture = document.at(static_cast<int>(*index));
+  if (picture == nullptr) {
+    args.fail("파일에 " + std::to_string(*index) + "번 애니메이션이 없습니다 (" +
+              std::to_string(document.count()) + "개).");
+    return std::nullopt;
+  }
+  const auto rows = animation::phonePictureBytes(picture->bits());
+  return link::wire::encodeAnimationPayload(static_cast<uint8_t>(*slot), picture->name().view(),
+                                            picture->effect(), rows);
+}
+
+// The melody-set payload of melody `index` of a .pcm file for phone slot
+// `slot` (0..2), or none with the reason given to `args`.
+std::optional<link::wire::Bytes> melodyPayload(Args &args, const std::string &file) {
+  const auto index = args.number("--index", 0, 1000);
+  const auto slot = args.number("--slot", 0, 2);
+  if (!index || !slot) {
+    args.fail("--index 와 --slot(0~2)이 필요합니다.");
+    return std::nullopt;
+  }
+  melody::CMelodyFile document;
+  const std::filesystem::path path = std::filesystem::absolute(file);
+  document.setFolder(path.parent_path());
+  if (const DocResult result = document.Load(path.filename().string()); result != DocResult::Ok) {
+    args.fail(std::string(describe(result)) + " " + file);
+    return std::nullopt;
+  }
+  if (*index >= document.size()) {
+    args.fail("파일에 " + std::to_string(*index) + "번 멜로디가 없습니다 (" +
+              std::to_string(document.size()) + "개).");
+    return std::nullopt;
+  }
+  return melody::buildMelodySetPayload(static_cast<uint8_t>(*slot), document.at(static_cast<int>(*index)));
 }
 
 int listPorts(const platform::PortTable &ports, EventLoop &loop) {
@@ -242,6 +297,18 @@ int runPhone(Args &args) {
       const Outcome outcome = s.transfers().sendSms(*message, from, to);
       return outcome == Outcome::Ok ? 0 : fail(outcome);
     };
+  } else if (command == "send-melody") {
+    const auto payload = melodyPayload(args, args.positional().value_or(""));
+    run = [payload](link::PhoneSession &s) {
+      const Outcome outcome = s.transfers().downloadMelody(*payload);
+      return outcome == Outcome::Ok ? 0 : fail(outcome);
+    };
+  } else if (command == "send-animation") {
+    const auto payload = animationPayload(args, args.positional().value_or(""));
+    run = [payload](link::PhoneSession &s) {
+      const Outcome outcome = s.transfers().downloadAnimation(*payload);
+      return outcome == Outcome::Ok ? 0 : fail(outcome);
+    };
   } else if (command == "backup") {
     const auto folder = args.positional();
     if (!folder) {
@@ -249,7 +316,8 @@ int runPhone(Args &args) {
     }
     run = [folder](link::PhoneSession &s) { return backupCommand(folder.value_or(""), s); };
   } else {
-    args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, backup, ports"
+    args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, send-melody, "
+                                "send-animation, backup, ports"
                               : "알 수 없는 phone 명령입니다: " + command);
   }
   if (!link::isValidPassword(connection->password)) {

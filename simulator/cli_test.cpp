@@ -1,5 +1,6 @@
 // pelodex-cli phone against pelodex-cli simulate, as a user runs them: real
 // processes over a pseudo-terminal, checked by exit status and output.
+#include "animation/file/animation_file.h"
 #include "simulator/state_json.h"
 
 #include <array>
@@ -78,7 +79,7 @@ private:
   std::string device_;
 };
 
-class CliTest : public ::testing::Test {
+class PhoneCliTest : public ::testing::Test {
 protected:
   void SetUp() override {
     dir = fs::temp_directory_path() / ("pelodex-cli-test-" + std::to_string(::getpid()) + "-" +
@@ -107,7 +108,7 @@ protected:
   fs::path dir;
 };
 
-TEST_F(CliTest, ReadsPrintJsonInTheDocumentedShapes) {
+TEST_F(PhoneCliTest, ReadsPrintJsonInTheDocumentedShapes) {
   Simulator sim({"--state", (dir / "phone.json").string(), "--trace", (dir / "trace.txt").string()});
   const Result book = run(phone(sim, "read phonebook"));
   ASSERT_EQ(book.status, 0);
@@ -132,7 +133,7 @@ TEST_F(CliTest, ReadsPrintJsonInTheDocumentedShapes) {
   EXPECT_NE(first.find("50 43 00 01 1D 1E"), std::string::npos);
 }
 
-TEST_F(CliTest, WritesReachTheSavedPhoneState) {
+TEST_F(PhoneCliTest, WritesReachTheSavedPhoneState) {
   Simulator sim({"--state", (dir / "phone.json").string()});
   ASSERT_EQ(run(phone(sim, "write-entry 42 --name 홍길동 --mobile 011-555-6666 --group 2")).status, 0);
   ASSERT_EQ(run(phone(sim, "erase-entry 1")).status, 0);
@@ -148,7 +149,7 @@ TEST_F(CliTest, WritesReachTheSavedPhoneState) {
   EXPECT_EQ(json["entries"].back()["mobile"], "011-555-6666");
 }
 
-TEST_F(CliTest, ExitStatusTellsWhatWentWrong) {
+TEST_F(PhoneCliTest, ExitStatusTellsWhatWentWrong) {
   Simulator sim({"--refuse", "PC_MBK_SET_REQ"});
   EXPECT_EQ(run(phone(sim, "erase-entry 3")).status, 4);
   EXPECT_EQ(run("phone --device " + sim.device() + " --password 9999 read alarms").status, 3);
@@ -159,7 +160,53 @@ TEST_F(CliTest, ExitStatusTellsWhatWentWrong) {
   EXPECT_EQ(run("simulate --drop-rate 2").status, 64);
 }
 
-TEST_F(CliTest, BackupWritesEverythingWithAManifest) {
+TEST_F(PhoneCliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
+  animation::CAnimationFile document;
+  document.New();
+  animation::CAnimation *picture = document.at(document.AddAnimation(std::string("Wave")));
+  ASSERT_NE(picture, nullptr);
+  picture->setEffect(2);
+  picture->setPixel(9, 1, true); // row 1, byte 1, second bit from the left
+  const std::vector<uint8_t> bytes = document.serialize();
+  std::ofstream(dir / "test.pca", std::ios::binary)
+      .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  Simulator sim({"--state", (dir / "phone.json").string()});
+  const std::string file = (dir / "test.pca").string();
+  ASSERT_EQ(run(phone(sim, "send-animation " + file + " --index 1 --slot 2")).status, 0);
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
+  const std::vector<uint8_t> &payload = saved.animations[2];
+  ASSERT_EQ(payload.size(), 631u);
+  EXPECT_EQ(std::string(payload.begin() + 1, payload.begin() + 5), "Wave");
+  EXPECT_EQ(payload[18], 3);
+  EXPECT_EQ(payload[19 + 12 + 1], 0x40);
+  EXPECT_EQ(run(phone(sim, "send-animation " + file + " --index 5 --slot 0")).status, 64);
+  EXPECT_EQ(run(phone(sim, "send-animation " + file + " --index 0 --slot 3")).status, 64);
+  EXPECT_EQ(run(phone(sim, "send-animation " + (dir / "none.pca").string() + " --index 0 --slot 0")).status,
+            64);
+}
+
+TEST_F(PhoneCliTest, SendMelodyPutsTheEncodedMelodyIntoTheSlot) {
+  const std::string file = (dir / "tune.pcm").string();
+  ASSERT_EQ(run("melody import-rtttl 'Tune:d=4,o=5,b=120:c,d,8e' --out " + file).status, 0);
+  Simulator sim({"--state", (dir / "phone.json").string()});
+  ASSERT_EQ(run(phone(sim, "send-melody " + file + " --index 0 --slot 1")).status, 0);
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
+  const std::vector<uint8_t> &payload = saved.melodies[1];
+  ASSERT_GE(payload.size(), 23u);
+  EXPECT_EQ(payload[0], 1);
+  EXPECT_EQ(std::string(payload.begin() + 1, payload.begin() + 5), "Tune");
+  const size_t n = static_cast<size_t>(payload[19] << 8 | payload[20]);
+  ASSERT_EQ(payload.size(), 22 + n);
+  EXPECT_EQ(payload[20 + n], 2); // the end byte closes the melody
+  EXPECT_EQ(payload[21 + n], 0);
+  EXPECT_EQ(run(phone(sim, "send-melody " + file + " --index 1 --slot 1")).status, 64);
+}
+
+TEST_F(PhoneCliTest, BackupWritesEverythingWithAManifest) {
   Simulator sim({"--state", (dir / "phone.json").string()});
   ASSERT_EQ(run(phone(sim, "backup " + (dir / "backup").string())).status, 0);
   for (const char *name : {"phonebook.json", "sms.json", "alarms.json", "phonebook.vcf", "phonebook.csv",

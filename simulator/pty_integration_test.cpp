@@ -97,12 +97,42 @@ TEST_F(PtyIntegration, WritesRoundTrip) {
   EXPECT_EQ(session->store().phonePhonebook[9].numbers, entry.numbers);
   EXPECT_EQ(transfers.writeSpeedDial(session->store().phoneSpeedDials, 20, core::SpeedDialKey{9, 2}),
             Outcome::Ok);
-  EXPECT_EQ(
-      transfers.downloadMelody(link::wire::encodeMelodyPayload(0, "Tune", 100, link::wire::Bytes{7, 19, 2})),
-      Outcome::Ok);
+  EXPECT_EQ(transfers.downloadMelody(link::wire::Bytes{0, 'T', 0, 0, 0, 0,   0, 0, 0, 0,  0, 0, 0,
+                                                       0, 0,   0, 0, 0, 100, 0, 3, 7, 19, 2, 0}),
+            Outcome::Ok);
   EXPECT_EQ(model.state().melodies[0].size(), 25u);
   ASSERT_EQ(transfers.readPhonebook(), Outcome::Ok);
   EXPECT_EQ(session->store().phoneSpeedDials[20].slot, 9);
+}
+
+TEST_F(PtyIntegration, EveryOtherWriteIsStoredByThePhone) {
+  ASSERT_EQ(session->connect("0000", 0), Outcome::Ok);
+  auto &transfers = session->transfers();
+  core::PhoneGroup group;
+  group.name.set("NEW");
+  group.melody = 1;
+  EXPECT_EQ(transfers.writeGroups(core::GroupTable(), 7, group), Outcome::Ok);
+  EXPECT_EQ(model.state().groups[7 * 17], 'N');
+  core::AlarmEntry alarm;
+  alarm.month = 8;
+  alarm.day = 15;
+  alarm.title.set("A");
+  EXPECT_EQ(transfers.writeAlarm(4, alarm), Outcome::Ok);
+  EXPECT_EQ(model.state().alarms[4 * 22], 'A');
+  core::PhoneOptions options;
+  options.text.set("OPT");
+  EXPECT_EQ(transfers.writeOptions(options), Outcome::Ok);
+  EXPECT_EQ(model.state().options[40], 'O');
+  core::SmsMessage message;
+  message.slot = 0x83;
+  message.text.set("saved");
+  EXPECT_EQ(transfers.writeSms(message, link::wire::SmsOperation::Write), Outcome::Ok);
+  EXPECT_FALSE(model.state().saved[3].empty());
+  EXPECT_EQ(transfers.sendSms(message, "0111", "0222"), Outcome::Ok);
+  EXPECT_EQ(
+      transfers.downloadAnimation(link::wire::encodeAnimationPayload(1, "Ani", 2, link::wire::Bytes(612, 1))),
+      Outcome::Ok);
+  EXPECT_EQ(model.state().animations[1][18], 3);
 }
 
 TEST_F(PtyIntegration, SilentPhoneIsNotFound) {

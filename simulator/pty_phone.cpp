@@ -122,11 +122,13 @@ void PtyPhone::receive(std::span<const uint8_t> bytes) {
   parser_.push(bytes);
   while (auto frame = parser_.next()) {
     trace(false, *frame);
-    for (const Frame &answer : model_.answer(*frame)) {
-      reply(answer);
-    }
+    const std::vector<Frame> answers = model_.answer(*frame);
+    // A change is saved before the phone acknowledges it.
     if (model_.takeChanged() && changed_) {
       changed_();
+    }
+    for (const Frame &answer : answers) {
+      reply(answer);
     }
   }
 }

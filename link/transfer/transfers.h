@@ -46,7 +46,8 @@ public:
   Outcome writeAlarm(size_t position, const core::AlarmEntry &alarm);
   Outcome deleteAlarm(size_t position);
   Outcome writeOptions(const core::PhoneOptions &options);
-  // `payload` from wire::encodeMelodyPayload / encodeAnimationPayload.
+  // `payload`: the melody library's melody-set payload, or
+  // wire::encodeAnimationPayload.
   Outcome downloadMelody(std::span<const uint8_t> payload);
   Outcome downloadAnimation(std::span<const uint8_t> payload);
 

@@ -192,7 +192,9 @@ TEST_F(TransferFixture, WritesRoundTripThroughThePhone) {
   EXPECT_EQ(model.state().outbox.size(), 1u);
 
   EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::Ok);
-  EXPECT_EQ(transfers.downloadMelody(wire::encodeMelodyPayload(1, "M", 120, Bytes{7, 19, 2})), Outcome::Ok);
+  EXPECT_EQ(transfers.downloadMelody(
+                Bytes{1, 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 120, 0, 3, 7, 19, 2, 0}),
+            Outcome::Ok);
   EXPECT_EQ(model.state().melodies[1].size(), 25u);
   EXPECT_EQ(transfers.downloadAnimation(wire::encodeAnimationPayload(2, "A", 0, Bytes(612, 0xF0))),
             Outcome::Ok);

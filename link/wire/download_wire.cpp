@@ -2,29 +2,13 @@
 
 namespace pdx::link::wire {
 
-Bytes encodeMelodyPayload(uint8_t slot, std::string_view name, int tempo, std::span<const uint8_t> encoded) {
-  const size_t n = std::min(encoded.size(), kMaxMelodyData);
-  Bytes out(22 + n, 0);
-  out[0] = slot;
-  putText(out, 1, name, 16);
-  out[18] = static_cast<uint8_t>(tempo & 0xFF);
-  putU16(out, 19, static_cast<uint16_t>(n));
-  std::copy_n(encoded.begin(), n, out.begin() + 21);
-  return out;
-}
-
-Bytes encodeAnimationPayload(uint8_t slot, std::string_view name, int effect,
-                             std::span<const uint8_t> picture) {
-  const Bytes bits = padded(picture, kPictureSize);
+Bytes encodeAnimationPayload(uint8_t slot, std::string_view name, int effect, std::span<const uint8_t> rows) {
+  const Bytes picture = padded(rows.first(std::min(rows.size(), kPictureSize)), kPictureSize);
   Bytes out(kAnimationPayloadSize, 0);
   out[0] = slot;
   putText(out, 1, name, 16);
   out[18] = static_cast<uint8_t>(effect + 1);
-  for (size_t y = 0; y < kPictureRows; ++y) {
-    for (size_t b = 0; b < kPictureBands; ++b) {
-      out[19 + y * kPictureBands + b] = bits[kPictureRows * b + y];
-    }
-  }
+  std::copy(picture.begin(), picture.end(), out.begin() + 19);
   return out;
 }
 

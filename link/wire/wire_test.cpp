@@ -205,32 +205,24 @@ TEST(Options, ReceivedDigitValuesAndOverlongLengths) {
   EXPECT_EQ(encodeOptions(o)[14], 4);
 }
 
-TEST(Downloads, MelodyPayloadIsCutAtFiveHundredBytes) {
-  const Bytes data(620, 7);
-  const Bytes p = encodeMelodyPayload(2, "Song", 0x178, data);
-  ASSERT_EQ(p.size(), 522u);
-  EXPECT_EQ(p[0], 2);
-  EXPECT_EQ(getText(p, 1, 16), "Song");
-  EXPECT_EQ(p[17], 0);
-  EXPECT_EQ(p[18], 0x78);
-  EXPECT_EQ(getU16(p, 19), 500);
-  EXPECT_EQ(p[520], 7);
-  EXPECT_EQ(p[521], 0);
-  EXPECT_EQ(encodeMelodyPayload(0, "", 100, Bytes{2}).size(), 23u);
-}
-
-TEST(Downloads, AnimationPictureGoesRowByRow) {
-  Bytes picture(612, 0);
-  for (size_t i = 0; i < picture.size(); ++i) {
-    picture[i] = static_cast<uint8_t>(i * 7);
+TEST(Downloads, AnimationPayloadCarriesNameEffectAndRows) {
+  Bytes rows(612, 0);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    rows[i] = static_cast<uint8_t>(i * 7);
   }
-  const Bytes p = encodeAnimationPayload(1, "Ani", 3, picture);
+  const Bytes p = encodeAnimationPayload(1, "Ani", 3, rows);
   ASSERT_EQ(p.size(), 631u);
+  EXPECT_EQ(p[0], 1);
+  EXPECT_EQ(getText(p, 1, 16), "Ani");
+  EXPECT_EQ(p[17], 0);
   EXPECT_EQ(p[18], 4);
-  EXPECT_EQ(p[19], picture[0]);
-  EXPECT_EQ(p[19 + 1], picture[51]);
-  EXPECT_EQ(p[19 + 12], picture[1]);
-  EXPECT_EQ(p[19 + 50 * 12 + 11], picture[51 * 11 + 50]);
+  EXPECT_EQ((Bytes(p.begin() + 19, p.end())), rows);
+  const Bytes shortPicture = encodeAnimationPayload(0, std::string(20, 'n'), 0, Bytes(10, 0xFF));
+  ASSERT_EQ(shortPicture.size(), 631u);
+  EXPECT_EQ(getText(shortPicture, 1, 16), std::string(16, 'n'));
+  EXPECT_EQ(shortPicture[17], 0);
+  EXPECT_EQ(shortPicture[28], 0xFF);
+  EXPECT_EQ(shortPicture[29], 0);
 }
 
 } // namespace
