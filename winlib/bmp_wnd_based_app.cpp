@@ -115,7 +115,7 @@ bool CBmpWndBasedApp::CreateMainWindow(CBmpWnd *window, int bitmapId) {
   if (position) {
     window->move(*position);
   }
-  window->setWindowIcon(resources::ResourceStore::instance().pixmap(iconId_));
+  QGuiApplication::setWindowIcon(resources::ResourceStore::instance().pixmap(iconId_));
   window->show();
   mainWindow_ = window;
   return loaded;

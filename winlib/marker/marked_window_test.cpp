@@ -126,6 +126,8 @@ TEST_F(MarkedWindows, SecondInstanceAsksTheFirstToShowItselfAndEnds) {
   });
   EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Single-test")}), 3);
   EXPECT_TRUE(seen.empty()) << "the activation request is the library's own";
+  EXPECT_EQ(runPeer({QStringLiteral("send"), QStringLiteral("Single-test"), QStringLiteral("0x477")}), 0);
+  EXPECT_EQ(seen, std::vector<uint32_t>{kMsgAnimationSaved}) << "the editors' messages reach the program";
   EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Another-title")}), 0);
 }
 
