@@ -1,3 +1,4 @@
+#include "platform/settings/settings.h"
 #include "resources/resource_ids.h"
 #include "resources/resource_store.h"
 #include "resources/resource_table.h"
@@ -135,6 +136,21 @@ TEST_F(Resources, SkinFolderOverridesByNumber) {
   store.setOverrideFolder({});
   EXPECT_EQ(store.image(kButtonCancel), builtIn);
   EXPECT_TRUE(store.image(7777).isNull());
+}
+
+TEST_F(Resources, SkinFolderComesFromTheSettings) {
+  QTemporaryDir dir;
+  QImage replacement(7, 7, QImage::Format_RGB32);
+  replacement.fill(Qt::blue);
+  ASSERT_TRUE(replacement.save(QDir(dir.path()).filePath(QStringLiteral("3002.png"))));
+  platform::Settings settings =
+      platform::Settings::atFile((dir.path() + QStringLiteral("/p.conf")).toStdString());
+  settings.setText("General", "SkinDir", dir.path().toStdString());
+  ResourceStore::instance().applySettings(settings);
+  EXPECT_EQ(ResourceStore::instance().image(kPageMenu).size(), QSize(7, 7));
+  settings.setText("General", "SkinDir", "");
+  ResourceStore::instance().applySettings(settings);
+  EXPECT_EQ(ResourceStore::instance().image(kPageMenu).size(), QSize(600, 460));
 }
 
 TEST_F(Resources, BrokenOverrideFileFallsBackToTheBuiltInPicture) {

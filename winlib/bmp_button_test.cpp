@@ -62,6 +62,15 @@ TEST_F(Buttons, PressLeaveAndReleaseOutsideSendsNothing) {
   EXPECT_EQ(parent.commands(77), 0);
 }
 
+TEST_F(Buttons, WithoutPressedLookTheCommandStillComesOnReleaseInside) {
+  CBmpButton *b = make(kNoPressedLook | kHoverFrame, 2);
+  QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(b->IsPressed());
+  EXPECT_EQ(parent.commands(77), 0);
+  QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(parent.commands(77), 1);
+}
+
 TEST_F(Buttons, StickyChoiceStaysPressedAndSendsAtEachPress) {
   CBmpButton *b = make(kChoiceStyle, 3);
   QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));

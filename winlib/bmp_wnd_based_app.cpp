@@ -68,8 +68,8 @@ void CBmpWndBasedApp::SetMessageHandler(MarkedWindowServer::Handler handler) {
 FileTypeRegistration CBmpWndBasedApp::RegisterFileTypes(SuiteProgram program) {
   iconId_ = 128 + static_cast<int>(program);
   const std::filesystem::path data = userDataHome();
-  const std::filesystem::path icon = data / "icons" / "hicolor" / "32x32" / "apps" /
-                                     (std::string(programBaseName(program)) + ".png");
+  const std::filesystem::path icon =
+      data / "icons" / "hicolor" / "32x32" / "apps" / (std::string(programBaseName(program)) + ".png");
   if (!std::filesystem::exists(icon)) {
     std::error_code ec;
     std::filesystem::create_directories(icon.parent_path(), ec);
@@ -115,7 +115,7 @@ bool CBmpWndBasedApp::CreateMainWindow(CBmpWnd *window, int bitmapId) {
   if (position) {
     window->move(*position);
   }
-  window->setWindowIcon(resources::ResourceStore::instance().pixmap(iconId_));
+  QGuiApplication::setWindowIcon(resources::ResourceStore::instance().pixmap(iconId_));
   window->show();
   mainWindow_ = window;
   return loaded;

@@ -17,6 +17,12 @@ int main(int argc, char **argv) {
   }
   qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
   qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+  // Local socket paths must stay short; a deep build folder gets a private
+  // runtime folder in the temporary folder instead.
+  QTemporaryDir shortRuntime(QStringLiteral("/tmp/pdx-rt-XXXXXX"));
+  if (qEnvironmentVariable("XDG_RUNTIME_DIR").size() > 48 && shortRuntime.isValid()) {
+    qputenv("XDG_RUNTIME_DIR", shortRuntime.path().toUtf8());
+  }
   QApplication app(argc, argv);
   pdx::resources::installFonts();
   ::testing::InitGoogleTest(&argc, argv);

@@ -14,10 +14,8 @@ bool Output::save(const QString &name, const QImage &image) {
 
 const std::vector<Page> &pages() {
   static const std::vector<Page> all = {
-      {"message-boxes", renderMessageBoxes},
-      {"buttons", renderButtons},
-      {"dialog-frames", renderDialogFrames},
-      {"skins", renderSkins},
+      {"message-boxes", renderMessageBoxes}, {"buttons", renderButtons},
+      {"dialog-frames", renderDialogFrames}, {"skins", renderSkins},
       {"program-icons", renderProgramIcons},
       {"file-pickers", renderFilePickers},
       {"help", renderHelp},
@@ -35,7 +33,7 @@ QImage sheet(const std::vector<std::pair<QString, QImage>> &items, int columns) 
     cellW = std::max(cellW, item.second.width());
     cellH = std::max(cellH, item.second.height());
   }
-  cellW = std::max(cellW, 90);
+  cellW = std::max(cellW, 120);
   const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
   QImage image(kGap + columns * (cellW + kGap), kGap + rows * (cellH + kLabel + kGap), QImage::Format_RGB32);
   image.fill(QColor(0xe4, 0xe8, 0xee));

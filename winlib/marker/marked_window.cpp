@@ -1,5 +1,6 @@
 #include "winlib/marker/marked_window.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -12,6 +13,7 @@ namespace pdx::winlib {
 namespace {
 
 constexpr qint64 kMessageSize = 4 + 8 + 8;
+constexpr qsizetype kLongestName = 40;
 
 QString runtimeFolder() {
   QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -26,7 +28,8 @@ QString runtimeFolder() {
 
 // Titles may hold any character; the file name keeps letters and digits of
 // any script and escapes the rest, so that no title reaches outside the
-// folder.
+// folder. Socket paths are short (108 bytes), so a long title is named by
+// its hash instead.
 QString fileNameFor(const QString &title) {
   QString name;
   for (const QChar c : title) {
@@ -35,6 +38,10 @@ QString fileNameFor(const QString &title) {
     } else {
       name += QStringLiteral("%%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
+  }
+  if (name.toUtf8().size() > kLongestName) {
+    const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex();
+    name = QStringLiteral("title-") + QString::fromLatin1(hash.left(24));
   }
   return name + QStringLiteral(".window");
 }

@@ -63,7 +63,8 @@ struct MarkedWindow {
 std::optional<MarkedWindow> FindMarkedWindow(const QString &title, int timeoutMs = 1000);
 
 // Delivers `message` and waits until the receiver has handled it; its
-// result, or nothing when the window did not answer in time.
+// result, or nothing when the window did not answer in time. The wait
+// blocks this program, so the receiver must be another program.
 std::optional<int64_t> SendMessage(const MarkedWindow &window, uint32_t message, uint64_t wParam = 0,
                                    uint64_t lParam = 0, int timeoutMs = 5000);
 

@@ -116,6 +116,16 @@ TEST_F(MarkedWindows, TitlesCannotReachOutsideTheRuntimeFolder) {
   EXPECT_TRUE(path.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
 }
 
+TEST_F(MarkedWindows, LongTitlesStillMakeUsableDistinctSockets) {
+  const QString longTitle = QString(60, QChar(u'가'));
+  const QString other = QString(59, QChar(u'가')) + QStringLiteral("나");
+  EXPECT_NE(markedWindowPath(longTitle), markedWindowPath(other));
+  MarkedWindowServer server;
+  ASSERT_TRUE(server.Listen(longTitle));
+  EXPECT_EQ(runPeer({QStringLiteral("find"), longTitle}), 0);
+  EXPECT_EQ(runPeer({QStringLiteral("find"), other}), 1);
+}
+
 TEST_F(MarkedWindows, SecondInstanceAsksTheFirstToShowItselfAndEnds) {
   CBmpWndBasedApp first(QStringLiteral("MarkerTest"), QStringLiteral("Single-test"));
   ASSERT_TRUE(first.ClaimSingleInstance());
@@ -126,6 +136,8 @@ TEST_F(MarkedWindows, SecondInstanceAsksTheFirstToShowItselfAndEnds) {
   });
   EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Single-test")}), 3);
   EXPECT_TRUE(seen.empty()) << "the activation request is the library's own";
+  EXPECT_EQ(runPeer({QStringLiteral("send"), QStringLiteral("Single-test"), QStringLiteral("0x477")}), 0);
+  EXPECT_EQ(seen, std::vector<uint32_t>{kMsgAnimationSaved}) << "the editors' messages reach the program";
   EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Another-title")}), 0);
 }
 

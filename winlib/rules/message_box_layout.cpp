@@ -100,17 +100,17 @@ MessageBoxLayout layoutMessageBox(const MbTextSize &text, uint32_t type, int but
   layout.width = std::max(layout.width, widthForButtons(layout.buttons, buttonWidth));
   layout.height = text.height + (layout.buttons.empty() ? 100 : 130);
 
+  // With an icon every line stands in a column right of it, centred in that
+  // column, so that further lines never run under the icon.
+  const int columnLeft = (layout.width - (text.width + iconExtra)) / 2 + iconExtra;
+  if (hasIcon) {
+    const int iconTop = 50 + text.lineHeight / 2 - kMbIconSize / 2;
+    layout.iconRect = {columnLeft - iconExtra, iconTop, kMbIconSize, kMbIconSize};
+  }
   int y = 50;
-  for (size_t i = 0; i < text.lineWidths.size(); ++i) {
-    const int lineWidth = text.lineWidths[i];
-    if (i == 0 && hasIcon) {
-      const int left = (layout.width - (lineWidth + iconExtra)) / 2;
-      const int iconTop = y + text.lineHeight / 2 - kMbIconSize / 2;
-      layout.iconRect = {left, iconTop, kMbIconSize, kMbIconSize};
-      layout.lines.push_back({left + iconExtra, y});
-    } else {
-      layout.lines.push_back({(layout.width - lineWidth) / 2, y});
-    }
+  for (const int lineWidth : text.lineWidths) {
+    const int x = hasIcon ? columnLeft + (text.width - lineWidth) / 2 : (layout.width - lineWidth) / 2;
+    layout.lines.push_back({x, y});
     y += text.lineHeight + 5;
   }
   placeButtons(layout.buttons, layout.width, layout.height - 55, buttonWidth, buttonHeight);

@@ -85,9 +85,9 @@ std::vector<MbButton> messageBoxButtons(uint32_t type);
 MessageBoxIcon messageBoxIcon(uint32_t type);
 
 // The whole layout. With an icon, the icon and its gap count as part of the
-// text's width. The box is widened beyond the text's rule only when its
-// buttons would not fit inside it. `buttonWidth` and `buttonHeight` are the size of one
-// frame of the button bitmaps.
+// text's width, and the lines stand centred in a column right of the icon. The box is widened beyond the
+// text's rule only when its buttons would not fit inside it. `buttonWidth` and `buttonHeight` are the size of
+// one frame of the button bitmaps.
 MessageBoxLayout layoutMessageBox(const MbTextSize &text, uint32_t type, int buttonWidth, int buttonHeight);
 
 // Top-left of a box of `width` x `height` centred on `area`.

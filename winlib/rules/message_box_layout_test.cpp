@@ -89,6 +89,13 @@ TEST(MessageBoxLayout, LinesCentredAndIconBesideTheFirst) {
   EXPECT_EQ(stop.lines[0].x, stop.iconRect.x + kMbIconSize + 10);
   EXPECT_EQ(stop.iconRect.y + kMbIconSize / 2, 50 + 15 / 2) << "centred on the line";
   EXPECT_EQ(stop.iconRect.x, (stop.width - (200 + kMbIconSize + 10)) / 2);
+
+  const MessageBoxLayout question = layoutFor({120, 240, 60}, kMbOkCancel | kMbIconQuestion);
+  const int column = question.iconRect.x + kMbIconSize + 10;
+  EXPECT_EQ(question.lines[1].x, column) << "the widest line starts at the column";
+  EXPECT_EQ(question.lines[0].x, column + 60);
+  EXPECT_EQ(question.lines[2].x, column + 90);
+  EXPECT_EQ(question.lines[2].y, 50 + 2 * (15 + 5));
 }
 
 TEST(MessageBoxLayout, IconByTheSecondNibble) {

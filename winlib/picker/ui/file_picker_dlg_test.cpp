@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -193,6 +194,18 @@ TEST_F(FilePickerTest, DoubleClickingAFolderOpensItAndAFileChoosesIt) {
           }});
   EXPECT_EQ(result, 1);
   EXPECT_EQ(picker_.ChosenPath(), folder_ + "melody/tune.pcm");
+}
+
+TEST_F(FilePickerTest, SystemDrivesStartWithTheRootAndTheHomeFolder) {
+  const auto drives = CFilePickerDlg::SystemDrives();
+  ASSERT_FALSE(drives.empty());
+  EXPECT_EQ(drives[0].label, "[-/-]");
+  EXPECT_EQ(drives[0].path, "/");
+  if (QDir::homePath() != QStringLiteral("/")) {
+    ASSERT_GE(drives.size(), 2U);
+    EXPECT_EQ(drives[1].label, "[-홈-]");
+    EXPECT_EQ(QString::fromStdString(drives[1].path), QDir::homePath() + "/");
+  }
 }
 
 TEST_F(FilePickerTest, ButtonsAndCaptions) {
