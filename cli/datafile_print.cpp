@@ -45,7 +45,7 @@ int printDatafile(Args &args) {
   }
   const OffscreenApp app;
   QPdfWriter writer(QString::fromStdString(*pdf));
-  writer.setResolution(features::kLayoutDpi);
+  writer.setResolution(600);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageMargins(QMarginsF());
   writer.setTitle(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(features::kPhonebookDocument)));

@@ -17,7 +17,8 @@ int pdfPages(const fs::path &path) {
   std::ifstream in(path, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   int pages = 0;
-  for (size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1)) {
+  for (size_t at = bytes.find("/Type /Page"); at != std::string::npos;
+       at = bytes.find("/Type /Page", at + 1)) {
     pages += bytes.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
   }
   return pages;
@@ -31,12 +32,14 @@ protected:
     std::ofstream text(dir_ / "people.txt");
     const char *groups[] = {"가족", "친구", "회사", "동창"};
     for (int i = 0; i < 60; ++i) {
-      text << "사람" << 100 + i << (i % 5 == 4 ? "" : std::string(" ") + groups[i % 4]) << " 02-555-" << 1000 + i
-           << (i % 2 ? " 011-9" + std::to_string(100000 + i) : "") << (i % 3 ? "" : " 0151234") << "\n";
+      text << "사람" << 100 + i << (i % 5 == 4 ? "" : std::string(" ") + groups[i % 4]) << " 02-555-"
+           << 1000 + i << (i % 2 ? " 011-9" + std::to_string(100000 + i) : "") << (i % 3 ? "" : " 0151234")
+           << "\n";
     }
     text.close();
     data_ = (dir_ / "pb.dat").string();
-    ASSERT_EQ(runCli("datafile import '" + (dir_ / "people.txt").string() + "' --data '" + data_ + "'").status, 0);
+    ASSERT_EQ(
+        runCli("datafile import '" + (dir_ / "people.txt").string() + "' --data '" + data_ + "'").status, 0);
   }
   void TearDown() override { fs::remove_all(dir_); }
   int print(const std::string &size, const std::string &order, const fs::path &out) {
@@ -65,8 +68,8 @@ TEST_F(PrintCommandTest, BadArgumentsAndUnwritableOutputAreRefused) {
   EXPECT_EQ(runCli("datafile print '" + data_ + "' --size wallet --order name").status, 64);
   EXPECT_NE(print("wallet", "name", dir_ / "no" / "such" / "x.pdf"), 0);
   EXPECT_FALSE(fs::exists(dir_ / "no"));
-  EXPECT_EQ(runCli("datafile print '" + (dir_ / "missing.dat").string() + "' --size wallet --order name --pdf '" +
-                   (dir_ / "y.pdf").string() + "'")
+  EXPECT_EQ(runCli("datafile print '" + (dir_ / "missing.dat").string() +
+                   "' --size wallet --order name --pdf '" + (dir_ / "y.pdf").string() + "'")
                 .status,
             2);
 }

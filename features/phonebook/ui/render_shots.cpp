@@ -35,8 +35,11 @@ void shoot(winlib::CBmpDialog &dialog, const QString &file) {
 void fillStore(core::CDataStore &store) {
   core::fillSamplePhonebook(store);
   store.phoneGroups.ensureDefaultGroup();
-  store.phoneGroups.addGroup(text::fromUtf8("친구"), 0);
-  store.phoneGroups.addGroup(text::fromUtf8("회사"), 1);
+  for (const char *name : {"친구", "회사"}) {
+    if (store.phoneGroups.findByName(text::fromUtf8(name)) < 0) {
+      store.phoneGroups.addGroup(text::fromUtf8(name), 0);
+    }
+  }
   int i = 0;
   for (const core::PhoneBookEntry &e : store.phonePhonebook) {
     if (!e.isEmpty()) {

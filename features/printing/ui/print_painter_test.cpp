@@ -27,7 +27,7 @@ PrintPage pageWith(const std::string &text) {
 class PainterTest : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-  std::unique_ptr<QPdfWriter> writer(const QString &name, int dpi = kLayoutDpi) {
+  std::unique_ptr<QPdfWriter> writer(const QString &name, int dpi = 600) {
     auto w = std::make_unique<QPdfWriter>(dir_.filePath(name));
     w->setResolution(dpi);
     w->setPageSize(QPageSize(QPageSize::A4));
@@ -47,10 +47,10 @@ TEST_F(PainterTest, PrintsThePagesOfTheRangeOnly) {
 
 TEST_F(PainterTest, APageSizeIsTheSameInLayoutUnitsAtAnyResolution) {
   const LayoutPage at600 = layoutPageOf(*writer("a.pdf"));
-  const LayoutPage at300 = layoutPageOf(*writer("b.pdf", 300));
-  EXPECT_NEAR(at600.width, 4960, 5) << "A4 is 210 mm wide";
-  EXPECT_NEAR(at300.width, at600.width, 2);
-  EXPECT_NEAR(at300.height, at600.height, 2);
+  const LayoutPage at1200 = layoutPageOf(*writer("b.pdf", 1200));
+  EXPECT_NEAR(at600.width, 2480, 3) << "A4 is 210 mm wide";
+  EXPECT_NEAR(at1200.width, at600.width, 2);
+  EXPECT_NEAR(at1200.height, at600.height, 2);
 }
 
 TEST_F(PainterTest, AnUnwritableDeviceCannotBeOpened) {
@@ -65,11 +65,12 @@ TEST(PrintFonts, SizesFollowThePointsAndSymbolsFallBackToThePhoneFont) {
   const QtTextMeasure measure;
   const int entry = measure.height(PrintFont::WalletEntry, text::fromUtf8("홍길동"));
   const int heading = measure.height(PrintFont::NormalHeading, text::fromUtf8("홍길동"));
-  EXPECT_GT(entry, 40) << "7 points at 600 dpi are 58 pixels";
-  EXPECT_GT(heading, 2 * entry - 20);
+  EXPECT_GT(entry, 20) << "7 points are 29 layout pixels";
+  EXPECT_LE(entry, 40) << "a wallet line is 40 pixels";
+  EXPECT_GT(heading, 2 * entry - 10);
   EXPECT_TRUE(
       printFont(PrintFont::WalletEntry).families().contains(QString::fromLatin1(resources::kSymbolFamily)));
-  EXPECT_EQ(printFont(PrintFont::NormalEntry).pixelSize(), 83);
+  EXPECT_EQ(printFont(PrintFont::NormalEntry).pixelSize(), 42);
 }
 
 TEST_F(PainterTest, ThePhonebookPrintsEveryPageOfItsLayout) {
