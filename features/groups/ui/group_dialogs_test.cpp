@@ -3,10 +3,12 @@
 #include "features/common/ui/symbol_palette.h"
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_testing.h"
+#include "features/groups/ui/dialog_user.h"
 #include "features/groups/ui/group_edit_dlg.h"
 #include "features/groups/ui/group_list_dlg.h"
 #include "features/phonebook/phonebook_fakes.h"
 #include "winlib/bmp_button.h"
+#include "winlib/bmp_message_box.h"
 #include "winlib/testing/type_text.h"
 
 #include <QCheckBox>
@@ -174,6 +176,24 @@ TEST_F(GroupListTest, PhoneWritesRunWithTheListAndButtonsDisabled) {
   ASSERT_EQ(phone.groupWrites.size(), 1u);
   EXPECT_FALSE(phone.listWasEnabled);
   EXPECT_TRUE(phone.groupWrites[0].second.isEmpty()) << "an empty group deletes it on the phone";
+}
+
+TEST(DialogUser, AsksInTheSuitesMessageBox) {
+  DialogUser user;
+  whenOpen<winlib::CBmpMessageBox>([](winlib::CBmpMessageBox &box) {
+    EXPECT_NE(box.Button(winlib::kIdOk), nullptr);
+    QTest::mouseClick(box.Button(winlib::kIdCancel), Qt::LeftButton, {},
+                      box.Button(winlib::kIdCancel)->rect().center());
+  });
+  EXPECT_FALSE(user.ask("그룹을 삭제하시겠습니까?"));
+  whenOpen<winlib::CBmpMessageBox>([](winlib::CBmpMessageBox &box) {
+    EXPECT_EQ(box.Button(winlib::kIdCancel), nullptr) << "a message has OK only";
+    QTest::keyClick(&box, Qt::Key_Return);
+  });
+  user.tell("같은 이름의 그룹이 있습니다.");
+  EXPECT_FALSE(user.cancelRequested());
+  user.setCancel(true);
+  EXPECT_TRUE(user.cancelRequested());
 }
 
 } // namespace

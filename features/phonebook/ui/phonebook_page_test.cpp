@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QTemporaryDir>
@@ -124,6 +125,38 @@ TEST_F(PageTest, InsertAddsAnEntryThatGoesToThePhoneWithThePageDisabled) {
   EXPECT_EQ(phone_.busyDuringWrites, std::vector<bool>{true});
   EXPECT_TRUE(page->isEnabled());
   EXPECT_TRUE(store_.modified);
+}
+
+TEST_F(PageTest, EnterOnSeveralRowsSetsTheirGroupInGroupOnlyMode) {
+  store_.pcPhonebook.append(entry("가", "01", 65535, 0));
+  store_.pcPhonebook.append(entry("나", "02", 65535, 1));
+  store_.pcPhonebook.append(entry("다", "03", 65535, 0));
+  auto page = open(false);
+  page->list()->selectRange(0, 1);
+  whenOpen<CEntryDlg>([](CEntryDlg &d) {
+    EXPECT_TRUE(d.groupOnly());
+    EXPECT_EQ(d.phoneBox()->checkState(), Qt::Unchecked) << "neither entry is on the phone";
+    d.groupBox()->setEditText(QStringLiteral("친구"));
+    d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
+  });
+  QTest::keyClick(page->list(), Qt::Key_Return);
+  EXPECT_EQ(cell(*page, 0, kGroupColumn), "친구");
+  EXPECT_EQ(cell(*page, 1, kGroupColumn), "친구");
+  EXPECT_EQ(cell(*page, 2, kGroupColumn), "[지정안됨]") << "not selected";
+  EXPECT_EQ(page->list()->selectedRows(), (std::set<int>{0, 1}));
+  EXPECT_TRUE(phone_.entryWrites.empty()) << "offline";
+}
+
+TEST_F(PageTest, SpeedDialNeedsAConnectionAndThePage) {
+  bool switched = false;
+  PhonebookPageContext context{
+      store_, phone_, true, settings_, {}, {}, {}, [&switched] { switched = true; }, &user_, &resolver_};
+  CPhonebookPage connected(std::move(context));
+  ASSERT_NE(connected.button(Page::kSpeedDial)->State(), ButtonState::Disabled);
+  connected.OnCommand(Page::kSpeedDial, winlib::kNotifyCommand);
+  EXPECT_TRUE(switched);
+  auto withoutPage = open(true);
+  EXPECT_EQ(withoutPage->button(Page::kSpeedDial)->State(), ButtonState::Disabled);
 }
 
 TEST_F(PageTest, DeleteKeyAsksOnceAndSelectsTheNextRow) {
