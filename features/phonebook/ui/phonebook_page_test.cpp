@@ -264,6 +264,20 @@ TEST_F(PageTest, StoredColumnBoundariesAreCorrectedAndResizingStoresThem) {
   EXPECT_EQ(settings_.text("General", Page::kColumnKey), "10,20,70,80,90,100");
 }
 
+TEST_F(PageTest, ClickingAHeaderItemSortsByItsColumn) {
+  store_.pcPhonebook.append(entry("가", "03"));
+  store_.pcPhonebook.append(entry("나", "01"));
+  store_.pcPhonebook.append(entry("다", "02"));
+  auto page = open(false);
+  auto *header = page->findChild<QHeaderView *>();
+  ASSERT_NE(header, nullptr);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(kHomeColumn) + 5, header->height() / 2));
+  EXPECT_EQ(page->editor().sortColumn(), kHomeColumn);
+  EXPECT_EQ(cell(*page, 0, kNameColumn), "나");
+  EXPECT_EQ(cell(*page, 2, kNameColumn), "가");
+}
+
 TEST_F(PageTest, ImportReadsUtf8AndReportsBadLinesKeepingWhatCameBefore) {
   auto page = open(false);
   const QString good = dir_.filePath("a.txt");
