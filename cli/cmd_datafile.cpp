@@ -1,5 +1,6 @@
 // pelodex-cli datafile: the local data file without the program.
 #include "cli/commands.h"
+#include "cli/datafile_print.h"
 #include "cli/output.h"
 #include "core/data/datafile.h"
 #include "core/data/phonebook_export.h"
@@ -166,7 +167,12 @@ int runDatafile(Args &args) {
   if (verb == "import") {
     return importText(args);
   }
-  std::fprintf(stderr, "pelodex-cli: datafile show|export|import|sample 중 하나를 지정하십시오.\n");
+#ifdef PDX_CLI_PRINT
+  if (verb == "print") {
+    return printDatafile(args);
+  }
+#endif
+  std::fprintf(stderr, "pelodex-cli: datafile show|export|import|sample|print 중 하나를 지정하십시오.\n");
   return kBadArguments;
 }
 

@@ -18,7 +18,7 @@ struct CommandGroup {
 const std::vector<CommandGroup> kGroups = {
     {"datafile", pdx::cli::runDatafile,
      "datafile show PATH | export PATH --format vcard|csv [--out FILE] | import TEXTFILE --data PATH | "
-     "sample PATH"},
+     "sample PATH | print PATH --size wallet|normal --order group|name --pdf OUT.pdf"},
     {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
     {"image", pdx::cli::runImage, "image decode|convert IN ..."},
     {"phone", pdx::cli::runPhone,

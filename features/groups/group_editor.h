@@ -19,6 +19,8 @@ public:
   // The rows of the group list: positions in the group table of every group
   // but the default one, in table order.
   std::vector<size_t> listedGroups() const;
+  const core::GroupTable &groups() const { return table(); }
+  const core::PhoneGroup &group(size_t position) const { return table()[position]; }
   bool canAdd() const { return table().firstFreeId() >= 0; }
 
   // Each returns the group's new position in the table, or nothing when

@@ -1,0 +1,40 @@
+// Pieces the feature dialogs share: the OK and Cancel bitmap buttons and
+// labels drawn on the dialog's background.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+class QPainter;
+class QWidget;
+
+namespace pdx::winlib {
+class CBmpButton;
+}
+
+namespace pdx::features {
+
+struct DialogLabel {
+  int x;
+  int y; // top of the text line
+  QString text;
+};
+
+// The OK (확인, with a disabled look) and Cancel (취소) buttons at their
+// top-left corners; they send the dialog's OK and Cancel commands.
+struct OkCancel {
+  winlib::CBmpButton *ok = nullptr;
+  winlib::CBmpButton *cancel = nullptr;
+};
+OkCancel addOkCancel(QWidget *dialog, QPoint ok, QPoint cancel);
+
+// A push button with a text caption sending `command` to `parent`.
+winlib::CBmpButton *addTextButton(QWidget *parent, int command, const QString &caption, QPoint at,
+                                  QSize size = QSize(62, 24));
+
+// Draws labels in the dialog font.
+void drawLabels(QPainter &painter, const std::vector<DialogLabel> &labels);
+
+} // namespace pdx::features

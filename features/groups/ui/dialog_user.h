@@ -1,0 +1,30 @@
+// The user as the pages meet them: messages and OK/Cancel questions in the
+// suite's message box over an owner window, and the cancel key.
+#pragma once
+
+#include "features/phonebook/phonebook_ports.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace pdx::features {
+
+class DialogUser : public PageUser {
+public:
+  explicit DialogUser(QWidget *owner = nullptr) : owner_(owner) {}
+  void setOwner(QWidget *owner) { owner_ = owner; }
+
+  void tell(const std::string &message) override;
+  bool ask(const std::string &question) override;
+  // Handles pending input first, so that an Esc typed meanwhile counts.
+  bool cancelRequested() override;
+
+  // Set by the owner's Esc key; cleared when an operation begins.
+  void setCancel(bool on) { cancel_ = on; }
+
+private:
+  QPointer<QWidget> owner_;
+  bool cancel_ = false;
+};
+
+} // namespace pdx::features

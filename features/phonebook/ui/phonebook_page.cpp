@@ -1,0 +1,196 @@
+#include "features/phonebook/ui/phonebook_page.h"
+
+#include "features/common/column_settings.h"
+#include "features/common/ui/column_header.h"
+#include "features/groups/ui/dialog_parts.h"
+#include "features/groups/ui/group_list_dlg.h"
+#include "features/phonebook/phonebook_merge.h"
+#include "features/phonebook/ui/entry_dlg.h"
+#include "features/phonebook/ui/find_dlg.h"
+#include "resources/resource_ids.h"
+#include "resources/resource_store.h"
+#include "winlib/bmp_button.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace pdx::features {
+
+namespace {
+
+const std::vector<int> kDefaultBoundaries = {20, 87, 160, 260, 360, 460};
+constexpr int kColumns = 7;
+constexpr int kLastBoundary = 560;
+constexpr QRect kHeaderRect(22, 121, 560, 20);
+constexpr QRect kListRect(22, 141, 560, 226);
+
+} // namespace
+
+CPhonebookPage::CPhonebookPage(PhonebookPageContext context, QWidget *parent)
+    : context_(std::move(context)), dialogUser_(this), dialogResolver_(this),
+      user_(context_.user ? *context_.user : dialogUser_), phone_(context_.phone),
+      editor_(context_.store, phone_, user_, context_.connected) {
+  Create(QStringLiteral("다이어리 전화번호부"), resources::kPagePhonebook, parent);
+  phone_.setBusyWidgets({this});
+  createControls();
+  editor_.sortBy(kNameColumn);
+  refill({});
+  list_->setFocus();
+}
+
+void CPhonebookPage::createControls() {
+  list_ = new CDragDropListBox(this, resources::ResourceStore::instance().pixmap(resources::kPhonebookIcons),
+                               3, true);
+  list_->setGeometry(kListRect);
+  std::vector<int> bounds = loadColumnBoundaries(context_.settings, kColumnKey, kDefaultBoundaries);
+  bounds.push_back(kLastBoundary);
+  list_->setColumns(kColumns, bounds);
+  list_->setDragEnabled(true);
+  list_->setOwner(this);
+  header_ = new ColumnHeader(this, list_,
+                             {QString(), QStringLiteral("그룹"), QStringLiteral("이름"), QStringLiteral("집"),
+                              QStringLiteral("회사"), QStringLiteral("휴대폰"), QStringLiteral("삐삐")},
+                             resources::ResourceStore::instance().pixmap(resources::kHeaderPhone));
+  header_->setGeometry(kHeaderRect);
+  connect(header_, &ColumnHeader::boundariesChanged, this, [this](const std::vector<int> &b) {
+    storeColumnBoundaries(context_.settings, kColumnKey,
+                          std::vector<int>(b.begin(), b.begin() + std::min<size_t>(b.size(), 6)));
+  });
+  connect(header_, &QHeaderView::sectionClicked, this, [this](int column) {
+    editor_.sortBy(static_cast<PhonebookColumn>(column));
+    refill({});
+  });
+  connect(list_, &CDragDropListBox::selectionChanged, this, [this] { updateButtons(); });
+  connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { modifySelected(); });
+
+  addButton(kImport, QStringLiteral("파일에서 추가"), {186, 43}, {90, 40});
+  addButton(kGroups, QStringLiteral("그룹이름 수정"), {281, 43}, {86, 40});
+  addButton(kNew, QStringLiteral("새 전화번호 입력"), {371, 43}, {46, 40});
+  addButton(kDelete, QStringLiteral("삭제"), {421, 43}, {46, 40});
+  addButton(kModify, QStringLiteral("수정"), {490, 43}, {46, 40});
+  addButton(kFind, QStringLiteral("찾기"), {540, 43}, {46, 40});
+  addButton(kExport, QStringLiteral("내보내기"), {22, 384}, {64, 40});
+  addButton(kSpeedDial, QStringLiteral("단축 다이얼 편집"), {312, 384}, {46, 40});
+  addButton(kPrint, QStringLiteral("인쇄"), {360, 384}, {46, 40});
+  addButton(kHelp, QStringLiteral("도움말"), {442, 385}, {46, 40});
+  addButton(kBack, QStringLiteral("이전"), {491, 385}, {46, 40});
+  addButton(kExit, QStringLiteral("종료"), {539, 385}, {46, 40});
+}
+
+void CPhonebookPage::addButton(Command command, const QString &caption, QPoint at, QSize size) {
+  buttons_[command] = addTextButton(this, command, caption, at, size);
+}
+
+void CPhonebookPage::mergeOnOpen() {
+  if (!context_.connected) {
+    return;
+  }
+  PhonebookMerge merge(context_.store, phone_, user_,
+                       context_.resolver ? *context_.resolver : dialogResolver_);
+  merge.run();
+  editor_.sortBy(editor_.sortColumn());
+  refill({0});
+}
+
+void CPhonebookPage::refill(const std::vector<int> &select) {
+  std::vector<std::string> rows;
+  for (int row = 0; row < static_cast<int>(editor_.rowCount()); ++row) {
+    rows.push_back(editor_.rowText(row));
+  }
+  list_->setRows(std::move(rows));
+  const int count = list_->rowCount();
+  std::vector<int> valid;
+  for (int row : select) {
+    if (row >= 0 && row < count) {
+      valid.push_back(row);
+    }
+  }
+  if (!valid.empty()) {
+    const auto [low, high] = std::minmax_element(valid.begin(), valid.end());
+    const bool contiguous = *high - *low + 1 == static_cast<int>(valid.size());
+    contiguous ? list_->selectRange(*low, *high) : list_->selectRow(valid.front());
+  }
+  updateButtons();
+}
+
+std::vector<int> CPhonebookPage::selection() const {
+  const std::set<int> &rows = list_->selectedRows();
+  return {rows.begin(), rows.end()};
+}
+
+void CPhonebookPage::updateButtons() {
+  const bool selected = !list_->selectedRows().empty();
+  buttons_[kDelete]->Enable(selected);
+  buttons_[kModify]->Enable(selected);
+  buttons_[kSpeedDial]->Enable(context_.connected && context_.openSpeedDial != nullptr);
+}
+
+void CPhonebookPage::beginOperation() {
+  cancel_ = false;
+  dialogUser_.setCancel(false);
+}
+
+void CPhonebookPage::OnCommand(int id, int code) {
+  if (code != winlib::kNotifyCommand) {
+    return CBmpWnd::OnCommand(id, code);
+  }
+  const std::map<int, std::function<void()>> commands = {
+      {kImport, [this] { importFile(); }},
+      {kGroups, [this] { openGroups(); }},
+      {kNew, [this] { newEntry(); }},
+      {kDelete, [this] { deleteSelected(); }},
+      {kModify, [this] { modifySelected(); }},
+      {kFind, [this] { find(); }},
+      {kPrint, [this] { print(); }},
+      {kExport, [this] { exportPhonebook(); }},
+      {kSpeedDial, context_.openSpeedDial},
+      {kHelp, context_.showHelp},
+      {kBack, context_.backToMenu},
+      {kExit, context_.exitProgram},
+  };
+  const auto it = commands.find(id);
+  if (it != commands.end() && it->second) {
+    it->second();
+  }
+}
+
+void CPhonebookPage::keyPressEvent(QKeyEvent *event) {
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+  switch (event->key()) {
+  case Qt::Key_Escape:
+    cancel_ = true;
+    dialogUser_.setCancel(true);
+    return event->ignore();
+  case Qt::Key_Insert:
+    return newEntry();
+  case Qt::Key_Delete:
+    return deleteSelected();
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    return modifySelected();
+  case Qt::Key_F3:
+    return findNext(shift);
+  default:
+    break;
+  }
+  if (!ctrl) {
+    return CBmpWnd::keyPressEvent(event);
+  }
+  switch (event->key()) {
+  case Qt::Key_N:
+    return newEntry();
+  case Qt::Key_F:
+    return find();
+  case Qt::Key_L:
+    return findNext(shift);
+  case Qt::Key_G:
+    return openGroups();
+  case Qt::Key_P:
+    return print();
+  default:
+    CBmpWnd::keyPressEvent(event);
+  }
+}
+
+} // namespace pdx::features

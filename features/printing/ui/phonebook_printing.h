@@ -1,0 +1,16 @@
+// The phonebook printed onto a paged device with the page frame.
+#pragma once
+
+#include "features/printing/phonebook_print.h"
+#include "features/printing/ui/print_painter.h"
+
+namespace pdx::features {
+
+// The document name of the phonebook print (UTF-8).
+inline constexpr const char *kPhonebookDocument = "전화번호부";
+
+// Lays out and prints the phonebook (pages 1 to 4954 at most).
+PrintOutcome printPhonebook(QPagedPaintDevice &device, const core::PhonebookList &entries,
+                            const core::GroupTable &groups, PrintSize size, PrintOrder order);
+
+} // namespace pdx::features

@@ -1,0 +1,73 @@
+#include "features/printing/ui/print_options_dlg.h"
+
+#include "features/groups/ui/dialog_parts.h"
+#include "resources/fonts.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QRadioButton>
+
+namespace pdx::features {
+
+namespace {
+
+QRadioButton *radio(QWidget *parent, const QString &text, QRect rect, QButtonGroup *group) {
+  auto *button = new QRadioButton(text, parent);
+  button->setGeometry(rect);
+  button->setFont(resources::dialogFont());
+  group->addButton(button);
+  return button;
+}
+
+} // namespace
+
+QString CPrintOptionsDlg::pdfChoice() {
+  return QStringLiteral("PDF 파일로 인쇄");
+}
+
+CPrintOptionsDlg::CPrintOptionsDlg(const PrintOptions &initial) : options_(initial) {
+  SetDialogSize(QSize(400, 220));
+  SetCaptionText(QStringLiteral("인쇄"));
+}
+
+void CPrintOptionsDlg::OnInitDialog() {
+  auto *sizes = new QButtonGroup(this);
+  wallet_ = radio(this, QStringLiteral("지갑속크기"), QRect(75, 110, 105, 20), sizes);
+  normal_ = radio(this, QStringLiteral("보통서류크기"), QRect(190, 110, 150, 20), sizes);
+  auto *orders = new QButtonGroup(this);
+  byGroup_ = radio(this, QStringLiteral("그룹순으로"), QRect(75, 135, 105, 20), orders);
+  byName_ = radio(this, QStringLiteral("이름순으로"), QRect(190, 135, 150, 20), orders);
+  (options_.size == PrintSize::Wallet ? wallet_ : normal_)->setChecked(true);
+  (options_.order == PrintOrder::ByGroup ? byGroup_ : byName_)->setChecked(true);
+
+  printers_ = new QComboBox(this);
+  printers_->setGeometry(75, 60, 265, 22);
+  printers_->setFont(resources::dialogFont());
+  printers_->addItems(QPrinterInfo::availablePrinterNames());
+  printers_->addItem(pdfChoice());
+  const QString wanted = options_.printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : options_.printer;
+  const int at = printers_->findText(wanted);
+  printers_->setCurrentIndex(at >= 0 ? at : 0);
+  addOkCancel(this, QPoint(265, 175), QPoint(335, 175));
+  wallet_->setFocus();
+}
+
+void CPrintOptionsDlg::OnOK() {
+  options_.size = wallet_->isChecked() ? PrintSize::Wallet : PrintSize::Normal;
+  options_.order = byGroup_->isChecked() ? PrintOrder::ByGroup : PrintOrder::ByName;
+  const QString chosen = printers_->currentText();
+  options_.printer = chosen == pdfChoice() ? QString() : chosen;
+  CBmpDialog::OnOK();
+}
+
+void CPrintOptionsDlg::paintEvent(QPaintEvent *event) {
+  CBmpDialog::paintEvent(event);
+  QPainter painter(this);
+  drawLabels(painter, {{25, 63, QStringLiteral("프린터 :")},
+                       {25, 112, QStringLiteral("크기 :")},
+                       {25, 137, QStringLiteral("순서 :")}});
+}
+
+} // namespace pdx::features

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Renders the phonebook page and its dialogs to PNG, and prints a phonebook
+# of 60 entries in both sizes and orders to PDF and PNG, into OUT (default
+# build/phonebook-shots) for looking at them.
+set -eu
+cd "$(dirname "$0")/.."
+OUT=${1:-build/phonebook-shots}
+mkdir -p "$OUT"
+cmake --build build -j2 --target pdx_phonebook_shots pelodex-cli
+QT_QPA_PLATFORM=offscreen build/features/phonebook/pdx_phonebook_shots "$OUT"
+i=0
+: > "$OUT/people.txt"
+for group in 가족 친구 회사 동창 ""; do
+  for n in 0 1 2 3 4 5 6 7 8 9 10 11; do
+    i=$((i + 1))
+    echo "사람$i $group 02-555-$((1000 + i)) 011-9$((100000 + i)) 015$((1000 + n))" >> "$OUT/people.txt"
+  done
+done
+rm -f "$OUT/people.dat"
+build/cli/pelodex-cli datafile import "$OUT/people.txt" --data "$OUT/people.dat"
+for size in wallet normal; do
+  for order in group name; do
+    build/cli/pelodex-cli datafile print "$OUT/people.dat" --size $size --order $order --pdf "$OUT/$size-$order.pdf"
+    pdftoppm -r 60 -png "$OUT/$size-$order.pdf" "$OUT/$size-$order"
+  done
+done
+echo "$OUT"
