@@ -4,6 +4,8 @@
 #include "core/app/ui/help_page.h"
 #include "core/app/ui/main_menu_page.h"
 #include "core/app/ui/pelodex_page.h"
+#include "core/app/ui/phonebook_phone.h"
+#include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/serial/port_table.h"
 #include "platform/settings/settings.h"
@@ -34,11 +36,15 @@ platform::PortTable portTable(const PelodexOptions &options) {
 
 PelodexApp::PelodexApp(PelodexOptions options)
     : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
-      link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_) {}
+      link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
+      settings_(platform::Settings::forProfile(kProfile)),
+      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)) {}
 
 PelodexApp::~PelodexApp() = default;
 
-QWidget *PelodexApp::CurrentWindow() const { return base_.MainWindow(); }
+QWidget *PelodexApp::CurrentWindow() const {
+  return base_.MainWindow();
+}
 
 PelodexPage *PelodexApp::CurrentPage() const {
   return qobject_cast<PelodexPage *>(base_.MainWindow());
@@ -103,12 +109,11 @@ void PelodexApp::ExitInstance() {
   }
 }
 
-void PelodexApp::ShowPage(PelodexPage *page, int bitmapId) {
-  if (page == nullptr) {
-    return;
-  }
+void PelodexApp::ShowPage(winlib::CBmpWnd *page, int bitmapId) {
   base_.CreateMainWindow(page, bitmapId);
-  page->CreateControls();
+  if (auto *pelodexPage = qobject_cast<PelodexPage *>(page)) {
+    pelodexPage->CreateControls();
+  }
 }
 
 void PelodexApp::ShowMenu() {
@@ -117,9 +122,7 @@ void PelodexApp::ShowMenu() {
       {MainMenuPage::kExit, [this] { AskExit(); }},
       {MainMenuPage::kDataService, [this] { DataService(); }},
   };
-  if (phonebookOpener_) {
-    handlers[MainMenuPage::kPhonebook] = [this] { phonebookOpener_(*this); };
-  }
+  handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
   ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
 }
 
@@ -178,6 +181,31 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
     if (Message(texts.failed, winlib::kMbRetryCancel | winlib::kMbIconQuestion) != winlib::kIdRetry) {
       return false;
     }
+  }
+}
+
+void PelodexApp::OpenPhonebook() {
+  if (!offline_) {
+    const PhonebookList mirror = store_.phonePhonebook;
+    const GroupTable groups = store_.phoneGroups;
+    if (!ReadWithRetry(link::ReadKind::Phonebook, [this] { return transfers_.readPhonebook(); })) {
+      store_.phonePhonebook = mirror;
+      store_.phoneGroups = groups;
+      return;
+    }
+  }
+  const auto showHelp = [this] {
+    QWidget *page = base_.MainWindow();
+    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2106);
+  };
+  features::PhonebookPageContext context{
+      store_, *phonebookPhone_, !offline_, settings_, [this] { ShowMenu(); }, [this] { AskExit(); }, showHelp,
+      {},     nullptr,          nullptr};
+  auto *page = new features::CPhonebookPage(context);
+  ShowPage(page, resources::kPagePhonebook);
+  if (!offline_) {
+    page->mergeOnOpen();
+    (void)dataFile_.save();
   }
 }
 

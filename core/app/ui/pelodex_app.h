@@ -6,11 +6,13 @@
 #include "core/app/options.h"
 #include "core/data/datafile.h"
 #include "core/data/store.h"
+#include "features/phonebook/phonebook_ports.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
 #include "platform/serial/comm_port.h"
 #include "platform/settings/folders.h"
+#include "platform/settings/settings.h"
 #include "winlib/bmp_wnd_based_app.h"
 
 #include <functional>
@@ -31,7 +33,7 @@ public:
   void ExitInstance();
 
   // Replaces the current page by `page` (skin `bitmapId`).
-  void ShowPage(PelodexPage *page, int bitmapId);
+  void ShowPage(winlib::CBmpWnd *page, int bitmapId);
   void ShowMenu();
   void ShowHelp();
   // Asks whether to quit; on OK ends the run.
@@ -53,9 +55,9 @@ public:
   // Retry/Cancel while it fails. True when the read succeeded.
   bool ReadWithRetry(link::ReadKind kind, const std::function<link::Outcome()> &read);
 
-  // Where the phonebook page plugs in: opens it (after the read when
-  // online); without one the menu's phonebook command is disabled.
-  void SetPhonebookOpener(std::function<void(PelodexApp &)> opener) { phonebookOpener_ = std::move(opener); }
+  // The phonebook: read from the phone when online (the mirror is put
+  // back when the user cancels), then the page, merged when online.
+  void OpenPhonebook();
 
 private:
   bool LogOn();
@@ -73,7 +75,8 @@ private:
   DataFile dataFile_;
   platform::PelodexFolders folders_;
   bool offline_ = false;
-  std::function<void(PelodexApp &)> phonebookOpener_;
+  platform::Settings settings_;
+  std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
 };
 
 } // namespace pdx::core

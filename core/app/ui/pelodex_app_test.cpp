@@ -1,17 +1,17 @@
-#include "core/app/ui/pelodex_app.h"
-
 #include "core/app/ui/main_menu_page.h"
+#include "core/app/ui/pelodex_app.h"
+#include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/settings/settings.h"
 #include "simulator/phone_model.h"
 #include "simulator/pty_phone.h"
 
-#include <gtest/gtest.h>
-
 #include <QTimer>
+#include <QWidget>
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
 
@@ -23,7 +23,9 @@ namespace fs = std::filesystem;
 // A simulated phone on a pseudo-terminal, answering on its own thread.
 class SimulatedPhone {
 public:
-  SimulatedPhone() : model_(simulator::sampleState()) {
+  // The sample phone with only its first `entries` phonebook slots kept, so
+  // that a read takes a moment, not the full 20 s of 200 slots.
+  explicit SimulatedPhone(size_t entries = simulator::PhoneState::kSlots) : model_(trimmed(entries)) {
     std::string error;
     pty_ = simulator::PtyPhone::create(model_, error);
     if (pty_) {
@@ -37,6 +39,16 @@ public:
     }
   }
   std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
+  const simulator::PhoneState &state() const { return model_.state(); }
+
+  static simulator::PhoneState trimmed(size_t entries) {
+    simulator::PhoneState state = simulator::sampleState();
+    for (size_t slot = entries; slot < state.phonebook.size(); ++slot) {
+      state.phonebook[slot].clear();
+    }
+    state.speedDials.assign(state.speedDials.size(), 0xFF);
+    return state;
+  }
 
 private:
   simulator::PhoneModel model_;
@@ -59,7 +71,8 @@ protected:
     ::setenv("XDG_RUNTIME_DIR", (root_ / "runtime").c_str(), 1);
     platform::Settings settings = platform::Settings::forProfile("Pelodex");
     for (int i = 1; i <= 8; ++i) {
-      settings.setText("Communication", "COM" + std::to_string(i), (root_ / ("no-port-" + std::to_string(i))).string());
+      settings.setText("Communication", "COM" + std::to_string(i),
+                       (root_ / ("no-port-" + std::to_string(i))).string());
     }
     settings.sync();
   }
@@ -88,6 +101,14 @@ protected:
   fs::path root_;
 };
 
+// With PDX_SHOTS_DIR set, saves a picture of the window shown now.
+void shoot(PelodexApp &app, const char *name) {
+  const char *dir = std::getenv("PDX_SHOTS_DIR");
+  if (dir != nullptr && app.CurrentWindow() != nullptr) {
+    app.CurrentWindow()->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+  }
+}
+
 TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   SimulatedPhone phone;
   ASSERT_FALSE(phone.device().empty());
@@ -97,17 +118,47 @@ TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
   ASSERT_TRUE(app.InitInstance());
   EXPECT_FALSE(app.Offline());
+  shoot(app, "menu-online");
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kDataService));
   EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kSms)); // its page does not exist yet
   // The folders of the start-up exist, and the exit saves the data file.
   const fs::path base = root_ / "data" / "QZ Telecom";
-  EXPECT_TRUE(fs::is_directory(base / "save") && fs::is_directory(base / "melody") && fs::is_directory(base / "animate"));
+  EXPECT_TRUE(fs::is_directory(base / "save") && fs::is_directory(base / "melody") &&
+              fs::is_directory(base / "animate"));
   app.ExitInstance();
   EXPECT_EQ(fs::file_size(base / "Pelodex.dat"), 72u + 21u); // the header and the default group
   // The port that answered is remembered.
   EXPECT_EQ(platform::Settings::forProfile("Pelodex").number("Communication", "Port", -1), 0);
+}
+
+TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
+  SimulatedPhone phone(3);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenPhonebook();
+  auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
+  ASSERT_NE(page, nullptr);
+  shoot(app, "phonebook-online");
+  ASSERT_EQ(app.Store().pcPhonebook.size(), 3u);
+  EXPECT_EQ(app.Store().pcPhonebook[0].phoneState, kStoredOnPhone);
+  // The merged phonebook is in the data file at once.
+  const fs::path data = root_ / "data" / "QZ Telecom" / "Pelodex.dat";
+  CDataStore saved;
+  ASSERT_EQ(loadDataFileAt(data, saved), DocResult::Ok);
+  EXPECT_EQ(saved.pcPhonebook.size(), 3u);
+  // A new entry goes to the lowest free slot of the phone.
+  features::EntryForm form;
+  form.name = text::fromUtf8("새사람");
+  form.numbers[2] = "011-777-8888";
+  form.storeOnPhone = true;
+  ASSERT_TRUE(page->editor().addNew(form));
+  EXPECT_FALSE(phone.state().phonebook[3].empty());
+  EXPECT_TRUE(phone.state().phonebook[4].empty());
 }
 
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
@@ -120,20 +171,36 @@ TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
   EXPECT_TRUE(app.Store().testMode);
 }
 
+TEST_F(PelodexAppTest, OfflinePhonebookShowsThePcData) {
+  PelodexApp app(PelodexOptions{});
+  answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenPhonebook();
+  auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
+  ASSERT_NE(page, nullptr);
+  EXPECT_FALSE(page->editor().connected());
+}
+
 TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
   PelodexApp app(PelodexOptions{});
   answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
   ASSERT_TRUE(app.InitInstance());
   EXPECT_TRUE(app.Offline());
+  shoot(app, "menu-offline");
+  app.ShowHelp();
+  shoot(app, "help");
+  app.ShowMenu();
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
   EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kDataService));
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kPhonebook));
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kHelp));
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kExit));
 }
 
 TEST_F(PelodexAppTest, ClosingThePasswordPageEndsTheProgram) {
   PelodexApp app(PelodexOptions{});
+  QTimer::singleShot(50, [&app] { shoot(app, "logon"); });
   answerPasswordPage(app, "", link::PasswordPage::kExitCommand);
   EXPECT_FALSE(app.InitInstance());
   EXPECT_EQ(app.CurrentWindow(), nullptr);
