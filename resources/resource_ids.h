@@ -13,7 +13,7 @@ inline constexpr int kLinkNotConnected = 1101;
 inline constexpr int kLinkSearching = 1102; // 12 frames, 150 ms each
 inline constexpr int kLinkTransfer = 1103;  // 12 frames, 150 ms each
 
-// List icon strips (Part of the column list): phonebook states (phone, blank,
+// Icon strips of the column lists: phonebook states (phone, blank,
 // question), messages (15 icons, codes 11 to 15 meaningful), alarms (9).
 inline constexpr int kPhonebookIcons = 1200;
 inline constexpr int kMessageIcons = 1201;

@@ -57,6 +57,14 @@ private:
   std::thread thread_;
 };
 
+// With PDX_SHOTS_DIR set, saves a picture of the window shown now.
+void shoot(PelodexApp &app, const char *name) {
+  const char *dir = std::getenv("PDX_SHOTS_DIR");
+  if (dir != nullptr && app.CurrentWindow() != nullptr) {
+    app.CurrentWindow()->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+  }
+}
+
 // Every test runs with its own settings, data and runtime folders, and a
 // port table that names no real device.
 class PelodexAppTest : public ::testing::Test {
@@ -88,6 +96,7 @@ protected:
         return;
       }
       answer_.stop();
+      shoot(app, "logon");
       for (char d : digits) {
         page->AddDigit(d);
       }
@@ -100,14 +109,6 @@ protected:
 
   fs::path root_;
 };
-
-// With PDX_SHOTS_DIR set, saves a picture of the window shown now.
-void shoot(PelodexApp &app, const char *name) {
-  const char *dir = std::getenv("PDX_SHOTS_DIR");
-  if (dir != nullptr && app.CurrentWindow() != nullptr) {
-    app.CurrentWindow()->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-  }
-}
 
 TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   SimulatedPhone phone;
@@ -200,7 +201,6 @@ TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
 
 TEST_F(PelodexAppTest, ClosingThePasswordPageEndsTheProgram) {
   PelodexApp app(PelodexOptions{});
-  QTimer::singleShot(50, [&app] { shoot(app, "logon"); });
   answerPasswordPage(app, "", link::PasswordPage::kExitCommand);
   EXPECT_FALSE(app.InitInstance());
   EXPECT_EQ(app.CurrentWindow(), nullptr);
