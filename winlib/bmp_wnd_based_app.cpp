@@ -123,8 +123,12 @@ bool CBmpWndBasedApp::CreateMainWindow(CBmpWnd *window, int bitmapId) {
 
 void CBmpWndBasedApp::DestroyMainWindow() {
   if (mainWindow_) {
-    delete mainWindow_.data();
+    // The window may be destroyed from one of its own controls' handlers (a
+    // menu button that switches pages): it goes away once they returned.
+    CBmpWnd *window = mainWindow_.data();
     mainWindow_ = nullptr;
+    window->hide();
+    window->deleteLater();
   }
 }
 

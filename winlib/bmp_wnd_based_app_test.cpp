@@ -4,6 +4,7 @@
 #include "winlib/bmp_wnd_based_app.h"
 #include "winlib/rules/window_position.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -55,7 +56,9 @@ TEST_F(App, MainWindowOpensAtTheStoredPlaceAndSavesWhereItWas) {
   QPointer<CBmpWnd> first(window);
   auto *second = new CBmpWnd;
   app.CreateMainWindow(second, resources::kPagePassword);
-  EXPECT_TRUE(first.isNull()) << "the previous main window is destroyed";
+  EXPECT_TRUE(first->isHidden()) << "the previous main window goes at once";
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(first.isNull()) << "and is destroyed once control returns to the event loop";
   EXPECT_EQ(app.MainWindow(), second);
   EXPECT_EQ(second->pos(), QPoint(200, 150)) << "the new one takes the old one's place";
 }

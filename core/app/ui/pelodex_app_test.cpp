@@ -5,7 +5,9 @@
 #include "platform/settings/settings.h"
 #include "simulator/phone_model.h"
 #include "simulator/pty_phone.h"
+#include "winlib/bmp_button.h"
 
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <atomic>
@@ -176,7 +178,14 @@ TEST_F(PelodexAppTest, OfflinePhonebookShowsThePcData) {
   PelodexApp app(PelodexOptions{});
   answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
   ASSERT_TRUE(app.InitInstance());
-  app.OpenPhonebook();
+  // The menu's own button replaces the menu page while its click is handled.
+  winlib::CBmpButton *button = nullptr;
+  for (auto *b : app.CurrentWindow()->findChildren<winlib::CBmpButton *>()) {
+    button = b->CommandId() == MainMenuPage::kPhonebook ? b : button;
+  }
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
   ASSERT_NE(page, nullptr);
   EXPECT_FALSE(page->editor().connected());
