@@ -112,7 +112,7 @@ void PhonebookMerge::mergeGroup(const PhoneGroup &phoneGroup, std::map<int, int>
   if (isPlaceholderGroupName(phoneGroup.name.view()) || phoneGroup.isEmpty()) {
     return;
   }
-  const int id = store_.pcGroups.firstFreeId();
+  const int id = newGroupId(phoneGroup.id);
   if (id < 0) {
     return;
   }
@@ -124,6 +124,24 @@ void PhonebookMerge::mergeGroup(const PhoneGroup &phoneGroup, std::map<int, int>
   }
   store_.pcGroups.insert(added);
   mapping[phoneGroup.id] = id;
+}
+
+// The PC id for a group that only the phone has: its own id when that is
+// free on the PC, so that writing it to the phone changes nothing there;
+// otherwise the lowest id free on the PC that no phone group uses, so that
+// the write does not replace another of the phone's groups; failing both,
+// the lowest free PC id.
+int PhonebookMerge::newGroupId(int phoneId) const {
+  const core::GroupTable &pc = store_.pcGroups;
+  if (phoneId >= 0 && phoneId < core::GroupTable::kMaxGroups && pc.nextFreeId(phoneId - 1) == phoneId) {
+    return phoneId;
+  }
+  for (int id = pc.firstFreeId(); id >= 0; id = pc.nextFreeId(id)) {
+    if (store_.phoneGroups.findById(id) < 0) {
+      return id;
+    }
+  }
+  return pc.firstFreeId();
 }
 
 // Settles a difference of the secret setting (`secret`) or of the melody

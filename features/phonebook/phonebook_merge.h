@@ -27,6 +27,7 @@ public:
 private:
   bool pcToPhone(const Conflict &conflict);
   void mergeGroup(const core::PhoneGroup &phoneGroup, std::map<int, int> &mapping);
+  int newGroupId(int phoneId) const;
   void settleGroupSetting(size_t pcIndex, const core::PhoneGroup &phoneGroup, bool secret);
   void mergeEntry(size_t slot);
   bool compareNumbers(core::PhoneBookEntry &pc, core::PhoneBookEntry &copy);

@@ -1,6 +1,7 @@
 #include "features/phonebook/phonebook_fakes.h"
 #include "features/phonebook/phonebook_merge.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace pdx::features {
@@ -113,7 +114,7 @@ TEST_F(MergeTest, GroupIdsMapByNameAndNewPhoneGroupsAreAdded) {
   const int added = store_.pcGroups.findByName(fromUtf8("동창"));
   ASSERT_GE(added, 0);
   const int addedId = store_.pcGroups[static_cast<size_t>(added)].id;
-  EXPECT_EQ(addedId, 1); // the lowest free id
+  EXPECT_EQ(addedId, 6); // its own id, free on the PC
   EXPECT_EQ(pc("b")->group, addedId);
   EXPECT_EQ(pc("c")->group, 0);
   EXPECT_EQ(pc("d")->group, 0);
@@ -166,6 +167,55 @@ TEST_F(MergeTest, EntryGroupConflictAndRefusedRewrite) {
   EXPECT_EQ(user_.told, std::vector<std::string>{"휴대폰의 전화번호를 수정할 수 없습니다."});
   EXPECT_EQ(pc("a")->phoneState, core::kNotOnPhone);
   EXPECT_EQ(store_.phonePhonebook[4].group, 3); // the mirror keeps what the phone holds
+}
+
+TEST_F(MergeTest, NewGroupsNeverReplaceAnotherOfThePhonesGroups) {
+  store_.phoneGroups.clear();
+  store_.phoneGroups.insert(group(0, "가족")); // id 0 is the PC's default group
+  store_.phoneGroups.insert(group(1, "학교"));
+  store_.phoneGroups.insert(group(2, "회사"));
+  merge();
+  const auto idOf = [&](const char *name) {
+    return store_.pcGroups[static_cast<size_t>(store_.pcGroups.findByName(fromUtf8(name)))].id;
+  };
+  EXPECT_EQ(idOf("학교"), 1);
+  EXPECT_EQ(idOf("회사"), 2);
+  EXPECT_EQ(idOf("가족"), 3);
+  for (const auto &[id, written] : phone_.groupWrites) {
+    const int same = std::count_if(phone_.groupWrites.begin(), phone_.groupWrites.end(),
+                                   [&](const auto &w) { return w.first == id; });
+    EXPECT_EQ(same, 1) << id;
+    EXPECT_EQ(id, idOf(written.name.utf8().c_str()));
+  }
+}
+
+TEST_F(MergeTest, ASecondMergeAfterSavingFindsNoConflicts) {
+  // The phone numbers its groups from 0; the PC already has its default
+  // group at 0.
+  store_.phoneGroups.clear();
+  store_.phoneGroups.insert(group(0, "가족"));
+  store_.phoneGroups.insert(group(1, "학교"));
+  store_.phoneGroups.insert(group(2, "회사"));
+  putOnPhone(0, entry("a", {"1", "", "", ""}, 0));
+  putOnPhone(1, entry("b", {"2", "", "", ""}, 1));
+  putOnPhone(2, entry("c", {"3", "", "", ""}, 2));
+  const core::CDataStore phoneAsRead = store_;
+  merge();
+  EXPECT_TRUE(resolver_.seen.empty());
+  // What the data file keeps, then the next opening reads the phone again.
+  core::CDataStore next;
+  next.pcGroups = store_.phoneGroups;
+  next.pcPhonebook = store_.pcPhonebook;
+  next.phoneGroups = phoneAsRead.phoneGroups;
+  next.phonePhonebook = phoneAsRead.phonePhonebook;
+  PhonebookMerge(next, phone_, user_, resolver_).run();
+  EXPECT_TRUE(resolver_.seen.empty()) << resolver_.seen[0].line;
+  for (const char *name : {"a", "b", "c"}) {
+    const auto &e = *std::find_if(next.pcPhonebook.begin(), next.pcPhonebook.end(),
+                                  [&](const PhoneBookEntry &x) { return x.name.utf8() == name; });
+    const int at = next.phoneGroups.findById(e.group);
+    ASSERT_GE(at, 0) << name;
+  }
 }
 
 } // namespace
