@@ -181,11 +181,12 @@ TEST_F(MergeTest, NewGroupsNeverReplaceAnotherOfThePhonesGroups) {
   EXPECT_EQ(idOf("학교"), 1);
   EXPECT_EQ(idOf("회사"), 2);
   EXPECT_EQ(idOf("가족"), 3);
-  for (const auto &[id, written] : phone_.groupWrites) {
-    const int same = std::count_if(phone_.groupWrites.begin(), phone_.groupWrites.end(),
-                                   [&](const auto &w) { return w.first == id; });
+  for (const auto &write : phone_.groupWrites) {
+    const int id = write.first;
+    const int same = static_cast<int>(std::count_if(phone_.groupWrites.begin(), phone_.groupWrites.end(),
+                                                    [id](const auto &w) { return w.first == id; }));
     EXPECT_EQ(same, 1) << id;
-    EXPECT_EQ(id, idOf(written.name.utf8().c_str()));
+    EXPECT_EQ(id, idOf(write.second.name.utf8().c_str()));
   }
 }
 
