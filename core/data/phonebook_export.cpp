@@ -6,7 +6,8 @@ namespace {
 
 constexpr const char *kVcardTypes[kNumberKinds] = {"home", "work", "cell", "pager"};
 
-// Escapes a vCard text value: backslash, comma, semicolon and newlines.
+} // namespace
+
 std::string vcardText(const std::string &value) {
   std::string out;
   for (char c : value) {
@@ -35,8 +36,6 @@ std::string csvField(const std::string &value) {
   }
   return out + "\"";
 }
-
-} // namespace
 
 std::string groupNameUtf8(const GroupTable &groups, int id) {
   const int at = groups.findById(id);

@@ -16,6 +16,11 @@ std::string phonebookToVcard(const PhonebookList &entries, const GroupTable &gro
 // numbers; fields quoted where needed.
 std::string phonebookToCsv(const PhonebookList &entries, const GroupTable &groups);
 
+// A vCard text value with backslash, comma, semicolon and line ends escaped.
+std::string vcardText(const std::string &value);
+// A CSV field, quoted when it holds a comma, a quote or a line end.
+std::string csvField(const std::string &value);
+
 // The UTF-8 name of group `id` in `groups`, or "" for the default group or
 // an unknown id.
 std::string groupNameUtf8(const GroupTable &groups, int id);

@@ -1,5 +1,7 @@
 #include "link/export/phone_json.h"
 
+#include "core/data/phonebook_export.h"
+
 #include <cstdio>
 
 namespace pdx::link {
@@ -29,28 +31,6 @@ json messageJson(const core::SmsMessage &m) {
           {"time", stamp(m.year, m.month, m.day, m.hour, m.minute, &second)},
           {"number", m.number.utf8()},
           {"text", m.text.utf8()}};
-}
-
-std::string csvField(const std::string &value) {
-  if (value.find_first_of(",\"\r\n") == std::string::npos) {
-    return value;
-  }
-  std::string quoted = "\"";
-  for (char c : value) {
-    quoted += c == '"' ? "\"\"" : std::string(1, c);
-  }
-  return quoted + "\"";
-}
-
-std::string vcardText(const std::string &value) {
-  std::string escaped;
-  for (char c : value) {
-    if (c == '\\' || c == ',' || c == ';') {
-      escaped += '\\';
-    }
-    escaped += c;
-  }
-  return escaped;
 }
 
 } // namespace
@@ -111,11 +91,12 @@ std::string phonebookVCards(const core::CDataStore &store) {
     if (e.isEmpty()) {
       continue;
     }
-    const std::string name = vcardText(e.name.utf8());
+    const std::string name = core::vcardText(e.name.utf8());
     out += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:" + name + ";;;;\r\nFN:" + name + "\r\n";
     for (size_t n = 0; n < core::kNumberKinds; ++n) {
       if (!e.numbers[n].empty()) {
-        out += std::string("TEL;TYPE=") + kVCardTypes[n] + ":" + vcardText(e.numbers[n].utf8()) + "\r\n";
+        out +=
+            std::string("TEL;TYPE=") + kVCardTypes[n] + ":" + core::vcardText(e.numbers[n].utf8()) + "\r\n";
       }
     }
     out += "END:VCARD\r\n";
@@ -129,9 +110,9 @@ std::string phonebookCsv(const core::CDataStore &store) {
     if (e.isEmpty()) {
       continue;
     }
-    out += std::to_string(e.phoneSlot) + "," + std::to_string(e.group) + "," + csvField(e.name.utf8());
+    out += std::to_string(e.phoneSlot) + "," + std::to_string(e.group) + "," + core::csvField(e.name.utf8());
     for (const auto &number : e.numbers) {
-      out += "," + csvField(number.utf8());
+      out += "," + core::csvField(number.utf8());
     }
     out += "\r\n";
   }
