@@ -2,9 +2,11 @@
 #include "cli/commands.h"
 #include "cli/datafile_print.h"
 #include "cli/output.h"
+#include "core/base/input_file.h"
 #include "core/data/datafile.h"
 #include "core/data/phonebook_export.h"
 #include "core/data/samples.h"
+#include "features/phonebook/import_file.h"
 #include "features/phonebook/text_import.h"
 
 #include <cstdio>
@@ -121,12 +123,13 @@ int importText(Args &args) {
   if (!args.finish()) {
     return kBadArguments;
   }
-  std::ifstream in(*textFile, std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "pelodex-cli: 전화번호부를 읽어들일 수 없습니다. (%s)\n", textFile->c_str());
-    return 2;
+  const InputBytes in = readInputFile(*textFile, features::kMaxImportFileBytes);
+  if (in.error != InputError::None) {
+    std::fprintf(stderr, "pelodex-cli: 전화번호부를 읽어들일 수 없습니다. (%s: %s)\n", textFile->c_str(),
+                 describe(in.error));
+    return code(docResultOf(in.error));
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string text(in.bytes.begin(), in.bytes.end());
   CDataStore store;
   const DocResult loaded = core::loadDataFileAt(*data, store);
   if (loaded != DocResult::Ok && loaded != DocResult::CannotOpen) {

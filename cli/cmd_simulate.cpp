@@ -54,7 +54,8 @@ std::optional<int> refusedCode(Args &args) {
 
 bool loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
   std::string error;
-  if (file && std::filesystem::exists(*file)) {
+  std::error_code ignored;
+  if (file && std::filesystem::status(*file, ignored).type() != std::filesystem::file_type::not_found) {
     if (!simulator::loadState(*file, state, error)) {
       std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
       return false;

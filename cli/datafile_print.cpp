@@ -1,12 +1,15 @@
 #include "cli/datafile_print.h"
 
+#include "core/base/atomic_file.h"
 #include "core/data/datafile.h"
 #include "features/printing/ui/phonebook_printing.h"
 #include "resources/fonts.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <cstdio>
+#include <optional>
 
 namespace pdx::cli {
 
@@ -44,7 +47,13 @@ int printDatafile(Args &args) {
     return code(result);
   }
   const OffscreenApp app;
-  QPdfWriter writer(QString::fromStdString(*pdf));
+  // Printed into memory and saved atomically, so a failed print never
+  // leaves a damaged PDF in place of the previous one.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  std::optional<QPdfWriter> writerHolder(std::in_place, &buffer);
+  QPdfWriter &writer = *writerHolder;
   writer.setResolution(600);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageMargins(QMarginsF());
@@ -59,7 +68,13 @@ int printDatafile(Args &args) {
     return code(outcome == features::PrintOutcome::CannotOpen ? DocResult::CannotCreate
                                                               : DocResult::WriteError);
   }
-  return 0;
+  writerHolder.reset(); // finishes the document
+  const DocResult saved = writeFileAtomically(
+      *pdf, {reinterpret_cast<const uint8_t *>(bytes.constData()), static_cast<size_t>(bytes.size())});
+  if (saved != DocResult::Ok) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", pdf->c_str(), describe(saved));
+  }
+  return code(saved);
 }
 
 } // namespace pdx::cli

@@ -1,8 +1,11 @@
 // pelodex-cli: a scriptable command line over the suite's libraries.
 #include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/last_resort.h"
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -38,9 +41,7 @@ void printUsage(FILE *out) {
   }
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+int runCommand(int argc, char **argv) {
   if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
     printUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? pdx::cli::kBadArguments : 0;
@@ -54,4 +55,19 @@ int main(int argc, char **argv) {
   std::fprintf(stderr, "pelodex-cli: 알 수 없는 명령입니다: %s\n", argv[1]);
   printUsage(stderr);
   return pdx::cli::kBadArguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  pdx::cli::installLastResortHandler();
+  int status = pdx::cli::kInternalError;
+  try {
+    status = runCommand(argc, argv);
+  } catch (const std::exception &e) {
+    return pdx::cli::reportInternalError(e.what());
+  } catch (...) {
+    return pdx::cli::reportInternalError(nullptr);
+  }
+  return pdx::cli::checkStandardOutput(status);
 }

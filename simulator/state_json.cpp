@@ -1,9 +1,9 @@
 #include "simulator/state_json.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/input_file.h"
 #include "link/wire/phonebook_wire.h"
 
-#include <fstream>
 
 namespace pdx::simulator {
 namespace {
@@ -114,12 +114,14 @@ bool stateFromJson(const json &in, PhoneState &state, std::string &error) {
 }
 
 bool loadState(const std::filesystem::path &path, PhoneState &state, std::string &error) {
-  std::ifstream in(path);
-  if (!in) {
-    error = "휴대폰 상태 파일을 열 수 없습니다: " + path.string();
+  // Far above the largest state (every slot, message and picture filled).
+  constexpr uint64_t kMaxStateFileBytes = uint64_t(16) << 20;
+  const InputBytes in = readInputFile(path, kMaxStateFileBytes);
+  if (in.error != InputError::None) {
+    error = "휴대폰 상태 파일을 열 수 없습니다: " + path.string() + " (" + describe(in.error) + ")";
     return false;
   }
-  const json document = json::parse(in, nullptr, false);
+  const json document = json::parse(in.bytes.begin(), in.bytes.end(), nullptr, false);
   if (document.is_discarded() || !document.is_object()) {
     error = "휴대폰 상태 파일이 JSON 형식이 아닙니다: " + path.string();
     return false;

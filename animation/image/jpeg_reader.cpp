@@ -34,6 +34,7 @@ const char *decode(jpeg_decompress_struct &info, ErrorManager &errors, FILE *fil
     return kJpegError;
   }
   jpeg_create_decompress(&info);
+  info.mem->max_memory_to_use = limits.maxDecoderBytes;
   jpeg_stdio_src(&info, file);
   jpeg_read_header(&info, TRUE);
   if (!limits.allows(info.image_width, info.image_height)) {

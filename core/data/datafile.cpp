@@ -1,9 +1,8 @@
 #include "core/data/datafile.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/input_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <system_error>
 
@@ -161,12 +160,11 @@ fs::path DataFile::fileName(bool backup) const {
 }
 
 DocResult loadDataFileAt(const fs::path &file, CDataStore &store) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  const InputBytes in = readInputFile(file, kMaxDataFileBytes);
+  if (in.error == InputError::CannotOpen || in.error == InputError::NotAFile) {
     return DocResult::CannotOpen;
   }
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const DocResult result = in.bad() ? DocResult::ReadError : decodeDataFile(bytes, store);
+  const DocResult result = in.error != InputError::None ? DocResult::ReadError : decodeDataFile(in.bytes, store);
   store.pcGroups.ensureDefaultGroup();
   return result;
 }

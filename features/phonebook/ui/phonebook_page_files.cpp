@@ -1,6 +1,8 @@
 // The page's file and printer commands: import from text, print, export.
 #include "core/base/atomic_file.h"
+#include "core/base/input_file.h"
 #include "core/data/phonebook_export.h"
+#include "features/phonebook/import_file.h"
 #include "features/phonebook/text_import.h"
 #include "features/phonebook/ui/file_choice.h"
 #include "features/phonebook/ui/phonebook_page.h"
@@ -41,13 +43,12 @@ void CPhonebookPage::importFile() {
 }
 
 void CPhonebookPage::importFrom(const QString &path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  const InputBytes in = readInputFile(QFile::encodeName(path).toStdString(), kMaxImportFileBytes);
+  if (in.error != InputError::None) {
     context_.store.modified = true;
     user_.tell("전화번호부를 읽어들일 수 없습니다.");
     return;
   }
-  const QByteArray bytes = file.readAll();
   core::CDataStore &store = context_.store;
   const GroupCreator createGroup = [this, &store](std::string_view name) {
     const int id = store.phoneGroups.firstFreeId();
@@ -65,7 +66,7 @@ void CPhonebookPage::importFrom(const QString &path) {
     return id;
   };
   const ImportResult result = importPhonebookText(
-      std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), store, createGroup);
+      std::string_view(reinterpret_cast<const char *>(in.bytes.data()), in.bytes.size()), store, createGroup);
   const std::vector<int> keep = selection();
   editor_.sortBy(editor_.sortColumn());
   refill(keep);
