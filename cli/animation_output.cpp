@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <gif_lib.h>
 #include <span>
@@ -33,6 +34,15 @@ bool save(const std::string &path, std::span<const uint8_t> bytes) {
 
 bool save(const std::string &path, const std::string &bytes) {
   return save(path, {reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size()});
+}
+
+// A reader's note on one line: its texts break lines after the file name.
+std::string oneLine(std::string text) {
+  while (!text.empty() && text.back() == '\n') {
+    text.pop_back();
+  }
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
 }
 
 int appendToBuffer(GifFileType *gif, const GifByteType *bytes, int count) {
@@ -101,7 +111,8 @@ bool writePicture(const std::string &path, const CMonoPicture &picture) {
 }
 
 bool writePbm(const std::string &path, const CMonoPicture &picture) {
-  std::string out = "P4\n" + std::to_string(CMonoPicture::kWidth) + ' ' + std::to_string(CMonoPicture::kHeight) + '\n';
+  std::string out =
+      "P4\n" + std::to_string(CMonoPicture::kWidth) + ' ' + std::to_string(CMonoPicture::kHeight) + '\n';
   for (int y = 0; y < CMonoPicture::kHeight; ++y) {
     for (int band = 0; band < CMonoPicture::kWidth / 8; ++band) {
       out.push_back(static_cast<char>(picture.bits()[CMonoPicture::byteIndex(band * 8, y)]));
@@ -185,7 +196,8 @@ int loadImageFile(const std::string &path, animation::CImportImage &image) {
     return static_cast<int>(animation::ImportResult::NotAPicture);
   case animation::LoadResult::ReaderFailed:
     std::fprintf(stderr, "pelodex-cli: %s: %s (%s)\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::CannotRead), image.status().c_str());
+                 animation::importMessage(animation::ImportResult::CannotRead),
+                 oneLine(image.status()).c_str());
     return static_cast<int>(animation::ImportResult::CannotRead);
   case animation::LoadResult::Ok:
     break;

@@ -143,7 +143,8 @@ std::optional<link::wire::Bytes> melodyPayload(Args &args, const std::string &fi
     return std::nullopt;
   }
   melody::CMelodyFile document;
-  const std::filesystem::path path = std::filesystem::absolute(file);
+  std::error_code ignored; // an empty path stays empty and fails to load
+  const std::filesystem::path path = std::filesystem::absolute(file, ignored);
   document.setFolder(path.parent_path());
   if (const DocResult result = document.Load(path.filename().string()); result != DocResult::Ok) {
     args.fail(std::string(describe(result)) + " " + file);

@@ -70,8 +70,8 @@ FileTypeRegistration CBmpWndBasedApp::RegisterFileTypes(SuiteProgram program) {
   const std::filesystem::path data = userDataHome();
   const std::filesystem::path icon =
       data / "icons" / "hicolor" / "32x32" / "apps" / (std::string(programBaseName(program)) + ".png");
-  if (!std::filesystem::exists(icon)) {
-    std::error_code ec;
+  std::error_code ec;
+  if (!std::filesystem::exists(icon, ec)) {
     std::filesystem::create_directories(icon.parent_path(), ec);
     resources::ResourceStore::instance().image(iconId_).save(QString::fromStdString(icon.string()), "PNG");
   }

@@ -83,7 +83,12 @@ public:
   CMelody() = default;
 
   std::span<const NoteEntry> entries() const { return notes_; }
-  const NoteEntry &at(int index) const { return notes_[static_cast<size_t>(index)]; }
+  // Entries past the count (up to kMaxEntries) read as zero, as players
+  // stepping a whole score expect.
+  const NoteEntry &at(int index) const {
+    static constexpr NoteEntry kUnused{};
+    return index >= 0 && index < count() ? notes_[static_cast<size_t>(index)] : kUnused;
+  }
   int count() const { return static_cast<int>(notes_.size()); }
   bool empty() const { return notes_.empty(); }
 
