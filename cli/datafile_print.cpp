@@ -1,15 +1,11 @@
 #include "cli/datafile_print.h"
 
-#include "core/base/atomic_file.h"
 #include "core/data/datafile.h"
 #include "features/printing/ui/phonebook_printing.h"
 #include "resources/fonts.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QPdfWriter>
 #include <cstdio>
-#include <optional>
 
 namespace pdx::cli {
 
@@ -47,19 +43,8 @@ int printDatafile(Args &args) {
     return code(result);
   }
   const OffscreenApp app;
-  // Printed into memory and saved atomically, so a failed print never
-  // leaves a damaged PDF in place of the previous one.
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  std::optional<QPdfWriter> writerHolder(std::in_place, &buffer);
-  QPdfWriter &writer = *writerHolder;
-  writer.setResolution(600);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF());
-  writer.setTitle(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(features::kPhonebookDocument)));
-  const features::PrintOutcome outcome = features::printPhonebook(
-      writer, store.pcPhonebook, store.pcGroups,
+  const features::PrintOutcome outcome = features::printPhonebookToPdf(
+      *pdf, store.pcPhonebook, store.pcGroups,
       size == "wallet" ? features::PrintSize::Wallet : features::PrintSize::Normal,
       order == "group" ? features::PrintOrder::ByGroup : features::PrintOrder::ByName);
   if (outcome != features::PrintOutcome::Printed) {
@@ -68,13 +53,7 @@ int printDatafile(Args &args) {
     return code(outcome == features::PrintOutcome::CannotOpen ? DocResult::CannotCreate
                                                               : DocResult::WriteError);
   }
-  writerHolder.reset(); // finishes the document
-  const DocResult saved = writeFileAtomically(
-      *pdf, {reinterpret_cast<const uint8_t *>(bytes.constData()), static_cast<size_t>(bytes.size())});
-  if (saved != DocResult::Ok) {
-    std::fprintf(stderr, "pelodex-cli: %s: %s\n", pdf->c_str(), describe(saved));
-  }
-  return code(saved);
+  return 0;
 }
 
 } // namespace pdx::cli

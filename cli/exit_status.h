@@ -5,7 +5,6 @@
 namespace pdx::cli {
 
 inline constexpr int kUnreadableInput = 66;
-inline constexpr int kInternalError = 70;
 inline constexpr int kOutputError = 74;
 
 } // namespace pdx::cli

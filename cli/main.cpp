@@ -1,11 +1,11 @@
 // pelodex-cli: a scriptable command line over the suite's libraries.
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "cli/last_resort.h"
+#include "cli/standard_output.h"
+#include "core/base/last_resort.h"
 
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -60,14 +60,6 @@ int runCommand(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
-  pdx::cli::installLastResortHandler();
-  int status = pdx::cli::kInternalError;
-  try {
-    status = runCommand(argc, argv);
-  } catch (const std::exception &e) {
-    return pdx::cli::reportInternalError(e.what());
-  } catch (...) {
-    return pdx::cli::reportInternalError(nullptr);
-  }
-  return pdx::cli::checkStandardOutput(status);
+  return pdx::runGuarded("pelodex-cli",
+                         [&] { return pdx::cli::checkStandardOutput(runCommand(argc, argv)); });
 }

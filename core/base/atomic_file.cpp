@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <list>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -55,7 +57,33 @@ std::string temporaryPattern(const std::filesystem::path &target) {
   return (target.parent_path() / ".pdx-save").native() + std::string(kSuffix);
 }
 
+// The temporary files of the saves under way in this process.
+std::mutex unfinishedMutex;
+std::list<std::string> unfinished;
+
+void rememberUnfinished(const std::string &temp) {
+  const std::lock_guard lock(unfinishedMutex);
+  unfinished.push_back(temp);
+}
+
+void forgetUnfinished(const std::string &temp) {
+  const std::lock_guard lock(unfinishedMutex);
+  unfinished.remove(temp);
+}
+
 } // namespace
+
+void discardUnfinishedSaves() {
+  // The lock may be held by the thread that is ending the program; the list
+  // is read all the same, as nothing else runs afterwards.
+  const bool locked = unfinishedMutex.try_lock();
+  for (const std::string &temp : unfinished) {
+    ::unlink(temp.c_str());
+  }
+  if (locked) {
+    unfinishedMutex.unlock();
+  }
+}
 
 AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)) {}
 
@@ -94,6 +122,7 @@ bool AtomicFile::open() {
     return false;
   }
   temp_ = pattern;
+  rememberUnfinished(temp_);
   ::fchmod(fd_, permissionsFor(target_));
   return true;
 }
@@ -152,8 +181,15 @@ bool AtomicFile::commit() {
     discard();
     return false;
   }
-  temp_.clear();
+  forgetTemp();
   return true;
+}
+
+void AtomicFile::forgetTemp() {
+  if (!temp_.empty()) {
+    forgetUnfinished(temp_.native());
+    temp_.clear();
+  }
 }
 
 void AtomicFile::discard() {
@@ -163,7 +199,7 @@ void AtomicFile::discard() {
   }
   if (!temp_.empty()) {
     ::unlink(temp_.c_str());
-    temp_.clear();
+    forgetTemp();
   }
 }
 

@@ -37,6 +37,7 @@ public:
 private:
   void discard();
   bool openDirect();
+  void forgetTemp();
 
   std::filesystem::path target_;
   std::filesystem::path temp_;
@@ -45,6 +46,10 @@ private:
   bool flushed_ = false;
   bool direct_ = false;
 };
+
+// Removes the temporary files of every save under way, for a program that
+// ends abruptly; touches no target. Safe in a terminate handler.
+void discardUnfinishedSaves();
 
 // Writes `bytes` to `path` atomically: Ok, CannotCreate or WriteError.
 DocResult writeFileAtomically(const std::filesystem::path &path, std::span<const uint8_t> bytes);

@@ -1,10 +1,12 @@
 #include "core/base/atomic_file.h"
+#include "core/base/last_resort.h"
 #include "core/base/test_support.h"
 
 #include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <thread>
 
@@ -119,6 +121,29 @@ TEST_F(AtomicFileTest, UnwritableFolderCannotCreate) {
 
 TEST_F(AtomicFileTest, MissingFolderCannotCreate) {
   EXPECT_EQ(writeFileAtomically(dir_ / "nope" / "x.dat", bytesOf("x")), DocResult::CannotCreate);
+}
+
+TEST_F(AtomicFileTest, AnAbruptEndReportsOneLineAndLeavesNoHalfWrittenFile) {
+  const fs::path target = dir_ / "a.dat";
+  ASSERT_EQ(writeFileAtomically(target, bytesOf("previous")), DocResult::Ok);
+  EXPECT_EXIT(
+      {
+        installLastResortHandler("test");
+        AtomicFile file(target);
+        if (file.open() && file.write(bytesOf("half"))) {
+          std::terminate();
+        }
+      },
+      ::testing::ExitedWithCode(kInternalErrorStatus), "^test: 내부 오류로 프로그램을 끝냅니다.\n$");
+  EXPECT_EQ(readAll(target), "previous");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+
+  const auto previous = std::get_terminate();
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(runGuarded("test", [] { return 3; }), 3);
+  EXPECT_EQ(runGuarded("test", []() -> int { throw std::runtime_error("boom"); }), kInternalErrorStatus);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "test: 내부 오류로 프로그램을 끝냅니다. (boom)\n");
+  std::set_terminate(previous);
 }
 
 } // namespace

@@ -93,19 +93,20 @@ void CPhonebookPage::print() {
 }
 
 void CPhonebookPage::printWith(const PrintOptions &options) {
-  QPrinter printer(QPrinter::HighResolution);
-  if (options.printer.isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(options.pdfPath);
-  } else {
-    printer.setPrinterName(options.printer);
-  }
-  printer.setDocName(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(kPhonebookDocument)));
+  const WaitCursor wait;
   PrintOutcome outcome = PrintOutcome::CannotOpen;
-  if (printer.isValid()) {
-    const WaitCursor wait;
-    outcome = printPhonebook(printer, context_.store.pcPhonebook, context_.store.phoneGroups, options.size,
-                             options.order);
+  if (options.printer.isEmpty()) {
+    outcome =
+        printPhonebookToPdf(QFile::encodeName(options.pdfPath).toStdString(), context_.store.pcPhonebook,
+                            context_.store.phoneGroups, options.size, options.order);
+  } else {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(options.printer);
+    printer.setDocName(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(kPhonebookDocument)));
+    if (printer.isValid()) {
+      outcome = printPhonebook(printer, context_.store.pcPhonebook, context_.store.phoneGroups, options.size,
+                               options.order);
+    }
   }
   if (outcome != PrintOutcome::Printed) {
     user_.tell(printOutcomeMessage(outcome));
