@@ -1,6 +1,7 @@
 // pelodex-cli simulate: plays a phone over a new pseudo-terminal (or a given
 // device) until SIGINT or SIGTERM.
 #include "cli/commands.h"
+#include "cli/exit_status.h"
 #include "link/connection/password.h"
 #include "simulator/pty_phone.h"
 #include "simulator/state_json.h"
@@ -52,22 +53,24 @@ std::optional<int> refusedCode(Args &args) {
   return code;
 }
 
-bool loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
+// 0, kUnreadableInput when the state file cannot be read, or kCannotCreate
+// when a new one cannot be saved.
+int loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
   std::string error;
   std::error_code ignored;
   if (file && std::filesystem::status(*file, ignored).type() != std::filesystem::file_type::not_found) {
     if (!simulator::loadState(*file, state, error)) {
       std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-      return false;
+      return kUnreadableInput;
     }
-    return true;
+    return 0;
   }
   state = simulator::sampleState();
   if (file && !simulator::saveState(*file, state, error)) {
     std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-    return false;
+    return kCannotCreate;
   }
-  return true;
+  return 0;
 }
 
 } // namespace
@@ -94,8 +97,8 @@ int runSimulate(Args &args) {
   faults.corruptRate = *corrupt;
 
   simulator::PhoneState state;
-  if (!loadOrCreate(stateFile, state)) {
-    return 1;
+  if (const int status = loadOrCreate(stateFile, state); status != 0) {
+    return status;
   }
   if (password) {
     state.password = *password;
@@ -112,7 +115,7 @@ int runSimulate(Args &args) {
   FILE *trace = traceFile ? std::fopen(traceFile->c_str(), "w") : nullptr;
   if (traceFile && trace == nullptr) {
     std::fprintf(stderr, "pelodex-cli: 기록 파일을 만들 수 없습니다: %s\n", traceFile->c_str());
-    return 1;
+    return kCannotCreate;
   }
   phone->setFaults(faults);
   phone->setTrace(trace);

@@ -5,6 +5,7 @@
 namespace pdx::cli {
 
 inline constexpr int kUnreadableInput = 66;
+inline constexpr int kCannotCreate = 73;
 inline constexpr int kOutputError = 74;
 
 } // namespace pdx::cli

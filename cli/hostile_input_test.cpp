@@ -102,6 +102,10 @@ TEST_F(HostileInputTest, InputsThatAreNotFilesEndWithTheDocumentCode) {
                                 {"melody import-rtttl 'a:d=4,o=5,b=120:c' --out {D}", 8},
                                 {"phone send-melody '' --index 0 --slot 0", 64},
                                 {"phone send-animation {D} --index 0 --slot 0", 64},
+                                {"simulate --state {D}", 66},
+                                {"simulate --state {L}", 66},
+                                {"simulate --state /dev/zero", 66},
+                                {"simulate --state ''", 73},
                             });
   expectAll(cases);
 }
