@@ -3,6 +3,7 @@
 #include "animation/download/phone_picture.h"
 #include "animation/file/animation_file.h"
 #include "cli/commands.h"
+#include "cli/exit_status.h"
 #include "core/data/alarm_list.h"
 #include "link/connection/password.h"
 #include "link/export/phone_json.h"
@@ -227,7 +228,7 @@ int backupCommand(const std::string &folder, link::PhoneSession &session) {
   std::string error;
   if (!link::writeBackup(folder, session.store(), session.frames(), error)) {
     std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-    return 1;
+    return kCannotCreate;
   }
   std::fprintf(stderr, "백업을 저장하였습니다: %s\n", folder.c_str());
   return 0;
