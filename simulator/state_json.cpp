@@ -4,7 +4,6 @@
 #include "core/base/input_file.h"
 #include "link/wire/phonebook_wire.h"
 
-
 namespace pdx::simulator {
 namespace {
 

@@ -253,7 +253,8 @@ TEST(ImportImage, SmallFilesClaimingHugePicturesAreRefusedWithoutTheirMemory) {
        bmp(16384, 16384, 1, std::vector<uint8_t>(8), std::vector<uint8_t>(16384 / 8 * 16384))},
       {ImageType::Jpeg, jpegClaiming(16384, 16384)},
       {ImageType::Jpeg, jpegClaiming(9000, 9000)},
-      {ImageType::Jpeg, jpegClaiming(8000, 8000)}, // within the pixel limit, not within what the data can hold
+      {ImageType::Jpeg,
+       jpegClaiming(8000, 8000)}, // within the pixel limit, not within what the data can hold
   };
   const long before = peakResidentKb();
   for (const auto &c : cases) {

@@ -12,12 +12,12 @@
 
 namespace pdx {
 
-enum class [[nodiscard]] InputError : int {
-  None,
-  CannotOpen, // missing, not permitted, an empty or too long name, a link loop
-  NotAFile,   // a folder, FIFO, device or socket
-  TooLarge,   // larger than the format allows
-  ReadFailed, // an I/O error while reading
+enum class [[nodiscard]] InputError : int{
+    None,
+    CannotOpen, // missing, not permitted, an empty or too long name, a link loop
+    NotAFile,   // a folder, FIFO, device or socket
+    TooLarge,   // larger than the format allows
+    ReadFailed, // an I/O error while reading
 };
 
 // The document code of a failure: CannotOpen for a file that cannot be

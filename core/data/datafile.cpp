@@ -164,7 +164,8 @@ DocResult loadDataFileAt(const fs::path &file, CDataStore &store) {
   if (in.error == InputError::CannotOpen || in.error == InputError::NotAFile) {
     return DocResult::CannotOpen;
   }
-  const DocResult result = in.error != InputError::None ? DocResult::ReadError : decodeDataFile(in.bytes, store);
+  const DocResult result =
+      in.error != InputError::None ? DocResult::ReadError : decodeDataFile(in.bytes, store);
   store.pcGroups.ensureDefaultGroup();
   return result;
 }
