@@ -1,8 +1,8 @@
 // pelodex-cli melody: show, encode, render, play and convert melody files.
 #include "cli/commands.h"
-#include "melody/encode/phone_encoding.h"
 #include "core/base/atomic_file.h"
 #include "core/base/cp949.h"
+#include "melody/encode/phone_encoding.h"
 #include "melody/file/melody_file.h"
 #include "melody/midi/midi.h"
 #include "melody/player/melody_player.h"
@@ -29,7 +29,8 @@ using melody::CMelody;
 using melody::CMelodyFile;
 
 constexpr const char *kUsage =
-    "사용법: pelodex-cli melody show|encode|render|play|import-rtttl|export-rtttl|export-midi|import-midi ...\n"
+    "사용법: pelodex-cli melody show|encode|render|play|import-rtttl|export-rtttl|export-midi|import-midi "
+    "...\n"
     "  melody show FILE.pcm\n"
     "  melody encode FILE.pcm [--index I]\n"
     "  melody render FILE.pcm [--index I] --out OUT.wav [--rate HZ]\n"

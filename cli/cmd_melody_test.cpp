@@ -135,7 +135,8 @@ TEST_F(CliMelodyTest, MidiRoundTripAndDamagedFiles) {
   EXPECT_EQ(run("show " + path("back.pcm")).out,
             "{\"melodies\":[{\"encoded_length\":6,\"entries\":[[1500,48],[500,176],[250,52]],\"key\":0,"
             "\"name\":\"tune\",\"tempo\":90}],\"title\":\"tune\"}\n");
-  const CliRun bad = run("import-midi " + write("bad.mid", {'M', 'T', 'h', 'd', 0}) + " --out " + path("x.pcm"));
+  const CliRun bad =
+      run("import-midi " + write("bad.mid", {'M', 'T', 'h', 'd', 0}) + " --out " + path("x.pcm"));
   EXPECT_EQ(bad.status, 65);
   EXPECT_FALSE(fs::exists(dir_ / "x.pcm"));
   EXPECT_EQ(run("import-midi " + path("none.mid") + " --out " + path("x.pcm")).status, 66);

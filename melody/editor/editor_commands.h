@@ -91,7 +91,8 @@ private:
 
 // Texts of the commands (UTF-8).
 inline constexpr std::string_view kSaveQuestion = "멜로디가 변경되었습니다. 저장하시겠습니까?";
-inline constexpr std::string_view kFolderQuestion = "이 파일이 멜로디 폴더에 있지 않습니다.\n멜로디 폴더로 옮길까요?";
+inline constexpr std::string_view kFolderQuestion =
+    "이 파일이 멜로디 폴더에 있지 않습니다.\n멜로디 폴더로 옮길까요?";
 inline constexpr std::string_view kOverwriteQuestion = "같은 이름을 가진 멜로디 파일이 있습니다. 덮어쓸까요?";
 inline constexpr std::string_view kFileExistsQuestion = "파일이 이미 있습니다. 덮어쓸까요?";
 inline constexpr std::string_view kExitQuestion = "프로그램을 종료하시겠습니까?";

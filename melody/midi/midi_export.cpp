@@ -94,7 +94,8 @@ std::vector<uint8_t> exportMidi(const CMelody &melody) {
   TrackWriter track;
   track.meta(0, 0x03, melody.name().utf8());
   const uint32_t us = 60000000u / std::max<uint32_t>(melody.tempo(), 1);
-  track.meta(0, 0x51, std::string{static_cast<char>(us >> 16), static_cast<char>(us >> 8), static_cast<char>(us)});
+  track.meta(0, 0x51,
+             std::string{static_cast<char>(us >> 16), static_cast<char>(us >> 8), static_cast<char>(us)});
   int64_t now = 0;
   for (int index : playedEntries(melody)) {
     const NoteEntry e = melody.at(index);
@@ -107,8 +108,9 @@ std::vector<uint8_t> exportMidi(const CMelody &melody) {
     now = end;
   }
   track.meta(midiTicks(now), 0x2F, {});
-  std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, kMidiTicksPerQuarter >> 8,
-                              kMidiTicksPerQuarter & 0xFF, 'M', 'T', 'r', 'k'};
+  std::vector<uint8_t> out = {
+      'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, kMidiTicksPerQuarter >> 8, kMidiTicksPerQuarter & 0xFF,
+      'M', 'T', 'r', 'k'};
   const auto size = static_cast<uint32_t>(track.data.size());
   for (int shift = 24; shift >= 0; shift -= 8) {
     out.push_back(static_cast<uint8_t>(size >> shift));

@@ -36,15 +36,19 @@ MidiImport refused(std::string why) {
 
 std::vector<MidiNote> chosenNotes(const MidiSong &song, const MidiImportOptions &options, size_t &chosen,
                                   std::string &error) {
-  const auto matches = [&](const MidiNote &n) { return !options.channel || n.channel == *options.channel - 1; };
+  const auto matches = [&](const MidiNote &n) {
+    return !options.channel || n.channel == *options.channel - 1;
+  };
   for (size_t t = 0; t < song.tracks.size(); ++t) {
     if (options.track && static_cast<size_t>(*options.track) != t) {
       continue;
     }
     std::vector<MidiNote> notes;
-    std::copy_if(song.tracks[t].notes.begin(), song.tracks[t].notes.end(), std::back_inserter(notes), matches);
-    notes.erase(std::remove_if(notes.begin(), notes.end(), [](const MidiNote &n) { return n.end <= n.start; }),
-                notes.end());
+    std::copy_if(song.tracks[t].notes.begin(), song.tracks[t].notes.end(), std::back_inserter(notes),
+                 matches);
+    notes.erase(
+        std::remove_if(notes.begin(), notes.end(), [](const MidiNote &n) { return n.end <= n.start; }),
+        notes.end());
     if (!notes.empty() || options.track) {
       chosen = t;
       return notes;
@@ -83,7 +87,8 @@ std::vector<Span> voiceOf(const std::vector<MidiNote> &notes, int64_t trackEnd, 
     }
     for (; k < events.size() && events[k].first == time; ++k) {
       const int i = std::abs(events[k].second) - 1;
-      const auto key = std::make_tuple(notes[static_cast<size_t>(i)].pitch, notes[static_cast<size_t>(i)].start, i);
+      const auto key =
+          std::make_tuple(notes[static_cast<size_t>(i)].pitch, notes[static_cast<size_t>(i)].start, i);
       if (events[k].second > 0) {
         active.insert(key);
       } else {
@@ -130,8 +135,8 @@ uint16_t tempoOf(const MidiSong &song, std::vector<std::string> &warnings) {
   const double bpm = std::round(60000000.0 / song.tempos.front().microsPerQuarter);
   const auto tempo = static_cast<uint16_t>(std::clamp(bpm, 30.0, 255.0));
   if (tempo != bpm) {
-    warnings.push_back("빠르기 " + std::to_string(static_cast<long>(bpm)) + "을(를) " + std::to_string(tempo) +
-                       "(으)로 바꾸었습니다.");
+    warnings.push_back("빠르기 " + std::to_string(static_cast<long>(bpm)) + "을(를) " +
+                       std::to_string(tempo) + "(으)로 바꾸었습니다.");
   }
   for (const MidiTempo &t : song.tempos) {
     if (t.microsPerQuarter != song.tempos.front().microsPerQuarter) {
@@ -177,8 +182,8 @@ MidiImport importMidi(std::span<const uint8_t> bytes, const MidiImportOptions &o
     carry += (s.end - s.start) * kQuarter / song.division;
     const std::vector<uint16_t> pieces = quantise(carry);
     split = split || (s.note >= 0 && pieces.size() > 1);
-    const uint16_t code = s.note < 0 ? kRest
-                                     : codeOfPitch(phonePitch(notes[static_cast<size_t>(s.note)].pitch, moved));
+    const uint16_t code =
+        s.note < 0 ? kRest : codeOfPitch(phonePitch(notes[static_cast<size_t>(s.note)].pitch, moved));
     for (uint16_t d : pieces) {
       built.add(d, code);
     }
@@ -190,14 +195,17 @@ MidiImport importMidi(std::span<const uint8_t> bytes, const MidiImportOptions &o
     out.warnings.push_back("한 음표로 나타낼 수 없는 긴 음을 여러 음표로 나누었습니다.");
   }
   if (moved > 0) {
-    out.warnings.push_back("연주할 수 있는 범위를 벗어나는 음 " + std::to_string(moved) + "개를 옥타브 옮겼습니다.");
+    out.warnings.push_back("연주할 수 있는 범위를 벗어나는 음 " + std::to_string(moved) +
+                           "개를 옥타브 옮겼습니다.");
   }
   if (built.dropped > 0) {
-    out.warnings.push_back("멜로디의 한도를 넘는 " + std::to_string(built.dropped) + "개의 음표는 넣지 못했습니다.");
+    out.warnings.push_back("멜로디의 한도를 넘는 " + std::to_string(built.dropped) +
+                           "개의 음표는 넣지 못했습니다.");
   }
   // A type 1 file often names the song on its first track only.
   const std::string &name = track.name.empty() ? song.tracks[0].name : track.name;
-  if (text::looksLikeUtf8(name)) {
+  const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+  if (ascii || text::looksLikeUtf8(name)) {
     built.melody.name().set(text::fromUtf8(name));
   }
   out.melody = built.melody;

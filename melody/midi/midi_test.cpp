@@ -9,8 +9,19 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 Bytes file(int format, std::vector<Bytes> tracks, int division = 96) {
-  Bytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<uint8_t>(format), 0,
-               static_cast<uint8_t>(tracks.size()), static_cast<uint8_t>(division >> 8),
+  Bytes out = {'M',
+               'T',
+               'h',
+               'd',
+               0,
+               0,
+               0,
+               6,
+               0,
+               static_cast<uint8_t>(format),
+               0,
+               static_cast<uint8_t>(tracks.size()),
+               static_cast<uint8_t>(division >> 8),
                static_cast<uint8_t>(division)};
   for (const Bytes &t : tracks) {
     const auto n = static_cast<uint32_t>(t.size());
@@ -30,8 +41,18 @@ CMelody melodyOf(std::initializer_list<NoteEntry> entries, uint16_t tempo = 120)
 }
 
 TEST(Midi, RoundTripKeepsEveryValueDotsAndRests) {
-  const CMelody m = melodyOf({{4000, 0x30}, {3000, 0x32}, {2000, 0x34}, {1500, kRest}, {1000, 0x35}, {750, 0x37},
-                              {500, 0x39}, {375, kRest}, {250, 0x3B}, {188, 0x40}, {125, 0x28}, {125, kRest}},
+  const CMelody m = melodyOf({{4000, 0x30},
+                              {3000, 0x32},
+                              {2000, 0x34},
+                              {1500, kRest},
+                              {1000, 0x35},
+                              {750, 0x37},
+                              {500, 0x39},
+                              {375, kRest},
+                              {250, 0x3B},
+                              {188, 0x40},
+                              {125, 0x28},
+                              {125, kRest}},
                              96);
   const MidiImport back = importMidi(exportMidi(m));
   ASSERT_TRUE(back.ok) << back.error;
@@ -66,12 +87,13 @@ TEST(Midi, ExportPlaysRepeatsOutAndWritesMiddleC) {
 TEST(Midi, TypeOneWithRunningStatusMetaAndSysex) {
   // Track 0: tempo 100 bpm (600000 us) and a name. Track 1: a chord (the
   // highest note wins), running status, a system-exclusive event, a gap.
-  const Bytes conductor = {0, 0xFF, 0x51, 3, 0x09, 0x27, 0xC0, 0, 0xFF, 0x03, 3, 'a', 'b', 'c', 0, 0xFF, 0x2F, 0};
-  const Bytes voice = {0,    0x90, 72,   90, 0, 76, 90,       // C and E together (running status)
-                       0,    0xF0, 2,    1,  2,               // system exclusive
-                       96,   0x80, 72,   0,  0, 76, 0,        // both off after a quarter
-                       48,   0x90, 79,   90, 48, 79, 0,       // an eighth rest, then G an eighth
-                       0,    0xFF, 0x2F, 0};
+  const Bytes conductor = {0,    0xFF, 0x51, 3,   0x09, 0x27, 0xC0, 0,    0xFF,
+                           0x03, 3,    'a',  'b', 'c',  0,    0xFF, 0x2F, 0};
+  const Bytes voice = {0,  0x90, 72,   90, 0,  76, 90, // C and E together (running status)
+                       0,  0xF0, 2,    1,  2,          // system exclusive
+                       96, 0x80, 72,   0,  0,  76, 0,  // both off after a quarter
+                       48, 0x90, 79,   90, 48, 79, 0,  // an eighth rest, then G an eighth
+                       0,  0xFF, 0x2F, 0};
   MidiImport in = importMidi(file(1, {conductor, voice}));
   ASSERT_TRUE(in.ok) << in.error;
   EXPECT_EQ(in.melody.tempo(), 100);
@@ -88,11 +110,12 @@ TEST(Midi, TypeOneWithRunningStatusMetaAndSysex) {
 }
 
 TEST(Midi, NotesMoveByOctavesIntoRange) {
-  const Bytes track = {0, 0x90, 24, 90, 96, 0x90, 24, 0, 0, 0x90, 120, 90, 96, 0x80, 120, 0, 0, 0xFF, 0x2F, 0};
+  const Bytes track = {0,   0x90, 24, 90,   96,  0x90, 24, 0,    0,    0x90,
+                       120, 90,   96, 0x80, 120, 0,    0,  0xFF, 0x2F, 0};
   const MidiImport in = importMidi(file(0, {track}));
   ASSERT_TRUE(in.ok);
-  EXPECT_EQ(pitchOf(in.melody.at(0).code), 36);     // C1 up to pitch 36
-  EXPECT_EQ(pitchOf(in.melody.at(1).code), 60);     // C8 down to pitch 60
+  EXPECT_EQ(pitchOf(in.melody.at(0).code), 36); // C1 up to pitch 36
+  EXPECT_EQ(pitchOf(in.melody.at(1).code), 60); // C8 down to pitch 60
   EXPECT_EQ(in.warnings.size(), 1u);
 }
 
@@ -101,12 +124,12 @@ TEST(Midi, DamagedFilesAreRefused) {
   ASSERT_TRUE(importMidi(good).ok);
   std::vector<Bytes> bad = {
       {},
-      Bytes(good.begin(), good.end() - 3),                      // cut inside the track
-      file(0, {{0, 60, 90}}),                                   // data without status
-      file(0, {{0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 90}}),  // five-byte delta
-      file(0, {{0, 0x90, 60, 0x80}}),                           // data byte with the top bit
-      file(0, {{0, 0xF2, 1, 2}}),                               // system common message
-      file(0, {{0, 0x90, 60, 90}}, 0xE728),                     // SMPTE time
+      Bytes(good.begin(), good.end() - 3),                     // cut inside the track
+      file(0, {{0, 60, 90}}),                                  // data without status
+      file(0, {{0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 90}}), // five-byte delta
+      file(0, {{0, 0x90, 60, 0x80}}),                          // data byte with the top bit
+      file(0, {{0, 0xF2, 1, 2}}),                              // system common message
+      file(0, {{0, 0x90, 60, 90}}, 0xE728),                    // SMPTE time
   };
   Bytes headerTooShort = good;
   headerTooShort[7] = 5;

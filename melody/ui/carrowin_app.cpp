@@ -42,7 +42,8 @@ std::optional<std::string> pick(QWidget *owner, bool save) {
 
 std::filesystem::path melodyFolder() {
   const platform::Settings settings = platform::Settings::forProfile(kProfile);
-  return platform::resolveFolder(settings.text("General", "MelodyDir"), platform::userDataBase(), "melody", true);
+  return platform::resolveFolder(settings.text("General", "MelodyDir"), platform::userDataBase(), "melody",
+                                 true);
 }
 
 std::optional<std::string> fileArgument(const QStringList &arguments) {
@@ -61,12 +62,13 @@ bool notifyPelodex(bool outsideFolder) {
   const auto window = winlib::FindMarkedWindow(QString::fromLatin1(kPelodexTitle));
   // The receiver only rescans its folder; the path cannot cross processes
   // as an address, so lParam carries nothing.
-  return window && winlib::SendMessage(*window, winlib::kMsgMelodySaved, outsideFolder ? 1 : 0, 0).has_value();
+  return window &&
+         winlib::SendMessage(*window, winlib::kMsgMelodySaved, outsideFolder ? 1 : 0, 0).has_value();
 }
 
 CarrowinApp::CarrowinApp(std::unique_ptr<ToneOutput> output)
-    : base_(QString::fromLatin1(kProfile), QString::fromUtf8(kWindowTitle)), output_(chosenOutput(std::move(output))),
-      player_(loop_, *output_) {}
+    : base_(QString::fromLatin1(kProfile), QString::fromUtf8(kWindowTitle)),
+      output_(chosenOutput(std::move(output))), player_(loop_, *output_) {}
 
 CarrowinApp::~CarrowinApp() = default;
 

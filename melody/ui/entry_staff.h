@@ -17,8 +17,8 @@ namespace pdx::melody::ui {
 struct NoteInput {
   ScoreEditor *editor = nullptr;
   ToneOutput *output = nullptr;
-  std::function<bool()> playing;  // the mouse is ignored while true
-  std::function<void()> entered;  // a note went into the melody
+  std::function<bool()> playing; // the mouse is ignored while true
+  std::function<void()> entered; // a note went into the melody
 };
 
 class EntryStaff : public QWidget {

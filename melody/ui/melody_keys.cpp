@@ -57,8 +57,10 @@ int ctrlCommand(int key, bool shift) {
   }
 }
 
-constexpr int kNoteTools[] = {kWholeNote, kHalfNote, kQuarterNote, kEighthNote, kSixteenthNote, kThirtySecondNote};
-constexpr int kRestTools[] = {kWholeRest, kHalfRest, kQuarterRest, kEighthRest, kSixteenthRest, kThirtySecondRest};
+constexpr int kNoteTools[] = {kWholeNote,  kHalfNote,      kQuarterNote,
+                              kEighthNote, kSixteenthNote, kThirtySecondNote};
+constexpr int kRestTools[] = {kWholeRest,  kHalfRest,      kQuarterRest,
+                              kEighthRest, kSixteenthRest, kThirtySecondRest};
 
 } // namespace
 

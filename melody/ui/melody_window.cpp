@@ -7,6 +7,7 @@
 #include "winlib/bmp_button.h"
 
 #include <QComboBox>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
@@ -100,7 +101,8 @@ uint32_t styleOf(Kind kind) {
 // A drop-down list that pauses playback when it opens.
 class PausingCombo : public QComboBox {
 public:
-  PausingCombo(QWidget *parent, std::function<void()> opening) : QComboBox(parent), opening_(std::move(opening)) {}
+  PausingCombo(QWidget *parent, std::function<void()> opening)
+      : QComboBox(parent), opening_(std::move(opening)) {}
   void showPopup() override {
     opening_();
     QComboBox::showPopup();
@@ -170,9 +172,8 @@ void MelodyWindow::createLists() {
   melodyList_->setGeometry(105, 63, 165, 22);
   melodyList_->setAccessibleName(QStringLiteral("멜로디 목록"));
   melodyList_->setToolTip(melodyList_->accessibleName());
-  connect(melodyList_, &QComboBox::activated, this, [this](int row) {
-    SelectMelody(melodyList_->itemData(row).toInt());
-  });
+  connect(melodyList_, &QComboBox::activated, this,
+          [this](int row) { SelectMelody(melodyList_->itemData(row).toInt()); });
   tempo_ = new QSpinBox(this);
   tempo_->setGeometry(340, 40, 70, 20);
   tempo_->setRange(30, 255);
@@ -252,9 +253,12 @@ void MelodyWindow::edited() {
 
 void MelodyWindow::syncToggles() {
   for (int tool : {kWholeNote, kHalfNote, kQuarterNote, kEighthNote, kSixteenthNote, kThirtySecondNote}) {
-    buttons_[tool]->SetState(tool == editor_.noteTool() ? winlib::ButtonState::Pressed : winlib::ButtonState::Normal);
+    buttons_[tool]->SetState(tool == editor_.noteTool() ? winlib::ButtonState::Pressed
+                                                        : winlib::ButtonState::Normal);
   }
-  const auto pressedIf = [](bool on) { return on ? winlib::ButtonState::Pressed : winlib::ButtonState::Normal; };
+  const auto pressedIf = [](bool on) {
+    return on ? winlib::ButtonState::Pressed : winlib::ButtonState::Normal;
+  };
   buttons_[kCmdDotted]->SetState(pressedIf(editor_.dotted()));
   buttons_[kCmdSharp]->SetState(pressedIf(editor_.accidental() == Accidental::Sharp));
   buttons_[kCmdFlat]->SetState(pressedIf(editor_.accidental() == Accidental::Flat));
@@ -262,7 +266,9 @@ void MelodyWindow::syncToggles() {
 }
 
 void MelodyWindow::setAccidental(int id) {
-  const Accidental wanted = id == kCmdSharp ? Accidental::Sharp : id == kCmdFlat ? Accidental::Flat : Accidental::Natural;
+  const Accidental wanted = id == kCmdSharp  ? Accidental::Sharp
+                            : id == kCmdFlat ? Accidental::Flat
+                                             : Accidental::Natural;
   editor_.setAccidental(editor_.accidental() == wanted ? Accidental::None : wanted);
 }
 
@@ -443,7 +449,8 @@ std::optional<std::string> MelodyWindow::pickFile(bool save) {
 }
 
 std::optional<std::string> MelodyWindow::askName(int captionId, std::string_view initial) {
-  const auto name = services_.askName(captionId, QString::fromUtf8(initial.data(), static_cast<int>(initial.size())));
+  const auto name =
+      services_.askName(captionId, QString::fromUtf8(initial.data(), static_cast<int>(initial.size())));
   return name ? std::optional<std::string>(name->toStdString()) : std::nullopt;
 }
 
@@ -457,7 +464,8 @@ void MelodyWindow::notifySaved(bool outsideFolder, const std::string &path) {
 void MelodyWindow::PaintText(QPainter &painter) {
   painter.setFont(resources::font(QStringLiteral("굴림"), 12));
   painter.setPen(Qt::black);
-  const QString name = QString::fromStdString(std::filesystem::path(services_.doc->path()).filename().string());
+  const QString name =
+      QString::fromStdString(std::filesystem::path(services_.doc->path()).filename().string());
   painter.drawText(QRect(QPoint(105, 40), QPoint(294, 59)), Qt::AlignVCenter | Qt::AlignLeft, name);
   const QRect status(QPoint(4, 442), QPoint(499, 456));
   painter.fillRect(status, Qt::black);
@@ -477,7 +485,8 @@ void MelodyWindow::dropEvent(QDropEvent *event) {
   if (!urls.isEmpty() && urls.first().isLocalFile()) {
     event->acceptProposedAction();
     const std::string path = urls.first().toLocalFile().toStdString();
-    QMetaObject::invokeMethod(this, [this, path] { commands_.Open(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { commands_.Open(path); }, Qt::QueuedConnection);
   }
 }
 

@@ -1,12 +1,13 @@
+#include "melody/player/recording_output.h"
 #include "melody/ui/carrowin_app.h"
 #include "melody/ui/entry_staff.h"
 #include "melody/ui/melody_window.h"
 #include "melody/ui/score_strip.h"
-#include "melody/player/recording_output.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QSpinBox>
 #include <QTest>
@@ -45,7 +46,14 @@ protected:
     window_->show();
   }
   CMelody &melody() { return *doc_.Current(); }
-  void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window_.get(), static_cast<Qt::Key>(k), m); }
+  // The key alone: no presses and releases of the modifier keys themselves.
+  void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    const QString text = k == Qt::Key_Period ? QStringLiteral(".") : QString();
+    QKeyEvent press(QEvent::KeyPress, k, m, text);
+    QApplication::sendEvent(window_.get(), &press);
+    QKeyEvent release(QEvent::KeyRelease, k, m, text);
+    QApplication::sendEvent(window_.get(), &release);
+  }
 
   Clock clock_;
   RecordingOutput output_;
@@ -59,7 +67,8 @@ protected:
 
 TEST_F(MelodyWindowTest, EveryControlHasAKoreanName) {
   for (QWidget *w : window_->findChildren<QWidget *>()) {
-    if (qobject_cast<winlib::CBmpButton *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QSpinBox *>(w)) {
+    if (qobject_cast<winlib::CBmpButton *>(w) || qobject_cast<QComboBox *>(w) ||
+        qobject_cast<QSpinBox *>(w)) {
       EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
     }
   }
@@ -159,7 +168,8 @@ TEST_F(MelodyWindowTest, StatusLineShowsTheTooltip) {
 
 TEST(CarrowinNotice, ReachesARunningPelodex) {
   QProcess peer;
-  peer.start(QString::fromLocal8Bit(qgetenv("PDX_MARKER_PEER")), {QStringLiteral("listen"), QStringLiteral("Pelodex")});
+  peer.start(QString::fromLocal8Bit(qgetenv("PDX_MARKER_PEER")),
+             {QStringLiteral("listen"), QStringLiteral("Pelodex")});
   ASSERT_TRUE(peer.waitForReadyRead(5000));
   EXPECT_EQ(peer.readLine().trimmed(), "ready");
   EXPECT_TRUE(notifyPelodex(true));
@@ -171,7 +181,8 @@ TEST(CarrowinNotice, ReachesARunningPelodex) {
 TEST(CarrowinArguments, PathOrFileUrl) {
   EXPECT_EQ(fileArgument({QStringLiteral("Carrowin")}), std::nullopt);
   EXPECT_EQ(fileArgument({QStringLiteral("Carrowin"), QStringLiteral("a b.pcm")}), "a b.pcm");
-  EXPECT_EQ(fileArgument({QStringLiteral("Carrowin"), QStringLiteral("file:///tmp/%ED%95%9C.pcm")}), "/tmp/한.pcm");
+  EXPECT_EQ(fileArgument({QStringLiteral("Carrowin"), QStringLiteral("file:///tmp/%ED%95%9C.pcm")}),
+            "/tmp/한.pcm");
 }
 
 } // namespace

@@ -52,11 +52,12 @@ void CNameDlg::OnInitDialog() {
   field_->setText(name_);
   field_->selectAll();
   ok_ = new winlib::CBmpButton(this);
-  ok_->Create(winlib::kPushDisabledStyle, QRect(165, 105, 1, 1), this, winlib::kIdOkCommand, resources::kButtonOk, 4);
+  ok_->Create(winlib::kPushDisabledStyle, QRect(165, 105, 1, 1), this, winlib::kIdOkCommand,
+              resources::kButtonOk, 4);
   ok_->setAccessibleName(QStringLiteral("확인"));
   auto *cancel = new winlib::CBmpButton(this);
-  cancel->Create(winlib::kPushStyle, QRect(235, 105, 1, 1), this, winlib::kIdCancelCommand, resources::kButtonCancel,
-                 3);
+  cancel->Create(winlib::kPushStyle, QRect(235, 105, 1, 1), this, winlib::kIdCancelCommand,
+                 resources::kButtonCancel, 3);
   cancel->setAccessibleName(QStringLiteral("취소"));
   const auto updateOk = [this] { ok_->Enable(!field_->text().isEmpty()); };
   connect(field_, &QLineEdit::textChanged, this, updateOk);

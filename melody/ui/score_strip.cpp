@@ -91,7 +91,8 @@ void ScoreStrip::paintEvent(QPaintEvent *) {
   if (m && editor_.hasSelection()) {
     const int from = std::max(editor_.selectionStart(), first_);
     const int to = std::max(editor_.selectionEnd(), first_);
-    p.fillRect(QRect(QPoint(left + v.x(from), 0), QPoint(left + v.x(to) - 1, staffHeight - 1)), kSelectionGrey);
+    p.fillRect(QRect(QPoint(left + v.x(from), 0), QPoint(left + v.x(to) - 1, staffHeight - 1)),
+               kSelectionGrey);
   }
   glyphs_.paintStaff(p, width());
   if (m == nullptr) {
@@ -134,7 +135,8 @@ void ScoreStrip::mouseMoveEvent(QMouseEvent *event) {
   } else if (x >= width() && view().endVisible() < view().count()) {
     ++first_;
   }
-  const auto [start, end] = dragSelection(editor_.cursor(), entryUnder(std::clamp(x, 0, width() - 1)), view().count());
+  const auto [start, end] =
+      dragSelection(editor_.cursor(), entryUnder(std::clamp(x, 0, width() - 1)), view().count());
   editor_.setSelection(start, end);
   syncScrollBar();
   update();

@@ -27,8 +27,8 @@ int letterOfWhite(int semitone) {
 }
 
 // The sign each of the twelve semitones gets in the key: the key's altered
-// letters show a natural sign, their altered pitches none, one sign after
-// the other in the key's order.
+// letters show a natural sign, their altered (black-key) pitches none, one
+// sign after the other in the key's order.
 std::array<Accidental, 12> keySigns(const KeySignature &key, bool flatSpelling) {
   std::array<Accidental, 12> signs{};
   for (int s = 0; s < 12; ++s) {
@@ -41,7 +41,12 @@ std::array<Accidental, 12> keySigns(const KeySignature &key, bool flatSpelling) 
   for (int i = 0; i < n; ++i) {
     const int natural = kLetterSemitone[static_cast<size_t>(order[static_cast<size_t>(i)].letter)];
     signs[static_cast<size_t>(natural)] = Accidental::Natural;
-    signs[static_cast<size_t>((natural + direction + 12) % 12)] = Accidental::None;
+    // E#, B#, Cb and Fb fall on white keys, which keep their own letter:
+    // there the natural sign must stay.
+    const auto altered = static_cast<size_t>((natural + direction + 12) % 12);
+    if (!isWhite(static_cast<int>(altered))) {
+      signs[altered] = Accidental::None;
+    }
   }
   return signs;
 }
@@ -260,16 +265,14 @@ constexpr PianoKey white(int l, int o, int s) {
 } // namespace
 
 const std::array<PianoKey, 30> kPianoKeys = {{
-    black(74, 82, 2, 6, true), black(86, 102, 2, 8), black(106, 122, 2, 10),
-    white(74, 2, 7), white(94, 2, 9), white(114, 2, 11),
-    black(146, 162, 3, 1), black(166, 182, 3, 3), black(206, 222, 3, 6), black(226, 242, 3, 8),
-    black(246, 262, 3, 10),
-    white(134, 3, 0), white(154, 3, 2), white(174, 3, 4), white(194, 3, 5), white(214, 3, 7), white(234, 3, 9),
-    white(254, 3, 11),
-    black(286, 302, 4, 1), black(306, 322, 4, 3), black(346, 362, 4, 6), black(366, 382, 4, 8),
-    black(386, 402, 4, 10),
-    white(274, 4, 0), white(294, 4, 2), white(314, 4, 4), white(334, 4, 5), white(354, 4, 7), white(374, 4, 9),
-    white(394, 4, 11),
+    black(74, 82, 2, 6, true), black(86, 102, 2, 8),  black(106, 122, 2, 10), white(74, 2, 7),
+    white(94, 2, 9),           white(114, 2, 11),     black(146, 162, 3, 1),  black(166, 182, 3, 3),
+    black(206, 222, 3, 6),     black(226, 242, 3, 8), black(246, 262, 3, 10), white(134, 3, 0),
+    white(154, 3, 2),          white(174, 3, 4),      white(194, 3, 5),       white(214, 3, 7),
+    white(234, 3, 9),          white(254, 3, 11),     black(286, 302, 4, 1),  black(306, 322, 4, 3),
+    black(346, 362, 4, 6),     black(366, 382, 4, 8), black(386, 402, 4, 10), white(274, 4, 0),
+    white(294, 4, 2),          white(314, 4, 4),      white(334, 4, 5),       white(354, 4, 7),
+    white(374, 4, 9),          white(394, 4, 11),
 }};
 
 int pianoKeyAt(int x, int y) {

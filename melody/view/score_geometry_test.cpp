@@ -29,15 +29,16 @@ TEST(ScoreGeometry, SpellingInKeys) {
     Accidental sign;
   };
   const Case cases[] = {
-      {0x3A, kF, 6, Accidental::None},     // B flat in F major: on B, no sign
-      {0x3B, kF, 6, Accidental::Natural},  // B in F major: natural sign
-      {0x35, kG, 3, Accidental::Natural},  // F in G major
-      {0x36, kG, 3, Accidental::None},     // F sharp in G major
-      {0x31, kBb, 1, Accidental::Flat},    // D flat in a flat key
-      {0x31, kAb, 1, Accidental::None},    // ... unless the key flattens D
-      {0x31, kC, 0, Accidental::Sharp},    // C sharp in C major
-      {0x36, kD, 3, Accidental::None},     // F sharp in D major
-      {0x30, kCSharp, 0, Accidental::Natural},
+      {0x3A, kF, 6, Accidental::None},         // B flat in F major: on B, no sign
+      {0x3B, kF, 6, Accidental::Natural},      // B in F major: natural sign
+      {0x35, kG, 3, Accidental::Natural},      // F in G major
+      {0x36, kG, 3, Accidental::None},         // F sharp in G major
+      {0x31, kBb, 1, Accidental::Flat},        // D flat in a flat key
+      {0x31, kAb, 1, Accidental::None},        // ... unless the key flattens D
+      {0x31, kC, 0, Accidental::Sharp},        // C sharp in C major
+      {0x36, kD, 3, Accidental::None},         // F sharp in D major
+      {0x30, kCSharp, 0, Accidental::Natural}, // C in C# major: B# must not hide the sign
+      {0x3B, 17, 6, Accidental::Natural},      // B in Cb major likewise
   };
   for (const Case &c : cases) {
     const Spelling s = spellNote(c.code, c.key);
