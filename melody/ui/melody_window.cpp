@@ -1,5 +1,6 @@
 #include "melody/ui/melody_window.h"
 
+#include "core/base/cp949.h"
 #include "melody/ui/entry_staff.h"
 #include "melody/ui/score_strip.h"
 #include "resources/fonts.h"
@@ -111,6 +112,14 @@ public:
 private:
   std::function<void()> opening_;
 };
+
+// The file's name without its folder, for the screen: the default name is
+// code page 949, names from the disk and the picker are UTF-8.
+std::string displayName(const std::string &path) {
+  const std::string name = std::filesystem::path(path).filename().string();
+  const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+  return ascii || text::looksLikeUtf8(name) ? name : text::toUtf8(name);
+}
 
 } // namespace
 
@@ -464,8 +473,7 @@ void MelodyWindow::notifySaved(bool outsideFolder, const std::string &path) {
 void MelodyWindow::PaintText(QPainter &painter) {
   painter.setFont(resources::font(QStringLiteral("굴림"), 12));
   painter.setPen(Qt::black);
-  const QString name =
-      QString::fromStdString(std::filesystem::path(services_.doc->path()).filename().string());
+  const QString name = QString::fromStdString(displayName(services_.doc->path()));
   painter.drawText(QRect(QPoint(105, 40), QPoint(294, 59)), Qt::AlignVCenter | Qt::AlignLeft, name);
   const QRect status(QPoint(4, 442), QPoint(499, 456));
   painter.fillRect(status, Qt::black);

@@ -166,6 +166,35 @@ TEST_F(MelodyWindowTest, StatusLineShowsTheTooltip) {
   EXPECT_TRUE(window_->StatusText().isEmpty());
 }
 
+// With PDX_SHOTS_DIR set, pictures of the window with a sample melody in
+// three keys, a selection and the ghost note (scripts/carrowin-shots.sh).
+TEST_F(MelodyWindowTest, GhostNoteFollowsThePointer) {
+  const NoteEntry sample[] = {{0, kLeftRepeat}, {1000, 0x30},      {500, 0x32},  {750, 0x35},   {250, 0x36},
+                              {0, kBarLine},    {2000, 0x3A},      {1500, 0x3B}, {1000, kRest}, {0, kBarLine},
+                              {500, 0x29},      {500, 0x41},       {250, 0x44},  {125, 0x43},   {188, 0x31},
+                              {500, kRest},     {0, kRightRepeat}, {4000, 0x37}, {2000, kRest}, {250, 0x2B},
+                              {3000, 0x34}};
+  window_->Editor().InsertEntries(0, sample);
+  window_->Editor().setCursor(6);
+  window_->Editor().setSelection(6, 9);
+  QMouseEvent hover(QEvent::MouseMove, QPointF(45, staffY(26)),
+                    window_->Staff()->mapToGlobal(QPointF(45, staffY(26))), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(window_->Staff(), &hover);
+  ASSERT_TRUE(window_->Staff()->ghost());
+  EXPECT_EQ(window_->Staff()->ghost()->semitone, 9); // step 26: A of octave 3
+  const char *dir = std::getenv("PDX_SHOTS_DIR");
+  for (const auto &[row, name] :
+       {std::pair{0, "carrowin-c-major"}, {8, "carrowin-f-major"}, {7, "carrowin-cs-major"}}) {
+    Q_EMIT window_->KeyList()->activated(row);
+    window_->KeyList()->setCurrentIndex(row);
+    window_->Strip()->refresh();
+    if (dir != nullptr) {
+      window_->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    }
+  }
+}
+
 TEST(CarrowinNotice, ReachesARunningPelodex) {
   QProcess peer;
   peer.start(QString::fromLocal8Bit(qgetenv("PDX_MARKER_PEER")),

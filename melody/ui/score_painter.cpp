@@ -4,6 +4,7 @@
 #include "resources/resource_store.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace pdx::melody::ui {
 
@@ -18,6 +19,8 @@ constexpr int kNaturalOffset = -4;
 constexpr int kStemUpOffset = -25;
 constexpr int kWholeOffset = -1;
 constexpr int kLedgerWidth = 13;
+// A step's glyphs are centred this far below its reference height.
+constexpr int kKeySignCentre = 4;
 
 // White is the glyphs' transparent colour.
 QImage transparent(int id) {
@@ -66,9 +69,29 @@ void ScoreGlyphs::paintStaff(QPainter &p, int width) const {
 }
 
 void ScoreGlyphs::paintKeySignature(QPainter &p, uint16_t keyId) const {
+  // The signs stand 5 pixels apart, closer than the note signs are wide:
+  // they are drawn narrow, line by line, so that they stay crisp.
+  p.save();
+  p.setPen(Qt::black);
   for (const KeySign &s : keySignatureSigns(keyId)) {
-    paintSign(p, s.x, s.step, s.sign);
+    const int cy = staffY(s.step) + kKeySignCentre;
+    if (s.sign == Accidental::Sharp) {
+      p.drawLine(s.x + 1, cy - 6, s.x + 1, cy + 5);
+      p.drawLine(s.x + 3, cy - 5, s.x + 3, cy + 6);
+      p.fillRect(s.x, cy - 2, 5, 2, Qt::black);
+      p.fillRect(s.x, cy + 2, 5, 2, Qt::black);
+    } else {
+      p.drawLine(s.x + 1, cy - 9, s.x + 1, cy + 3);
+      p.setRenderHint(QPainter::Antialiasing);
+      QPainterPath bowl(QPointF(s.x + 1.5, cy - 0.5));
+      bowl.cubicTo(s.x + 3.5, cy - 2.5, s.x + 6, cy - 0.5, s.x + 1.5, cy + 3.5);
+      p.setPen(QPen(Qt::black, 1.3));
+      p.drawPath(bowl);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setPen(Qt::black);
+    }
   }
+  p.restore();
 }
 
 void ScoreGlyphs::paintSign(QPainter &p, int x, int step, Accidental sign) const {
