@@ -204,6 +204,7 @@ void MelodyWindow::createLists() {
     if (editor_.SetKey(static_cast<uint16_t>(keyList_->itemData(row).toInt()))) {
       edited();
     }
+    setFocus();
   });
   for (QWidget *w : {static_cast<QWidget *>(melodyList_), static_cast<QWidget *>(tempo_),
                      static_cast<QWidget *>(keyList_)}) {
@@ -299,6 +300,7 @@ void MelodyWindow::runTool(int id) {
     services_.exit();
     return;
   case kCmdHelp:
+  case kCmdHelpMenu:
     pause();
     services_.help();
     return;

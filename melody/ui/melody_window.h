@@ -32,6 +32,7 @@ class PianoKeyboard;
 enum EditorCommand : int {
   kCmdExit = 4400,
   kCmdHelp = 4401,
+  kCmdHelpMenu = 1001,
   kCmdNewFile = 4402,
   kCmdOpen = 4403,
   kCmdSave = 4404,
