@@ -29,6 +29,12 @@ void EditorSession::message(const char *text, uint32_t type) {
   (void)ports_.Ask(text, type);
 }
 
+void EditorSession::replaced() {
+  if (replaced_) {
+    replaced_();
+  }
+}
+
 bool EditorSession::FolderCheck() {
   if (!document_.movePending()) {
     return true;
@@ -105,6 +111,7 @@ bool EditorSession::NewFile() {
     return false;
   }
   document_.New(text::fromUtf8(title), fileName);
+  replaced();
   return true;
 }
 
@@ -119,6 +126,7 @@ bool EditorSession::Open(std::optional<std::string> given) {
     }
   }
   const DocResult result = document_.Load(*given);
+  replaced();
   if (const char *text = fileMessage(result)) {
     message(text, kMbOk | kMbIconExclamation);
   }

@@ -7,6 +7,7 @@
 #include "animation/editor/editor_ports.h"
 #include "animation/file/animation_file.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,10 @@ public:
   // The index to make current after a removal, or nothing.
   std::optional<int> DeleteAnimation(int index);
 
+  // Called as soon as New file or Open replaced the document, before any
+  // message: the window must let go of the animations it showed.
+  void SetReplacedHandler(std::function<void()> handler) { replaced_ = std::move(handler); }
+
   // The animation list sorted by name as the list control shows it.
   std::vector<AnimationRow> Rows() const;
   // The document's file name without its folder (UTF-8).
@@ -55,9 +60,11 @@ public:
 
 private:
   void message(const char *text, uint32_t type);
+  void replaced();
 
   CAnimationFile &document_;
   EditorPorts &ports_;
+  std::function<void()> replaced_;
 };
 
 } // namespace pdx::animation

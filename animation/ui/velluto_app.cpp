@@ -44,12 +44,13 @@ bool VellutoApp::InitInstance(const std::optional<std::string> &file) {
   window_->CreateControls();
   ports_.SetOwner(window_);
   window_->SetImportRunner(runImport);
-  window_->SetExitAction([this] { base_.Exit(); });
+  window_->SetExitAction([this] {
+    base_.SaveWindowPosition();
+    base_.Exit();
+  });
   base_.SetExitCommand([this] { window_->OnCommand(kCmdExit, winlib::kNotifyCommand); });
   window_->Refresh();
-  if (window_->Session().Open(file ? std::optional<std::string>(argumentPath(*file)) : std::nullopt)) {
-    window_->Refresh();
-  }
+  (void)window_->Session().Open(file ? std::optional<std::string>(argumentPath(*file)) : std::nullopt);
   return true;
 }
 

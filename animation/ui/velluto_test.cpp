@@ -22,8 +22,14 @@ class SilentPorts : public DialogPorts {
 public:
   int Ask(const std::string &text, uint32_t) override {
     asked.push_back(text);
+    if (onAsk) {
+      onAsk();
+    }
     return winlib::kIdCancelCommand;
   }
+  std::optional<std::string> PickOpenPath() override { return openPath; }
+  std::function<void()> onAsk;
+  std::optional<std::string> openPath;
   std::optional<std::string> AskAnimationName(const std::string &, bool) override { return name; }
   std::vector<std::string> asked;
   std::optional<std::string> name;
@@ -173,6 +179,24 @@ TEST_F(VellutoWindow, AnimationCommandsRebuildTheSortedList) {
   window_.OnCommand(kCmdDelete, winlib::kNotifyCommand);
   EXPECT_EQ(ports_.asked.back(), "애니메이션을 삭제하시겠습니까?");
   EXPECT_EQ(window_.AnimationList()->count(), 2) << "cancelled";
+}
+
+TEST_F(VellutoWindow, AFailedOpenShowsTheNewDocumentBeforeItsMessage) {
+  ports_.name = "b";
+  window_.OnCommand(kCmdNewAnimation, winlib::kNotifyCommand);
+  ASSERT_EQ(document_.Save(), DocResult::Ok);
+  QFile::remove(QDir::temp().filePath(QStringLiteral("velluto-window-test.pca")));
+  ports_.openPath = "/nonexistent/x.pca";
+  // The message box runs the event loop: the canvas must not paint
+  // animations the failed load has deleted.
+  ports_.onAsk = [this] {
+    EXPECT_EQ(window_.Current(), document_.at(0));
+    EXPECT_EQ(window_.AnimationList()->count(), 1);
+  };
+  ports_.asked.clear();
+  window_.OnCommand(kCmdOpen, winlib::kNotifyCommand);
+  EXPECT_EQ(ports_.asked, std::vector<std::string>{"애니메이션 파일을 찾을 수 없습니다."});
+  EXPECT_EQ(window_.AnimationList()->currentText(), QStringLiteral("새애니메이션"));
 }
 
 TEST_F(VellutoWindow, EverySaveReachesARunningPelodex) {

@@ -75,6 +75,11 @@ int keyOf(const QKeyEvent &event) {
 CVellutoWnd::CVellutoWnd(CAnimationFile &document, EditorPorts &ports)
     : document_(document), ports_(ports), session_(document, ports) {
   setAcceptDrops(true);
+  session_.SetReplacedHandler([this] {
+    if (canvas_ != nullptr) {
+      Refresh();
+    }
+  });
   setAccessibleName(QStringLiteral("애니메이션 편집기"));
   qApp->installEventFilter(this);
 }
@@ -311,9 +316,7 @@ void CVellutoWnd::dropEvent(QDropEvent *event) {
   }
   event->acceptProposedAction();
   preview_->Stop();
-  if (session_.Open(urls.front().toLocalFile().toStdString())) {
-    Refresh();
-  }
+  (void)session_.Open(urls.front().toLocalFile().toStdString());
 }
 
 } // namespace pdx::animation

@@ -39,8 +39,8 @@ public:
 
   // Makes the controls; call once the window is created from its skin.
   void CreateControls();
-  // Shows the document after New file or Open: lists rebuilt, the first
-  // row (by name) current.
+  // Shows the document (also on its own after New file and Open): lists
+  // rebuilt, the first row (by name) current.
   void Refresh();
   // Runs a command as its button or key does.
   void OnCommand(int id, int code) override;

@@ -85,14 +85,10 @@ void CVellutoWnd::runCommand(int id) {
 void CVellutoWnd::documentCommand(int id) {
   switch (id) {
   case kCmdNewFile:
-    if (session_.NewFile()) {
-      Refresh();
-    }
+    (void)session_.NewFile();
     return;
   case kCmdOpen:
-    if (session_.Open()) {
-      Refresh();
-    }
+    (void)session_.Open();
     return;
   case kCmdSave:
     (void)session_.SaveCommand();
