@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QTimer>
@@ -36,6 +37,12 @@ void draw(CVellutoWnd &window) {
   stroke(2, {4, 46}, {90, 6});
   stroke(9, {69, 25}, {69, 25});
   stroke(1, {10, 10}, {30, 30});
+  stroke(0, {46, 3}, {92, 47});
+  // The pointer over pixel (60, 20) shows its position.
+  const QPoint at = window.Canvas()->CanvasPointOf({60, 20}) + QPoint(1, 1);
+  QMouseEvent move(QEvent::MouseMove, at, window.Canvas()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(window.Canvas(), &move);
   window.Canvas()->update();
 }
 
@@ -88,7 +95,6 @@ int main(int argc, char **argv) {
   window.Refresh();
   window.show();
   draw(window);
-  window.OnCommand(kCmdToolEllipse, 0);
   window.OnCommand(kCmdToolEllipse, pdx::winlib::kNotifyEnter);
   window.grab().save(QDir(out).filePath(QStringLiteral("velluto-drawing.png")));
 
