@@ -132,7 +132,8 @@ SessionCommand modifyAlarm(int position, const AlarmChanges &changes) {
       if (!form.canAccept()) {
         return usage("알람주기가 정해지지 않았습니다. --period 를 주세요.");
       }
-      const auto moved = editor.modify(static_cast<size_t>(position), features::buildAlarm(form, editor.now()));
+      const auto moved =
+          editor.modify(static_cast<size_t>(position), features::buildAlarm(form, editor.now()));
       if (moved) {
         std::printf("%zu\n", *moved);
       }

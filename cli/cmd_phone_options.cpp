@@ -104,15 +104,17 @@ std::optional<SessionCommand> setOptionCommand(Args &args) {
   return [value](link::PhoneSession &s) {
     // Never send a record the phone did not give: unread settings would be
     // overwritten with zeros.
-    return afterRead(s, [](link::PhoneTransfers &t) { return t.readOptions(); }, [&](auto &phone, auto &user) {
-      features::OptionsEditor editor(s.store().options, phone, user);
-      const bool stored =
-          value->choice ? editor.choose(value->row, *value->choice) : editor.commitText(value->row, value->text);
-      if (!stored) {
-        return kBadArguments;
-      }
-      return writeStatus(editor.apply(), phone);
-    });
+    return afterRead(
+        s, [](link::PhoneTransfers &t) { return t.readOptions(); },
+        [&](auto &phone, auto &user) {
+          features::OptionsEditor editor(s.store().options, phone, user);
+          const bool stored = value->choice ? editor.choose(value->row, *value->choice)
+                                            : editor.commitText(value->row, value->text);
+          if (!stored) {
+            return kBadArguments;
+          }
+          return writeStatus(editor.apply(), phone);
+        });
   };
 }
 

@@ -57,7 +57,8 @@ std::optional<SessionCommand> speedDialCommand(const std::string &command, Args 
       return afterRead(s, &link::PhoneTransfers::readPhonebook, [&](auto &phone, auto &user) {
         features::SpeedDialEditor editor(s.store(), phone, user);
         if (!editor.hasNumber(static_cast<int>(*slot), *kind)) {
-          return usage("휴대폰 전화번호부 " + std::to_string(*slot) + "번에 " + kKinds[*kind] + " 번호가 없습니다.");
+          return usage("휴대폰 전화번호부 " + std::to_string(*slot) + "번에 " + kKinds[*kind] +
+                       " 번호가 없습니다.");
         }
         return writeStatus(editor.assign(*key - 1, static_cast<int>(*slot), *kind), phone);
       });

@@ -1,7 +1,6 @@
+#include "core/base/cp949.h"
 #include "features/alarms/alarm_editor.h"
 #include "features/alarms/alarm_form.h"
-
-#include "core/base/cp949.h"
 #include "features/phonebook/phonebook_fakes.h"
 
 #include <gtest/gtest.h>
@@ -45,8 +44,10 @@ TEST(AlarmFormTest, HoursOfBothHalvesAndTheirTexts) {
     const char *shown;
   };
   const Case cases[] = {
-      {true, 12, 12, "매일\n오후 12시 0분"}, {false, 0, 0, "매일\n오전 12시 0분"},
-      {false, 11, 11, "매일\n오전 11시 0분"}, {true, 1, 13, "매일\n오후 1시 0분"},
+      {true, 12, 12, "매일\n오후 12시 0분"},
+      {false, 0, 0, "매일\n오전 12시 0분"},
+      {false, 11, 11, "매일\n오전 11시 0분"},
+      {true, 1, 13, "매일\n오후 1시 0분"},
   };
   for (const Case &c : cases) {
     const core::AlarmEntry alarm = buildAlarm(form(1, c.pm, c.spin, 0), kNow);

@@ -8,7 +8,8 @@
 namespace pdx::features {
 namespace {
 
-constexpr std::array<const char *, kPeriodCount> kPeriodNames = {"시간지정", "매일주기", "매주주기", "매월주기"};
+constexpr std::array<const char *, kPeriodCount> kPeriodNames = {"시간지정", "매일주기", "매주주기",
+                                                                 "매월주기"};
 constexpr std::array<const char *, 7> kWeekdays = {"일요일", "월요일", "화요일", "수요일",
                                                    "목요일", "금요일", "토요일"};
 

@@ -22,14 +22,14 @@ std::string periodName(uint16_t kind);
 std::string weekdayName(int weekday);
 
 struct AlarmForm {
-  std::string memo;  // code page 949
-  int period = 0;    // index into the period list; -1 for none chosen
-  int month = 1;     // 1..12 (once)
-  int day = 1;       // 1..31 (once, monthly)
-  int weekday = 0;   // 0 Sunday .. 6 Saturday (weekly)
-  bool pm = false;   // 오후
-  int hour = 0;      // the hour spin: 0..11 before noon, 1..12 after
-  int minute = 0;    // 0..59
+  std::string memo; // code page 949
+  int period = 0;   // index into the period list; -1 for none chosen
+  int month = 1;    // 1..12 (once)
+  int day = 1;      // 1..31 (once, monthly)
+  int weekday = 0;  // 0 Sunday .. 6 Saturday (weekly)
+  bool pm = false;  // 오후
+  int hour = 0;     // the hour spin: 0..11 before noon, 1..12 after
+  int minute = 0;   // 0..59
 
   // The hour spin's range for the current half.
   int lowestHour() const { return pm ? 1 : 0; }

@@ -197,7 +197,8 @@ std::optional<std::string> refusalOf(int row, std::string_view cp949) {
     return "값을 입력할 수 없는 항목입니다.";
   }
   if (static_cast<int>(cp949.size()) > r.length) {
-    return std::string(r.label + 3) + " 항목은 " + std::to_string(r.length) + "바이트까지 입력할 수 있습니다.";
+    return std::string(r.label + 3) + " 항목은 " + std::to_string(r.length) +
+           "바이트까지 입력할 수 있습니다.";
   }
   return std::nullopt;
 }

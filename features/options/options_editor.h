@@ -15,7 +15,9 @@ public:
   OptionsEditor(core::PhoneOptions &options, OptionsPhone &phone, PageUser &user);
 
   const core::PhoneOptions &options() const { return options_; }
-  static bool editable(int row) { return row >= 0 && row < kOptionRows && optionRow(row).kind != OptionKind::Heading; }
+  static bool editable(int row) {
+    return row >= 0 && row < kOptionRows && optionRow(row).kind != OptionKind::Heading;
+  }
 
   // Stores choice `index` of a choice row; false for other rows or an
   // index outside the choices.

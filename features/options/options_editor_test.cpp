@@ -1,6 +1,5 @@
-#include "features/options/options_editor.h"
-
 #include "core/base/cp949.h"
+#include "features/options/options_editor.h"
 #include "features/phonebook/phonebook_fakes.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +28,11 @@ TEST(OptionTableTest, RowsMapToDistinctFieldsAndShowTheirValues) {
     }
   }
   EXPECT_EQ(choiceRows, 25);
-  EXPECT_EQ(options.head[0], 1);       // row 1
-  EXPECT_EQ(options.middle[3], 18);    // row 25
-  EXPECT_EQ(options.middle[4], 19);    // row 27, after the PC-only word
+  EXPECT_EQ(options.head[0], 1);    // row 1
+  EXPECT_EQ(options.middle[3], 18); // row 25
+  EXPECT_EQ(options.middle[4], 19); // row 27, after the PC-only word
   EXPECT_EQ(options.pcOnly, 0);
-  EXPECT_EQ(options.tail[1], 25);      // row 35
+  EXPECT_EQ(options.tail[1], 25); // row 35
   EXPECT_EQ(choicesOf(4).size(), 30u);
   EXPECT_EQ(choicesOf(4)[29], "(30) 기쁘다 구주 오셨네");
 

@@ -12,7 +12,8 @@ namespace pdx::features {
 
 class TransfersPhone : public PhonebookPhone, public AlarmPhone, public OptionsPhone {
 public:
-  TransfersPhone(link::PhoneTransfers &transfers, link::CPhoneLink &link) : transfers_(transfers), link_(link) {}
+  TransfersPhone(link::PhoneTransfers &transfers, link::CPhoneLink &link)
+      : transfers_(transfers), link_(link) {}
 
   bool writeEntry(int slot, const core::PhoneBookEntry &entry) override;
   bool writeGroup(const core::GroupTable &table, int id, const core::PhoneGroup &group) override;

@@ -66,9 +66,8 @@ void SpeedDialEditor::refreshNumbers() {
   const auto key = [this](const core::PhoneBookEntry *e) {
     return sort_ == NumberSort::ByName ? e->name.view() : firstNumber(*e);
   };
-  std::stable_sort(entries.begin(), entries.end(), [&](const auto *a, const auto *b) {
-    return text::compareBytes(key(a), key(b)) < 0;
-  });
+  std::stable_sort(entries.begin(), entries.end(),
+                   [&](const auto *a, const auto *b) { return text::compareBytes(key(a), key(b)) < 0; });
   rows_.clear();
   for (const core::PhoneBookEntry *entry : entries) {
     bool first = true;
@@ -138,16 +137,16 @@ bool SpeedDialEditor::keyDropAllowed(int sourceKey, DropTarget target, int targe
   if (busy || !assigned(sourceKey)) {
     return false;
   }
-  return target == DropTarget::DeleteButton ||
-         (target == DropTarget::Key && targetKey >= 0 && targetKey < core::kSpeedDialKeys && !assigned(targetKey));
+  return target == DropTarget::DeleteButton || (target == DropTarget::Key && targetKey >= 0 &&
+                                                targetKey < core::kSpeedDialKeys && !assigned(targetKey));
 }
 
 bool SpeedDialEditor::numberDropAllowed(DropTarget target, int targetKey, bool busy) const {
   if (busy) {
     return false;
   }
-  return target == DropTarget::AssignButton ||
-         (target == DropTarget::Key && targetKey >= 0 && targetKey < core::kSpeedDialKeys && !assigned(targetKey));
+  return target == DropTarget::AssignButton || (target == DropTarget::Key && targetKey >= 0 &&
+                                                targetKey < core::kSpeedDialKeys && !assigned(targetKey));
 }
 
 } // namespace pdx::features

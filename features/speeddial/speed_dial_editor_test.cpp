@@ -1,6 +1,5 @@
-#include "features/speeddial/speed_dial_editor.h"
-
 #include "features/phonebook/phonebook_fakes.h"
+#include "features/speeddial/speed_dial_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -36,15 +35,19 @@ protected:
 };
 
 TEST_F(SpeedDialEditorTest, RowsShowNamesSymbolsAndOneRowPerNumber) {
-  EXPECT_EQ(editor->keyRow(0), "1\tKim\t\xC9\xA2" "333");
+  EXPECT_EQ(editor->keyRow(0), "1\tKim\t\xC9\xA2"
+                               "333");
   EXPECT_EQ(editor->keyRow(1), "2");
   // Three numbers give three rows, the name on the first only; by name Ahn
   // comes first, by number Kim's 111 does.
   const auto &rows = editor->numberRows();
   ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[0].text, "Ahn\t\xC9\xA6" "222");
-  EXPECT_EQ(rows[1].text, "Kim\t\xC9\xA5" "111");
-  EXPECT_EQ(rows[2].text, "\t\xC9\xA2" "333");
+  EXPECT_EQ(rows[0].text, "Ahn\t\xC9\xA6"
+                          "222");
+  EXPECT_EQ(rows[1].text, "Kim\t\xC9\xA5"
+                          "111");
+  EXPECT_EQ(rows[2].text, "\t\xC9\xA2"
+                          "333");
   EXPECT_EQ(rows[3].code(), 3 * 4 + 3);
   editor->sortNumbers(NumberSort::ByNumber);
   EXPECT_EQ(editor->numberRows()[0].slot, 3);
@@ -68,7 +71,8 @@ TEST_F(SpeedDialEditorTest, ChangesSendTheWholeTableAndApplyOnlyWhenAccepted) {
   const core::SpeedDialTable before = store.phoneSpeedDials;
   EXPECT_FALSE(editor->move(4, 9));
   EXPECT_FALSE(editor->assign(1, 3, 0));
-  EXPECT_EQ(user.told, (std::vector<std::string>{"단축다이얼을 이동할 수 없습니다", "단축다이얼을 지정할 수 없습니다"}));
+  EXPECT_EQ(user.told,
+            (std::vector<std::string>{"단축다이얼을 이동할 수 없습니다", "단축다이얼을 지정할 수 없습니다"}));
   EXPECT_EQ(store.phoneSpeedDials[4].slot, before[4].slot);
   EXPECT_TRUE(store.phoneSpeedDials[1].isUnused());
 }
@@ -95,11 +99,16 @@ TEST_F(SpeedDialEditorTest, DragRulesAndStartNumber) {
     bool allowed;
   };
   const Case cases[] = {
-      {true, 0, DropTarget::Key, 1, false, true},      {true, 0, DropTarget::DeleteButton, -1, false, true},
-      {true, 1, DropTarget::Key, 2, false, false},     {true, 0, DropTarget::Key, 0, false, false},
-      {true, 0, DropTarget::AssignButton, -1, false, false}, {true, 0, DropTarget::Key, 1, true, false},
-      {false, 0, DropTarget::Key, 1, false, true},     {false, 0, DropTarget::Key, 0, false, false},
-      {false, 0, DropTarget::AssignButton, -1, false, true}, {false, 0, DropTarget::DeleteButton, -1, false, false},
+      {true, 0, DropTarget::Key, 1, false, true},
+      {true, 0, DropTarget::DeleteButton, -1, false, true},
+      {true, 1, DropTarget::Key, 2, false, false},
+      {true, 0, DropTarget::Key, 0, false, false},
+      {true, 0, DropTarget::AssignButton, -1, false, false},
+      {true, 0, DropTarget::Key, 1, true, false},
+      {false, 0, DropTarget::Key, 1, false, true},
+      {false, 0, DropTarget::Key, 0, false, false},
+      {false, 0, DropTarget::AssignButton, -1, false, true},
+      {false, 0, DropTarget::DeleteButton, -1, false, false},
       {false, 0, DropTarget::Key, 1, true, false},
   };
   for (const Case &c : cases) {

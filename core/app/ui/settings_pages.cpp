@@ -1,6 +1,5 @@
 // The pages of the phone's own settings: speed dials, alarms and options.
 #include "core/app/ui/pelodex_app.h"
-
 #include "features/alarms/ui/alarm_page.h"
 #include "features/options/ui/options_page.h"
 #include "features/speeddial/ui/speed_dial_page.h"

@@ -31,8 +31,10 @@ QLabel *label(QWidget *parent, const QString &text, QPoint at) {
 
 CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
     : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
-      phone_(*this, context_.phone), editor_(context_.store, phone_, user_,
-              context_.clock ? context_.clock : [] { return core::CivilTime::nowInKorea(); }) {
+      phone_(*this, context_.phone), editor_(
+                                         context_.store, phone_, user_, context_.clock ? context_.clock : [] {
+                                           return core::CivilTime::nowInKorea();
+                                         }) {
   Create(QStringLiteral("알람 지정"), resources::kPageAlarm, parent);
   list_ = new CDragDropListBox(this, resources::ResourceStore::instance().pixmap(resources::kAlarmIcons), 9,
                                false);
@@ -50,6 +52,8 @@ CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
   calendar_ = new winlib::CMonthCalendar(this, QRect(QPoint(358, 64), QPoint(577, 290)), kCalendarId,
                                          winlib::CMonthCalendar::kSmallDays);
   calendar_->setAccessibleName(QStringLiteral("달력"));
+  calendar_->previousButton().setAccessibleName(QStringLiteral("이전 달"));
+  calendar_->nextButton().setAccessibleName(QStringLiteral("다음 달"));
   createButtons();
   refill(0);
   list_->setFocus();
@@ -207,9 +211,12 @@ void CAlarmPage::OnCommand(int id, int code) {
     return CBmpWnd::OnCommand(id, code);
   }
   const std::map<int, std::function<void()>> commands = {
-      {kAdd, [this] { addAlarm(); }},   {kModify, [this] { modifySelected(); }},
-      {kDelete, [this] { deleteSelected(); }}, {kHelp, context_.showHelp},
-      {kBack, context_.backToMenu},     {kExit, context_.exitProgram},
+      {kAdd, [this] { addAlarm(); }},
+      {kModify, [this] { modifySelected(); }},
+      {kDelete, [this] { deleteSelected(); }},
+      {kHelp, context_.showHelp},
+      {kBack, context_.backToMenu},
+      {kExit, context_.exitProgram},
   };
   const auto it = commands.find(id);
   if (it != commands.end() && it->second) {

@@ -39,6 +39,7 @@ void CSpeedDialPage::createLists() {
   keys_->setAccessibleName(QStringLiteral("단축 다이얼 목록"));
   keyHeader_ = new ColumnHeader(this, keys_, {QString(), QStringLiteral("이름"), QStringLiteral("전화번호")});
   keyHeader_->setGeometry(QRect(QPoint(22, 70), QPoint(255, 89)));
+  keyHeader_->setAccessibleName(QStringLiteral("단축 다이얼 목록 머리글"));
   connect(keyHeader_, &ColumnHeader::boundariesChanged, this, [this](const std::vector<int> &b) {
     storeColumnBoundaries(context_.settings, kColumnKey, std::vector<int>(b.begin(), b.begin() + 2));
   });
@@ -48,6 +49,7 @@ void CSpeedDialPage::createLists() {
   numbers_->setAccessibleName(QStringLiteral("휴대폰 전화번호부 목록"));
   numberHeader_ = new ColumnHeader(this, numbers_, {QStringLiteral("이름"), QStringLiteral("전화번호")});
   numberHeader_->setGeometry(QRect(QPoint(347, 70), QPoint(580, 89)));
+  numberHeader_->setAccessibleName(QStringLiteral("휴대폰 전화번호부 목록 머리글"));
   connect(numberHeader_, &QHeaderView::sectionClicked, this, [this](int column) {
     editor_.sortNumbers(column == 0 ? NumberSort::ByName : NumberSort::ByNumber);
     refillNumbers();
@@ -147,9 +149,12 @@ void CSpeedDialPage::OnCommand(int id, int code) {
     return CBmpWnd::OnCommand(id, code);
   }
   const std::map<int, std::function<void()>> commands = {
-      {kAssign, [this] { assignSelected(); }}, {kDelete, [this] { deleteSelected(); }},
-      {kPhonebook, context_.backToPhonebook},  {kHelp, context_.showHelp},
-      {kBack, context_.backToMenu},            {kExit, context_.exitProgram},
+      {kAssign, [this] { assignSelected(); }},
+      {kDelete, [this] { deleteSelected(); }},
+      {kPhonebook, context_.backToPhonebook},
+      {kHelp, context_.showHelp},
+      {kBack, context_.backToMenu},
+      {kExit, context_.exitProgram},
   };
   const auto it = commands.find(id);
   if (it != commands.end() && it->second) {
@@ -158,8 +163,8 @@ void CSpeedDialPage::OnCommand(int id, int code) {
 }
 
 std::optional<std::pair<DropTarget, int>> CSpeedDialPage::targetAt(QPoint globalPos) const {
-  for (const auto [command, target] : {std::pair{kAssign, DropTarget::AssignButton},
-                                       std::pair{kDelete, DropTarget::DeleteButton}}) {
+  for (const auto [command, target] :
+       {std::pair{kAssign, DropTarget::AssignButton}, std::pair{kDelete, DropTarget::DeleteButton}}) {
     const winlib::CBmpButton *b = buttons_.at(command);
     if (b->rect().contains(b->mapFromGlobal(globalPos))) {
       return std::pair{target, -1};
