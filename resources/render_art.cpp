@@ -262,7 +262,7 @@ bool paintMenuArt(const Pen &d, Art art) {
     return true;
   case Art::Settings:
     // Three sliders with their knobs.
-    for (const auto [y, x] : {std::pair{0.3, 0.35}, std::pair{0.5, 0.65}, std::pair{0.7, 0.45}}) {
+    for (const auto &[y, x] : {std::pair{0.3, 0.35}, std::pair{0.5, 0.65}, std::pair{0.7, 0.45}}) {
       d.line(0.18, y, 0.82, y, 1.6);
       d.ellipse(x - 0.08, y - 0.08, x + 0.08, y + 0.08, true);
     }
