@@ -36,6 +36,20 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
          });
 }
 
+// `path` made absolute against the working folder, without "." and ".."
+// steps or doubled separators.
+std::string normalPath(const std::filesystem::path &path) {
+  std::error_code ignored;
+  return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+std::string withSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != '/') {
+    folder += '/';
+  }
+  return folder;
+}
+
 } // namespace
 
 std::string defaultFileName() {
@@ -141,12 +155,14 @@ DocResult CAnimationFile::Load(const std::string &path) {
   // The path is kept whole: a cut one could name another file, which the
   // next save would then replace.
   path_ = path;
-  InputBytes in = readInputFile(folder_ + path_, kMaxAnimationFileBytes);
+  std::string opened = folder_ + path_;
+  InputBytes in = readInputFile(opened, kMaxAnimationFileBytes);
   if (docResultOf(in.error) == DocResult::CannotOpen) {
-    in = readInputFile(path_, kMaxAnimationFileBytes);
-    if (docResultOf(in.error) != DocResult::CannotOpen) {
-      noteWhereOpened(path_);
-    }
+    opened = path_;
+    in = readInputFile(opened, kMaxAnimationFileBytes);
+  }
+  if (docResultOf(in.error) != DocResult::CannotOpen) {
+    noteWhereOpened(opened);
   }
   const DocResult result = in.error == InputError::None ? parse(in.bytes) : docResultOf(in.error);
   if (result != DocResult::Ok) {
@@ -157,15 +173,17 @@ DocResult CAnimationFile::Load(const std::string &path) {
   return result;
 }
 
-void CAnimationFile::noteWhereOpened(const std::string &path) {
-  const std::filesystem::path full(path);
-  std::string directory = full.parent_path().string();
-  if (!directory.empty() && directory.back() != '/') {
-    directory += '/';
-  }
-  if (equalIgnoringCase(directory, folder_)) {
+void CAnimationFile::noteWhereOpened(const std::string &opened) {
+  // Compared as normal absolute paths, so that "../", "./", "//" and
+  // relative names reach the same folder as its plain name.
+  const std::filesystem::path full(normalPath(opened));
+  const std::string directory = withSeparator(full.parent_path().string());
+  if (equalIgnoringCase(directory, withSeparator(normalPath(folder_)))) {
     path_ = full.filename().string();
   } else {
+    // Kept whole, so the save goes where the file was read whatever the
+    // working folder is by then.
+    path_ = full.string();
     outside_ = true;
   }
 }
@@ -196,7 +214,7 @@ int CAnimationFile::FindByName(std::string_view name) const {
 
 int CAnimationFile::AddAnimation(std::optional<std::string> name) {
   auto animation = std::make_unique<CAnimation>();
-  animation->setName(name.value_or(""));
+  animation->setName(name && !name->empty() ? *name : defaultAnimationName());
   if (FindByName(animation->name().view()) >= 0) {
     return -1;
   }
