@@ -98,6 +98,8 @@ TEST_F(HostileInputTest, InputsThatAreNotFilesEndWithTheDocumentCode) {
                                 {"image decode {W}/zero.jpg --out {W}/o.ppm", 2},
                                 {"melody import-rtttl {D} --out {W}/o.pcm", 66},
                                 {"melody import-rtttl {F} --out {W}/o.pcm", 66},
+                                {"melody import-midi {F} --out {W}/o.pcm", 66},
+                                {"melody import-midi /dev/zero --out {W}/o.pcm", 66},
                                 {"melody import-rtttl 'a:d=4,o=5,b=120:c' --out ''", 8},
                                 {"melody import-rtttl 'a:d=4,o=5,b=120:c' --out {D}", 8},
                                 {"phone send-melody '' --index 0 --slot 0", 64},
