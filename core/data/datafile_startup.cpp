@@ -47,8 +47,8 @@ StartupLoad unreadable(DataFile &file, CDataStore &store, DataFileUser &user, Do
                        std::time_t now) {
   clearPcSide(store);
   const fs::path aside = setAside(file.fileName(false), now);
-  const std::string reason = "데이터 파일(" + file.fileName(false).string() + ")을 읽을 수 없습니다. " +
-                             describe(result);
+  const std::string reason =
+      "데이터 파일(" + file.fileName(false).string() + ")을 읽을 수 없습니다. " + describe(result);
   if (aside.empty()) {
     user.tell(reason + "\n파일을 보관할 수 없어 프로그램을 종료합니다. 파일을 다른 곳에 복사한 뒤 "
                        "다시 시작하십시오.");
@@ -89,7 +89,9 @@ StartupLoad loadAtStartup(DataFile &file, CDataStore &store, DataFileUser &user,
     outcome = result == DocResult::BackupExists ? StartupLoad::Empty : StartupLoad::FirstStart;
   }
   store.pcGroups.ensureDefaultGroup();
-  store.modified = outcome == StartupLoad::Loaded || outcome == StartupLoad::FromBackup;
+  // After a set-aside file the exit writes nothing unless the user changes
+  // something: an empty file would become the next run's backup.
+  store.modified = outcome != StartupLoad::Empty;
   return outcome;
 }
 

@@ -32,9 +32,9 @@ enum class StartupLoad {
 
 // Loads the store's data file as start-up does. The PC side holds what
 // was read (or nothing), always with the default group; the modified flag
-// is set when the next save should write the data file (after a read or a
-// restore), so that the run's first save makes its backup. `now` names a
-// set-aside file.
+// is set so that the next save writes the data file and makes the run's
+// backup, except after a set-aside file (Empty). `now` names a set-aside
+// file.
 StartupLoad loadAtStartup(DataFile &file, CDataStore &store, DataFileUser &user, std::time_t now);
 
 // "Pelodex.dat.unreadable-YYYYMMDD-HHMMSS" (local time) beside `file`.

@@ -49,6 +49,7 @@ protected:
     store.dataDir = dir_.string() + "/";
     DataFile file(store);
     const StartupLoad outcome = loadAtStartup(file, store, user, now);
+    writesAtExit_ = store.modified;
     store.phoneGroups = store.pcGroups;
     PhoneBookEntry entry;
     entry.name.set("run" + std::to_string(now));
@@ -65,6 +66,7 @@ protected:
 
   fs::path dir_;
   size_t entries_ = 0;
+  bool writesAtExit_ = false;
 };
 
 TEST_F(StartupLoadTest, ADamagedFileIsKeptThroughTwoRuns) {
@@ -76,6 +78,7 @@ TEST_F(StartupLoadTest, ADamagedFileIsKeptThroughTwoRuns) {
   EXPECT_NE(user.told[0].find("Pelodex.dat.unreadable-"), std::string::npos);
   EXPECT_NE(user.told[0].find(describe(DocResult::ReadError)), std::string::npos);
   EXPECT_TRUE(user.asked.empty()); // no backup to offer
+  EXPECT_FALSE(writesAtExit_) << "an empty file is written only once the user changes something";
   EXPECT_EQ(run(user, kNow + 60), StartupLoad::Loaded);
   EXPECT_EQ(entries_, 2u); // the first run's entry was saved and read again
   EXPECT_EQ(readAll(setAsideName(dat(), kNow)), damaged);
@@ -85,6 +88,7 @@ TEST_F(StartupLoadTest, ADamagedFileIsKeptThroughTwoRuns) {
 TEST_F(StartupLoadTest, TheBackupIsOfferedWhenItReads) {
   ScriptedUser user;
   ASSERT_EQ(run(user), StartupLoad::FirstStart);
+  EXPECT_TRUE(writesAtExit_) << "the first start writes the data file at exit";
   ASSERT_EQ(run(user, kNow + 1), StartupLoad::Loaded); // Pelodex.old now holds one entry
   const std::string backup = readAll(old());
   writeAll(dat(), "garbage");
