@@ -127,7 +127,10 @@ json importReport(const features::ImportResult &result) {
 int loadImportTarget(const std::string &path, CDataStore &store) {
   std::error_code ec;
   const bool exists = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
-  const DocResult loaded = core::loadDataFileAt(path, store);
+  // Only a regular file is read (a folder or a pipe would fail or block).
+  const DocResult loaded = exists && !std::filesystem::is_regular_file(path, ec)
+                               ? DocResult::CannotOpen
+                               : core::loadDataFileAt(path, store);
   if (loaded != DocResult::Ok && exists) {
     std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(), describe(loaded));
     return code(loaded);

@@ -72,10 +72,12 @@ TEST_F(DatafileCommandTest, ImportAddsToANewOrExistingDataFile) {
   const std::string vcf = (dir_ / "phone.vcf").string();
   std::ofstream(vcf) << "BEGIN:VCARD\nVERSION:3.0\nFN:최지은\nTEL;TYPE=CELL:+82 10 1234 5678\nEND:VCARD\n"
                         "BEGIN:VCARD\nVERSION:3.0\nFN:홍길동\nTEL:02\nEND:VCARD\n";
-  const auto report = nlohmann::json::parse(runCli("datafile import " + vcf + " --data " + data + " --report").out);
+  const auto report =
+      nlohmann::json::parse(runCli("datafile import " + vcf + " --data " + data + " --report").out);
   EXPECT_EQ(report, nlohmann::json::parse(R"({"added":1,"skipped":1,"notes":[{"line":6,"name":"홍길동",)"
                                           R"("reason":"건너뜀: 같은 이름이 이미 있습니다"}]})"));
-  EXPECT_EQ(nlohmann::json::parse(runCli("datafile show " + data).out)["entries"][2]["mobile"], "010-1234-5678");
+  EXPECT_EQ(nlohmann::json::parse(runCli("datafile show " + data).out)["entries"][2]["mobile"],
+            "010-1234-5678");
 }
 
 TEST_F(DatafileCommandTest, ImportKeepsWhatCameBeforeABadLineAndNeverReplacesWhatItCannotRead) {
@@ -90,9 +92,12 @@ TEST_F(DatafileCommandTest, ImportKeepsWhatCameBeforeABadLineAndNeverReplacesWha
   // A file that is not a data file is never overwritten, nor is a binary file
   // imported, nor a data file replaced that cannot be read.
   EXPECT_EQ(runCli("datafile import " + text + " --data " + text + " 2>/dev/null").status, 4);
+  EXPECT_EQ(runCli("datafile import " + text + " --data " + dir_.string() + " 2>/dev/null").status, 2);
   const auto bytesOf = [](const std::string &p) { return fs::file_size(p); };
   const auto before = bytesOf(sample_);
-  EXPECT_EQ(runCli("datafile import " + std::string(PELODEX_CLI) + " --data " + sample_ + " 2>/dev/null").status, 65);
+  EXPECT_EQ(
+      runCli("datafile import " + std::string(PELODEX_CLI) + " --data " + sample_ + " 2>/dev/null").status,
+      65);
   EXPECT_EQ(bytesOf(sample_), before);
   if (::geteuid() != 0) {
     const std::string good = (dir_ / "good.txt").string();

@@ -48,7 +48,7 @@ StartupLoad unreadable(DataFile &file, CDataStore &store, DataFileUser &user, Do
   clearPcSide(store);
   const fs::path aside = setAside(file.fileName(false), now);
   const std::string reason =
-      "데이터 파일(" + file.fileName(false).string() + ")을 읽을 수 없습니다. " + describe(result);
+      "데이터 파일(" + file.fileName(false).string() + ")을 읽을 수 없습니다.\n" + describe(result);
   if (aside.empty()) {
     user.tell(reason + "\n파일을 보관할 수 없어 프로그램을 종료합니다. 파일을 다른 곳에 복사한 뒤 "
                        "다시 시작하십시오.");
@@ -72,9 +72,13 @@ fs::path setAsideName(const fs::path &file, std::time_t now) {
 }
 
 StartupLoad loadAtStartup(DataFile &file, CDataStore &store, DataFileUser &user, std::time_t now) {
-  const DocResult result = file.load(false);
   std::error_code ec;
-  const bool present = fs::exists(fs::symlink_status(file.fileName(false), ec));
+  const fs::path path = file.fileName(false);
+  const bool present = fs::exists(fs::symlink_status(path, ec));
+  // Only a regular file is read: reading a folder, a device or a pipe of the
+  // data file's name would fail or never end. It is set aside like damage.
+  const bool regular = fs::is_regular_file(path, ec);
+  const DocResult result = present && !regular ? DocResult::CannotOpen : file.load(false);
   StartupLoad outcome = StartupLoad::Loaded;
   if (result == DocResult::Ok) {
     outcome = StartupLoad::Loaded;

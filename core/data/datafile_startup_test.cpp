@@ -1,8 +1,10 @@
 #include "core/data/datafile_startup.h"
 
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pdx::core {
@@ -103,6 +105,23 @@ TEST_F(StartupLoadTest, TheBackupIsOfferedWhenItReads) {
   fs::remove(dat());
   EXPECT_EQ(run(user, kNow + 4), StartupLoad::FromBackup); // only the backup left
   EXPECT_EQ(user.told.size(), 2u);
+}
+
+TEST_F(StartupLoadTest, WhatIsNotARegularFileIsSetAsideUnread) {
+  const std::function<void()> makers[] = {
+      [this] { fs::create_directory(dat()); },
+      [this] { ASSERT_EQ(::mkfifo(dat().c_str(), 0600), 0); }, // reading it would block
+      [this] { fs::create_symlink("/dev/zero", dat()); },      // reading it would never end
+  };
+  std::time_t now = kNow;
+  for (const auto &make : makers) {
+    make();
+    ScriptedUser user;
+    EXPECT_EQ(run(user, ++now), StartupLoad::Empty);
+    EXPECT_NE(fs::symlink_status(setAsideName(dat(), now)).type(), fs::file_type::not_found) << "kept";
+    EXPECT_TRUE(fs::is_regular_file(dat())) << "the run's entry was saved in a new file";
+    fs::remove(dat());
+  }
 }
 
 TEST_F(StartupLoadTest, AFileThatCannotBeSetAsideEndsTheProgram) {
