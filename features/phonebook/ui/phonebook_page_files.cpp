@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QScopedValueRollback>
+#include <set>
 #include <span>
 
 namespace pdx::features {
@@ -34,8 +35,8 @@ struct WaitCursor {
 
 void CPhonebookPage::importFile() {
   const QString folder = QString::fromStdString(context_.settings.text("General", kImportFolderKey));
-  const QString path =
-      chooseFileToOpen(this, folder, QStringLiteral("전화번호 파일 (*.txt *.vcf *.csv);;텍스트 파일 (*.txt)"));
+  const QString path = chooseFileToOpen(
+      this, folder, QStringLiteral("전화번호 파일 (*.txt *.vcf *.csv);;텍스트 파일 (*.txt)"));
   if (path.isEmpty()) {
     return;
   }
@@ -56,9 +57,11 @@ void CPhonebookPage::importFrom(const QString &path) {
   }
   const QByteArray bytes = file.readAll();
   core::CDataStore &store = context_.store;
-  const GroupCreator createGroup = [this, &store](std::string_view name) {
+  // A group the phone refused is neither written nor reported again.
+  std::set<std::string, std::less<>> refusedByPhone;
+  const GroupCreator createGroup = [this, &store, &refusedByPhone](std::string_view name) {
     const int id = store.phoneGroups.firstFreeId();
-    if (id < 0) {
+    if (id < 0 || refusedByPhone.contains(name)) {
       return -1;
     }
     core::PhoneGroup group;
@@ -68,6 +71,7 @@ void CPhonebookPage::importFrom(const QString &path) {
       return -1;
     }
     if (context_.connected && !phone_.writeGroup(store.phoneGroups, id, group)) {
+      refusedByPhone.emplace(name);
       user_.tell("휴대폰에 그룹을 추가할 수 없습니다.");
       return -1;
     }

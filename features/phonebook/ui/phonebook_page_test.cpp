@@ -294,6 +294,19 @@ TEST_F(PageTest, ImportReadsUtf8AndReportsBadLinesKeepingWhatCameBefore) {
   EXPECT_EQ(cell(*page, 0, kMobileColumn), "0111234567");
   page->importFrom(dir_.filePath("missing.txt"));
   EXPECT_EQ(user_.told.back(), "전화번호부를 읽어들일 수 없습니다.");
+
+  phone_.acceptGroups = false;
+  auto connected = open(true);
+  QFile refused(dir_.filePath("b.txt"));
+  ASSERT_TRUE(refused.open(QIODevice::WriteOnly));
+  refused.write(QStringLiteral("박 동창 0111\n최 동창 0112\n").toUtf8());
+  refused.close();
+  user_.told.clear();
+  connected->importFrom(refused.fileName());
+  EXPECT_EQ(phone_.groupWrites.size(), 1u) << "a group the phone refused is not written again";
+  ASSERT_EQ(user_.told.size(), 2u);
+  EXPECT_EQ(user_.told[0], "휴대폰에 그룹을 추가할 수 없습니다.");
+  EXPECT_EQ(user_.told[1].substr(0, user_.told[1].find('\n')), "2건을 추가했고 0건을 건너뛰었습니다.");
 }
 
 TEST_F(PageTest, ExportWritesCsvOrVcardAndPrintWritesAPdf) {
