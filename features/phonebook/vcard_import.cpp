@@ -57,8 +57,8 @@ Property parseProperty(std::string_view line) {
       p.params.push_back(upper(param));
     } else {
       for (std::string &value : splitParamValues(param.substr(equals + 1))) {
-        p.params.push_back(upper(param.substr(0, equals)) == "TYPE" ? value
-                                                                    : upper(param.substr(0, equals)) + "=" + value);
+        p.params.push_back(
+            upper(param.substr(0, equals)) == "TYPE" ? value : upper(param.substr(0, equals)) + "=" + value);
       }
     }
     at = next;
@@ -95,9 +95,8 @@ std::string quotedPrintable(std::string_view value) {
 
 // The value's text in UTF-8: quoted-printable decoded, CHARSET honoured.
 std::string valueText(const Property &p, bool fileIsUtf8) {
-  const std::string raw = has(p, "ENCODING=QUOTED-PRINTABLE") || has(p, "QUOTED-PRINTABLE")
-                              ? quotedPrintable(p.value)
-                              : p.value;
+  const std::string raw =
+      has(p, "ENCODING=QUOTED-PRINTABLE") || has(p, "QUOTED-PRINTABLE") ? quotedPrintable(p.value) : p.value;
   const auto charset = std::find_if(p.params.begin(), p.params.end(),
                                     [](const std::string &s) { return s.starts_with("CHARSET="); });
   const bool koreanCharset = charset != p.params.end() && *charset != "CHARSET=UTF-8";
@@ -198,8 +197,8 @@ std::vector<std::pair<int, std::string>> unfold(std::string_view text) {
       lines.emplace_back(number, std::string(line));
     }
     const std::string &last = lines.back().second;
-    softBreak = last.ends_with('=') && upper(last.substr(0, last.find(':'))).find("QUOTED-PRINTABLE") !=
-                                           std::string::npos;
+    softBreak = last.ends_with('=') &&
+                upper(last.substr(0, last.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
     if (softBreak) {
       lines.back().second.pop_back();
     }
@@ -219,6 +218,11 @@ void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer) {
   std::string formatted;
   std::string structured;
   std::string organisation;
+  const auto finish = [&] {
+    card->name = !formatted.empty() ? formatted : !structured.empty() ? structured : organisation;
+    importer.add(*card);
+    card.reset();
+  };
   for (const auto &[number, line] : unfold(text)) {
     const Property p = parseProperty(line);
     const std::string value = p.name == "TEL" ? p.value : valueText(p, utf8);
@@ -230,9 +234,7 @@ void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer) {
     } else if (!card) {
       continue;
     } else if (p.name == "END" && upper(value) == "VCARD") {
-      card->name = !formatted.empty() ? formatted : !structured.empty() ? structured : organisation;
-      importer.add(*card);
-      card.reset();
+      finish();
     } else if (p.name == "FN") {
       formatted = components(value, '\0').front();
     } else if (p.name == "N") {
@@ -244,6 +246,10 @@ void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer) {
     } else if (p.name == "CATEGORIES" && card->group.empty()) {
       card->group = components(value, ',').front();
     }
+  }
+  if (card) { // a file cut short: its last card is kept, and that is said
+    card->notes.push_back("파일이 카드의 끝(END:VCARD) 없이 끝났습니다");
+    finish();
   }
 }
 

@@ -34,7 +34,8 @@ TEST(VcardImport, EachVersionAsPhonesWriteIt) {
   };
   const Case cases[] = {
       {"2.1, quoted-printable UTF-8 with a soft break",
-       "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=ED=99=8D;=EA=B8=B8=EB=8F=\r\n"
+       "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=ED=99=8D;=EA=B8=B8=EB=8F="
+       "\r\n"
        "=99;;;\r\nTEL;CELL;PREF:+82 10-1234-5678\r\nTEL;HOME:02.555.0100\r\nEND:VCARD\r\n",
        "홍길동||02-555-0100||010-1234-5678|"},
       {"2.1, code page 949 by CHARSET",
@@ -59,14 +60,20 @@ TEST(VcardImport, EachVersionAsPhonesWriteIt) {
 
 TEST(VcardImport, UnusableNumbersAndMissingNamesAreReported) {
   const Imported imported("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kim;Minsu\r\nTEL;TYPE=CELL:+1 555 0100\r\n"
-                          "TEL;TYPE=HOME:" + std::string(40, '7') + "\r\nTEL:02-1\r\nEND:VCARD\r\n"
-                          "BEGIN:VCARD\r\nVERSION:3.0\r\nTEL:02-2\r\nEND:VCARD\r\n");
-  EXPECT_EQ(imported.result.added, 1);
+                          "TEL;TYPE=HOME:" +
+                          std::string(40, '7') +
+                          "\r\nTEL:02-1\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:3.0\r\nTEL:02-2\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:끝\r\nTEL:02-3");
+  EXPECT_EQ(imported.result.added, 2);
   EXPECT_EQ(imported.row(0), "Minsu Kim||||02-1|");
-  ASSERT_EQ(imported.result.notes.size(), 2u);
-  EXPECT_EQ(imported.result.notes[0].reason,
-            "전화번호로 쓸 수 없는 번호를 넣지 않았습니다: +1 555 0100; 집 번호가 32자보다 길어 넣지 않았습니다: " +
-                std::string(40, '7'));
+  EXPECT_EQ(imported.row(1), "끝||||02-3|");
+  ASSERT_EQ(imported.result.notes.size(), 3u);
+  EXPECT_EQ(imported.result.notes[2].reason, "파일이 카드의 끝(END:VCARD) 없이 끝났습니다");
+  EXPECT_EQ(
+      imported.result.notes[0].reason,
+      "전화번호로 쓸 수 없는 번호를 넣지 않았습니다: +1 555 0100; 집 번호가 32자보다 길어 넣지 않았습니다: " +
+          std::string(40, '7'));
   EXPECT_EQ(imported.result.notes[1].line, 8);
   EXPECT_EQ(imported.result.notes[1].reason, "건너뜀: 이름이 없습니다");
 }
@@ -80,9 +87,12 @@ TEST(VcardImport, TheExportComesBackUnchanged) {
 }
 
 TEST(VcardNumber, DialledAsInKorea) {
-  const std::pair<const char *, const char *> cases[] = {
-      {"+82 10 1234 5678", "010-1234-5678"}, {"+821012345678", "01012345678"}, {"(02) 123.4567", "02-123-4567"},
-      {"*23#", "*23#"},                       {"+1 555 0100", nullptr},         {"010-12 ext 3", nullptr}};
+  const std::pair<const char *, const char *> cases[] = {{"+82 10 1234 5678", "010-1234-5678"},
+                                                         {"+821012345678", "01012345678"},
+                                                         {"(02) 123.4567", "02-123-4567"},
+                                                         {"*23#", "*23#"},
+                                                         {"+1 555 0100", nullptr},
+                                                         {"010-12 ext 3", nullptr}};
   for (const auto &[written, dialled] : cases) {
     const std::optional<std::string> got = dialledNumber(written);
     EXPECT_EQ(got.value_or("(none)"), dialled ? dialled : "(none)") << written;
