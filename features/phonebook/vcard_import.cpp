@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 #include <vector>
 
 namespace pdx::features {
@@ -149,12 +150,17 @@ int typedKind(const Property &p) {
 
 // The field for a number: its type's; a number without a type, or whose
 // field is taken, goes to the first free of mobile, home and office (so a
-// number of today's mobile prefix 010 lands in the mobile field).
-int fieldFor(const ImportedContact &c, int typed) {
+// number of today's mobile prefix 010 lands in the mobile field). A fax
+// number of no other type is never taken for a mobile one.
+int fieldFor(const ImportedContact &c, int typed, bool fax) {
   if (typed >= 0 && c.numbers[static_cast<size_t>(typed)].empty()) {
     return typed;
   }
-  for (const int kind : {kMobile, kHome, kOffice}) {
+  static constexpr int kAnyOrder[] = {kMobile, kHome, kOffice};
+  static constexpr int kFaxOrder[] = {kOffice, kHome};
+  const std::span<const int> order =
+      fax && typed < 0 ? std::span<const int>(kFaxOrder) : std::span<const int>(kAnyOrder);
+  for (const int kind : order) {
     if (c.numbers[static_cast<size_t>(kind)].empty()) {
       return kind;
     }
@@ -168,7 +174,7 @@ void takeTel(const Property &p, ImportedContact &c) {
     c.notes.push_back("전화번호로 쓸 수 없는 번호를 넣지 않았습니다: " + p.value);
     return;
   }
-  const int kind = fieldFor(c, typedKind(p));
+  const int kind = fieldFor(c, typedKind(p), has(p, "FAX"));
   if (kind < 0) {
     c.notes.push_back("번호를 넣을 칸이 없어 넣지 않았습니다: " + *number);
     return;

@@ -46,10 +46,10 @@ TEST(VcardImport, EachVersionAsPhonesWriteIt) {
        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:이영\r\n 희\r\nN:이;영희;;;\r\nTEL;TYPE=CELL,VOICE:+82 (0)10 9876 "
        "5432\r\nitem1.TEL;type=HOME:0212345678\r\nTEL:0311112222\r\nCATEGORIES:가족,친구\r\nEND:VCARD\r\n",
        "이영희|가족|0212345678|0311112222|010-9876-5432|"},
-      {"4.0, tel URIs, a number without a type",
+      {"4.0, tel URIs, a fax and a number without a type",
        "BEGIN:VCARD\nVERSION:4.0\nFN:Jane Doe\nTEL;VALUE=uri;TYPE=\"work,voice\":tel:+82-2-3456-7890\n"
-       "TEL;VALUE=uri:tel:+82-10-2222-3333\nEND:VCARD\n",
-       "Jane Doe|||02-3456-7890|010-2222-3333|"},
+       "TEL;TYPE=fax:02-999-0000\nTEL;VALUE=uri:tel:+82-10-2222-3333\nEND:VCARD\n",
+       "Jane Doe||02-999-0000|02-3456-7890|010-2222-3333|"},
   };
   for (const Case &c : cases) {
     const Imported imported(c.file);
