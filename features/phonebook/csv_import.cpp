@@ -45,8 +45,8 @@ std::vector<std::string> nextRecord(std::string_view &text, int &lines) {
 } // namespace
 
 bool looksLikeExportedCsv(std::string_view text) {
-  return text.starts_with(kHeader) && text.substr(kHeader.size()).find_first_not_of("\r") ==
-                                          text.substr(kHeader.size()).find('\n');
+  return text.starts_with(kHeader) &&
+         text.substr(kHeader.size()).find_first_not_of("\r") == text.substr(kHeader.size()).find('\n');
 }
 
 void readExportedCsv(std::string_view text, PhonebookImporter &importer) {

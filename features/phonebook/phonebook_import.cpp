@@ -69,16 +69,16 @@ void PhonebookImporter::add(const ImportedContact &contact) {
   entry.name.set(std::string_view(name).substr(0, text::cutWhole(name, kNameBytes)));
   for (size_t k = 0; k < entry.numbers.size(); ++k) {
     if (contact.numbers[k].size() > kNumberBytes) {
-      reasons.push_back(std::string(core::kNumberLabels[k]) + " 번호가 32자보다 길어 넣지 않았습니다: " +
-                        contact.numbers[k]);
+      reasons.push_back(std::string(core::kNumberLabels[k]) +
+                        " 번호가 32자보다 길어 넣지 않았습니다: " + contact.numbers[k]);
     } else {
       entry.numbers[k].set(contact.numbers[k]);
     }
   }
   const bool anyNumber =
       std::any_of(entry.numbers.begin(), entry.numbers.end(), [](auto &n) { return !n.empty(); });
-  const char *skip = entry.name.empty() ? "이름이 없습니다"
-                     : !anyNumber       ? "전화번호가 없습니다"
+  const char *skip = entry.name.empty()                                ? "이름이 없습니다"
+                     : !anyNumber                                      ? "전화번호가 없습니다"
                      : names_.contains(std::string(entry.name.view())) ? "같은 이름이 이미 있습니다"
                                                                        : nullptr;
   if (skip != nullptr) {

@@ -50,10 +50,10 @@ GroupCreator offlineGroupCreator(core::CDataStore &store);
 // One contact as a reader found it, before it becomes an entry.
 struct ImportedContact {
   int line = 0;
-  std::string name;  // UTF-8 or code page 949, as the importer was told
-  std::string group; // likewise; empty for none
+  std::string name;                                    // UTF-8 or code page 949, as the importer was told
+  std::string group;                                   // likewise; empty for none
   std::array<std::string, core::kNumberKinds> numbers; // home, office, mobile, pager
-  std::vector<std::string> notes; // what the reader changed or left out (UTF-8)
+  std::vector<std::string> notes;                      // what the reader changed or left out (UTF-8)
 };
 
 // Turns contacts into entries: names cut to their fields on a character

@@ -41,8 +41,8 @@ BENCHMARK(LoadDataFileOf120000Groups)->Unit(benchmark::kMillisecond);
 void Import120000Lines(benchmark::State &state) {
   std::string text;
   for (int i = 0; i < kRecords; ++i) {
-    text += "name" + std::to_string(i) + " g" + std::to_string(i % 30) + " 010-1234-" + std::to_string(i % 10000) +
-            " 02-555-0100\n";
+    text += "name" + std::to_string(i) + " g" + std::to_string(i % 30) + " 010-1234-" +
+            std::to_string(i % 10000) + " 02-555-0100\n";
   }
   for (auto _ : state) {
     core::CDataStore store;

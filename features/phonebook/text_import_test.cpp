@@ -1,5 +1,5 @@
-#include "features/phonebook/phonebook_import.h"
 #include "core/data/phonebook_export.h"
+#include "features/phonebook/phonebook_import.h"
 
 #include <gtest/gtest.h>
 
@@ -142,8 +142,8 @@ TEST_F(TextImportTest, EveryTextEncodingIsRecognisedAndBinaryIsRefused) {
 }
 
 TEST_F(TextImportTest, CutsAndLossesAreReportedWithTheirLines) {
-  const ImportResult r = run("짧은이름 02\n열일곱바이트가넘는아주긴이름 02\n\n김철수 " + std::string(33, '1') +
-                             " 0311111111\n번호없음\n");
+  const ImportResult r = run("짧은이름 02\n열일곱바이트가넘는아주긴이름 02\n\n김철수 " +
+                             std::string(33, '1') + " 0311111111\n번호없음\n");
   EXPECT_EQ(find("열일곱바이트가넘")->name.view().size(), 16u); // cut between characters
   ASSERT_EQ(r.notes.size(), 2u);
   EXPECT_EQ(r.notes[0].line, 4);
