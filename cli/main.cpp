@@ -21,7 +21,7 @@ struct CommandGroup {
 const std::vector<CommandGroup> kGroups = {
     {"datafile", pdx::cli::runDatafile,
      "datafile show PATH | export PATH --format vcard|csv [--out FILE] | find PATH QUERY [--number N] | "
-     "import TEXTFILE --data PATH | "
+     "import FILE --data PATH [--report] | "
      "sample PATH | print PATH --size wallet|normal --order group|name --pdf OUT.pdf"},
     {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
     {"image", pdx::cli::runImage, "image decode|convert IN ..."},

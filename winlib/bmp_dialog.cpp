@@ -65,7 +65,9 @@ int CBmpDialog::DoModal(QWidget *owner, std::optional<QRect> rect, int captionId
   show();
   raise();
   activateWindow();
-  focusNextChild();
+  if (focusWidget() == nullptr) {
+    focusNextChild(); // only when OnInitDialog chose no control to type in first
+  }
   loop.exec(QEventLoop::DialogExec);
   if (ownerWindow) {
     ownerWindow->setEnabled(true);

@@ -68,7 +68,10 @@ bool readCount(ByteReader &in, size_t recordSize, uint32_t &count) {
 
 DocResult readRecords(ByteReader &in, CDataStore &store, bool old) {
   uint32_t groups = 0;
-  if (!readCount(in, old ? kOldGroupSize : PhoneGroup::kFileSize, groups)) {
+  // No program writes more groups than the phone has slots: a larger count
+  // is damage, refused before any of it is read.
+  if (!readCount(in, old ? kOldGroupSize : PhoneGroup::kFileSize, groups) ||
+      groups > static_cast<uint32_t>(GroupTable::kMaxGroups)) {
     return DocResult::ReadError;
   }
   for (uint32_t i = 0; i < groups; ++i) {
@@ -78,7 +81,7 @@ DocResult readRecords(ByteReader &in, CDataStore &store, bool old) {
     } else {
       group.readFrom(in);
     }
-    store.pcGroups.insert(group);
+    (void)store.pcGroups.insert(group); // the table's guard drops empty and repeated names
   }
   uint32_t entries = 0;
   if (!readCount(in, old ? kOldEntrySize : PhoneBookEntry::kFileSize, entries)) {

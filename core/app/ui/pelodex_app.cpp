@@ -5,6 +5,7 @@
 #include "core/app/ui/main_menu_page.h"
 #include "core/app/ui/pelodex_page.h"
 #include "core/app/ui/phonebook_phone.h"
+#include "core/data/datafile_startup.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/serial/port_table.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <ctime>
 
 namespace pdx::core {
 
@@ -31,6 +33,23 @@ platform::PortTable portTable(const PelodexOptions &options) {
   }
   return ports;
 }
+
+// Start-up's questions about the data file, as message boxes on the page.
+class MessageBoxDataFileUser : public DataFileUser {
+public:
+  explicit MessageBoxDataFileUser(QWidget *page) : page_(page) {}
+  void tell(const std::string &message) override {
+    winlib::CBmpMessageBox::Show(page_, QString::fromStdString(message), QString(),
+                                 winlib::kMbOk | winlib::kMbIconExclamation);
+  }
+  bool ask(const std::string &question) override {
+    return winlib::CBmpMessageBox::Show(page_, QString::fromStdString(question), QString(),
+                                        winlib::kMbYesNo | winlib::kMbIconQuestion) == winlib::kIdYes;
+  }
+
+private:
+  QWidget *page_;
+};
 
 } // namespace
 
@@ -71,7 +90,10 @@ bool PelodexApp::InitInstance() {
     base_.DestroyMainWindow();
     return false;
   }
-  LoadDataFile();
+  if (!LoadDataFile()) {
+    base_.DestroyMainWindow();
+    return false;
+  }
   ShowMenu();
   return true;
 }
@@ -94,20 +116,26 @@ bool PelodexApp::LogOn() {
   return result != link::LogOnResult::Failed;
 }
 
-void PelodexApp::LoadDataFile() {
-  (void)dataFile_.load(false);
-  store_.pcGroups.ensureDefaultGroup();
+bool PelodexApp::LoadDataFile() {
+  MessageBoxDataFileUser user(base_.MainWindow());
+  if (loadAtStartup(dataFile_, store_, user, std::time(nullptr)) == StartupLoad::Refused) {
+    return false;
+  }
   // The loaded groups become the group table; nothing is sent.
   store_.phoneGroups = store_.pcGroups;
-  store_.modified = true;
+  return true;
+}
+
+void PelodexApp::SaveDataFile() {
+  const DocResult result = dataFile_.save();
+  if (result != DocResult::Ok) {
+    winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromUtf8(describe(result)), QString(),
+                                 winlib::kMbOk | winlib::kMbIconStop);
+  }
 }
 
 void PelodexApp::ExitInstance() {
-  const DocResult result = dataFile_.save();
-  if (result != DocResult::Ok) {
-    winlib::CBmpMessageBox::Show(nullptr, QString::fromUtf8(describe(result)), QString(),
-                                 winlib::kMbOk | winlib::kMbIconStop);
-  }
+  SaveDataFile();
 }
 
 void PelodexApp::ShowPage(winlib::CBmpWnd *page, int bitmapId) {
@@ -203,12 +231,12 @@ void PelodexApp::OpenPhonebook(bool fresh) {
   };
   features::PhonebookPageContext context{
       store_, *phonebookPhone_, !offline_, settings_, [this] { ShowMenu(); }, [this] { AskExit(); }, showHelp,
-      [this] { OpenSpeedDial(); }, nullptr, nullptr};
+      [this] { OpenSpeedDial(); }, nullptr, nullptr, [this] { SaveDataFile(); }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
   if (!offline_ && fresh) {
     page->mergeOnOpen();
-    (void)dataFile_.save();
+    SaveDataFile();
   }
 }
 

@@ -69,7 +69,11 @@ public:
 
 private:
   bool LogOn();
-  void LoadDataFile();
+  // Start-up's load; false when the program must end (an unreadable data
+  // file that could not be set aside).
+  bool LoadDataFile();
+  // Saves when anything changed; a failure is shown.
+  void SaveDataFile();
   void DataService();
   void OnProgramMessage(int message);
 

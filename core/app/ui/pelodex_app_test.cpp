@@ -6,6 +6,7 @@
 #include "simulator/phone_model.h"
 #include "simulator/pty_phone.h"
 #include "winlib/bmp_button.h"
+#include "winlib/bmp_message_box.h"
 
 #include <QTest>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
@@ -107,7 +109,36 @@ protected:
     answer_.start();
   }
 
+  // Answers every message box of start-up with Yes (or OK), counting them.
+  void answerMessageBoxes() {
+    boxes_.setInterval(20);
+    QObject::connect(&boxes_, &QTimer::timeout, [this] {
+      for (QWidget *w : QApplication::allWidgets()) {
+        auto *box = qobject_cast<winlib::CBmpMessageBox *>(w);
+        if (box != nullptr && box->IsRunning()) {
+          ++boxesAnswered_;
+          box->EndDialog(box->Button(winlib::kIdYes) != nullptr ? winlib::kIdYes : winlib::kIdOk);
+          return;
+        }
+      }
+    });
+    boxes_.start();
+  }
+  // One offline run: start-up without a phone, then exit.
+  void runOffline() {
+    PelodexApp app(PelodexOptions{});
+    answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
+    ASSERT_TRUE(app.InitInstance());
+    app.ExitInstance();
+  }
+  static std::string bytesOf(const fs::path &p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+
   QTimer answer_;
+  QTimer boxes_;
+  int boxesAnswered_ = 0;
 
   fs::path root_;
 };
@@ -189,6 +220,35 @@ TEST_F(PelodexAppTest, OfflinePhonebookShowsThePcData) {
   auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
   ASSERT_NE(page, nullptr);
   EXPECT_FALSE(page->editor().connected());
+}
+
+TEST_F(PelodexAppTest, ADamagedDataFileSurvivesTwoRunsAndTheBackupIsTakenOnRequest) {
+  const fs::path base = root_ / "data" / "QZ Telecom";
+  runOffline(); // the first start: an empty data file
+  std::string entry(157, '\0');
+  entry.replace(4, 3, "kim");
+  entry.replace(21, 3, "021");
+  std::string backup = bytesOf(base / "Pelodex.dat");
+  backup.replace(68 + 21, 4, std::string("\x01\0\0\0", 4));
+  backup += entry;
+  std::ofstream(base / "Pelodex.old", std::ios::binary) << backup;
+  const std::string damaged = backup.substr(0, backup.size() - 10);
+  std::ofstream(base / "Pelodex.dat", std::ios::binary) << damaged;
+  answerMessageBoxes();
+  runOffline();
+  EXPECT_EQ(boxesAnswered_, 2) << "told why, then asked about the backup";
+  runOffline();
+  EXPECT_EQ(boxesAnswered_, 2) << "the second run reads what the first one wrote";
+  std::vector<fs::path> aside;
+  for (const auto &f : fs::directory_iterator(base)) {
+    if (f.path().filename().string().starts_with("Pelodex.dat.unreadable-")) {
+      aside.push_back(f.path());
+    }
+  }
+  ASSERT_EQ(aside.size(), 1u);
+  EXPECT_EQ(bytesOf(aside[0]), damaged);
+  EXPECT_EQ(bytesOf(base / "Pelodex.dat").size(), backup.size()) << "started from the backup's entry";
+  EXPECT_EQ(bytesOf(base / "Pelodex.old").size(), backup.size());
 }
 
 TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
