@@ -7,11 +7,12 @@
 namespace pdx::link {
 
 bool EventQueue::add(const LinkEvent &event) {
-  if (count_ == kCapacity) {
-    return false;
+  const bool room = count_ < kCapacity;
+  if (!room) {
+    (void)remove(0);
   }
   events_[count_++] = event;
-  return true;
+  return room;
 }
 
 bool EventQueue::addConnection(int value) {
@@ -46,6 +47,16 @@ int EventQueue::findResult() const {
 
 int EventQueue::takeResult() {
   const int index = findResult();
+  return index < 0 ? -1 : remove(index).value;
+}
+
+int EventQueue::findFailure() const {
+  return find(
+      [](const LinkEvent &e) { return e.kind == LinkEvent::Connection && e.value >= 2 && e.value <= 4; });
+}
+
+int EventQueue::takeFailure() {
+  const int index = findFailure();
   return index < 0 ? -1 : remove(index).value;
 }
 

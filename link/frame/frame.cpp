@@ -52,6 +52,10 @@ bool FrameParser::step(uint8_t byte, bool &consumed) {
     state_ = byte == kStart1 ? State::Start2 : State::Hunt;
     return false;
   case State::Start2:
+    if (byte != kStart2) {
+      // Noise may end in a start byte: this one may begin the frame.
+      consumed = false;
+    }
     state_ = byte == kStart2 ? State::LengthHigh : State::Hunt;
     return false;
   case State::LengthHigh:
@@ -71,8 +75,13 @@ bool FrameParser::step(uint8_t byte, bool &consumed) {
     state_ = State::Code;
     return false;
   case State::Code:
+    if (!accepted_.test(byte)) {
+      consumed = false;
+      state_ = State::Hunt;
+      return false;
+    }
     store(byte);
-    state_ = !accepted_.test(byte) ? State::Hunt : count_ == length_ ? State::Sum : State::Data;
+    state_ = count_ == length_ ? State::Sum : State::Data;
     return false;
   case State::Data:
     store(byte);

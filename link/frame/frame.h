@@ -30,7 +30,10 @@ std::vector<uint8_t> encodeFrame(uint8_t code, std::span<const uint8_t> data);
 
 // Assembles frames from bytes pushed in pieces of any size. Frames with a
 // code outside `accepted`, a length outside 1..2048 or a wrong sum are
-// dropped silently; the hunt for "PC" resynchronises after any of them.
+// dropped silently; the hunt for "PC" resynchronises after any of them. A
+// header byte that rejects a frame (a second "P", a length or code out of
+// range) is examined again as a possible start byte, so noise before a
+// frame never costs the frame.
 class FrameParser {
 public:
   explicit FrameParser(const CodeSet &accepted) : accepted_(accepted) {}
