@@ -29,7 +29,7 @@ struct Faults {
   std::chrono::milliseconds passwordLatency{0}; // before the password's answer
   // Pushed frames: a PONG, the first received message, or stray bytes
   // ending in a start byte (noise also comes before every answer).
-  std::vector<Push> push;
+  std::vector<Push> push{};
   std::chrono::milliseconds pushEvery{1000};
 };
 

@@ -103,3 +103,5 @@ void CCommPort::watch(int generation) {
     readerDoneChanged_.wait(lock, [this] { return readerDone_ || !open_; });
   }
 }
+
+} // namespace pdx::platform
