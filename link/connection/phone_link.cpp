@@ -222,15 +222,14 @@ void CPhoneLink::close() {
 }
 
 bool CPhoneLink::ensureOpen() {
-  if (device_.isOpen() && !device_.hungUp()) {
-    return true;
+  if (!device_.isOpen() || device_.hungUp()) {
+    device_.close();
+    if (!openPort(current_)) {
+      return false;
+    }
   }
-  device_.close();
-  if (!openPort(current_)) {
-    return false;
-  }
-  // The device is back before the search found it: the request's own
-  // password proves the phone from here on.
+  // The device is back before the search found the phone: the request's
+  // own password proves the phone from here on.
   if (lost_) {
     stopTimer(searchTimer_);
     lost_ = false;
