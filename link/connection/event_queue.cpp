@@ -71,6 +71,10 @@ int EventQueue::takeAnswer(int code) {
   return index < 0 ? -1 : remove(index).code;
 }
 
+int EventQueue::findRefusal() const {
+  return find([](const LinkEvent &e) { return e.kind == LinkEvent::Frame && e.code == PC_NG; });
+}
+
 int EventQueue::findConnection() const {
   return find([](const LinkEvent &e) { return e.kind == LinkEvent::Connection; });
 }

@@ -41,6 +41,8 @@ public:
   int findAnswer(int code) const;
   // Takes it: 1 (accepted), 2 (refused) or -1 when there is none.
   int takeAnswer(int code);
+  // First PC_NG frame event of any request: its index or -1.
+  int findRefusal() const;
   // First connection event of any value: its index or -1; take returns
   // the value or -1.
   int findConnection() const;

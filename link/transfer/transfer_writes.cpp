@@ -53,7 +53,7 @@ Outcome PhoneTransfers::readBackSlot(uint8_t slot, const core::PhoneBookEntry &w
     return Outcome::NoAnswer;
   }
   pending_ = slot;
-  const Outcome read = waitRead(refusalOf({PC_MBK_DATA_REQ}), kAnswerWait);
+  const Outcome read = waitRead(kAnswerWait);
   const wire::Bytes record = wire::padded(slotRecord_, wire::kSlotRecordSize);
   if (read == Outcome::Refused || (read == Outcome::Ok && (record[2] & 1) == 0)) {
     readBack_ = core::PhoneBookEntry();

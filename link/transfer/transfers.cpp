@@ -6,21 +6,8 @@
 #include "link/wire/phonebook_wire.h"
 
 #include <ctime>
-#include <vector>
 
 namespace pdx::link {
-
-std::function<bool()> PhoneTransfers::refusalOf(std::initializer_list<uint8_t> codes) const {
-  return [&events = link_.events(), list = std::vector<uint8_t>(codes)] {
-    for (uint8_t code : list) {
-      const int index = events.findAnswer(code);
-      if (index >= 0 && events.at(static_cast<size_t>(index)).code == PC_NG) {
-        return true;
-      }
-    }
-    return false;
-  };
-}
 
 const char *describe(Outcome outcome) {
   switch (outcome) {
@@ -85,11 +72,13 @@ bool PhoneTransfers::readComplete() const {
 }
 
 // Waits until every part of the read has arrived, the phone refused one of
-// its requests, the exchange failed (no answer, wrong password, the device
-// went away) or `timeout` passed. Nothing else ends the wait: a stray
-// frame, a queued "connected" or the end of the busy state prove nothing.
-Outcome PhoneTransfers::waitRead(const std::function<bool()> &refused, Millis timeout) {
+// its requests (the link queues only the answers of this exchange), the
+// exchange failed (no answer, wrong password, the device went away) or
+// `timeout` passed. Nothing else ends the wait: a stray frame, a queued
+// "connected" or the end of the busy state prove nothing.
+Outcome PhoneTransfers::waitRead(Millis timeout) {
   EventQueue &events = link_.events();
+  const auto refused = [&events] { return events.findRefusal() >= 0; };
   (void)link_.waitUntil([&] { return readComplete() || events.findFailure() >= 0 || refused(); }, timeout);
   Outcome outcome = Outcome::Ok;
   if (const int failure = events.takeFailure(); failure >= 0) {
@@ -121,7 +110,7 @@ Outcome PhoneTransfers::readSms() {
       started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(refusalOf({PC_SMS_INDEX_REQ, PC_SMS_DATA_REQ}), kReadWait);
+  const Outcome outcome = waitRead(kReadWait);
   if (outcome == Outcome::Ok && store_ != nullptr) {
     store_->read.receivedBox = true;
     store_->read.savedBox = true;
@@ -143,8 +132,7 @@ Outcome PhoneTransfers::readPhonebook() {
       started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome =
-      waitRead(refusalOf({PC_MBK_INDEX_REQ, PC_MBK_DATA_REQ, PC_SKEY_DATA_REQ, PC_MGRP_DATA_REQ}), kReadWait);
+  const Outcome outcome = waitRead(kReadWait);
   if (outcome == Outcome::Ok && store_ != nullptr) {
     store_->read.phonebook = true;
   }
@@ -163,7 +151,7 @@ Outcome PhoneTransfers::readAlarms() {
   if (Outcome started = startRead(Reading::Alarms, PC_ALM_DATA_REQ, {}, {}); started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(refusalOf({PC_ALM_DATA_REQ}), kReadWait);
+  const Outcome outcome = waitRead(kReadWait);
   if (outcome == Outcome::Ok && store_ != nullptr) {
     store_->read.alarms = true;
   }

@@ -83,10 +83,8 @@ private:
   Outcome alarmTable(const core::AlarmEntry *alarm, size_t position);
   Outcome startRead(Reading reading, uint8_t code, std::span<const uint8_t> data,
                     std::initializer_list<uint8_t> followUps);
-  Outcome waitRead(const std::function<bool()> &refused, Millis timeout);
+  Outcome waitRead(Millis timeout);
   bool readComplete() const;
-  // True once the phone refused one of `codes`: the read cannot finish.
-  std::function<bool()> refusalOf(std::initializer_list<uint8_t> codes) const;
   Outcome readBackSlot(uint8_t slot, const core::PhoneBookEntry &written);
   // A follow-up request of the running read; its answer is the next awaited.
   void sendFollowUp(uint8_t code, int slot);
