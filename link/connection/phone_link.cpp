@@ -54,7 +54,7 @@ void CPhoneLink::connect(std::string_view password, int preferredPort) {
   stopTimer(answerTimer_);
   password_ = packPassword(password);
   state_ = Connecting;
-  lost_ = false;
+  lost_ = rejoining_ = false;
   waiting_ = false;
   events_.clear();
   resultWanted_ = true;
@@ -155,7 +155,8 @@ void CPhoneLink::onDeviceGone() {
   if (busy_) {
     busyEnd();
   }
-  status_.set(LinkStatus::NotConnected);
+  // The caller's own busy-end comes later and must not bring back "connected".
+  status_.settle(LinkStatus::NotConnected);
   if (exchange) {
     notify(kNoAnswer);
   }
@@ -233,6 +234,7 @@ bool CPhoneLink::ensureOpen() {
   if (lost_) {
     stopTimer(searchTimer_);
     lost_ = false;
+    rejoining_ = true;
     state_ = Connected;
   }
   return true;

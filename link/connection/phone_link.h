@@ -168,6 +168,9 @@ private:
   bool resultWanted_ = false;
   std::bitset<kCodeCount> awaited_;
   bool lost_ = false;
+  // The device came back and a request went out before the search found
+  // the phone: the request's accepted password shows it connected.
+  bool rejoining_ = false;
   LinkStatus status_;
   bool busy_ = false;
   EventLoop::TimerId searchTimer_ = 0;

@@ -87,6 +87,9 @@ void CPhoneLink::onPasswordAccepted() {
   if (waiting_) {
     stopTimer(answerTimer_);
     waiting_ = false;
+    if (std::exchange(rejoining_, false)) {
+      status_.settle(LinkStatus::Connected);
+    }
     (void)send(waitingCode_, waitingData_);
     return;
   }

@@ -290,6 +290,7 @@ TEST_F(LinkFixture, HungUpDeviceEndsTheWaitAndThePhoneIsFoundAgainWhenItReturns)
   loop.post([this] { device.hangUp(); });
   const Millis start = loop.now();
   EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::NoAnswer);
+  link.busyEnd(); // as a write ends
   EXPECT_LT(loop.now() - start, Millis(1000));
   EXPECT_FALSE(link.isOpen());
   EXPECT_TRUE(link.deviceLost());
@@ -307,6 +308,20 @@ TEST_F(LinkFixture, HungUpDeviceEndsTheWaitAndThePhoneIsFoundAgainWhenItReturns)
   EXPECT_FALSE(link.deviceLost());
   EXPECT_EQ(link.status().state(), LinkStatus::Connected);
   EXPECT_EQ(link.events().size(), 0u);
+
+  // Back before the search found it: a request's accepted password shows
+  // the phone connected again and ends the search.
+  device.hangUp();
+  loop.drainPosted();
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(link.ensureOpen());
+  link.request(PC_OPT_SET_REQ, Bytes(128, 0));
+  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::Accepted);
+  link.busyEnd();
+  EXPECT_EQ(link.status().state(), LinkStatus::Connected);
+  const size_t pings = phone.portsOf(PC_PING2).size();
+  loop.advance(Millis(5000));
+  EXPECT_EQ(phone.portsOf(PC_PING2).size(), pings);
 }
 
 TEST_F(LinkFixture, ReadsEverythingQueuedInChunksWithOneReportOutstanding) {
