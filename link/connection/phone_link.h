@@ -4,9 +4,10 @@
 //
 // One exchange at a time: request() opens it, endExchange() closes it when
 // the caller's wait is over. Only what the open exchange waits for is
-// queued (its results and the PC_OK / PC_NG of its codes); anything else
-// that arrives (a stray PONG, a late acknowledgement, a late password
-// acceptance) is discarded, and a request whose wait ended is never sent.
+// queued (its results, and the PC_OK / PC_NG of its codes once its request
+// went out); anything else that arrives (a stray PONG, a late
+// acknowledgement, a late password acceptance) is discarded, and a request
+// whose wait ended is never sent.
 //
 // A device that hangs up ends the exchange with no answer, closes the port
 // and shows the link as not connected; the search timer then tries the

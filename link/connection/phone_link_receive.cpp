@@ -122,9 +122,11 @@ void CPhoneLink::onPasswordRefused() {
   notify(kWrongPassword);
 }
 
+// Nothing of the exchange has been sent while its password waits: an
+// answer then is left from an earlier exchange.
 bool CPhoneLink::wantsAnswer(const Frame &frame) const {
   const int subCode = frame.data.empty() ? -1 : frame.data[0];
-  if (subCode < 0 || subCode >= kCodeCount || !awaited_.test(static_cast<size_t>(subCode))) {
+  if (waiting_ || subCode < 0 || subCode >= kCodeCount || !awaited_.test(static_cast<size_t>(subCode))) {
     return false;
   }
   return frame.code == PC_NG || (frame.code == PC_OK && isQueuedAcceptance(subCode));

@@ -267,9 +267,10 @@ TEST_F(LinkFixture, OnlyTheAnswersOfTheOpenExchangeAreQueued) {
 
   link.request(PC_ALM_SET_REQ, Bytes(220, 0));
   link.awaitAnswer(PC_SKEY_DATA_REQ);
-  for (const Frame &f : {Frame{PC_OK, {PC_MBK_INDEX_REQ}}, Frame{PC_NG, {PC_MBK_SET_REQ}}, Frame{PC_PONG, {}},
-                         Frame{PC_BK_DATA_DATA, {1}}, Frame{PC_OK, {PC_PW_SET_REQ}},
-                         Frame{PC_NG, {PC_SKEY_DATA_REQ}}, Frame{PC_OK, {PC_ALM_SET_REQ}}}) {
+  for (const Frame &f :
+       {Frame{PC_OK, {PC_MBK_INDEX_REQ}}, Frame{PC_NG, {PC_MBK_SET_REQ}}, Frame{PC_PONG, {}},
+        Frame{PC_BK_DATA_DATA, {1}}, Frame{PC_NG, {PC_ALM_SET_REQ}}, Frame{PC_OK, {PC_PW_SET_REQ}},
+        Frame{PC_NG, {PC_SKEY_DATA_REQ}}, Frame{PC_OK, {PC_ALM_SET_REQ}}}) {
     phone.answer(f.code, f.data);
   }
   loop.drainPosted();
