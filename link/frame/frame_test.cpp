@@ -95,13 +95,21 @@ TEST(Parser, DropsCodesTheProgramDoesNotAccept) {
   EXPECT_EQ(parseAll(encodeFrame(PC_PONG, {})).size(), 1u);
 }
 
-TEST(Parser, ARejectedHeaderByteIsExaminedAgainAsAStart) {
-  // Length 0x0850 (2128), a second "P" and an unaccepted code 0x50 each
-  // reject what came before, and that very 0x50 starts the real frame.
+TEST(Parser, NoiseThatLooksLikeAHeaderNeverCostsTheFrameAfterIt) {
+  // Each noise begins a header that a later byte rejects (a second "P", a
+  // length above 2048, an unaccepted code), some only after reading into
+  // the real frame's own start; the frame also arrives byte by byte.
   const Bytes frame = encodeFrame(PC_OK, Bytes{20});
-  for (const Bytes &noise :
-       {Bytes{0x50, 0x43, 0x08}, Bytes{0x50}, Bytes{0x00, 0x50, 0x50}, Bytes{0x50, 0x43, 0x00, 0x05}}) {
-    const auto frames = parseAll(concat({noise, frame}));
+  for (const Bytes &noise : {Bytes{0x50, 0x43, 0x08}, Bytes{0x50}, Bytes{0x00, 0x50, 0x50},
+                             Bytes{0x50, 0x43, 0x00, 0x05}, Bytes{0x50, 0x43}, Bytes{0x50, 0x43, 0x00}}) {
+    const Bytes input = concat({noise, frame});
+    FrameParser parser(codesFromPhone());
+    std::vector<Frame> frames;
+    for (uint8_t byte : input) {
+      const auto more = parseAll(parser, Bytes{byte});
+      frames.insert(frames.end(), more.begin(), more.end());
+    }
+    EXPECT_EQ(frames, parseAll(input)) << testing::PrintToString(noise);
     ASSERT_EQ(frames.size(), 1u) << testing::PrintToString(noise);
     EXPECT_EQ(frames[0].data, Bytes{20});
   }
