@@ -17,7 +17,8 @@ struct CommandGroup {
 // One line per command group, in the order the usage lists them.
 const std::vector<CommandGroup> kGroups = {
     {"datafile", pdx::cli::runDatafile,
-     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | import TEXTFILE --data PATH | "
+     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | find PATH QUERY [--number N] | "
+     "import TEXTFILE --data PATH | "
      "sample PATH | print PATH --size wallet|normal --order group|name --pdf OUT.pdf"},
     {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
     {"image", pdx::cli::runImage, "image decode|convert IN ..."},

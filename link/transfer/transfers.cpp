@@ -63,6 +63,8 @@ bool PhoneTransfers::readComplete() const {
     return arrived_.groups && arrived_.speedDials;
   case Reading::Alarms:
     return arrived_.alarms;
+  case Reading::Options:
+    return arrived_.options;
   case Reading::Slot:
     return !slotRecord_.empty();
   case Reading::None:

@@ -40,6 +40,9 @@ public:
   Outcome readSms();
   Outcome readPhonebook();
   Outcome readAlarms();
+  // Asks for the option record and waits up to `wait` for it; without an
+  // answer the record as last received stays.
+  Outcome readOptions(Millis wait = kAnswerWait);
 
   Outcome writeSms(const core::SmsMessage &message, wire::SmsOperation operation);
   Outcome sendSms(const core::SmsMessage &message, std::string_view callback, std::string_view recipient);
@@ -76,7 +79,7 @@ private:
     bool options = false;
   };
   // The exchange whose follow-up requests the frame handling sends.
-  enum class Reading { None, Sms, Phonebook, Alarms, Slot };
+  enum class Reading { None, Sms, Phonebook, Alarms, Options, Slot };
 
   bool testMode() const { return store_ != nullptr && store_->testMode; }
   Outcome write(uint8_t code, std::span<const uint8_t> payload);
