@@ -139,7 +139,9 @@ TEST_F(TransferFixture, SmsOccupancyRequestsReceivedThenSavedSlots) {
   EXPECT_EQ(notes.back(), kBusyEnd);
 }
 
-TEST_F(TransferFixture, SmsAndAlarmReadsAgainstTheSimulator) {
+TEST_F(TransferFixture, SmsAlarmAndOptionReadsAgainstTheSimulator) {
+  EXPECT_EQ(transfers.readOptions(), Outcome::Ok);
+  EXPECT_TRUE(store.read.options);
   EXPECT_EQ(transfers.readSms(), Outcome::Ok);
   EXPECT_EQ(store.receivedSms.size(), 3u);
   EXPECT_EQ(store.savedSms.size(), 2u);
@@ -214,6 +216,9 @@ TEST_F(TransferFixture, RefusedWriteAndRefusedReadFailPromptly) {
   EXPECT_FALSE(store.read.phonebook);
   model.setRefusedCode(PC_ALM_DATA_REQ);
   EXPECT_EQ(transfers.readAlarms(), Outcome::Refused);
+  model.setRefusedCode(PC_OPT_DATA_REQ);
+  EXPECT_EQ(transfers.readOptions(), Outcome::Refused);
+  EXPECT_LT(loop.now() - start, Millis(3000));
 }
 
 TEST_F(TransferFixture, SilentPhoneFailsEveryExchangeAfterThePasswordTime) {
@@ -223,6 +228,7 @@ TEST_F(TransferFixture, SilentPhoneFailsEveryExchangeAfterThePasswordTime) {
   EXPECT_EQ(loop.now() - start, Millis(1200));
   EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::NoAnswer);
   EXPECT_EQ(transfers.readSms(), Outcome::NoAnswer);
+  EXPECT_EQ(transfers.readOptions(), Outcome::NoAnswer);
 }
 
 TEST_F(TransferFixture, LostRecordEndsTheReadAfterSixtySeconds) {
