@@ -51,6 +51,16 @@ std::string portReasons(const link::CPhoneLink &link, const platform::PortTable 
   return text;
 }
 
+// After a write whose answer was lost: what the phone holds in the slot.
+void reportReadBack(int slot, const std::optional<core::PhoneBookEntry> &held) {
+  if (!held) {
+    return;
+  }
+  const std::string what = held->isEmpty() ? "빈 슬롯" : "\"" + held->name.utf8() + "\"";
+  std::fprintf(stderr, "pelodex-cli: 휴대폰의 응답이 없어 다시 읽었습니다. %d번 슬롯: %s\n", slot,
+               what.c_str());
+}
+
 void printJson(const nlohmann::json &json) {
   std::printf("%s\n", json.dump(2).c_str());
 }
@@ -246,6 +256,8 @@ std::optional<Connection> connectionFromArgs(Args &args) {
     args.fail("--device 와 --port 는 함께 쓸 수 없습니다.");
   }
   if (device) {
+    // The named device is the only one tried.
+    connection.ports = platform::PortTable{};
     connection.ports[0] = *device;
     connection.preferred = 0;
   } else if (port) {
@@ -291,6 +303,7 @@ int runPhone(Args &args) {
     run = [slot, entry](link::PhoneSession &s) {
       const Outcome outcome = s.transfers().writePhonebookSlot(static_cast<uint8_t>(slot),
                                                                entry.value_or(core::PhoneBookEntry()));
+      reportReadBack(slot, s.transfers().lastReadBack());
       return outcome == Outcome::Ok ? 0 : fail(outcome);
     };
   } else if (command == "send-sms") {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 namespace pdx::cli {
 namespace {
@@ -53,6 +54,23 @@ std::optional<int> refusedCode(Args &args) {
   return code;
 }
 
+// "--push pong,sms,noise": the frames the phone sends unasked.
+std::optional<std::vector<simulator::Push>> pushes(Args &args) {
+  std::vector<simulator::Push> kinds;
+  std::stringstream list(args.option("--push").value_or(""));
+  for (std::string kind; std::getline(list, kind, ',');) {
+    if (kind == "pong" || kind == "sms" || kind == "noise") {
+      kinds.push_back(kind == "pong"  ? simulator::Push::Pong
+                      : kind == "sms" ? simulator::Push::Sms
+                                      : simulator::Push::Noise);
+    } else {
+      args.fail("--push 값은 pong, sms, noise 를 쉼표로 이은 것이어야 합니다: " + kind);
+      return std::nullopt;
+    }
+  }
+  return kinds;
+}
+
 // 0, kUnreadableInput when the state file cannot be read, or kCannotCreate
 // when a new one cannot be saved.
 int loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
@@ -87,12 +105,20 @@ int runSimulate(Args &args) {
   const auto drop = rate(args, "--drop-rate");
   const auto corrupt = rate(args, "--corrupt-rate");
   const auto refuse = refusedCode(args);
+  const auto latency = args.number("--latency", 0, 60000);
+  const auto passwordLatency = args.number("--password-latency", 0, 60000);
+  const auto pushEvery = args.number("--push-every", 10, 3600000);
+  const auto push = pushes(args);
   if (password && !link::isValidPassword(*password)) {
     args.fail("--password 는 숫자 네 자리여야 합니다.");
   }
-  if (!args.finish() || !drop || !corrupt || !refuse) {
+  if (!args.finish() || !drop || !corrupt || !refuse || !push) {
     return kBadArguments;
   }
+  faults.latency = std::chrono::milliseconds(latency.value_or(0));
+  faults.passwordLatency = std::chrono::milliseconds(passwordLatency.value_or(0));
+  faults.push = *push;
+  faults.pushEvery = std::chrono::milliseconds(pushEvery.value_or(1000));
   faults.dropRate = *drop;
   faults.corruptRate = *corrupt;
 

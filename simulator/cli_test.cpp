@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char **environ;
@@ -29,8 +30,9 @@ std::string cli() {
   return PELODEX_CLI;
 }
 
-Result run(const std::string &arguments) {
-  const std::string command = cli() + " " + arguments + " 2>/dev/null";
+// `errors`: standard error joins the output instead of being discarded.
+Result run(const std::string &arguments, bool errors = false) {
+  const std::string command = cli() + " " + arguments + (errors ? " 2>&1" : " 2>/dev/null");
   FILE *pipe = ::popen(command.c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer{};
@@ -221,6 +223,62 @@ TEST_F(PhoneCliTest, BackupWritesEverythingWithAManifest) {
     frames += entry.path().filename().string().find("PC_MBK_DATA_DATA") != std::string::npos ? 1 : 0;
   }
   EXPECT_EQ(frames, 6);
+}
+
+TEST_F(PhoneCliTest, HostilePhoneCasesEndWithTheirOwnStatus) {
+  const std::string state = (dir / "phone.json").string();
+  std::string cleanBook, cleanSms;
+  {
+    Simulator sim({"--state", state});
+    cleanBook = run(phone(sim, "read phonebook")).out;
+    cleanSms = run(phone(sim, "read sms")).out;
+  }
+  const struct {
+    std::vector<std::string> faults;
+    std::string command;
+    int status;
+    const std::string *out;
+  } cases[] = {
+      {{"--push", "pong,sms", "--push-every", "40"}, "read sms", 0, &cleanSms},
+      {{"--push", "noise", "--latency", "20"}, "read phonebook", 0, &cleanBook},
+      {{"--refuse", "PC_SKEY_DATA_REQ"}, "read phonebook", 4, nullptr},
+      {{"--refuse", "PC_MGRP_DATA_REQ"}, "backup " + (dir / "backup").string(), 4, nullptr},
+      {{"--refuse", "PC_SMS_DATA_REQ"}, "read sms", 4, nullptr},
+      {{"--refuse", "PC_PING2"}, "read alarms", 1, nullptr},
+      {{"--password-latency", "1500"}, "erase-entry 1", 1, nullptr},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.faults[1] + " " + c.command);
+    std::vector<std::string> args{"--state", state};
+    args.insert(args.end(), c.faults.begin(), c.faults.end());
+    Simulator sim(args);
+    const auto start = std::chrono::steady_clock::now();
+    const Result result = run(phone(sim, c.command));
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+    if (c.out != nullptr) {
+      EXPECT_EQ(result.out, *c.out);
+    }
+  }
+  // The late password answer never released the abandoned erase.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1600));
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(state, saved, error)) << error;
+  EXPECT_FALSE(saved.phonebook[1].empty());
+  EXPECT_FALSE(fs::exists(dir / "backup" / "MANIFEST.sha256"));
+}
+
+TEST_F(PhoneCliTest, ANamedDeviceIsTheOnlyOneTriedAndADamagedStateIsRefused) {
+  const Result missing =
+      run("phone --device " + (dir / "missing").string() + " --password 0000 read alarms", true);
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.out.find("COM1"), std::string::npos);
+  EXPECT_EQ(missing.out.find("COM2"), std::string::npos);
+  std::ofstream(dir / "bad.json") << R"({"phonebook":[{"slot":7,"group":40,"name":"x"}]})";
+  const Result bad = run("simulate --state " + (dir / "bad.json").string(), true);
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.out.find("그룹 번호는 0~19"), std::string::npos) << bad.out;
 }
 
 } // namespace
