@@ -123,6 +123,7 @@ void PelodexApp::ShowMenu() {
       {MainMenuPage::kDataService, [this] { DataService(); }},
   };
   handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
+  handlers[MainMenuPage::kSms] = [this] { OpenSms(); };
   ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
 }
 

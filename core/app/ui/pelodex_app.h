@@ -7,6 +7,7 @@
 #include "core/data/datafile.h"
 #include "core/data/store.h"
 #include "features/phonebook/phonebook_ports.h"
+#include "features/sms/transfers_sms_phone.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
@@ -58,6 +59,10 @@ public:
   // The phonebook: read from the phone when online (the mirror is put
   // back when the user cancels), then the page, merged when online.
   void OpenPhonebook();
+  // Messages: read from the phone, then the message menu and its pages.
+  void OpenSms();
+  void ShowSmsMenu();
+  void ShowSmsPage(bool received);
 
 private:
   bool LogOn();
@@ -77,6 +82,8 @@ private:
   bool offline_ = false;
   platform::Settings settings_;
   std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
+  features::TransfersSmsPhone smsPhone_{transfers_, link_};
+  features::KoreanClock smsClock_;
 };
 
 } // namespace pdx::core
