@@ -7,6 +7,7 @@
 #include "link/export/phone_json.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace pdx::cli {
 

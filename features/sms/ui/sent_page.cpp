@@ -9,6 +9,7 @@
 #include "winlib/bmp_button.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace pdx::features {
 

@@ -1,4 +1,5 @@
 #include "core/base/cp949.h"
+#include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/phonebook_fakes.h"
 #include "features/sms/sms_fakes.h"
@@ -36,13 +37,18 @@ core::SmsMessage message(int slot, int day, const char *number, const char *text
   return m;
 }
 
-// Records whether the list was disabled under the wait cursor while the
-// phone was written.
+// Records whether the page's list was disabled under the wait cursor while
+// the phone was written (the first write comes while the page opens).
 struct WatchingPhone : testing::FakeSmsPhone {
-  CSmsListPage *page = nullptr;
   std::vector<bool> busyDuringWrites;
   bool storeSms(const core::SmsMessage &m) override {
-    busyDuringWrites.push_back(!page->list()->isEnabled() && QApplication::overrideCursor() &&
+    bool listDisabled = false;
+    for (QWidget *w : QApplication::allWidgets()) {
+      if (auto *list = qobject_cast<CDragDropListBox *>(w)) {
+        listDisabled = !list->isEnabled();
+      }
+    }
+    busyDuringWrites.push_back(listDisabled && QApplication::overrideCursor() &&
                                QApplication::overrideCursor()->shape() == Qt::WaitCursor);
     return FakeSmsPhone::storeSms(m);
   }
@@ -54,7 +60,6 @@ protected:
     SmsPageContext context{store_, phone_, clock_, "0119998888", settings_, dir_.path(),
                            [] {},  [] {},  [] {},  {},           &user_};
     auto page = std::make_unique<Page>(std::move(context));
-    phone_.page = page.get();
     page->show();
     return page;
   }
