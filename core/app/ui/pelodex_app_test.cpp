@@ -1,11 +1,17 @@
 #include "core/app/ui/main_menu_page.h"
 #include "core/app/ui/pelodex_app.h"
+#include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/ui/phonebook_page.h"
+#include "features/sms/ui/received_page.h"
+#include "features/sms/ui/sent_page.h"
+#include "features/sms/ui/sms_dialogs.h"
+#include "features/sms/ui/sms_text_box.h"
 #include "link/ui/password_page.h"
 #include "platform/settings/settings.h"
 #include "simulator/phone_model.h"
 #include "simulator/pty_phone.h"
 #include "winlib/bmp_button.h"
+#include "winlib/bmp_message_box.h"
 
 #include <QTest>
 #include <QTimer>
@@ -125,7 +131,7 @@ TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kDataService));
-  EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kSms)); // its page does not exist yet
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kSms));
   // The folders of the start-up exist, and the exit saves the data file.
   const fs::path base = root_ / "data" / "QZ Telecom";
   EXPECT_TRUE(fs::is_directory(base / "save") && fs::is_directory(base / "melody") &&
@@ -162,6 +168,46 @@ TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
   ASSERT_TRUE(page->editor().addNew(form));
   EXPECT_FALSE(phone.state().phonebook[3].empty());
   EXPECT_TRUE(phone.state().phonebook[4].empty());
+}
+
+TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
+  SimulatedPhone phone(0);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenSms();
+  shoot(app, "sms-menu-online");
+  app.ShowSmsPage(true);
+  auto *received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  ASSERT_NE(received, nullptr);
+  ASSERT_EQ(received->list()->rowCount(), 3);
+  received->list()->selectRow(2); // the one unread message
+  EXPECT_EQ(phone.state().received[1][2], 1);
+  features::testing::whenOpen<features::CReplyDlg>([](features::CReplyDlg &d) {
+    d.textBox()->setBytes("re");
+    d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
+  });
+  received->OnCommand(features::CSmsListPage::kReply, winlib::kNotifyCommand);
+  ASSERT_FALSE(phone.state().saved[2].empty()) << "slot 130, the lowest free one";
+
+  app.ShowSmsPage(false);
+  auto *sent = dynamic_cast<features::CSmsSentPage *>(app.CurrentWindow());
+  ASSERT_NE(sent, nullptr);
+  shoot(app, "sms-sent-online");
+  ASSERT_EQ(sent->list()->rowCount(), 3);
+  ASSERT_TRUE(sent->editor().addNew("new"));
+  EXPECT_FALSE(phone.state().saved[3].empty());
+  const size_t oldest = sent->editor().box(features::SmsBoxKind::Saved)[3].slot - 0x80u;
+  const std::optional<int> row = sent->editor().modify(3, "changed");
+  ASSERT_TRUE(row);
+  const simulator::Bytes &modified = phone.state().saved[oldest];
+  EXPECT_EQ(std::string(modified.begin() + 43, modified.begin() + 50), "changed");
+  features::testing::whenOpen<winlib::CBmpMessageBox>(
+      [](winlib::CBmpMessageBox &box) { box.EndDialog(winlib::kIdOk); });
+  ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
+  EXPECT_TRUE(phone.state().saved[oldest].empty());
 }
 
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {

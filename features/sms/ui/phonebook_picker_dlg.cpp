@@ -4,6 +4,7 @@
 #include "features/common/ui/column_header.h"
 #include "features/common/ui/drag_drop_list_box.h"
 #include "features/groups/ui/dialog_parts.h"
+#include "features/sms/ui/button_keys.h"
 #include "winlib/bmp_button.h"
 
 namespace pdx::features {
@@ -41,6 +42,7 @@ void CPhonebookPickerDlg::OnInitDialog() {
   const OkCancel buttons = addOkCancel(this, QPoint(205, 290), QPoint(275, 290));
   buttons.ok->setAccessibleName(QStringLiteral("확인"));
   buttons.cancel->setAccessibleName(QStringLiteral("취소"));
+  (new ButtonKeys(this))->addAll();
   refill();
   list_->setFocus();
 }

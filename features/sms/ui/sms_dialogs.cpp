@@ -3,6 +3,7 @@
 #include "features/common/ui/symbol_palette.h"
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_parts.h"
+#include "features/sms/ui/button_keys.h"
 #include "features/sms/ui/sms_text_box.h"
 #include "resources/fonts.h"
 #include "resources/resource_ids.h"
@@ -62,6 +63,7 @@ void CComposeDlg::createCompose(QRect textRect, int buttonsY) {
   sendNow_ = addTextButton(this, kSendNowCommand, QStringLiteral("지금 보내기"), {175, buttonsY}, {84, 24});
   sendNow_->setAccessibleName(QStringLiteral("지금 보내기"));
   nameOkCancel(addOkCancel(this, QPoint(265, buttonsY), QPoint(335, buttonsY)));
+  (new ButtonKeys(this))->addAll();
 }
 
 void CComposeDlg::OnOK() {
@@ -137,6 +139,7 @@ void CSendDlg::OnInitDialog() {
   const OkCancel buttons = addOkCancel(this, QPoint(165, 125), QPoint(235, 125));
   nameOkCancel(buttons);
   ok_ = buttons.ok;
+  (new ButtonKeys(this))->addAll();
   connect(recipient_, &QLineEdit::textChanged, this, [this] { updateOk(); });
   updateOk();
   for (ByteLimitedEdit *edit : {callback_, recipient_}) {

@@ -63,6 +63,7 @@ void CSmsListPage::createControls() {
   pane_->setFrameShape(QFrame::NoFrame);
   pane_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; }"));
   pane_->setAccessibleName(QStringLiteral("메시지 내용"));
+  buttonKeys_ = new ButtonKeys(this);
   addButton(kSave, QStringLiteral("저장"), {310, 385});
   addButton(kPrint, QStringLiteral("인쇄"), {360, 385});
   addButton(kHelp, QStringLiteral("도움말"), {442, 385});
@@ -74,6 +75,7 @@ void CSmsListPage::createControls() {
 void CSmsListPage::addButton(Command command, const QString &caption, QPoint at, QSize size) {
   winlib::CBmpButton *button = addTextButton(this, command, caption, at, size);
   button->setAccessibleName(caption);
+  buttonKeys_->add(button);
   buttons_[command] = button;
 }
 

@@ -10,6 +10,7 @@
 #include "features/printing/ui/print_options_dlg.h"
 #include "features/sms/sms_editor.h"
 #include "features/sms/ui/busy_sms_phone.h"
+#include "features/sms/ui/button_keys.h"
 #include "winlib/bmp_wnd.h"
 
 #include <QStringList>
@@ -107,6 +108,7 @@ protected:
   QPlainTextEdit *pane_ = nullptr;
   std::map<int, winlib::CBmpButton *> buttons_;
   PrintOptions printOptions_;
+  ButtonKeys *buttonKeys_ = nullptr;
 
 private:
   void createControls();

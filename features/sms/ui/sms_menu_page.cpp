@@ -1,5 +1,6 @@
 #include "features/sms/ui/sms_menu_page.h"
 
+#include "features/sms/ui/button_keys.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 
@@ -39,6 +40,8 @@ CSmsMenuPage::CSmsMenuPage(std::map<int, std::function<void()>> handlers, QWidge
     button->Enable(handlers_.count(b.command) != 0);
     buttons_[b.command] = button;
   }
+  (new ButtonKeys(this))->addAll();
+  buttons_[kReceived]->setFocus();
 }
 
 void CSmsMenuPage::OnCommand(int id, int code) {
