@@ -25,6 +25,7 @@ CSmsReceivedPage::CSmsReceivedPage(SmsPageContext context, QWidget *parent)
                    parent) {
   addButton(kReply, QStringLiteral("답장"), {538, 127});
   addButton(kDelete, QStringLiteral("삭제"), {538, 198});
+  orderTabs({kReply, kDelete, kSave, kPrint, kHelp, kBack, kExit});
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { reply(); });
   refill(0);
   list_->setFocus();

@@ -44,6 +44,7 @@ CSmsSentPage::CSmsSentPage(SmsPageContext context, QWidget *parent)
     busyWidgets.push_back(buttons_[c]);
   }
   phone_.setBusyWidgets(busyWidgets);
+  orderTabs({kNew, kModify, kSendNow, kDelete, kOpen, kSave, kPrint, kHelp, kBack, kExit});
   refill(0);
   list_->setFocus();
 }

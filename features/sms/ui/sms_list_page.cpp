@@ -60,6 +60,7 @@ void CSmsListPage::createControls() {
   pane_ = new QPlainTextEdit(this);
   pane_->setGeometry(layout_.pane);
   pane_->setReadOnly(true);
+  pane_->setTabChangesFocus(true);
   pane_->setFrameShape(QFrame::NoFrame);
   pane_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; }"));
   pane_->setAccessibleName(QStringLiteral("메시지 내용"));
@@ -77,6 +78,15 @@ void CSmsListPage::addButton(Command command, const QString &caption, QPoint at,
   button->setAccessibleName(caption);
   buttonKeys_->add(button);
   buttons_[command] = button;
+}
+
+void CSmsListPage::orderTabs(std::initializer_list<Command> commands) {
+  QWidget *previous = pane_;
+  QWidget::setTabOrder(list_, pane_);
+  for (Command command : commands) {
+    QWidget::setTabOrder(previous, buttons_.at(command));
+    previous = buttons_.at(command);
+  }
 }
 
 void CSmsListPage::refill(int select) {

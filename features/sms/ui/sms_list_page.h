@@ -94,6 +94,8 @@ protected:
   virtual std::set<int> dropCommands() const = 0;
 
   void addButton(Command command, const QString &caption, QPoint at, QSize size = QSize(46, 40));
+  // Tab goes from the list to the pane, then through these buttons.
+  void orderTabs(std::initializer_list<Command> commands);
   void refill(int select);
   void showSelected();
   bool busy() const { return phone_.busy(); }

@@ -3,9 +3,11 @@
 #include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/phonebook_fakes.h"
 #include "features/sms/sms_fakes.h"
+#include "features/sms/ui/phonebook_picker_dlg.h"
 #include "features/sms/ui/received_page.h"
 #include "features/sms/ui/sent_page.h"
 #include "features/sms/ui/sms_dialogs.h"
+#include "features/sms/ui/sms_menu_page.h"
 #include "features/sms/ui/sms_text_box.h"
 #include "platform/settings/settings.h"
 #include "winlib/bmp_button.h"
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace pdx::features {
 namespace {
@@ -35,6 +38,32 @@ core::SmsMessage message(int slot, int day, const char *number, const char *text
   m.number.set(number);
   m.text.set(text::fromUtf8(text));
   return m;
+}
+
+// The controls of `window` (focusable widgets and picture buttons) that
+// carry no accessible name.
+QStringList unnamedControls(const QWidget &window) {
+  QStringList unnamed;
+  for (const QWidget *w : window.findChildren<QWidget *>()) {
+    const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<const winlib::CBmpButton *>(w);
+    if (control && w->accessibleName().isEmpty()) {
+      unnamed << QString::fromUtf8(w->metaObject()->className());
+    }
+  }
+  return unnamed;
+}
+
+// The accessible names met while Tab walks once round the window.
+QStringList tabWalk(QWidget &window) {
+  QStringList names;
+  for (int n = 0; n < 20 && window.focusWidget() != nullptr; ++n) {
+    names << window.focusWidget()->accessibleName();
+    QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    if (window.focusWidget()->accessibleName() == names.front()) {
+      break;
+    }
+  }
+  return names;
 }
 
 // Records whether the page's list was disabled under the wait cursor while
@@ -151,6 +180,46 @@ TEST_F(SmsPagesTest, OpeningAFileStoresItsLinesAndSelectsTheLastOne) {
   EXPECT_EQ(page->selectedRow(), 0) << "hello, stamped now, is the newest";
   page->openFrom(dir_.path());
   EXPECT_EQ(user_.told, std::vector<std::string>{"메시지를 읽어들일 수 없습니다."});
+}
+
+TEST_F(SmsPagesTest, EveryControlIsNamedAndReachedByTheKeyboard) {
+  store_.savedSms.insert(message(129, 1, "", "old"));
+  store_.receivedSms.insert(message(0, 1, "0111234567", "in"));
+  CSmsMenuPage menu({{CSmsMenuPage::kReceived, [] {}}});
+  auto received = open<CSmsReceivedPage>();
+  auto sent = open<CSmsSentPage>();
+  for (QWidget *page : std::initializer_list<QWidget *>{&menu, received.get(), sent.get()}) {
+    EXPECT_EQ(unnamedControls(*page), QStringList()) << page->metaObject()->className();
+  }
+  EXPECT_EQ(tabWalk(*sent), (QStringList{"메시지 목록", "메시지 내용", "새 단문 작성", "수정", "지금 보내기",
+                                         "삭제", "열기", "저장", "인쇄", "도움말", "이전", "종료"}));
+
+  // The dialogs open on the field the user fills first, and Esc cancels.
+  CMessageDlg compose("x");
+  CReplyDlg reply({"011", ""});
+  CSendDlg send({}, [](QWidget *) { return std::nullopt; });
+  CPhonebookPickerDlg picker({}, settings_);
+  const std::pair<winlib::CBmpDialog *, QString> dialogs[] = {
+      {&compose, "메시지 내용"}, {&reply, "메시지 내용"}, {&send, "수신번호"}, {&picker, "전화번호 목록"}};
+  for (const auto &[dialog, first] : dialogs) {
+    QTimer::singleShot(0, [dialog, first] {
+      EXPECT_EQ(unnamedControls(*dialog), QStringList()) << dialog->metaObject()->className();
+      ASSERT_NE(dialog->focusWidget(), nullptr);
+      EXPECT_EQ(dialog->focusWidget()->accessibleName(), first);
+      QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog->DoModal(sent.get(), std::nullopt, 0), winlib::kIdCancelCommand);
+  }
+
+  // Space on the focused 새 단문 작성 opens the dialog; Enter in it stores.
+  whenOpen<CMessageDlg>([](CMessageDlg &d) {
+    winlib::testing::typeText(d.textBox(), QStringLiteral("new"));
+    QTest::keyClick(d.textBox(), Qt::Key_Return);
+  });
+  sent->button(CSmsListPage::kNew)->setFocus();
+  QTest::keyClick(sent->button(CSmsListPage::kNew), Qt::Key_Space);
+  ASSERT_EQ(store_.savedSms.size(), 2u);
+  EXPECT_EQ(store_.savedSms[0].text.view(), "new");
 }
 
 } // namespace
