@@ -49,8 +49,8 @@ void addSamples(core::CDataStore &store) {
   night.hour = 0;
   night.minute = 30;
   night.attributes = 0x04;
-  night.text.set(text::fromUtf8(
-      "자정 넘어 보낸 메시지입니다. 줄이 길어지면 창의 너비에 맞추어 여러 줄로 나뉘어 보입니다."));
+  night.text.set(
+      text::fromUtf8("자정 넘어 보낸 메시지입니다. 긴 글은 창의 너비에 맞추어 여러 줄로 나뉘어 보입니다."));
   store.receivedSms.insert(night);
   core::fillSamplePhonebook(store);
 }
