@@ -63,7 +63,8 @@ void CComposeDlg::createCompose(QRect textRect, int buttonsY) {
   sendNow_ = addTextButton(this, kSendNowCommand, QStringLiteral("지금 보내기"), {175, buttonsY}, {84, 24});
   sendNow_->setAccessibleName(QStringLiteral("지금 보내기"));
   nameOkCancel(addOkCancel(this, QPoint(265, buttonsY), QPoint(335, buttonsY)));
-  (new ButtonKeys(this))->addAll();
+  keys_ = new ButtonKeys(this);
+  keys_->addAll();
 }
 
 void CComposeDlg::OnOK() {
@@ -93,6 +94,7 @@ void CMessageDlg::OnInitDialog() {
   palette_->setGeometry(30, 40, 340, 30);
   palette_->setAccessibleName(QStringLiteral("기호"));
   createCompose(QRect(30, 75, 340, 60), 165);
+  keys_->add(palette_);
   connect(palette_, &SymbolPalette::symbolChosen, this, [this](int index) {
     textBox_->insertSymbol(index);
     textBox_->setFocus();

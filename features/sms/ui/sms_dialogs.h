@@ -18,6 +18,7 @@ class CBmpButton;
 
 namespace pdx::features {
 
+class ButtonKeys;
 class ByteLimitedEdit;
 class SmsTextBox;
 class SymbolPalette;
@@ -50,6 +51,7 @@ protected:
   SmsTextBox *textBox_ = nullptr;
   QLabel *left_ = nullptr;
   winlib::CBmpButton *sendNow_ = nullptr;
+  ButtonKeys *keys_ = nullptr;
 };
 
 class CMessageDlg : public CComposeDlg {

@@ -211,15 +211,20 @@ TEST_F(SmsPagesTest, EveryControlIsNamedAndReachedByTheKeyboard) {
     EXPECT_EQ(dialog->DoModal(sent.get(), std::nullopt, 0), winlib::kIdCancelCommand);
   }
 
-  // Space on the focused 새 단문 작성 opens the dialog; Enter in it stores.
+  // Space on the focused 새 단문 작성 opens the dialog; Right, Right and
+  // Space on the palette add the second symbol; Enter stores.
   whenOpen<CMessageDlg>([](CMessageDlg &d) {
     winlib::testing::typeText(d.textBox(), QStringLiteral("new"));
+    d.palette()->setFocus();
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) {
+      QTest::keyClick(d.palette(), key);
+    }
     QTest::keyClick(d.textBox(), Qt::Key_Return);
   });
   sent->button(CSmsListPage::kNew)->setFocus();
   QTest::keyClick(sent->button(CSmsListPage::kNew), Qt::Key_Space);
   ASSERT_EQ(store_.savedSms.size(), 2u);
-  EXPECT_EQ(store_.savedSms[0].text.view(), "new");
+  EXPECT_EQ(store_.savedSms[0].text.view(), "new\xC9\xA2");
 }
 
 } // namespace
