@@ -3,6 +3,7 @@
 #include "core/base/cp949.h"
 
 #include <algorithm>
+#include <map>
 
 namespace pdx::features {
 
@@ -30,7 +31,8 @@ std::string_view column(const std::string &row, int n) {
 
 std::vector<PickerRow> pickerRows(const core::PhonebookList &phone, const core::GroupTable &groups) {
   std::vector<PickerRow> rows;
-  for (const core::PhoneBookEntry &e : phone) {
+  for (size_t entry = 0; entry < phone.size(); ++entry) {
+    const core::PhoneBookEntry &e = phone[entry];
     bool first = true;
     for (size_t k = 0; k < core::kNumberKinds; ++k) {
       const std::string number(e.numbers[k].view());
@@ -38,7 +40,7 @@ std::vector<PickerRow> pickerRows(const core::PhonebookList &phone, const core::
         continue;
       }
       const std::string head = first ? std::string(e.name.view()) + "\t" + groupName(groups, e.group) : "\t";
-      rows.push_back({head + "\t" + kKindSymbols[k] + number, number});
+      rows.push_back({head + "\t" + kKindSymbols[k] + number, number, entry});
       first = false;
     }
   }
@@ -46,8 +48,14 @@ std::vector<PickerRow> pickerRows(const core::PhonebookList &phone, const core::
 }
 
 void sortPickerRows(std::vector<PickerRow> &rows, int n) {
-  std::stable_sort(rows.begin(), rows.end(), [n](const PickerRow &a, const PickerRow &b) {
-    return text::compareBytes(column(a.text, n), column(b.text, n)) < 0;
+  // Each row is ranked by its entry's first row; the sort is stable and an
+  // entry's rows are adjacent, so they stay together and in order.
+  std::map<size_t, std::string> keys;
+  for (const PickerRow &row : rows) {
+    keys.emplace(row.entry, std::string(column(row.text, n)));
+  }
+  std::stable_sort(rows.begin(), rows.end(), [&keys](const PickerRow &a, const PickerRow &b) {
+    return text::compareBytes(keys.at(a.entry), keys.at(b.entry)) < 0;
   });
 }
 

@@ -13,12 +13,13 @@ namespace pdx::features {
 struct PickerRow {
   std::string text;   // "name<TAB>group<TAB><kind symbol>number", code page 949
   std::string number; // what the picker hands back
+  size_t entry = 0;   // rows of one phonebook entry share it
 };
 
 std::vector<PickerRow> pickerRows(const core::PhonebookList &phone, const core::GroupTable &groups);
 
-// Sorts rows by column 0 (name) or 1 (group), rows of equal keys keeping
-// their order.
+// Sorts the entries by column 0 (name) or 1 (group) of their first rows;
+// an entry's further rows stay under it, and equal keys keep their order.
 void sortPickerRows(std::vector<PickerRow> &rows, int column);
 
 } // namespace pdx::features

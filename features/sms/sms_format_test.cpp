@@ -1,4 +1,5 @@
 #include "core/base/cp949.h"
+#include "features/sms/phonebook_choice.h"
 #include "features/sms/sms_format.h"
 #include "features/sms/sms_print.h"
 
@@ -72,6 +73,43 @@ TEST(SmsPrintTest, TheTextStarts27PixelsBelowTheHeadingAndWrapsAtBlanks) {
   const std::vector<std::pair<int, std::string>> body = {
       {307, "aaaa bbbb "}, {347, "cccccccccc"}, {387, "cc"}};
   EXPECT_EQ(std::vector(lines.begin() + 2, lines.end()), body);
+}
+
+TEST(PickerRowsTest, OneRowPerNumberAndSortingKeepsAnEntrysRowsTogether) {
+  core::GroupTable groups;
+  const int plain = groups.addGroup(core::defaultGroupName(), 0);
+  const int friends = groups.addGroup("B", 0);
+  core::PhonebookList phone;
+  const auto add = [&phone](const char *name, int group, std::vector<std::pair<int, const char *>> numbers) {
+    core::PhoneBookEntry e;
+    e.name.set(name);
+    e.group = static_cast<uint16_t>(group);
+    for (const auto &[kind, number] : numbers) {
+      e.numbers[static_cast<size_t>(kind)].set(number);
+    }
+    phone.append(e);
+  };
+  add("nam", friends, {{0, "1"}, {2, "3"}});
+  add("", plain, {});
+  add("kim", plain, {{1, "2"}});
+  std::vector<PickerRow> rows = pickerRows(phone, groups);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].text, "nam\tB\t\xC9\xA5"
+                          "1");
+  EXPECT_EQ(rows[1].text, "\t\t\xC9\xA2"
+                          "3");
+  EXPECT_EQ(rows[2].text, "kim\t[" + std::string(core::defaultGroupName()) + "]\t\xC9\xA6" + "2");
+  const auto numbers = [&rows] {
+    std::string all;
+    for (const PickerRow &row : rows) {
+      all += row.number;
+    }
+    return all;
+  };
+  sortPickerRows(rows, 0);
+  EXPECT_EQ(numbers(), "213") << "by name, nam's second number stays under it";
+  sortPickerRows(rows, 1);
+  EXPECT_EQ(numbers(), "132") << "by group, B before [...]";
 }
 
 } // namespace
