@@ -6,6 +6,7 @@
 #include "features/sms/ui/sent_page.h"
 #include "features/sms/ui/sms_dialogs.h"
 #include "features/sms/ui/sms_text_box.h"
+#include "link/frame/codes.h"
 #include "link/ui/password_page.h"
 #include "platform/settings/settings.h"
 #include "simulator/phone_model.h"
@@ -48,6 +49,8 @@ public:
   }
   std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
   const simulator::PhoneState &state() const { return model_.state(); }
+  // The phone refuses requests of this code (-1: none).
+  void refuse(int code) { model_.setRefusedCode(code); }
 
   static simulator::PhoneState trimmed(size_t entries) {
     simulator::PhoneState state = simulator::sampleState();
@@ -71,6 +74,21 @@ void shoot(PelodexApp &app, const char *name) {
   if (dir != nullptr && app.CurrentWindow() != nullptr) {
     app.CurrentWindow()->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
   }
+}
+
+// Answers OK to the next message box, which may open only after a phone
+// exchange that runs its own event loop.
+void okNextMessageBox() {
+  auto *poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    if (auto *box = features::testing::openDialog<winlib::CBmpMessageBox>()) {
+      box->EndDialog(winlib::kIdOk);
+      poll->stop();
+      poll->deleteLater();
+    }
+  });
+  poll->start();
 }
 
 // Every test runs with its own settings, data and runtime folders, and a
@@ -183,7 +201,21 @@ TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   auto *received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
   ASSERT_NE(received, nullptr);
   ASSERT_EQ(received->list()->rowCount(), 3);
-  received->list()->selectRow(2); // the one unread message
+  // Marking the one unread message (row 2) is refused twice, then given up
+  // until the page opens again.
+  phone.refuse(link::PC_SMS_SET_REQ);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    okNextMessageBox();
+    received->list()->selectRow(0);
+    received->list()->selectRow(2);
+  }
+  phone.refuse(-1);
+  received->list()->selectRow(0);
+  received->list()->selectRow(2);
+  EXPECT_EQ(phone.state().received[1][2], 0);
+  app.ShowSmsPage(true);
+  received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  received->list()->selectRow(2);
   EXPECT_EQ(phone.state().received[1][2], 1);
   features::testing::whenOpen<features::CReplyDlg>([](features::CReplyDlg &d) {
     d.textBox()->setBytes("re");
@@ -204,8 +236,7 @@ TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   ASSERT_TRUE(row);
   const simulator::Bytes &modified = phone.state().saved[oldest];
   EXPECT_EQ(std::string(modified.begin() + 43, modified.begin() + 50), "changed");
-  features::testing::whenOpen<winlib::CBmpMessageBox>(
-      [](winlib::CBmpMessageBox &box) { box.EndDialog(winlib::kIdOk); });
+  okNextMessageBox();
   ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
   EXPECT_TRUE(phone.state().saved[oldest].empty());
 }
