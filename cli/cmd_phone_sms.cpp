@@ -139,7 +139,7 @@ PhoneCommand markCommand(Args &args) {
         return kBadArguments;
       }
       if (editor.box(SmsBoxKind::Received)[static_cast<size_t>(row)].readState != 0) {
-        std::fprintf(stderr, "이미 읽은 메시지입니다.\n");
+        std::fprintf(stderr, "pelodex-cli: 이미 읽은 메시지입니다.\n");
         return 0;
       }
       return editor.markRead(row) ? 0 : writeStatus(phone);
