@@ -90,6 +90,8 @@ int main(int argc, char **argv) {
   shoot(send, out.filePath("sms-send-dialog.png"));
   CPhonebookPickerDlg picker(pickerRows(store.phonePhonebook, store.phoneGroups), settings);
   shoot(picker, out.filePath("sms-phonebook-picker.png"));
+  CPrintOptionsDlg printChoice(PrintOptions{}, true);
+  shoot(printChoice, out.filePath("sms-print-dialog.png"));
 
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
