@@ -2,6 +2,7 @@
 // link, and lists the serial ports.
 #include "animation/download/phone_picture.h"
 #include "animation/file/animation_file.h"
+#include "cli/cmd_phone_sms.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/phone_settings.h"
@@ -333,6 +334,8 @@ int runPhone(Args &args) {
       args.fail("backup 다음에 저장할 폴더를 쓰세요.");
     }
     run = [folder](link::PhoneSession &s) { return backupCommand(folder.value_or(""), s); };
+  } else if (auto sms = smsCommand(command, args)) {
+    run = *sms;
   } else {
     args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, send-melody, "
                                 "send-animation, backup, ports, set-speed-dial, clear-speed-dial, "

@@ -277,8 +277,44 @@ TEST_F(PhoneCliTest, ANamedDeviceIsTheOnlyOneTriedAndADamagedStateIsRefused) {
   EXPECT_EQ(missing.out.find("COM2"), std::string::npos);
   std::ofstream(dir / "bad.json") << R"({"phonebook":[{"slot":7,"group":40,"name":"x"}]})";
   const Result bad = run("simulate --state " + (dir / "bad.json").string(), true);
-  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.status, 66);
   EXPECT_NE(bad.out.find("그룹 번호는 0~19"), std::string::npos) << bad.out;
+
+TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus) {
+  {
+    Simulator sim({"--state", (dir / "phone.json").string()});
+    std::ofstream(dir / "m.txt") << "1998-7-1 9:5:0\tabc\t0111234567\r\n\nhello\n";
+    const Result loaded = run(phone(sim, "sms-load " + (dir / "m.txt").string()));
+    ASSERT_EQ(loaded.status, 0);
+    const auto json = nlohmann::json::parse(loaded.out);
+    ASSERT_EQ(json.size(), 2u);
+    EXPECT_EQ(json[0]["text"], "hello");
+    EXPECT_EQ(json[1]["time"], "1998-07-01T09:05:00");
+    EXPECT_EQ(json[1]["slot"], 130) << "the lowest slot the saved box leaves free";
+    ASSERT_EQ(run(phone(sim, "mark-read 3")).status, 0);
+    ASSERT_EQ(run(phone(sim, "delete-sms --box received --index 1")).status, 0);
+    ASSERT_EQ(run(phone(sim, "sms-save --box saved --index 4 --out " + (dir / "out.txt").string())).status,
+              0);
+    EXPECT_EQ(run(phone(sim, "sms-save --box saved --index 9 --out " + (dir / "x.txt").string())).status, 64);
+    EXPECT_EQ(run(phone(sim, "sms-load " + (dir / "missing.txt").string())).status, 66);
+    EXPECT_EQ(run(phone(sim, "delete-sms --box sent --index 1")).status, 64);
+  }
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
+  EXPECT_EQ(saved.received[1][2], 1) << "marked read";
+  EXPECT_TRUE(saved.received[4].empty()) << "the newest received message was deleted";
+  ASSERT_FALSE(saved.saved[2].empty());
+  EXPECT_EQ(std::string(saved.saved[2].begin() + 43, saved.saved[2].begin() + 46), "abc");
+  std::ifstream file(dir / "out.txt");
+  const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(line, "1998-7-1 9:5:0\tabc\t0111234567");
+
+  Simulator refusing({"--refuse", "PC_SMS_SET_REQ"});
+  const std::string prefix = "phone --device " + refusing.device() + " --password 0000 ";
+  EXPECT_EQ(run(prefix + "sms-load " + (dir / "m.txt").string()).status, 4);
+  EXPECT_EQ(run(prefix + "mark-read 3").status, 4);
+  EXPECT_EQ(run(prefix + "delete-sms --box saved --index 1").status, 4);
 }
 
 } // namespace

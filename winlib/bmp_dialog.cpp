@@ -65,8 +65,9 @@ int CBmpDialog::DoModal(QWidget *owner, std::optional<QRect> rect, int captionId
   show();
   raise();
   activateWindow();
+  // The control OnInitDialog focused keeps the focus; else the first one.
   if (focusWidget() == nullptr) {
-    focusNextChild(); // only when OnInitDialog chose no control to type in first
+    focusNextChild();
   }
   loop.exec(QEventLoop::DialogExec);
   if (ownerWindow) {

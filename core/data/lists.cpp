@@ -146,6 +146,11 @@ size_t SmsBox::insert(SmsMessage message) {
   return index;
 }
 
+void SmsBox::replaceAt(size_t index, SmsMessage message) {
+  message.normalise();
+  messages_.at(index) = message;
+}
+
 void PhonebookList::append(PhoneBookEntry entry) {
   entry.normalise();
   entries_.push_back(entry);

@@ -73,6 +73,8 @@ class SmsBox {
 public:
   size_t insert(SmsMessage message);
   void removeAt(size_t index) { messages_.erase(messages_.begin() + static_cast<std::ptrdiff_t>(index)); }
+  // Replaces a message in place (its time stamp unchanged).
+  void replaceAt(size_t index, SmsMessage message);
   void clear() { messages_.clear(); }
 
   size_t size() const { return messages_.size(); }

@@ -154,6 +154,7 @@ void PelodexApp::ShowMenu() {
   handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
   handlers[MainMenuPage::kAlarms] = [this] { OpenAlarms(); };
   handlers[MainMenuPage::kPhoneSettings] = [this] { OpenPhoneSettings(); };
+  handlers[MainMenuPage::kSms] = [this] { OpenSms(); };
   ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
 }
 

@@ -8,6 +8,7 @@
 #include "core/data/store.h"
 #include "features/options/transfers_phone.h"
 #include "features/phonebook/phonebook_ports.h"
+#include "features/sms/transfers_sms_phone.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
@@ -66,6 +67,10 @@ public:
   void OpenSpeedDial();
   void OpenAlarms();
   void OpenPhoneSettings();
+  // Messages: read from the phone, then the message menu and its pages.
+  void OpenSms();
+  void ShowSmsMenu();
+  void ShowSmsPage(bool received);
 
 private:
   bool LogOn();
@@ -90,6 +95,8 @@ private:
   platform::Settings settings_;
   std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
   std::unique_ptr<features::TransfersPhone> settingsPhone_;
+  features::TransfersSmsPhone smsPhone_{transfers_, link_};
+  features::KoreanClock smsClock_;
 };
 
 } // namespace pdx::core

@@ -1,6 +1,12 @@
 #include "core/app/ui/main_menu_page.h"
 #include "core/app/ui/pelodex_app.h"
+#include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/ui/phonebook_page.h"
+#include "features/sms/ui/received_page.h"
+#include "features/sms/ui/sent_page.h"
+#include "features/sms/ui/sms_dialogs.h"
+#include "features/sms/ui/sms_text_box.h"
+#include "link/frame/codes.h"
 #include "link/ui/password_page.h"
 #include "platform/settings/settings.h"
 #include "simulator/phone_model.h"
@@ -44,6 +50,8 @@ public:
   }
   std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
   const simulator::PhoneState &state() const { return model_.state(); }
+  // The phone refuses requests of this code (-1: none).
+  void refuse(int code) { model_.setRefusedCode(code); }
 
   static simulator::PhoneState trimmed(size_t entries) {
     simulator::PhoneState state = simulator::sampleState();
@@ -67,6 +75,21 @@ void shoot(PelodexApp &app, const char *name) {
   if (dir != nullptr && app.CurrentWindow() != nullptr) {
     app.CurrentWindow()->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
   }
+}
+
+// Answers OK to the next message box, which may open only after a phone
+// exchange that runs its own event loop.
+void okNextMessageBox() {
+  auto *poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    if (auto *box = features::testing::openDialog<winlib::CBmpMessageBox>()) {
+      box->EndDialog(winlib::kIdOk);
+      poll->stop();
+      poll->deleteLater();
+    }
+  });
+  poll->start();
 }
 
 // Every test runs with its own settings, data and runtime folders, and a
@@ -156,7 +179,7 @@ TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kDataService));
-  EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kSms)); // its page does not exist yet
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kSms));
   // The folders of the start-up exist, and the exit saves the data file.
   const fs::path base = root_ / "data" / "QZ Telecom";
   EXPECT_TRUE(fs::is_directory(base / "save") && fs::is_directory(base / "melody") &&
@@ -193,6 +216,59 @@ TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
   ASSERT_TRUE(page->editor().addNew(form));
   EXPECT_FALSE(phone.state().phonebook[3].empty());
   EXPECT_TRUE(phone.state().phonebook[4].empty());
+}
+
+TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
+  SimulatedPhone phone(0);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenSms();
+  shoot(app, "sms-menu-online");
+  app.ShowSmsPage(true);
+  auto *received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  ASSERT_NE(received, nullptr);
+  ASSERT_EQ(received->list()->rowCount(), 3);
+  // Marking the one unread message (row 2) is refused twice, then given up
+  // until the page opens again.
+  phone.refuse(link::PC_SMS_SET_REQ);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    okNextMessageBox();
+    received->list()->selectRow(0);
+    received->list()->selectRow(2);
+  }
+  phone.refuse(-1);
+  received->list()->selectRow(0);
+  received->list()->selectRow(2);
+  EXPECT_EQ(phone.state().received[1][2], 0);
+  app.ShowSmsPage(true);
+  received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  received->list()->selectRow(2);
+  EXPECT_EQ(phone.state().received[1][2], 1);
+  features::testing::whenOpen<features::CReplyDlg>([](features::CReplyDlg &d) {
+    d.textBox()->setBytes("re");
+    d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
+  });
+  received->OnCommand(features::CSmsListPage::kReply, winlib::kNotifyCommand);
+  ASSERT_FALSE(phone.state().saved[2].empty()) << "slot 130, the lowest free one";
+
+  app.ShowSmsPage(false);
+  auto *sent = dynamic_cast<features::CSmsSentPage *>(app.CurrentWindow());
+  ASSERT_NE(sent, nullptr);
+  shoot(app, "sms-sent-online");
+  ASSERT_EQ(sent->list()->rowCount(), 3);
+  ASSERT_TRUE(sent->editor().addNew("new"));
+  EXPECT_FALSE(phone.state().saved[3].empty());
+  const size_t oldest = sent->editor().box(features::SmsBoxKind::Saved)[3].slot - 0x80u;
+  const std::optional<int> row = sent->editor().modify(3, "changed");
+  ASSERT_TRUE(row);
+  const simulator::Bytes &modified = phone.state().saved[oldest];
+  EXPECT_EQ(std::string(modified.begin() + 43, modified.begin() + 50), "changed");
+  okNextMessageBox();
+  ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
+  EXPECT_TRUE(phone.state().saved[oldest].empty());
 }
 
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
