@@ -3,8 +3,10 @@
 #include "core/app/launch.h"
 #include "core/app/ui/help_page.h"
 #include "core/app/ui/main_menu_page.h"
+#include "core/app/ui/media_pages.h"
 #include "core/app/ui/pelodex_page.h"
 #include "core/app/ui/phonebook_phone.h"
+#include "features/common/ui/program_message_target.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/serial/port_table.h"
@@ -38,7 +40,8 @@ PelodexApp::PelodexApp(PelodexOptions options)
     : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
       link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
       settings_(platform::Settings::forProfile(kProfile)),
-      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)) {}
+      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)),
+      mediaPages_(std::make_unique<MediaPages>(*this)) {}
 
 PelodexApp::~PelodexApp() = default;
 
@@ -123,6 +126,8 @@ void PelodexApp::ShowMenu() {
       {MainMenuPage::kDataService, [this] { DataService(); }},
   };
   handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
+  handlers[MainMenuPage::kMelody] = [this] { mediaPages_->OpenMelodies(); };
+  handlers[MainMenuPage::kAnimation] = [this] { mediaPages_->OpenAnimations(); };
   ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
 }
 
@@ -212,6 +217,8 @@ void PelodexApp::OpenPhonebook() {
 void PelodexApp::OnProgramMessage(int message) {
   if (PelodexPage *page = CurrentPage()) {
     page->OnProgramMessage(message);
+  } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
+    target->OnProgramMessage(message);
   }
 }
 

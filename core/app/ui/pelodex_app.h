@@ -21,6 +21,7 @@
 namespace pdx::core {
 
 class PelodexPage;
+class MediaPages;
 
 class PelodexApp {
 public:
@@ -77,6 +78,7 @@ private:
   bool offline_ = false;
   platform::Settings settings_;
   std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
+  std::unique_ptr<MediaPages> mediaPages_;
 };
 
 } // namespace pdx::core
