@@ -50,9 +50,9 @@ std::optional<CatalogEntry> loadAnimationEntry(const fs::path &folder, const std
 AnimationAssignment::AnimationAssignment(fs::path folder, MediaPhone &phone, MediaUser &user,
                                          ProgramStarter &starter, EventLoop &loop,
                                          animation::RandomSource &random)
-    : folder_(folder), catalog_(folder, ".pca", [folder](const std::string &name) {
-        return loadAnimationEntry(folder, name);
-      }),
+    : folder_(folder),
+      catalog_(folder, ".pca",
+               [folder](const std::string &name) { return loadAnimationEntry(folder, name); }),
       phone_(phone), user_(user), starter_(starter), loop_(loop), effect_(random) {}
 
 AnimationAssignment::~AnimationAssignment() {

@@ -33,8 +33,8 @@ std::optional<CatalogEntry> loadAnimationEntry(const std::filesystem::path &fold
 
 class AnimationAssignment {
 public:
-  AnimationAssignment(std::filesystem::path folder, MediaPhone &phone, MediaUser &user, ProgramStarter &starter,
-                      EventLoop &loop, animation::RandomSource &random);
+  AnimationAssignment(std::filesystem::path folder, MediaPhone &phone, MediaUser &user,
+                      ProgramStarter &starter, EventLoop &loop, animation::RandomSource &random);
   ~AnimationAssignment();
   AnimationAssignment(const AnimationAssignment &) = delete;
   AnimationAssignment &operator=(const AnimationAssignment &) = delete;

@@ -1,8 +1,7 @@
-#include "features/animations/animation_assignment.h"
-
-#include "animation/file/animation_file.h"
 #include "core/base/cp949.h"
 #include "core/base/virtual_event_loop.h"
+#include "features/animations/animation_assignment.h"
+#include "features/animations/animation_test_files.h"
 #include "features/common/media_fakes.h"
 
 #include <gtest/gtest.h>
@@ -12,33 +11,22 @@ namespace pdx::features {
 namespace {
 
 namespace fs = std::filesystem;
-using animation::CMonoPicture;
 
 class AnimationPageLogic : public ::testing::Test {
 protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("pdx-animations-" + std::to_string(::getpid()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     logic_.onPictureChanged([this] { ++redraws_; });
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  // A file of animations named "0", "1", ...; animation i has pixel (i, 0)
-  // set and effect `effect`.
   void write(const std::string &file, int count, uint16_t effect) {
-    animation::CAnimationFile doc;
-    doc.setFolder(folder_);
-    doc.New(text::fromUtf8("그림"), file);
-    for (int i = 0; i < count; ++i) {
-      const int at = i == 0 ? doc.RenameAnimation(0, "0") : doc.AddAnimation(std::to_string(i));
-      doc.at(at)->setPixel(i, 0, true);
-      doc.at(at)->setEffect(effect);
-    }
-    ASSERT_EQ(doc.Save(), DocResult::Ok);
+    ASSERT_TRUE(testing::writeAnimationFile(folder_, file, count, effect));
   }
 
-  fs::path folder_;
+  // Set before the page logic below is built on it.
+  fs::path folder_ = fs::temp_directory_path() / ("pdx-animations-" + std::to_string(::getpid()));
   VirtualEventLoop loop_;
   animation::SystemRandom random_{7};
   testing::FakeMediaPhone phone_;
@@ -60,9 +48,10 @@ TEST_F(AnimationPageLogic, SlotPreviewsSendToPhoneSlotsZeroTwoOne) {
   for (int preview = 0; preview < kAnimationSlots; ++preview) {
     const std::vector<uint8_t> &payload = phone_.animations[static_cast<size_t>(preview)];
     ASSERT_EQ(payload.size(), 631u);
-    EXPECT_EQ(payload[0], std::array<int, 3>{0, 2, 1}[static_cast<size_t>(preview)]);
+    const int phoneSlot[] = {0, 2, 1};
+    EXPECT_EQ(payload[0], phoneSlot[preview]);
     EXPECT_EQ(payload[1], '0' + preview);
-    EXPECT_EQ(payload[18], 5); // effect 4, sent plus one
+    EXPECT_EQ(payload[18], 5);               // effect 4, sent plus one
     EXPECT_EQ(payload[19], 0x80 >> preview); // row 0, columns 0..7
     ASSERT_TRUE(logic_.slot(preview).has_value());
     EXPECT_TRUE(logic_.slot(preview)->pixel(preview, 0));

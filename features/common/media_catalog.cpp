@@ -35,8 +35,9 @@ std::vector<CatalogEntry> scanFolder(const fs::path &folder, const std::string &
     if (std::optional<CatalogEntry> entry = load(name)) {
       entry->path = name;
       // std::string compares its bytes as unsigned values.
-      const auto at = std::lower_bound(entries.begin(), entries.end(), entry->path,
-                                       [](const CatalogEntry &e, const std::string &p) { return e.path < p; });
+      const auto at =
+          std::lower_bound(entries.begin(), entries.end(), entry->path,
+                           [](const CatalogEntry &e, const std::string &p) { return e.path < p; });
       entries.insert(at, std::move(*entry));
     }
   }
@@ -63,7 +64,8 @@ void MediaCatalog::open() {
 CatalogChange MediaCatalog::rescan() {
   std::vector<CatalogEntry> next = scanFolder(folder_, extension_, load_);
   const auto listed = [&next](const CatalogEntry &old) {
-    return std::any_of(next.begin(), next.end(), [&old](const CatalogEntry &e) { return e.path == old.path; });
+    return std::any_of(next.begin(), next.end(),
+                       [&old](const CatalogEntry &e) { return e.path == old.path; });
   };
   const bool sameFiles = next.size() == files_.size() && std::all_of(files_.begin(), files_.end(), listed);
   if (!sameFiles) {

@@ -38,11 +38,10 @@ std::optional<CatalogEntry> loadMelodyEntry(const fs::path &folder, const std::s
   return entry;
 }
 
-MelodyAssignment::MelodyAssignment(fs::path folder, MediaPhone &phone, MediaUser &user, ProgramStarter &starter,
-                                   BackgroundPlayer &player)
-    : folder_(folder), catalog_(folder, ".pcm", [folder](const std::string &name) {
-        return loadMelodyEntry(folder, name);
-      }),
+MelodyAssignment::MelodyAssignment(fs::path folder, MediaPhone &phone, MediaUser &user,
+                                   ProgramStarter &starter, BackgroundPlayer &player)
+    : folder_(folder),
+      catalog_(folder, ".pcm", [folder](const std::string &name) { return loadMelodyEntry(folder, name); }),
       phone_(phone), user_(user), starter_(starter), player_(player) {}
 
 void MelodyAssignment::open() {

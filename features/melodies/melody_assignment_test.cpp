@@ -1,8 +1,8 @@
-#include "features/melodies/melody_assignment.h"
-
 #include "core/base/cp949.h"
 #include "core/base/virtual_event_loop.h"
 #include "features/common/media_fakes.h"
+#include "features/melodies/melody_assignment.h"
+#include "features/melodies/melody_test_files.h"
 #include "melody/file/test_melodies.h"
 #include "melody/player/recording_output.h"
 
@@ -16,36 +16,20 @@ namespace {
 
 namespace fs = std::filesystem;
 using melody::NoteEntry;
-using melody::testing::makeMelody;
 using melody::testing::note;
 using Bytes = std::vector<uint8_t>;
-
-struct Tune {
-  std::string name; // UTF-8
-  std::vector<NoteEntry> entries;
-};
 
 class MelodyPageLogic : public ::testing::Test {
 protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("pdx-melodies-" + std::to_string(::getpid()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     logic_.onPlayingChanged([this](bool on) { playingChanges_.push_back(on); });
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  void write(const std::string &file, const std::vector<Tune> &tunes) {
-    melody::CMelodyFile doc;
-    doc.setFolder(folder_);
-    doc.New(text::fromUtf8("제목"), file);
-    for (size_t i = 0; i < tunes.size(); ++i) {
-      const int at = i == 0 ? (doc.RenameMelody(0, text::fromUtf8(tunes[0].name)), 0)
-                            : doc.AddMelody(text::fromUtf8(tunes[i].name));
-      doc.at(at).assignStored(tunes[i].entries);
-      doc.at(at).recomputeEncodedLength();
-    }
-    ASSERT_EQ(doc.Save(), DocResult::Ok);
+  void write(const std::string &file, const std::vector<testing::Tune> &tunes) {
+    ASSERT_TRUE(testing::writeMelodyFile(folder_, file, tunes));
   }
   std::vector<std::string> fileLabels() {
     std::vector<std::string> out;
@@ -62,7 +46,8 @@ protected:
     return out;
   }
 
-  fs::path folder_;
+  // Set before the page logic below is built on it.
+  fs::path folder_ = fs::temp_directory_path() / ("pdx-melodies-" + std::to_string(::getpid()));
   VirtualEventLoop loop_;
   std::shared_ptr<melody::RecordingOutput> output_ = std::make_shared<melody::RecordingOutput>(loop_);
   BackgroundPlayer player_{loop_, [this] { return output_; }};
@@ -73,7 +58,7 @@ protected:
   std::vector<bool> playingChanges_;
 };
 
-const std::vector<NoteEntry> kCDE = {note(1000, 3, 0), note(1000, 3, 2), note(500, 3, 4)};
+const std::vector<NoteEntry> &kCDE = testing::kDoReMi;
 
 TEST_F(MelodyPageLogic, ListsTheFilesThatLoadByteWiseAndTheMelodiesByName) {
   write("b.pcm", {{"다", kCDE}, {"가", kCDE}, {"나", kCDE}});

@@ -16,7 +16,7 @@ namespace {
 
 constexpr QRect kFileList(22, 64, 168, 300);
 constexpr QRect kAnimationList(200, 64, 184, 160);
-constexpr QRect kPreview(200, 252, 110, 63);
+constexpr QRect kPreviewArea(200, 252, 110, 63);
 constexpr QRect kEffectSwitch(200, 322, 110, 20);
 // The slot previews span x 430..532 inside their areas.
 constexpr int kSlotPreviewLeft = 430;
@@ -35,7 +35,8 @@ CDragDropListBox *makeList(QWidget *page, QRect rect, const QString &name) {
 
 CAnimationPage::CAnimationPage(MediaPageContext context, QWidget *parent)
     : context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
-      phone_(context_.phone, this), logic_(context_.folder, phone_, user_, context_.starter, context_.loop, random_) {
+      phone_(context_.phone, this),
+      logic_(context_.folder, phone_, user_, context_.starter, context_.loop, random_) {
   Create(QStringLiteral("애니메이션 지정"), resources::kPageAnimation, parent);
   setAccessibleName(QStringLiteral("애니메이션 지정"));
   createControls();
@@ -69,7 +70,7 @@ void CAnimationPage::createControls() {
   });
   connect(animations_, &CDragDropListBox::rowActivated, this, [this](int) { OnCommand(kPreview, 0); });
   preview_ = new PictureView(this, QStringLiteral("애니메이션 미리보기"));
-  preview_->setGeometry(kPreview);
+  preview_->setGeometry(kPreviewArea);
   effects_ = new QCheckBox(QStringLiteral("효과 보기"), this);
   effects_->setGeometry(kEffectSwitch);
   effects_->setFont(resources::dialogFont());
@@ -77,7 +78,8 @@ void CAnimationPage::createControls() {
   effects_->setAccessibleName(QStringLiteral("효과 보기"));
   connect(effects_, &QCheckBox::toggled, this, [this](bool on) { logic_.setEffects(on); });
   buttons_[kPreview] = addSkinButton(this, kPreview, QPoint(318, 252), QStringLiteral("미리보기"));
-  buttons_[kStopPreview] = addSkinButton(this, kStopPreview, QPoint(318, 298), QStringLiteral("미리보기 정지"));
+  buttons_[kStopPreview] =
+      addSkinButton(this, kStopPreview, QPoint(318, 298), QStringLiteral("미리보기 정지"));
   createSlots();
   buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), QStringLiteral("애니메이션 편집기"));
   buttons_[kHelp] = addSkinButton(this, kHelp, QPoint(442, 385), QStringLiteral("도움말"));
@@ -89,10 +91,9 @@ void CAnimationPage::createSlots() {
   for (int k = 0; k < kAnimationSlots; ++k) {
     const QRect area = kSlotAreas[static_cast<size_t>(k)];
     const int command = kSlot1 + k;
-    buttons_[command] =
-        addCaptionButton(this, command, QStringLiteral("%1번").arg(k + 1),
-                         QRect(area.left() + 1, area.center().y() - 20, 28, 40),
-                         QStringLiteral("%1번 애니메이션으로 지정").arg(k + 1));
+    buttons_[command] = addCaptionButton(this, command, QStringLiteral("%1번").arg(k + 1),
+                                         QRect(area.left() + 1, area.center().y() - 20, 28, 40),
+                                         QStringLiteral("%1번 애니메이션으로 지정").arg(k + 1));
     auto *view = new PictureView(this, QStringLiteral("%1번 애니메이션").arg(k + 1));
     view->setGeometry(kSlotPreviewLeft, area.center().y() - kSlotPreviewHeight / 2, kSlotPreviewWidth,
                       kSlotPreviewHeight);

@@ -15,8 +15,8 @@ winlib::CBmpButton *addSkinButton(QWidget *parent, int command, QPoint at, const
   auto *button = new winlib::CBmpButton(parent);
   const resources::ResourceSpec *spec = resources::findResource(command);
   const int frames = spec != nullptr ? spec->frames : 3;
-  button->Create(frames == 4 ? winlib::kPushDisabledStyle : winlib::kPushStyle, QRect(at, QSize(1, 1)), parent,
-                 command, command, frames);
+  button->Create(frames == 4 ? winlib::kPushDisabledStyle : winlib::kPushStyle, QRect(at, QSize(1, 1)),
+                 parent, command, command, frames);
   button->setAccessibleName(accessibleName);
   return button;
 }

@@ -34,7 +34,6 @@ struct MediaPageContext {
   MediaUser *user = nullptr;
 };
 
-
 // A button of the program's own picture `command` (a text button of the
 // skin) at `at`, sending `command` to `parent`, named `accessibleName`.
 winlib::CBmpButton *addSkinButton(QWidget *parent, int command, QPoint at, const QString &accessibleName);

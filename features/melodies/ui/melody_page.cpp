@@ -163,11 +163,13 @@ void CMelodyPage::OnProgramMessage(int message) {
 }
 
 int CMelodyPage::dropCommandAt(QPoint globalPos) const {
-  for (int command : {kPlay, kSlot1, kSlot2, kSlot3}) {
+  // While a melody plays the stop button stands in for play: a drop there
+  // plays the dragged melody instead.
+  for (int command : {kPlay, kStop, kSlot1, kSlot2, kSlot3}) {
     const winlib::CBmpButton *b = buttons_.at(command);
     if (b->isVisible() && b->State() != winlib::ButtonState::Disabled &&
         b->rect().contains(b->mapFromGlobal(globalPos))) {
-      return command;
+      return command == kStop ? kPlay : command;
     }
   }
   return 0;

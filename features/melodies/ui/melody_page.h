@@ -4,8 +4,8 @@
 // help, back and exit. Leaving the page stops the melody.
 #pragma once
 
-#include "features/common/ui/media_page_parts.h"
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/media_page_parts.h"
 #include "features/common/ui/program_message_target.h"
 #include "features/melodies/melody_assignment.h"
 #include "winlib/bmp_wnd.h"
