@@ -1,4 +1,5 @@
-// The melody and animation pages in the program, on the simulated phone.
+// The melody and animation pages in the program, against a running
+// `pelodex-cli simulate` whose phone state and trace the tests read.
 #include "core/app/ui/main_menu_page.h"
 #include "core/app/ui/pelodex_app.h"
 #include "features/animations/animation_test_files.h"
@@ -7,20 +8,17 @@
 #include "features/groups/ui/dialog_testing.h"
 #include "features/melodies/melody_test_files.h"
 #include "features/melodies/ui/melody_page.h"
-#include "link/frame/codes.h"
 #include "link/ui/password_page.h"
-#include "platform/settings/settings.h"
-#include "simulator/pty_phone.h"
+#include "melody/file/test_melodies.h"
+#include "simulator/state_json.h"
 #include "winlib/bmp_message_box.h"
 
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
-#include <atomic>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <thread>
 #include <unistd.h>
 
 namespace pdx::core {
@@ -28,6 +26,62 @@ namespace {
 
 namespace fs = std::filesystem;
 using features::testing::openDialog;
+using Bytes = std::vector<uint8_t>;
+
+// `pelodex-cli simulate` keeping its state in phone.json and its trace in
+// trace.txt of `dir`; stopped with SIGTERM.
+class SimulatedPhone {
+public:
+  SimulatedPhone(const fs::path &dir, const QStringList &extra) : dir_(dir) {
+    process_.start(QStringLiteral(PDX_CLI),
+                   QStringList{QStringLiteral("simulate"), QStringLiteral("--state"),
+                               QString::fromStdString((dir / "phone.json").string()),
+                               QStringLiteral("--trace"),
+                               QString::fromStdString((dir / "trace.txt").string())} +
+                       extra);
+    if (process_.waitForReadyRead(10000)) {
+      device_ = process_.readLine().trimmed().toStdString();
+    }
+  }
+  ~SimulatedPhone() {
+    process_.terminate();
+    process_.waitForFinished(5000);
+  }
+  const std::string &device() const { return device_; }
+  // The saved state once `ready` holds for it (or the last one read).
+  simulator::PhoneState stateWhen(const std::function<bool(const simulator::PhoneState &)> &ready) const {
+    simulator::PhoneState state;
+    (void)QTest::qWaitFor(
+        [&] {
+          std::string error;
+          return simulator::loadState(dir_ / "phone.json", state, error) && ready(state);
+        },
+        5000);
+    return state;
+  }
+  std::string trace() const {
+    std::ifstream in(dir_ / "trace.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+private:
+  fs::path dir_;
+  QProcess process_;
+  std::string device_;
+};
+
+// The bytes as the trace writes them.
+std::string traced(const Bytes &bytes) {
+  std::string out;
+  char hex[4];
+  for (uint8_t b : bytes) {
+    std::snprintf(hex, sizeof hex, " %02X", b);
+    out += hex;
+  }
+  return out;
+}
 
 // Closes the next message box, which may open only after the link's own
 // waits, and gives back its icon through `icon`.
@@ -44,44 +98,11 @@ void whenBoxOpens(winlib::MessageBoxIcon &icon) {
     } else {
       ADD_FAILURE() << "no message box opened";
     }
-    poll->deleteLater();
     poll->stop();
+    poll->deleteLater();
   });
   poll->start();
 }
-
-// The sample phone on a pseudo-terminal, answering on its own thread and
-// tracing every frame to `trace`.
-class TracedPhone {
-public:
-  explicit TracedPhone(const fs::path &trace) : model_(simulator::sampleState()) {
-    std::string error;
-    pty_ = simulator::PtyPhone::create(model_, error);
-    trace_ = std::fopen(trace.c_str(), "w");
-    if (pty_) {
-      pty_->setTrace(trace_);
-      thread_ = std::thread([this] { pty_->run(stop_); });
-    }
-  }
-  ~TracedPhone() {
-    stop_ = true;
-    if (thread_.joinable()) {
-      thread_.join();
-    }
-    if (trace_ != nullptr) {
-      std::fclose(trace_);
-    }
-  }
-  std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
-  simulator::PhoneModel &model() { return model_; }
-
-private:
-  simulator::PhoneModel model_;
-  std::unique_ptr<simulator::PtyPhone> pty_;
-  FILE *trace_ = nullptr;
-  std::atomic<bool> stop_ = false;
-  std::thread thread_;
-};
 
 class MediaPagesTest : public ::testing::Test {
 protected:
@@ -128,19 +149,74 @@ protected:
     menu->OnCommand(command, winlib::kNotifyCommand);
     return dynamic_cast<Page *>(app.CurrentWindow());
   }
-  std::string trace() const {
-    std::ifstream in(root_ / "trace.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
 
   fs::path root_;
   std::string path_;
 };
 
-TEST_F(MediaPagesTest, MelodiesReachThePhoneInItsEncodingAndASavedFileAppearsAtOnce) {
-  TracedPhone phone(root_ / "trace.txt");
+// Chooses the melody named `name` (UTF-8) in the page's list.
+void chooseMelody(features::CMelodyPage &page, const std::string &name) {
+  const auto &items = page.logic().catalog().items();
+  for (size_t row = 0; row < items.size(); ++row) {
+    if (items[row].name == text::fromUtf8(name)) {
+      return page.melodies()->selectRow(static_cast<int>(row));
+    }
+  }
+  ADD_FAILURE() << "no melody " << name;
+}
+
+TEST_F(MediaPagesTest, MelodiesAndAnimationsReachTheSimulatedPhoneInItsEncoding) {
+  SimulatedPhone phone(root_, {});
+  auto app = logOn(phone.device());
+  ASSERT_NE(app, nullptr);
+  using melody::testing::note;
+  ASSERT_TRUE(features::testing::writeMelodyFile(app->Store().melodyDir, "곡.pcm",
+                                                 {{"도레미", features::testing::kDoReMi},
+                                                  {"마디", {{0, melody::kBarLine}, {0, melody::kBarLine}}},
+                                                  {"끝", {note(1000, 3, 0), {0, melody::kEndMark}}}}));
+  auto *page = openFromMenu<features::CMelodyPage>(*app, MainMenuPage::kMelody);
+  ASSERT_NE(page, nullptr);
+
+  // Playing returns at once and keeps the page working; the send stops it.
+  page->OnCommand(features::CMelodyPage::kPlay, winlib::kNotifyCommand);
+  EXPECT_TRUE(page->logic().playing());
+  const struct {
+    const char *name;
+    Qt::Key key;
+    size_t slot;
+    Bytes data;
+  } sends[] = {{"도레미", Qt::Key_2, 1, {7, 19, 21, 9, 23, 2}}, // quarter C, quarter D, eighth E
+               {"마디", Qt::Key_1, 0, {2}},                     // bar lines only
+               {"끝", Qt::Key_3, 2, {7, 19, 2}}};               // its own end mark, no second one
+  for (const auto &send : sends) {
+    chooseMelody(*page, send.name);
+    QTest::keyClick(page->melodies(), send.key);
+    EXPECT_FALSE(page->logic().playing());
+    const Bytes sent =
+        phone.stateWhen([&send](const simulator::PhoneState &s) { return !s.melodies[send.slot].empty(); })
+            .melodies[send.slot];
+    ASSERT_EQ(sent.size(), 22 + send.data.size()) << send.name;
+    EXPECT_EQ(Bytes(sent.begin() + 21, sent.end() - 1), send.data) << send.name;
+    EXPECT_NE(phone.trace().find(traced(send.data)), std::string::npos) << send.name;
+  }
+
+  page->OnCommand(features::CMelodyPage::kBack, winlib::kNotifyCommand);
+  ASSERT_TRUE(features::testing::writeAnimationFile(app->Store().animationDir, "그림.pca", 2, 3));
+  auto *pictures = openFromMenu<features::CAnimationPage>(*app, MainMenuPage::kAnimation);
+  ASSERT_NE(pictures, nullptr);
+  pictures->OnCommand(features::CAnimationPage::kSlot2, winlib::kNotifyCommand);
+  const Bytes picture =
+      phone.stateWhen([](const simulator::PhoneState &s) { return !s.animations[2].empty(); }).animations[2];
+  ASSERT_EQ(picture.size(), 631u);
+  EXPECT_EQ(picture[18], 4); // effect 3, plus one
+  EXPECT_TRUE(pictures->slotView(1)->hasPicture());
+  pictures->OnCommand(features::CAnimationPage::kBack, winlib::kNotifyCommand);
+  EXPECT_NE(qobject_cast<MainMenuPage *>(app->CurrentPage()), nullptr);
+  app->ExitInstance();
+}
+
+TEST_F(MediaPagesTest, RefusalsAndMissingEditorsAreToldAndAnEditorsSaveAppearsAtOnce) {
+  SimulatedPhone phone(root_, {QStringLiteral("--refuse"), QStringLiteral("PC_MD_SET_REQ")});
   auto app = logOn(phone.device());
   ASSERT_NE(app, nullptr);
   const fs::path folder = app->Store().melodyDir;
@@ -148,54 +224,29 @@ TEST_F(MediaPagesTest, MelodiesReachThePhoneInItsEncodingAndASavedFileAppearsAtO
   auto *page = openFromMenu<features::CMelodyPage>(*app, MainMenuPage::kMelody);
   ASSERT_NE(page, nullptr);
 
-  // Playing returns at once and keeps the page working; the send stops it.
-  page->OnCommand(features::CMelodyPage::kPlay, winlib::kNotifyCommand);
-  EXPECT_TRUE(page->logic().playing());
-  QTest::keyClick(page->melodies(), Qt::Key_2);
-  EXPECT_FALSE(page->logic().playing());
-  const std::vector<uint8_t> &sent = phone.model().state().melodies[1];
-  ASSERT_EQ(sent.size(), 28u);
-  EXPECT_NE(trace().find("pc>phone PC_MD_SET_REQ"), std::string::npos);
-  EXPECT_NE(trace().find(" 00 06 07 13 15 09 17 02 00 "), std::string::npos) << trace();
-
-  // The phone refuses: a message, and its slot keeps the melody it had.
-  phone.model().setRefusedCode(link::PC_MD_SET_REQ);
   winlib::MessageBoxIcon icon = winlib::MessageBoxIcon::None;
   whenBoxOpens(icon);
   QTest::keyClick(page->melodies(), Qt::Key_1);
   EXPECT_EQ(icon, winlib::MessageBoxIcon::Exclamation);
-  EXPECT_TRUE(phone.model().state().melodies[0].empty());
+  EXPECT_NE(phone.trace().find("pc>phone PC_MD_SET_REQ"), std::string::npos);
+  EXPECT_TRUE(phone.stateWhen([](const simulator::PhoneState &) { return true; }).melodies[0].empty());
 
-  // The editor is nowhere: the launcher's message.
+  // The editor is nowhere: the launcher's message with the stop icon.
   whenBoxOpens(icon);
   QTest::keyClick(page->melodies(), Qt::Key_E, Qt::ControlModifier);
   EXPECT_EQ(icon, winlib::MessageBoxIcon::Stop);
 
-  // The melody editor saves a file and says so over the marker's socket.
+  // The melody editor saves a file and says so over the marker's socket;
+  // the animation editor's message leaves the melody page alone.
   ASSERT_TRUE(features::testing::writeMelodyFile(folder, "새곡.pcm", {{"솔", features::testing::kDoReMi}}));
-  QProcess peer;
-  peer.start(QStringLiteral(PDX_MARKER_PEER),
-             {QStringLiteral("send"), QStringLiteral("Pelodex"), QStringLiteral("0x472")});
-  EXPECT_TRUE(QTest::qWaitFor([page] { return page->files()->rowCount() == 2; }, 5000));
-  EXPECT_TRUE(peer.waitForFinished(5000));
-  EXPECT_EQ(peer.exitCode(), 0);
-  app->ExitInstance();
-}
-
-TEST_F(MediaPagesTest, TheSecondSlotPreviewFillsPhoneSlotTwo) {
-  TracedPhone phone(root_ / "trace.txt");
-  auto app = logOn(phone.device());
-  ASSERT_NE(app, nullptr);
-  ASSERT_TRUE(features::testing::writeAnimationFile(app->Store().animationDir, "그림.pca", 2, 3));
-  auto *page = openFromMenu<features::CAnimationPage>(*app, MainMenuPage::kAnimation);
-  ASSERT_NE(page, nullptr);
-  page->OnCommand(features::CAnimationPage::kSlot2, winlib::kNotifyCommand);
-  const std::vector<uint8_t> &sent = phone.model().state().animations[2];
-  ASSERT_EQ(sent.size(), 631u);
-  EXPECT_EQ(sent[18], 4); // effect 3, plus one
-  EXPECT_TRUE(page->slotView(1)->hasPicture());
-  page->OnCommand(features::CAnimationPage::kBack, winlib::kNotifyCommand);
-  EXPECT_NE(qobject_cast<MainMenuPage *>(app->CurrentPage()), nullptr);
+  for (const char *message : {"0x477", "0x472"}) {
+    QProcess peer;
+    peer.start(QStringLiteral(PDX_MARKER_PEER),
+               {QStringLiteral("send"), QStringLiteral("Pelodex"), QString::fromLatin1(message)});
+    EXPECT_TRUE(QTest::qWaitFor([&peer] { return peer.state() == QProcess::NotRunning; }, 5000));
+    EXPECT_EQ(peer.exitCode(), 0);
+    EXPECT_EQ(page->files()->rowCount(), std::string(message) == "0x472" ? 2 : 1) << message;
+  }
   app->ExitInstance();
 }
 
