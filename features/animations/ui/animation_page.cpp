@@ -217,17 +217,12 @@ void CAnimationPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardMo
 }
 
 void CAnimationPage::keyPressEvent(QKeyEvent *event) {
-  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-  if (ctrl && event->key() == Qt::Key_P) {
-    return OnCommand(kPreview, winlib::kNotifyCommand);
+  const int command = mediaPageCommand(*event, {kPreview, kStopPreview, kSlot1, kEditor, kHelp, kBack},
+                                       logic_.previewRunning());
+  if (command == 0) {
+    return CBmpWnd::keyPressEvent(event);
   }
-  if (ctrl && event->key() == Qt::Key_E) {
-    return OnCommand(kEditor, winlib::kNotifyCommand);
-  }
-  if (!ctrl && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_3) {
-    return OnCommand(kSlot1 + (event->key() - Qt::Key_1), winlib::kNotifyCommand);
-  }
-  CBmpWnd::keyPressEvent(event);
+  OnCommand(command, winlib::kNotifyCommand);
 }
 
 void CAnimationPage::hideEvent(QHideEvent *event) {

@@ -7,6 +7,7 @@
 #include "winlib/bmp_message_box.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace pdx::features {
@@ -36,6 +37,31 @@ void drawPageLabels(QPainter &painter, const std::vector<PageLabel> &labels) {
   const int ascent = painter.fontMetrics().ascent();
   for (const PageLabel &label : labels) {
     painter.drawText(label.at + QPoint(0, ascent), label.text);
+  }
+}
+
+int mediaPageCommand(const QKeyEvent &event, const MediaPageKeys &keys, bool running) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  const int key = event.key();
+  if (modifiers == Qt::ControlModifier) {
+    return key == Qt::Key_P ? keys.play : key == Qt::Key_E ? keys.editor : 0;
+  }
+  if (modifiers != Qt::NoModifier) {
+    return 0;
+  }
+  if (key >= Qt::Key_1 && key <= Qt::Key_3) {
+    return keys.firstSlot + (key - Qt::Key_1);
+  }
+  switch (key) {
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    return keys.play;
+  case Qt::Key_F1:
+    return keys.help;
+  case Qt::Key_Escape:
+    return running ? keys.stop : keys.back;
+  default:
+    return 0;
   }
 }
 

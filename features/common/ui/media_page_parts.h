@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+class QKeyEvent;
 class QPainter;
 
 namespace pdx::winlib {
@@ -47,6 +48,20 @@ struct PageLabel {
 };
 // Draws labels in the page's bold label font.
 void drawPageLabels(QPainter &painter, const std::vector<PageLabel> &labels);
+
+// The commands of a page that the keyboard reaches, in its lists or
+// anywhere on the page.
+struct MediaPageKeys {
+  int play;      // Ctrl+P, Enter
+  int stop;      // Esc while something plays
+  int firstSlot; // 1, 2, 3: this command and the two after it
+  int editor;    // Ctrl+E
+  int help;      // F1
+  int back;      // Esc while nothing plays
+};
+// The command of `event` (0: none of the page's keys). `running` tells
+// whether a melody or a preview plays.
+int mediaPageCommand(const QKeyEvent &event, const MediaPageKeys &keys, bool running);
 
 class MessageBoxUser : public MediaUser {
 public:

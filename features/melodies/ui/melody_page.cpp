@@ -189,17 +189,12 @@ void CMelodyPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModif
 }
 
 void CMelodyPage::keyPressEvent(QKeyEvent *event) {
-  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-  if (ctrl && event->key() == Qt::Key_P) {
-    return OnCommand(kPlay, winlib::kNotifyCommand);
+  const int command =
+      mediaPageCommand(*event, {kPlay, kStop, kSlot1, kEditor, kHelp, kBack}, logic_.playing());
+  if (command == 0) {
+    return CBmpWnd::keyPressEvent(event);
   }
-  if (ctrl && event->key() == Qt::Key_E) {
-    return OnCommand(kEditor, winlib::kNotifyCommand);
-  }
-  if (!ctrl && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_3) {
-    return OnCommand(kSlot1 + (event->key() - Qt::Key_1), winlib::kNotifyCommand);
-  }
-  CBmpWnd::keyPressEvent(event);
+  OnCommand(command, winlib::kNotifyCommand);
 }
 
 void CMelodyPage::hideEvent(QHideEvent *event) {

@@ -29,7 +29,8 @@ protected:
 
   std::unique_ptr<Page> open() {
     auto page = std::make_unique<Page>(
-        MediaPageContext{folder_, phone_, starter_, loop_, [this] { ++back_; }, {}, {}, &user_},
+        MediaPageContext{
+            folder_, phone_, starter_, loop_, [this] { ++back_; }, {}, [this] { ++help_; }, &user_},
         [] { return nullptr; });
     page->show();
     return page;
@@ -53,9 +54,10 @@ protected:
   testing::FakeMediaUser user_;
   testing::FakeStarter starter_;
   int back_ = 0;
+  int help_ = 0;
 };
 
-TEST_F(MelodyPageTest, KeysInTheListSendPlayAndStartTheEditor) {
+TEST_F(MelodyPageTest, KeysInTheListSendPlayStopLeaveAndStartTheEditor) {
   auto page = open();
   ASSERT_EQ(page->melodies()->rowCount(), 2);
   page->melodies()->selectRow(1); // "하나" (둘 sorts first)
@@ -67,10 +69,19 @@ TEST_F(MelodyPageTest, KeysInTheListSendPlayAndStartTheEditor) {
   EXPECT_TRUE(page->logic().playing());
   EXPECT_TRUE(page->button(Page::kStop)->isVisible());
   EXPECT_FALSE(page->button(Page::kPlay)->isVisible());
-  press(page->melodies(), Qt::Key_E, Qt::ControlModifier); // every command stops first
+  press(page->melodies(), Qt::Key_Escape); // stops, and stays
   EXPECT_FALSE(page->logic().playing());
   EXPECT_TRUE(page->button(Page::kPlay)->isVisible());
+  press(page->files(), Qt::Key_Return);
+  EXPECT_TRUE(page->logic().playing());
+  press(page->melodies(), Qt::Key_E, Qt::ControlModifier); // every command stops first
+  EXPECT_FALSE(page->logic().playing());
   EXPECT_EQ(starter_.started.size(), 1u);
+  press(page->melodies(), Qt::Key_F1);
+  EXPECT_EQ(help_, 1);
+  EXPECT_EQ(back_, 0);
+  press(page->melodies(), Qt::Key_Escape);
+  EXPECT_EQ(back_, 1);
 }
 
 TEST_F(MelodyPageTest, DropsOnPlayAndSlotButtonsRunThemWithTheDraggedMelody) {
@@ -91,10 +102,6 @@ TEST_F(MelodyPageTest, LeavingThePageStopsPlayingAndMessagesRefillTheLists) {
   auto page = open();
   page->OnCommand(Page::kPlay, 0);
   ASSERT_TRUE(page->logic().playing());
-  page->OnCommand(Page::kBack, 0);
-  EXPECT_FALSE(page->logic().playing());
-  EXPECT_EQ(back_, 1);
-  page->OnCommand(Page::kPlay, 0);
   page->hide();
   EXPECT_FALSE(page->logic().playing());
 
