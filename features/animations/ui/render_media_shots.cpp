@@ -44,6 +44,14 @@ bool writePictures(const std::filesystem::path &folder) {
   return doc.Save() == DocResult::Ok;
 }
 
+// Makes `page` the active window with `list` focused, as a user sees it.
+void showFocused(QWidget &page, QWidget *list) {
+  page.activateWindow();
+  QApplication::setActiveWindow(&page);
+  list->setFocus();
+  QApplication::processEvents();
+}
+
 bool writeSamples(const std::filesystem::path &dir) {
   const std::vector<melody::NoteEntry> &tune = testing::kDoReMi;
   const std::vector<std::pair<std::string, std::vector<testing::Tune>>> melodies = {
@@ -83,6 +91,7 @@ int main(int argc, char **argv) {
   CMelodyPage melodies(context, [] { return nullptr; });
   melodies.files()->selectRow(1);
   melodies.show();
+  showFocused(melodies, melodies.melodies());
   melodies.grab().save(out.filePath("melody-page.png"));
   melodies.OnCommand(CMelodyPage::kPlay, 0);
   melodies.grab().save(out.filePath("melody-page-playing.png"));
@@ -95,6 +104,7 @@ int main(int argc, char **argv) {
   animations.OnCommand(CAnimationPage::kPreview, 0);
   loop.advance(pdx::Millis(150 * 3));
   animations.show();
+  showFocused(animations, animations.animations());
   animations.grab().save(out.filePath("animation-page.png"));
   return 0;
 }
