@@ -173,7 +173,8 @@ TEST_F(MediaPagesTest, MelodiesAndAnimationsReachTheSimulatedPhoneInItsEncoding)
   ASSERT_TRUE(features::testing::writeMelodyFile(app->Store().melodyDir, "곡.pcm",
                                                  {{"도레미", features::testing::kDoReMi},
                                                   {"마디", {{0, melody::kBarLine}, {0, melody::kBarLine}}},
-                                                  {"끝", {note(1000, 3, 0), {0, melody::kEndMark}}}}));
+                                                  {"끝", {note(1000, 3, 0), {0, melody::kEndMark}}},
+                                                  {"빈", {}}}));
   auto *page = openFromMenu<features::CMelodyPage>(*app, MainMenuPage::kMelody);
   ASSERT_NE(page, nullptr);
 
@@ -187,16 +188,23 @@ TEST_F(MediaPagesTest, MelodiesAndAnimationsReachTheSimulatedPhoneInItsEncoding)
     Bytes data;
   } sends[] = {{"도레미", Qt::Key_2, 1, {7, 19, 21, 9, 23, 2}}, // quarter C, quarter D, eighth E
                {"마디", Qt::Key_1, 0, {2}},                     // bar lines only
-               {"끝", Qt::Key_3, 2, {7, 19, 2}}};               // its own end mark, no second one
+               {"끝", Qt::Key_3, 2, {7, 19, 2}},                // its own end mark, no second one
+               {"빈", Qt::Key_1, 0, {2}}};                      // empty
   for (const auto &send : sends) {
     chooseMelody(*page, send.name);
     QTest::keyClick(page->melodies(), send.key);
     EXPECT_FALSE(page->logic().playing());
-    const Bytes sent =
-        phone.stateWhen([&send](const simulator::PhoneState &s) { return !s.melodies[send.slot].empty(); })
-            .melodies[send.slot];
-    ASSERT_EQ(sent.size(), 22 + send.data.size()) << send.name;
-    EXPECT_EQ(Bytes(sent.begin() + 21, sent.end() - 1), send.data) << send.name;
+    // The payload: slot, name, zero, tempo, length, the data, a zero.
+    const auto data = [](const Bytes &payload) {
+      return payload.size() < 22 ? Bytes() : Bytes(payload.begin() + 21, payload.end() - 1);
+    };
+    const Bytes sent = phone
+                           .stateWhen([&](const simulator::PhoneState &s) {
+                             return data(s.melodies[send.slot]) == send.data;
+                           })
+                           .melodies[send.slot];
+    EXPECT_EQ(data(sent), send.data) << send.name;
+    EXPECT_EQ(text::toUtf8(std::string(reinterpret_cast<const char *>(&sent.at(1)))), send.name);
     EXPECT_NE(phone.trace().find(traced(send.data)), std::string::npos) << send.name;
   }
 
