@@ -12,8 +12,8 @@ namespace pdx::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using cli::testing::RunResult;
 using cli::testing::runCli;
+using cli::testing::RunResult;
 
 class CliMediaTest : public ::testing::Test {
 protected:
