@@ -1,12 +1,12 @@
 // pelodex-cli phone: reads and writes the phone's data over the serial
 // link, and lists the serial ports.
-#include "animation/download/phone_picture.h"
 #include "animation/file/animation_file.h"
 #include "cli/cmd_phone_sms.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/phone_settings.h"
 #include "core/data/alarm_list.h"
+#include "features/animations/animation_assignment.h"
 #include "link/connection/password.h"
 #include "link/export/phone_json.h"
 #include "link/session/phone_session.h"
@@ -141,9 +141,7 @@ std::optional<link::wire::Bytes> animationPayload(Args &args, const std::string 
               std::to_string(document.count()) + "개).");
     return std::nullopt;
   }
-  const auto rows = animation::phonePictureBytes(picture->bits());
-  return link::wire::encodeAnimationPayload(static_cast<uint8_t>(*slot), picture->name().view(),
-                                            picture->effect(), rows);
+  return features::animationSetPayload(static_cast<int>(*slot), *picture);
 }
 
 // The melody-set payload of melody `index` of a .pcm file for phone slot

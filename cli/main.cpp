@@ -32,6 +32,8 @@ const std::vector<CommandGroup> kGroups = {
      "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
      "[--silent] [--refuse CODE] [--trace FILE]"},
     {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
+    {"media", pdx::cli::runMedia,
+     "media list melodies|animations [--folder DIR]    지정 화면의 파일과 항목 목록 (JSON)"},
     {"lunar", pdx::cli::runLunar, "lunar DATE | --from DATE --to DATE    양력 날짜를 음력으로 (JSON)"},
 };
 

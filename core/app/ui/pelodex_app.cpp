@@ -3,9 +3,11 @@
 #include "core/app/launch.h"
 #include "core/app/ui/help_page.h"
 #include "core/app/ui/main_menu_page.h"
+#include "core/app/ui/media_pages.h"
 #include "core/app/ui/pelodex_page.h"
 #include "core/app/ui/phonebook_phone.h"
 #include "core/data/datafile_startup.h"
+#include "features/common/ui/program_message_target.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/serial/port_table.h"
@@ -58,7 +60,8 @@ PelodexApp::PelodexApp(PelodexOptions options)
       link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
       settings_(platform::Settings::forProfile(kProfile)),
       phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)),
-      settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)) {}
+      settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)),
+      mediaPages_(std::make_unique<MediaPages>(*this)) {}
 
 PelodexApp::~PelodexApp() = default;
 
@@ -155,6 +158,8 @@ void PelodexApp::ShowMenu() {
   handlers[MainMenuPage::kAlarms] = [this] { OpenAlarms(); };
   handlers[MainMenuPage::kPhoneSettings] = [this] { OpenPhoneSettings(); };
   handlers[MainMenuPage::kSms] = [this] { OpenSms(); };
+  handlers[MainMenuPage::kMelody] = [this] { mediaPages_->OpenMelodies(); };
+  handlers[MainMenuPage::kAnimation] = [this] { mediaPages_->OpenAnimations(); };
   ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
 }
 
@@ -244,6 +249,8 @@ void PelodexApp::OpenPhonebook(bool fresh) {
 void PelodexApp::OnProgramMessage(int message) {
   if (PelodexPage *page = CurrentPage()) {
     page->OnProgramMessage(message);
+  } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
+    target->OnProgramMessage(message);
   }
 }
 

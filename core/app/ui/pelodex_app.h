@@ -23,6 +23,7 @@
 namespace pdx::core {
 
 class PelodexPage;
+class MediaPages;
 
 class PelodexApp {
 public:
@@ -97,6 +98,7 @@ private:
   std::unique_ptr<features::TransfersPhone> settingsPhone_;
   features::TransfersSmsPhone smsPhone_{transfers_, link_};
   features::KoreanClock smsClock_;
+  std::unique_ptr<MediaPages> mediaPages_;
 };
 
 } // namespace pdx::core
