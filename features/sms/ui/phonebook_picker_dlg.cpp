@@ -3,6 +3,7 @@
 #include "features/common/column_settings.h"
 #include "features/common/ui/column_header.h"
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/type_to_find.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "features/sms/ui/button_keys.h"
 #include "winlib/bmp_button.h"
@@ -39,6 +40,11 @@ void CPhonebookPickerDlg::OnInitDialog() {
   });
   connect(header, &QHeaderView::sectionClicked, this, [this](int column) { sortBy(column); });
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { OnOK(); });
+  new TypeToFind(list_, [this](const std::string &query) {
+    if (const int row = firstPickerMatch(rows_, query); row >= 0) {
+      list_->selectRow(row);
+    }
+  });
   const OkCancel buttons = addOkCancel(this, QPoint(205, 290), QPoint(275, 290));
   buttons.ok->setAccessibleName(QStringLiteral("확인"));
   buttons.cancel->setAccessibleName(QStringLiteral("취소"));

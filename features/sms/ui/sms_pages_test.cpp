@@ -1,4 +1,5 @@
 #include "core/base/cp949.h"
+#include "features/common/ui/drag_drop_list_box.h"
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/phonebook_fakes.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -225,6 +227,26 @@ TEST_F(SmsPagesTest, EveryControlIsNamedAndReachedByTheKeyboard) {
   QTest::keyClick(sent->button(CSmsListPage::kNew), Qt::Key_Space);
   ASSERT_EQ(store_.savedSms.size(), 2u);
   EXPECT_EQ(store_.savedSms[0].text.view(), "new\xC9\xA2");
+}
+
+TEST_F(SmsPagesTest, PickerJumpsToTheFirstNameTypedOrGivenByInitialConsonants) {
+  std::vector<PickerRow> rows;
+  for (const char *name : {"kim", "lee", "홍길동", "황금돼지"}) {
+    rows.push_back({text::fromUtf8(name) + "\t\t1", "1", rows.size()});
+  }
+  CPhonebookPickerDlg picker(rows, settings_);
+  QTimer::singleShot(0, [&picker] {
+    CDragDropListBox *list = picker.list();
+    QTest::keyClicks(list, "le");
+    EXPECT_EQ(list->currentRow(), 1);
+    QTest::keyClick(list, Qt::Key_Home); // ends that search
+    QInputMethodEvent composing(QStringLiteral("ㄷ"), {});
+    composing.setCommitString(QStringLiteral("ㅎㄱ"));
+    QApplication::sendEvent(list, &composing);
+    EXPECT_EQ(list->currentRow(), 2) << "ㅎㄱ, with ㄷ still being composed";
+    QTest::keyClick(list, Qt::Key_Escape);
+  });
+  EXPECT_EQ(picker.DoModal(nullptr, std::nullopt, 0), winlib::kIdCancelCommand);
 }
 
 } // namespace
