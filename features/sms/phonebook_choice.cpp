@@ -1,7 +1,6 @@
 #include "features/sms/phonebook_choice.h"
 
 #include "core/base/cp949.h"
-#include "core/base/hangul_search.h"
 
 #include <algorithm>
 #include <map>
@@ -58,21 +57,6 @@ void sortPickerRows(std::vector<PickerRow> &rows, int n) {
   std::stable_sort(rows.begin(), rows.end(), [&keys](const PickerRow &a, const PickerRow &b) {
     return text::compareBytes(keys.at(a.entry), keys.at(b.entry)) < 0;
   });
-}
-
-} // namespace pdx::features
-
-namespace pdx::features {
-
-int firstPickerMatch(const std::vector<PickerRow> &rows, std::string_view query) {
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const std::string_view text = rows[i].text;
-    const std::string_view name = text.substr(0, text.find('\t'));
-    if (!name.empty() && text::nameMatches(name, query)) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
 }
 
 } // namespace pdx::features

@@ -6,7 +6,6 @@
 #include "core/data/lists.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace pdx::features {
@@ -22,10 +21,5 @@ std::vector<PickerRow> pickerRows(const core::PhonebookList &phone, const core::
 // Sorts the entries by column 0 (name) or 1 (group) of their first rows;
 // an entry's further rows stay under it, and equal keys keep their order.
 void sortPickerRows(std::vector<PickerRow> &rows, int column);
-
-// The first row, in list order, that starts an entry whose name matches
-// `query` (code page 949) by the phonebook find's name rule, initial
-// consonants included; -1 when none does.
-int firstPickerMatch(const std::vector<PickerRow> &rows, std::string_view query);
 
 } // namespace pdx::features

@@ -1,6 +1,7 @@
 #include "features/sms/ui/phonebook_picker_dlg.h"
 
 #include "features/common/column_settings.h"
+#include "features/common/row_find.h"
 #include "features/common/ui/column_header.h"
 #include "features/common/ui/drag_drop_list_box.h"
 #include "features/common/ui/type_to_find.h"
@@ -41,7 +42,7 @@ void CPhonebookPickerDlg::OnInitDialog() {
   connect(header, &QHeaderView::sectionClicked, this, [this](int column) { sortBy(column); });
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { OnOK(); });
   new TypeToFind(list_, [this](const std::string &query) {
-    if (const int row = firstPickerMatch(rows_, query); row >= 0) {
+    if (const int row = firstRowByName(rows_, query); row >= 0) {
       list_->selectRow(row);
     }
   });

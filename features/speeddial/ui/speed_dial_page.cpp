@@ -1,7 +1,9 @@
 #include "features/speeddial/ui/speed_dial_page.h"
 
 #include "features/common/column_settings.h"
+#include "features/common/row_find.h"
 #include "features/common/ui/column_header.h"
+#include "features/common/ui/type_to_find.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "features/speeddial/ui/assign_dlg.h"
 #include "resources/resource_ids.h"
@@ -60,6 +62,11 @@ void CSpeedDialPage::createLists() {
     connect(list, &CDragDropListBox::selectionChanged, this, [this] { updateButtons(); });
   }
   connect(numbers_, &CDragDropListBox::rowActivated, this, [this](int) { assignSelected(); });
+  new TypeToFind(numbers_, [this](const std::string &query) {
+    if (const int row = firstRowByName(editor_.numberRows(), query); row >= 0) {
+      numbers_->selectRow(row);
+    }
+  });
 }
 
 void CSpeedDialPage::createButtons() {
