@@ -2,9 +2,11 @@
 #include "cli/commands.h"
 #include "cli/datafile_print.h"
 #include "cli/output.h"
+#include "core/base/cp949.h"
 #include "core/data/datafile.h"
 #include "core/data/phonebook_export.h"
 #include "core/data/samples.h"
+#include "features/phonebook/phonebook_editor.h"
 #include "features/phonebook/text_import.h"
 
 #include <cstdio>
@@ -89,6 +91,36 @@ int exportPhonebook(Args &args) {
   return writeOutput(out, text);
 }
 
+// The entries a find on the phonebook page would stop at, in the page's
+// order (by name): QUERY by the name rule (initial consonants included), or
+// --number as a part of any number.
+int find(Args &args) {
+  const auto number = args.option("--number");
+  const auto path = args.positional();
+  const auto query = args.positional();
+  if (!path || (!query && !number)) {
+    args.fail("사용법: datafile find PATH QUERY [--number NUMBER]");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  CDataStore store;
+  if (const int status = loadOrReport(*path, store); status != 0) {
+    return status;
+  }
+  features::sortPhonebook(store.pcPhonebook, features::kNameColumn);
+  const std::string name = text::fromUtf8(query.value_or(""));
+  const std::string digits = text::fromUtf8(number.value_or(""));
+  core::PhonebookList found;
+  for (const core::PhoneBookEntry &e : store.pcPhonebook) {
+    if (features::entryMatches(e, name, digits)) {
+      found.append(e);
+    }
+  }
+  std::cout << json{{"entries", entriesJson(found)}}.dump() << "\n";
+  return 0;
+}
+
 // Writes a data file holding the test-mode sample phonebook and groups.
 int sample(Args &args) {
   const auto path = args.positional();
@@ -161,6 +193,9 @@ int runDatafile(Args &args) {
   if (verb == "export") {
     return exportPhonebook(args);
   }
+  if (verb == "find") {
+    return find(args);
+  }
   if (verb == "sample") {
     return sample(args);
   }
@@ -172,7 +207,8 @@ int runDatafile(Args &args) {
     return printDatafile(args);
   }
 #endif
-  std::fprintf(stderr, "pelodex-cli: datafile show|export|import|sample|print 중 하나를 지정하십시오.\n");
+  std::fprintf(stderr,
+               "pelodex-cli: datafile show|export|find|import|sample|print 중 하나를 지정하십시오.\n");
   return kBadArguments;
 }
 

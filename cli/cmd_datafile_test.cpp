@@ -37,6 +37,24 @@ TEST_F(DatafileCommandTest, ShowPrintsGroupsAndEntriesInUtf8) {
   EXPECT_EQ(j["entries"].size(), 6u);
 }
 
+TEST_F(DatafileCommandTest, FindListsMatchesInNameOrder) {
+  const auto names = [&](const std::string &arguments) {
+    const auto r = runCli("datafile find " + sample_ + " " + arguments);
+    const auto j = nlohmann::json::parse(r.out);
+    std::vector<std::string> out;
+    for (const auto &e : j["entries"]) {
+      out.push_back(e["name"]);
+    }
+    return out;
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(names("ㅈ"), (V{"정수진", "최지은", "한국전자 영업부"}));
+  EXPECT_EQ(names("ㅁㅅ"), V{"박민수"});
+  EXPECT_EQ(names("민수"), V{"박민수"});
+  EXPECT_EQ(names("--number 555-"), (V{"김철수", "박민수"}));
+  EXPECT_EQ(names("ㅎㄱㄷ"), V{});
+}
+
 TEST_F(DatafileCommandTest, ShowReadsAVersionOneZeroFile) {
   const auto r =
       runCli(std::string("datafile show ") + PDX_SOURCE_DIR + "/core/data/fuzz_corpus/version10.dat");

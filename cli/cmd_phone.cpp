@@ -3,6 +3,7 @@
 #include "animation/download/phone_picture.h"
 #include "animation/file/animation_file.h"
 #include "cli/commands.h"
+#include "cli/phone_settings.h"
 #include "core/data/alarm_list.h"
 #include "link/connection/password.h"
 #include "link/export/phone_json.h"
@@ -270,12 +271,14 @@ int runPhone(Args &args) {
     return listPorts(connection->ports, loop);
   }
   Command run;
-  if (command == "read") {
+  if (auto settings = phoneSettingsCommand(command, args)) {
+    run = *settings;
+  } else if (command == "read") {
     const std::string what = args.positional().value_or("");
-    if (what != "phonebook" && what != "sms" && what != "alarms") {
-      args.fail("read 다음에는 phonebook, sms, alarms 중 하나를 쓰세요.");
+    if (what != "phonebook" && what != "sms" && what != "alarms" && !phoneSettingsRead(what)) {
+      args.fail("read 다음에는 phonebook, sms, alarms, speed-dials, options 중 하나를 쓰세요.");
     }
-    run = [what](link::PhoneSession &s) { return readCommand(what, s); };
+    run = phoneSettingsRead(what).value_or([what](link::PhoneSession &s) { return readCommand(what, s); });
   } else if (command == "write-entry" || command == "erase-entry") {
     const auto slotText = args.positional();
     const int slot = slotText ? std::atoi(slotText->c_str()) : -1;
@@ -317,7 +320,8 @@ int runPhone(Args &args) {
     run = [folder](link::PhoneSession &s) { return backupCommand(folder.value_or(""), s); };
   } else {
     args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, send-melody, "
-                                "send-animation, backup, ports"
+                                "send-animation, backup, ports, set-speed-dial, clear-speed-dial, "
+                                "move-speed-dial, add-alarm, modify-alarm, delete-alarm, set-option"
                               : "알 수 없는 phone 명령입니다: " + command);
   }
   if (!link::isValidPassword(connection->password)) {

@@ -35,13 +35,23 @@ constexpr std::array kImage = {
 };
 
 constexpr std::array kPhone = {
-    CommandUsage{"read phonebook|sms|alarms", "휴대폰의 자료를 JSON으로 읽어옵니다"},
+    CommandUsage{"read phonebook|sms|alarms|speed-dials|options", "휴대폰의 자료를 JSON으로 읽어옵니다"},
     CommandUsage{"write-entry SLOT --name N [--home --office --mobile --pager --group ID]",
                  "전화번호부 한 칸을 씁니다"},
     CommandUsage{"erase-entry SLOT", "전화번호부 한 칸을 지웁니다"},
     CommandUsage{"send-sms --to NUMBER [--callback NUMBER] --text TEXT", "단문 메시지를 보냅니다"},
     CommandUsage{"send-melody FILE.pcm --index I --slot S", "멜로디를 휴대폰에 넣습니다"},
     CommandUsage{"send-animation FILE.pca --index I --slot S", "애니메이션을 휴대폰에 넣습니다"},
+    CommandUsage{"set-speed-dial N --entry SLOT --kind home|office|mobile|pager",
+                 "단축다이얼 N에 전화번호부 한 칸의 번호를 지정합니다"},
+    CommandUsage{"clear-speed-dial N", "단축다이얼 N을 지웁니다"},
+    CommandUsage{"move-speed-dial FROM TO", "단축다이얼을 다른 번호로 옮깁니다"},
+    CommandUsage{"add-alarm --period once|daily|weekly|monthly --time HH:MM [--date MM-DD] [--weekday 0-6] "
+                 "[--day D] [--memo TEXT]",
+                 "알람을 추가합니다"},
+    CommandUsage{"modify-alarm POSITION [add-alarm의 옵션]", "알람을 고칩니다"},
+    CommandUsage{"delete-alarm POSITION", "알람을 지웁니다"},
+    CommandUsage{"set-option ROW VALUE", "휴대폰 환경 설정 한 항목을 바꿉니다"},
     CommandUsage{"backup DIR", "휴대폰의 모든 자료를 폴더에 보관합니다"},
     CommandUsage{"ports", "COM1에서 COM8까지의 장치와 상태를 보여줍니다"},
 };
@@ -59,6 +69,9 @@ constexpr std::array kMelody = {
     CommandUsage{"play FILE.pcm [--index I] [--silent]", "멜로디를 PC에서 연주합니다"},
     CommandUsage{"import-rtttl TEXT|FILE --out FILE.pcm", "벨소리 텍스트를 멜로디 파일로 가져옵니다"},
     CommandUsage{"export-rtttl FILE.pcm [--index I]", "멜로디를 벨소리 텍스트로 내보냅니다"},
+    CommandUsage{"export-midi FILE.pcm [--index I] --out OUT.mid", "멜로디를 MIDI 파일로 내보냅니다"},
+    CommandUsage{"import-midi FILE.mid --out FILE.pcm [--track N] [--channel C] [--name NAME]",
+                 "MIDI 파일의 한 성부를 멜로디 파일로 가져옵니다"},
 };
 
 constexpr std::array kLunar = {

@@ -20,6 +20,9 @@ Frame refused(uint8_t code) {
 
 namespace {
 
+// Where the option record holds the packed password.
+constexpr size_t kOptionPasswordOffset = 57;
+
 void setBit(Bytes &bitmap, size_t i) {
   bitmap[i / 8] |= static_cast<uint8_t>(0x80 >> (i % 8));
 }
@@ -87,8 +90,13 @@ std::vector<Frame> PhoneModel::handle(const Frame &request) {
     return {Frame{PC_GRP_DATA_DATA, state_.groups}};
   case PC_ALM_DATA_REQ:
     return {Frame{PC_ALM_DATA_DATA, state_.alarms}};
-  case PC_OPT_DATA_REQ:
-    return {Frame{PC_OPT_DATA_DATA, state_.options}};
+  case PC_OPT_DATA_REQ: {
+    // The record carries the password the phone checks now.
+    Bytes options = state_.options;
+    const PackedPassword packed = packPassword(state_.password);
+    std::copy(packed.begin(), packed.end(), options.begin() + kOptionPasswordOffset);
+    return {Frame{PC_OPT_DATA_DATA, options}};
+  }
   default:
     return store(request);
   }
@@ -160,6 +168,7 @@ std::vector<Frame> PhoneModel::store(const Frame &request) {
     break;
   case PC_OPT_SET_REQ:
     state_.options = data;
+    state_.password = unpackPassword({data[kOptionPasswordOffset], data[kOptionPasswordOffset + 1]});
     break;
   case PC_SMS_SEND_REQ:
     state_.outbox.push_back(data);

@@ -38,6 +38,20 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
          });
 }
 
+// `path` made absolute against the working folder, without "." and ".."
+// steps or doubled separators.
+std::string normalPath(const std::filesystem::path &path) {
+  std::error_code ignored;
+  return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+std::string withSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != '/') {
+    folder += '/';
+  }
+  return folder;
+}
+
 std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path &path, bool &readFailed) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
@@ -152,12 +166,14 @@ DocResult CAnimationFile::Load(const std::string &path) {
   clearDocument();
   path_ = path.substr(0, kPathBytes);
   bool readFailed = false;
-  auto bytes = readFile(std::filesystem::path(folder_ + path_), readFailed);
+  std::string opened = folder_ + path_;
+  auto bytes = readFile(std::filesystem::path(opened), readFailed);
   if (!bytes) {
-    bytes = readFile(std::filesystem::path(path_), readFailed);
-    if (bytes) {
-      noteWhereOpened(path_);
-    }
+    opened = path_;
+    bytes = readFile(std::filesystem::path(opened), readFailed);
+  }
+  if (bytes) {
+    noteWhereOpened(opened);
   }
   DocResult result = DocResult::CannotOpen;
   if (bytes) {
@@ -171,15 +187,17 @@ DocResult CAnimationFile::Load(const std::string &path) {
   return result;
 }
 
-void CAnimationFile::noteWhereOpened(const std::string &path) {
-  const std::filesystem::path full(path);
-  std::string directory = full.parent_path().string();
-  if (!directory.empty() && directory.back() != '/') {
-    directory += '/';
-  }
-  if (equalIgnoringCase(directory, folder_)) {
+void CAnimationFile::noteWhereOpened(const std::string &opened) {
+  // Compared as normal absolute paths, so that "../", "./", "//" and
+  // relative names reach the same folder as its plain name.
+  const std::filesystem::path full(normalPath(opened));
+  const std::string directory = withSeparator(full.parent_path().string());
+  if (equalIgnoringCase(directory, withSeparator(normalPath(folder_)))) {
     path_ = full.filename().string();
   } else {
+    // Kept whole, so the save goes where the file was read whatever the
+    // working folder is by then.
+    path_ = full.string();
     outside_ = true;
   }
 }
@@ -210,7 +228,7 @@ int CAnimationFile::FindByName(std::string_view name) const {
 
 int CAnimationFile::AddAnimation(std::optional<std::string> name) {
   auto animation = std::make_unique<CAnimation>();
-  animation->setName(name.value_or(""));
+  animation->setName(name && !name->empty() ? *name : defaultAnimationName());
   if (FindByName(animation->name().view()) >= 0) {
     return -1;
   }

@@ -51,6 +51,8 @@ public:
   [[nodiscard]] DocResult parse(std::span<const uint8_t> bytes);
 
   int FindByName(std::string_view name) const;
+  // Appends a white animation; without a name (or with an empty one) it is
+  // called defaultAnimationName(). -1 when the name is taken.
   int AddAnimation(std::optional<std::string> name = std::nullopt);
   int RenameAnimation(int index, std::string_view name);
   void RemoveAnimation(int index);
@@ -80,7 +82,7 @@ public:
 
 private:
   void clearDocument();
-  void noteWhereOpened(const std::string &path);
+  void noteWhereOpened(const std::string &opened);
   std::filesystem::path target() const;
 
   std::vector<std::unique_ptr<CAnimation>> list_;

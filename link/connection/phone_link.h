@@ -93,6 +93,8 @@ public:
   void busyBegin() { notify(kBusyBegin); }
   void busyEnd() { notify(kBusyEnd); }
 
+  // The password sent before later requests, after the phone changed it.
+  void setPassword(std::string_view digits) { password_ = packPassword(digits); }
   std::string phoneInfo() const { return phoneInfo_; }
   EventQueue &events() { return events_; }
   LinkStatus &status() { return status_; }

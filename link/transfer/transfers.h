@@ -37,6 +37,9 @@ public:
   Outcome readSms();
   Outcome readPhonebook();
   Outcome readAlarms();
+  // Asks for the option record and waits up to `wait` for it; without an
+  // answer the record as last received stays.
+  Outcome readOptions(Millis wait = kAnswerWait);
 
   Outcome writeSms(const core::SmsMessage &message, wire::SmsOperation operation);
   Outcome sendSms(const core::SmsMessage &message, std::string_view callback, std::string_view recipient);

@@ -38,7 +38,8 @@ PelodexApp::PelodexApp(PelodexOptions options)
     : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
       link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
       settings_(platform::Settings::forProfile(kProfile)),
-      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)) {}
+      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)),
+      settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)) {}
 
 PelodexApp::~PelodexApp() = default;
 
@@ -123,6 +124,8 @@ void PelodexApp::ShowMenu() {
       {MainMenuPage::kDataService, [this] { DataService(); }},
   };
   handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
+  handlers[MainMenuPage::kAlarms] = [this] { OpenAlarms(); };
+  handlers[MainMenuPage::kPhoneSettings] = [this] { OpenPhoneSettings(); };
   ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
 }
 
@@ -184,8 +187,8 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
   }
 }
 
-void PelodexApp::OpenPhonebook() {
-  if (!offline_) {
+void PelodexApp::OpenPhonebook(bool fresh) {
+  if (!offline_ && fresh) {
     const PhonebookList mirror = store_.phonePhonebook;
     const GroupTable groups = store_.phoneGroups;
     if (!ReadWithRetry(link::ReadKind::Phonebook, [this] { return transfers_.readPhonebook(); })) {
@@ -200,10 +203,10 @@ void PelodexApp::OpenPhonebook() {
   };
   features::PhonebookPageContext context{
       store_, *phonebookPhone_, !offline_, settings_, [this] { ShowMenu(); }, [this] { AskExit(); }, showHelp,
-      {},     nullptr,          nullptr};
+      [this] { OpenSpeedDial(); }, nullptr, nullptr};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
-  if (!offline_) {
+  if (!offline_ && fresh) {
     page->mergeOnOpen();
     (void)dataFile_.save();
   }

@@ -6,6 +6,7 @@
 #include "core/app/options.h"
 #include "core/data/datafile.h"
 #include "core/data/store.h"
+#include "features/options/transfers_phone.h"
 #include "features/phonebook/phonebook_ports.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
@@ -57,7 +58,14 @@ public:
 
   // The phonebook: read from the phone when online (the mirror is put
   // back when the user cancels), then the page, merged when online.
-  void OpenPhonebook();
+  // Without `fresh` (back from the speed dials) the page shows what it had.
+  void OpenPhonebook(bool fresh = true);
+  // The speed-dial page (from the phonebook page), the alarm page (the
+  // alarms read first) and the options page (the phone asked for its
+  // settings first; the record as last received when it does not answer).
+  void OpenSpeedDial();
+  void OpenAlarms();
+  void OpenPhoneSettings();
 
 private:
   bool LogOn();
@@ -77,6 +85,7 @@ private:
   bool offline_ = false;
   platform::Settings settings_;
   std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
+  std::unique_ptr<features::TransfersPhone> settingsPhone_;
 };
 
 } // namespace pdx::core
