@@ -3,13 +3,17 @@
 #include "cli/datafile_print.h"
 #include "cli/output.h"
 #include "core/base/cp949.h"
+#include "core/base/input_file.h"
 #include "core/data/datafile.h"
 #include "core/data/phonebook_export.h"
 #include "core/data/samples.h"
+#include "features/phonebook/import_file.h"
+#include "features/phonebook/import_report.h"
 #include "features/phonebook/phonebook_editor.h"
-#include "features/phonebook/text_import.h"
+#include "features/phonebook/phonebook_import.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -21,6 +25,8 @@ namespace {
 
 using core::CDataStore;
 using json = nlohmann::ordered_json;
+
+constexpr int kBadData = 65;
 
 json groupsJson(const core::GroupTable &groups) {
   json out = json::array();
@@ -141,41 +147,74 @@ int sample(Args &args) {
   return writeOutput(*path, std::string(bytes.begin(), bytes.end()));
 }
 
-// Imports a phonebook text file into the data file at --data (created when
-// missing). Exit 0, 1 when a line was malformed (what came before is kept
-// and saved), 2 when the text file cannot be opened.
+json importReport(const features::ImportResult &result) {
+  json notes = json::array();
+  for (const features::ImportNote &n : result.notes) {
+    notes.push_back({{"line", n.line}, {"name", n.name}, {"reason", n.reason}});
+  }
+  return {{"added", result.added}, {"skipped", result.skipped}, {"notes", notes}};
+}
+
+// Loads the data file an import adds to: a missing file starts empty, but
+// one that exists and cannot be read (damaged, or no permission) is never
+// replaced. 0, or the exit status after the message.
+int loadImportTarget(const std::string &path, CDataStore &store) {
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+  // Only a regular file is read (a folder or a pipe would fail or block).
+  const DocResult loaded = exists && !std::filesystem::is_regular_file(path, ec)
+                               ? DocResult::CannotOpen
+                               : core::loadDataFileAt(path, store);
+  if (loaded != DocResult::Ok && exists) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(), describe(loaded));
+    return code(loaded);
+  }
+  store.pcGroups.ensureDefaultGroup();
+  store.phoneGroups = store.pcGroups;
+  return 0;
+}
+
+// Imports a phonebook file (text, vCard or the export's CSV) into the data
+// file at --data (created when missing). Exit 0, 1 when a line was
+// malformed (what came before is kept and saved), 2 when the file cannot
+// be opened, 65 when it is not text (nothing is added); with --report the
+// added and skipped entries and the notes are printed as JSON.
 int importText(Args &args) {
   const auto textFile = args.positional();
   const auto data = args.option("--data");
+  const bool report = args.flag("--report");
   if (!textFile || !data) {
-    args.fail("사용법: datafile import TEXTFILE --data PATH");
+    args.fail("사용법: datafile import FILE --data PATH [--report]");
   }
   if (!args.finish()) {
     return kBadArguments;
   }
-  std::ifstream in(*textFile, std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "pelodex-cli: 전화번호부를 읽어들일 수 없습니다. (%s)\n", textFile->c_str());
-    return 2;
+  const InputBytes in = readInputFile(*textFile, features::kMaxImportFileBytes);
+  if (in.error != InputError::None) {
+    std::fprintf(stderr, "pelodex-cli: 전화번호부를 읽어들일 수 없습니다. (%s: %s)\n", textFile->c_str(),
+                 describe(in.error));
+    return code(docResultOf(in.error));
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string text(in.bytes.begin(), in.bytes.end());
   CDataStore store;
-  const DocResult loaded = core::loadDataFileAt(*data, store);
-  if (loaded != DocResult::Ok && loaded != DocResult::CannotOpen) {
-    std::fprintf(stderr, "pelodex-cli: %s: %s\n", data->c_str(), describe(loaded));
-    return code(loaded);
-  }
-  store.pcGroups.ensureDefaultGroup();
-  for (const core::PhoneGroup &g : store.pcGroups) {
-    store.phoneGroups.insert(g);
+  if (const int status = loadImportTarget(*data, store); status != 0) {
+    return status;
   }
   const features::ImportResult result =
-      features::importPhonebookText(text, store, features::offlineGroupCreator(store));
+      features::importPhonebookFile(text, store, features::offlineGroupCreator(store));
+  if (result.status == features::ImportResult::NotText) {
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", textFile->c_str(), features::importSummary(result).c_str());
+    return kBadData;
+  }
   const auto bytes = core::encodeDataFile(store);
   if (const int status = writeOutput(*data, std::string(bytes.begin(), bytes.end())); status != 0) {
     return status;
   }
-  std::printf("추가 %d건, 건너뜀 %d건\n", result.added, result.skipped);
+  if (report) {
+    std::cout << importReport(result).dump() << "\n";
+  } else {
+    std::printf("추가 %d건, 건너뜀 %d건\n", result.added, result.skipped);
+  }
   if (result.status == features::ImportResult::BadFormat) {
     std::fprintf(stderr, "pelodex-cli: 파일 형식이 잘못되어 있습니다.\n");
     return 1;

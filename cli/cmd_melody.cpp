@@ -1,7 +1,9 @@
 // pelodex-cli melody: show, encode, render, play and convert melody files.
 #include "cli/commands.h"
+#include "cli/exit_status.h"
 #include "core/base/atomic_file.h"
 #include "core/base/cp949.h"
+#include "core/base/input_file.h"
 #include "melody/encode/phone_encoding.h"
 #include "melody/file/melody_file.h"
 #include "melody/midi/midi.h"
@@ -15,8 +17,6 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
@@ -60,7 +60,8 @@ struct Opened {
 };
 
 void openMelodyFile(Opened &out, const std::string &path) {
-  const fs::path file = fs::absolute(path);
+  std::error_code error;
+  const fs::path file = fs::absolute(path, error);
   out.doc.setFolder(file.parent_path());
   const DocResult result = out.doc.Load(file.filename().string());
   if (result != DocResult::Ok) {
@@ -221,13 +222,24 @@ int play(Args &args) {
   return 0;
 }
 
-std::string readTextArgument(const std::string &argument) {
+// Longest ringtone file read: some 8,000 notes, far past what a melody
+// holds.
+constexpr uint64_t kMaxRingtoneFileBytes = 64 * 1024;
+
+// The ringtone text itself, or the contents of the file the argument names;
+// nullopt after reporting a file that cannot be read.
+std::optional<std::string> readTextArgument(const std::string &argument) {
   std::error_code error;
-  if (!fs::is_regular_file(argument, error)) {
+  const fs::file_type type = fs::status(argument, error).type();
+  if (type == fs::file_type::not_found || type == fs::file_type::none || type == fs::file_type::unknown) {
     return argument;
   }
-  std::ifstream in(argument, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const InputBytes in = readInputFile(argument, kMaxRingtoneFileBytes);
+  if (in.error != InputError::None) {
+    fail(std::string(describe(in.error)) + " (" + argument + ")", kUnreadableInput);
+    return std::nullopt;
+  }
+  return std::string(in.bytes.begin(), in.bytes.end());
 }
 
 int importRtttl(Args &args) {
@@ -242,14 +254,22 @@ int importRtttl(Args &args) {
   if (!args.finish()) {
     return kBadArguments;
   }
-  melody::RtttlImport in = melody::importRtttl(readTextArgument(*text));
+  const auto source = readTextArgument(*text);
+  if (!source) {
+    return kUnreadableInput;
+  }
+  melody::RtttlImport in = melody::importRtttl(*source);
   if (!in.ok) {
     return fail(in.error, kBadArguments);
   }
   for (const std::string &w : in.warnings) {
     warn(w);
   }
-  const fs::path target = fs::absolute(*out);
+  std::error_code error;
+  const fs::path target = fs::absolute(*out, error);
+  if (out->empty() || error) {
+    return fail(std::string(melody::kSaveFailureMessage) + " (" + *out + ")", code(DocResult::CannotCreate));
+  }
   CMelodyFile doc;
   doc.setFolder(target.parent_path());
   const std::string name(in.melody.name().view());

@@ -1,6 +1,9 @@
 // pelodex-cli: a scriptable command line over the suite's libraries.
 #include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/standard_output.h"
 #include "cli/usage.h"
+#include "core/base/last_resort.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,18 +20,19 @@ struct CommandGroup {
   Runner run;
 };
 
+// In the order the usage table lists them.
 const std::vector<CommandGroup> kGroups = {
     {"datafile", pdx::cli::runDatafile}, {"animation", pdx::cli::runAnimation},
     {"image", pdx::cli::runImage},       {"phone", pdx::cli::runPhone},
     {"simulate", pdx::cli::runSimulate}, {"melody", pdx::cli::runMelody},
-    {"lunar", pdx::cli::runLunar},
+    {"media", pdx::cli::runMedia},       {"lunar", pdx::cli::runLunar},
 };
 
 bool isHelp(std::string_view word) {
   return word == "--help" || word == "-h";
 }
 
-int run(int argc, char **argv) {
+int runCommand(int argc, char **argv) {
   if (argc < 2 || isHelp(argv[1])) {
     pdx::cli::printUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? pdx::cli::kBadArguments : 0;
@@ -56,5 +60,6 @@ int run(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
-  return run(argc, argv);
+  return pdx::runGuarded("pelodex-cli",
+                         [&] { return pdx::cli::checkStandardOutput(runCommand(argc, argv)); });
 }

@@ -14,7 +14,9 @@ constexpr std::array kDatafile = {
     CommandUsage{"show PATH", "데이터 파일의 PC 전화번호부를 JSON으로 보여줍니다"},
     CommandUsage{"export PATH --format vcard|csv [--out FILE]", "전화번호부를 vCard 또는 CSV로 내보냅니다"},
     CommandUsage{"find PATH QUERY [--number NUMBER]", "이름(초성 포함)이나 번호로 찾은 항목을 보여줍니다"},
-    CommandUsage{"import TEXTFILE --data PATH", "텍스트 파일의 전화번호부를 데이터 파일에 추가합니다"},
+    CommandUsage{
+        "import FILE --data PATH [--report]",
+        "글자·vCard·CSV 파일의 전화번호를 데이터 파일에 추가합니다 (--report: 건수와 사유를 JSON으로)"},
     CommandUsage{"sample PATH", "견본 전화번호부가 든 데이터 파일을 만듭니다"},
     CommandUsage{"print PATH --size wallet|normal --order group|name --pdf OUT.pdf",
                  "전화번호부를 PDF로 인쇄합니다"},
@@ -25,7 +27,8 @@ constexpr std::array kAnimation = {
     CommandUsage{"export FILE.pca [--index I] --out OUT.png|OUT.pbm", "그림 하나를 내보냅니다"},
     CommandUsage{"effect FILE.pca [--index I] [--code C] [--frames DIR] [--gif OUT.gif] [--max-frames N]",
                  "전환 효과의 장면들을 만듭니다"},
-    CommandUsage{"add-image FILE.pca IMAGE --name NAME [가져오기 옵션]", "그림을 변환해 새 애니메이션으로 추가합니다"},
+    CommandUsage{"add-image FILE.pca IMAGE --name NAME [가져오기 옵션]",
+                 "그림을 변환해 새 애니메이션으로 추가합니다"},
 };
 
 constexpr std::array kImage = {
@@ -40,6 +43,11 @@ constexpr std::array kPhone = {
                  "전화번호부 한 칸을 씁니다"},
     CommandUsage{"erase-entry SLOT", "전화번호부 한 칸을 지웁니다"},
     CommandUsage{"send-sms --to NUMBER [--callback NUMBER] --text TEXT", "단문 메시지를 보냅니다"},
+    CommandUsage{"sms-load FILE.txt", "텍스트 파일의 메시지를 휴대폰 저장함에 씁니다"},
+    CommandUsage{"sms-save --box received|saved --index N --out FILE.txt",
+                 "받은/저장된 메시지를 텍스트 파일로 저장합니다"},
+    CommandUsage{"mark-read N", "받은 메시지 N번을 읽음으로 표시합니다"},
+    CommandUsage{"delete-sms --box received|saved --index N", "받은/저장된 메시지 N번을 지웁니다"},
     CommandUsage{"send-melody FILE.pcm --index I --slot S", "멜로디를 휴대폰에 넣습니다"},
     CommandUsage{"send-animation FILE.pca --index I --slot S", "애니메이션을 휴대폰에 넣습니다"},
     CommandUsage{"set-speed-dial N --entry SLOT --kind home|office|mobile|pager",
@@ -58,7 +66,8 @@ constexpr std::array kPhone = {
 
 constexpr std::array kSimulate = {
     CommandUsage{"[--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] "
-                 "[--corrupt-rate R] [--silent] [--refuse CODE] [--trace FILE] [--seed N]",
+                 "[--corrupt-rate R] [--silent] [--refuse CODE] [--trace FILE] [--seed N] [--latency MS] "
+                 "[--password-latency MS] [--push pong,sms,noise] [--push-every MS]",
                  "가상 휴대폰을 의사 단말기에서 실행합니다"},
 };
 
@@ -74,6 +83,11 @@ constexpr std::array kMelody = {
                  "MIDI 파일의 한 성부를 멜로디 파일로 가져옵니다"},
 };
 
+constexpr std::array kMedia = {
+    CommandUsage{"list melodies|animations [--folder DIR]",
+                 "지정 화면의 파일과 항목 목록을 JSON으로 보여줍니다"},
+};
+
 constexpr std::array kLunar = {
     CommandUsage{"DATE | --from DATE --to DATE", "양력 날짜를 음력으로 바꿉니다 (JSON)"},
 };
@@ -82,10 +96,12 @@ constexpr std::array kGroups = {
     GroupUsage{"datafile", "PC의 데이터 파일 (Pelodex.dat)", kDatafile},
     GroupUsage{"animation", "애니메이션 파일 (.pca)", kAnimation},
     GroupUsage{"image", "바깥 그림 (BMP, GIF, JPEG)", kImage},
-    GroupUsage{"phone", "휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--password NNNN] 명령",
+    GroupUsage{"phone",
+               "휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--password NNNN] 명령",
                kPhone},
     GroupUsage{"simulate", "가상 휴대폰", kSimulate},
     GroupUsage{"melody", "멜로디 파일 (.pcm)", kMelody},
+    GroupUsage{"media", "멜로디·애니메이션 폴더", kMedia},
     GroupUsage{"lunar", "음력 날짜", kLunar},
 };
 

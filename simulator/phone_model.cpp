@@ -49,10 +49,25 @@ std::optional<size_t> fixedSize(uint8_t code) {
   }
 }
 
+// The requests a read sends without the password, inside its exchange.
+bool isFollowUp(uint8_t code) {
+  switch (code) {
+  case PC_SMS_DATA_REQ:
+  case PC_MBK_DATA_REQ:
+  case PC_SKEY_DATA_REQ:
+  case PC_MGRP_DATA_REQ:
+  case PC_BK_DATA_REQ:
+  case PC_GRP_DATA_REQ:
+    return true;
+  default:
+    return false;
+  }
+}
+
 } // namespace
 
 std::vector<Frame> PhoneModel::answer(const Frame &request) {
-  if (request.code != PC_PING2 && request.code == refused_) {
+  if (request.code == refused_) {
     return {refused(request.code)};
   }
   return handle(request);
@@ -68,7 +83,9 @@ std::vector<Frame> PhoneModel::handle(const Frame &request) {
   default:
     break;
   }
-  if (!authorised_) {
+  const bool allowed = std::exchange(authorised_, false) || (inExchange_ && isFollowUp(request.code));
+  inExchange_ = allowed;
+  if (!allowed) {
     return {refused(request.code)};
   }
   switch (request.code) {

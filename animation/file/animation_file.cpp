@@ -3,19 +3,17 @@
 #include "core/base/atomic_file.h"
 #include "core/base/bytes.h"
 #include "core/base/cp949.h"
+#include "core/base/input_file.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace pdx::animation {
 
 namespace {
 
-constexpr size_t kPathBytes = 260;
 constexpr int32_t kVersionMajor = 1;
 constexpr int32_t kVersionMinor = 0;
 
@@ -50,16 +48,6 @@ std::string withSeparator(std::string folder) {
     folder += '/';
   }
   return folder;
-}
-
-std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path &path, bool &readFailed) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return std::nullopt;
-  }
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  readFailed = in.bad();
-  return bytes;
 }
 
 } // namespace
@@ -164,21 +152,19 @@ DocResult CAnimationFile::parse(std::span<const uint8_t> bytes) {
 
 DocResult CAnimationFile::Load(const std::string &path) {
   clearDocument();
-  path_ = path.substr(0, kPathBytes);
-  bool readFailed = false;
+  // The path is kept whole: a cut one could name another file, which the
+  // next save would then replace.
+  path_ = path;
   std::string opened = folder_ + path_;
-  auto bytes = readFile(std::filesystem::path(opened), readFailed);
-  if (!bytes) {
+  InputBytes in = readInputFile(opened, kMaxAnimationFileBytes);
+  if (docResultOf(in.error) == DocResult::CannotOpen) {
     opened = path_;
-    bytes = readFile(std::filesystem::path(opened), readFailed);
+    in = readInputFile(opened, kMaxAnimationFileBytes);
   }
-  if (bytes) {
+  if (docResultOf(in.error) != DocResult::CannotOpen) {
     noteWhereOpened(opened);
   }
-  DocResult result = DocResult::CannotOpen;
-  if (bytes) {
-    result = readFailed ? DocResult::ReadError : parse(*bytes);
-  }
+  const DocResult result = in.error == InputError::None ? parse(in.bytes) : docResultOf(in.error);
   if (result != DocResult::Ok) {
     New();
   } else if (outside_) {
@@ -303,7 +289,8 @@ bool CAnimationFile::MoveIntoFolder() {
   path_ = std::filesystem::path(path_).filename().string();
   outside_ = false;
   movePending_ = false;
-  if (std::filesystem::exists(FullPath())) {
+  std::error_code ignored;
+  if (std::filesystem::exists(FullPath(), ignored)) {
     askName_ = true;
     return false;
   }

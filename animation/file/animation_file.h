@@ -22,6 +22,9 @@ inline constexpr size_t kHeaderBytes = 64;
 inline constexpr size_t kTitleBytes = 32;
 inline constexpr size_t kRecordBytes = 630;
 inline constexpr size_t kFixedBytes = kHeaderBytes + kTitleBytes + 4;
+// Largest animation file read: some 26,000 pictures, far more than the
+// editor's list is meant for.
+inline constexpr uint64_t kMaxAnimationFileBytes = uint64_t(16) << 20;
 
 // Default file name of a new document: a name in the file system, so in
 // the system's encoding (UTF-8), unlike the texts the file holds.

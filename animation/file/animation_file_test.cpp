@@ -211,6 +211,28 @@ TEST_F(AnimationFileTest, OutsideFileAsksOnceToMoveIn) {
   EXPECT_TRUE(file_.askNameOnSave());
 }
 
+TEST_F(AnimationFileTest, LongPathsAreNeverCut) {
+  // A path past 260 bytes whose first 260 name another file.
+  const fs::path folder = dir_ / std::string(200, 'd');
+  fs::create_directories(folder);
+  const std::string pca = (folder / (std::string(260 - folder.string().size() - 5, 'n') + ".pca")).string();
+  ASSERT_EQ(pca.size(), 260u);
+  CAnimationFile writer;
+  writer.setTitle("pca");
+  writeAll(pca, writer.serialize());
+  writer.setTitle("bak");
+  writeAll(pca + ".bak", writer.serialize());
+  ASSERT_EQ(file_.Load(pca + ".bak"), DocResult::Ok);
+  EXPECT_EQ(file_.title().view(), "bak");
+  file_.setTitle("changed");
+  ASSERT_EQ(file_.Save(), DocResult::Ok);
+  EXPECT_EQ(readAll(pca), [&] {
+    writer.setTitle("pca");
+    return writer.serialize();
+  }());
+  EXPECT_EQ(file_.Load(pca + std::string(4000, 'x')), DocResult::CannotOpen);
+}
+
 TEST_F(AnimationFileTest, ListEditing) {
   file_.New("t", "t.pca");
   EXPECT_EQ(file_.AddAnimation(), 1);

@@ -1,13 +1,11 @@
 // Velluto: the animation editor.
 #include "animation/ui/velluto_app.h"
+#include "core/base/last_resort.h"
 
 #include <QApplication>
 #include <cstdio>
-#include <exception>
 
 namespace {
-
-constexpr int kInternalError = 70;
 
 int run(int argc, char **argv) {
   QApplication qt(argc, argv);
@@ -31,12 +29,5 @@ int run(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
-  try {
-    return run(argc, argv);
-  } catch (const std::exception &e) {
-    std::fprintf(stderr, "Velluto: 내부 오류로 프로그램을 끝냅니다: %s\n", e.what());
-  } catch (...) {
-    std::fprintf(stderr, "Velluto: 내부 오류로 프로그램을 끝냅니다.\n");
-  }
-  return kInternalError;
+  return pdx::runGuarded("Velluto", [&] { return run(argc, argv); });
 }

@@ -1,11 +1,11 @@
 #include "core/base/cp949.h"
+#include "core/base/input_file.h"
 #include "melody/midi/midi.h"
 #include "melody/midi/midi_reader.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <set>
 
 namespace pdx::melody {
@@ -214,20 +214,19 @@ MidiImport importMidi(std::span<const uint8_t> bytes, const MidiImportOptions &o
 }
 
 MidiImport importMidiFile(const fs::path &path, const MidiImportOptions &options) {
-  std::error_code error;
-  if (!fs::is_regular_file(path, error)) {
+  const InputBytes in = readInputFile(path, kMaxMidiFileSize);
+  switch (in.error) {
+  case InputError::None:
+    return importMidi(in.bytes, options);
+  case InputError::CannotOpen:
+  case InputError::NotAFile:
     return refused("MIDI 파일을 찾을 수 없습니다.");
-  }
-  const std::uintmax_t size = fs::file_size(path, error);
-  if (error || size > kMaxMidiFileSize) {
+  case InputError::TooLarge:
     return refused("MIDI 파일이 너무 큽니다.");
+  case InputError::ReadFailed:
+    break;
   }
-  std::ifstream in(path, std::ios::binary);
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  if (!in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(size))) {
-    return refused("MIDI 파일을 읽을 수 없습니다.");
-  }
-  return importMidi(bytes, options);
+  return refused("MIDI 파일을 읽을 수 없습니다.");
 }
 
 } // namespace pdx::melody

@@ -8,6 +8,7 @@
 #include "core/data/store.h"
 #include "features/options/transfers_phone.h"
 #include "features/phonebook/phonebook_ports.h"
+#include "features/sms/transfers_sms_phone.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
@@ -22,6 +23,7 @@
 namespace pdx::core {
 
 class PelodexPage;
+class MediaPages;
 
 class PelodexApp {
 public:
@@ -66,10 +68,18 @@ public:
   void OpenSpeedDial();
   void OpenAlarms();
   void OpenPhoneSettings();
+  // Messages: read from the phone, then the message menu and its pages.
+  void OpenSms();
+  void ShowSmsMenu();
+  void ShowSmsPage(bool received);
 
 private:
   bool LogOn();
-  void LoadDataFile();
+  // Start-up's load; false when the program must end (an unreadable data
+  // file that could not be set aside).
+  bool LoadDataFile();
+  // Saves when anything changed; a failure is shown.
+  void SaveDataFile();
   void DataService();
   void OnProgramMessage(int message);
 
@@ -86,6 +96,9 @@ private:
   platform::Settings settings_;
   std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
   std::unique_ptr<features::TransfersPhone> settingsPhone_;
+  features::TransfersSmsPhone smsPhone_{transfers_, link_};
+  features::KoreanClock smsClock_;
+  std::unique_ptr<MediaPages> mediaPages_;
 };
 
 } // namespace pdx::core

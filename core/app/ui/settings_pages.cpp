@@ -29,7 +29,9 @@ void PelodexApp::OpenSpeedDial() {
                                          [this] { ShowMenu(); },
                                          [this] { AskExit(); },
                                          showHelp,
-                                         [this] { return link_.busy(); }};
+                                         [this] { return link_.busy(); },
+                                         nullptr,
+                                         {}};
   ShowPage(new features::CSpeedDialPage(context), resources::kPageSpeedDial);
 }
 
@@ -46,7 +48,10 @@ void PelodexApp::OpenAlarms() {
                                      [this] { ShowMenu(); },
                                      [this] { AskExit(); },
                                      showHelp,
-                                     [this] { return link_.busy(); }};
+                                     [this] { return link_.busy(); },
+                                     nullptr,
+                                     {},
+                                     {}};
   ShowPage(new features::CAlarmPage(context), resources::kPageAlarm);
 }
 

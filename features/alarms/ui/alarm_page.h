@@ -5,6 +5,7 @@
 #pragma once
 
 #include "features/alarms/alarm_editor.h"
+#include "features/alarms/alarm_form.h"
 #include "features/common/ui/drag_drop_list_box.h"
 #include "features/groups/ui/dialog_user.h"
 #include "winlib/bmp_wnd.h"

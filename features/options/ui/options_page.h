@@ -5,23 +5,21 @@
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_user.h"
 #include "features/options/options_editor.h"
 #include "winlib/bmp_wnd.h"
 
+#include <QComboBox>
 #include <QPointer>
 #include <functional>
 #include <map>
-
-class QComboBox;
 
 namespace pdx::winlib {
 class CBmpButton;
 }
 
 namespace pdx::features {
-
-class ByteLimitedEdit;
 
 struct OptionsPageContext {
   core::PhoneOptions &options;

@@ -4,6 +4,7 @@
 #include "core/data/records.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "resources/fonts.h"
+#include "winlib/bmp_button.h"
 
 #include <QPainter>
 #include <QSpinBox>

@@ -163,7 +163,7 @@ void CSpeedDialPage::OnCommand(int id, int code) {
 }
 
 std::optional<std::pair<DropTarget, int>> CSpeedDialPage::targetAt(QPoint globalPos) const {
-  for (const auto [command, target] :
+  for (const auto &[command, target] :
        {std::pair{kAssign, DropTarget::AssignButton}, std::pair{kDelete, DropTarget::DeleteButton}}) {
     const winlib::CBmpButton *b = buttons_.at(command);
     if (b->rect().contains(b->mapFromGlobal(globalPos))) {
