@@ -13,6 +13,7 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 cd "$work"
+unset OLDPWD # bash looks at it when it starts
 
 passed=0
 failed=0
@@ -22,13 +23,13 @@ check() {
   local name=$1
   shift
   if strace -f -qq -e trace=%file -o "$work/trace" "$@" >"$work/out" 2>&1 &&
-    ! grep -F "$PDX_ROOT" "$work/trace" >/dev/null; then
+    ! grep -F "\"$PDX_ROOT/" "$work/trace" >/dev/null; then
     echo "ok: $name"
     passed=$((passed + 1))
   else
     echo "FAILED: $name"
     sed 's/^/    /' "$work/out" | head -20
-    grep -F "$PDX_ROOT" "$work/trace" | head -5 | sed 's/^/    opened: /'
+    grep -F "\"$PDX_ROOT/" "$work/trace" | head -5 | sed 's/^/    opened: /'
     failed=$((failed + 1))
   fi
 }
