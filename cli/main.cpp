@@ -2,61 +2,58 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/standard_output.h"
+#include "cli/usage.h"
 #include "core/base/last_resort.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
+using Runner = int (*)(pdx::cli::Args &);
+
 struct CommandGroup {
   const char *name;
-  int (*run)(pdx::cli::Args &);
-  const char *usage;
+  Runner run;
 };
 
-// One line per command group, in the order the usage lists them.
+// In the order the usage table lists them.
 const std::vector<CommandGroup> kGroups = {
-    {"datafile", pdx::cli::runDatafile,
-     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | find PATH QUERY [--number N] | "
-     "import FILE --data PATH [--report] | "
-     "sample PATH | print PATH --size wallet|normal --order group|name --pdf OUT.pdf"},
-    {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
-    {"image", pdx::cli::runImage, "image decode|convert IN ..."},
-    {"phone", pdx::cli::runPhone,
-     "phone [--device PATH | --port N] [--password NNNN] COMMAND  (read phonebook|sms|alarms, write-entry, "
-     "erase-entry, send-sms, backup DIR, ports)"},
-    {"simulate", pdx::cli::runSimulate,
-     "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
-     "[--silent] [--refuse CODE] [--trace FILE]"},
-    {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
-    {"media", pdx::cli::runMedia,
-     "media list melodies|animations [--folder DIR]    지정 화면의 파일과 항목 목록 (JSON)"},
-    {"lunar", pdx::cli::runLunar, "lunar DATE | --from DATE --to DATE    양력 날짜를 음력으로 (JSON)"},
+    {"datafile", pdx::cli::runDatafile}, {"animation", pdx::cli::runAnimation},
+    {"image", pdx::cli::runImage},       {"phone", pdx::cli::runPhone},
+    {"simulate", pdx::cli::runSimulate}, {"melody", pdx::cli::runMelody},
+    {"media", pdx::cli::runMedia},       {"lunar", pdx::cli::runLunar},
 };
 
-void printUsage(FILE *out) {
-  std::fprintf(out, "사용법: pelodex-cli COMMAND ...\n");
-  for (const auto &group : kGroups) {
-    std::fprintf(out, "  pelodex-cli %s\n", group.usage);
-  }
+bool isHelp(std::string_view word) {
+  return word == "--help" || word == "-h";
 }
 
 int runCommand(int argc, char **argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-    printUsage(argc < 2 ? stderr : stdout);
+  if (argc < 2 || isHelp(argv[1])) {
+    pdx::cli::printUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? pdx::cli::kBadArguments : 0;
   }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    pdx::cli::printVersion(stdout);
+    return 0;
+  }
   for (const auto &group : kGroups) {
-    if (std::strcmp(argv[1], group.name) == 0) {
-      pdx::cli::Args args(std::vector<std::string>(argv + 2, argv + argc));
-      return group.run(args);
+    if (std::strcmp(argv[1], group.name) != 0) {
+      continue;
     }
+    if (argc == 3 && isHelp(argv[2])) {
+      pdx::cli::printGroupUsage(stdout, *pdx::cli::findGroupUsage(group.name));
+      return 0;
+    }
+    pdx::cli::Args args(std::vector<std::string>(argv + 2, argv + argc));
+    return group.run(args);
   }
   std::fprintf(stderr, "pelodex-cli: 알 수 없는 명령입니다: %s\n", argv[1]);
-  printUsage(stderr);
+  pdx::cli::printUsage(stderr);
   return pdx::cli::kBadArguments;
 }
 

@@ -91,4 +91,16 @@ QImage renderResource(const ResourceSpec &spec) {
   return image;
 }
 
+QImage renderResourceAt(const ResourceSpec &spec, int height) {
+  const double scale = static_cast<double>(height) / spec.frameHeight;
+  const int width = static_cast<int>(spec.frameWidth * spec.frames * scale + 0.5);
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
+  paintStrip(p, spec);
+  return image;
+}
+
 } // namespace pdx::resources

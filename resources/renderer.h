@@ -14,6 +14,10 @@ namespace pdx::resources {
 // The whole strip of an entry: frames side by side, frameWidth x frames wide.
 QImage renderResource(const ResourceSpec &spec);
 
+// The entry drawn `height` pixels high, its width in proportion, on a
+// transparent ground: the programs' icons at the sizes a desktop asks for.
+QImage renderResourceAt(const ResourceSpec &spec, int height);
+
 // A push-button strip (normal, pressed, hover, and disabled as a fourth
 // frame) with a text caption, for the buttons that have no number of their
 // own.

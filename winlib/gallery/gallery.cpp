@@ -2,11 +2,13 @@
 
 #include "resources/fonts.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 namespace pdx::winlib::gallery {
 
 bool Output::save(const QString &name, const QImage &image) {
+  dir_.mkpath(QFileInfo(name).path());
   const bool ok = image.save(dir_.filePath(name + QStringLiteral(".png")), "PNG");
   ++(ok ? written_ : failed_);
   return ok;

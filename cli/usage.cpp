@@ -1,0 +1,146 @@
+#include "cli/usage.h"
+
+#include <array>
+
+#ifndef PDX_VERSION
+#error "PDX_VERSION is set by the build"
+#endif
+
+namespace pdx::cli {
+
+namespace {
+
+constexpr std::array kDatafile = {
+    CommandUsage{"show PATH", "데이터 파일의 PC 전화번호부를 JSON으로 보여줍니다"},
+    CommandUsage{"export PATH --format vcard|csv [--out FILE]", "전화번호부를 vCard 또는 CSV로 내보냅니다"},
+    CommandUsage{"find PATH QUERY [--number NUMBER]", "이름(초성 포함)이나 번호로 찾은 항목을 보여줍니다"},
+    CommandUsage{
+        "import FILE --data PATH [--report]",
+        "글자·vCard·CSV 파일의 전화번호를 데이터 파일에 추가합니다 (--report: 건수와 사유를 JSON으로)"},
+    CommandUsage{"sample PATH", "견본 전화번호부가 든 데이터 파일을 만듭니다"},
+    CommandUsage{"print PATH --size wallet|normal --order group|name --pdf OUT.pdf",
+                 "전화번호부를 PDF로 인쇄합니다"},
+};
+
+constexpr std::array kAnimation = {
+    CommandUsage{"show FILE.pca", "애니메이션 파일을 JSON으로 보여줍니다"},
+    CommandUsage{"export FILE.pca [--index I] --out OUT.png|OUT.pbm", "그림 하나를 내보냅니다"},
+    CommandUsage{"effect FILE.pca [--index I] [--code C] [--frames DIR] [--gif OUT.gif] [--max-frames N]",
+                 "전환 효과의 장면들을 만듭니다"},
+    CommandUsage{"add-image FILE.pca IMAGE --name NAME [가져오기 옵션]",
+                 "그림을 변환해 새 애니메이션으로 추가합니다"},
+};
+
+constexpr std::array kImage = {
+    CommandUsage{"decode IN --out OUT.ppm", "BMP, GIF, JPEG 그림을 PPM으로 풉니다"},
+    CommandUsage{"convert IN [가져오기 옵션] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png",
+                 "그림을 96 × 51 흑백 그림으로 변환합니다"},
+};
+
+constexpr std::array kPhone = {
+    CommandUsage{"read phonebook|sms|alarms|speed-dials|options", "휴대폰의 자료를 JSON으로 읽어옵니다"},
+    CommandUsage{"write-entry SLOT --name N [--home --office --mobile --pager --group ID]",
+                 "전화번호부 한 칸을 씁니다"},
+    CommandUsage{"erase-entry SLOT", "전화번호부 한 칸을 지웁니다"},
+    CommandUsage{"send-sms --to NUMBER [--callback NUMBER] --text TEXT", "단문 메시지를 보냅니다"},
+    CommandUsage{"sms-load FILE.txt", "텍스트 파일의 메시지를 휴대폰 저장함에 씁니다"},
+    CommandUsage{"sms-save --box received|saved --index N --out FILE.txt",
+                 "받은/저장된 메시지를 텍스트 파일로 저장합니다"},
+    CommandUsage{"mark-read N", "받은 메시지 N번을 읽음으로 표시합니다"},
+    CommandUsage{"delete-sms --box received|saved --index N", "받은/저장된 메시지 N번을 지웁니다"},
+    CommandUsage{"send-melody FILE.pcm --index I --slot S", "멜로디를 휴대폰에 넣습니다"},
+    CommandUsage{"send-animation FILE.pca --index I --slot S", "애니메이션을 휴대폰에 넣습니다"},
+    CommandUsage{"set-speed-dial N --entry SLOT --kind home|office|mobile|pager",
+                 "단축다이얼 N에 전화번호부 한 칸의 번호를 지정합니다"},
+    CommandUsage{"clear-speed-dial N", "단축다이얼 N을 지웁니다"},
+    CommandUsage{"move-speed-dial FROM TO", "단축다이얼을 다른 번호로 옮깁니다"},
+    CommandUsage{"add-alarm --period once|daily|weekly|monthly --time HH:MM [--date MM-DD] [--weekday 0-6] "
+                 "[--day D] [--memo TEXT]",
+                 "알람을 추가합니다"},
+    CommandUsage{"modify-alarm POSITION [add-alarm의 옵션]", "알람을 고칩니다"},
+    CommandUsage{"delete-alarm POSITION", "알람을 지웁니다"},
+    CommandUsage{"set-option ROW VALUE", "휴대폰 환경 설정 한 항목을 바꿉니다"},
+    CommandUsage{"backup DIR", "휴대폰의 모든 자료를 폴더에 보관합니다"},
+    CommandUsage{"ports", "COM1에서 COM8까지의 장치와 상태를 보여줍니다"},
+};
+
+constexpr std::array kSimulate = {
+    CommandUsage{"[--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] "
+                 "[--corrupt-rate R] [--silent] [--refuse CODE] [--trace FILE] [--seed N] [--latency MS] "
+                 "[--password-latency MS] [--push pong,sms,noise] [--push-every MS]",
+                 "가상 휴대폰을 의사 단말기에서 실행합니다"},
+};
+
+constexpr std::array kMelody = {
+    CommandUsage{"show FILE.pcm", "멜로디 파일을 JSON으로 보여줍니다"},
+    CommandUsage{"encode FILE.pcm [--index I]", "휴대폰이 받는 바이트를 보여줍니다"},
+    CommandUsage{"render FILE.pcm [--index I] --out OUT.wav [--rate HZ]", "멜로디를 WAV 파일로 만듭니다"},
+    CommandUsage{"play FILE.pcm [--index I] [--silent]", "멜로디를 PC에서 연주합니다"},
+    CommandUsage{"import-rtttl TEXT|FILE --out FILE.pcm", "벨소리 텍스트를 멜로디 파일로 가져옵니다"},
+    CommandUsage{"export-rtttl FILE.pcm [--index I]", "멜로디를 벨소리 텍스트로 내보냅니다"},
+    CommandUsage{"export-midi FILE.pcm [--index I] --out OUT.mid", "멜로디를 MIDI 파일로 내보냅니다"},
+    CommandUsage{"import-midi FILE.mid --out FILE.pcm [--track N] [--channel C] [--name NAME]",
+                 "MIDI 파일의 한 성부를 멜로디 파일로 가져옵니다"},
+};
+
+constexpr std::array kMedia = {
+    CommandUsage{"list melodies|animations [--folder DIR]",
+                 "지정 화면의 파일과 항목 목록을 JSON으로 보여줍니다"},
+};
+
+constexpr std::array kLunar = {
+    CommandUsage{"DATE | --from DATE --to DATE", "양력 날짜를 음력으로 바꿉니다 (JSON)"},
+};
+
+constexpr std::array kGroups = {
+    GroupUsage{"datafile", "PC의 데이터 파일 (Pelodex.dat)", kDatafile},
+    GroupUsage{"animation", "애니메이션 파일 (.pca)", kAnimation},
+    GroupUsage{"image", "바깥 그림 (BMP, GIF, JPEG)", kImage},
+    GroupUsage{"phone",
+               "휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--password NNNN] 명령",
+               kPhone},
+    GroupUsage{"simulate", "가상 휴대폰", kSimulate},
+    GroupUsage{"melody", "멜로디 파일 (.pcm)", kMelody},
+    GroupUsage{"media", "멜로디·애니메이션 폴더", kMedia},
+    GroupUsage{"lunar", "음력 날짜", kLunar},
+};
+
+} // namespace
+
+std::span<const GroupUsage> usageGroups() {
+  return kGroups;
+}
+
+const GroupUsage *findGroupUsage(std::string_view name) {
+  for (const GroupUsage &group : kGroups) {
+    if (name == group.name) {
+      return &group;
+    }
+  }
+  return nullptr;
+}
+
+void printGroupUsage(std::FILE *out, const GroupUsage &group) {
+  std::fprintf(out, "%s: %s\n", group.name, group.summary);
+  for (const CommandUsage &command : group.commands) {
+    std::fprintf(out, "  pelodex-cli %s %s\n      %s\n", group.name, command.synopsis, command.description);
+  }
+}
+
+void printUsage(std::FILE *out) {
+  std::fprintf(out, "사용법: pelodex-cli 그룹 명령 [인수...]\n"
+                    "       pelodex-cli 그룹 --help    그룹의 명령을 봅니다\n"
+                    "       pelodex-cli --version\n\n");
+  for (const GroupUsage &group : kGroups) {
+    printGroupUsage(out, group);
+  }
+  std::fprintf(out, "\n종료 상태: 0 성공, 1 휴대폰 없음, 2-9 문서 오류, 3 비밀번호 틀림, 4 휴대폰이 거절, "
+                    "64 잘못된 인수, 65 잘못된 자료, 66 읽을 수 없는 입력, 70 내부 오류, 73 만들 수 없음, "
+                    "74 출력 오류\n");
+}
+
+void printVersion(std::FILE *out) {
+  std::fprintf(out, "pelodex-cli %s\n", PDX_VERSION);
+}
+
+} // namespace pdx::cli
