@@ -3,6 +3,7 @@
 #include "animation/file/file_messages.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <gif_lib.h>
@@ -154,17 +155,25 @@ animation::ImportSettings importOptions(Args &args) {
 }
 
 int loadImageFile(const std::string &path, animation::CImportImage &image) {
-  switch (image.LoadImage(path)) {
+  const animation::LoadResult result = image.LoadImage(path);
+  std::string status = image.status();
+  std::replace(status.begin(), status.end(), '\n', ' ');
+  switch (result) {
   case animation::LoadResult::UnsupportedType:
-    std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::NotAPicture));
+    std::fprintf(stderr, "pelodex-cli: %s: %s %s\n", path.c_str(),
+                 animation::importMessage(animation::ImportResult::NotAPicture), animation::kTakenFormats);
     return static_cast<int>(animation::ImportResult::NotAPicture);
   case animation::LoadResult::ReaderFailed:
-    std::fprintf(stderr, "pelodex-cli: %s: %s (%s)\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::CannotRead), image.status().c_str());
+    std::fprintf(stderr, "pelodex-cli: %s: %s (%s) %s\n", path.c_str(),
+                 animation::importMessage(animation::ImportResult::CannotRead), status.c_str(),
+                 animation::kTakenFormats);
     return static_cast<int>(animation::ImportResult::CannotRead);
   case animation::LoadResult::Ok:
     break;
+  }
+  // A picture read despite a fault (a damaged tail, odd pixels) says why.
+  if (status != "OK" && status != "No Error") {
+    std::fprintf(stderr, "pelodex-cli: 경고: %s: %s\n", path.c_str(), status.c_str());
   }
   return 0;
 }
