@@ -215,13 +215,31 @@ int play(Args &args) {
   return 0;
 }
 
-std::string readTextArgument(const std::string &argument) {
+// Exit status when part of a ringtone file could not be read.
+constexpr int kBadData = 65;
+
+// The text of a ringtone file, or the argument itself.
+std::optional<std::string> readTextFile(const std::string &argument) {
   std::error_code error;
   if (!fs::is_regular_file(argument, error)) {
-    return argument;
+    return std::nullopt;
   }
   std::ifstream in(argument, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// One line on standard error per problem; texts of several ringtones name
+// the line each ringtone starts on.
+void reportRingtones(const std::vector<melody::RtttlLine> &ringtones) {
+  for (const melody::RtttlLine &r : ringtones) {
+    const std::string where = ringtones.size() > 1 ? std::to_string(r.line) + "행: " : "";
+    if (!r.import.ok) {
+      std::fprintf(stderr, "pelodex-cli: %s%s\n", where.c_str(), r.import.error.c_str());
+    }
+    for (const std::string &w : r.import.warnings) {
+      warn(where + w);
+    }
+  }
 }
 
 int importRtttl(Args &args) {
@@ -236,25 +254,33 @@ int importRtttl(Args &args) {
   if (!args.finish()) {
     return kBadArguments;
   }
-  melody::RtttlImport in = melody::importRtttl(readTextArgument(*text));
-  if (!in.ok) {
-    return fail(in.error, kBadArguments);
-  }
-  for (const std::string &w : in.warnings) {
-    warn(w);
+  const auto fileText = readTextFile(*text);
+  std::vector<melody::RtttlLine> ringtones = melody::importRtttlLines(fileText.value_or(*text));
+  if (ringtones.empty()) {
+    return fail("벨소리가 없습니다.", kBadArguments);
   }
   const fs::path target = fs::absolute(*out);
   CMelodyFile doc;
   doc.setFolder(target.parent_path());
-  const std::string name(in.melody.name().view());
-  doc.New(name.empty() ? CMelodyFile::defaultTitle() : name, target.filename().string());
-  if (name.empty()) {
-    in.melody.name().set(CMelodyFile::defaultMelodyName());
+  // One ringtone names the file after itself, several after the text file.
+  const std::string title = ringtones.size() == 1 ? std::string(ringtones[0].import.melody.name().view())
+                            : fileText            ? text::fromUtf8(fs::path(*text).stem().string())
+                                                  : std::string();
+  doc.New(title.empty() ? CMelodyFile::defaultTitle() : title, target.filename().string());
+  doc.RemoveMelody(0);
+  const int added = melody::appendRingtones(doc, ringtones);
+  reportRingtones(ringtones);
+  if (added == 0) {
+    return kBadArguments;
   }
-  *doc.Current() = in.melody;
   const DocResult result = doc.Save();
   if (result != DocResult::Ok) {
     return fail(std::string(melody::kSaveFailureMessage) + " (" + *out + ")", code(result));
+  }
+  if (static_cast<size_t>(added) < ringtones.size()) {
+    return fail("벨소리 " + std::to_string(ringtones.size()) + "개 중 " + std::to_string(added) +
+                    "개를 멜로디로 저장했습니다.",
+                kBadData);
   }
   return 0;
 }

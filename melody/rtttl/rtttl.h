@@ -3,7 +3,7 @@
 // across is left out or replaced and reported in Korean warnings.
 #pragma once
 
-#include "melody/file/melody.h"
+#include "melody/file/melody_file.h"
 
 #include <string>
 #include <string_view>
@@ -18,10 +18,32 @@ struct RtttlImport {
   std::vector<std::string> warnings;
 };
 
-// Reads ringtone text (UTF-8). Octave 4 of the text is octave 2 of a code;
+// Reads one ringtone (UTF-8). Octave 4 of the text is octave 2 of a code;
 // notes outside the phone's range become rests of the same length; notes
-// past the melody's limits are left out; tempos are kept within 30 to 255.
+// past the melody's limits are left out. A dotted whole note becomes a whole
+// note and a half of the same pitch. Tempos above 255 are divided by 2 or 4
+// with the note values, keeping the rhythm; others are kept within 30 to
+// 255. A fault is reported with its line and character.
 RtttlImport importRtttl(std::string_view text);
+
+// One ringtone of a text of several, with the line it starts on (from 1).
+struct RtttlLine {
+  int line = 0;
+  RtttlImport import;
+};
+
+// Melodies a text of several ringtones gives at most; the rest are refused.
+inline constexpr int kMaxRingtonesPerFile = 100;
+
+// Reads a text of ringtones, each starting on a line of its own (its notes
+// may go on over the following lines). The text is UTF-8, or code page 949
+// when it is not valid UTF-8; a byte order mark is skipped.
+std::vector<RtttlLine> importRtttlLines(std::string_view bytes);
+
+// Appends the melodies of the ringtones read to `doc`; a name the file
+// already holds gets a number ("이름 2"), reported in that ringtone's
+// warnings. Returns the number of melodies added.
+int appendRingtones(CMelodyFile &doc, std::vector<RtttlLine> &ringtones);
 
 struct RtttlExport {
   std::string text;
@@ -30,7 +52,8 @@ struct RtttlExport {
 
 // Writes `melody` as ringtone text. Repeat signs and end marks have no
 // counterpart and are left out, bar lines too; notes outside the phone's
-// range become pauses; unusual durations take the nearest one.
+// range become pauses; unusual durations take the nearest one; a tempo of 0
+// (which no reader takes) is written as 120.
 RtttlExport exportRtttl(const CMelody &melody);
 
 } // namespace pdx::melody
