@@ -97,8 +97,7 @@ struct ParsedNote {
 // circulate ("8#d4", "8.c6", "a5#", "c.6"). Returns the index in `text` of
 // the first character that does not fit, or npos.
 size_t parseNote(std::string_view text, const Defaults &d, ParsedNote &note) {
-  note = {d.duration};
-  note.octave = d.octave;
+  note = {.duration = d.duration, .octave = d.octave};
   size_t i = 0;
   while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
     ++i;
@@ -137,11 +136,11 @@ public:
   MelodyBuilder(RtttlImport &out, int factor) : out_(out), factor_(factor) {}
 
   void add(const ParsedNote &note, const std::string &source) {
-    int value = note.duration * factor_;
     if (!validDuration(note.duration)) {
       out_.warnings.push_back("지원하지 않는 길이의 음표를 뺐습니다: " + source);
       return;
     }
+    int value = note.duration * factor_;
     if (value > 32) {
       out_.warnings.push_back("너무 짧은 음표를 32분음표로 늘렸습니다: " + source);
       value = 32;
