@@ -68,6 +68,12 @@ bool putGifLoop(GifFileType *gif) {
          EGifPutExtensionTrailer(gif) != GIF_ERROR;
 }
 
+// `text` on one line, for standard error.
+std::string oneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
 } // namespace
 
 bool isPictureOutput(const std::string &path) {
@@ -156,17 +162,16 @@ animation::ImportSettings importOptions(Args &args) {
 
 int loadImageFile(const std::string &path, animation::CImportImage &image) {
   const animation::LoadResult result = image.LoadImage(path);
-  std::string status = image.status();
-  std::replace(status.begin(), status.end(), '\n', ' ');
+  const std::string status = oneLine(image.status());
   switch (result) {
   case animation::LoadResult::UnsupportedType:
-    std::fprintf(stderr, "pelodex-cli: %s: %s %s\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::NotAPicture), animation::kTakenFormats);
+    std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(),
+                 oneLine(animation::importMessage(animation::ImportResult::NotAPicture)).c_str());
     return static_cast<int>(animation::ImportResult::NotAPicture);
   case animation::LoadResult::ReaderFailed:
-    std::fprintf(stderr, "pelodex-cli: %s: %s (%s) %s\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::CannotRead), status.c_str(),
-                 animation::kTakenFormats);
+    std::fprintf(stderr, "pelodex-cli: %s: %s (%s)\n", path.c_str(),
+                 oneLine(animation::importMessage(animation::ImportResult::CannotRead)).c_str(),
+                 status.c_str());
     return static_cast<int>(animation::ImportResult::CannotRead);
   case animation::LoadResult::Ok:
     break;
