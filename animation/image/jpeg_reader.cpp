@@ -3,6 +3,7 @@
 #include "animation/image/orientation.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstring>
 #include <jpeglib.h>
 
@@ -68,17 +69,41 @@ void saveOrientation(jpeg_decompress_struct &info, ErrorManager &errors) {
   }
 }
 
+// A complete Huffman-coded picture spends at least one bit on each 8 x 8
+// block of its full-resolution component (the DC code of the first scan),
+// so its data holds at least one byte per 512 pixels. A file claiming more
+// pixels is a damaged or hostile header, refused before the picture's
+// memory is taken. Arithmetic coding can go below that and is left to the
+// pixel and memory limits.
+constexpr uint64_t kMaxPixelsPerByte = 512;
+
+bool plausible(const jpeg_decompress_struct &info, uint64_t fileBytes) {
+  const uint64_t pixels = uint64_t(info.image_width) * info.image_height;
+  return info.arith_code || pixels / kMaxPixelsPerByte <= fileBytes;
+}
+
+uint64_t bytesLeft(FILE *file) {
+  const long start = std::ftell(file);
+  if (start < 0 || std::fseek(file, 0, SEEK_END) != 0) {
+    return UINT64_MAX; // not seekable: left to the other limits
+  }
+  const long end = std::ftell(file);
+  std::fseek(file, start, SEEK_SET);
+  return end < start ? 0 : static_cast<uint64_t>(end - start);
+}
+
 // Runs the decoder; no object with a destructor lives in this frame, so the
 // jump back from a fatal error skips nothing. Returns the failure message or
 // nullptr.
 const char *decode(jpeg_decompress_struct &info, ErrorManager &errors, FILE *file, CImportImage &image,
-                   const ImageLimits &limits) {
+                   const ImageLimits &limits, uint64_t fileBytes) {
   if (setjmp(errors.jump) != 0) {
     // A fault after the last row (such as an unknown marker) spoils nothing.
     jpeg_destroy_decompress(&info);
     return errors.rowsRead ? nullptr : kJpegError;
   }
   jpeg_create_decompress(&info);
+  info.mem->max_memory_to_use = limits.maxDecoderBytes;
   jpeg_stdio_src(&info, file);
   jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&info, TRUE);
@@ -87,7 +112,7 @@ const char *decode(jpeg_decompress_struct &info, ErrorManager &errors, FILE *fil
   if (fourInks) {
     info.out_color_space = JCS_CMYK;
   }
-  if (!limits.allows(info.image_width, info.image_height)) {
+  if (!limits.allows(info.image_width, info.image_height) || !plausible(info, fileBytes)) {
     jpeg_destroy_decompress(&info);
     return kJpegError;
   }
@@ -123,7 +148,7 @@ bool readJpeg(FILE *file, CImportImage &image, const ImageLimits &limits) {
   errors.standard.error_exit = onFatalError;
   errors.standard.emit_message = onMessage;
   errors.orientation = 1;
-  const char *failure = decode(info, errors, file, image, limits);
+  const char *failure = decode(info, errors, file, image, limits, bytesLeft(file));
   if (failure == nullptr && !applyOrientation(image, errors.orientation)) {
     failure = kNoMemory;
   }

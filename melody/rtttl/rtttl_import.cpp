@@ -131,24 +131,32 @@ size_t parseNote(std::string_view text, const Defaults &d, ParsedNote &note) {
   return letterSeen ? std::string_view::npos : text.size();
 }
 
+void warn(RtttlImport &out, std::string text) {
+  if (out.warnings.size() < kMaxListedWarnings) {
+    out.warnings.push_back(std::move(text));
+  } else {
+    ++out.unlisted;
+  }
+}
+
 class MelodyBuilder {
 public:
   MelodyBuilder(RtttlImport &out, int factor) : out_(out), factor_(factor) {}
 
   void add(const ParsedNote &note, const std::string &source) {
     if (!validDuration(note.duration)) {
-      out_.warnings.push_back("지원하지 않는 길이의 음표를 뺐습니다: " + source);
+      warn(out_, "지원하지 않는 길이의 음표를 뺐습니다: " + source);
       return;
     }
     int value = note.duration * factor_;
     if (value > 32) {
-      out_.warnings.push_back("너무 짧은 음표를 32분음표로 늘렸습니다: " + source);
+      warn(out_, "너무 짧은 음표를 32분음표로 늘렸습니다: " + source);
       value = 32;
     }
     const uint16_t code = codeOf(note, source);
     if (note.dotted && value == 1) {
       // The phone holds no dotted whole note: a whole tied to a half.
-      out_.warnings.push_back("점온음표를 온음표와 2분음표로 나누었습니다: " + source);
+      warn(out_, "점온음표를 온음표와 2분음표로 나누었습니다: " + source);
       append({4000, code});
       append({2000, code});
       return;
@@ -157,6 +165,9 @@ public:
   }
 
   void finish() {
+    if (out_.unlisted > 0) {
+      out_.warnings.push_back("그 밖의 경고 " + std::to_string(out_.unlisted) + "건은 줄였습니다.");
+    }
     if (dropped_ > 0) {
       out_.warnings.push_back("멜로디 길이 제한을 넘는 음표 " + std::to_string(dropped_) + "개를 뺐습니다.");
     }
@@ -171,7 +182,7 @@ private:
     if (isPlayablePitch(pitch)) {
       return codeOfPitch(pitch);
     }
-    out_.warnings.push_back("연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: " + source);
+    warn(out_, "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: " + source);
     return kRest;
   }
 
