@@ -225,10 +225,6 @@ int play(Args &args) {
 // Exit status when part of a ringtone file could not be read.
 constexpr int kBadData = 65;
 
-// Longest ringtone file read: some 8,000 notes, far past what a melody
-// holds.
-constexpr uint64_t kMaxRingtoneFileBytes = 64 * 1024;
-
 // Whether the argument names something on disk rather than being the
 // ringtone text itself.
 bool namesFile(const std::string &argument) {
@@ -243,7 +239,7 @@ std::optional<std::string> readTextArgument(const std::string &argument) {
   if (!namesFile(argument)) {
     return argument;
   }
-  const InputBytes in = readInputFile(argument, kMaxRingtoneFileBytes);
+  const InputBytes in = readInputFile(argument, melody::kMaxRingtoneFileBytes);
   if (in.error != InputError::None) {
     fail(std::string(describe(in.error)) + " (" + argument + ")", kUnreadableInput);
     return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include "melody/file/melody_file.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,10 @@ struct RtttlLine {
   int line = 0;
   RtttlImport import;
 };
+
+// Longest ringtone file read: some 8,000 notes, far past what a melody
+// holds.
+inline constexpr uint64_t kMaxRingtoneFileBytes = 64 * 1024;
 
 // Melodies a text of several ringtones gives at most; the rest are refused.
 inline constexpr int kMaxRingtonesPerFile = 100;
