@@ -189,18 +189,24 @@ animation::ImportSettings importOptions(Args &args) {
 }
 
 int loadImageFile(const std::string &path, animation::CImportImage &image) {
-  switch (image.LoadImage(path)) {
+  const animation::LoadResult result = image.LoadImage(path);
+  const std::string status = oneLine(image.status());
+  switch (result) {
   case animation::LoadResult::UnsupportedType:
     std::fprintf(stderr, "pelodex-cli: %s: %s\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::NotAPicture));
+                 oneLine(animation::importMessage(animation::ImportResult::NotAPicture)).c_str());
     return static_cast<int>(animation::ImportResult::NotAPicture);
   case animation::LoadResult::ReaderFailed:
     std::fprintf(stderr, "pelodex-cli: %s: %s (%s)\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::CannotRead),
-                 oneLine(image.status()).c_str());
+                 oneLine(animation::importMessage(animation::ImportResult::CannotRead)).c_str(),
+                 status.c_str());
     return static_cast<int>(animation::ImportResult::CannotRead);
   case animation::LoadResult::Ok:
     break;
+  }
+  // A picture read despite a fault (a damaged tail, odd pixels) says why.
+  if (status != "OK" && status != "No Error") {
+    std::fprintf(stderr, "pelodex-cli: 경고: %s: %s\n", path.c_str(), status.c_str());
   }
   return 0;
 }

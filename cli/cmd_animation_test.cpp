@@ -187,8 +187,15 @@ TEST_F(CliTest, ConvertFollowsTheImport) {
 TEST_F(CliTest, ExitStatusesOfFailedImports) {
   EXPECT_EQ(run("image convert " + data("colour.jpeg") + " --out " + path("x.pbm")), 1);
   EXPECT_NE(errors_.find("그림 파일이 아니거나 지원하지 않는 포맷입니다."), std::string::npos);
+  EXPECT_NE(errors_.find(kTakenFormats), std::string::npos);
   EXPECT_EQ(run("image convert " + data("rle8.bmp") + " --out " + path("x.pbm")), 2);
   EXPECT_NE(errors_.find("This is a compressed file."), std::string::npos);
+  EXPECT_NE(errors_.find(kTakenFormats), std::string::npos);
+  // A turned YCCK photograph with an unknown marker after its rows.
+  EXPECT_EQ(run("image decode " + data("../fuzz_corpus/jpeg/ycck-tail.jpg") + " --out " + path("t.ppm")), 0);
+  EXPECT_NE(errors_.find("경고: " + kData + "../fuzz_corpus/jpeg/ycck-tail.jpg: Unsupported marker"),
+            std::string::npos);
+  EXPECT_EQ(readAll(dir_ / "t.ppm").substr(0, 12), "P6\n24 40\n255");
   EXPECT_EQ(run("image decode " + data("missing.gif") + " --out " + path("x.ppm")), 2);
   EXPECT_EQ(run("image convert " + data("rgb24.bmp") + " --fit 3 --out " + path("x.pbm")), 64);
   EXPECT_EQ(run("image convert " + data("rgb24.bmp") + " --index 0 --out " + path("x.pbm")), 64);

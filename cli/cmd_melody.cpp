@@ -222,24 +222,43 @@ int play(Args &args) {
   return 0;
 }
 
-// Longest ringtone file read: some 8,000 notes, far past what a melody
-// holds.
-constexpr uint64_t kMaxRingtoneFileBytes = 64 * 1024;
+// Exit status when part of a ringtone file could not be read.
+constexpr int kBadData = 65;
+
+// Whether the argument names something on disk rather than being the
+// ringtone text itself.
+bool namesFile(const std::string &argument) {
+  std::error_code error;
+  const fs::file_type type = fs::status(argument, error).type();
+  return type != fs::file_type::not_found && type != fs::file_type::none && type != fs::file_type::unknown;
+}
 
 // The ringtone text itself, or the contents of the file the argument names;
 // nullopt after reporting a file that cannot be read.
 std::optional<std::string> readTextArgument(const std::string &argument) {
-  std::error_code error;
-  const fs::file_type type = fs::status(argument, error).type();
-  if (type == fs::file_type::not_found || type == fs::file_type::none || type == fs::file_type::unknown) {
+  if (!namesFile(argument)) {
     return argument;
   }
-  const InputBytes in = readInputFile(argument, kMaxRingtoneFileBytes);
+  const InputBytes in = readInputFile(argument, melody::kMaxRingtoneFileBytes);
   if (in.error != InputError::None) {
     fail(std::string(describe(in.error)) + " (" + argument + ")", kUnreadableInput);
     return std::nullopt;
   }
   return std::string(in.bytes.begin(), in.bytes.end());
+}
+
+// One line on standard error per problem; texts of several ringtones name
+// the line each ringtone starts on.
+void reportRingtones(const std::vector<melody::RtttlLine> &ringtones) {
+  for (const melody::RtttlLine &r : ringtones) {
+    const std::string where = ringtones.size() > 1 ? std::to_string(r.line) + "행: " : "";
+    if (!r.import.ok) {
+      std::fprintf(stderr, "pelodex-cli: %s%s\n", where.c_str(), r.import.error.c_str());
+    }
+    for (const std::string &w : r.import.warnings) {
+      warn(where + w);
+    }
+  }
 }
 
 int importRtttl(Args &args) {
@@ -258,12 +277,10 @@ int importRtttl(Args &args) {
   if (!source) {
     return kUnreadableInput;
   }
-  melody::RtttlImport in = melody::importRtttl(*source);
-  if (!in.ok) {
-    return fail(in.error, kBadArguments);
-  }
-  for (const std::string &w : in.warnings) {
-    warn(w);
+  const bool fromFile = namesFile(*text);
+  std::vector<melody::RtttlLine> ringtones = melody::importRtttlLines(*source);
+  if (ringtones.empty()) {
+    return fail("벨소리가 없습니다.", kBadArguments);
   }
   std::error_code error;
   const fs::path target = fs::absolute(*out, error);
@@ -272,15 +289,25 @@ int importRtttl(Args &args) {
   }
   CMelodyFile doc;
   doc.setFolder(target.parent_path());
-  const std::string name(in.melody.name().view());
-  doc.New(name.empty() ? CMelodyFile::defaultTitle() : name, target.filename().string());
-  if (name.empty()) {
-    in.melody.name().set(CMelodyFile::defaultMelodyName());
+  // One ringtone names the file after itself, several after the text file.
+  const std::string title = ringtones.size() == 1 ? std::string(ringtones[0].import.melody.name().view())
+                            : fromFile            ? text::fromUtf8(fs::path(*text).stem().string())
+                                                  : std::string();
+  doc.New(title.empty() ? CMelodyFile::defaultTitle() : title, target.filename().string());
+  doc.RemoveMelody(0);
+  const int added = melody::appendRingtones(doc, ringtones);
+  reportRingtones(ringtones);
+  if (added == 0) {
+    return kBadArguments;
   }
-  *doc.Current() = in.melody;
   const DocResult result = doc.Save();
   if (result != DocResult::Ok) {
     return fail(std::string(melody::kSaveFailureMessage) + " (" + *out + ")", code(result));
+  }
+  if (static_cast<size_t>(added) < ringtones.size()) {
+    return fail("벨소리 " + std::to_string(ringtones.size()) + "개 중 " + std::to_string(added) +
+                    "개를 멜로디로 저장했습니다.",
+                kBadData);
   }
   return 0;
 }

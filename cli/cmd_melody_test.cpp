@@ -124,6 +124,22 @@ TEST_F(CliMelodyTest, RingtoneTextRoundTrip) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "pelodex-cli: 경고: 연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: c\n");
   EXPECT_EQ(run("import-rtttl 'not a ringtone' --out " + path("x.pcm")).status, 64);
+
+  // A file of several ringtones: one melody each, a report per line.
+  std::ofstream(dir_ / "set.txt") << "a:d=4,o=5,b=900:c\nb:d=4:x\na:d=4,o=5:1d.\n";
+  r = run("import-rtttl " + path("set.txt") + " --out " + path("set.pcm"));
+  EXPECT_EQ(r.status, 65);
+  EXPECT_EQ(r.err, "pelodex-cli: 경고: 1행: 빠르기 900을(를) 225(으)로 낮추고 음표 길이를 1/4로 줄였습니다.\n"
+                   "pelodex-cli: 2행: 음표를 읽을 수 없습니다 (2행 7번째 글자): x\n"
+                   "pelodex-cli: 경고: 3행: 점온음표를 온음표와 2분음표로 나누었습니다: 1d.\n"
+                   "pelodex-cli: 경고: 3행: 같은 이름이 있어 'a 2'(으)로 바꾸었습니다.\n"
+                   "pelodex-cli: 벨소리 3개 중 2개를 멜로디로 저장했습니다.\n");
+  const std::string shown = run("show " + path("set.pcm")).out;
+  for (const char *part :
+       {"\"title\":\"set\"", "\"entries\":[[250,48]],\"key\":0,\"name\":\"a\",\"tempo\":225",
+        "\"entries\":[[4000,50],[2000,50]],\"key\":0,\"name\":\"a 2\""}) {
+    EXPECT_NE(shown.find(part), std::string::npos) << part << " in " << shown;
+  }
 }
 
 TEST_F(CliMelodyTest, MidiRoundTripAndDamagedFiles) {

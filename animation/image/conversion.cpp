@@ -1,6 +1,7 @@
 #include "animation/image/conversion.h"
 
 #include <algorithm>
+#include <string>
 
 namespace pdx::animation {
 
@@ -110,15 +111,19 @@ CImportImage Convert(const CImportImage &source, int width, int height, int brig
 }
 
 const char *importMessage(ImportResult result) {
+  // The second line names what the import takes.
+  static const std::string notAPicture =
+      std::string("그림 파일이 아니거나 지원하지 않는 포맷입니다.\n") + kTakenFormats;
+  static const std::string cannotRead = std::string("그림 파일을 읽어들일 수 없습니다.\n") + kTakenFormats;
   switch (result) {
   case ImportResult::Ok:
     return nullptr;
   case ImportResult::NotAPicture:
-    return "그림 파일이 아니거나 지원하지 않는 포맷입니다.";
+    return notAPicture.c_str();
   case ImportResult::CannotRead:
-    return "그림 파일을 읽어들일 수 없습니다.";
+    break;
   }
-  return "그림 파일을 읽어들일 수 없습니다.";
+  return cannotRead.c_str();
 }
 
 ImportResult ImportIntoPicture(CAnimation &picture, const CImportImage &image,

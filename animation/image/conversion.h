@@ -43,7 +43,8 @@ CImportImage Convert(const CImportImage &source, int width, int height, int brig
 
 enum class [[nodiscard]] ImportResult : int{Ok = 0, NotAPicture = 1, CannotRead = 2};
 
-// The Korean message for a failed import.
+// The Korean message for a failed import; its second line names the
+// formats the import takes.
 const char *importMessage(ImportResult result);
 
 struct ImportSettings {

@@ -136,8 +136,10 @@ TEST(Import, ResultsFromFiles) {
   EXPECT_EQ(ImportIntoPicture(picture, kData + "rle8.bmp", {}), ImportResult::CannotRead);
   EXPECT_EQ(picture, before);
   EXPECT_EQ(ImportIntoPicture(picture, kData + "mono1.bmp", {}), ImportResult::Ok);
-  EXPECT_STREQ(importMessage(ImportResult::NotAPicture), "그림 파일이 아니거나 지원하지 않는 포맷입니다.");
-  EXPECT_STREQ(importMessage(ImportResult::CannotRead), "그림 파일을 읽어들일 수 없습니다.");
+  EXPECT_EQ(importMessage(ImportResult::NotAPicture),
+            "그림 파일이 아니거나 지원하지 않는 포맷입니다.\n" + std::string(kTakenFormats));
+  EXPECT_EQ(importMessage(ImportResult::CannotRead),
+            "그림 파일을 읽어들일 수 없습니다.\n" + std::string(kTakenFormats));
 }
 
 } // namespace

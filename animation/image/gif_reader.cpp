@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <optional>
 
 namespace pdx::animation {
 
@@ -55,14 +56,34 @@ bool readPalette(Cursor &in, int sizeField, Palette &palette) {
   return true;
 }
 
-bool skipSubBlocks(Cursor &in) {
+// Skips an extension's data sub-blocks; `first` is the first of them
+// (empty when there is none).
+bool readSubBlocks(Cursor &in, std::span<const uint8_t> &first) {
   uint8_t size = 0;
+  bool isFirst = true;
   do {
-    if (!in.byte(size) || (size > 0 && in.take(size) == nullptr)) {
+    if (!in.byte(size)) {
       return false;
+    }
+    const uint8_t *data = size > 0 ? in.take(size) : nullptr;
+    if (size > 0 && data == nullptr) {
+      return false;
+    }
+    if (isFirst) {
+      first = data == nullptr ? std::span<const uint8_t>() : std::span(data, size);
+      isFirst = false;
     }
   } while (size != 0);
   return true;
+}
+
+// A graphic control extension (first block: flags, delay, index) names the
+// transparent colour of the image or plain text that follows it.
+std::optional<uint8_t> transparentIndex(std::span<const uint8_t> control) {
+  if (control.size() < 4 || (control[0] & 0x01) == 0) {
+    return std::nullopt;
+  }
+  return control[3];
 }
 
 // The most pixels `bytes` of LZW data can stand for: a code of b bits
@@ -98,7 +119,9 @@ bool fail(CImportImage &image, std::string status) {
   return false;
 }
 
-bool readImageBlock(Cursor &in, const Palette &global, CImportImage &image, const ImageLimits &limits) {
+// `transparent` pixels become white, the background of a phone picture.
+bool readImageBlock(Cursor &in, const Palette &global, std::optional<uint8_t> transparent,
+                    CImportImage &image, const ImageLimits &limits) {
   const uint8_t *d = in.take(9);
   if (d == nullptr) {
     return fail(image, "Error on dimension read\nGiving up");
@@ -111,6 +134,9 @@ bool readImageBlock(Cursor &in, const Palette &global, CImportImage &image, cons
   Palette local = global;
   if ((flags & 0x80) != 0 && !readPalette(in, flags & 0x07, local)) {
     return fail(image, "Error reading GIF file\nLocalColorMap\nGiving up");
+  }
+  if (transparent) {
+    local[*transparent] = {255, 255, 255};
   }
   if (in.rest().empty()) {
     return fail(image, "Unexpected EOF in GIF.\nGiving up");
@@ -168,17 +194,22 @@ bool readGif(std::span<const uint8_t> data, const std::string &name, CImportImag
   if ((screen[4] & 0x80) != 0 && !readPalette(in, screen[4] & 0x07, global)) {
     return fail(image, "Error reading GIF file\nGIFScreen Colormap\nGiving up");
   }
+  std::optional<uint8_t> transparent;
   for (;;) {
     uint8_t block = 0;
     if (!in.byte(block)) {
       return fail(image, "Unexpected EOF in GIF.\nGiving up");
     }
     if (block == ',') {
-      return readImageBlock(in, global, image, limits);
+      return readImageBlock(in, global, transparent, image, limits);
     }
     uint8_t label = 0;
-    if (block == '!' && (!in.byte(label) || !skipSubBlocks(in))) {
+    std::span<const uint8_t> first;
+    if (block == '!' && (!in.byte(label) || !readSubBlocks(in, first))) {
       return fail(image, "Error on extension read.\nGiving up");
+    }
+    if (block == '!' && (label == 0xF9 || label == 0x01)) {
+      transparent = label == 0xF9 ? transparentIndex(first) : std::nullopt;
     }
   }
 }

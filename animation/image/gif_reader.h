@@ -1,4 +1,5 @@
-// The first image of a GIF87a or GIF89a file.
+// The first image of a GIF87a or GIF89a file; the transparent colour that
+// its graphic control extension names becomes white.
 #pragma once
 
 #include "animation/image/import_image.h"

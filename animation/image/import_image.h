@@ -68,6 +68,10 @@ private:
   std::string status_;
 };
 
+// What the import takes, added to the message of a refused picture.
+inline constexpr const char *kTakenFormats =
+    "가져올 수 있는 그림: .bmp(1·4·8·24비트, 압축 없음), .gif, .jpg(CMYK 포함)";
+
 // The type a file name's extension names: ".bmp", ".gif" or ".jpg" in any
 // letter case; nothing for others (".jpeg" included).
 std::optional<ImageType> imageTypeOf(const std::string &path);

@@ -1,7 +1,10 @@
 #include "animation/image/jpeg_reader.h"
 
+#include "animation/image/orientation.h"
+
 #include <csetjmp>
 #include <cstdint>
+#include <cstring>
 #include <jpeglib.h>
 
 namespace pdx::animation {
@@ -12,18 +15,59 @@ constexpr const char *kJpegError = "JPEG 파일을 읽어들일 때 에러가 �
 constexpr const char *kNoMemory = "메모리가 부족하여 작업을 수행할 수 없습니다.";
 
 // libjpeg's standard error manager with its fatal exit returning here
-// instead of ending the process.
+// instead of ending the process. It also keeps what outlives the jump: the
+// first message (for the diagnosis text), whether every row was read, and
+// the EXIF orientation.
 struct ErrorManager {
   jpeg_error_mgr standard;
   std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+  bool rowsRead;
+  int orientation;
 };
 
+void keepMessage(j_common_ptr info) {
+  auto *errors = reinterpret_cast<ErrorManager *>(info->err);
+  if (errors->message[0] == '\0') {
+    (*info->err->format_message)(info, errors->message);
+  }
+}
+
 [[noreturn]] void onFatalError(j_common_ptr info) {
+  keepMessage(info);
   std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
 }
 
-// Warnings about damaged data are not shown; the decoder carries on.
-void onMessage(j_common_ptr) {}
+// Warnings about damaged data are not shown to the user; the decoder
+// carries on and the first warning goes to the diagnosis text.
+void onMessage(j_common_ptr info, int level) {
+  if (level < 0) {
+    keepMessage(info);
+    ++info->err->num_warnings;
+  }
+}
+
+// Four-component rows, CMYK or YCCK as libjpeg gives them, become red,
+// green, blue in place. Adobe's files store the inks inverted (255 = none).
+void cmykToRgb(uint8_t *row, JDIMENSION width, bool inverted) {
+  for (JDIMENSION x = 0; x < width; ++x) {
+    const uint8_t *ink = row + 4 * x;
+    const int k = inverted ? ink[3] : 255 - ink[3];
+    uint8_t rgb[3];
+    for (int c = 0; c < 3; ++c) {
+      rgb[c] = static_cast<uint8_t>(((inverted ? ink[c] : 255 - ink[c]) * k + 127) / 255);
+    }
+    std::memcpy(row + 3 * x, rgb, 3);
+  }
+}
+
+void saveOrientation(jpeg_decompress_struct &info, ErrorManager &errors) {
+  for (jpeg_saved_marker_ptr m = info.marker_list; m != nullptr; m = m->next) {
+    if (m->marker == JPEG_APP0 + 1 && errors.orientation == 1) {
+      errors.orientation = exifOrientation({m->data, m->data_length});
+    }
+  }
+}
 
 // A complete Huffman-coded picture spends at least one bit on each 8 x 8
 // block of its full-resolution component (the DC code of the first scan),
@@ -54,31 +98,42 @@ uint64_t bytesLeft(FILE *file) {
 const char *decode(jpeg_decompress_struct &info, ErrorManager &errors, FILE *file, CImportImage &image,
                    const ImageLimits &limits, uint64_t fileBytes) {
   if (setjmp(errors.jump) != 0) {
+    // A fault after the last row (such as an unknown marker) spoils nothing.
     jpeg_destroy_decompress(&info);
-    return kJpegError;
+    return errors.rowsRead ? nullptr : kJpegError;
   }
   jpeg_create_decompress(&info);
   info.mem->max_memory_to_use = limits.maxDecoderBytes;
   jpeg_stdio_src(&info, file);
+  jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&info, TRUE);
+  saveOrientation(info, errors);
+  const bool fourInks = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+  if (fourInks) {
+    info.out_color_space = JCS_CMYK;
+  }
   if (!limits.allows(info.image_width, info.image_height) || !plausible(info, fileBytes)) {
     jpeg_destroy_decompress(&info);
     return kJpegError;
   }
   jpeg_start_decompress(&info);
   const int components = info.output_components;
-  if ((components != 1 && components != 3) ||
+  if ((components != 1 && components != 3 && !(fourInks && components == 4)) ||
       !image.allocate(static_cast<int>(info.output_width), static_cast<int>(info.output_height))) {
     jpeg_destroy_decompress(&info);
-    return components == 1 || components == 3 ? kNoMemory : kJpegError;
+    return components == 1 || components == 3 || components == 4 ? kNoMemory : kJpegError;
   }
   JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                              info.output_width * static_cast<JDIMENSION>(components), 1);
   while (info.output_scanline < info.output_height) {
     const int top = static_cast<int>(info.output_scanline);
     jpeg_read_scanlines(&info, row, 1);
-    image.setRowFromTop(top, row[0], components);
+    if (components == 4) {
+      cmykToRgb(row[0], info.output_width, info.saw_Adobe_marker);
+    }
+    image.setRowFromTop(top, row[0], components == 4 ? 3 : components);
   }
+  errors.rowsRead = true;
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   return nullptr;
@@ -91,12 +146,16 @@ bool readJpeg(FILE *file, CImportImage &image, const ImageLimits &limits) {
   ErrorManager errors{};
   info.err = jpeg_std_error(&errors.standard);
   errors.standard.error_exit = onFatalError;
-  errors.standard.output_message = onMessage;
+  errors.standard.emit_message = onMessage;
+  errors.orientation = 1;
   const char *failure = decode(info, errors, file, image, limits, bytesLeft(file));
+  if (failure == nullptr && !applyOrientation(image, errors.orientation)) {
+    failure = kNoMemory;
+  }
   if (failure != nullptr) {
     (void)image.allocate(0, 0);
   }
-  image.setStatus(failure != nullptr ? failure : "OK");
+  image.setStatus(failure != nullptr ? failure : errors.message[0] != '\0' ? errors.message : "OK");
   return failure == nullptr;
 }
 

@@ -9,6 +9,10 @@ namespace pdx::animation {
 namespace {
 
 constexpr int kMaxCodes = 4096;
+// Sizes above 8 cannot name more colours than a table holds, but encoders
+// write them and common readers take them up to 11 (codes start at 12 bits);
+// literal codes keep their low 8 bits, as a colour index is one byte.
+constexpr int kMaxMinimumCodeSize = 11;
 
 // Reads codes least significant bit first across the data sub-blocks.
 class CodeReader {
@@ -65,7 +69,7 @@ struct Table {
 
 bool decodeLzw(std::span<const uint8_t> data, size_t pixels, std::vector<uint8_t> &indices) {
   indices.assign(pixels, 0);
-  if (data.empty() || data[0] < 1 || data[0] > 8) {
+  if (data.empty() || data[0] < 1 || data[0] > kMaxMinimumCodeSize) {
     return false;
   }
   const int minSize = data[0];

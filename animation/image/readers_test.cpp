@@ -184,6 +184,24 @@ TEST(GifReader, ShortDataStillGivesTheWholeImage) {
   EXPECT_EQ(cut.rgbAt(0, 0), full.rgbAt(0, 0));
 }
 
+TEST(GifReader, TransparencyAndWideCodes) {
+  // 4 x 1, colours 0 to 3 with 3 transparent, minimum code size 11.
+  const auto file =
+      readAll(std::string(PDX_SOURCE_DIR) + "/animation/image/fuzz_corpus/gif/transparent-code11.gif");
+  auto noFlag = file, plainText = file, codeSize12 = file;
+  noFlag[28] = 0;
+  plainText.insert(plainText.begin() + 33, {'!', 0x01, 1, 0, 0});
+  codeSize12[43] = 12;
+  for (const auto &[bytes, last] : {std::pair{file, 255}, {noFlag, 0}, {plainText, 0}}) {
+    CImportImage image;
+    ASSERT_TRUE(readGif(bytes, "", image)) << image.status();
+    EXPECT_EQ(image.rgbAt(1, 0), (std::array<uint8_t, 3>{200, 0, 0}));
+    EXPECT_EQ(image.rgbAt(3, 0), (std::array<uint8_t, 3>{uint8_t(last), uint8_t(last), uint8_t(last)}));
+  }
+  CImportImage image;
+  EXPECT_FALSE(readGif(codeSize12, "", image));
+}
+
 TEST(GifReader, NotesNonSquarePixelsAndGoesOn) {
   auto file = readAll(kData + "old87a.gif");
   file[12] = 17;

@@ -1,8 +1,11 @@
 #include "melody/editor/editor_commands.h"
 
 #include "core/base/cp949.h"
+#include "core/base/input_file.h"
 #include "melody/midi/midi.h"
+#include "melody/rtttl/rtttl.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 
@@ -12,12 +15,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool endsWithMid(const std::string &path) {
+std::string lowerExtension(const std::string &path) {
   std::string ext = fs::path(path).extension().string();
   for (char &c : ext) {
     c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
-  return ext == ".mid" || ext == ".midi";
+  return ext;
+}
+
+// The first refusal or warning of the ringtones read, with its line when
+// the file holds several; empty when all went through unchanged.
+std::string firstProblem(const std::vector<RtttlLine> &ringtones) {
+  for (const RtttlLine &r : ringtones) {
+    const std::string where = ringtones.size() > 1 ? std::to_string(r.line) + "행: " : "";
+    if (!r.import.ok) {
+      return where + r.import.error;
+    }
+    if (!r.import.warnings.empty()) {
+      return where + r.import.warnings.front();
+    }
+  }
+  return {};
 }
 
 } // namespace
@@ -98,8 +116,11 @@ void EditorCommands::Open(std::optional<std::string> path) {
       return;
     }
   }
-  if (endsWithMid(*path)) {
+  const std::string ext = lowerExtension(*path);
+  if (ext == ".mid" || ext == ".midi") {
     ImportMidi(*path);
+  } else if (ext == ".txt") {
+    ImportRingtones(*path);
   } else {
     Load(*path);
   }
@@ -128,6 +149,27 @@ void EditorCommands::ImportMidi(const std::string &path) {
   user_.refresh();
   if (!in.warnings.empty()) {
     warn(in.warnings.front());
+  }
+}
+
+void EditorCommands::ImportRingtones(const std::string &path) {
+  const InputBytes in = readInputFile(path, kMaxRingtoneFileBytes);
+  if (in.error != InputError::None) {
+    warn(describe(in.error));
+    return;
+  }
+  std::vector<RtttlLine> ringtones =
+      importRtttlLines({reinterpret_cast<const char *>(in.bytes.data()), in.bytes.size()});
+  if (std::none_of(ringtones.begin(), ringtones.end(), [](const RtttlLine &r) { return r.import.ok; })) {
+    warn(ringtones.empty() ? "벨소리가 없습니다." : firstProblem(ringtones));
+    return;
+  }
+  doc_.New(std::nullopt, std::nullopt);
+  doc_.RemoveMelody(0);
+  appendRingtones(doc_, ringtones);
+  user_.refresh();
+  if (const std::string problem = firstProblem(ringtones); !problem.empty()) {
+    warn(problem);
   }
 }
 

@@ -58,7 +58,8 @@ public:
   EditorCommands(CMelodyFile &doc, EditorUser &user) : doc_(doc), user_(user) {}
 
   // Open(path), or the picker without one. Files ending in ".mid" are
-  // imported as a new untitled document.
+  // imported as a new untitled document, ".txt" files of ringtone text too
+  // (one melody per ringtone).
   void Open(std::optional<std::string> path);
   void NewFile();
   // The save command: the folder check, then Save. True when saved.
@@ -83,6 +84,7 @@ private:
   bool Save();
   void Load(const std::string &path);
   void ImportMidi(const std::string &path);
+  void ImportRingtones(const std::string &path);
   void warn(std::string_view text) { user_.ask(text, kBoxOk, kCaptionNotice); }
 
   CMelodyFile &doc_;

@@ -178,5 +178,21 @@ TEST_F(EditorCommandsTest, OpenFailuresLeaveANewDocument) {
   EXPECT_EQ(user_.asked.back(), "MIDI 파일이 아닙니다.");
 }
 
+TEST_F(EditorCommandsTest, RingtoneTextOpensAsANewDocumentOfItsMelodies) {
+  const fs::path text = dir_.path() / "tones.TXT";
+  std::ofstream(text) << "bad\nOne:d=4,o=5,b=120:c,e\nTwo:d=8:g\n";
+  commands_.Open(text.string());
+  ASSERT_EQ(doc_.size(), 2);
+  EXPECT_EQ(doc_.at(1).name().view(), "Two");
+  EXPECT_EQ(doc_.path(), CMelodyFile::defaultPath());
+  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_EQ(user_.asked.back(), "1행: 벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).");
+  std::ofstream(text) << "nothing here";
+  user_.answers = {kAnswerNo};
+  commands_.Open(text.string());
+  EXPECT_EQ(doc_.size(), 2);
+  EXPECT_EQ(user_.asked.back(), "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).");
+}
+
 } // namespace
 } // namespace pdx::melody

@@ -74,7 +74,8 @@ template <typename Key> int mostCommon(const CMelody &melody, Key key, int fallb
 std::string exportedName(const CMelody &melody) {
   std::string name;
   for (char c : melody.name().utf8()) {
-    if (c != ':' && c != ',') {
+    // Separators and line breaks would end the name early.
+    if (c != ':' && c != ',' && static_cast<unsigned char>(c) >= 0x20) {
       name.push_back(c);
     }
   }
@@ -89,8 +90,12 @@ RtttlExport exportRtttl(const CMelody &melody) {
       melody, [](const NoteEntry &e) { return nearestDuration(e.duration).value; }, 4);
   const int defaultOctave = mostCommon(
       melody, [](const NoteEntry &e) { return isPlayableNote(e) ? pitchOf(e.code) / 12 + 2 : -1; }, 5);
+  const int tempo = melody.tempo() > 0 ? melody.tempo() : kDefaultTempo;
+  if (melody.tempo() == 0) {
+    out.warnings.push_back("빠르기 0은 쓸 수 없어 120으로 적었습니다.");
+  }
   out.text = exportedName(melody) + ":d=" + std::to_string(defaultValue) +
-             ",o=" + std::to_string(defaultOctave) + ",b=" + std::to_string(melody.tempo()) + ":";
+             ",o=" + std::to_string(defaultOctave) + ",b=" + std::to_string(tempo) + ":";
   int marks = 0;
   bool first = true;
   for (const NoteEntry &e : melody.entries()) {

@@ -1,4 +1,5 @@
 #include "melody/rtttl/rtttl.h"
+#include "melody/rtttl/rtttl_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,6 +11,7 @@ namespace pdx::melody {
 namespace {
 
 constexpr int kFirstOctave = 2; // text octave = code octave + 2
+constexpr int kLowestTempo = 30, kHighestTempo = 255;
 
 struct Defaults {
   int duration = 4;
@@ -17,15 +19,12 @@ struct Defaults {
   int beats = 63;
 };
 
-std::string trimmed(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (!std::isspace(static_cast<unsigned char>(c))) {
-      out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-    }
-  }
-  return out;
-}
+// A text's tempo as the melody holds it: above 255 the tempo is divided by
+// 2 or 4 and every note value multiplied by the same factor.
+struct Tempo {
+  int stored = 63;
+  int factor = 1;
+};
 
 std::optional<int> number(std::string_view text) {
   int value = 0;
@@ -40,27 +39,44 @@ bool validDuration(int d) {
   return d == 1 || d == 2 || d == 4 || d == 8 || d == 16 || d == 32;
 }
 
-std::optional<Defaults> parseDefaults(std::string_view text, std::string &error) {
-  Defaults d;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find(',', start);
-    end = end == std::string_view::npos ? text.size() : end;
-    const std::string_view item = text.substr(start, end - start);
-    start = end + 1;
-    const auto value = item.size() > 2 && item[1] == '=' ? number(item.substr(2)) : std::nullopt;
-    if (value && item[0] == 'd' && validDuration(*value)) {
-      d.duration = *value;
-    } else if (value && item[0] == 'o' && *value >= 0 && *value <= 9) {
-      d.octave = *value;
-    } else if (value && item[0] == 'b' && *value > 0) {
-      d.beats = *value;
-    } else if (!item.empty()) {
-      error = "기본값을 읽을 수 없습니다: " + std::string(item);
-      return std::nullopt;
+// "d=8", "o=5", "b=120" and "b=120bpm".
+bool applyDefault(const Field &item, Defaults &d) {
+  if (item.text.size() < 3 || item.text[1] != '=') {
+    return false;
+  }
+  std::string_view value = std::string_view(item.text).substr(2);
+  if (item.text[0] == 'b' && value.ends_with("bpm")) {
+    value.remove_suffix(3);
+  }
+  const auto n = number(value);
+  if (n && item.text[0] == 'd' && validDuration(*n)) {
+    d.duration = *n;
+  } else if (n && item.text[0] == 'o' && *n >= 0 && *n <= 9) {
+    d.octave = *n;
+  } else if (n && item.text[0] == 'b' && *n > 0) {
+    d.beats = *n;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+Tempo tempoOf(int beats, std::vector<std::string> &warnings) {
+  Tempo t{beats, 1};
+  for (int factor : {2, 4}) {
+    if (t.stored > kHighestTempo) {
+      t = {(beats + factor / 2) / factor, factor};
     }
   }
-  return d;
+  if (t.factor > 1) {
+    warnings.push_back("빠르기 " + std::to_string(beats) + "을(를) " + std::to_string(t.stored) +
+                       "(으)로 낮추고 음표 길이를 1/" + std::to_string(t.factor) + "로 줄였습니다.");
+  }
+  if (t.stored < kLowestTempo || t.stored > kHighestTempo) {
+    warnings.push_back("빠르기를 30에서 255 사이로 맞추었습니다: " + std::to_string(beats));
+    t.stored = std::clamp(t.stored, kLowestTempo, kHighestTempo);
+  }
+  return t;
 }
 
 int semitoneOf(char letter) {
@@ -72,44 +88,47 @@ struct ParsedNote {
   int duration;
   bool dotted = false;
   bool pause = false;
-  int pitch = 0;
+  bool sharp = false;
+  int octave = 6;
+  int semitone = 0;
 };
 
-std::optional<ParsedNote> parseNote(std::string_view text, const Defaults &d) {
+// A note: [duration] [. or #]* letter [# _ . octave-digit]*, the forms that
+// circulate ("8#d4", "8.c6", "a5#", "c.6"). Returns the index in `text` of
+// the first character that does not fit, or npos.
+size_t parseNote(std::string_view text, const Defaults &d, ParsedNote &note) {
+  note = {.duration = d.duration, .octave = d.octave};
   size_t i = 0;
   while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
     ++i;
   }
-  ParsedNote note{d.duration};
   if (i > 0) {
-    const auto duration = number(text.substr(0, i));
-    if (!duration) {
-      return std::nullopt;
-    }
-    note.duration = *duration;
+    note.duration = number(text.substr(0, i)).value_or(0);
   }
-  if (i >= text.size() || (text[i] != 'p' && semitoneOf(text[i]) < 0)) {
-    return std::nullopt;
-  }
-  note.pause = text[i] == 'p';
-  int semitone = note.pause ? 0 : semitoneOf(text[i]);
-  ++i;
-  if (i < text.size() && (text[i] == '#' || text[i] == '_')) {
-    ++semitone;
-    ++i;
-  }
-  int octave = d.octave;
+  bool octaveGiven = false;
+  bool letterSeen = false;
   for (; i < text.size(); ++i) {
-    if (text[i] == '.') {
+    const char c = text[i];
+    if (c == '.') {
       note.dotted = true;
-    } else if (std::isdigit(static_cast<unsigned char>(text[i]))) {
-      octave = text[i] - '0';
+    } else if (c == '#' || (c == '_' && letterSeen)) {
+      if (note.sharp) {
+        return i;
+      }
+      note.sharp = true;
+    } else if (!letterSeen && (c == 'p' || semitoneOf(c) >= 0)) {
+      letterSeen = true;
+      note.pause = c == 'p';
+      note.semitone = note.pause ? 0 : semitoneOf(c);
+    } else if (letterSeen && !octaveGiven && std::isdigit(static_cast<unsigned char>(c))) {
+      octaveGiven = true;
+      note.octave = c - '0';
     } else {
-      return std::nullopt;
+      return i;
     }
   }
-  note.pitch = 12 * (octave - kFirstOctave) + semitone;
-  return note;
+  note.semitone += note.sharp ? 1 : 0;
+  return letterSeen ? std::string_view::npos : text.size();
 }
 
 void warn(RtttlImport &out, std::string text) {
@@ -120,78 +139,135 @@ void warn(RtttlImport &out, std::string text) {
   }
 }
 
-// Adds one note to the melody, reporting what does not map.
-void addNote(RtttlImport &out, const ParsedNote &note, std::string_view source, int &dropped) {
-  if (!validDuration(note.duration) || (note.dotted && note.duration == 1)) {
-    warn(out, "지원하지 않는 길이의 음표를 뺐습니다: " + std::string(source));
-    return;
+class MelodyBuilder {
+public:
+  MelodyBuilder(RtttlImport &out, int factor) : out_(out), factor_(factor) {}
+
+  void add(const ParsedNote &note, const std::string &source) {
+    if (!validDuration(note.duration)) {
+      warn(out_, "지원하지 않는 길이의 음표를 뺐습니다: " + source);
+      return;
+    }
+    int value = note.duration * factor_;
+    if (value > 32) {
+      warn(out_, "너무 짧은 음표를 32분음표로 늘렸습니다: " + source);
+      value = 32;
+    }
+    const uint16_t code = codeOf(note, source);
+    if (note.dotted && value == 1) {
+      // The phone holds no dotted whole note: a whole tied to a half.
+      warn(out_, "점온음표를 온음표와 2분음표로 나누었습니다: " + source);
+      append({4000, code});
+      append({2000, code});
+      return;
+    }
+    append({static_cast<uint16_t>(note.dotted ? (6000 + value / 2) / value : 4000 / value), code});
   }
-  const auto ticks =
-      static_cast<uint16_t>(note.dotted ? (6000 + note.duration / 2) / note.duration : 4000 / note.duration);
-  NoteEntry entry{ticks, kRest};
-  if (!note.pause) {
-    if (isPlayablePitch(note.pitch)) {
-      entry.code = codeOfPitch(note.pitch);
-    } else {
-      warn(out, "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: " + std::string(source));
+
+  void finish() {
+    if (out_.unlisted > 0) {
+      out_.warnings.push_back("그 밖의 경고 " + std::to_string(out_.unlisted) + "건은 줄였습니다.");
+    }
+    if (dropped_ > 0) {
+      out_.warnings.push_back("멜로디 길이 제한을 넘는 음표 " + std::to_string(dropped_) + "개를 뺐습니다.");
     }
   }
-  if (dropped > 0 || !out.melody.appendIfFits(entry)) {
-    ++dropped;
-  }
-}
 
-} // namespace
+private:
+  uint16_t codeOf(const ParsedNote &note, const std::string &source) {
+    if (note.pause) {
+      return kRest;
+    }
+    const int pitch = 12 * (note.octave - kFirstOctave) + note.semitone;
+    if (isPlayablePitch(pitch)) {
+      return codeOfPitch(pitch);
+    }
+    warn(out_, "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: " + source);
+    return kRest;
+  }
 
-RtttlImport importRtttl(std::string_view text) {
-  RtttlImport out;
-  const size_t first = text.find(':');
-  const size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
-  if (second == std::string_view::npos) {
-    out.error = "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).";
-    return out;
+  void append(const NoteEntry &entry) {
+    if (dropped_ > 0 || !out_.melody.appendIfFits(entry)) {
+      ++dropped_;
+    }
   }
-  const auto defaults = parseDefaults(trimmed(text.substr(first + 1, second - first - 1)), out.error);
-  if (!defaults) {
-    return out;
-  }
-  std::string_view name = text.substr(0, first);
+
+  RtttlImport &out_;
+  int factor_;
+  int dropped_ = 0;
+};
+
+void nameMelody(RtttlImport &out, std::string_view name) {
   while (!name.empty() && std::isspace(static_cast<unsigned char>(name.front()))) {
     name.remove_prefix(1);
   }
   while (!name.empty() && std::isspace(static_cast<unsigned char>(name.back()))) {
     name.remove_suffix(1);
   }
-  out.melody.name().setWhole(text::fromUtf8(name));
-  out.melody.setStoredTempo(static_cast<uint16_t>(std::clamp(defaults->beats, 30, 255)));
-  if (defaults->beats < 30 || defaults->beats > 255) {
-    out.warnings.push_back("빠르기를 30에서 255 사이로 맞추었습니다: " + std::to_string(defaults->beats));
+  const std::string stored = text::fromUtf8(name);
+  if (text::toUtf8(stored) != name) {
+    out.warnings.push_back("이름에서 코드 페이지 949에 없는 글자를 ?로 바꾸었습니다: " + std::string(name));
   }
-  const std::string notes = trimmed(text.substr(second + 1));
-  int dropped = 0;
-  for (size_t start = 0; start < notes.size();) {
-    size_t end = notes.find(',', start);
-    end = end == std::string::npos ? notes.size() : end;
-    const std::string_view item = std::string_view(notes).substr(start, end - start);
-    start = end + 1;
-    if (item.empty()) {
+  out.melody.name().setWhole(stored);
+  if (out.melody.name().view().size() < stored.size()) {
+    out.warnings.push_back("이름을 16바이트로 줄였습니다: " + out.melody.name().utf8());
+  }
+}
+
+bool refuse(RtttlImport &out, std::string_view whole, const Field &item, size_t at, const char *what) {
+  out.error = std::string(what) + " (" + positionText(whole, item.offset(at)) + "): " + item.text;
+  return false;
+}
+
+bool readNotes(RtttlImport &out, std::string_view whole, const std::vector<Field> &items, const Defaults &d,
+               int factor) {
+  MelodyBuilder builder(out, factor);
+  for (const Field &item : items) {
+    if (item.text.empty()) {
       continue;
     }
-    const auto note = parseNote(item, *defaults);
-    if (!note) {
-      out.error = "음표를 읽을 수 없습니다: " + std::string(item);
+    ParsedNote note{};
+    const size_t fault = parseNote(item.text, d, note);
+    if (fault != std::string_view::npos) {
+      const bool secondDigit = fault > 0 && fault < item.text.size() &&
+                               std::isdigit(static_cast<unsigned char>(item.text[fault])) &&
+                               std::isdigit(static_cast<unsigned char>(item.text[fault - 1]));
+      return refuse(out, whole, item, fault,
+                    secondDigit ? "옥타브는 한 자리 숫자여야 합니다" : "음표를 읽을 수 없습니다");
+    }
+    builder.add(note, item.text);
+  }
+  builder.finish();
+  return true;
+}
+
+} // namespace
+
+RtttlImport importRtttlPart(std::string_view whole, size_t begin, size_t end) {
+  RtttlImport out;
+  const std::string_view text = whole.substr(begin, end - begin);
+  const size_t first = text.find(':');
+  const size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
+  if (second == std::string_view::npos) {
+    out.error = "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).";
+    return out;
+  }
+  Defaults defaults;
+  for (const Field &item : splitFields(whole, begin + first + 1, begin + second)) {
+    if (!item.text.empty() && !applyDefault(item, defaults)) {
+      out.error = "기본값을 읽을 수 없습니다 (" + positionText(whole, item.offset(0)) + "): " + item.text;
       return out;
     }
-    addNote(out, *note, item, dropped);
   }
-  if (out.unlisted > 0) {
-    out.warnings.push_back("그 밖의 경고 " + std::to_string(out.unlisted) + "건은 줄였습니다.");
-  }
-  if (dropped > 0) {
-    out.warnings.push_back("멜로디 길이 제한을 넘는 음표 " + std::to_string(dropped) + "개를 뺐습니다.");
-  }
-  out.ok = true;
+  nameMelody(out, text.substr(0, first));
+  const Tempo tempo = tempoOf(defaults.beats, out.warnings);
+  out.melody.setStoredTempo(static_cast<uint16_t>(tempo.stored));
+  out.ok = readNotes(out, whole, splitFields(whole, begin + second + 1, end), defaults, tempo.factor);
   return out;
+}
+
+RtttlImport importRtttl(std::string_view text) {
+  return importRtttlPart(text, 0, text.size());
 }
 
 } // namespace pdx::melody

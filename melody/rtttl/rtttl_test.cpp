@@ -38,16 +38,62 @@ TEST(RtttlImport, MissingDefaultsAreTheFormatsOwn) {
   EXPECT_EQ(entriesOf(in.melody), (std::vector<NoteEntry>{{1000, 0x49}}));
 }
 
-TEST(RtttlImport, ReportsWhatCannotBeCarried) {
-  const RtttlImport in = importRtttl("x:d=4,o=4,b=400:c,g,1c.,64c,d8");
-  ASSERT_TRUE(in.ok) << in.error;
-  EXPECT_EQ(in.melody.tempo(), 255);
-  EXPECT_EQ(entriesOf(in.melody), (std::vector<NoteEntry>{{1000, kRest}, {1000, 0x27}, {1000, kRest}}));
-  ASSERT_EQ(in.warnings.size(), 5u);
-  EXPECT_EQ(in.warnings[0], "빠르기를 30에서 255 사이로 맞추었습니다: 400");
-  EXPECT_EQ(in.warnings[1], "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: c");
-  EXPECT_EQ(in.warnings[2], "지원하지 않는 길이의 음표를 뺐습니다: 1c.");
-  EXPECT_EQ(in.warnings[4], "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: d8");
+struct ImportCase {
+  const char *text;
+  std::vector<NoteEntry> entries;
+  int tempo;
+  std::vector<std::string> warnings;
+};
+
+void expectImport(const ImportCase &c) {
+  const RtttlImport in = importRtttl(c.text);
+  ASSERT_TRUE(in.ok) << c.text << ": " << in.error;
+  EXPECT_EQ(entriesOf(in.melody), c.entries) << c.text;
+  EXPECT_EQ(in.melody.tempo(), c.tempo) << c.text;
+  EXPECT_EQ(in.warnings, c.warnings) << c.text;
+}
+
+TEST(RtttlImport, ReadsTheDialectsInCirculation) {
+  const ImportCase cases[] = {
+      {"sharp first:d=8,o=5,b=100:#d,4#d5", {{500, 0x33}, {1000, 0x33}}, 100, {}},
+      {"dot first:b=80BPM:8.c6,8c.6,8.c#.6", {{750, 0x40}, {750, 0x40}, {750, 0x41}}, 80, {}},
+      {"sharp last:d=4,o=5:a5#,A#5,a_", {{1000, 0x3A}, {1000, 0x3A}, {1000, 0x3A}}, 63, {}},
+      {" UPPER : D=4 , O=5 , B=90 : C , 2P ,\tE# ", {{1000, 0x30}, {2000, kRest}, {1000, 0x35}}, 90, {}},
+  };
+  for (const ImportCase &c : cases) {
+    expectImport(c);
+  }
+}
+
+TEST(RtttlImport, KeepsTheRhythmOrReportsWhatCannotBeCarried) {
+  const ImportCase cases[] = {
+      {"x:d=4,o=5,b=120:1c.,1p.",
+       {{4000, 0x30}, {2000, 0x30}, {4000, kRest}, {2000, kRest}},
+       120,
+       {"점온음표를 온음표와 2분음표로 나누었습니다: 1c.",
+        "점온음표를 온음표와 2분음표로 나누었습니다: 1p."}},
+      {"x:d=4,o=5,b=900:4c,1c.,32c",
+       {{250, 0x30}, {1500, 0x30}, {125, 0x30}},
+       225,
+       {"빠르기 900을(를) 225(으)로 낮추고 음표 길이를 1/4로 줄였습니다.",
+        "너무 짧은 음표를 32분음표로 늘렸습니다: 32c"}},
+      {"x:b=301:c", {{500, 0x40}}, 151, {"빠르기 301을(를) 151(으)로 낮추고 음표 길이를 1/2로 줄였습니다."}},
+      {"x:b=2000:c",
+       {{250, 0x40}},
+       255,
+       {"빠르기 2000을(를) 500(으)로 낮추고 음표 길이를 1/4로 줄였습니다.",
+        "빠르기를 30에서 255 사이로 맞추었습니다: 2000"}},
+      {"x:d=4,o=4,b=20:c,g,64c,d8",
+       {{1000, kRest}, {1000, 0x27}, {1000, kRest}},
+       30,
+       {"빠르기를 30에서 255 사이로 맞추었습니다: 20",
+        "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: c",
+        "지원하지 않는 길이의 음표를 뺐습니다: 64c",
+        "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: d8"}},
+  };
+  for (const ImportCase &c : cases) {
+    expectImport(c);
+  }
 }
 
 TEST(RtttlImport, StopsAtTheMelodyLimit) {
@@ -74,19 +120,81 @@ TEST(RtttlImport, LongListsOfWarningsAreSummarised) {
   EXPECT_EQ(in.warnings.back(), "멜로디 길이 제한을 넘는 음표 4504개를 뺐습니다.");
 }
 
-TEST(RtttlImport, RefusesTextsThatAreNotRingtones) {
-  for (const char *bad : {"no sections", "a:b", "n:d=3:c", "n:q=1:c", "n:d=4:x", "n:d=4:4c$", "n:o=x:c"}) {
-    const RtttlImport in = importRtttl(bad);
-    EXPECT_FALSE(in.ok) << bad;
-    EXPECT_FALSE(in.error.empty()) << bad;
+TEST(RtttlImport, RefusesTextsThatAreNotRingtonesSayingWhere) {
+  const std::pair<const char *, const char *> cases[] = {
+      {"no sections", "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표)."},
+      {"a:b", "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표)."},
+      {"n:d=3:c", "기본값을 읽을 수 없습니다 (1행 3번째 글자): d=3"},
+      {"n:o=x:c", "기본값을 읽을 수 없습니다 (1행 3번째 글자): o=x"},
+      {"n: q=1:c", "기본값을 읽을 수 없습니다 (1행 4번째 글자): q=1"},
+      {"n:d=4,o=5:c,d65", "옥타브는 한 자리 숫자여야 합니다 (1행 15번째 글자): d65"},
+      {"한글:d=4:c, x", "음표를 읽을 수 없습니다 (1행 11번째 글자): x"},
+      {"n:d=4:4c$", "음표를 읽을 수 없습니다 (1행 9번째 글자): 4c$"},
+      {"n:d=4:c##", "음표를 읽을 수 없습니다 (1행 9번째 글자): c##"},
+      {"n:d=4:8", "음표를 읽을 수 없습니다 (1행 8번째 글자): 8"},
+  };
+  for (const auto &[text, error] : cases) {
+    const RtttlImport in = importRtttl(text);
+    EXPECT_FALSE(in.ok) << text;
+    EXPECT_EQ(in.error, error) << text;
   }
 }
 
-TEST(RtttlImport, KoreanNamesAreStoredInCodePage949WithoutSplittingACharacter) {
-  const RtttlImport in = importRtttl("한글이름입니다가나:d=4:c");
-  ASSERT_TRUE(in.ok);
-  EXPECT_EQ(in.melody.name().view(), "\xC7\xD1\xB1\xDB\xC0\xCC\xB8\xA7\xC0\xD4\xB4\xCF\xB4\xD9\xB0\xA1");
-  EXPECT_EQ(importRtttl("가나다라마바사아자:d=4:c").melody.name().view().size(), 16u);
+TEST(RtttlImport, NamesAreCodePage949CutWholeAndReported) {
+  const std::tuple<const char *, std::string_view, std::vector<std::string>> cases[] = {
+      {"한글이름입니다가나:d=4:c",
+       "\xC7\xD1\xB1\xDB\xC0\xCC\xB8\xA7\xC0\xD4\xB4\xCF\xB4\xD9\xB0\xA1",
+       {"이름을 16바이트로 줄였습니다: 한글이름입니다가"}},
+      {"a\U0001F600b:d=4:c",
+       "a?b",
+       {"이름에서 코드 페이지 949에 없는 글자를 ?로 바꾸었습니다: a\U0001F600b"}},
+  };
+  for (const auto &[text, name, warnings] : cases) {
+    const RtttlImport in = importRtttl(text);
+    ASSERT_TRUE(in.ok) << text;
+    EXPECT_EQ(in.melody.name().view(), name);
+    EXPECT_EQ(in.warnings, warnings);
+  }
+}
+
+TEST(RtttlLines, EachRingtoneOfAFileBecomesAMelody) {
+  const std::string text = "\xEF\xBB\xBF"
+                           "first:d=4,o=5,b=100:c,d,\n"
+                           "  e,f\n"
+                           "\n"
+                           "second:\r\n"
+                           "d=8,o=5:g\n"
+                           "broken:d=4:c,x\n"
+                           "first:d=4,o=5:c\r\n"
+                           "\xC7\xD1:d=4,o=5:c";
+  std::vector<RtttlLine> lines = importRtttlLines(text);
+  ASSERT_EQ(lines.size(), 5u);
+  const int starts[] = {1, 4, 6, 7, 8};
+  const int counts[] = {4, 1, 1, 1, 1};
+  for (size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(lines[i].line, starts[i]);
+    EXPECT_EQ(lines[i].import.ok, i != 2) << i;
+    EXPECT_EQ(lines[i].import.melody.count(), counts[i]) << i;
+  }
+  EXPECT_EQ(lines[2].import.error, "음표를 읽을 수 없습니다 (6행 14번째 글자): x");
+  CMelodyFile doc;
+  doc.New("t", "t.pcm");
+  doc.RemoveMelody(0);
+  EXPECT_EQ(appendRingtones(doc, lines), 4);
+  ASSERT_EQ(doc.size(), 4);
+  EXPECT_EQ(doc.at(2).name().view(), "first 2");
+  EXPECT_EQ(doc.at(3).name().view(), "\xC7\xD1");
+  EXPECT_EQ(lines[3].import.warnings,
+            (std::vector<std::string>{"같은 이름이 있어 'first 2'(으)로 바꾸었습니다."}));
+
+  std::string many;
+  for (int i = 0; i <= kMaxRingtonesPerFile; ++i) {
+    many += "n:d=4:c\n";
+  }
+  lines = importRtttlLines(many);
+  ASSERT_EQ(lines.size(), static_cast<size_t>(kMaxRingtonesPerFile + 1));
+  EXPECT_TRUE(lines[kMaxRingtonesPerFile - 1].import.ok);
+  EXPECT_FALSE(lines[kMaxRingtonesPerFile].import.ok);
 }
 
 TEST(RtttlExport, WritesDefaultsForTheCommonestValues) {
@@ -105,10 +213,13 @@ TEST(RtttlExport, ReportsWhatTheFormatCannotHold) {
                           mark(kRightRepeat),
                           note(1000, 1, 0),
                           {100, 0x30},
-                          mark(kEndMark)});
+                          mark(kEndMark)},
+                         0);
+  m.name().set("a:b\nc");
   const RtttlExport out = exportRtttl(m);
-  EXPECT_EQ(out.text, ":d=4,o=5,b=120:c,p,32c");
-  EXPECT_EQ(out.warnings, (std::vector<std::string>{"연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다.",
+  EXPECT_EQ(out.text, "abc:d=4,o=5,b=120:c,p,32c");
+  EXPECT_EQ(out.warnings, (std::vector<std::string>{"빠르기 0은 쓸 수 없어 120으로 적었습니다.",
+                                                    "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다.",
                                                     "길이 100을(를) 가까운 길이 125(으)로 바꾸었습니다.",
                                                     "도돌이표와 끝 표시 3개는 옮길 수 없어 뺐습니다."}));
 }
