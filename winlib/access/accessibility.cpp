@@ -1,6 +1,7 @@
 #include "winlib/access/accessibility.h"
 
 #include "resources/resource_table.h"
+#include "winlib/access/item_list.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_dialog.h"
 #include "winlib/bmp_wnd.h"
@@ -75,6 +76,9 @@ QAccessibleInterface *factory(const QString &key, QObject *object) {
   auto *widget = qobject_cast<QWidget *>(object);
   if (widget == nullptr) {
     return nullptr;
+  }
+  if (QAccessibleInterface *items = CreateItemsInterface(widget)) {
+    return items;
   }
   const QVariant role = widget->property(kRoleProperty);
   if (role.isValid()) {
