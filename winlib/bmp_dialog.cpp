@@ -67,7 +67,10 @@ int CBmpDialog::DoModal(QWidget *owner, std::optional<QRect> rect, int captionId
   show();
   raise();
   activateWindow();
-  focusNextChild();
+  // The control OnInitDialog gave the focus keeps it; else the first one.
+  if (focusWidget() == nullptr) {
+    focusNextChild();
+  }
   loop.exec(QEventLoop::DialogExec);
   if (ownerWindow) {
     ownerWindow->setEnabled(true);

@@ -22,11 +22,13 @@ QString nameOrTip(const QWidget *widget) {
 // A bitmap button: a push button, or a check box when it stays pressed.
 class ButtonInterface : public QAccessibleWidget {
 public:
-  explicit ButtonInterface(CBmpButton *button)
-      : QAccessibleWidget(button, (button->Style() & kSticky) ? QAccessible::CheckBox : QAccessible::Button) {
-  }
+  explicit ButtonInterface(CBmpButton *button) : QAccessibleWidget(button, QAccessible::Button) {}
   CBmpButton *button() const { return static_cast<CBmpButton *>(widget()); }
 
+  // The style may come after the interface (Create after construction).
+  QAccessible::Role role() const override {
+    return (button()->Style() & kSticky) ? QAccessible::CheckBox : QAccessible::Button;
+  }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name ? nameOrTip(button()) : QAccessibleWidget::text(t);
   }

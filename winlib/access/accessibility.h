@@ -19,7 +19,8 @@ void InstallAccessibility();
 QString ResourceName(int resourceId);
 
 // Gives a plain widget (one without an interface of its own) a role; its
-// name is its accessibleName().
+// name is its accessibleName(). Call before anything asks for the widget's
+// interface (setAccessibleName does).
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role);
 
 // Sets the widget's name and tells assistive technology that it changed

@@ -26,7 +26,8 @@ public:
   virtual int AccessibleCurrentItem() const = 0;
 };
 
-// Call from the widget's constructor: `items` (usually the widget itself)
+// Call from the widget's constructor, before anything asks for its
+// interface (setAccessibleName does): `items` (usually the widget itself)
 // must live as long as the widget. `role` is the widget's own role (List),
 // `itemRole` its items' (ListItem).
 void SetAccessibleItems(QWidget *widget, AccessibleItems *items, QAccessible::Role role,

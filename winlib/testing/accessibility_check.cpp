@@ -41,11 +41,15 @@ bool isKorean(const QString &name) {
   return hangul || (!letter && !name.trimmed().isEmpty());
 }
 
+QString className(const QObject *object) {
+  return object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("-");
+}
+
 QString describe(QAccessibleInterface *iface) {
   const QObject *object = iface->object();
-  return QStringLiteral("%1 '%2' (%3)")
-      .arg(qAccessibleRoleString(iface->role()), iface->text(QAccessible::Name),
-           object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("-"));
+  return QStringLiteral("%1 '%2' (%3 in %4)")
+      .arg(qAccessibleRoleString(iface->role()), iface->text(QAccessible::Name), className(object),
+           className(object ? object->parent() : nullptr));
 }
 
 struct Walk {
@@ -121,6 +125,9 @@ QWidget *representative(QWidget *focus, const std::vector<QWidget *> &controls) 
 } // namespace
 
 std::vector<std::string> accessibilityProblems(QWidget *window) {
+  // Painted once, as on a screen: labels drawn on a dialog name its fields.
+  (void)window->grab();
+  QWidget *focus = window->focusWidget();
   Walk walk;
   walk.visit(QAccessible::queryAccessibleInterface(window), true);
   std::set<QWidget *> forward;
@@ -139,14 +146,21 @@ std::vector<std::string> accessibilityProblems(QWidget *window) {
       walk.problem(iface, "Shift+Tab으로 갈 수 없습니다");
     }
   }
+  if (focus != nullptr) {
+    focus->setFocus(Qt::OtherFocusReason);
+  }
   return walk.problems;
 }
 
 std::vector<std::string> tabOrder(QWidget *window) {
+  QWidget *focus = window->focusWidget();
   std::vector<std::string> names;
   for (QWidget *w : cycle(window, true)) {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
     names.push_back(iface ? iface->text(QAccessible::Name).toStdString() : std::string());
+  }
+  if (focus != nullptr) {
+    focus->setFocus(Qt::OtherFocusReason);
   }
   return names;
 }

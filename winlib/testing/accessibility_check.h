@@ -20,7 +20,7 @@ class QWidget;
 namespace pdx::winlib::testing {
 
 // One line per problem ("버튼 '' (QPushButton): 이름이 없습니다"); empty
-// when the window passes. The window must be shown.
+// when the window passes. The window must be shown; it is painted once.
 std::vector<std::string> accessibilityProblems(QWidget *window);
 
 // The names of the controls in Tab order, starting from the focus.

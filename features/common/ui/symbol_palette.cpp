@@ -19,8 +19,8 @@ SymbolPalette::SymbolPalette(QWidget *parent, const QPixmap &strip, int pictureW
     : QWidget(parent), strip_(strip), pictureWidth_(pictureWidth) {
   // Tab reaches the palette; a click leaves the focus in the text box.
   setFocusPolicy(Qt::TabFocus);
-  setAccessibleName(QStringLiteral("기호"));
   winlib::SetAccessibleItems(this, this, QAccessible::List, QAccessible::ListItem);
+  setAccessibleName(QStringLiteral("기호"));
 }
 
 QString SymbolPalette::AccessibleItemText(int index) const {
@@ -105,9 +105,11 @@ void SymbolPalette::keyPressEvent(QKeyEvent *event) {
   case Qt::Key_Return:
   case Qt::Key_Enter:
   case Qt::Key_Space:
-    if (selection_ >= 0) {
-      Q_EMIT symbolChosen(selection_);
+    if (selection_ < 0) {
+      event->ignore(); // the dialog's Enter
+      return;
     }
+    Q_EMIT symbolChosen(selection_);
     return;
   default:
     QWidget::keyPressEvent(event);
