@@ -6,6 +6,7 @@
 #include "simulator/phone_model.h"
 #include "simulator/pty_phone.h"
 #include "winlib/bmp_button.h"
+#include "winlib/testing/accessibility_check.h"
 
 #include <QTest>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
@@ -206,6 +208,7 @@ TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kPhonebook));
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kHelp));
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kExit));
+  EXPECT_THAT(winlib::testing::accessibilityProblems(menu), ::testing::IsEmpty());
 }
 
 TEST_F(PelodexAppTest, ClosingThePasswordPageEndsTheProgram) {

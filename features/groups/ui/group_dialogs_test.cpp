@@ -9,11 +9,13 @@
 #include "features/phonebook/phonebook_fakes.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
+#include "winlib/testing/accessibility_check.h"
 #include "winlib/testing/type_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTest>
+#include <gmock/gmock.h>
 
 namespace pdx::features {
 namespace {
@@ -33,6 +35,7 @@ core::PhoneGroup named(const char *utf8, int id = core::PhoneGroup::kNewId) {
 TEST(GroupEditDialog, OkNeedsANameAndSymbolsCountTwoBytesAgainstTwelve) {
   CGroupEditDlg dialog(CGroupEditDlg::Mode::Add, core::PhoneGroup());
   whenOpen<CGroupEditDlg>([](CGroupEditDlg &d) {
+    EXPECT_THAT(winlib::testing::accessibilityProblems(&d), ::testing::IsEmpty());
     EXPECT_EQ(d.okButton()->State(), ButtonState::Disabled);
     EXPECT_EQ(d.bellBox()->count(), core::kBellNameCount);
     QTest::keyClick(&d, Qt::Key_Return);
@@ -136,6 +139,7 @@ TEST_F(GroupListTest, ButtonsFollowTheSelectionAndTheFreeIds) {
   }
   CGroupListDlg dialog(store_, phone_, user_, false);
   whenOpen<CGroupListDlg>([](CGroupListDlg &d) {
+    EXPECT_THAT(winlib::testing::accessibilityProblems(&d), ::testing::IsEmpty());
     EXPECT_EQ(d.button(CGroupListDlg::kAdd)->State(), ButtonState::Disabled) << "all 20 ids are used";
     EXPECT_NE(d.button(CGroupListDlg::kModify)->State(), ButtonState::Disabled);
     d.EndDialog(winlib::kIdOkCommand);
