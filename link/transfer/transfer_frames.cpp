@@ -32,12 +32,21 @@ constexpr size_t kSavedBoxFirstBit = 24;
 
 } // namespace
 
+void PhoneTransfers::announce(int done, int total) {
+  done_ = done;
+  total_ = total;
+  if (progress_) {
+    progress_(done_, total_);
+  }
+}
+
 bool PhoneTransfers::dispatch(const Frame &frame) {
   const uint8_t first = frame.data.empty() ? 0 : frame.data[0];
   switch (frame.code) {
   case PC_SMS_INDEX_DATA:
     setFlags(receivedFlags_, frame.data, 0);
     setFlags(savedFlags_, frame.data, kSavedBoxFirstBit);
+    announce(0, static_cast<int>(receivedFlags_.count() + savedFlags_.count()));
     requestNextSms();
     return true;
   case PC_SMS_DATA_DATA:
@@ -46,6 +55,7 @@ bool PhoneTransfers::dispatch(const Frame &frame) {
     } else if (first >= 0x80 && (first & 0x7F) < savedFlags_.size()) {
       savedFlags_[first & 0x7F] = false;
     }
+    announce(done_ + 1, total_);
     requestNextSms();
     return false;
   case PC_BK_INDEX_DATA:
@@ -60,12 +70,14 @@ bool PhoneTransfers::dispatch(const Frame &frame) {
     return false;
   case PC_MBK_INDEX_DATA:
     setFlags(slotFlags_, frame.data, 0);
+    announce(0, static_cast<int>(slotFlags_.count()));
     requestNextSlot();
     return true;
   case PC_MBK_DATA_DATA:
     if (first < slotFlags_.size()) {
       slotFlags_[first] = false;
     }
+    announce(done_ + 1, total_);
     requestNextSlot();
     return false;
   default:
@@ -74,6 +86,9 @@ bool PhoneTransfers::dispatch(const Frame &frame) {
 }
 
 void PhoneTransfers::requestNextSms() {
+  if (cancelled_) {
+    return;
+  }
   if (const int slot = lowest(receivedFlags_); slot >= 0) {
     (void)link_.send(PC_SMS_DATA_REQ, std::array{static_cast<uint8_t>(slot)});
   } else if (const int saved = lowest(savedFlags_); saved >= 0) {
@@ -84,6 +99,9 @@ void PhoneTransfers::requestNextSms() {
 }
 
 void PhoneTransfers::requestNextSlot() {
+  if (cancelled_) {
+    return;
+  }
   if (const int slot = lowest(slotFlags_); slot >= 0) {
     (void)link_.send(PC_MBK_DATA_REQ, std::array{static_cast<uint8_t>(slot)});
     return;
@@ -102,6 +120,10 @@ void PhoneTransfers::requestNextLocation() {
 }
 
 bool PhoneTransfers::store(const Frame &frame) {
+  if (cancelled_ && (frame.code == PC_MBK_DATA_DATA || frame.code == PC_SKEY_DATA_DATA ||
+                     frame.code == PC_GRP_DATA_DATA || frame.code == PC_SMS_DATA_DATA)) {
+    return true; // the rest of a read the user stopped
+  }
   switch (frame.code) {
   case PC_SMS_DATA_DATA:
     if (store_ != nullptr) {

@@ -23,6 +23,8 @@ const char *describe(Outcome outcome) {
     return "비밀번호가 틀렸습니다. 비밀번호를 확인하세요.";
   case Outcome::Refused:
     return "휴대폰이 요청을 거부하였습니다.";
+  case Outcome::Cancelled:
+    return "취소되었습니다.";
   }
   return "알 수 없는 오류입니다.";
 }
@@ -42,6 +44,8 @@ Outcome PhoneTransfers::startRead(uint8_t code, bool Arrivals::*watched) {
   }
   link_.events().clear();
   arrived_.*watched = false;
+  cancelled_ = false;
+  done_ = total_ = 0;
   link_.busyBegin();
   link_.request(code, {});
   return Outcome::Ok;
@@ -55,11 +59,14 @@ Outcome PhoneTransfers::waitRead(uint8_t code, bool Arrivals::*watched, bool res
   const Millis start = link_.loop().now();
   const bool ended = link_.waitUntil(
       [&] {
-        return arrived_.*watched || events.findResult() >= 0 || !link_.busy() || events.findAnswer(code) >= 0;
+        return arrived_.*watched || cancelled_ || events.findResult() >= 0 || !link_.busy() ||
+               events.findAnswer(code) >= 0;
       },
       kReadWait);
   Outcome outcome = Outcome::Ok;
-  if (events.findResult() >= 0) {
+  if (cancelled_) {
+    outcome = Outcome::Cancelled;
+  } else if (events.findResult() >= 0) {
     const int result = events.takeResult();
     outcome = result == kConnected       ? Outcome::Ok
               : result == kWrongPassword ? Outcome::WrongPassword
