@@ -7,7 +7,9 @@
 #include "simulator/pty_phone.h"
 #include "winlib/bmp_button.h"
 #include "winlib/testing/accessibility_check.h"
+#include "winlib/wait_window.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -164,6 +166,36 @@ TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
   ASSERT_TRUE(page->editor().addNew(form));
   EXPECT_FALSE(phone.state().phonebook[3].empty());
   EXPECT_TRUE(phone.state().phonebook[4].empty());
+}
+
+TEST_F(PelodexAppTest, EscInTheWaitWindowStopsTheReadAndLeavesTheMirrorAsItWas) {
+  SimulatedPhone phone(3);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  const size_t mirrorBefore = app.Store().phonePhonebook.size();
+  // Esc once the wait window counts the first record.
+  QString count;
+  QTimer watch;
+  watch.setInterval(2);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+      auto *wait = qobject_cast<winlib::CWaitWindow *>(w);
+      if (wait && wait->isVisible() && !wait->CountText().isEmpty() && !wait->CancelAsked()) {
+        count = wait->CountText();
+        QTest::keyClick(wait, Qt::Key_Escape);
+      }
+    }
+  });
+  watch.start();
+  app.OpenPhonebook();
+  watch.stop();
+  EXPECT_TRUE(count.endsWith(QStringLiteral(" / 3"))) << count.toStdString();
+  EXPECT_NE(qobject_cast<MainMenuPage *>(app.CurrentPage()), nullptr) << "no phonebook page, no question";
+  EXPECT_EQ(app.Store().phonePhonebook.size(), mirrorBefore);
+  EXPECT_FALSE(app.Store().read.phonebook);
 }
 
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
