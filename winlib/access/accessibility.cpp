@@ -7,6 +7,8 @@
 #include "winlib/bmp_wnd.h"
 
 #include <QAccessibleWidget>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace pdx::winlib {
@@ -50,7 +52,13 @@ public:
   }
   void doAction(const QString &action) override {
     if (action == pressAction() || action == toggleAction()) {
-      button()->Click();
+      // Later, as a click would come: the command may run a modal dialog,
+      // and the caller (another process) waits for this call to return.
+      QTimer::singleShot(0, button(), [b = QPointer<CBmpButton>(button())] {
+        if (b) {
+          b->Click();
+        }
+      });
     } else {
       QAccessibleWidget::doAction(action);
     }
