@@ -91,7 +91,7 @@ void CWaitWindow::askCancel() {
     return;
   }
   cancelAsked_ = true;
-  cancel_->Enable(false);
+  cancel_->hide();
   text_->setText(QStringLiteral("취소하는 중입니다."));
   if (onCancel_) {
     onCancel_();
