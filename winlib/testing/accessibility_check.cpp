@@ -76,9 +76,9 @@ struct Walk {
     if (!top && widget && isControl(role) && widget->isEnabled()) {
       controls.push_back(widget);
     }
-    // The parts of a combo box or spin box are the control's own business;
-    // the items of a list are named but reached by the arrows.
-    if (role == QAccessible::ComboBox || role == QAccessible::SpinBox) {
+    // The parts of a combo box, spin box or text box are the control's own
+    // business; the items of a list are named but reached by the arrows.
+    if (role == QAccessible::ComboBox || role == QAccessible::SpinBox || role == QAccessible::EditableText) {
       return;
     }
     for (int i = 0; i < children; ++i) {

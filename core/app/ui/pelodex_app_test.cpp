@@ -233,6 +233,7 @@ TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
   shoot(app, "menu-offline");
   app.ShowHelp();
   shoot(app, "help");
+  EXPECT_THAT(winlib::testing::accessibilityProblems(app.CurrentWindow()), ::testing::IsEmpty());
   app.ShowMenu();
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
