@@ -11,6 +11,7 @@
 #include "winlib/bmp_message_box.h"
 #include "winlib/testing/accessibility_check.h"
 #include "winlib/testing/type_text.h"
+#include "winlib/wait_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,6 +181,29 @@ TEST_F(GroupListTest, PhoneWritesRunWithTheListAndButtonsDisabled) {
   ASSERT_EQ(phone.groupWrites.size(), 1u);
   EXPECT_FALSE(phone.listWasEnabled);
   EXPECT_TRUE(phone.groupWrites[0].second.isEmpty()) << "an empty group deletes it on the phone";
+}
+
+TEST(DialogUser, ChangesOfSeveralRowsShowTheirProgressAndEscStopsThem) {
+  const auto waitWindow = [] {
+    winlib::CWaitWindow *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+      if (auto *wait = qobject_cast<winlib::CWaitWindow *>(w); wait && wait->isVisible()) {
+        found = wait;
+      }
+    }
+    return found;
+  };
+  DialogUser user;
+  user.progress(0, 1);
+  EXPECT_EQ(waitWindow(), nullptr) << "one row needs no progress";
+  user.progress(1, 3);
+  ASSERT_NE(waitWindow(), nullptr);
+  EXPECT_EQ(waitWindow()->CountText(), QStringLiteral("1 / 3"));
+  EXPECT_FALSE(user.cancelRequested());
+  QTest::keyClick(waitWindow(), Qt::Key_Escape);
+  EXPECT_TRUE(user.cancelRequested());
+  user.progress(3, 3);
+  EXPECT_EQ(waitWindow(), nullptr);
 }
 
 TEST(DialogUser, AsksInTheSuitesMessageBox) {
