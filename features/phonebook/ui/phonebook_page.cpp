@@ -199,8 +199,14 @@ void CPhonebookPage::keyPressEvent(QKeyEvent *event) {
   case Qt::Key_P:
     return print();
   default:
-    CBmpWnd::keyPressEvent(event);
+    break;
   }
+  // Ctrl+1 to Ctrl+7 sort by the columns, as a click on their header does.
+  if (event->key() >= Qt::Key_1 && event->key() < Qt::Key_1 + kColumns) {
+    editor_.sortBy(static_cast<PhonebookColumn>(event->key() - Qt::Key_1));
+    return refill({});
+  }
+  CBmpWnd::keyPressEvent(event);
 }
 
 } // namespace pdx::features

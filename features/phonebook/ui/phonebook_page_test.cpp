@@ -280,7 +280,7 @@ TEST_F(PageTest, StoredColumnBoundariesAreCorrectedAndResizingStoresThem) {
   EXPECT_EQ(settings_.text("General", Page::kColumnKey), "10,20,70,80,90,100");
 }
 
-TEST_F(PageTest, ClickingAHeaderItemSortsByItsColumn) {
+TEST_F(PageTest, ClickingAHeaderItemOrCtrlAndItsNumberSortsByItsColumn) {
   store_.pcPhonebook.append(entry("가", "03"));
   store_.pcPhonebook.append(entry("나", "01"));
   store_.pcPhonebook.append(entry("다", "02"));
@@ -292,6 +292,9 @@ TEST_F(PageTest, ClickingAHeaderItemSortsByItsColumn) {
   EXPECT_EQ(page->editor().sortColumn(), kHomeColumn);
   EXPECT_EQ(cell(*page, 0, kNameColumn), "나");
   EXPECT_EQ(cell(*page, 2, kNameColumn), "가");
+  QTest::keyClick(page.get(), Qt::Key_3, Qt::ControlModifier); // the third column: the names
+  EXPECT_EQ(page->editor().sortColumn(), kNameColumn);
+  EXPECT_EQ(cell(*page, 0, kNameColumn), "가");
 }
 
 TEST_F(PageTest, ImportReadsUtf8AndReportsBadLinesKeepingWhatCameBefore) {
