@@ -199,6 +199,7 @@ TEST(DialogUser, ChangesOfSeveralRowsShowTheirProgressAndEscStopsThem) {
   user.progress(1, 3);
   ASSERT_NE(waitWindow(), nullptr);
   EXPECT_EQ(waitWindow()->CountText(), QStringLiteral("1 / 3"));
+  EXPECT_THAT(winlib::testing::accessibilityProblems(waitWindow()), ::testing::IsEmpty());
   EXPECT_FALSE(user.cancelRequested());
   QTest::keyClick(waitWindow(), Qt::Key_Escape);
   EXPECT_TRUE(user.cancelRequested());
