@@ -1,11 +1,14 @@
 #include "cli/animation_output.h"
 
 #include "animation/file/file_messages.h"
+#include "core/base/atomic_file.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <gif_lib.h>
+#include <span>
 
 namespace pdx::cli {
 
@@ -23,6 +26,31 @@ bool cannotWrite(const std::string &path) {
   return false;
 }
 
+// Every picture goes through the atomic save, so a full disk or a killed
+// process leaves the previous file as it was.
+bool save(const std::string &path, std::span<const uint8_t> bytes) {
+  return writeFileAtomically(path, bytes) == DocResult::Ok || cannotWrite(path);
+}
+
+bool save(const std::string &path, const std::string &bytes) {
+  return save(path, {reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size()});
+}
+
+// A reader's note on one line: its texts break lines after the file name.
+std::string oneLine(std::string text) {
+  while (!text.empty() && text.back() == '\n') {
+    text.pop_back();
+  }
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
+int appendToBuffer(GifFileType *gif, const GifByteType *bytes, int count) {
+  auto *buffer = static_cast<std::string *>(gif->UserData);
+  buffer->append(reinterpret_cast<const char *>(bytes), static_cast<size_t>(count));
+  return count;
+}
+
 bool writePng(const std::string &path, const CMonoPicture &picture) {
   QImage image(CMonoPicture::kWidth, CMonoPicture::kHeight, QImage::Format_Mono);
   image.setColor(0, qRgb(255, 255, 255));
@@ -32,7 +60,12 @@ bool writePng(const std::string &path, const CMonoPicture &picture) {
       image.setPixel(x, y, picture.pixel(x, y) ? 1 : 0);
     }
   }
-  return image.save(QString::fromStdString(path), "PNG") || cannotWrite(path);
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    return cannotWrite(path);
+  }
+  return save(path, {reinterpret_cast<const uint8_t *>(png.constData()), static_cast<size_t>(png.size())});
 }
 
 bool putGifFrame(GifFileType *gif, const CMonoPicture &frame, int delayMs) {
@@ -78,37 +111,39 @@ bool writePicture(const std::string &path, const CMonoPicture &picture) {
 }
 
 bool writePbm(const std::string &path, const CMonoPicture &picture) {
-  std::ofstream out(path, std::ios::binary);
-  out << "P4\n" << CMonoPicture::kWidth << ' ' << CMonoPicture::kHeight << '\n';
+  std::string out =
+      "P4\n" + std::to_string(CMonoPicture::kWidth) + ' ' + std::to_string(CMonoPicture::kHeight) + '\n';
   for (int y = 0; y < CMonoPicture::kHeight; ++y) {
     for (int band = 0; band < CMonoPicture::kWidth / 8; ++band) {
-      out.put(static_cast<char>(picture.bits()[CMonoPicture::byteIndex(band * 8, y)]));
+      out.push_back(static_cast<char>(picture.bits()[CMonoPicture::byteIndex(band * 8, y)]));
     }
   }
-  out.close();
-  return static_cast<bool>(out) || cannotWrite(path);
+  return save(path, out);
 }
 
 bool writePpm(const std::string &path, const animation::CImportImage &image) {
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << image.width() << ' ' << image.height() << "\n255\n";
-  std::vector<char> row(static_cast<size_t>(image.width()) * 3);
-  for (int y = 0; y < image.height(); ++y) {
+  AtomicFile out(path);
+  const std::string head =
+      "P6\n" + std::to_string(image.width()) + ' ' + std::to_string(image.height()) + "\n255\n";
+  bool ok = out.open() && out.write({reinterpret_cast<const uint8_t *>(head.data()), head.size()});
+  // Row by row, so that a large picture is not held twice.
+  std::vector<uint8_t> row(static_cast<size_t>(image.width()) * 3);
+  for (int y = 0; ok && y < image.height(); ++y) {
     const uint8_t *bgr = image.rowFromBottom(image.height() - 1 - y);
     for (size_t x = 0; x < static_cast<size_t>(image.width()); ++x) {
-      row[3 * x] = static_cast<char>(bgr[3 * x + 2]);
-      row[3 * x + 1] = static_cast<char>(bgr[3 * x + 1]);
-      row[3 * x + 2] = static_cast<char>(bgr[3 * x]);
+      row[3 * x] = bgr[3 * x + 2];
+      row[3 * x + 1] = bgr[3 * x + 1];
+      row[3 * x + 2] = bgr[3 * x];
     }
-    out.write(row.data(), static_cast<std::streamsize>(row.size()));
+    ok = out.write(row);
   }
-  out.close();
-  return static_cast<bool>(out) || cannotWrite(path);
+  return (ok && out.commit()) || cannotWrite(path);
 }
 
 bool writeGif(const std::string &path, const std::vector<CMonoPicture> &frames, int delayMs) {
   int error = 0;
-  GifFileType *gif = EGifOpenFileName(path.c_str(), false, &error);
+  std::string bytes;
+  GifFileType *gif = EGifOpen(&bytes, appendToBuffer, &error);
   if (gif == nullptr) {
     return cannotWrite(path);
   }
@@ -123,7 +158,7 @@ bool writeGif(const std::string &path, const std::vector<CMonoPicture> &frames, 
   }
   ok = EGifCloseFile(gif, &error) != GIF_ERROR && ok;
   GifFreeMapObject(map);
-  return ok || cannotWrite(path);
+  return ok ? save(path, bytes) : cannotWrite(path);
 }
 
 int loadAnimationFile(const std::string &path, animation::CAnimationFile &file) {
@@ -161,7 +196,8 @@ int loadImageFile(const std::string &path, animation::CImportImage &image) {
     return static_cast<int>(animation::ImportResult::NotAPicture);
   case animation::LoadResult::ReaderFailed:
     std::fprintf(stderr, "pelodex-cli: %s: %s (%s)\n", path.c_str(),
-                 animation::importMessage(animation::ImportResult::CannotRead), image.status().c_str());
+                 animation::importMessage(animation::ImportResult::CannotRead),
+                 oneLine(image.status()).c_str());
     return static_cast<int>(animation::ImportResult::CannotRead);
   case animation::LoadResult::Ok:
     break;

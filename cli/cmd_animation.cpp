@@ -117,7 +117,8 @@ int effect(Args &args) {
 
 // Opens the file, or starts a new one holding no animation yet.
 int openOrCreate(const std::string &path, CAnimationFile &file) {
-  if (std::filesystem::exists(path)) {
+  std::error_code error;
+  if (std::filesystem::status(path, error).type() != std::filesystem::file_type::not_found) {
     return loadAnimationFile(path, file);
   }
   file.New(std::nullopt, path);

@@ -37,6 +37,24 @@ TEST_F(DatafileCommandTest, ShowPrintsGroupsAndEntriesInUtf8) {
   EXPECT_EQ(j["entries"].size(), 6u);
 }
 
+TEST_F(DatafileCommandTest, FindListsMatchesInNameOrder) {
+  const auto names = [&](const std::string &arguments) {
+    const auto r = runCli("datafile find " + sample_ + " " + arguments);
+    const auto j = nlohmann::json::parse(r.out);
+    std::vector<std::string> out;
+    for (const auto &e : j["entries"]) {
+      out.push_back(e["name"]);
+    }
+    return out;
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(names("ㅈ"), (V{"정수진", "최지은", "한국전자 영업부"}));
+  EXPECT_EQ(names("ㅁㅅ"), V{"박민수"});
+  EXPECT_EQ(names("민수"), V{"박민수"});
+  EXPECT_EQ(names("--number 555-"), (V{"김철수", "박민수"}));
+  EXPECT_EQ(names("ㅎㄱㄷ"), V{});
+}
+
 TEST_F(DatafileCommandTest, ShowReadsAVersionOneZeroFile) {
   const auto r =
       runCli(std::string("datafile show ") + PDX_SOURCE_DIR + "/core/data/fuzz_corpus/version10.dat");
@@ -69,9 +87,18 @@ TEST_F(DatafileCommandTest, ImportAddsToANewOrExistingDataFile) {
   EXPECT_EQ(j["entries"][0]["group"], j["groups"][1]["id"]);
   // Importing again adds nothing: the names exist.
   EXPECT_EQ(runCli("datafile import " + text + " --data " + data).out, "추가 0건, 건너뜀 3건\n");
+  const std::string vcf = (dir_ / "phone.vcf").string();
+  std::ofstream(vcf) << "BEGIN:VCARD\nVERSION:3.0\nFN:최지은\nTEL;TYPE=CELL:+82 10 1234 5678\nEND:VCARD\n"
+                        "BEGIN:VCARD\nVERSION:3.0\nFN:홍길동\nTEL:02\nEND:VCARD\n";
+  const auto report =
+      nlohmann::json::parse(runCli("datafile import " + vcf + " --data " + data + " --report").out);
+  EXPECT_EQ(report, nlohmann::json::parse(R"({"added":1,"skipped":1,"notes":[{"line":6,"name":"홍길동",)"
+                                          R"("reason":"건너뜀: 같은 이름이 이미 있습니다"}]})"));
+  EXPECT_EQ(nlohmann::json::parse(runCli("datafile show " + data).out)["entries"][2]["mobile"],
+            "010-1234-5678");
 }
 
-TEST_F(DatafileCommandTest, ImportOfABadLineKeepsWhatCameBefore) {
+TEST_F(DatafileCommandTest, ImportKeepsWhatCameBeforeABadLineAndNeverReplacesWhatItCannotRead) {
   const std::string text = (dir_ / "bad.txt").string();
   std::ofstream(text) << "김철수 0212345678\n" << std::string(1100, 'x') << "\n이영희 0311111111\n";
   EXPECT_EQ(runCli("datafile import " + text + " --data " + sample_ + " 2>/dev/null").status, 1);
@@ -80,8 +107,24 @@ TEST_F(DatafileCommandTest, ImportOfABadLineKeepsWhatCameBefore) {
   EXPECT_EQ(runCli("datafile import " + (dir_ / "none.txt").string() + " --data " + sample_ + " 2>/dev/null")
                 .status,
             2);
-  // A file that is not a data file is never overwritten.
+  // A file that is not a data file is never overwritten, nor is a binary file
+  // imported, nor a data file replaced that cannot be read.
   EXPECT_EQ(runCli("datafile import " + text + " --data " + text + " 2>/dev/null").status, 4);
+  EXPECT_EQ(runCli("datafile import " + text + " --data " + dir_.string() + " 2>/dev/null").status, 2);
+  const auto bytesOf = [](const std::string &p) { return fs::file_size(p); };
+  const auto before = bytesOf(sample_);
+  EXPECT_EQ(
+      runCli("datafile import " + std::string(PELODEX_CLI) + " --data " + sample_ + " 2>/dev/null").status,
+      65);
+  EXPECT_EQ(bytesOf(sample_), before);
+  if (::geteuid() != 0) {
+    const std::string good = (dir_ / "good.txt").string();
+    std::ofstream(good) << "새사람 0212345678\n";
+    fs::permissions(sample_, fs::perms::none);
+    EXPECT_EQ(runCli("datafile import " + good + " --data " + sample_ + " 2>/dev/null").status, 2);
+    fs::permissions(sample_, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(bytesOf(sample_), before);
+  }
 }
 
 TEST_F(DatafileCommandTest, FailuresHaveTheirExitStatus) {

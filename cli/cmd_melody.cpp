@@ -1,7 +1,12 @@
 // pelodex-cli melody: show, encode, render, play and convert melody files.
 #include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "core/base/atomic_file.h"
+#include "core/base/cp949.h"
+#include "core/base/input_file.h"
 #include "melody/encode/phone_encoding.h"
 #include "melody/file/melody_file.h"
+#include "melody/midi/midi.h"
 #include "melody/player/melody_player.h"
 #include "melody/rtttl/rtttl.h"
 #include "melody/sound/melody_renderer.h"
@@ -12,8 +17,6 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
@@ -26,13 +29,16 @@ using melody::CMelody;
 using melody::CMelodyFile;
 
 constexpr const char *kUsage =
-    "사용법: pelodex-cli melody show|encode|render|play|import-rtttl|export-rtttl ...\n"
+    "사용법: pelodex-cli melody show|encode|render|play|import-rtttl|export-rtttl|export-midi|import-midi "
+    "...\n"
     "  melody show FILE.pcm\n"
     "  melody encode FILE.pcm [--index I]\n"
     "  melody render FILE.pcm [--index I] --out OUT.wav [--rate HZ]\n"
     "  melody play FILE.pcm [--index I] [--silent]\n"
     "  melody import-rtttl TEXT|FILE --out FILE.pcm\n"
-    "  melody export-rtttl FILE.pcm [--index I]\n";
+    "  melody export-rtttl FILE.pcm [--index I]\n"
+    "  melody export-midi FILE.pcm [--index I] --out OUT.mid\n"
+    "  melody import-midi FILE.mid --out FILE.pcm [--track N] [--channel C] [--name NAME]\n";
 
 // Any melody number a file may hold; the file says how many there are.
 constexpr long kMaxIndex = 1L << 30;
@@ -54,7 +60,8 @@ struct Opened {
 };
 
 void openMelodyFile(Opened &out, const std::string &path) {
-  const fs::path file = fs::absolute(path);
+  std::error_code error;
+  const fs::path file = fs::absolute(path, error);
   out.doc.setFolder(file.parent_path());
   const DocResult result = out.doc.Load(file.filename().string());
   if (result != DocResult::Ok) {
@@ -215,13 +222,24 @@ int play(Args &args) {
   return 0;
 }
 
-std::string readTextArgument(const std::string &argument) {
+// Longest ringtone file read: some 8,000 notes, far past what a melody
+// holds.
+constexpr uint64_t kMaxRingtoneFileBytes = 64 * 1024;
+
+// The ringtone text itself, or the contents of the file the argument names;
+// nullopt after reporting a file that cannot be read.
+std::optional<std::string> readTextArgument(const std::string &argument) {
   std::error_code error;
-  if (!fs::is_regular_file(argument, error)) {
+  const fs::file_type type = fs::status(argument, error).type();
+  if (type == fs::file_type::not_found || type == fs::file_type::none || type == fs::file_type::unknown) {
     return argument;
   }
-  std::ifstream in(argument, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const InputBytes in = readInputFile(argument, kMaxRingtoneFileBytes);
+  if (in.error != InputError::None) {
+    fail(std::string(describe(in.error)) + " (" + argument + ")", kUnreadableInput);
+    return std::nullopt;
+  }
+  return std::string(in.bytes.begin(), in.bytes.end());
 }
 
 int importRtttl(Args &args) {
@@ -236,14 +254,22 @@ int importRtttl(Args &args) {
   if (!args.finish()) {
     return kBadArguments;
   }
-  melody::RtttlImport in = melody::importRtttl(readTextArgument(*text));
+  const auto source = readTextArgument(*text);
+  if (!source) {
+    return kUnreadableInput;
+  }
+  melody::RtttlImport in = melody::importRtttl(*source);
   if (!in.ok) {
     return fail(in.error, kBadArguments);
   }
   for (const std::string &w : in.warnings) {
     warn(w);
   }
-  const fs::path target = fs::absolute(*out);
+  std::error_code error;
+  const fs::path target = fs::absolute(*out, error);
+  if (out->empty() || error) {
+    return fail(std::string(melody::kSaveFailureMessage) + " (" + *out + ")", code(DocResult::CannotCreate));
+  }
   CMelodyFile doc;
   doc.setFolder(target.parent_path());
   const std::string name(in.melody.name().view());
@@ -278,6 +304,84 @@ int exportRtttl(Args &args) {
   return 0;
 }
 
+// Writes a melody file holding one melody to `out` (code page 949 name).
+int saveSingleMelody(CMelody melody, const std::string &out) {
+  const fs::path target = fs::absolute(out);
+  CMelodyFile doc;
+  doc.setFolder(target.parent_path());
+  const std::string name(melody.name().view());
+  doc.New(name.empty() ? CMelodyFile::defaultTitle() : name, target.filename().string());
+  if (name.empty()) {
+    melody.name().set(CMelodyFile::defaultMelodyName());
+  }
+  *doc.Current() = melody;
+  const DocResult result = doc.Save();
+  if (result != DocResult::Ok) {
+    return fail(std::string(melody::kSaveFailureMessage) + " (" + out + ")", code(result));
+  }
+  return 0;
+}
+
+int exportMidi(Args &args) {
+  const auto index = args.number("--index", 0, kMaxIndex);
+  const auto out = args.option("--out");
+  if (!out) {
+    args.fail("--out 옵션으로 MIDI 파일을 지정하십시오.");
+  }
+  const auto path = melodyPath(args);
+  if (!path) {
+    return kBadArguments;
+  }
+  Opened file;
+  const CMelody *m = loadChosen(file, *path, index);
+  if (m == nullptr) {
+    return file.status;
+  }
+  if (writeFileAtomically(*out, melody::exportMidi(*m)) != DocResult::Ok) {
+    return fail("MIDI 파일을 저장할 수 없습니다: " + *out, 73);
+  }
+  return 0;
+}
+
+int importMidi(Args &args) {
+  const auto out = args.option("--out");
+  if (!out) {
+    args.fail("--out 옵션으로 멜로디 파일을 지정하십시오.");
+  }
+  melody::MidiImportOptions options;
+  if (const auto track = args.number("--track", 0, 65535)) {
+    options.track = static_cast<int>(*track);
+  }
+  if (const auto channel = args.number("--channel", 1, 16)) {
+    options.channel = static_cast<int>(*channel);
+  }
+  const auto name = args.option("--name");
+  const auto path = args.positional();
+  if (!path) {
+    args.fail("MIDI 파일을 지정하십시오.");
+  }
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  std::error_code error;
+  if (!fs::is_regular_file(*path, error)) {
+    return fail("MIDI 파일을 읽을 수 없습니다: " + *path, 66);
+  }
+  melody::MidiImport in = melody::importMidiFile(*path, options);
+  if (!in.ok) {
+    return fail(in.error + " (" + *path + ")", 65);
+  }
+  for (const std::string &w : in.warnings) {
+    warn(w);
+  }
+  if (name) {
+    in.melody.name().set(text::fromUtf8(*name));
+  } else if (in.melody.name().empty()) {
+    in.melody.name().set(text::fromUtf8(fs::path(*path).stem().string()));
+  }
+  return saveSingleMelody(in.melody, *out);
+}
+
 } // namespace
 
 int runMelody(Args &args) {
@@ -289,6 +393,8 @@ int runMelody(Args &args) {
       {"play", play},
       {"import-rtttl", importRtttl},
       {"export-rtttl", exportRtttl},
+      {"export-midi", exportMidi},
+      {"import-midi", importMidi},
   };
   for (const auto &[name, run] : commands) {
     if (command == name) {

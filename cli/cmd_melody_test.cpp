@@ -126,5 +126,22 @@ TEST_F(CliMelodyTest, RingtoneTextRoundTrip) {
   EXPECT_EQ(run("import-rtttl 'not a ringtone' --out " + path("x.pcm")).status, 64);
 }
 
+TEST_F(CliMelodyTest, MidiRoundTripAndDamagedFiles) {
+  const std::string file =
+      write("m.pcm", fileBytes("t", {{"tune", 90, 0, {note(1500, 3, 0), rest(500), note(250, 3, 4)}}}));
+  ASSERT_EQ(run("export-midi --out " + path("m.mid") + " " + file).status, 0);
+  const CliRun in = run("import-midi " + path("m.mid") + " --out " + path("back.pcm"));
+  ASSERT_EQ(in.status, 0) << in.err;
+  EXPECT_EQ(run("show " + path("back.pcm")).out,
+            "{\"melodies\":[{\"encoded_length\":6,\"entries\":[[1500,48],[500,176],[250,52]],\"key\":0,"
+            "\"name\":\"tune\",\"tempo\":90}],\"title\":\"tune\"}\n");
+  const CliRun bad =
+      run("import-midi " + write("bad.mid", {'M', 'T', 'h', 'd', 0}) + " --out " + path("x.pcm"));
+  EXPECT_EQ(bad.status, 65);
+  EXPECT_FALSE(fs::exists(dir_ / "x.pcm"));
+  EXPECT_EQ(run("import-midi " + path("none.mid") + " --out " + path("x.pcm")).status, 66);
+  EXPECT_EQ(run("import-midi " + path("m.mid") + " --channel 17 --out " + path("x.pcm")).status, 64);
+}
+
 } // namespace
 } // namespace pdx::melody

@@ -1,9 +1,12 @@
 // pelodex-cli phone: reads and writes the phone's data over the serial
 // link, and lists the serial ports.
-#include "animation/download/phone_picture.h"
 #include "animation/file/animation_file.h"
+#include "cli/cmd_phone_sms.h"
 #include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/phone_settings.h"
 #include "core/data/alarm_list.h"
+#include "features/animations/animation_assignment.h"
 #include "link/connection/password.h"
 #include "link/export/phone_json.h"
 #include "link/session/phone_session.h"
@@ -47,6 +50,16 @@ std::string portReasons(const link::CPhoneLink &link, const platform::PortTable 
     }
   }
   return text;
+}
+
+// After a write whose answer was lost: what the phone holds in the slot.
+void reportReadBack(int slot, const std::optional<core::PhoneBookEntry> &held) {
+  if (!held) {
+    return;
+  }
+  const std::string what = held->isEmpty() ? "빈 슬롯" : "\"" + held->name.utf8() + "\"";
+  std::fprintf(stderr, "pelodex-cli: 휴대폰의 응답이 없어 다시 읽었습니다. %d번 슬롯: %s\n", slot,
+               what.c_str());
 }
 
 void printJson(const nlohmann::json &json) {
@@ -128,9 +141,7 @@ std::optional<link::wire::Bytes> animationPayload(Args &args, const std::string 
               std::to_string(document.count()) + "개).");
     return std::nullopt;
   }
-  const auto rows = animation::phonePictureBytes(picture->bits());
-  return link::wire::encodeAnimationPayload(static_cast<uint8_t>(*slot), picture->name().view(),
-                                            picture->effect(), rows);
+  return features::animationSetPayload(static_cast<int>(*slot), *picture);
 }
 
 // The melody-set payload of melody `index` of a .pcm file for phone slot
@@ -143,7 +154,8 @@ std::optional<link::wire::Bytes> melodyPayload(Args &args, const std::string &fi
     return std::nullopt;
   }
   melody::CMelodyFile document;
-  const std::filesystem::path path = std::filesystem::absolute(file);
+  std::error_code ignored; // an empty path stays empty and fails to load
+  const std::filesystem::path path = std::filesystem::absolute(file, ignored);
   document.setFolder(path.parent_path());
   if (const DocResult result = document.Load(path.filename().string()); result != DocResult::Ok) {
     args.fail(std::string(describe(result)) + " " + file);
@@ -226,7 +238,7 @@ int backupCommand(const std::string &folder, link::PhoneSession &session) {
   std::string error;
   if (!link::writeBackup(folder, session.store(), session.frames(), error)) {
     std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-    return 1;
+    return kCannotCreate;
   }
   std::fprintf(stderr, "백업을 저장하였습니다: %s\n", folder.c_str());
   return 0;
@@ -243,6 +255,8 @@ std::optional<Connection> connectionFromArgs(Args &args) {
     args.fail("--device 와 --port 는 함께 쓸 수 없습니다.");
   }
   if (device) {
+    // The named device is the only one tried.
+    connection.ports = platform::PortTable{};
     connection.ports[0] = *device;
     connection.preferred = 0;
   } else if (port) {
@@ -270,12 +284,14 @@ int runPhone(Args &args) {
     return listPorts(connection->ports, loop);
   }
   Command run;
-  if (command == "read") {
+  if (auto settings = phoneSettingsCommand(command, args)) {
+    run = *settings;
+  } else if (command == "read") {
     const std::string what = args.positional().value_or("");
-    if (what != "phonebook" && what != "sms" && what != "alarms") {
-      args.fail("read 다음에는 phonebook, sms, alarms 중 하나를 쓰세요.");
+    if (what != "phonebook" && what != "sms" && what != "alarms" && !phoneSettingsRead(what)) {
+      args.fail("read 다음에는 phonebook, sms, alarms, speed-dials, options 중 하나를 쓰세요.");
     }
-    run = [what](link::PhoneSession &s) { return readCommand(what, s); };
+    run = phoneSettingsRead(what).value_or([what](link::PhoneSession &s) { return readCommand(what, s); });
   } else if (command == "write-entry" || command == "erase-entry") {
     const auto slotText = args.positional();
     const int slot = slotText ? std::atoi(slotText->c_str()) : -1;
@@ -286,6 +302,7 @@ int runPhone(Args &args) {
     run = [slot, entry](link::PhoneSession &s) {
       const Outcome outcome = s.transfers().writePhonebookSlot(static_cast<uint8_t>(slot),
                                                                entry.value_or(core::PhoneBookEntry()));
+      reportReadBack(slot, s.transfers().lastReadBack());
       return outcome == Outcome::Ok ? 0 : fail(outcome);
     };
   } else if (command == "send-sms") {
@@ -315,9 +332,12 @@ int runPhone(Args &args) {
       args.fail("backup 다음에 저장할 폴더를 쓰세요.");
     }
     run = [folder](link::PhoneSession &s) { return backupCommand(folder.value_or(""), s); };
+  } else if (auto sms = smsCommand(command, args)) {
+    run = *sms;
   } else {
     args.fail(command.empty() ? "명령이 필요합니다: read, write-entry, erase-entry, send-sms, send-melody, "
-                                "send-animation, backup, ports"
+                                "send-animation, backup, ports, set-speed-dial, clear-speed-dial, "
+                                "move-speed-dial, add-alarm, modify-alarm, delete-alarm, set-option"
                               : "알 수 없는 phone 명령입니다: " + command);
   }
   if (!link::isValidPassword(connection->password)) {

@@ -1,6 +1,7 @@
 // pelodex-cli simulate: plays a phone over a new pseudo-terminal (or a given
 // device) until SIGINT or SIGTERM.
 #include "cli/commands.h"
+#include "cli/exit_status.h"
 #include "link/connection/password.h"
 #include "simulator/pty_phone.h"
 #include "simulator/state_json.h"
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 namespace pdx::cli {
 namespace {
@@ -52,21 +54,41 @@ std::optional<int> refusedCode(Args &args) {
   return code;
 }
 
-bool loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
+// "--push pong,sms,noise": the frames the phone sends unasked.
+std::optional<std::vector<simulator::Push>> pushes(Args &args) {
+  std::vector<simulator::Push> kinds;
+  std::stringstream list(args.option("--push").value_or(""));
+  for (std::string kind; std::getline(list, kind, ',');) {
+    if (kind == "pong" || kind == "sms" || kind == "noise") {
+      kinds.push_back(kind == "pong"  ? simulator::Push::Pong
+                      : kind == "sms" ? simulator::Push::Sms
+                                      : simulator::Push::Noise);
+    } else {
+      args.fail("--push 값은 pong, sms, noise 를 쉼표로 이은 것이어야 합니다: " + kind);
+      return std::nullopt;
+    }
+  }
+  return kinds;
+}
+
+// 0, kUnreadableInput when the state file cannot be read, or kCannotCreate
+// when a new one cannot be saved.
+int loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
   std::string error;
-  if (file && std::filesystem::exists(*file)) {
+  std::error_code ignored;
+  if (file && std::filesystem::status(*file, ignored).type() != std::filesystem::file_type::not_found) {
     if (!simulator::loadState(*file, state, error)) {
       std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-      return false;
+      return kUnreadableInput;
     }
-    return true;
+    return 0;
   }
   state = simulator::sampleState();
   if (file && !simulator::saveState(*file, state, error)) {
     std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-    return false;
+    return kCannotCreate;
   }
-  return true;
+  return 0;
 }
 
 } // namespace
@@ -83,18 +105,26 @@ int runSimulate(Args &args) {
   const auto drop = rate(args, "--drop-rate");
   const auto corrupt = rate(args, "--corrupt-rate");
   const auto refuse = refusedCode(args);
+  const auto latency = args.number("--latency", 0, 60000);
+  const auto passwordLatency = args.number("--password-latency", 0, 60000);
+  const auto pushEvery = args.number("--push-every", 10, 3600000);
+  const auto push = pushes(args);
   if (password && !link::isValidPassword(*password)) {
     args.fail("--password 는 숫자 네 자리여야 합니다.");
   }
-  if (!args.finish() || !drop || !corrupt || !refuse) {
+  if (!args.finish() || !drop || !corrupt || !refuse || !push) {
     return kBadArguments;
   }
+  faults.latency = std::chrono::milliseconds(latency.value_or(0));
+  faults.passwordLatency = std::chrono::milliseconds(passwordLatency.value_or(0));
+  faults.push = *push;
+  faults.pushEvery = std::chrono::milliseconds(pushEvery.value_or(1000));
   faults.dropRate = *drop;
   faults.corruptRate = *corrupt;
 
   simulator::PhoneState state;
-  if (!loadOrCreate(stateFile, state)) {
-    return 1;
+  if (const int status = loadOrCreate(stateFile, state); status != 0) {
+    return status;
   }
   if (password) {
     state.password = *password;
@@ -111,7 +141,7 @@ int runSimulate(Args &args) {
   FILE *trace = traceFile ? std::fopen(traceFile->c_str(), "w") : nullptr;
   if (traceFile && trace == nullptr) {
     std::fprintf(stderr, "pelodex-cli: 기록 파일을 만들 수 없습니다: %s\n", traceFile->c_str());
-    return 1;
+    return kCannotCreate;
   }
   phone->setFaults(faults);
   phone->setTrace(trace);

@@ -13,5 +13,6 @@ int runPhone(Args &args);
 int runSimulate(Args &args);
 int runMelody(Args &args);
 int runLunar(Args &args);
+int runMedia(Args &args);
 
 } // namespace pdx::cli

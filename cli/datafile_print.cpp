@@ -5,7 +5,6 @@
 #include "resources/fonts.h"
 
 #include <QGuiApplication>
-#include <QPdfWriter>
 #include <cstdio>
 
 namespace pdx::cli {
@@ -44,13 +43,8 @@ int printDatafile(Args &args) {
     return code(result);
   }
   const OffscreenApp app;
-  QPdfWriter writer(QString::fromStdString(*pdf));
-  writer.setResolution(600);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF());
-  writer.setTitle(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(features::kPhonebookDocument)));
-  const features::PrintOutcome outcome = features::printPhonebook(
-      writer, store.pcPhonebook, store.pcGroups,
+  const features::PrintOutcome outcome = features::printPhonebookToPdf(
+      *pdf, store.pcPhonebook, store.pcGroups,
       size == "wallet" ? features::PrintSize::Wallet : features::PrintSize::Normal,
       order == "group" ? features::PrintOrder::ByGroup : features::PrintOrder::ByName);
   if (outcome != features::PrintOutcome::Printed) {

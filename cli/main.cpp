@@ -1,5 +1,8 @@
 // pelodex-cli: a scriptable command line over the suite's libraries.
 #include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/standard_output.h"
+#include "core/base/last_resort.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,7 +20,8 @@ struct CommandGroup {
 // One line per command group, in the order the usage lists them.
 const std::vector<CommandGroup> kGroups = {
     {"datafile", pdx::cli::runDatafile,
-     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | import TEXTFILE --data PATH | "
+     "datafile show PATH | export PATH --format vcard|csv [--out FILE] | find PATH QUERY [--number N] | "
+     "import FILE --data PATH [--report] | "
      "sample PATH | print PATH --size wallet|normal --order group|name --pdf OUT.pdf"},
     {"animation", pdx::cli::runAnimation, "animation show|export|effect|add-image FILE.pca ..."},
     {"image", pdx::cli::runImage, "image decode|convert IN ..."},
@@ -28,6 +32,8 @@ const std::vector<CommandGroup> kGroups = {
      "simulate [--device PATH] [--state FILE] [--password NNNN] [--pace] [--drop-rate R] [--corrupt-rate R] "
      "[--silent] [--refuse CODE] [--trace FILE]"},
     {"melody", pdx::cli::runMelody, "melody show|encode|render|play|import-rtttl|export-rtttl FILE ..."},
+    {"media", pdx::cli::runMedia,
+     "media list melodies|animations [--folder DIR]    지정 화면의 파일과 항목 목록 (JSON)"},
     {"lunar", pdx::cli::runLunar, "lunar DATE | --from DATE --to DATE    양력 날짜를 음력으로 (JSON)"},
 };
 
@@ -38,9 +44,7 @@ void printUsage(FILE *out) {
   }
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+int runCommand(int argc, char **argv) {
   if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
     printUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? pdx::cli::kBadArguments : 0;
@@ -54,4 +58,11 @@ int main(int argc, char **argv) {
   std::fprintf(stderr, "pelodex-cli: 알 수 없는 명령입니다: %s\n", argv[1]);
   printUsage(stderr);
   return pdx::cli::kBadArguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  return pdx::runGuarded("pelodex-cli",
+                         [&] { return pdx::cli::checkStandardOutput(runCommand(argc, argv)); });
 }

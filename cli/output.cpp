@@ -11,8 +11,7 @@ namespace pdx::cli {
 int writeOutput(const std::optional<std::string> &path, const std::string &text) {
   if (!path) {
     std::cout << text;
-    std::cout.flush();
-    return std::cout ? 0 : code(DocResult::WriteError);
+    return 0; // main checks standard output once the command has ended
   }
   const DocResult result =
       writeFileAtomically(*path, {reinterpret_cast<const uint8_t *>(text.data()), text.size()});

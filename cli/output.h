@@ -7,8 +7,9 @@
 namespace pdx::cli {
 
 // Writes `text` to the file `path` (replacing it atomically) or, without a
-// path, to standard output. Returns 0, or the save's result code after
-// printing why on standard error.
+// path, to standard output, which main checks once the command has ended.
+// Returns 0, or the save's result code after printing why on standard
+// error.
 int writeOutput(const std::optional<std::string> &path, const std::string &text);
 
 } // namespace pdx::cli

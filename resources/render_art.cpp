@@ -6,6 +6,7 @@
 
 #include <QPainterPath>
 #include <QPolygonF>
+#include <utility>
 #include <cmath>
 
 namespace pdx::resources {
@@ -258,6 +259,13 @@ bool paintMenuArt(const Pen &d, Art art) {
     d.ellipse(0.18, 0.18, 0.82, 0.82, false, 2);
     d.line(0.5, 0.5, 0.5, 0.28, 2);
     d.line(0.5, 0.5, 0.66, 0.58, 2);
+    return true;
+  case Art::Settings:
+    // Three sliders with their knobs.
+    for (const auto &[y, x] : {std::pair{0.3, 0.35}, std::pair{0.5, 0.65}, std::pair{0.7, 0.45}}) {
+      d.line(0.18, y, 0.82, y, 1.6);
+      d.ellipse(x - 0.08, y - 0.08, x + 0.08, y + 0.08, true);
+    }
     return true;
   case Art::DataService:
     d.ellipse(0.18, 0.18, 0.82, 0.82, false, 1.8);

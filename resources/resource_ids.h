@@ -31,6 +31,7 @@ inline constexpr int kPageSpeedDial = 3009;
 inline constexpr int kPageMelody = 3010;
 inline constexpr int kPageAnimation = 3011;
 inline constexpr int kPageAlarm = 3012;
+inline constexpr int kPageOptions = 3013;
 inline constexpr int kPageHelp = 3014;
 inline constexpr int kMelodyEditorSkin = 3050;
 inline constexpr int kAnimationEditorSkin = 3060;

@@ -1,11 +1,20 @@
 #include "resources/resource_store.h"
 
+#include "core/base/input_file.h"
 #include "platform/settings/settings.h"
 #include "resources/fonts.h"
 #include "resources/renderer.h"
 #include "resources/resource_table.h"
 
 namespace pdx::resources {
+
+namespace {
+
+// Largest skin picture read: far above any window's art, while a device or
+// a runaway file in the skin folder is refused before it is read.
+constexpr uint64_t kMaxSkinImageBytes = uint64_t(16) << 20;
+
+} // namespace
 
 ResourceStore &ResourceStore::instance() {
   static ResourceStore store;
@@ -31,7 +40,10 @@ QImage ResourceStore::image(int id) {
   QImage image;
   if (!overrideFolder_.empty()) {
     const std::filesystem::path file = overrideFolder_ / (std::to_string(id) + ".png");
-    image.load(QString::fromStdString(file.string()), "PNG");
+    const InputBytes in = readInputFile(file, kMaxSkinImageBytes);
+    if (in.error == InputError::None) {
+      image.loadFromData(in.bytes.data(), static_cast<int>(in.bytes.size()), "PNG");
+    }
   }
   if (image.isNull()) {
     if (const ResourceSpec *spec = findResource(id)) {

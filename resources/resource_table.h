@@ -88,6 +88,7 @@ enum class Art {
   Paste,
   DeleteBefore,
   DeleteAt,
+  Settings,
   // Icons
   Phone,
   Question,

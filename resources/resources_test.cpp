@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/stat.h>
 
 namespace pdx::resources {
 namespace {
@@ -159,8 +160,13 @@ TEST_F(Resources, BrokenOverrideFileFallsBackToTheBuiltInPicture) {
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("not a png");
   bad.close();
+  // A FIFO nobody writes: refused at once, never waited on.
+  const QByteArray fifo = QFile::encodeName(QDir(dir.path()).filePath(QString::number(kButtonOk) + ".png"));
+  ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
   ResourceStore::instance().setOverrideFolder(dir.path().toStdString());
   EXPECT_EQ(ResourceStore::instance().image(kButtonYes).size(), QSize(168, 22));
+  EXPECT_EQ(ResourceStore::instance().image(kButtonOk).size(), QSize(168, 22));
+  ResourceStore::instance().setOverrideFolder({});
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target with clang and runs each for a short time,
-# starting from its committed seed corpus.
+# starting from its committed seed corpus. The targets read with the
+# programs' own limits, so a failure here is one users can meet: one
+# allocation past the largest those limits allow (a 64-megapixel picture is
+# 192 MB) or a process past 1 GB (a few hundred MB of the programs' own,
+# plus the sanitizers' shadow memory and quarantine) fails the run.
 source "$(dirname "$0")/common.sh"
 pdx_install_packages
 seconds="${PDX_FUZZ_SECONDS:-8}"
@@ -14,7 +18,7 @@ while IFS='=' read -r name corpus; do
   work="$(mktemp -d)"
   [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
   echo "== fuzzing $name for ${seconds}s"
-  if ! "./fuzzers/$name" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 "$work" 2>"fuzz-$name.log"; then
+  if ! "./fuzzers/$name" -max_total_time="$seconds" -rss_limit_mb=1024 -malloc_limit_mb=512 -print_final_stats=0 "$work" 2>"fuzz-$name.log"; then
     tail -n 60 "fuzz-$name.log"
     status=1
   fi

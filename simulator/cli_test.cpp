@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char **environ;
@@ -29,8 +30,9 @@ std::string cli() {
   return PELODEX_CLI;
 }
 
-Result run(const std::string &arguments) {
-  const std::string command = cli() + " " + arguments + " 2>/dev/null";
+// `errors`: standard error joins the output instead of being discarded.
+Result run(const std::string &arguments, bool errors = false) {
+  const std::string command = cli() + " " + arguments + (errors ? " 2>&1" : " 2>/dev/null");
   FILE *pipe = ::popen(command.c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer{};
@@ -221,6 +223,98 @@ TEST_F(PhoneCliTest, BackupWritesEverythingWithAManifest) {
     frames += entry.path().filename().string().find("PC_MBK_DATA_DATA") != std::string::npos ? 1 : 0;
   }
   EXPECT_EQ(frames, 6);
+}
+
+TEST_F(PhoneCliTest, HostilePhoneCasesEndWithTheirOwnStatus) {
+  const std::string state = (dir / "phone.json").string();
+  std::string cleanBook, cleanSms;
+  {
+    Simulator sim({"--state", state});
+    cleanBook = run(phone(sim, "read phonebook")).out;
+    cleanSms = run(phone(sim, "read sms")).out;
+  }
+  const struct {
+    std::vector<std::string> faults;
+    std::string command;
+    int status;
+    const std::string *out;
+  } cases[] = {
+      {{"--push", "pong,sms", "--push-every", "40"}, "read sms", 0, &cleanSms},
+      {{"--push", "noise", "--latency", "20"}, "read phonebook", 0, &cleanBook},
+      {{"--refuse", "PC_SKEY_DATA_REQ"}, "read phonebook", 4, nullptr},
+      {{"--refuse", "PC_MGRP_DATA_REQ"}, "backup " + (dir / "backup").string(), 4, nullptr},
+      {{"--refuse", "PC_SMS_DATA_REQ"}, "read sms", 4, nullptr},
+      {{"--refuse", "PC_PING2"}, "read alarms", 1, nullptr},
+      {{"--password-latency", "1500"}, "erase-entry 1", 1, nullptr},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.faults[1] + " " + c.command);
+    std::vector<std::string> args{"--state", state};
+    args.insert(args.end(), c.faults.begin(), c.faults.end());
+    Simulator sim(args);
+    const auto start = std::chrono::steady_clock::now();
+    const Result result = run(phone(sim, c.command));
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+    if (c.out != nullptr) {
+      EXPECT_EQ(result.out, *c.out);
+    }
+  }
+  // The late password answer never released the abandoned erase.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1600));
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(state, saved, error)) << error;
+  EXPECT_FALSE(saved.phonebook[1].empty());
+  EXPECT_FALSE(fs::exists(dir / "backup" / "MANIFEST.sha256"));
+}
+
+TEST_F(PhoneCliTest, ANamedDeviceIsTheOnlyOneTriedAndADamagedStateIsRefused) {
+  const Result missing =
+      run("phone --device " + (dir / "missing").string() + " --password 0000 read alarms", true);
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.out.find("COM1"), std::string::npos);
+  EXPECT_EQ(missing.out.find("COM2"), std::string::npos);
+  std::ofstream(dir / "bad.json") << R"({"phonebook":[{"slot":7,"group":40,"name":"x"}]})";
+  const Result bad = run("simulate --state " + (dir / "bad.json").string(), true);
+  EXPECT_EQ(bad.status, 66);
+  EXPECT_NE(bad.out.find("그룹 번호는 0~19"), std::string::npos) << bad.out;
+
+TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus) {
+  {
+    Simulator sim({"--state", (dir / "phone.json").string()});
+    std::ofstream(dir / "m.txt") << "1998-7-1 9:5:0\tabc\t0111234567\r\n\nhello\n";
+    const Result loaded = run(phone(sim, "sms-load " + (dir / "m.txt").string()));
+    ASSERT_EQ(loaded.status, 0);
+    const auto json = nlohmann::json::parse(loaded.out);
+    ASSERT_EQ(json.size(), 2u);
+    EXPECT_EQ(json[0]["text"], "hello");
+    EXPECT_EQ(json[1]["time"], "1998-07-01T09:05:00");
+    EXPECT_EQ(json[1]["slot"], 130) << "the lowest slot the saved box leaves free";
+    ASSERT_EQ(run(phone(sim, "mark-read 3")).status, 0);
+    ASSERT_EQ(run(phone(sim, "delete-sms --box received --index 1")).status, 0);
+    ASSERT_EQ(run(phone(sim, "sms-save --box saved --index 4 --out " + (dir / "out.txt").string())).status,
+              0);
+    EXPECT_EQ(run(phone(sim, "sms-save --box saved --index 9 --out " + (dir / "x.txt").string())).status, 64);
+    EXPECT_EQ(run(phone(sim, "sms-load " + (dir / "missing.txt").string())).status, 66);
+    EXPECT_EQ(run(phone(sim, "delete-sms --box sent --index 1")).status, 64);
+  }
+  PhoneState saved;
+  std::string error;
+  ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
+  EXPECT_EQ(saved.received[1][2], 1) << "marked read";
+  EXPECT_TRUE(saved.received[4].empty()) << "the newest received message was deleted";
+  ASSERT_FALSE(saved.saved[2].empty());
+  EXPECT_EQ(std::string(saved.saved[2].begin() + 43, saved.saved[2].begin() + 46), "abc");
+  std::ifstream file(dir / "out.txt");
+  const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(line, "1998-7-1 9:5:0\tabc\t0111234567");
+
+  Simulator refusing({"--refuse", "PC_SMS_SET_REQ"});
+  const std::string prefix = "phone --device " + refusing.device() + " --password 0000 ";
+  EXPECT_EQ(run(prefix + "sms-load " + (dir / "m.txt").string()).status, 4);
+  EXPECT_EQ(run(prefix + "mark-read 3").status, 4);
+  EXPECT_EQ(run(prefix + "delete-sms --box saved --index 1").status, 4);
 }
 
 } // namespace

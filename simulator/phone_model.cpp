@@ -20,6 +20,9 @@ Frame refused(uint8_t code) {
 
 namespace {
 
+// Where the option record holds the packed password.
+constexpr size_t kOptionPasswordOffset = 57;
+
 void setBit(Bytes &bitmap, size_t i) {
   bitmap[i / 8] |= static_cast<uint8_t>(0x80 >> (i % 8));
 }
@@ -46,10 +49,25 @@ std::optional<size_t> fixedSize(uint8_t code) {
   }
 }
 
+// The requests a read sends without the password, inside its exchange.
+bool isFollowUp(uint8_t code) {
+  switch (code) {
+  case PC_SMS_DATA_REQ:
+  case PC_MBK_DATA_REQ:
+  case PC_SKEY_DATA_REQ:
+  case PC_MGRP_DATA_REQ:
+  case PC_BK_DATA_REQ:
+  case PC_GRP_DATA_REQ:
+    return true;
+  default:
+    return false;
+  }
+}
+
 } // namespace
 
 std::vector<Frame> PhoneModel::answer(const Frame &request) {
-  if (request.code != PC_PING2 && request.code == refused_) {
+  if (request.code == refused_) {
     return {refused(request.code)};
   }
   return handle(request);
@@ -65,7 +83,9 @@ std::vector<Frame> PhoneModel::handle(const Frame &request) {
   default:
     break;
   }
-  if (!authorised_) {
+  const bool allowed = std::exchange(authorised_, false) || (inExchange_ && isFollowUp(request.code));
+  inExchange_ = allowed;
+  if (!allowed) {
     return {refused(request.code)};
   }
   switch (request.code) {
@@ -87,8 +107,13 @@ std::vector<Frame> PhoneModel::handle(const Frame &request) {
     return {Frame{PC_GRP_DATA_DATA, state_.groups}};
   case PC_ALM_DATA_REQ:
     return {Frame{PC_ALM_DATA_DATA, state_.alarms}};
-  case PC_OPT_DATA_REQ:
-    return {Frame{PC_OPT_DATA_DATA, state_.options}};
+  case PC_OPT_DATA_REQ: {
+    // The record carries the password the phone checks now.
+    Bytes options = state_.options;
+    const PackedPassword packed = packPassword(state_.password);
+    std::copy(packed.begin(), packed.end(), options.begin() + kOptionPasswordOffset);
+    return {Frame{PC_OPT_DATA_DATA, options}};
+  }
   default:
     return store(request);
   }
@@ -160,6 +185,7 @@ std::vector<Frame> PhoneModel::store(const Frame &request) {
     break;
   case PC_OPT_SET_REQ:
     state_.options = data;
+    state_.password = unpackPassword({data[kOptionPasswordOffset], data[kOptionPasswordOffset + 1]});
     break;
   case PC_SMS_SEND_REQ:
     state_.outbox.push_back(data);

@@ -49,7 +49,7 @@ class PhoneModel {
 public:
   explicit PhoneModel(PhoneState state) : state_(std::move(state)) {}
 
-  // Answer PC_NG to every request with this code (-1: none).
+  // Answer PC_NG to every request with this code (-1: none), PC_PING2 too.
   void setRefusedCode(int code) { refused_ = code; }
 
   // The frames the phone sends back for one received frame (none for
@@ -70,7 +70,10 @@ private:
 
   PhoneState state_;
   std::atomic<int> refused_{-1};
+  // A password is good for one request and the follow-ups of its read; any
+  // other request without a fresh password is refused, as a phone does.
   bool authorised_ = false;
+  bool inExchange_ = false;
   bool changed_ = false;
 };
 

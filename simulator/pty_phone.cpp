@@ -1,5 +1,6 @@
 #include "simulator/pty_phone.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -9,6 +10,9 @@
 #include <unistd.h>
 
 namespace pdx::simulator {
+
+using namespace pdx::link;
+
 namespace {
 
 bool makeRaw(int fd) {
@@ -22,6 +26,9 @@ bool makeRaw(int fd) {
   tio.c_cflag |= CLOCAL | CREAD;
   return ::tcsetattr(fd, TCSANOW, &tio) == 0;
 }
+
+// Stray bytes as a noisy line gives them: the last one looks like a start.
+const Bytes kNoise{0x00, 0x43, 0x50};
 
 std::string systemError(const std::string &what) {
   return what + ": " + std::strerror(errno);
@@ -91,11 +98,38 @@ bool PtyPhone::chance(double rate) {
   return rate > 0 && std::uniform_real_distribution<double>(0.0, 1.0)(random_) < rate;
 }
 
+Faults PtyPhone::faults() {
+  std::lock_guard lock(faultsMutex_);
+  return faults_;
+}
+
+std::chrono::milliseconds PtyPhone::pushDue() {
+  using std::chrono::milliseconds;
+  const Faults now = faults();
+  if (now.push.empty()) {
+    return milliseconds(100);
+  }
+  if (Clock::now() >= nextPush_) {
+    nextPush_ = Clock::now() + now.pushEvery;
+    for (Push push : now.push) {
+      if (push == Push::Noise) {
+        writeBytes(kNoise);
+      } else if (push == Push::Pong) {
+        reply(Frame{PC_PONG, Bytes(model_.state().info.begin(), model_.state().info.end())});
+      } else if (!model_.state().received[0].empty()) {
+        reply(Frame{PC_SMS_DATA_DATA, model_.state().received[0]});
+      }
+    }
+  }
+  return std::clamp(std::chrono::duration_cast<milliseconds>(nextPush_ - Clock::now()), milliseconds(1),
+                    milliseconds(100));
+}
+
 void PtyPhone::run(const std::atomic<bool> &stop) {
   std::array<uint8_t, 4096> buffer{};
   while (!stop) {
     pollfd pfd{fd_, POLLIN, 0};
-    const int ready = ::poll(&pfd, 1, 100);
+    const int ready = ::poll(&pfd, 1, static_cast<int>(pushDue().count()));
     if (ready <= 0 || (pfd.revents & POLLIN) == 0) {
       if (ready > 0 && slaveFd_ < 0 && (pfd.revents & (POLLHUP | POLLERR)) != 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -127,6 +161,8 @@ void PtyPhone::receive(std::span<const uint8_t> bytes) {
     if (model_.takeChanged() && changed_) {
       changed_();
     }
+    const Faults now = faults();
+    std::this_thread::sleep_for(frame->code == PC_PW_SET_REQ ? now.passwordLatency : now.latency);
     for (const Frame &answer : answers) {
       reply(answer);
     }
@@ -142,6 +178,9 @@ void PtyPhone::reply(const Frame &frame) {
     }
     if (chance(faults_.corruptRate)) {
       bytes.back() ^= 0x5A;
+    }
+    if (std::find(faults_.push.begin(), faults_.push.end(), Push::Noise) != faults_.push.end()) {
+      bytes.insert(bytes.begin(), kNoise.begin(), kNoise.end());
     }
   }
   trace(true, frame);

@@ -13,14 +13,24 @@
 #include <memory>
 #include <mutex>
 #include <random>
+#include <vector>
 
 namespace pdx::simulator {
 
+// What the phone sends without being asked, every `pushEvery`.
+enum class Push { Pong, Sms, Noise };
+
 struct Faults {
-  bool pace = false;      // 1920 bytes a second both ways, as at 19200 baud
-  double dropRate = 0;    // share of answer frames never sent
-  double corruptRate = 0; // share of answer frames sent with a wrong sum
-  bool silent = false;    // never answer
+  bool pace = false;                            // 1920 bytes a second both ways, as at 19200 baud
+  double dropRate = 0;                          // share of answer frames never sent
+  double corruptRate = 0;                       // share of answer frames sent with a wrong sum
+  bool silent = false;                          // never answer
+  std::chrono::milliseconds latency{0};         // before each answer
+  std::chrono::milliseconds passwordLatency{0}; // before the password's answer
+  // Pushed frames: a PONG, the first received message, or stray bytes
+  // ending in a start byte (noise also comes before every answer).
+  std::vector<Push> push{};
+  std::chrono::milliseconds pushEvery{1000};
 };
 
 inline constexpr double kBytesPerSecond = 1920.0;
@@ -54,6 +64,9 @@ private:
   void receive(std::span<const uint8_t> bytes);
   void reply(const Frame &frame);
   void writeBytes(const Bytes &bytes);
+  // Sends what is due to be pushed; returns the time until the next push.
+  std::chrono::milliseconds pushDue();
+  Faults faults();
   void trace(bool fromPhone, const Frame &frame);
   bool chance(double rate);
 
@@ -70,6 +83,7 @@ private:
   Clock::time_point start_ = Clock::now();
   // When the bytes received so far would have finished arriving on a real cable.
   Clock::time_point inboundDone_ = Clock::now();
+  Clock::time_point nextPush_ = Clock::now();
 };
 
 } // namespace pdx::simulator

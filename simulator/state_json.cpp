@@ -1,9 +1,9 @@
 #include "simulator/state_json.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/input_file.h"
 #include "link/wire/phonebook_wire.h"
-
-#include <fstream>
+#include "simulator/state_check.h"
 
 namespace pdx::simulator {
 namespace {
@@ -20,10 +20,26 @@ std::string toHex(const Bytes &bytes) {
   return hex;
 }
 
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') {
+    return c - '0';
+  }
+  if (c >= 'a' && c <= 'f') {
+    return c - 'a' + 10;
+  }
+  if (c >= 'A' && c <= 'F') {
+    return c - 'A' + 10;
+  }
+  throw std::invalid_argument(std::string("16진수가 아닌 글자가 있습니다: ") + c);
+}
+
 Bytes fromHex(const std::string &hex) {
+  if (hex.size() % 2 != 0) {
+    throw std::invalid_argument("16진수의 자릿수가 홀수입니다");
+  }
   Bytes bytes;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
-    bytes.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    bytes.push_back(static_cast<uint8_t>(hexDigit(hex[i]) << 4 | hexDigit(hex[i + 1])));
   }
   return bytes;
 }
@@ -37,7 +53,10 @@ template <size_t N> json hexArray(const std::array<Bytes, N> &records) {
 }
 
 template <size_t N> void readHexArray(const json &in, std::array<Bytes, N> &records) {
-  for (size_t i = 0; i < N && i < in.size(); ++i) {
+  if (!in.is_array() || in.size() > N) {
+    throw std::length_error("기록은 " + std::to_string(N) + "개까지의 배열이어야 합니다");
+  }
+  for (size_t i = 0; i < in.size(); ++i) {
     records[i] = fromHex(in[i].get<std::string>());
   }
 }
@@ -51,13 +70,26 @@ json entryToJson(const Bytes &record) {
   return {{"slot", e.phoneSlot}, {"group", e.group}, {"name", e.name.utf8()}, {"numbers", numbers}};
 }
 
+// A text field's code page 949 bytes; longer than `size` is a fault.
+std::string fieldText(const std::string &utf8, size_t size, const char *field) {
+  std::string bytes = text::fromUtf8(utf8);
+  if (bytes.size() > size) {
+    throw std::length_error(std::string(field) + "이(가) " + std::to_string(size) + "바이트보다 깁니다");
+  }
+  return bytes;
+}
+
 Bytes entryFromJson(const json &in) {
   core::PhoneBookEntry e;
-  e.group = in.value("group", 0);
-  e.name.set(text::fromUtf8(in.value("name", "")));
+  const int group = in.value("group", 0);
+  if (group < 0 || group > 19) {
+    throw std::out_of_range("phonebook: 그룹 번호는 0~19여야 합니다");
+  }
+  e.group = static_cast<uint16_t>(group);
+  e.name.set(fieldText(in.value("name", ""), 16, "phonebook: 이름"));
   const json numbers = in.value("numbers", json::array());
   for (size_t n = 0; n < e.numbers.size() && n < numbers.size(); ++n) {
-    e.numbers[n].set(text::fromUtf8(numbers[n].get<std::string>()));
+    e.numbers[n].set(fieldText(numbers[n].get<std::string>(), 32, "phonebook: 번호"));
   }
   return link::wire::encodeSlotRecord(e, static_cast<uint8_t>(in.at("slot").get<int>()));
 }
@@ -94,17 +126,25 @@ bool stateFromJson(const json &in, PhoneState &state, std::string &error) {
       if (slot < 0 || slot >= static_cast<int>(PhoneState::kSlots)) {
         throw std::out_of_range("slot");
       }
+      if (!next.phonebook[static_cast<size_t>(slot)].empty()) {
+        throw std::invalid_argument("phonebook: 슬롯 " + std::to_string(slot) + "이(가) 두 번 나옵니다");
+      }
       next.phonebook[static_cast<size_t>(slot)] = entryFromJson(entry);
     }
     next.groups = link::wire::padded(fromHex(in.value("groups", "")), next.groups.size());
     next.speedDials = fromHex(in.value("speed_dials", toHex(next.speedDials)));
-    next.speedDials.resize(198, 0xFF);
+    if (next.speedDials.size() < 198) {
+      next.speedDials.resize(198, 0xFF);
+    }
     readHexArray(in.value("received", json::array()), next.received);
     readHexArray(in.value("saved", json::array()), next.saved);
     next.alarms = link::wire::padded(fromHex(in.value("alarms", "")), next.alarms.size());
     next.options = link::wire::padded(fromHex(in.value("options", "")), next.options.size());
     readHexArray(in.value("melodies", json::array()), next.melodies);
     readHexArray(in.value("animations", json::array()), next.animations);
+    if (const std::string fault = stateFault(next); !fault.empty()) {
+      throw std::invalid_argument(fault);
+    }
     state = std::move(next);
     return true;
   } catch (const std::exception &e) {
@@ -114,12 +154,14 @@ bool stateFromJson(const json &in, PhoneState &state, std::string &error) {
 }
 
 bool loadState(const std::filesystem::path &path, PhoneState &state, std::string &error) {
-  std::ifstream in(path);
-  if (!in) {
-    error = "휴대폰 상태 파일을 열 수 없습니다: " + path.string();
+  // Far above the largest state (every slot, message and picture filled).
+  constexpr uint64_t kMaxStateFileBytes = uint64_t(16) << 20;
+  const InputBytes in = readInputFile(path, kMaxStateFileBytes);
+  if (in.error != InputError::None) {
+    error = "휴대폰 상태 파일을 열 수 없습니다: " + path.string() + " (" + describe(in.error) + ")";
     return false;
   }
-  const json document = json::parse(in, nullptr, false);
+  const json document = json::parse(in.bytes.begin(), in.bytes.end(), nullptr, false);
   if (document.is_discarded() || !document.is_object()) {
     error = "휴대폰 상태 파일이 JSON 형식이 아닙니다: " + path.string();
     return false;

@@ -67,7 +67,7 @@ int CBmpDialog::DoModal(QWidget *owner, std::optional<QRect> rect, int captionId
   show();
   raise();
   activateWindow();
-  // The control OnInitDialog gave the focus keeps it; else the first one.
+  // The control OnInitDialog focused keeps the focus; else the first one.
   if (focusWidget() == nullptr) {
     focusNextChild();
   }

@@ -1,11 +1,13 @@
 #include "winlib/bmp_wnd_based_app.h"
 
+#include "core/base/atomic_file.h"
 #include "platform/settings/settings.h"
 #include "resources/fonts.h"
 #include "resources/resource_store.h"
 #include "winlib/bmp_wnd.h"
 #include "winlib/rules/window_position.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -70,10 +72,18 @@ FileTypeRegistration CBmpWndBasedApp::RegisterFileTypes(SuiteProgram program) {
   const std::filesystem::path data = userDataHome();
   const std::filesystem::path icon =
       data / "icons" / "hicolor" / "32x32" / "apps" / (std::string(programBaseName(program)) + ".png");
-  if (!std::filesystem::exists(icon)) {
-    std::error_code ec;
+  std::error_code ec;
+  if (!std::filesystem::exists(icon, ec)) {
     std::filesystem::create_directories(icon.parent_path(), ec);
-    resources::ResourceStore::instance().image(iconId_).save(QString::fromStdString(icon.string()), "PNG");
+    // Saved atomically: a half-written icon would stay, as it is never
+    // written again once there.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (buffer.open(QIODevice::WriteOnly) &&
+        resources::ResourceStore::instance().image(iconId_).save(&buffer, "PNG")) {
+      (void)writeFileAtomically(
+          icon, {reinterpret_cast<const uint8_t *>(png.constData()), static_cast<size_t>(png.size())});
+    }
   }
   return registerFileTypes(program, data, QCoreApplication::applicationFilePath().toStdString());
 }

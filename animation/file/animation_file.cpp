@@ -3,19 +3,17 @@
 #include "core/base/atomic_file.h"
 #include "core/base/bytes.h"
 #include "core/base/cp949.h"
+#include "core/base/input_file.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace pdx::animation {
 
 namespace {
 
-constexpr size_t kPathBytes = 260;
 constexpr int32_t kVersionMajor = 1;
 constexpr int32_t kVersionMinor = 0;
 
@@ -38,14 +36,18 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
          });
 }
 
-std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path &path, bool &readFailed) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return std::nullopt;
+// `path` made absolute against the working folder, without "." and ".."
+// steps or doubled separators.
+std::string normalPath(const std::filesystem::path &path) {
+  std::error_code ignored;
+  return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+std::string withSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != '/') {
+    folder += '/';
   }
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  readFailed = in.bad();
-  return bytes;
+  return folder;
 }
 
 } // namespace
@@ -150,19 +152,19 @@ DocResult CAnimationFile::parse(std::span<const uint8_t> bytes) {
 
 DocResult CAnimationFile::Load(const std::string &path) {
   clearDocument();
-  path_ = path.substr(0, kPathBytes);
-  bool readFailed = false;
-  auto bytes = readFile(std::filesystem::path(folder_ + path_), readFailed);
-  if (!bytes) {
-    bytes = readFile(std::filesystem::path(path_), readFailed);
-    if (bytes) {
-      noteWhereOpened(path_);
-    }
+  // The path is kept whole: a cut one could name another file, which the
+  // next save would then replace.
+  path_ = path;
+  std::string opened = folder_ + path_;
+  InputBytes in = readInputFile(opened, kMaxAnimationFileBytes);
+  if (docResultOf(in.error) == DocResult::CannotOpen) {
+    opened = path_;
+    in = readInputFile(opened, kMaxAnimationFileBytes);
   }
-  DocResult result = DocResult::CannotOpen;
-  if (bytes) {
-    result = readFailed ? DocResult::ReadError : parse(*bytes);
+  if (docResultOf(in.error) != DocResult::CannotOpen) {
+    noteWhereOpened(opened);
   }
+  const DocResult result = in.error == InputError::None ? parse(in.bytes) : docResultOf(in.error);
   if (result != DocResult::Ok) {
     New();
   } else if (outside_) {
@@ -171,15 +173,17 @@ DocResult CAnimationFile::Load(const std::string &path) {
   return result;
 }
 
-void CAnimationFile::noteWhereOpened(const std::string &path) {
-  const std::filesystem::path full(path);
-  std::string directory = full.parent_path().string();
-  if (!directory.empty() && directory.back() != '/') {
-    directory += '/';
-  }
-  if (equalIgnoringCase(directory, folder_)) {
+void CAnimationFile::noteWhereOpened(const std::string &opened) {
+  // Compared as normal absolute paths, so that "../", "./", "//" and
+  // relative names reach the same folder as its plain name.
+  const std::filesystem::path full(normalPath(opened));
+  const std::string directory = withSeparator(full.parent_path().string());
+  if (equalIgnoringCase(directory, withSeparator(normalPath(folder_)))) {
     path_ = full.filename().string();
   } else {
+    // Kept whole, so the save goes where the file was read whatever the
+    // working folder is by then.
+    path_ = full.string();
     outside_ = true;
   }
 }
@@ -210,7 +214,7 @@ int CAnimationFile::FindByName(std::string_view name) const {
 
 int CAnimationFile::AddAnimation(std::optional<std::string> name) {
   auto animation = std::make_unique<CAnimation>();
-  animation->setName(name.value_or(""));
+  animation->setName(name && !name->empty() ? *name : defaultAnimationName());
   if (FindByName(animation->name().view()) >= 0) {
     return -1;
   }
@@ -285,7 +289,8 @@ bool CAnimationFile::MoveIntoFolder() {
   path_ = std::filesystem::path(path_).filename().string();
   outside_ = false;
   movePending_ = false;
-  if (std::filesystem::exists(FullPath())) {
+  std::error_code ignored;
+  if (std::filesystem::exists(FullPath(), ignored)) {
     askName_ = true;
     return false;
   }

@@ -22,6 +22,9 @@ inline constexpr size_t kHeaderBytes = 64;
 inline constexpr size_t kTitleBytes = 32;
 inline constexpr size_t kRecordBytes = 630;
 inline constexpr size_t kFixedBytes = kHeaderBytes + kTitleBytes + 4;
+// Largest animation file read: some 26,000 pictures, far more than the
+// editor's list is meant for.
+inline constexpr uint64_t kMaxAnimationFileBytes = uint64_t(16) << 20;
 
 // Default file name of a new document: a name in the file system, so in
 // the system's encoding (UTF-8), unlike the texts the file holds.
@@ -51,6 +54,8 @@ public:
   [[nodiscard]] DocResult parse(std::span<const uint8_t> bytes);
 
   int FindByName(std::string_view name) const;
+  // Appends a white animation; without a name (or with an empty one) it is
+  // called defaultAnimationName(). -1 when the name is taken.
   int AddAnimation(std::optional<std::string> name = std::nullopt);
   int RenameAnimation(int index, std::string_view name);
   void RemoveAnimation(int index);
@@ -80,7 +85,7 @@ public:
 
 private:
   void clearDocument();
-  void noteWhereOpened(const std::string &path);
+  void noteWhereOpened(const std::string &opened);
   std::filesystem::path target() const;
 
   std::vector<std::unique_ptr<CAnimation>> list_;

@@ -168,14 +168,28 @@ TEST_F(AnimationFileTest, WriteErrorKeepsThePreviousFileAndTheChanges) {
   EXPECT_EQ(file_.Save(), DocResult::CannotCreate);
 }
 
-TEST_F(AnimationFileTest, FolderIsComparedWithoutCase) {
+TEST_F(AnimationFileTest, EverySpellingOfTheFolderCountsAsInside) {
   file_.New("t", "in.pca");
   ASSERT_EQ(file_.Save(), DocResult::Ok);
-  CAnimationFile other;
-  other.setFolder(dir_ / "ANIM");
-  ASSERT_EQ(other.Load((dir_ / "Anim" / "in.pca").string()), DocResult::Ok);
-  EXPECT_FALSE(other.outsideFolder());
-  EXPECT_EQ(other.path(), "in.pca");
+  const fs::path working = fs::current_path();
+  fs::current_path(dir_);
+  const std::string d = dir_.string();
+  for (const std::string &spelling :
+       {d + "/Anim/in.pca", d + "/Anim/../Anim/./in.pca", d + "//Anim//in.pca", std::string("Anim/in.pca"),
+        std::string("./Anim/../Anim/in.pca"), "../" + dir_.filename().string() + "/Anim/in.pca"}) {
+    CAnimationFile other;
+    other.setFolder(dir_ / "ANIM");
+    ASSERT_EQ(other.Load(spelling), DocResult::Ok) << spelling;
+    EXPECT_FALSE(other.outsideFolder()) << spelling;
+    EXPECT_EQ(other.path(), "in.pca") << spelling;
+  }
+  CAnimationFile writer;
+  writeAll(dir_ / "out.pca", writer.serialize());
+  ASSERT_EQ(file_.Load("out.pca"), DocResult::Ok);
+  EXPECT_TRUE(file_.outsideFolder());
+  fs::current_path(working);
+  EXPECT_EQ(file_.Save(), DocResult::Ok) << "saved where it was read, not in the working folder";
+  EXPECT_EQ(file_.path(), (dir_ / "out.pca").string());
 }
 
 TEST_F(AnimationFileTest, OutsideFileAsksOnceToMoveIn) {
@@ -197,8 +211,34 @@ TEST_F(AnimationFileTest, OutsideFileAsksOnceToMoveIn) {
   EXPECT_TRUE(file_.askNameOnSave());
 }
 
+TEST_F(AnimationFileTest, LongPathsAreNeverCut) {
+  // A path past 260 bytes whose first 260 name another file.
+  const fs::path folder = dir_ / std::string(200, 'd');
+  fs::create_directories(folder);
+  const std::string pca = (folder / (std::string(260 - folder.string().size() - 5, 'n') + ".pca")).string();
+  ASSERT_EQ(pca.size(), 260u);
+  CAnimationFile writer;
+  writer.setTitle("pca");
+  writeAll(pca, writer.serialize());
+  writer.setTitle("bak");
+  writeAll(pca + ".bak", writer.serialize());
+  ASSERT_EQ(file_.Load(pca + ".bak"), DocResult::Ok);
+  EXPECT_EQ(file_.title().view(), "bak");
+  file_.setTitle("changed");
+  ASSERT_EQ(file_.Save(), DocResult::Ok);
+  EXPECT_EQ(readAll(pca), [&] {
+    writer.setTitle("pca");
+    return writer.serialize();
+  }());
+  EXPECT_EQ(file_.Load(pca + std::string(4000, 'x')), DocResult::CannotOpen);
+}
+
 TEST_F(AnimationFileTest, ListEditing) {
-  file_.New();
+  file_.New("t", "t.pca");
+  EXPECT_EQ(file_.AddAnimation(), 1);
+  EXPECT_EQ(file_.FindByName(defaultAnimationName()), 1) << "an unnamed add gets the default name";
+  EXPECT_EQ(file_.AddAnimation(""), -1);
+  file_.RemoveAnimation(1);
   EXPECT_EQ(file_.AddAnimation("a"), 1);
   EXPECT_EQ(file_.AddAnimation("a"), -1);
   EXPECT_TRUE(file_.IsModified());

@@ -6,8 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   using namespace pdx::animation;
-  // Smaller than the programs' limit so that each run stays quick.
-  const ImageLimits limits{2048, 2048};
+  // The programs' own limits, so that fuzzing meets what users meet.
+  const ImageLimits limits;
   CImportImage image;
   if (readImage(ImageType::Gif, {data, size}, image, limits)) {
     CAnimation picture;

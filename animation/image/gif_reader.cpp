@@ -65,6 +65,14 @@ bool skipSubBlocks(Cursor &in) {
   return true;
 }
 
+// The most pixels `bytes` of LZW data can stand for: a code of b bits
+// (at most 12) names a string of fewer than 2^b pixels, so no byte yields
+// more than 4096 / 12 x 8 of them. A larger declared size cannot be this
+// file's picture and is refused before its memory is taken.
+uint64_t maxLzwPixels(size_t bytes) {
+  return static_cast<uint64_t>(bytes) * 2731 + 4096;
+}
+
 // The image row that the n-th decoded row belongs to.
 std::vector<int> rowOrder(int height, bool interlaced) {
   std::vector<int> order;
@@ -106,6 +114,9 @@ bool readImageBlock(Cursor &in, const Palette &global, CImportImage &image, cons
   }
   if (in.rest().empty()) {
     return fail(image, "Unexpected EOF in GIF.\nGiving up");
+  }
+  if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > maxLzwPixels(in.rest().size())) {
+    return fail(image, "Error on dimension read\nGiving up");
   }
   std::vector<uint8_t> indices;
   try {

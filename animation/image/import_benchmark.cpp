@@ -1,12 +1,20 @@
 // Import of large pictures: decoding plus conversion onto the picture. The
 // inputs are made at start-up: a 4000 x 3000 JPEG and a 1000 x 1000 GIF.
+// The memory benchmarks import the largest JPEG accepted (8192 x 8192, 64
+// megapixels), baseline and progressive, from a file in a child process and
+// report its peak resident memory beside the decoded picture's size.
 #include "animation/image/conversion.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <gif_lib.h>
 #include <jpeglib.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -17,7 +25,7 @@ uint8_t sample(int x, int y, int channel) {
   return static_cast<uint8_t>((x * (3 + channel) + y * 5 + (x ^ y)) & 0xFF);
 }
 
-std::vector<uint8_t> makeJpeg(int width, int height) {
+std::vector<uint8_t> makeJpeg(int width, int height, bool progressive = false) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -31,6 +39,9 @@ std::vector<uint8_t> makeJpeg(int width, int height) {
   info.in_color_space = JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 85, TRUE);
+  if (progressive) {
+    jpeg_simple_progression(&info);
+  }
   jpeg_start_compress(&info, TRUE);
   std::vector<JSAMPLE> row(static_cast<size_t>(width) * 3);
   while (info.next_scanline < info.image_height) {
@@ -104,6 +115,47 @@ void BM_ImportGif1000x1000(benchmark::State &state) {
   importInto(state, ImageType::Gif, file);
 }
 BENCHMARK(BM_ImportGif1000x1000)->Unit(benchmark::kMillisecond);
+
+// Peak resident memory in MB of a child process running `work`.
+double childPeakMb(const std::function<void()> &work) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    work();
+    std::_Exit(0);
+  }
+  int status = 0;
+  rusage usage{};
+  ::wait4(child, &status, 0, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_PeakMemoryOfLargestJpeg(benchmark::State &state) {
+  const bool progressive = state.range(0) != 0;
+  const std::string path = "/tmp/pdx-largest-" + std::to_string(::getpid()) + ".jpg";
+  {
+    const auto bytes = makeJpeg(8192, 8192, progressive);
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+  bool accepted = false;
+  for (auto _ : state) {
+    const double idle = childPeakMb([] {});
+    const double peak = childPeakMb([&] {
+      CImportImage image;
+      std::_Exit(image.LoadImage(path) == LoadResult::Ok ? 0 : 1);
+    });
+    CImportImage probe;
+    accepted = probe.LoadImage(path) == LoadResult::Ok;
+    state.counters["import_peak_MB"] = peak - idle;
+    state.counters["decoded_MB"] = static_cast<double>(probe.stride() * 8192) / (1 << 20);
+  }
+  std::remove(path.c_str());
+  if (!accepted) {
+    state.SkipWithError("the largest accepted picture was refused");
+  }
+}
+BENCHMARK(BM_PeakMemoryOfLargestJpeg)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,19 +3,15 @@
 #include "animation/image/bmp_reader.h"
 #include "animation/image/gif_reader.h"
 #include "animation/image/jpeg_reader.h"
+#include "core/base/input_file.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <new>
 
 namespace pdx::animation {
 
 namespace {
-
-// No legal picture file of the accepted sizes comes near this.
-constexpr std::streamoff kMaxFileBytes = std::streamoff(1) << 30;
 
 std::string lowerExtension(const std::string &path) {
   const size_t dot = path.find_last_of('.');
@@ -26,21 +22,6 @@ std::string lowerExtension(const std::string &path) {
   std::string ext = path.substr(dot);
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
   return ext;
-}
-
-bool readWholeFile(const std::string &path, std::vector<uint8_t> &bytes) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) {
-    return false;
-  }
-  const std::streamoff size = in.tellg();
-  if (size < 0 || size > kMaxFileBytes) {
-    return false;
-  }
-  in.seekg(0);
-  bytes.resize(static_cast<size_t>(size));
-  in.read(reinterpret_cast<char *>(bytes.data()), size);
-  return static_cast<bool>(in);
 }
 
 } // namespace
@@ -116,21 +97,24 @@ LoadResult CImportImage::LoadImage(const std::string &path, const ImageLimits &l
   }
   bool ok = false;
   if (*type == ImageType::Jpeg) {
-    FILE *file = std::fopen(path.c_str(), "rb");
+    // Read as the decoder asks, so the file is never held whole.
+    InputFd input(path, kMaxPictureFileBytes);
+    FILE *file = input.error() == InputError::None ? ::fdopen(input.fd(), "rb") : nullptr;
     if (file == nullptr) {
       status_ = path + " 파일을 열 수 없습니다.\n";
       return LoadResult::ReaderFailed;
     }
+    input.release();
     ok = readJpeg(file, *this, limits);
     std::fclose(file);
   } else {
-    std::vector<uint8_t> bytes;
-    if (!readWholeFile(path, bytes)) {
+    const InputBytes in = readInputFile(path, kMaxPictureFileBytes);
+    if (in.error != InputError::None) {
       status_ =
           *type == ImageType::Bmp ? "Can't open file for reading :\n" + path : "Cant open GIF :\n" + path;
       return LoadResult::ReaderFailed;
     }
-    ok = *type == ImageType::Bmp ? readBmp(bytes, *this, limits) : readGif(bytes, path, *this, limits);
+    ok = *type == ImageType::Bmp ? readBmp(in.bytes, *this, limits) : readGif(in.bytes, path, *this, limits);
   }
   return ok ? LoadResult::Ok : LoadResult::ReaderFailed;
 }

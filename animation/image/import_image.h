@@ -13,15 +13,23 @@
 
 namespace pdx::animation {
 
-// Largest image the readers accept; larger ones are refused before any
-// pixel memory is taken.
+// Largest image the readers accept; larger ones are refused (a reader
+// failure) before any pixel memory is taken. 64 megapixels is more than a
+// photograph of any phone or camera of today, and its 24-bit form 192 MB.
 struct ImageLimits {
   int maxWidth = 16384;
   int maxHeight = 16384;
+  int64_t maxPixels = int64_t(64) << 20;
+  // What libjpeg may take for its own buffers (a progressive picture keeps
+  // all its coefficients); past it the picture is refused.
+  long maxDecoderBytes = 256L << 20;
   bool allows(int64_t width, int64_t height) const {
-    return width > 0 && height > 0 && width <= maxWidth && height <= maxHeight;
+    return width > 0 && height > 0 && width <= maxWidth && height <= maxHeight && width * height <= maxPixels;
   }
 };
+
+// Largest picture file read: a 24-bit BMP of the largest accepted size.
+inline constexpr uint64_t kMaxPictureFileBytes = 3 * (uint64_t(64) << 20) + (uint64_t(1) << 20);
 
 enum class [[nodiscard]] LoadResult : int{Ok = 0, ReaderFailed = 1, UnsupportedType = 2};
 

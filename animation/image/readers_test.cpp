@@ -1,6 +1,7 @@
 #include "animation/image/bmp_reader.h"
 #include "animation/image/gif_reader.h"
 #include "animation/image/import_image.h"
+#include "core/base/test_support.h"
 
 #include <algorithm>
 #include <fstream>
@@ -215,6 +216,53 @@ TEST(JpegReader, DamagedFilesFailWithTheUsersMessage) {
   const auto whole = readAll(kData + "colour.jpg");
   EXPECT_FALSE(readImage(ImageType::Jpeg, whole, image, ImageLimits{36, 100}));
   EXPECT_TRUE(readImage(ImageType::Jpeg, whole, image, ImageLimits{37, 23}));
+}
+
+// A GIF of one image declaring `width` x `height` with a few bytes of data.
+std::vector<uint8_t> tinyGif(uint16_t width, uint16_t height) {
+  const auto lo = [](uint16_t v) { return static_cast<uint8_t>(v); };
+  const auto hi = [](uint16_t v) { return static_cast<uint8_t>(v >> 8); };
+  return {'G', 'I', 'F', '8',  '9',  'a',  lo(width), hi(width), lo(height), hi(height), 0,
+          0,   0,   ',', 0,    0,    0,    0,         lo(width), hi(width),  lo(height), hi(height),
+          0,   2,   4,   0x84, 0x8F, 0xA9, 0xCB,      0,         ';'};
+}
+
+// The JPEG test picture claiming another size in its frame header.
+std::vector<uint8_t> jpegClaiming(uint16_t width, uint16_t height) {
+  auto file = readAll(kData + "colour.jpg");
+  for (size_t i = 0; i + 9 < file.size(); ++i) {
+    if (file[i] == 0xFF && (file[i + 1] == 0xC0 || file[i + 1] == 0xC2)) {
+      file[i + 5] = static_cast<uint8_t>(height >> 8);
+      file[i + 6] = static_cast<uint8_t>(height);
+      file[i + 7] = static_cast<uint8_t>(width >> 8);
+      file[i + 8] = static_cast<uint8_t>(width);
+      break;
+    }
+  }
+  return file;
+}
+
+TEST(ImportImage, SmallFilesClaimingHugePicturesAreRefusedWithoutTheirMemory) {
+  const struct {
+    ImageType type;
+    std::vector<uint8_t> file;
+  } cases[] = {
+      {ImageType::Gif, tinyGif(16384, 16384)},
+      {ImageType::Gif, tinyGif(4000, 4000)}, // within the pixel limit, not within what the data can hold
+      {ImageType::Bmp,
+       bmp(16384, 16384, 1, std::vector<uint8_t>(8), std::vector<uint8_t>(16384 / 8 * 16384))},
+      {ImageType::Jpeg, jpegClaiming(16384, 16384)},
+      {ImageType::Jpeg, jpegClaiming(9000, 9000)},
+      {ImageType::Jpeg,
+       jpegClaiming(8000, 8000)}, // within the pixel limit, not within what the data can hold
+  };
+  const long before = peakResidentKb();
+  for (const auto &c : cases) {
+    CImportImage image;
+    EXPECT_FALSE(readImage(c.type, c.file, image)) << static_cast<int>(c.type) << " " << c.file.size();
+    EXPECT_TRUE(image.empty());
+  }
+  EXPECT_LT(peakResidentKb() - before, 64 * 1024);
 }
 
 } // namespace

@@ -37,6 +37,7 @@ void CanvasModel::ButtonDown(Point pixel, bool left) {
   held_ = true;
   ink_ = left;
   press_ = current_ = previous_ = pixel;
+  operationChanged_ = false;
   if (tool_ != Tool::BlockSelect) {
     owner_.stopPreview();
   }
@@ -61,7 +62,7 @@ void CanvasModel::ButtonUp(Point pixel, bool left) {
   current_ = pixel;
   held_ = false;
   run(Phase::Up);
-  if (tool_ != Tool::BlockSelect && tool_ != Tool::Text) {
+  if (tool_ != Tool::BlockSelect && tool_ != Tool::Text && operationChanged_) {
     owner_.changeFinished();
   }
 }
@@ -89,8 +90,7 @@ void CanvasModel::run(Phase phase) {
     shape(phase);
     break;
   case Tool::Fill:
-    if (phase == Phase::Down) {
-      floodFill(picture, q, ink_);
+    if (phase == Phase::Down && floodFill(picture, q, ink_)) {
       changed();
     }
     break;
@@ -303,6 +303,7 @@ void CanvasModel::switchToBlockSelect() {
 }
 
 void CanvasModel::changed() {
+  operationChanged_ = true;
   picture_->setModified();
   owner_.pictureChanged();
 }

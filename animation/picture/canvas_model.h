@@ -102,6 +102,9 @@ private:
   CAnimation *picture_ = nullptr;
   Tool tool_ = Tool::BlockSelect;
   bool held_ = false;
+  // Whether the operation of the button held (or just released) changed
+  // the picture; one that did not records no Undo step.
+  bool operationChanged_ = false;
   bool ink_ = true;
   Point press_, current_, previous_;
   std::optional<Rect> selection_;

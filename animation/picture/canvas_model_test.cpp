@@ -1,5 +1,6 @@
 #include "animation/picture/canvas_model.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -101,6 +102,11 @@ TEST_F(CanvasTest, EllipseStaysInItsBox) {
 
 TEST_F(CanvasTest, FillActsAtThePressOnly) {
   canvas_.SetTool(9);
+  click({40, 40}, false);
+  EXPECT_FALSE(picture_.modified()) << "white on white changes nothing";
+  EXPECT_EQ(owner_.changes, 0);
+  EXPECT_EQ(std::count(owner_.calls.begin(), owner_.calls.end(), "finished"), 0)
+      << "and records no Undo step";
   canvas_.ButtonDown({0, 0}, true);
   EXPECT_EQ(countBlack(picture_), 96 * 51);
   canvas_.MouseMove({3, 3});

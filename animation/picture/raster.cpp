@@ -94,9 +94,9 @@ void fillRect(CMonoPicture &picture, Rect r, bool ink) {
   }
 }
 
-void floodFill(CMonoPicture &picture, Point seed, bool ink) {
+bool floodFill(CMonoPicture &picture, Point seed, bool ink) {
   if (!CMonoPicture::inside(seed.x, seed.y) || picture.pixel(seed.x, seed.y) == ink) {
-    return;
+    return false;
   }
   std::vector<Point> pending{seed};
   picture.setPixel(seed.x, seed.y, ink);
@@ -110,6 +110,7 @@ void floodFill(CMonoPicture &picture, Point seed, bool ink) {
       }
     }
   }
+  return true;
 }
 
 } // namespace pdx::animation

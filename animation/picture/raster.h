@@ -32,7 +32,8 @@ void drawRectangle(CMonoPicture &picture, Point a, Point b, bool ink);
 void drawEllipse(CMonoPicture &picture, Point a, Point b, bool ink);
 void fillRect(CMonoPicture &picture, Rect r, bool ink);
 // Gives `ink` to the region of the other colour connected to `seed` through
-// side neighbours; nothing happens when the seed already has it.
-void floodFill(CMonoPicture &picture, Point seed, bool ink);
+// side neighbours; nothing happens when the seed already has it. True when
+// a pixel changed.
+bool floodFill(CMonoPicture &picture, Point seed, bool ink);
 
 } // namespace pdx::animation

@@ -138,6 +138,29 @@ std::string fromUtf8(std::string_view utf8) {
   return out;
 }
 
+std::optional<std::string> fromUtf8Exact(std::string_view utf8) {
+  std::string converted = fromUtf8(utf8);
+  // The code page's '?' for a missing character never converts back.
+  if (toUtf8(converted) != utf8) {
+    return std::nullopt;
+  }
+  return converted;
+}
+
+std::string utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2 + 1);
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    units.push_back(static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
+  }
+  if (bytes.size() % 2 != 0) {
+    units.push_back(u'\uFFFD');
+  }
+  return utf16ToUtf8(units);
+}
+
 bool looksLikeUtf8(std::string_view bytes) {
   const bool high = std::any_of(bytes.begin(), bytes.end(), [](char c) { return isLeadByte(c); });
   if (!high) {

@@ -3,6 +3,7 @@
 // for exports.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,14 @@ std::string toUtf8(std::string_view cp949);
 // UTF-8 to code page 949; characters the code page lacks become '?', and
 // invalid UTF-8 is replaced the same way.
 std::string fromUtf8(std::string_view utf8);
+
+// UTF-8 to code page 949 when every character has a place in the code
+// page; nothing otherwise (also for invalid UTF-8).
+std::optional<std::string> fromUtf8Exact(std::string_view utf8);
+
+// UTF-16 bytes (little- or big-endian, without a byte-order mark) to
+// UTF-8; a lone surrogate or an odd last byte becomes U+FFFD.
+std::string utf16BytesToUtf8(std::string_view bytes, bool bigEndian);
 
 // True when `bytes` is valid UTF-8 and holds at least one byte above 0x7F,
 // which code page 949 text of any length almost never is.

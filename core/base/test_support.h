@@ -3,6 +3,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pdx {
 
@@ -28,5 +30,13 @@ private:
   rlimit saved_{};
   void (*previousHandler_)(int) = SIG_DFL;
 };
+
+// The process's peak resident memory so far, in kilobytes: a hostile input
+// that blows up the memory shows as a jump between two calls.
+inline long peakResidentKb() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
 
 } // namespace pdx

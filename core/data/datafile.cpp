@@ -1,9 +1,8 @@
 #include "core/data/datafile.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/input_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <system_error>
 
@@ -69,7 +68,10 @@ bool readCount(ByteReader &in, size_t recordSize, uint32_t &count) {
 
 DocResult readRecords(ByteReader &in, CDataStore &store, bool old) {
   uint32_t groups = 0;
-  if (!readCount(in, old ? kOldGroupSize : PhoneGroup::kFileSize, groups)) {
+  // No program writes more groups than the phone has slots: a larger count
+  // is damage, refused before any of it is read.
+  if (!readCount(in, old ? kOldGroupSize : PhoneGroup::kFileSize, groups) ||
+      groups > static_cast<uint32_t>(GroupTable::kMaxGroups)) {
     return DocResult::ReadError;
   }
   for (uint32_t i = 0; i < groups; ++i) {
@@ -79,7 +81,7 @@ DocResult readRecords(ByteReader &in, CDataStore &store, bool old) {
     } else {
       group.readFrom(in);
     }
-    store.pcGroups.insert(group);
+    (void)store.pcGroups.insert(group); // the table's guard drops empty and repeated names
   }
   uint32_t entries = 0;
   if (!readCount(in, old ? kOldEntrySize : PhoneBookEntry::kFileSize, entries)) {
@@ -161,12 +163,12 @@ fs::path DataFile::fileName(bool backup) const {
 }
 
 DocResult loadDataFileAt(const fs::path &file, CDataStore &store) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  const InputBytes in = readInputFile(file, kMaxDataFileBytes);
+  if (in.error == InputError::CannotOpen || in.error == InputError::NotAFile) {
     return DocResult::CannotOpen;
   }
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const DocResult result = in.bad() ? DocResult::ReadError : decodeDataFile(bytes, store);
+  const DocResult result =
+      in.error != InputError::None ? DocResult::ReadError : decodeDataFile(in.bytes, store);
   store.pcGroups.ensureDefaultGroup();
   return result;
 }

@@ -12,6 +12,11 @@
 
 namespace pdx::core {
 
+// Largest data file read. The PC phonebook may grow past the phone's 200
+// slots, so the limit leaves room for far more entries than anyone keeps
+// (about 200,000) while refusing endless and absurd inputs before reading.
+inline constexpr uint64_t kMaxDataFileBytes = uint64_t(32) << 20;
+
 class DataFile {
 public:
   explicit DataFile(CDataStore &store) : store_(store) {}
@@ -31,7 +36,9 @@ private:
 };
 
 // Loads the data file at `file` (any name) into the store's PC side as a
-// load does, the default group included; CannotOpen when it cannot be read.
+// load does, the default group included; CannotOpen when it cannot be
+// opened or is not a regular file, ReadError when it is larger than
+// kMaxDataFileBytes or cannot be read.
 DocResult loadDataFileAt(const std::filesystem::path &file, CDataStore &store);
 
 // The bytes of the file for the store's phone group table and PC phonebook.

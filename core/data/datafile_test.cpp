@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <tuple>
 #include <unistd.h>
 
 namespace pdx::core {
@@ -161,20 +162,31 @@ TEST_F(DataFileTest, RefusalsLoadNothingButEnsureTheDefaultGroup) {
 }
 
 TEST_F(DataFileTest, CountsThatCannotFitAreReadErrorsKeepingWhatWasRead) {
-  std::vector<uint8_t> bytes = header("Pelodex - QZ Raradidi", 1, 1, 1);
-  ByteWriter w;
-  w.u32(1);
-  PhoneGroup g;
-  g.id = 2;
-  g.name.set("abc");
-  g.writeTo(w);
-  w.u32(0x7FFFFFFF);
-  bytes.insert(bytes.end(), w.bytes().begin(), w.bytes().end());
-  writeBytes(dir_ / "Pelodex.dat", bytes);
-  EXPECT_EQ(file_.load(true), DocResult::ReadError);
-  EXPECT_GE(store_.pcGroups.findByName("abc"), 0);
-  EXPECT_EQ(store_.pcPhonebook.size(), 0u);
-  EXPECT_FALSE(store_.loaded);
+  // {groups declared and written, entries declared, groups kept}: more than
+  // the phone's 20 group slots is damage, refused before any group is read.
+  const std::tuple<uint32_t, uint32_t, bool> cases[] = {{1, 0x7FFFFFFF, true}, {21, 0, false}};
+  for (const auto &[groups, entries, kept] : cases) {
+    std::vector<uint8_t> bytes = header("Pelodex - QZ Raradidi", 1, 1, 1);
+    ByteWriter w;
+    w.u32(groups);
+    for (uint32_t i = 0; i < groups; ++i) {
+      PhoneGroup g;
+      g.id = static_cast<uint16_t>(i);
+      g.name.set("abc" + std::to_string(i));
+      g.writeTo(w);
+    }
+    w.u32(entries);
+    bytes.insert(bytes.end(), w.bytes().begin(), w.bytes().end());
+    writeBytes(dir_ / "Pelodex.dat", bytes);
+    CDataStore store;
+    store.dataDir = store_.dataDir;
+    DataFile f(store);
+    EXPECT_EQ(f.load(true), DocResult::ReadError) << groups;
+    EXPECT_EQ(store.pcGroups.findByName("abc0") >= 0, kept) << groups;
+    EXPECT_LE(store.pcGroups.size(), 2u) << groups;
+    EXPECT_EQ(store.pcPhonebook.size(), 0u);
+    EXPECT_FALSE(store.loaded);
+  }
 }
 
 TEST_F(DataFileTest, MissingFileReportsTheBackupOnlyAfterTheFirstStart) {
@@ -220,6 +232,14 @@ TEST_F(DataFileTest, UncreatableFileIsCannotCreate) {
   store_.modified = true;
   EXPECT_EQ(file_.save(), DocResult::CannotCreate);
   EXPECT_TRUE(store_.modified);
+}
+
+TEST_F(DataFileTest, AFolderInPlaceOfTheDataFileIsRefusedAndKept) {
+  fs::create_directory(dir_ / "Pelodex.dat");
+  EXPECT_EQ(file_.load(true), DocResult::CannotOpen);
+  store_.modified = true;
+  EXPECT_EQ(file_.save(), DocResult::CannotCreate);
+  EXPECT_TRUE(fs::is_directory(dir_ / "Pelodex.dat"));
 }
 
 } // namespace

@@ -10,6 +10,25 @@ std::string_view defaultGroupName() {
   return name;
 }
 
+std::string_view storedGroupName(std::string_view name) {
+  const std::string_view cut = name.substr(0, text::cutWhole(name, PhoneGroup::kNameBytes));
+  return cut.substr(0, text::withoutDanglingLead(cut));
+}
+
+const char *describe(GroupRefusal refusal) {
+  switch (refusal) {
+  case GroupRefusal::None:
+    return "";
+  case GroupRefusal::Full:
+    return "더이상 그룹을 추가할 수 없습니다.";
+  case GroupRefusal::NoName:
+    return "그룹 이름을 입력하십시오.";
+  case GroupRefusal::SameName:
+    return "같은 이름의 그룹이 있습니다.";
+  }
+  return "";
+}
+
 namespace {
 
 // Name order of groups: the default group first, then byte-wise.
@@ -51,13 +70,26 @@ int GroupTable::previousFreeId(int before) const {
   return -1;
 }
 
-size_t GroupTable::insert(PhoneGroup group) {
-  const bool taken = findById(group.id) >= 0;
-  if (group.id >= kMaxGroups || taken) {
-    const int free = firstFreeId();
-    if (free >= 0) {
-      group.id = static_cast<uint16_t>(free);
+GroupRefusal GroupTable::refusal(const PhoneGroup &group, std::optional<size_t> replacing) const {
+  const std::string_view name = storedGroupName(group.name.view());
+  if (name.empty()) {
+    return GroupRefusal::NoName;
+  }
+  for (size_t i = 0; i < groups_.size(); ++i) {
+    if (i != replacing && groups_[i].name.view() == name) {
+      return GroupRefusal::SameName;
     }
+  }
+  const size_t others = groups_.size() - (replacing && *replacing < groups_.size() ? 1 : 0);
+  return others >= static_cast<size_t>(kMaxGroups) ? GroupRefusal::Full : GroupRefusal::None;
+}
+
+std::optional<size_t> GroupTable::insert(PhoneGroup group) {
+  if (refusal(group) != GroupRefusal::None) {
+    return std::nullopt;
+  }
+  if (group.id >= kMaxGroups || findById(group.id) >= 0) {
+    group.id = static_cast<uint16_t>(firstFreeId());
   }
   if (group.melody > 51) {
     group.melody = 0;
@@ -78,8 +110,9 @@ int GroupTable::findById(int id) const {
 }
 
 int GroupTable::findByName(std::string_view name) const {
+  const std::string_view stored = storedGroupName(name);
   const auto it = std::find_if(groups_.begin(), groups_.end(),
-                               [name](const PhoneGroup &g) { return g.name.view() == name; });
+                               [stored](const PhoneGroup &g) { return g.name.view() == stored; });
   return it == groups_.end() ? -1 : static_cast<int>(it - groups_.begin());
 }
 
@@ -92,8 +125,7 @@ int GroupTable::addGroup(std::string_view name, uint16_t secret) {
   group.id = static_cast<uint16_t>(id);
   group.secret = secret;
   group.name.setWhole(name);
-  insert(group);
-  return id;
+  return insert(group) ? id : -1;
 }
 
 void GroupTable::ensureDefaultGroup() {
@@ -101,10 +133,8 @@ void GroupTable::ensureDefaultGroup() {
     return;
   }
   PhoneGroup group;
-  const int id = firstFreeId();
-  group.id = static_cast<uint16_t>(id < 0 ? 0 : id);
   group.name.set(defaultGroupName());
-  insert(group);
+  (void)insert(group); // a full table has no room for it; entries of group 0 then show no group
 }
 
 size_t SmsBox::insert(SmsMessage message) {
@@ -114,6 +144,11 @@ size_t SmsBox::insert(SmsMessage message) {
   const size_t index = static_cast<size_t>(at - messages_.begin());
   messages_.insert(at, message);
   return index;
+}
+
+void SmsBox::replaceAt(size_t index, SmsMessage message) {
+  message.normalise();
+  messages_.at(index) = message;
 }
 
 void PhonebookList::append(PhoneBookEntry entry) {

@@ -73,6 +73,31 @@ TEST(GroupTable, AddGroupUntilFull) {
   EXPECT_EQ(t.size(), 20u);
 }
 
+TEST(GroupTable, TheGuardRefusesWhatWouldBreakTheTable) {
+  GroupTable t;
+  t.ensureDefaultGroup();
+  ASSERT_EQ(t.addGroup(text::fromUtf8("아주아주긴그룹이름"), 0), 1);
+  const std::pair<const char *, GroupRefusal> cases[] = {
+      {"", GroupRefusal::NoName},
+      {"지정안됨", GroupRefusal::SameName},
+      {"아주아주긴그룹이름이지요", GroupRefusal::SameName}, // equal as stored: 12 bytes
+  };
+  for (const auto &[name, refusal] : cases) {
+    PhoneGroup g = group(7, "");
+    g.name.setWhole(text::fromUtf8(name));
+    EXPECT_EQ(t.refusal(g), refusal) << name;
+    EXPECT_FALSE(t.insert(g)) << name;
+    EXPECT_EQ(t.addGroup(text::fromUtf8(name), 0), -1) << name;
+  }
+  EXPECT_EQ(t.refusal(t[1], 1), GroupRefusal::None); // its own name when it replaces itself
+  for (int i = 2; i < 20; ++i) {
+    ASSERT_TRUE(t.insert(group(i, ("g" + std::to_string(i)).c_str())));
+  }
+  EXPECT_EQ(t.refusal(group(30, "more")), GroupRefusal::Full);
+  EXPECT_FALSE(t.insert(group(30, "more")));
+  EXPECT_EQ(t.size(), 20u);
+}
+
 TEST(GroupTable, DefaultGroupIsAddedOnce) {
   GroupTable t;
   t.insert(group(0, "가족"));

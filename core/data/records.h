@@ -56,11 +56,12 @@ bool numbersEqual(std::string_view a, std::string_view b);
 struct PhoneGroup {
   static constexpr size_t kFileSize = 21;
   static constexpr uint16_t kNewId = 65535;
+  static constexpr size_t kNameBytes = 12;
 
   uint16_t id = kNewId; // 0..19, the group's slot on the phone
   uint16_t secret = 0;  // 0 normal, otherwise secret
   uint16_t melody = 0;  // index into the bell name table; 0 no bell
-  FixedText<12> name;
+  FixedText<kNameBytes> name;
   uint16_t phoneId = 0; // working field of the group merge
 
   void clear() { *this = PhoneGroup(); }

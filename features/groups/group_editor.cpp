@@ -4,7 +4,6 @@ namespace pdx::features {
 
 namespace {
 
-constexpr const char *kSameName = "같은 이름의 그룹이 있습니다.";
 constexpr const char *kCannotAdd = "휴대폰에 그룹을 추가할 수 없습니다.";
 
 } // namespace
@@ -22,13 +21,22 @@ std::vector<size_t> GroupEditor::listedGroups() const {
   return rows;
 }
 
+bool GroupEditor::allowed(const core::PhoneGroup &group, std::optional<size_t> replacing) {
+  const core::GroupRefusal refusal = table().refusal(group, replacing);
+  if (refusal != core::GroupRefusal::None) {
+    user_.tell(core::describe(refusal));
+  }
+  return refusal == core::GroupRefusal::None;
+}
+
 // Puts `group` into the table (replacing the group at `replacing`), keeps the
-// PC group list the same list, and marks the data file dirty.
+// PC group list the same list, and marks the data file dirty. The table's
+// guard has been asked already, so the removal is never left half-done.
 std::optional<size_t> GroupEditor::store(const core::PhoneGroup &group, std::optional<size_t> replacing) {
   if (replacing) {
     store_.phoneGroups.removeAt(*replacing);
   }
-  const size_t at = store_.phoneGroups.insert(group);
+  const std::optional<size_t> at = store_.phoneGroups.insert(group);
   store_.pcGroups = store_.phoneGroups;
   store_.modified = true;
   changed_ = true;
@@ -37,11 +45,7 @@ std::optional<size_t> GroupEditor::store(const core::PhoneGroup &group, std::opt
 
 std::optional<size_t> GroupEditor::add(const core::PhoneGroup &group) {
   const int id = table().firstFreeId();
-  if (id < 0) {
-    return std::nullopt;
-  }
-  if (table().findByName(group.name.view()) >= 0) {
-    user_.tell(kSameName);
+  if (id < 0 || !allowed(group, std::nullopt)) {
     return std::nullopt;
   }
   core::PhoneGroup added = group;
@@ -56,10 +60,7 @@ std::optional<size_t> GroupEditor::add(const core::PhoneGroup &group) {
 std::optional<size_t> GroupEditor::modify(size_t position, const core::PhoneGroup &changed) {
   core::PhoneGroup group = changed;
   group.id = table()[position].id;
-  const int other = table().findByName(group.name.view());
-  if (!group.name.empty() && group.name.view() != core::defaultGroupName() && other >= 0 &&
-      static_cast<size_t>(other) != position) {
-    user_.tell(kSameName);
+  if (!allowed(group, position)) {
     return std::nullopt;
   }
   if (connected_ && !phone_.writeGroup(table(), group.id, group)) {
@@ -92,17 +93,18 @@ bool GroupEditor::remove(size_t position) {
 }
 
 int GroupEditor::createByName(std::string_view name) {
-  if (!user_.ask("해당하는 그룹이 없습니다. 새로 만들까요?")) {
+  // The name is looked up as it would be stored, so a long name typed twice,
+  // or the default group's own name, finds the group that already holds it.
+  if (const int at = table().findByName(name); at >= 0) {
+    return table()[static_cast<size_t>(at)].id;
+  }
+  core::PhoneGroup group;
+  group.name.setWhole(name);
+  if (!user_.ask("해당하는 그룹이 없습니다. 새로 만들까요?") || !allowed(group, std::nullopt)) {
     return -1;
   }
   const int id = table().firstFreeId();
-  if (id < 0) {
-    user_.tell("더이상 그룹을 추가할 수 없습니다.");
-    return -1;
-  }
-  core::PhoneGroup group;
   group.id = static_cast<uint16_t>(id);
-  group.name.setWhole(name);
   if (connected_ && !phone_.writeGroup(table(), id, group)) {
     user_.tell(kCannotAdd);
     return -1;

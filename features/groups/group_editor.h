@@ -29,13 +29,16 @@ public:
   std::optional<size_t> modify(size_t position, const core::PhoneGroup &changed);
   // Asks first; true when the group was deleted.
   bool remove(size_t position);
-  // From the entry dialog: asks whether to create the group; its id or -1.
+  // From the entry dialog: the id of the group with this stored name, else
+  // asks whether to create the group; its id or -1.
   int createByName(std::string_view name);
 
   bool changed() const { return changed_; }
 
 private:
   const core::GroupTable &table() const { return store_.phoneGroups; }
+  // Tells the user why the table refuses `group`; true when it takes it.
+  bool allowed(const core::PhoneGroup &group, std::optional<size_t> replacing);
   std::optional<size_t> store(const core::PhoneGroup &group, std::optional<size_t> replacing);
 
   core::CDataStore &store_;

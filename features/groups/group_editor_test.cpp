@@ -60,14 +60,17 @@ TEST_F(GroupEditorTest, RefusalsByThePhoneChangeNothing) {
   EXPECT_GE(store_.phoneGroups.findByName(fromUtf8("친구")), 0);
 }
 
-TEST_F(GroupEditorTest, RenamingChecksOtherNamesButAllowsThePlaceholder) {
+TEST_F(GroupEditorTest, RenamingNeverDuplicatesANameOrEmptiesIt) {
   GroupEditor g = editor(false);
   ASSERT_TRUE(g.add(named("a")));
   ASSERT_TRUE(g.add(named("b")));
-  EXPECT_FALSE(g.modify(positionOf("b"), named("a")));
   EXPECT_TRUE(g.modify(positionOf("b"), named("b", 1)));
-  EXPECT_TRUE(g.modify(positionOf("b"), named("지정안됨")));
-  EXPECT_TRUE(phone_.groupWrites.empty()); // offline
+  for (const char *taken : {"a", "지정안됨", ""}) {
+    EXPECT_FALSE(g.modify(positionOf("b"), named(taken))) << taken;
+  }
+  EXPECT_EQ(user_.told.back(), "그룹 이름을 입력하십시오.");
+  EXPECT_EQ(store_.phoneGroups.size(), 3u); // nothing removed by a refused change
+  EXPECT_TRUE(phone_.groupWrites.empty());  // offline
 }
 
 TEST_F(GroupEditorTest, GroupsInUseCannotBeDeleted) {
@@ -92,7 +95,14 @@ TEST_F(GroupEditorTest, CreateByNameAsksAndStopsWhenFull) {
   user_.answer = true;
   EXPECT_EQ(g.createByName(fromUtf8("동창")), 1);
   EXPECT_EQ(user_.asked.back(), "해당하는 그룹이 없습니다. 새로 만들까요?");
-  for (int i = 2; i < 20; ++i) {
+  // Names are looked up as they are stored: the default group's own name,
+  // and a long name typed again, find the existing group without a question.
+  const size_t questions = user_.asked.size();
+  EXPECT_EQ(g.createByName(fromUtf8("지정안됨")), 0);
+  EXPECT_EQ(g.createByName(fromUtf8("아주긴그룹이름입니다")), 2);
+  EXPECT_EQ(g.createByName(fromUtf8("아주긴그룹이름이지요")), 2);
+  EXPECT_EQ(user_.asked.size(), questions + 1);
+  for (int i = 3; i < 20; ++i) {
     ASSERT_TRUE(g.add(named(("g" + std::to_string(i)).c_str())));
   }
   EXPECT_FALSE(g.canAdd());

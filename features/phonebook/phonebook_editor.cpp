@@ -1,5 +1,7 @@
 #include "features/phonebook/phonebook_editor.h"
 
+#include "core/base/hangul_search.h"
+
 #include <algorithm>
 
 namespace pdx::features {
@@ -43,6 +45,28 @@ constexpr const char *kPhoneFull = "휴대폰에 더이상 전화번호를 추�
 
 } // namespace
 
+void sortPhonebook(core::PhonebookList &list, PhonebookColumn column) {
+  std::vector<PhoneBookEntry> entries(list.begin(), list.end());
+  std::stable_sort(
+      entries.begin(), entries.end(),
+      [column](const PhoneBookEntry &a, const PhoneBookEntry &b) { return compareColumn(a, b, column) < 0; });
+  list.clear();
+  for (const PhoneBookEntry &e : entries) {
+    list.append(e);
+  }
+}
+
+bool entryMatches(const PhoneBookEntry &entry, std::string_view name, std::string_view number) {
+  if (entry.isEmpty()) {
+    return false;
+  }
+  if (!number.empty()) {
+    return std::any_of(entry.numbers.begin(), entry.numbers.end(),
+                       [&](const auto &n) { return n.view().find(number) != std::string_view::npos; });
+  }
+  return text::nameMatches(entry.name.view(), name);
+}
+
 int followMove(int row, int from, int to) {
   if (from < row && row <= to) {
     return row - 1;
@@ -78,14 +102,7 @@ std::string PhonebookEditor::rowText(int row) const {
 
 void PhonebookEditor::sortBy(PhonebookColumn column) {
   sortColumn_ = column;
-  std::vector<PhoneBookEntry> entries(store_.pcPhonebook.begin(), store_.pcPhonebook.end());
-  std::stable_sort(
-      entries.begin(), entries.end(),
-      [column](const PhoneBookEntry &a, const PhoneBookEntry &b) { return compareColumn(a, b, column) < 0; });
-  store_.pcPhonebook.clear();
-  for (const PhoneBookEntry &e : entries) {
-    store_.pcPhonebook.append(e);
-  }
+  sortPhonebook(store_.pcPhonebook, column);
 }
 
 int PhonebookEditor::phoneSlotLookup(const PhoneBookEntry &e) const {
@@ -368,15 +385,7 @@ bool PhonebookEditor::moveNumber(int sourceRow, int sourceKind, int targetRow, i
 }
 
 bool PhonebookEditor::matches(int row) const {
-  const PhoneBookEntry &e = entry(row);
-  if (e.isEmpty()) {
-    return false;
-  }
-  if (!findNumber_.empty()) {
-    return std::any_of(e.numbers.begin(), e.numbers.end(),
-                       [&](const auto &n) { return n.view().find(findNumber_) != std::string_view::npos; });
-  }
-  return e.name.view().find(findName_) != std::string_view::npos;
+  return entryMatches(entry(row), findName_, findNumber_);
 }
 
 int PhonebookEditor::find(const std::string &name, const std::string &number, int selectedRow) {

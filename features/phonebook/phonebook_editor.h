@@ -27,6 +27,14 @@ enum PhonebookColumn {
   kPagerColumn
 };
 
+// Sorts the list by a column as the page shows it; equal keys keep their order.
+void sortPhonebook(core::PhonebookList &list, PhonebookColumn column);
+
+// The find's rule for one entry: with a number, any of its numbers holding
+// it; otherwise its name, by the name rule of text::nameMatches (initial
+// consonants included). Empty entries never match.
+bool entryMatches(const core::PhoneBookEntry &entry, std::string_view name, std::string_view number);
+
 // What the entry dialog hands back (code page 949 texts).
 struct EntryForm {
   std::string name;

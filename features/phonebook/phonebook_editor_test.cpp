@@ -164,6 +164,8 @@ TEST_F(EditorTest, FindByNumberOrNameAndFindNextStopsAtTheEnd) {
   EXPECT_EQ(user_.told.back(), "더 이상 찾을 수 없습니다.");
   EXPECT_EQ(e.findNext(2, true), 0);
   EXPECT_EQ(e.find("ar", "", -1), 2);
+  ASSERT_TRUE(e.addNew(form("홍길동", "02-1")));
+  EXPECT_EQ(e.find(fromUtf8("ㅎㄱㄷ"), "", -1), 3); // initial consonants
 }
 
 TEST_F(EditorTest, GroupOnlyChangeStopsAtTheFirstRefusal) {

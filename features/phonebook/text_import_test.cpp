@@ -1,4 +1,5 @@
-#include "features/phonebook/text_import.h"
+#include "core/data/phonebook_export.h"
+#include "features/phonebook/phonebook_import.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ using text::fromUtf8;
 class TextImportTest : public ::testing::Test {
 protected:
   ImportResult run(const std::string &utf8Lines) {
-    return importPhonebookText(fromUtf8(utf8Lines), store_, offlineGroupCreator(store_));
+    return importPhonebookFile(fromUtf8(utf8Lines), store_, offlineGroupCreator(store_));
   }
   const core::PhoneBookEntry *find(const char *utf8Name) const {
     for (const auto &e : store_.pcPhonebook) {
@@ -97,15 +98,79 @@ TEST_F(TextImportTest, LongGroupNamesMatchTheirStoredForm) {
   EXPECT_EQ(store_.phoneGroups[0].name.utf8(), "아주아주긴그"); // 12 bytes
 }
 
-TEST_F(TextImportTest, Utf8FilesAreConverted) {
-  const ImportResult r = importPhonebookText("최지은 0519998888\n", store_, offlineGroupCreator(store_));
-  EXPECT_EQ(r.added, 1);
-  EXPECT_NE(find("최지은"), nullptr);
+std::string utf16(std::u16string_view text, bool bigEndian, bool mark) {
+  std::string out;
+  for (char16_t unit : mark ? u"\uFEFF" + std::u16string(text) : std::u16string(text)) {
+    const char high = static_cast<char>(unit >> 8);
+    const char low = static_cast<char>(unit & 0xFF);
+    out += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return out;
+}
+
+TEST_F(TextImportTest, EveryTextEncodingIsRecognisedAndBinaryIsRefused) {
+  const std::u16string line = u"최지은 가족 010-9998-8888\r\n";
+  const std::string utf8 = "최지은 가족 010-9998-8888\r\n";
+  struct Case {
+    const char *what;
+    std::string bytes;
+  };
+  const Case texts[] = {{"utf-8", utf8},
+                        {"utf-8 with mark", "\xEF\xBB\xBF" + utf8},
+                        {"code page 949", fromUtf8(utf8)},
+                        {"utf-16le", utf16(line, false, false)},
+                        {"utf-16le with mark", utf16(line, false, true)},
+                        {"utf-16be", utf16(line, true, false)},
+                        {"utf-16be with mark", utf16(line, true, true)}};
+  for (const Case &c : texts) {
+    core::CDataStore store;
+    const ImportResult r = importPhonebookFile(c.bytes, store, offlineGroupCreator(store));
+    ASSERT_EQ(r.added, 1) << c.what;
+    EXPECT_EQ(store.pcPhonebook[0].name.utf8(), "최지은") << c.what;
+    EXPECT_EQ(store.pcPhonebook[0].numbers[2].view(), "010-9998-8888") << c.what; // 010 is mobile
+    EXPECT_EQ(store.phoneGroups[0].name.utf8(), "가족") << c.what;
+  }
+  const Case binaries[] = {{"nul bytes", std::string("a 02\0\0\x01\x02 b 03\n", 16)},
+                           {"controls", "a 02\x01\x02\x03\x04\x05\x06\x07\x08 0"},
+                           {"invalid sequences", "a \xC9\x20\xFF\x30\xFE\x01\xC8\x41 02\n"}};
+  for (const Case &c : binaries) {
+    core::CDataStore store;
+    const ImportResult r = importPhonebookFile(c.bytes, store, offlineGroupCreator(store));
+    EXPECT_EQ(r.status, ImportResult::NotText) << c.what;
+    EXPECT_TRUE(store.pcPhonebook.size() == 0 && store.phoneGroups.empty() && !store.modified) << c.what;
+  }
+}
+
+TEST_F(TextImportTest, CutsAndLossesAreReportedWithTheirLines) {
+  const ImportResult r = run("짧은이름 02\n열일곱바이트가넘는아주긴이름 02\n\n김철수 " +
+                             std::string(33, '1') + " 0311111111\n번호없음\n");
+  EXPECT_EQ(find("열일곱바이트가넘")->name.view().size(), 16u); // cut between characters
+  ASSERT_EQ(r.notes.size(), 2u);
+  EXPECT_EQ(r.notes[0].line, 4);
+  EXPECT_EQ(r.notes[0].reason, "집 번호가 32자보다 길어 넣지 않았습니다: " + std::string(33, '1'));
+  EXPECT_EQ(find("김철수")->numbers[1].view(), "0311111111");
+  EXPECT_EQ(r.notes[1].line, 5);
+  EXPECT_EQ(r.notes[1].reason, "건너뜀: 전화번호가 없습니다");
+  const ImportResult emoji = importPhonebookFile("민수😀 02\n", store_, offlineGroupCreator(store_));
+  ASSERT_EQ(emoji.notes.size(), 1u);
+  EXPECT_EQ(emoji.notes[0].name, "민수😀");
+  EXPECT_EQ(emoji.notes[0].reason, "완성형 한글 코드에 없는 문자를 ?로 바꾸었습니다");
+}
+
+TEST_F(TextImportTest, TheExportedCsvComesBackUnchanged) {
+  store_.phoneGroups.ensureDefaultGroup();
+  ASSERT_EQ(run("홍길동 친구 02-123-4567 011-222-3333\n김,\"철\" 0311111111 0123#p4\n박 010-5").added, 3);
+  const std::string csv = core::phonebookToCsv(store_.pcPhonebook, store_.phoneGroups);
+  core::CDataStore again;
+  again.phoneGroups.ensureDefaultGroup();
+  const ImportResult r = importPhonebookFile(csv, again, offlineGroupCreator(again));
+  EXPECT_EQ(r.added, 3);
+  EXPECT_EQ(core::phonebookToCsv(again.pcPhonebook, again.phoneGroups), csv);
 }
 
 TEST_F(TextImportTest, RefusedGroupLeavesTheEntryWithoutGroup) {
   const ImportResult r =
-      importPhonebookText(fromUtf8("a 동창 02\n"), store_, [](std::string_view) { return -1; });
+      importPhonebookFile(fromUtf8("a 동창 02\n"), store_, [](std::string_view) { return -1; });
   EXPECT_EQ(r.added, 1);
   EXPECT_EQ(find("a")->group, 0);
 }

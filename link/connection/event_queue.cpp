@@ -7,11 +7,12 @@
 namespace pdx::link {
 
 bool EventQueue::add(const LinkEvent &event) {
-  if (count_ == kCapacity) {
-    return false;
+  const bool room = count_ < kCapacity;
+  if (!room) {
+    (void)remove(0);
   }
   events_[count_++] = event;
-  return true;
+  return room;
 }
 
 bool EventQueue::addConnection(int value) {
@@ -49,6 +50,16 @@ int EventQueue::takeResult() {
   return index < 0 ? -1 : remove(index).value;
 }
 
+int EventQueue::findFailure() const {
+  return find(
+      [](const LinkEvent &e) { return e.kind == LinkEvent::Connection && e.value >= 2 && e.value <= 4; });
+}
+
+int EventQueue::takeFailure() {
+  const int index = findFailure();
+  return index < 0 ? -1 : remove(index).value;
+}
+
 int EventQueue::findAnswer(int code) const {
   return find([code](const LinkEvent &e) {
     return e.kind == LinkEvent::Frame && (e.code == PC_OK || e.code == PC_NG) && e.subCode == code;
@@ -58,6 +69,10 @@ int EventQueue::findAnswer(int code) const {
 int EventQueue::takeAnswer(int code) {
   const int index = findAnswer(code);
   return index < 0 ? -1 : remove(index).code;
+}
+
+int EventQueue::findRefusal() const {
+  return find([](const LinkEvent &e) { return e.kind == LinkEvent::Frame && e.code == PC_NG; });
 }
 
 int EventQueue::findConnection() const {

@@ -1,6 +1,7 @@
 // The link's queue of connection results and received frames, read by the
-// callers that wait for an answer. Holds at most 100 events; when full, a
-// new event is dropped and the queue stays usable.
+// callers that wait for an answer. The link queues only what a caller waits
+// for; should the queue still fill up (100 events), the oldest event makes
+// room, so the newest answer is never the one lost.
 #pragma once
 
 #include <array>
@@ -21,7 +22,7 @@ class EventQueue {
 public:
   static constexpr size_t kCapacity = 100;
 
-  // Both return false when the queue was full and the event was dropped.
+  // Both return false when the queue was full and its oldest event gave way.
   bool addConnection(int value);
   bool addFrame(int code, int subCode);
   void clear() { count_ = 0; }
@@ -32,10 +33,16 @@ public:
   int findResult() const;
   // Takes that event: its value, or -1 when there is none.
   int takeResult();
+  // First connection event that ends a wait in failure (phone not found,
+  // wrong password, no answer): its index or -1; take returns its value.
+  int findFailure() const;
+  int takeFailure();
   // First PC_OK / PC_NG frame event for request `code`: its index or -1.
   int findAnswer(int code) const;
   // Takes it: 1 (accepted), 2 (refused) or -1 when there is none.
   int takeAnswer(int code);
+  // First PC_NG frame event of any request: its index or -1.
+  int findRefusal() const;
   // First connection event of any value: its index or -1; take returns
   // the value or -1.
   int findConnection() const;

@@ -12,6 +12,13 @@ void LinkStatus::set(State next) {
   }
 }
 
+void LinkStatus::settle(State next) {
+  remembered_ = next;
+  if (!isBusy(state_)) {
+    set(next);
+  }
+}
+
 void LinkStatus::busyBegin() {
   if (state_ == Connected || state_ == NotConnected) {
     remembered_ = state_;

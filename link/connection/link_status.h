@@ -15,6 +15,9 @@ public:
   // Does nothing when the state is already `next`, or when switching
   // between the two busy animations.
   void set(State next);
+  // Connected or not connected from now on: shown at once, or when the
+  // busy state that runs ends.
+  void settle(State next);
   // Remembers a connected / not-connected state and shows the busy one.
   void busyBegin();
   // Restores the state remembered by busyBegin.

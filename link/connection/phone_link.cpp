@@ -51,8 +51,13 @@ void CPhoneLink::stopTimer(EventLoop::TimerId &timer) {
 
 void CPhoneLink::connect(std::string_view password, int preferredPort) {
   stopTimer(searchTimer_);
+  stopTimer(answerTimer_);
   password_ = packPassword(password);
   state_ = Connecting;
+  lost_ = rejoining_ = false;
+  waiting_ = false;
+  events_.clear();
+  resultWanted_ = true;
   current_ = skip_ = preferredPort;
   device_.close();
   if (openPort(current_)) {
@@ -94,8 +99,10 @@ bool CPhoneLink::openNextPort() {
   }
 }
 
-void CPhoneLink::ping() {
-  busyBegin();
+void CPhoneLink::ping(bool announce) {
+  if (announce) {
+    busyBegin();
+  }
   (void)device_.writeText(kLineBreak);
   sender_.pause(kFramePause);
   (void)send(PC_PING2, {});
@@ -123,6 +130,41 @@ void CPhoneLink::onSearchTick() {
   ping();
 }
 
+// After a hang-up: the same port again until it opens and the phone
+// answers; the password answer then completes the connection.
+void CPhoneLink::onRejoinTick() {
+  if (!lost_) {
+    return;
+  }
+  device_.close();
+  if (openPort(current_)) {
+    state_ = Connecting;
+    ping(false);
+  }
+  startTimer(searchTimer_, kSearchInterval, &CPhoneLink::onRejoinTick);
+}
+
+void CPhoneLink::onDeviceGone() {
+  stopTimer(searchTimer_);
+  stopTimer(answerTimer_);
+  device_.close();
+  waiting_ = false;
+  const bool exchange = resultWanted_ || busy_;
+  lost_ = current_ >= 0;
+  state_ = Idle;
+  if (busy_) {
+    busyEnd();
+  }
+  // The caller's own busy-end comes later and must not bring back "connected".
+  status_.settle(LinkStatus::NotConnected);
+  if (exchange) {
+    notify(kNoAnswer);
+  }
+  if (lost_) {
+    startTimer(searchTimer_, kSearchInterval, &CPhoneLink::onRejoinTick);
+  }
+}
+
 void CPhoneLink::sendPassword() {
   busyBegin();
   (void)device_.writeText(kLineBreak);
@@ -131,6 +173,10 @@ void CPhoneLink::sendPassword() {
 }
 
 void CPhoneLink::request(uint8_t code, std::span<const uint8_t> data) {
+  events_.clear();
+  awaited_.reset();
+  awaitAnswer(code);
+  resultWanted_ = true;
   waitingCode_ = code;
   waitingData_.assign(data.begin(),
                       data.begin() + static_cast<std::ptrdiff_t>(std::min(data.size(), kReadChunk)));
@@ -139,9 +185,29 @@ void CPhoneLink::request(uint8_t code, std::span<const uint8_t> data) {
   startTimer(answerTimer_, kPasswordTimeout, &CPhoneLink::onAnswerTick);
 }
 
+// The password got no answer in time: the request behind it is dropped,
+// and a connection attempt ends.
 void CPhoneLink::onAnswerTick() {
+  waiting_ = false;
+  if (state_ == Connecting) {
+    state_ = Idle;
+  }
   busyEnd();
   notify(kNoAnswer);
+}
+
+void CPhoneLink::awaitAnswer(uint8_t code) {
+  if (code < kCodeCount) {
+    awaited_.set(code);
+  }
+}
+
+void CPhoneLink::endExchange() {
+  stopTimer(answerTimer_);
+  waiting_ = false;
+  resultWanted_ = false;
+  awaited_.reset();
+  events_.clear();
 }
 
 size_t CPhoneLink::send(uint8_t code, std::span<const uint8_t> data) {
@@ -157,7 +223,21 @@ void CPhoneLink::close() {
 }
 
 bool CPhoneLink::ensureOpen() {
-  return device_.isOpen() || openPort(current_);
+  if (!device_.isOpen() || device_.hungUp()) {
+    device_.close();
+    if (!openPort(current_)) {
+      return false;
+    }
+  }
+  // The device is back before the search found the phone: the request's
+  // own password proves the phone from here on.
+  if (lost_) {
+    stopTimer(searchTimer_);
+    lost_ = false;
+    rejoining_ = true;
+    state_ = Connected;
+  }
+  return true;
 }
 
 void CPhoneLink::notify(int code) {
@@ -166,8 +246,9 @@ void CPhoneLink::notify(int code) {
   case kPhoneNotFound:
   case kWrongPassword:
   case kNoAnswer:
-  case kPhoneAnswered:
-    (void)events_.addConnection(code);
+    if (resultWanted_) {
+      (void)events_.addConnection(code);
+    }
     break;
   case kBusyBegin:
     busy_ = true;
@@ -191,23 +272,23 @@ bool CPhoneLink::waitUntil(const std::function<bool()> &done, Millis timeout) {
 
 int CPhoneLink::waitForConnection() {
   (void)waitUntil([this] { return events_.findResult() >= 0 || !busy_; }, kConnectionWait);
-  return events_.takeResult();
+  const int result = events_.takeResult();
+  endExchange();
+  return result;
 }
 
+// Only the phone's answer to `code` accepts a request; a connection result
+// can only fail it.
 Answer CPhoneLink::waitForAnswer(uint8_t code) {
-  (void)waitUntil([this, code] { return events_.findResult() >= 0 || events_.findAnswer(code) >= 0; },
+  (void)waitUntil([this, code] { return events_.findFailure() >= 0 || events_.findAnswer(code) >= 0; },
                   kAnswerWait);
-  if (events_.findResult() >= 0) {
-    switch (events_.takeResult()) {
-    case kConnected:
-      return Answer::Accepted;
-    case kWrongPassword:
-      return Answer::WrongPassword;
-    default:
-      return Answer::NoAnswer;
-    }
+  const int failure = events_.takeFailure();
+  const int answer = events_.takeAnswer(code);
+  endExchange();
+  if (failure >= 0) {
+    return failure == kWrongPassword ? Answer::WrongPassword : Answer::NoAnswer;
   }
-  switch (events_.takeAnswer(code)) {
+  switch (answer) {
   case PC_OK:
     return Answer::Accepted;
   case PC_NG:

@@ -1,6 +1,17 @@
 // The connection manager: finds the phone on ports 0 to 3, proves the
 // password, and carries every request behind the password again. Results
 // reach the waiting callers through notifications and the event queue.
+//
+// One exchange at a time: request() opens it, endExchange() closes it when
+// the caller's wait is over. Only what the open exchange waits for is
+// queued (its results, and the PC_OK / PC_NG of its codes once its request
+// went out); anything else that arrives (a stray PONG, a late
+// acknowledgement, a late password acceptance) is discarded, and a request
+// whose wait ended is never sent.
+//
+// A device that hangs up ends the exchange with no answer, closes the port
+// and shows the link as not connected; the search timer then tries the
+// same port until the device is back and the phone accepts the password.
 #pragma once
 
 #include "core/base/event_loop.h"
@@ -12,6 +23,7 @@
 #include "link/serial/serial_device.h"
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <string>
 #include <vector>
@@ -74,6 +86,12 @@ public:
   void connect(std::string_view password, int preferredPort);
   // Sends the password, then (once the phone accepts it) the request.
   void request(uint8_t code, std::span<const uint8_t> data);
+  // Also queues the PC_OK / PC_NG of `code` (a follow-up request of the
+  // open exchange).
+  void awaitAnswer(uint8_t code);
+  // The caller's wait is over: a request still behind its password is
+  // dropped, and nothing more is queued until the next request.
+  void endExchange();
   // Sends one frame without the password.
   size_t send(uint8_t code, std::span<const uint8_t> data);
   void close();
@@ -93,6 +111,8 @@ public:
   void busyBegin() { notify(kBusyBegin); }
   void busyEnd() { notify(kBusyEnd); }
 
+  // The password sent before later requests, after the phone changed it.
+  void setPassword(std::string_view digits) { password_ = packPassword(digits); }
   std::string phoneInfo() const { return phoneInfo_; }
   EventQueue &events() { return events_; }
   LinkStatus &status() { return status_; }
@@ -101,6 +121,8 @@ public:
   State state() const { return state_; }
   int currentPort() const { return current_; }
   bool isOpen() const { return device_.isOpen(); }
+  // True from a hang-up of the device until the phone is found again.
+  bool deviceLost() const { return lost_; }
   // Why port `index` last failed to open (None when it opened or was not tried).
   OpenFailure openFailure(int index) const;
 
@@ -110,9 +132,12 @@ private:
   // Moves on from the current port until one opens or the search range
   // ends; true when one opened.
   bool openNextPort();
-  void ping();
+  void ping(bool announce = true);
   void sendPassword();
   void onSearchTick();
+  void onRejoinTick();
+  void onDeviceGone();
+  bool wantsAnswer(const Frame &frame) const;
   void onAnswerTick();
   void startTimer(EventLoop::TimerId &timer, Millis interval, void (CPhoneLink::*tick)());
   void stopTimer(EventLoop::TimerId &timer);
@@ -142,6 +167,13 @@ private:
   std::vector<uint8_t> waitingData_;
   std::string phoneInfo_;
   EventQueue events_;
+  // What the open exchange waits for: results, and answers to these codes.
+  bool resultWanted_ = false;
+  std::bitset<kCodeCount> awaited_;
+  bool lost_ = false;
+  // The device came back and a request went out before the search found
+  // the phone: the request's accepted password shows it connected.
+  bool rejoining_ = false;
   LinkStatus status_;
   bool busy_ = false;
   EventLoop::TimerId searchTimer_ = 0;

@@ -4,6 +4,7 @@
 #include "link/connection/phone_link.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pdx::link {
 
@@ -21,6 +22,9 @@ void CPhoneLink::onDataArrived() {
     }
   }
   device_.readerDone();
+  if (device_.isOpen() && device_.hungUp()) {
+    onDeviceGone();
+  }
 }
 
 void CPhoneLink::onFrame(const Frame &frame) {
@@ -40,7 +44,7 @@ bool CPhoneLink::dispatch(const Frame &frame) {
       onPasswordAccepted();
       return true;
     }
-    if (endsExchange(subCode)) {
+    if (endsExchange(subCode) && awaited_.test(static_cast<size_t>(subCode))) {
       busyEnd();
     }
     return false;
@@ -66,49 +70,77 @@ void CPhoneLink::onPong(const Frame &frame) {
   const size_t size = std::min(frame.data.size(), kPhoneInfoSize);
   const auto text = std::string(frame.data.begin(), frame.data.begin() + static_cast<std::ptrdiff_t>(size));
   phoneInfo_ = text.substr(0, text.find('\0'));
-  if (state_ == Connecting) {
+  if (state_ == Connecting && answerTimer_ == 0) {
     stopTimer(searchTimer_);
     sendPassword();
-  } else if (waiting_) {
-    stopTimer(answerTimer_);
-    waiting_ = false;
-    (void)send(waitingCode_, waitingData_);
-  } else {
-    busyEnd();
+    startTimer(answerTimer_, kPasswordTimeout, &CPhoneLink::onAnswerTick);
+  } else if (!busy_ && !waiting_) {
+    // A PONG is no answer to a password: a request behind one still waits
+    // for the phone's PC_OK.
     notify(kPhoneAnswered);
   }
 }
 
+// An acceptance that nothing waits for (it came after the wait ended) is
+// dropped: it must neither send a request nor report a connection.
 void CPhoneLink::onPasswordAccepted() {
   if (waiting_) {
     stopTimer(answerTimer_);
     waiting_ = false;
+    if (std::exchange(rejoining_, false)) {
+      status_.settle(LinkStatus::Connected);
+    }
     (void)send(waitingCode_, waitingData_);
     return;
   }
+  if (state_ != Connecting || answerTimer_ == 0) {
+    return;
+  }
+  stopTimer(answerTimer_);
+  stopTimer(searchTimer_);
   state_ = Connected;
+  const bool rejoined = std::exchange(lost_, false);
   busyEnd();
+  if (rejoined) {
+    status_.set(LinkStatus::Connected);
+  }
   notify(kConnected);
 }
 
 void CPhoneLink::onPasswordRefused() {
+  if (!waiting_ && (state_ != Connecting || answerTimer_ == 0)) {
+    return;
+  }
   // A refused password also ends the request's wait for it; its timer must
   // not report a second result later.
   stopTimer(answerTimer_);
+  stopTimer(searchTimer_);
+  waiting_ = false;
+  lost_ = false;
   state_ = Idle;
   busyEnd();
   notify(kWrongPassword);
 }
 
+// Nothing of the exchange has been sent while its password waits: an
+// answer then is left from an earlier exchange.
+bool CPhoneLink::wantsAnswer(const Frame &frame) const {
+  const int subCode = frame.data.empty() ? -1 : frame.data[0];
+  if (waiting_ || subCode < 0 || subCode >= kCodeCount || !awaited_.test(static_cast<size_t>(subCode))) {
+    return false;
+  }
+  return frame.code == PC_NG || (frame.code == PC_OK && isQueuedAcceptance(subCode));
+}
+
+// Records go to the client; the answers the open exchange waits for are
+// queued; every other frame is discarded.
 void CPhoneLink::handle(const Frame &frame) {
   if (client_ != nullptr && client_->store(frame)) {
     return;
   }
-  const int subCode = frame.data.empty() ? -1 : frame.data[0];
-  if (frame.code == PC_OK && !isQueuedAcceptance(subCode)) {
-    return;
+  if (wantsAnswer(frame)) {
+    (void)events_.addFrame(frame.code, frame.data[0]);
   }
-  (void)events_.addFrame(frame.code, subCode);
 }
 
 } // namespace pdx::link

@@ -197,15 +197,38 @@ TEST_F(LinkFixture, SilentPhoneGivesNoAnswerAfterOneSecond) {
   EXPECT_EQ((std::vector<int>(notes.end() - 2, notes.end())), (std::vector<int>{kBusyEnd, kNoAnswer}));
 }
 
-TEST_F(LinkFixture, LatePasswordAcceptanceStillSendsTheWaitingRequest) {
+TEST_F(LinkFixture, AnswersAfterTheWaitEndedNeitherSendNorSettleAnything) {
   device.setOpenablePorts({0});
   ASSERT_TRUE(device.open(0));
   link.request(PC_OPT_SET_REQ, Bytes(128, 1));
   EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::NoAnswer);
+  // The late password acceptance must not send the abandoned request, and
+  // the late PC_OK must not accept the next request of that code.
   phone.answer(PC_OK, Bytes{PC_PW_SET_REQ});
+  phone.answer(PC_OK, Bytes{PC_OPT_SET_REQ});
   loop.advance(Millis(200));
-  EXPECT_EQ(phone.portsOf(PC_OPT_SET_REQ), std::vector<int>{0});
+  EXPECT_EQ(phone.portsOf(PC_OPT_SET_REQ), std::vector<int>{});
   EXPECT_NE(link.state(), CPhoneLink::Connected);
+  phone.answeringPorts = {0};
+  phone.reply = [this](const Frame &f) {
+    phone.answer(f.code == PC_PW_SET_REQ ? PC_OK : PC_NG, Bytes{f.code});
+  };
+  link.request(PC_OPT_SET_REQ, Bytes(128, 2));
+  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::Refused);
+}
+
+TEST_F(LinkFixture, UnansweredPasswordOfAConnectionEndsAfterTheAnswerTime) {
+  device.setOpenablePorts({0});
+  phone.answeringPorts = {0};
+  phone.reply = [this](const Frame &f) {
+    if (f.code == PC_PING2) {
+      phone.answer(PC_PONG, {});
+    }
+  };
+  link.connect("1230", 0);
+  EXPECT_EQ(link.waitForConnection(), kNoAnswer);
+  EXPECT_EQ(loop.now(), Millis(200 + 200 + 1000));
+  EXPECT_EQ(link.state(), CPhoneLink::Idle);
 }
 
 TEST_F(LinkFixture, RefusedRequestFailsTheWait) {
@@ -232,31 +255,81 @@ TEST_F(LinkFixture, EnsureOpenReopensTheCurrentPort) {
   EXPECT_EQ(device.port(), 0);
 }
 
-TEST_F(LinkFixture, PongWhileConnectedWithNothingWaitingReportsPhoneAnswered) {
+TEST_F(LinkFixture, OnlyTheAnswersOfTheOpenExchangeAreQueued) {
   device.setOpenablePorts({0});
   ASSERT_TRUE(device.open(0));
   phone.answer(PC_PONG, Bytes(40, 'x'));
+  phone.answer(PC_OK, Bytes{PC_ALM_SET_REQ});
   loop.drainPosted();
   EXPECT_EQ(link.phoneInfo(), std::string(32, 'x'));
-  EXPECT_EQ(notes, (std::vector<int>{kBusyEnd, kPhoneAnswered}));
-  EXPECT_EQ(link.events().takeConnection(), kPhoneAnswered);
-}
+  EXPECT_EQ(notes, (std::vector<int>{kPhoneAnswered}));
+  EXPECT_EQ(link.events().size(), 0u);
 
-TEST_F(LinkFixture, AcknowledgementsAreQueuedOnlyForWrites) {
-  device.setOpenablePorts({0});
-  ASSERT_TRUE(device.open(0));
-  phone.answer(PC_OK, Bytes{PC_MBK_INDEX_REQ});
-  phone.answer(PC_OK, Bytes{PC_ALM_SET_REQ});
-  phone.answer(PC_NG, Bytes{PC_MBK_INDEX_REQ});
+  link.request(PC_ALM_SET_REQ, Bytes(220, 0));
+  link.awaitAnswer(PC_SKEY_DATA_REQ);
+  for (const Frame &f :
+       {Frame{PC_OK, {PC_MBK_INDEX_REQ}}, Frame{PC_NG, {PC_MBK_SET_REQ}}, Frame{PC_PONG, {}},
+        Frame{PC_BK_DATA_DATA, {1}}, Frame{PC_NG, {PC_ALM_SET_REQ}}, Frame{PC_OK, {PC_PW_SET_REQ}},
+        Frame{PC_NG, {PC_SKEY_DATA_REQ}}, Frame{PC_OK, {PC_ALM_SET_REQ}}}) {
+    phone.answer(f.code, f.data);
+  }
   loop.drainPosted();
   ASSERT_EQ(link.events().size(), 2u);
-  EXPECT_EQ(link.events().takeAnswer(PC_ALM_SET_REQ), PC_OK);
-  EXPECT_EQ(link.events().takeAnswer(PC_MBK_INDEX_REQ), PC_NG);
+  EXPECT_EQ(link.events().takeAnswer(PC_SKEY_DATA_REQ), PC_NG);
+  EXPECT_EQ(link.waitForAnswer(PC_ALM_SET_REQ), Answer::Accepted);
+}
+
+TEST_F(LinkFixture, HungUpDeviceEndsTheWaitAndThePhoneIsFoundAgainWhenItReturns) {
+  device.setOpenablePorts({0});
+  obligingPhone(phone);
+  phone.answeringPorts = {0};
+  link.connect("1230", 0);
+  ASSERT_EQ(link.waitForConnection(), kConnected);
+  link.status().set(LinkStatus::Connected);
+  phone.answeringPorts.clear();
+  link.request(PC_OPT_SET_REQ, Bytes(128, 0));
+  loop.post([this] { device.hangUp(); });
+  const Millis start = loop.now();
+  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::NoAnswer);
+  link.busyEnd(); // as a write ends
+  EXPECT_LT(loop.now() - start, Millis(1000));
+  EXPECT_FALSE(link.isOpen());
+  EXPECT_TRUE(link.deviceLost());
+  EXPECT_EQ(link.status().state(), LinkStatus::NotConnected);
+  EXPECT_FALSE(link.ensureOpen());
+
+  // The search timer keeps trying the port; the phone answers once it is back.
+  const size_t tried = device.openAttempts().size();
+  loop.advance(Millis(4100));
+  EXPECT_EQ(device.openAttempts().size() - tried, 2u);
+  device.setOpenablePorts({0});
+  phone.answeringPorts = {0};
+  loop.advance(Millis(2500));
+  EXPECT_EQ(link.state(), CPhoneLink::Connected);
+  EXPECT_FALSE(link.deviceLost());
+  EXPECT_EQ(link.status().state(), LinkStatus::Connected);
+  EXPECT_EQ(link.events().size(), 0u);
+
+  // Back before the search found it: a request's accepted password shows
+  // the phone connected again and ends the search.
+  device.hangUp();
+  loop.drainPosted();
+  device.setOpenablePorts({0});
+  ASSERT_TRUE(link.ensureOpen());
+  link.request(PC_OPT_SET_REQ, Bytes(128, 0));
+  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::Accepted);
+  link.busyEnd();
+  EXPECT_EQ(link.status().state(), LinkStatus::Connected);
+  const size_t pings = phone.portsOf(PC_PING2).size();
+  loop.advance(Millis(5000));
+  EXPECT_EQ(phone.portsOf(PC_PING2).size(), pings);
 }
 
 TEST_F(LinkFixture, ReadsEverythingQueuedInChunksWithOneReportOutstanding) {
   device.setOpenablePorts({0});
   ASSERT_TRUE(device.open(0));
+  int received = 0;
+  link.setTrace([&received](bool fromPhone, const Frame &) { received += fromPhone ? 1 : 0; });
   Bytes many;
   for (int i = 0; i < 150; ++i) {
     const Bytes frame = encodeFrame(PC_NG, Bytes{static_cast<uint8_t>(i % 40)});
@@ -267,20 +340,19 @@ TEST_F(LinkFixture, ReadsEverythingQueuedInChunksWithOneReportOutstanding) {
   EXPECT_EQ(device.outstandingReports(), 1);
   loop.drainPosted();
   EXPECT_EQ(device.outstandingReports(), 0);
-  EXPECT_EQ(link.events().size(), EventQueue::kCapacity);
+  EXPECT_EQ(received, 151);
 }
 
-TEST(EventQueue, FullQueueDropsTheNewEventAndStaysUsable) {
+TEST(EventQueue, FullQueueGivesUpItsOldestEvent) {
   EventQueue queue;
   for (size_t i = 0; i < EventQueue::kCapacity; ++i) {
     EXPECT_TRUE(queue.addFrame(PC_NG, static_cast<int>(i % 30) + 3));
   }
-  EXPECT_FALSE(queue.addConnection(kConnected));
+  EXPECT_FALSE(queue.addConnection(kNoAnswer));
   EXPECT_EQ(queue.size(), EventQueue::kCapacity);
-  EXPECT_EQ(queue.findResult(), -1);
+  EXPECT_EQ(queue.at(0).subCode, 4);
+  EXPECT_EQ(queue.takeFailure(), kNoAnswer);
   EXPECT_EQ(queue.takeAnswer(3), PC_NG);
-  EXPECT_TRUE(queue.addConnection(kNoAnswer));
-  EXPECT_EQ(queue.takeResult(), kNoAnswer);
 }
 
 TEST(EventQueue, TakingKeepsTheOrderOfTheRest) {

@@ -19,25 +19,47 @@ std::vector<uint8_t> encodeFrame(uint8_t code, std::span<const uint8_t> data) {
   return bytes;
 }
 
+bool FrameParser::inHeader() const {
+  return state_ == State::Start2 || state_ == State::LengthHigh || state_ == State::LengthLow ||
+         state_ == State::Code;
+}
+
+// Drops the bytes already used, keeping a header being read so that a
+// rejection can examine it again.
+void FrameParser::compact() {
+  const size_t keep = inHeader() ? start_ : position_;
+  input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(keep));
+  position_ -= keep;
+  start_ -= std::min(start_, keep);
+}
+
 void FrameParser::push(std::span<const uint8_t> bytes) {
-  input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(position_));
-  position_ = 0;
+  compact();
   input_.insert(input_.end(), bytes.begin(), bytes.end());
 }
 
 std::optional<Frame> FrameParser::next() {
   while (position_ < input_.size()) {
-    bool consumed = true;
-    const bool complete = step(input_[position_], consumed);
-    if (consumed) {
-      ++position_;
+    const uint8_t byte = input_[position_];
+    if (state_ == State::Hunt) {
+      start_ = position_;
     }
-    if (complete) {
+    switch (step(byte)) {
+    case Step::More:
+      ++position_;
+      break;
+    case Step::Rejected:
+      // The header was noise: every byte after its start byte may begin
+      // the real frame.
+      state_ = State::Hunt;
+      position_ = start_ + 1;
+      break;
+    case Step::Complete:
+      ++position_;
       return Frame{payload_[0], std::vector<uint8_t>(payload_.begin() + 1, payload_.begin() + length_)};
     }
   }
-  input_.clear();
-  position_ = 0;
+  compact();
   return std::nullopt;
 }
 
@@ -46,45 +68,49 @@ void FrameParser::store(uint8_t byte) {
   sum_ = static_cast<uint8_t>(sum_ + byte);
 }
 
-bool FrameParser::step(uint8_t byte, bool &consumed) {
+FrameParser::Step FrameParser::step(uint8_t byte) {
   switch (state_) {
   case State::Hunt:
     state_ = byte == kStart1 ? State::Start2 : State::Hunt;
-    return false;
+    return Step::More;
   case State::Start2:
-    state_ = byte == kStart2 ? State::LengthHigh : State::Hunt;
-    return false;
+    if (byte != kStart2) {
+      return Step::Rejected;
+    }
+    state_ = State::LengthHigh;
+    return Step::More;
   case State::LengthHigh:
     length_ = byte;
     sum_ = byte;
     state_ = State::LengthLow;
-    return false;
+    return Step::More;
   case State::LengthLow:
     length_ = length_ * 256 + byte;
     if (length_ < 1 || length_ > kMaxLength) {
-      consumed = false;
-      state_ = State::Hunt;
-      return false;
+      return Step::Rejected;
     }
     sum_ = static_cast<uint8_t>(sum_ + byte);
     count_ = 0;
     state_ = State::Code;
-    return false;
+    return Step::More;
   case State::Code:
+    if (!accepted_.test(byte)) {
+      return Step::Rejected;
+    }
     store(byte);
-    state_ = !accepted_.test(byte) ? State::Hunt : count_ == length_ ? State::Sum : State::Data;
-    return false;
+    state_ = count_ == length_ ? State::Sum : State::Data;
+    return Step::More;
   case State::Data:
     store(byte);
     if (count_ == length_) {
       state_ = State::Sum;
     }
-    return false;
+    return Step::More;
   case State::Sum:
     state_ = State::Hunt;
-    return byte == sum_;
+    return byte == sum_ ? Step::Complete : Step::More;
   }
-  return false;
+  return Step::More;
 }
 
 } // namespace pdx::link

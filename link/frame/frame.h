@@ -30,7 +30,10 @@ std::vector<uint8_t> encodeFrame(uint8_t code, std::span<const uint8_t> data);
 
 // Assembles frames from bytes pushed in pieces of any size. Frames with a
 // code outside `accepted`, a length outside 1..2048 or a wrong sum are
-// dropped silently; the hunt for "PC" resynchronises after any of them.
+// dropped silently; the hunt for "PC" resynchronises after any of them. A
+// header that proves to be noise (no "C" after the "P", a length or code out
+// of range) is examined again from the byte after its "P", so noise before
+// a frame never costs the frame.
 class FrameParser {
 public:
   explicit FrameParser(const CodeSet &accepted) : accepted_(accepted) {}
@@ -45,11 +48,12 @@ public:
 
 private:
   enum class State { Hunt, Start2, LengthHigh, LengthLow, Code, Data, Sum };
+  enum class Step { More, Complete, Rejected };
 
-  // Takes one byte; true when it completed a frame. Sets `consumed` false
-  // when the byte must be examined again in the hunt state.
-  bool step(uint8_t byte, bool &consumed);
+  Step step(uint8_t byte);
   void store(uint8_t byte);
+  bool inHeader() const;
+  void compact();
 
   CodeSet accepted_;
   State state_ = State::Hunt;
@@ -59,6 +63,8 @@ private:
   std::array<uint8_t, kMaxLength> payload_{};
   std::vector<uint8_t> input_;
   size_t position_ = 0;
+  // Where in `input_` the header being read began.
+  size_t start_ = 0;
 };
 
 } // namespace pdx::link

@@ -17,6 +17,7 @@ bool FakeSerialDevice::open(int index) {
   }
   failure_ = OpenFailure::None;
   port_ = index;
+  hungUp_ = false;
   return true;
 }
 
@@ -60,8 +61,23 @@ void FakeSerialDevice::deliver(std::span<const uint8_t> bytes) {
   report();
 }
 
+void FakeSerialDevice::hangUp() {
+  if (port_ < 0) {
+    return;
+  }
+  hungUp_ = true;
+  openable_.erase(port_);
+  incoming_.clear();
+  ++outstanding_;
+  loop_.post([this] {
+    if (arrived_) {
+      arrived_();
+    }
+  });
+}
+
 void FakeSerialDevice::report() {
-  if (outstanding_ > 0 || incoming_.empty() || !arrived_) {
+  if (outstanding_ > 0 || incoming_.empty() || !arrived_ || hungUp_) {
     return;
   }
   ++outstanding_;

@@ -30,6 +30,11 @@ public:
   size_t writeText(std::string_view text) override;
   void setDataArrived(std::function<void()> callback) override { arrived_ = std::move(callback); }
   void readerDone() override;
+  bool hungUp() const override { return hungUp_; }
+
+  // The device goes away as a pulled adapter does: it reports once more,
+  // and reads find nothing. Reopening needs the port openable again.
+  void hangUp();
 
   // Queues bytes from the phone and reports them unless a report is
   // outstanding. Ignored while the port is closed.
@@ -57,6 +62,7 @@ private:
   std::vector<uint8_t> written_;
   std::vector<Millis> times_;
   int outstanding_ = 0;
+  bool hungUp_ = false;
 };
 
 } // namespace pdx::link

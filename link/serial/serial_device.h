@@ -51,6 +51,12 @@ public:
   // reports again.
   virtual void setDataArrived(std::function<void()> callback) = 0;
   virtual void readerDone() = 0;
+
+  // True once the open device hung up or failed (an adapter pulled, the far
+  // end of a pseudo-terminal closed): nothing more will arrive, and the
+  // device reports data-arrived once more so that the reader sees it.
+  // Cleared by the next successful open.
+  virtual bool hungUp() const = 0;
 };
 
 } // namespace pdx::link

@@ -39,6 +39,7 @@ int exitStatus(Outcome outcome) {
   case Outcome::PortClosed:
   case Outcome::NoAnswer:
   case Outcome::Cancelled:
+  case Outcome::Disconnected:
     break;
   }
   return 1;

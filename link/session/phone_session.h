@@ -34,7 +34,7 @@ private:
 };
 
 // The process exit status for an outcome: 0 success, 1 phone not found or
-// not answering, 3 wrong password, 4 refused.
+// not answering (or gone), 3 wrong password, 4 refused.
 int exitStatus(Outcome outcome);
 
 } // namespace pdx::link

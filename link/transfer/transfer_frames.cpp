@@ -40,23 +40,32 @@ void PhoneTransfers::announce(int done, int total) {
   }
 }
 
+// Follow-up requests go out only for the read that runs, and only for the
+// record that answers the request sent last: an unasked record (a message
+// the phone pushes) neither skips a slot nor sends a second request.
 bool PhoneTransfers::dispatch(const Frame &frame) {
   const uint8_t first = frame.data.empty() ? 0 : frame.data[0];
+  strayRecord_ = false;
   switch (frame.code) {
   case PC_SMS_INDEX_DATA:
-    setFlags(receivedFlags_, frame.data, 0);
-    setFlags(savedFlags_, frame.data, kSavedBoxFirstBit);
-    announce(0, static_cast<int>(receivedFlags_.count() + savedFlags_.count()));
-    requestNextSms();
+    if (reading_ == Reading::Sms && pending_ == kNotStarted) {
+      setFlags(receivedFlags_, frame.data, 0);
+      setFlags(savedFlags_, frame.data, kSavedBoxFirstBit);
+      announce(0, static_cast<int>(receivedFlags_.count() + savedFlags_.count()));
+      requestNextSms();
+    }
     return true;
   case PC_SMS_DATA_DATA:
-    if (first < receivedFlags_.size()) {
-      receivedFlags_[first] = false;
-    } else if (first >= 0x80 && (first & 0x7F) < savedFlags_.size()) {
-      savedFlags_[first & 0x7F] = false;
+    strayRecord_ = reading_ != Reading::Sms || !answersPending(first);
+    if (!strayRecord_) {
+      if (first < 0x80) {
+        receivedFlags_[first] = false;
+      } else {
+        savedFlags_[first & 0x7F] = false;
+      }
+      announce(done_ + 1, total_);
+      requestNextSms();
     }
-    announce(done_ + 1, total_);
-    requestNextSms();
     return false;
   case PC_BK_INDEX_DATA:
     setFlags(locationFlags_, frame.data, 0);
@@ -69,19 +78,32 @@ bool PhoneTransfers::dispatch(const Frame &frame) {
     requestNextLocation();
     return false;
   case PC_MBK_INDEX_DATA:
-    setFlags(slotFlags_, frame.data, 0);
-    announce(0, static_cast<int>(slotFlags_.count()));
-    requestNextSlot();
+    if (reading_ == Reading::Phonebook && pending_ == kNotStarted) {
+      setFlags(slotFlags_, frame.data, 0);
+      announce(0, static_cast<int>(slotFlags_.count()));
+      requestNextSlot();
+    }
     return true;
   case PC_MBK_DATA_DATA:
-    if (first < slotFlags_.size()) {
+    if (reading_ == Reading::Phonebook && answersPending(first)) {
       slotFlags_[first] = false;
+      announce(done_ + 1, total_);
+      requestNextSlot();
+    } else if (reading_ == Reading::Slot && answersPending(first)) {
+      slotRecord_ = frame.data;
     }
-    announce(done_ + 1, total_);
-    requestNextSlot();
     return false;
   default:
     return false;
+  }
+}
+
+void PhoneTransfers::sendFollowUp(uint8_t code, int slot) {
+  pending_ = slot;
+  if (slot < 0) {
+    (void)link_.send(code, {});
+  } else {
+    (void)link_.send(code, std::array{static_cast<uint8_t>(slot)});
   }
 }
 
@@ -90,10 +112,12 @@ void PhoneTransfers::requestNextSms() {
     return;
   }
   if (const int slot = lowest(receivedFlags_); slot >= 0) {
-    (void)link_.send(PC_SMS_DATA_REQ, std::array{static_cast<uint8_t>(slot)});
+    sendFollowUp(PC_SMS_DATA_REQ, slot);
   } else if (const int saved = lowest(savedFlags_); saved >= 0) {
-    (void)link_.send(PC_SMS_DATA_REQ, std::array{static_cast<uint8_t>(0x80 + saved)});
+    sendFollowUp(PC_SMS_DATA_REQ, 0x80 + saved);
   } else {
+    pending_ = kNothingPending;
+    smsDone_ = true;
     link_.busyEnd();
   }
 }
@@ -103,11 +127,11 @@ void PhoneTransfers::requestNextSlot() {
     return;
   }
   if (const int slot = lowest(slotFlags_); slot >= 0) {
-    (void)link_.send(PC_MBK_DATA_REQ, std::array{static_cast<uint8_t>(slot)});
+    sendFollowUp(PC_MBK_DATA_REQ, slot);
     return;
   }
-  (void)link_.send(PC_SKEY_DATA_REQ, {});
-  (void)link_.send(PC_MGRP_DATA_REQ, {});
+  sendFollowUp(PC_SKEY_DATA_REQ, kNothingPending);
+  sendFollowUp(PC_MGRP_DATA_REQ, kNothingPending);
 }
 
 void PhoneTransfers::requestNextLocation() {
@@ -126,7 +150,8 @@ bool PhoneTransfers::store(const Frame &frame) {
   }
   switch (frame.code) {
   case PC_SMS_DATA_DATA:
-    if (store_ != nullptr) {
+    // The running read fetches the boxes afresh; a pushed copy would double.
+    if (store_ != nullptr && !(reading_ == Reading::Sms && strayRecord_)) {
       store_->addPhoneSms(wire::decodeSmsRecord(frame.data));
     }
     arrived_.sms = arrived_.sms || !link_.busy();
@@ -163,6 +188,7 @@ bool PhoneTransfers::store(const Frame &frame) {
         store_->validateSpeedDials();
       }
     }
+    arrived_.speedDials = true;
     return true;
   default:
     return false;

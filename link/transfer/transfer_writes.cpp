@@ -27,7 +27,7 @@ Outcome PhoneTransfers::write(uint8_t code, std::span<const uint8_t> payload) {
   case Answer::NoAnswer:
     break;
   }
-  return Outcome::NoAnswer;
+  return link_.deviceLost() ? Outcome::Disconnected : Outcome::NoAnswer;
 }
 
 Outcome PhoneTransfers::writeSms(const core::SmsMessage &message, wire::SmsOperation operation) {
@@ -40,7 +40,30 @@ Outcome PhoneTransfers::sendSms(const core::SmsMessage &message, std::string_vie
 }
 
 Outcome PhoneTransfers::writePhonebookSlot(uint8_t slot, const core::PhoneBookEntry &entry) {
-  return write(PC_MBK_SET_REQ, wire::encodeSlotRecord(entry, slot));
+  readBack_.reset();
+  const Outcome outcome = write(PC_MBK_SET_REQ, wire::encodeSlotRecord(entry, slot));
+  return outcome == Outcome::NoAnswer ? readBackSlot(slot, entry) : outcome;
+}
+
+// The acknowledgement of a write was lost, not necessarily the write: ask
+// the phone for the slot. A phone refuses to send an empty slot.
+Outcome PhoneTransfers::readBackSlot(uint8_t slot, const core::PhoneBookEntry &written) {
+  slotRecord_.clear();
+  if (startRead(Reading::Slot, PC_MBK_DATA_REQ, std::array{slot}, {}) != Outcome::Ok) {
+    return Outcome::NoAnswer;
+  }
+  pending_ = slot;
+  const Outcome read = waitRead(kAnswerWait);
+  const wire::Bytes record = wire::padded(slotRecord_, wire::kSlotRecordSize);
+  if (read == Outcome::Refused || (read == Outcome::Ok && (record[2] & 1) == 0)) {
+    readBack_ = core::PhoneBookEntry();
+  } else if (read == Outcome::Ok) {
+    readBack_ = wire::decodeSlotRecord(record);
+  } else {
+    return read;
+  }
+  const bool holds = wire::encodeSlotRecord(*readBack_, slot) == wire::encodeSlotRecord(written, slot);
+  return holds ? Outcome::Ok : Outcome::NoAnswer;
 }
 
 Outcome PhoneTransfers::writeGroups(const core::GroupTable &table, int id, const core::PhoneGroup &group) {

@@ -25,6 +25,8 @@ const char *describe(Outcome outcome) {
     return "휴대폰이 요청을 거부하였습니다.";
   case Outcome::Cancelled:
     return "취소되었습니다.";
+  case Outcome::Disconnected:
+    return "휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.";
   }
   return "알 수 없는 오류입니다.";
 }
@@ -38,47 +40,68 @@ PhoneTransfers::~PhoneTransfers() {
   link_.setFrameClient(nullptr);
 }
 
-Outcome PhoneTransfers::startRead(uint8_t code, bool Arrivals::*watched) {
+Outcome PhoneTransfers::startRead(Reading reading, uint8_t code, std::span<const uint8_t> data,
+                                  std::initializer_list<uint8_t> followUps) {
   if (!link_.ensureOpen()) {
     return Outcome::PortClosed;
   }
-  link_.events().clear();
-  arrived_.*watched = false;
+  reading_ = reading;
+  pending_ = kNotStarted;
+  smsDone_ = false;
+  arrived_ = Arrivals{};
   cancelled_ = false;
   done_ = total_ = 0;
   link_.busyBegin();
-  link_.request(code, {});
+  link_.request(code, data);
+  for (uint8_t followUp : followUps) {
+    link_.awaitAnswer(followUp);
+  }
   return Outcome::Ok;
 }
 
-// Waits until the watched record arrived, a connection result came, the
-// exchange ended or 60 s passed. A refusal of the request also ends the
-// wait: the phone will not send the data it refused.
-Outcome PhoneTransfers::waitRead(uint8_t code, bool Arrivals::*watched, bool resultFromFlag) {
+bool PhoneTransfers::readComplete() const {
+  switch (reading_) {
+  case Reading::Sms:
+    return smsDone_;
+  case Reading::Phonebook:
+    return arrived_.groups && arrived_.speedDials;
+  case Reading::Alarms:
+    return arrived_.alarms;
+  case Reading::Options:
+    return arrived_.options;
+  case Reading::Slot:
+    return !slotRecord_.empty();
+  case Reading::None:
+    break;
+  }
+  return false;
+}
+
+// Waits until every part of the read has arrived, the phone refused one of
+// its requests (the link queues only the answers of this exchange), the
+// exchange failed (no answer, wrong password, the device went away) or
+// `timeout` passed. Nothing else ends the wait: a stray frame, a queued
+// "connected" or the end of the busy state prove nothing.
+Outcome PhoneTransfers::waitRead(Millis timeout) {
   EventQueue &events = link_.events();
-  const Millis start = link_.loop().now();
-  const bool ended = link_.waitUntil(
-      [&] {
-        return arrived_.*watched || cancelled_ || events.findResult() >= 0 || !link_.busy() ||
-               events.findAnswer(code) >= 0;
-      },
-      kReadWait);
+  const auto refused = [&events] { return events.findRefusal() >= 0; };
+  (void)link_.waitUntil(
+      [&] { return readComplete() || cancelled_ || events.findFailure() >= 0 || refused(); }, timeout);
   Outcome outcome = Outcome::Ok;
   if (cancelled_) {
     outcome = Outcome::Cancelled;
-  } else if (events.findResult() >= 0) {
-    const int result = events.takeResult();
-    outcome = result == kConnected       ? Outcome::Ok
-              : result == kWrongPassword ? Outcome::WrongPassword
-                                         : Outcome::NoAnswer;
-  } else if (events.takeAnswer(code) == PC_NG) {
+  } else if (const int failure = events.takeFailure(); failure >= 0) {
+    outcome = link_.deviceLost()          ? Outcome::Disconnected
+              : failure == kWrongPassword ? Outcome::WrongPassword
+                                          : Outcome::NoAnswer;
+  } else if (refused()) {
     outcome = Outcome::Refused;
-  } else if (resultFromFlag) {
-    outcome = arrived_.*watched ? Outcome::Ok : Outcome::NoAnswer;
-  } else if (!ended || link_.loop().now() - start >= kReadWait) {
+  } else if (!readComplete()) {
     outcome = Outcome::NoAnswer;
   }
-  arrived_.*watched = false;
+  link_.endExchange();
+  reading_ = Reading::None;
+  pending_ = kNotStarted;
   link_.busyEnd();
   return outcome;
 }
@@ -92,10 +115,11 @@ Outcome PhoneTransfers::readSms() {
       return Outcome::Ok;
     }
   }
-  if (Outcome started = startRead(PC_SMS_INDEX_REQ, &Arrivals::sms); started != Outcome::Ok) {
+  if (Outcome started = startRead(Reading::Sms, PC_SMS_INDEX_REQ, {}, {PC_SMS_DATA_REQ});
+      started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(PC_SMS_INDEX_REQ, &Arrivals::sms, false);
+  const Outcome outcome = waitRead(kReadWait);
   if (outcome == Outcome::Ok && store_ != nullptr) {
     store_->read.receivedBox = true;
     store_->read.savedBox = true;
@@ -112,10 +136,12 @@ Outcome PhoneTransfers::readPhonebook() {
     }
     store_->beginPhonebookRead();
   }
-  if (Outcome started = startRead(PC_MBK_INDEX_REQ, &Arrivals::groups); started != Outcome::Ok) {
+  if (Outcome started = startRead(Reading::Phonebook, PC_MBK_INDEX_REQ, {},
+                                  {PC_MBK_DATA_REQ, PC_SKEY_DATA_REQ, PC_MGRP_DATA_REQ});
+      started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(PC_MBK_INDEX_REQ, &Arrivals::groups, true);
+  const Outcome outcome = waitRead(kReadWait);
   if (outcome == Outcome::Ok && store_ != nullptr) {
     store_->read.phonebook = true;
   }
@@ -131,10 +157,10 @@ Outcome PhoneTransfers::readAlarms() {
       return Outcome::Ok;
     }
   }
-  if (Outcome started = startRead(PC_ALM_DATA_REQ, &Arrivals::alarms); started != Outcome::Ok) {
+  if (Outcome started = startRead(Reading::Alarms, PC_ALM_DATA_REQ, {}, {}); started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(PC_ALM_DATA_REQ, &Arrivals::alarms, true);
+  const Outcome outcome = waitRead(kReadWait);
   if (outcome == Outcome::Ok && store_ != nullptr) {
     store_->read.alarms = true;
   }

@@ -9,6 +9,8 @@
 
 #include <bitset>
 #include <functional>
+#include <initializer_list>
+#include <optional>
 
 namespace pdx::link {
 
@@ -20,6 +22,7 @@ enum class [[nodiscard]] Outcome : int{
     NoAnswer,      // the phone did not answer in time
     WrongPassword, // the phone refused the password
     Refused,       // the phone answered PC_NG to the request
+    Disconnected,  // the device went away during the exchange
     Cancelled,     // the user stopped a read (cancel())
 };
 
@@ -38,9 +41,15 @@ public:
   Outcome readSms();
   Outcome readPhonebook();
   Outcome readAlarms();
+  // Asks for the option record and waits up to `wait` for it; without an
+  // answer the record as last received stays.
+  Outcome readOptions(Millis wait = kAnswerWait);
 
   Outcome writeSms(const core::SmsMessage &message, wire::SmsOperation operation);
   Outcome sendSms(const core::SmsMessage &message, std::string_view callback, std::string_view recipient);
+  // When the phone's answer is lost, the slot is read back: the write
+  // succeeds when the phone holds the entry, and lastReadBack() tells what
+  // it holds either way.
   Outcome writePhonebookSlot(uint8_t slot, const core::PhoneBookEntry &entry);
   Outcome writeGroups(const core::GroupTable &table, int id, const core::PhoneGroup &group);
   Outcome writeSpeedDial(const core::SpeedDialTable &table, int key, const core::SpeedDialKey &value);
@@ -61,6 +70,10 @@ public:
   // can put its mirror back as it was.
   void cancel() { cancelled_ = true; }
 
+  // What the phone held when the last write's slot was read back (none
+  // when no write needed it, or the read-back got no answer).
+  const std::optional<core::PhoneBookEntry> &lastReadBack() const { return readBack_; }
+
   // The clock for alarm times, seconds since 1970 UTC (tests fix it).
   void setClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
 
@@ -71,15 +84,25 @@ private:
   struct Arrivals {
     bool sms = false;
     bool groups = false;
+    bool speedDials = false;
     bool alarms = false;
     bool options = false;
   };
+  // The exchange whose follow-up requests the frame handling sends.
+  enum class Reading { None, Sms, Phonebook, Alarms, Options, Slot };
 
   bool testMode() const { return store_ != nullptr && store_->testMode; }
   Outcome write(uint8_t code, std::span<const uint8_t> payload);
   Outcome alarmTable(const core::AlarmEntry *alarm, size_t position);
-  Outcome startRead(uint8_t code, bool Arrivals::*watched);
-  Outcome waitRead(uint8_t code, bool Arrivals::*watched, bool resultFromFlag);
+  Outcome startRead(Reading reading, uint8_t code, std::span<const uint8_t> data,
+                    std::initializer_list<uint8_t> followUps);
+  Outcome waitRead(Millis timeout);
+  bool readComplete() const;
+  Outcome readBackSlot(uint8_t slot, const core::PhoneBookEntry &written);
+  // A follow-up request of the running read; its answer is the next awaited.
+  void sendFollowUp(uint8_t code, int slot);
+  // True when `first` answers the follow-up sent last.
+  bool answersPending(uint8_t first) const { return pending_ == first; }
 
   void requestNextSms();
   void requestNextSlot();
@@ -91,6 +114,16 @@ private:
   core::CDataStore *store_;
   std::function<int64_t()> clock_;
   Arrivals arrived_;
+  Reading reading_ = Reading::None;
+  bool smsDone_ = false;
+  // The slot byte of the follow-up sent last; kNotStarted before the
+  // occupancy arrived, kNothingPending once no slot is left.
+  static constexpr int kNotStarted = -1;
+  static constexpr int kNothingPending = -2;
+  int pending_ = kNotStarted;
+  wire::Bytes slotRecord_;
+  bool strayRecord_ = false;
+  std::optional<core::PhoneBookEntry> readBack_;
   std::bitset<20> receivedFlags_;
   std::bitset<11> savedFlags_;
   std::bitset<200> slotFlags_;

@@ -39,23 +39,16 @@ void CMelody::SetKey(uint16_t key) {
 }
 
 void CMelody::insertRaw(int position, std::span<const NoteEntry> block, int newEncodedLength) {
-  const auto n = static_cast<int>(block.size());
-  const auto begin = notes_.begin();
-  std::copy_backward(begin + position, begin + count_, begin + count_ + n);
-  std::copy(block.begin(), block.end(), begin + position);
-  count_ += n;
+  notes_.insert(notes_.begin() + position, block.begin(), block.end());
   encodedLength_ = newEncodedLength;
   modified_ = true;
 }
 
 bool CMelody::eraseRaw(int position, int n) {
-  if (n < 0 || position < 0 || position >= count_ || n > count_ - position) {
+  if (n < 0 || position < 0 || position >= count() || n > count() - position) {
     return false;
   }
-  const auto begin = notes_.begin();
-  std::copy(begin + position + n, begin + count_, begin + position);
-  std::fill(begin + count_ - n, begin + count_, NoteEntry{});
-  count_ -= n;
+  notes_.erase(notes_.begin() + position, notes_.begin() + position + n);
   if (n > 0) {
     modified_ = true;
   }
@@ -64,13 +57,13 @@ bool CMelody::eraseRaw(int position, int n) {
 }
 
 bool CMelody::appendIfFits(const NoteEntry &entry) {
-  if (count_ >= kMaxEntries) {
+  if (count() >= kMaxEntries) {
     return false;
   }
   int previous = -1;
-  for (int i = count_ - 1; i >= 0; --i) {
-    if (isTimed(notes_[static_cast<size_t>(i)].code)) {
-      previous = notes_[static_cast<size_t>(i)].duration;
+  for (auto it = notes_.rbegin(); it != notes_.rend(); ++it) {
+    if (isTimed(it->code)) {
+      previous = it->duration;
       break;
     }
   }
@@ -78,21 +71,18 @@ bool CMelody::appendIfFits(const NoteEntry &entry) {
   if (length >= kEncodedLimit) {
     return false;
   }
-  notes_[static_cast<size_t>(count_++)] = entry;
+  notes_.push_back(entry);
   encodedLength_ = length;
   return true;
 }
 
 void CMelody::clearEntries() {
-  notes_.fill(NoteEntry{});
-  count_ = 0;
+  notes_.clear();
   encodedLength_ = 0;
 }
 
 void CMelody::assignStored(std::span<const NoteEntry> entries) {
-  notes_.fill(NoteEntry{});
-  count_ = static_cast<int>(std::min(entries.size(), notes_.size()));
-  std::copy_n(entries.begin(), count_, notes_.begin());
+  notes_.assign(entries.begin(), entries.begin() + std::min<size_t>(entries.size(), kMaxEntries));
 }
 
 void CMelody::cutFromEndTo(int limit) {
@@ -104,7 +94,7 @@ void CMelody::cutFromEndTo(int limit) {
   int length = 0;
   int previous = -1;
   int keep = 0;
-  for (; keep < count_; ++keep) {
+  for (; keep < count(); ++keep) {
     const NoteEntry &entry = notes_[static_cast<size_t>(keep)];
     const int next = length + entryCost(entry, previous);
     if (next > limit) {
@@ -115,8 +105,7 @@ void CMelody::cutFromEndTo(int limit) {
       previous = entry.duration;
     }
   }
-  std::fill(notes_.begin() + keep, notes_.begin() + count_, NoteEntry{});
-  count_ = keep;
+  notes_.resize(static_cast<size_t>(keep));
   encodedLength_ = length;
 }
 

@@ -4,9 +4,9 @@
 
 #include "core/base/fixed_text.h"
 
-#include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace pdx::melody {
 
@@ -82,10 +82,15 @@ public:
 
   CMelody() = default;
 
-  std::span<const NoteEntry> entries() const { return {notes_.data(), static_cast<size_t>(count_)}; }
-  const NoteEntry &at(int index) const { return notes_[static_cast<size_t>(index)]; }
-  int count() const { return count_; }
-  bool empty() const { return count_ == 0; }
+  std::span<const NoteEntry> entries() const { return notes_; }
+  // Entries past the count (up to kMaxEntries) read as zero, as players
+  // stepping a whole score expect.
+  const NoteEntry &at(int index) const {
+    static constexpr NoteEntry kUnused{};
+    return index >= 0 && index < count() ? notes_[static_cast<size_t>(index)] : kUnused;
+  }
+  int count() const { return static_cast<int>(notes_.size()); }
+  bool empty() const { return notes_.empty(); }
 
   uint16_t tempo() const { return tempo_; }
   uint16_t key() const { return key_; }
@@ -124,8 +129,8 @@ public:
   void cutFromEndTo(int limit);
   // Changes the duration of every entry (older files' scale).
   template <typename F> void mapDurations(F f) {
-    for (int i = 0; i < count_; ++i) {
-      notes_[static_cast<size_t>(i)].duration = f(notes_[static_cast<size_t>(i)].duration);
+    for (NoteEntry &entry : notes_) {
+      entry.duration = f(entry.duration);
     }
   }
 
@@ -133,10 +138,10 @@ public:
   void clearModified() { modified_ = false; }
 
 private:
-  std::array<NoteEntry, kMaxEntries> notes_{};
+  // Only the entries in use, so that a melody costs what its record does.
+  std::vector<NoteEntry> notes_;
   uint16_t tempo_ = kDefaultTempo;
   uint16_t key_ = 0;
-  int count_ = 0;
   int encodedLength_ = 0;
   bool modified_ = false;
   Name name_;

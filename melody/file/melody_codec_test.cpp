@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "melody/file/melody_codec.h"
 #include "melody/file/melody_file.h"
 #include "melody/file/test_melodies.h"
@@ -147,6 +148,20 @@ TEST(MelodyCodec, CountsWhoseRecordsCannotFitAreReadErrors) {
     bytes[99] = b;
     EXPECT_EQ(decodeMelodyFile(bytes, decoded), DocResult::ReadError);
   }
+}
+
+TEST(MelodyCodec, RecordsCostLittleMoreInMemoryThanOnDisk) {
+  constexpr int kRecords = 150000; // 4.2 MB of empty 28-byte records
+  auto bytes = fileBytes("t", {});
+  for (int i = 0; i < 4; ++i) {
+    bytes[96 + static_cast<size_t>(i)] = static_cast<uint8_t>(kRecords >> (8 * i));
+  }
+  bytes.resize(bytes.size() + size_t(kRecords) * kRecordHeaderSize);
+  const long before = peakResidentKb();
+  DecodedFile decoded;
+  ASSERT_EQ(decodeMelodyFile(bytes, decoded), DocResult::Ok);
+  EXPECT_EQ(decoded.melodies.size(), size_t(kRecords));
+  EXPECT_LT(peakResidentKb() - before, 4 * static_cast<long>(bytes.size() / 1024));
 }
 
 TEST(MelodyCodec, EntriesMissingAtTheEndStayZero) {

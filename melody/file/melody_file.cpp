@@ -1,47 +1,16 @@
 #include "melody/file/melody_file.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/input_file.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace pdx::melody {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Reads a regular file whole; nullopt when it cannot be opened, an empty
-// optional value with `readFailed` set when reading fails.
-std::optional<std::vector<uint8_t>> readRegularFile(const std::string &file, bool &readFailed) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    return std::nullopt;
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return std::nullopt;
-  }
-  std::vector<uint8_t> bytes;
-  uint8_t buffer[65536];
-  while (true) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n <= 0) {
-      readFailed = n < 0;
-      break;
-    }
-    bytes.insert(bytes.end(), buffer, buffer + n);
-  }
-  ::close(fd);
-  return bytes;
-}
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -148,20 +117,19 @@ DocResult CMelodyFile::Load(const std::string &path) {
 }
 
 DocResult CMelodyFile::readFrom(const std::string &path) {
-  bool readFailed = false;
-  auto bytes = readRegularFile(folder_ + path, readFailed);
-  if (!bytes) {
-    bytes = readRegularFile(path, readFailed);
-    if (!bytes) {
+  InputBytes in = readInputFile(folder_ + path, kMaxMelodyFileBytes);
+  if (docResultOf(in.error) == DocResult::CannotOpen) {
+    in = readInputFile(path, kMaxMelodyFileBytes);
+    if (docResultOf(in.error) == DocResult::CannotOpen) {
       return DocResult::CannotOpen;
     }
     classifyOpenedPath();
   }
-  if (readFailed) {
-    return DocResult::ReadError;
+  if (in.error != InputError::None) {
+    return docResultOf(in.error);
   }
   DecodedFile decoded;
-  const DocResult result = decodeMelodyFile(*bytes, decoded);
+  const DocResult result = decodeMelodyFile(in.bytes, decoded);
   if (result == DocResult::Ok) {
     title_ = decoded.title;
     melodies_ = std::move(decoded.melodies);

@@ -16,6 +16,10 @@ namespace pdx::melody {
 const char *loadFailureMessage(DocResult result);
 inline constexpr const char *kSaveFailureMessage = "멜로디를 저장할 수 없습니다.";
 
+// Largest melody file read: room for some 4,000 melodies of 1024 entries,
+// far more than the editor's list is meant for.
+inline constexpr uint64_t kMaxMelodyFileBytes = uint64_t(16) << 20;
+
 class CMelodyFile {
 public:
   // Texts of a new document (code page 949 in the file).

@@ -11,11 +11,16 @@
 
 namespace pdx::melody {
 
+// Warnings listed one by one; the rest of a long text's are counted in one
+// closing line, so a hostile text cannot fill the memory with them.
+inline constexpr size_t kMaxListedWarnings = 20;
+
 struct RtttlImport {
   bool ok = false;
   std::string error; // why the text could not be read (UTF-8)
   CMelody melody;    // named after the text's name, in code page 949
   std::vector<std::string> warnings;
+  size_t unlisted = 0; // warnings past kMaxListedWarnings
 };
 
 // Reads ringtone text (UTF-8). Octave 4 of the text is octave 2 of a code;

@@ -112,10 +112,18 @@ std::optional<ParsedNote> parseNote(std::string_view text, const Defaults &d) {
   return note;
 }
 
+void warn(RtttlImport &out, std::string text) {
+  if (out.warnings.size() < kMaxListedWarnings) {
+    out.warnings.push_back(std::move(text));
+  } else {
+    ++out.unlisted;
+  }
+}
+
 // Adds one note to the melody, reporting what does not map.
 void addNote(RtttlImport &out, const ParsedNote &note, std::string_view source, int &dropped) {
   if (!validDuration(note.duration) || (note.dotted && note.duration == 1)) {
-    out.warnings.push_back("지원하지 않는 길이의 음표를 뺐습니다: " + std::string(source));
+    warn(out, "지원하지 않는 길이의 음표를 뺐습니다: " + std::string(source));
     return;
   }
   const auto ticks =
@@ -125,7 +133,7 @@ void addNote(RtttlImport &out, const ParsedNote &note, std::string_view source, 
     if (isPlayablePitch(note.pitch)) {
       entry.code = codeOfPitch(note.pitch);
     } else {
-      out.warnings.push_back("연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: " + std::string(source));
+      warn(out, "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: " + std::string(source));
     }
   }
   if (dropped > 0 || !out.melody.appendIfFits(entry)) {
@@ -175,6 +183,9 @@ RtttlImport importRtttl(std::string_view text) {
       return out;
     }
     addNote(out, *note, item, dropped);
+  }
+  if (out.unlisted > 0) {
+    out.warnings.push_back("그 밖의 경고 " + std::to_string(out.unlisted) + "건은 줄였습니다.");
   }
   if (dropped > 0) {
     out.warnings.push_back("멜로디 길이 제한을 넘는 음표 " + std::to_string(dropped) + "개를 뺐습니다.");

@@ -62,6 +62,18 @@ TEST(RtttlImport, StopsAtTheMelodyLimit) {
   EXPECT_EQ(in.warnings.back(), "멜로디 길이 제한을 넘는 음표 52개를 뺐습니다.");
 }
 
+TEST(RtttlImport, LongListsOfWarningsAreSummarised) {
+  std::string text = "x:d=4,o=8,b=120:";
+  for (int i = 0; i < 5000; ++i) {
+    text += "c,"; // octave 8 is out of range: a warning each
+  }
+  const RtttlImport in = importRtttl(text);
+  ASSERT_TRUE(in.ok);
+  ASSERT_EQ(in.warnings.size(), kMaxListedWarnings + 2);
+  EXPECT_EQ(in.warnings[kMaxListedWarnings], "그 밖의 경고 4980건은 줄였습니다.");
+  EXPECT_EQ(in.warnings.back(), "멜로디 길이 제한을 넘는 음표 4504개를 뺐습니다.");
+}
+
 TEST(RtttlImport, RefusesTextsThatAreNotRingtones) {
   for (const char *bad : {"no sections", "a:b", "n:d=3:c", "n:q=1:c", "n:d=4:x", "n:d=4:4c$", "n:o=x:c"}) {
     const RtttlImport in = importRtttl(bad);

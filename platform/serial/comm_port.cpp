@@ -130,6 +130,7 @@ bool CCommPort::openConfigured() {
   wakeWrite_ = wake[1];
   failure_ = link::OpenFailure::None;
   readerDone_ = true;
+  hungUp_ = false;
   open_ = true;
   watcher_ = std::thread(&CCommPort::watch, this, ++generation_);
   (void)setDtr(true);

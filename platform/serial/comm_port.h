@@ -69,6 +69,7 @@ public:
 
   void setDataArrived(std::function<void()> callback) override { arrived_ = std::move(callback); }
   void readerDone() override;
+  bool hungUp() const override { return hungUp_; }
 
 private:
   bool configureLine();
@@ -81,6 +82,7 @@ private:
   PortSettings settings_;
   int fd_ = -1;
   std::atomic<bool> open_{false};
+  std::atomic<bool> hungUp_{false};
   link::OpenFailure failure_ = link::OpenFailure::None;
   std::function<void()> arrived_;
 

@@ -14,6 +14,7 @@ size_t CCommPort::read(std::span<uint8_t> buffer) {
   }
   int queued = 0;
   if (::ioctl(fd_, FIONREAD, &queued) != 0) {
+    hungUp_ = true;
     return 0;
   }
   const size_t want = std::min(buffer.size(), static_cast<size_t>(std::max(queued, 0)));
@@ -21,7 +22,14 @@ size_t CCommPort::read(std::span<uint8_t> buffer) {
     return 0;
   }
   const ssize_t count = ::read(fd_, buffer.data(), want);
-  return count > 0 ? static_cast<size_t>(count) : 0;
+  if (count > 0) {
+    return static_cast<size_t>(count);
+  }
+  // Bytes were queued, yet the read found none or failed: the device is gone.
+  if (count == 0 || (errno != EAGAIN && errno != EINTR)) {
+    hungUp_ = true;
+  }
+  return 0;
 }
 
 size_t CCommPort::writeAll(const uint8_t *data, size_t size) {
@@ -63,22 +71,23 @@ void CCommPort::readerDone() {
   readerDoneChanged_.notify_all();
 }
 
+// Waits for input and reports it; a hang-up or error of the device is
+// reported once more and ends the watch, so nothing spins on a dead device.
 void CCommPort::watch(int generation) {
   const std::weak_ptr<int> alive = lifetime_;
-  while (open_) {
+  while (open_ && !hungUp_) {
     pollfd fds[2] = {{fd_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
     if (::poll(fds, 2, -1) < 0) {
-      continue;
+      if (errno == EINTR) {
+        continue;
+      }
+      hungUp_ = true;
     }
     if (!open_ || (fds[1].revents & POLLIN) != 0) {
       break;
     }
-    if ((fds[0].revents & POLLIN) == 0) {
-      // Hung up (the other end of a pseudo-terminal went away, or the
-      // adapter was pulled): wait for the close instead of spinning.
-      pollfd wake{wakeRead_, POLLIN, 0};
-      (void)::poll(&wake, 1, 100);
-      continue;
+    if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+      hungUp_ = true;
     }
     {
       std::lock_guard lock(mutex_);

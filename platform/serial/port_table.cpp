@@ -26,9 +26,12 @@ PortTable loadPortTable(const Settings &settings) {
 std::vector<SerialAlias> serialAliases(const std::filesystem::path &folder) {
   std::vector<SerialAlias> aliases;
   std::error_code error;
-  for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
-    const auto target = std::filesystem::canonical(entry.path(), error);
-    aliases.push_back({entry.path().filename().string(), error ? std::string() : target.string()});
+  // Stepped with an error code: a folder that fails half way ends the list
+  // instead of throwing.
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::error_code unresolved;
+    const auto target = std::filesystem::canonical(it->path(), unresolved);
+    aliases.push_back({it->path().filename().string(), unresolved ? std::string() : target.string()});
   }
   std::sort(aliases.begin(), aliases.end(), [](const auto &a, const auto &b) { return a.name < b.name; });
   return aliases;

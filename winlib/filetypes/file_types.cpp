@@ -66,11 +66,12 @@ FileTypeRegistration registerFileTypes(SuiteProgram program, const std::filesyst
   const std::filesystem::path mime = dataHome / "mime" / "packages" / "pelodex-suite.xml";
   const std::filesystem::path entry =
       dataHome / "applications" / (std::string(programBaseName(program)) + ".desktop");
-  if (!std::filesystem::exists(mime)) {
+  std::error_code ec;
+  if (!std::filesystem::exists(mime, ec)) {
     result.mimeWritten = writeText(mime, mimePackageXml());
     result.failed = !result.mimeWritten;
   }
-  if (!std::filesystem::exists(entry)) {
+  if (!std::filesystem::exists(entry, ec)) {
     result.entryWritten = writeText(entry, desktopEntry(program, programPath));
     result.failed = result.failed || !result.entryWritten;
   }

@@ -1,4 +1,4 @@
-// The main menu (page 3002): the eight commands of the program.
+// The main menu (page 3002): the commands of the program.
 #pragma once
 
 #include "core/app/ui/pelodex_page.h"
@@ -23,6 +23,7 @@ public:
     kAnimation = 3245,
     kAlarms = 3246,
     kDataService = 3248,
+    kPhoneSettings = 3247,
     kHelp = 3251,
     kExit = 3252,
   };

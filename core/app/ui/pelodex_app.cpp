@@ -3,8 +3,11 @@
 #include "core/app/launch.h"
 #include "core/app/ui/help_page.h"
 #include "core/app/ui/main_menu_page.h"
+#include "core/app/ui/media_pages.h"
 #include "core/app/ui/pelodex_page.h"
 #include "core/app/ui/phonebook_phone.h"
+#include "core/data/datafile_startup.h"
+#include "features/common/ui/program_message_target.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/serial/port_table.h"
@@ -17,6 +20,8 @@
 #include "winlib/wait_window.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <ctime>
 
 namespace pdx::core {
 
@@ -32,13 +37,32 @@ platform::PortTable portTable(const PelodexOptions &options) {
   return ports;
 }
 
+// Start-up's questions about the data file, as message boxes on the page.
+class MessageBoxDataFileUser : public DataFileUser {
+public:
+  explicit MessageBoxDataFileUser(QWidget *page) : page_(page) {}
+  void tell(const std::string &message) override {
+    winlib::CBmpMessageBox::Show(page_, QString::fromStdString(message), QString(),
+                                 winlib::kMbOk | winlib::kMbIconExclamation);
+  }
+  bool ask(const std::string &question) override {
+    return winlib::CBmpMessageBox::Show(page_, QString::fromStdString(question), QString(),
+                                        winlib::kMbYesNo | winlib::kMbIconQuestion) == winlib::kIdYes;
+  }
+
+private:
+  QWidget *page_;
+};
+
 } // namespace
 
 PelodexApp::PelodexApp(PelodexOptions options)
     : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
       link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
       settings_(platform::Settings::forProfile(kProfile)),
-      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)) {}
+      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)),
+      settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)),
+      mediaPages_(std::make_unique<MediaPages>(*this)) {}
 
 PelodexApp::~PelodexApp() {
   // The pages follow the link's status, which goes with this object: none
@@ -76,7 +100,10 @@ bool PelodexApp::InitInstance() {
     base_.DestroyMainWindow();
     return false;
   }
-  LoadDataFile();
+  if (!LoadDataFile()) {
+    base_.DestroyMainWindow();
+    return false;
+  }
   ShowMenu();
   return true;
 }
@@ -99,20 +126,26 @@ bool PelodexApp::LogOn() {
   return result != link::LogOnResult::Failed;
 }
 
-void PelodexApp::LoadDataFile() {
-  (void)dataFile_.load(false);
-  store_.pcGroups.ensureDefaultGroup();
+bool PelodexApp::LoadDataFile() {
+  MessageBoxDataFileUser user(base_.MainWindow());
+  if (loadAtStartup(dataFile_, store_, user, std::time(nullptr)) == StartupLoad::Refused) {
+    return false;
+  }
   // The loaded groups become the group table; nothing is sent.
   store_.phoneGroups = store_.pcGroups;
-  store_.modified = true;
+  return true;
+}
+
+void PelodexApp::SaveDataFile() {
+  const DocResult result = dataFile_.save();
+  if (result != DocResult::Ok) {
+    winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromUtf8(describe(result)), QString(),
+                                 winlib::kMbOk | winlib::kMbIconStop);
+  }
 }
 
 void PelodexApp::ExitInstance() {
-  const DocResult result = dataFile_.save();
-  if (result != DocResult::Ok) {
-    winlib::CBmpMessageBox::Show(nullptr, QString::fromUtf8(describe(result)), QString(),
-                                 winlib::kMbOk | winlib::kMbIconStop);
-  }
+  SaveDataFile();
 }
 
 void PelodexApp::ShowPage(winlib::CBmpWnd *page, int bitmapId) {
@@ -129,6 +162,11 @@ void PelodexApp::ShowMenu() {
       {MainMenuPage::kDataService, [this] { DataService(); }},
   };
   handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
+  handlers[MainMenuPage::kAlarms] = [this] { OpenAlarms(); };
+  handlers[MainMenuPage::kPhoneSettings] = [this] { OpenPhoneSettings(); };
+  handlers[MainMenuPage::kSms] = [this] { OpenSms(); };
+  handlers[MainMenuPage::kMelody] = [this] { mediaPages_->OpenMelodies(); };
+  handlers[MainMenuPage::kAnimation] = [this] { mediaPages_->OpenAnimations(); };
   ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
 }
 
@@ -191,8 +229,8 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
   }
 }
 
-void PelodexApp::OpenPhonebook() {
-  if (!offline_) {
+void PelodexApp::OpenPhonebook(bool fresh) {
+  if (!offline_ && fresh) {
     const PhonebookList mirror = store_.phonePhonebook;
     const GroupTable groups = store_.phoneGroups;
     if (!ReadWithRetry(link::ReadKind::Phonebook, [this] { return transfers_.readPhonebook(); })) {
@@ -207,18 +245,20 @@ void PelodexApp::OpenPhonebook() {
   };
   features::PhonebookPageContext context{
       store_, *phonebookPhone_, !offline_, settings_, [this] { ShowMenu(); }, [this] { AskExit(); }, showHelp,
-      {},     nullptr,          nullptr};
+      [this] { OpenSpeedDial(); }, nullptr, nullptr, [this] { SaveDataFile(); }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
-  if (!offline_) {
+  if (!offline_ && fresh) {
     page->mergeOnOpen();
-    (void)dataFile_.save();
+    SaveDataFile();
   }
 }
 
 void PelodexApp::OnProgramMessage(int message) {
   if (PelodexPage *page = CurrentPage()) {
     page->OnProgramMessage(message);
+  } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
+    target->OnProgramMessage(message);
   }
 }
 

@@ -6,7 +6,9 @@
 #include "core/app/options.h"
 #include "core/data/datafile.h"
 #include "core/data/store.h"
+#include "features/options/transfers_phone.h"
 #include "features/phonebook/phonebook_ports.h"
+#include "features/sms/transfers_sms_phone.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
@@ -21,6 +23,7 @@
 namespace pdx::core {
 
 class PelodexPage;
+class MediaPages;
 
 class PelodexApp {
 public:
@@ -58,11 +61,26 @@ public:
 
   // The phonebook: read from the phone when online (the mirror is put
   // back when the user cancels), then the page, merged when online.
-  void OpenPhonebook();
+  // Without `fresh` (back from the speed dials) the page shows what it had.
+  void OpenPhonebook(bool fresh = true);
+  // The speed-dial page (from the phonebook page), the alarm page (the
+  // alarms read first) and the options page (the phone asked for its
+  // settings first; the record as last received when it does not answer).
+  void OpenSpeedDial();
+  void OpenAlarms();
+  void OpenPhoneSettings();
+  // Messages: read from the phone, then the message menu and its pages.
+  void OpenSms();
+  void ShowSmsMenu();
+  void ShowSmsPage(bool received);
 
 private:
   bool LogOn();
-  void LoadDataFile();
+  // Start-up's load; false when the program must end (an unreadable data
+  // file that could not be set aside).
+  bool LoadDataFile();
+  // Saves when anything changed; a failure is shown.
+  void SaveDataFile();
   void DataService();
   void OnProgramMessage(int message);
 
@@ -78,6 +96,10 @@ private:
   bool offline_ = false;
   platform::Settings settings_;
   std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
+  std::unique_ptr<features::TransfersPhone> settingsPhone_;
+  features::TransfersSmsPhone smsPhone_{transfers_, link_};
+  features::KoreanClock smsClock_;
+  std::unique_ptr<MediaPages> mediaPages_;
 };
 
 } // namespace pdx::core

@@ -1,11 +1,18 @@
 #include "core/app/ui/main_menu_page.h"
 #include "core/app/ui/pelodex_app.h"
+#include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/ui/phonebook_page.h"
+#include "features/sms/ui/received_page.h"
+#include "features/sms/ui/sent_page.h"
+#include "features/sms/ui/sms_dialogs.h"
+#include "features/sms/ui/sms_text_box.h"
+#include "link/frame/codes.h"
 #include "link/ui/password_page.h"
 #include "platform/settings/settings.h"
 #include "simulator/phone_model.h"
 #include "simulator/pty_phone.h"
 #include "winlib/bmp_button.h"
+#include "winlib/bmp_message_box.h"
 #include "winlib/testing/accessibility_check.h"
 #include "winlib/wait_window.h"
 
@@ -16,6 +23,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <thread>
@@ -46,6 +54,8 @@ public:
   }
   std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
   const simulator::PhoneState &state() const { return model_.state(); }
+  // The phone refuses requests of this code (-1: none).
+  void refuse(int code) { model_.setRefusedCode(code); }
 
   static simulator::PhoneState trimmed(size_t entries) {
     simulator::PhoneState state = simulator::sampleState();
@@ -69,6 +79,21 @@ void shoot(PelodexApp &app, const char *name) {
   if (dir != nullptr && app.CurrentWindow() != nullptr) {
     app.CurrentWindow()->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
   }
+}
+
+// Answers OK to the next message box, which may open only after a phone
+// exchange that runs its own event loop.
+void okNextMessageBox() {
+  auto *poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    if (auto *box = features::testing::openDialog<winlib::CBmpMessageBox>()) {
+      box->EndDialog(winlib::kIdOk);
+      poll->stop();
+      poll->deleteLater();
+    }
+  });
+  poll->start();
 }
 
 // Every test runs with its own settings, data and runtime folders, and a
@@ -111,7 +136,36 @@ protected:
     answer_.start();
   }
 
+  // Answers every message box of start-up with Yes (or OK), counting them.
+  void answerMessageBoxes() {
+    boxes_.setInterval(20);
+    QObject::connect(&boxes_, &QTimer::timeout, [this] {
+      for (QWidget *w : QApplication::allWidgets()) {
+        auto *box = qobject_cast<winlib::CBmpMessageBox *>(w);
+        if (box != nullptr && box->IsRunning()) {
+          ++boxesAnswered_;
+          box->EndDialog(box->Button(winlib::kIdYes) != nullptr ? winlib::kIdYes : winlib::kIdOk);
+          return;
+        }
+      }
+    });
+    boxes_.start();
+  }
+  // One offline run: start-up without a phone, then exit.
+  void runOffline() {
+    PelodexApp app(PelodexOptions{});
+    answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
+    ASSERT_TRUE(app.InitInstance());
+    app.ExitInstance();
+  }
+  static std::string bytesOf(const fs::path &p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+
   QTimer answer_;
+  QTimer boxes_;
+  int boxesAnswered_ = 0;
 
   fs::path root_;
 };
@@ -129,7 +183,7 @@ TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kDataService));
-  EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kSms)); // its page does not exist yet
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kSms));
   // The folders of the start-up exist, and the exit saves the data file.
   const fs::path base = root_ / "data" / "QZ Telecom";
   EXPECT_TRUE(fs::is_directory(base / "save") && fs::is_directory(base / "melody") &&
@@ -198,6 +252,59 @@ TEST_F(PelodexAppTest, EscInTheWaitWindowStopsTheReadAndLeavesTheMirrorAsItWas) 
   EXPECT_FALSE(app.Store().read.phonebook);
 }
 
+TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
+  SimulatedPhone phone(0);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenSms();
+  shoot(app, "sms-menu-online");
+  app.ShowSmsPage(true);
+  auto *received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  ASSERT_NE(received, nullptr);
+  ASSERT_EQ(received->list()->rowCount(), 3);
+  // Marking the one unread message (row 2) is refused twice, then given up
+  // until the page opens again.
+  phone.refuse(link::PC_SMS_SET_REQ);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    okNextMessageBox();
+    received->list()->selectRow(0);
+    received->list()->selectRow(2);
+  }
+  phone.refuse(-1);
+  received->list()->selectRow(0);
+  received->list()->selectRow(2);
+  EXPECT_EQ(phone.state().received[1][2], 0);
+  app.ShowSmsPage(true);
+  received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  received->list()->selectRow(2);
+  EXPECT_EQ(phone.state().received[1][2], 1);
+  features::testing::whenOpen<features::CReplyDlg>([](features::CReplyDlg &d) {
+    d.textBox()->setBytes("re");
+    d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
+  });
+  received->OnCommand(features::CSmsListPage::kReply, winlib::kNotifyCommand);
+  ASSERT_FALSE(phone.state().saved[2].empty()) << "slot 130, the lowest free one";
+
+  app.ShowSmsPage(false);
+  auto *sent = dynamic_cast<features::CSmsSentPage *>(app.CurrentWindow());
+  ASSERT_NE(sent, nullptr);
+  shoot(app, "sms-sent-online");
+  ASSERT_EQ(sent->list()->rowCount(), 3);
+  ASSERT_TRUE(sent->editor().addNew("new"));
+  EXPECT_FALSE(phone.state().saved[3].empty());
+  const size_t oldest = sent->editor().box(features::SmsBoxKind::Saved)[3].slot - 0x80u;
+  const std::optional<int> row = sent->editor().modify(3, "changed");
+  ASSERT_TRUE(row);
+  const simulator::Bytes &modified = phone.state().saved[oldest];
+  EXPECT_EQ(std::string(modified.begin() + 43, modified.begin() + 50), "changed");
+  okNextMessageBox();
+  ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
+  EXPECT_TRUE(phone.state().saved[oldest].empty());
+}
+
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
   PelodexOptions options;
   options.testMode = true;
@@ -223,6 +330,35 @@ TEST_F(PelodexAppTest, OfflinePhonebookShowsThePcData) {
   auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
   ASSERT_NE(page, nullptr);
   EXPECT_FALSE(page->editor().connected());
+}
+
+TEST_F(PelodexAppTest, ADamagedDataFileSurvivesTwoRunsAndTheBackupIsTakenOnRequest) {
+  const fs::path base = root_ / "data" / "QZ Telecom";
+  runOffline(); // the first start: an empty data file
+  std::string entry(157, '\0');
+  entry.replace(4, 3, "kim");
+  entry.replace(21, 3, "021");
+  std::string backup = bytesOf(base / "Pelodex.dat");
+  backup.replace(68 + 21, 4, std::string("\x01\0\0\0", 4));
+  backup += entry;
+  std::ofstream(base / "Pelodex.old", std::ios::binary) << backup;
+  const std::string damaged = backup.substr(0, backup.size() - 10);
+  std::ofstream(base / "Pelodex.dat", std::ios::binary) << damaged;
+  answerMessageBoxes();
+  runOffline();
+  EXPECT_EQ(boxesAnswered_, 2) << "told why, then asked about the backup";
+  runOffline();
+  EXPECT_EQ(boxesAnswered_, 2) << "the second run reads what the first one wrote";
+  std::vector<fs::path> aside;
+  for (const auto &f : fs::directory_iterator(base)) {
+    if (f.path().filename().string().starts_with("Pelodex.dat.unreadable-")) {
+      aside.push_back(f.path());
+    }
+  }
+  ASSERT_EQ(aside.size(), 1u);
+  EXPECT_EQ(bytesOf(aside[0]), damaged);
+  EXPECT_EQ(bytesOf(base / "Pelodex.dat").size(), backup.size()) << "started from the backup's entry";
+  EXPECT_EQ(bytesOf(base / "Pelodex.old").size(), backup.size());
 }
 
 TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {

@@ -1,10 +1,13 @@
 // Pelodex: the phone-data program.
 #include "core/app/ui/pelodex_app.h"
+#include "core/base/last_resort.h"
 
 #include <QApplication>
 #include <cstdio>
 
-int main(int argc, char **argv) {
+namespace {
+
+int run(int argc, char **argv) {
   QApplication qt(argc, argv);
   QApplication::setApplicationName("Pelodex");
   std::vector<std::string> arguments;
@@ -22,4 +25,10 @@ int main(int argc, char **argv) {
   const int status = QApplication::exec();
   app.ExitInstance();
   return status;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  return pdx::runGuarded("Pelodex", [&] { return run(argc, argv); });
 }

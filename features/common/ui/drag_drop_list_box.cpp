@@ -101,6 +101,16 @@ void CDragDropListBox::selectRange(int first, int last) {
   setSelection(rows);
 }
 
+void CDragDropListBox::selectRows(const std::vector<int> &rows) {
+  std::set<int> valid;
+  for (int row : rows) {
+    if (row >= 0 && row < rowCount()) {
+      valid.insert(row);
+    }
+  }
+  setSelection(valid);
+}
+
 void CDragDropListBox::setSelection(std::set<int> rows) {
   if (!rows.empty()) {
     focusRow_ = *rows.begin();

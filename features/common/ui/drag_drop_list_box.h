@@ -54,6 +54,8 @@ public:
   const std::set<int> &selectedRows() const { return selected_; }
   void selectRow(int row);
   void selectRange(int first, int last);
+  // Selects exactly the given rows (those outside the list are left out).
+  void selectRows(const std::vector<int> &rows);
 
   void setDragEnabled(bool enabled) { dragEnabled_ = enabled; }
   void setOwner(DragOwner *owner) { owner_ = owner; }

@@ -9,8 +9,8 @@ namespace {
 
 bool allowedInNumber(QChar c) {
   const char16_t u = c.unicode();
-  if (u < 0x20 || u >= 0x80) {
-    return true; // control characters and everything beyond ASCII
+  if (u < 0x20) {
+    return true; // control characters are the edit's own keys
   }
   return (u >= '0' && u <= '9') || u == '-' || u == '#' || u == '*' || u == 'p' || u == 'P';
 }

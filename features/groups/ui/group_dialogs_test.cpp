@@ -66,6 +66,7 @@ TEST(GroupEditDialog, ModifyStartsFromTheGroupWithItsNameSelected) {
   whenOpen<CGroupEditDlg>([](CGroupEditDlg &d) {
     EXPECT_EQ(d.nameEdit()->text(), QStringLiteral("친구"));
     EXPECT_EQ(d.nameEdit()->selectedText(), QStringLiteral("친구"));
+    EXPECT_EQ(d.focusWidget(), d.nameEdit());
     EXPECT_EQ(d.bellBox()->currentIndex(), 7);
     EXPECT_TRUE(winlib::testing::typeText(d.nameEdit(), QStringLiteral("가족")));
     d.EndDialog(winlib::kIdCancelCommand);

@@ -47,10 +47,12 @@ protected:
 TEST_F(EntryDialogTest, OkNeedsANameAndANumberAndNumbersRefuseLetters) {
   CEntryDlg dialog(groups_, EntryForm(), {true, true});
   const int result = run(dialog, [](CEntryDlg &d) {
+    EXPECT_EQ(d.focusWidget(), d.nameEdit()) << "the dialog opens where the user types first";
     EXPECT_EQ(d.okButton()->State(), ButtonState::Disabled);
     typeText(d.nameEdit(), QStringLiteral("홍길동"));
     EXPECT_EQ(d.okButton()->State(), ButtonState::Disabled) << "a name alone is not enough";
     QTest::keyClicks(d.numberEdit(2), "011-12a3#*p");
+    typeText(d.numberEdit(2), QStringLiteral("가"));
     EXPECT_EQ(d.numberEdit(2)->text(), QStringLiteral("011-123#*p"));
     EXPECT_NE(d.okButton()->State(), ButtonState::Disabled);
     EXPECT_TRUE(d.phoneBox()->isChecked());
@@ -145,6 +147,7 @@ TEST(CompareDialog, TheResolverCentresTheDialogOnTheScreen) {
 TEST(FindDialog, StartsWithTheLastTextsAndHandsBackTheNewOnes) {
   CFindDlg dialog(fromUtf8("홍"), "011");
   whenOpen<CFindDlg>([](CFindDlg &d) {
+    EXPECT_EQ(d.focusWidget(), d.nameEdit());
     EXPECT_EQ(d.nameEdit()->text(), QStringLiteral("홍"));
     EXPECT_EQ(d.numberEdit()->text(), QStringLiteral("011"));
     d.numberEdit()->clear();

@@ -66,10 +66,8 @@ void CPhonebookPage::createControls() {
     storeColumnBoundaries(context_.settings, kColumnKey,
                           std::vector<int>(b.begin(), b.begin() + std::min<size_t>(b.size(), 6)));
   });
-  connect(header_, &QHeaderView::sectionClicked, this, [this](int column) {
-    editor_.sortBy(static_cast<PhonebookColumn>(column));
-    refill({});
-  });
+  connect(header_, &QHeaderView::sectionClicked, this,
+          [this](int column) { sortKeepingSelection(static_cast<PhonebookColumn>(column)); });
   connect(list_, &CDragDropListBox::selectionChanged, this, [this] { updateButtons(); });
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { modifySelected(); });
 
@@ -108,19 +106,33 @@ void CPhonebookPage::refill(const std::vector<int> &select) {
     rows.push_back(editor_.rowText(row));
   }
   list_->setRows(std::move(rows));
-  const int count = list_->rowCount();
-  std::vector<int> valid;
-  for (int row : select) {
-    if (row >= 0 && row < count) {
-      valid.push_back(row);
+  list_->selectRows(select);
+  updateButtons();
+  if (context_.store.modified && context_.saveData) {
+    context_.saveData();
+  }
+}
+
+// Sorts by `column`, keeping the selected entries selected where they land.
+void CPhonebookPage::sortKeepingSelection(PhonebookColumn column) {
+  std::vector<core::PhoneBookEntry> chosen;
+  for (int row : selection()) {
+    chosen.push_back(editor_.entry(row));
+  }
+  editor_.sortBy(column);
+  std::vector<int> rows;
+  std::vector<bool> taken(editor_.rowCount(), false);
+  for (const core::PhoneBookEntry &entry : chosen) {
+    for (size_t row = 0; row < taken.size(); ++row) {
+      const core::PhoneBookEntry &e = editor_.entry(static_cast<int>(row));
+      if (!taken[row] && compareBySortKey(e, entry) == 0 && e.phoneSlot == entry.phoneSlot) {
+        taken[row] = true;
+        rows.push_back(static_cast<int>(row));
+        break;
+      }
     }
   }
-  if (!valid.empty()) {
-    const auto [low, high] = std::minmax_element(valid.begin(), valid.end());
-    const bool contiguous = *high - *low + 1 == static_cast<int>(valid.size());
-    contiguous ? list_->selectRange(*low, *high) : list_->selectRow(valid.front());
-  }
-  updateButtons();
+  refill(rows);
 }
 
 std::vector<int> CPhonebookPage::selection() const {

@@ -42,6 +42,9 @@ struct PhonebookPageContext {
   // Stand-ins for the message boxes and the comparison dialog (tests).
   PageUser *user = nullptr;
   ConflictResolver *resolver = nullptr;
+  // Saves the data file; called after each completed change, so that a
+  // crash or a killed process loses no edit.
+  std::function<void()> saveData;
 };
 
 class CPhonebookPage : public winlib::CBmpWnd, public DragOwner {
@@ -100,7 +103,9 @@ protected:
 private:
   void createControls();
   void addButton(Command command, const QString &caption, QPoint at, QSize size);
+  // Rebuilds the rows, selects `select`, and saves when anything changed.
   void refill(const std::vector<int> &select);
+  void sortKeepingSelection(PhonebookColumn column);
   std::vector<int> selection() const;
   void updateButtons();
   int numberKindAt(QPoint globalPos, int *row) const;
@@ -118,6 +123,7 @@ private:
   std::map<int, winlib::CBmpButton *> buttons_;
   PrintOptions printOptions_;
   bool cancel_ = false;
+  bool running_ = false; // an editing command is running: others are ignored
 };
 
 } // namespace pdx::features

@@ -5,6 +5,7 @@
 #include "features/phonebook/ui/find_dlg.h"
 #include "features/phonebook/ui/phonebook_page.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace pdx::features {
@@ -25,6 +26,10 @@ EntryForm formOf(const core::PhoneBookEntry &e) {
 } // namespace
 
 void CPhonebookPage::newEntry() {
+  if (running_) {
+    return; // one editing command at a time: its phone writes let input through
+  }
+  const QScopedValueRollback<bool> running(running_, true);
   beginOperation();
   GroupEditor groups(context_.store, phone_, user_, context_.connected);
   const bool connected = context_.connected;
@@ -39,9 +44,10 @@ void CPhonebookPage::newEntry() {
 
 void CPhonebookPage::modifySelected() {
   const std::vector<int> rows = selection();
-  if (rows.empty()) {
+  if (rows.empty() || running_) {
     return;
   }
+  const QScopedValueRollback<bool> running(running_, true);
   beginOperation();
   GroupEditor groups(context_.store, phone_, user_, context_.connected);
   const bool connected = context_.connected;
@@ -73,9 +79,10 @@ void CPhonebookPage::modifySelected() {
 
 void CPhonebookPage::deleteSelected() {
   const std::vector<int> rows = selection();
-  if (rows.empty()) {
+  if (rows.empty() || running_) {
     return;
   }
+  const QScopedValueRollback<bool> running(running_, true);
   beginOperation();
   if (!editor_.deleteRows(rows)) {
     return refill(rows);

@@ -1,7 +1,10 @@
 // The page's file and printer commands: import from text, print, export.
 #include "core/base/atomic_file.h"
+#include "core/base/input_file.h"
 #include "core/data/phonebook_export.h"
-#include "features/phonebook/text_import.h"
+#include "features/phonebook/import_file.h"
+#include "features/phonebook/import_report.h"
+#include "features/phonebook/phonebook_import.h"
 #include "features/phonebook/ui/file_choice.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "features/printing/ui/phonebook_printing.h"
@@ -12,6 +15,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QScopedValueRollback>
+#include <set>
 #include <span>
 
 namespace pdx::features {
@@ -32,7 +37,8 @@ struct WaitCursor {
 
 void CPhonebookPage::importFile() {
   const QString folder = QString::fromStdString(context_.settings.text("General", kImportFolderKey));
-  const QString path = chooseFileToOpen(this, folder, QStringLiteral("텍스트 파일 (*.txt)"));
+  const QString path = chooseFileToOpen(
+      this, folder, QStringLiteral("전화번호 파일 (*.txt *.vcf *.csv);;텍스트 파일 (*.txt)"));
   if (path.isEmpty()) {
     return;
   }
@@ -41,37 +47,41 @@ void CPhonebookPage::importFile() {
 }
 
 void CPhonebookPage::importFrom(const QString &path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  if (running_) {
+    return;
+  }
+  const QScopedValueRollback<bool> running(running_, true);
+  const InputBytes in = readInputFile(QFile::encodeName(path).toStdString(), kMaxImportFileBytes);
+  if (in.error != InputError::None) {
     context_.store.modified = true;
     user_.tell("전화번호부를 읽어들일 수 없습니다.");
     return;
   }
-  const QByteArray bytes = file.readAll();
   core::CDataStore &store = context_.store;
-  const GroupCreator createGroup = [this, &store](std::string_view name) {
+  // A group the phone refused is neither written nor reported again.
+  std::set<std::string, std::less<>> refusedByPhone;
+  const GroupCreator createGroup = [this, &store, &refusedByPhone](std::string_view name) {
     const int id = store.phoneGroups.firstFreeId();
-    if (id < 0) {
+    if (id < 0 || refusedByPhone.contains(name)) {
       return -1;
     }
     core::PhoneGroup group;
     group.id = static_cast<uint16_t>(id);
     group.name.setWhole(name);
+    if (store.phoneGroups.refusal(group) != core::GroupRefusal::None) {
+      return -1;
+    }
     if (context_.connected && !phone_.writeGroup(store.phoneGroups, id, group)) {
+      refusedByPhone.emplace(name);
       user_.tell("휴대폰에 그룹을 추가할 수 없습니다.");
       return -1;
     }
-    store.phoneGroups.insert(group);
-    return id;
+    return store.phoneGroups.insert(group) ? id : -1;
   };
-  const ImportResult result = importPhonebookText(
-      std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), store, createGroup);
-  const std::vector<int> keep = selection();
-  editor_.sortBy(editor_.sortColumn());
-  refill(keep);
-  if (result.status == ImportResult::BadFormat) {
-    user_.tell("파일 형식이 잘못되어 있습니다.");
-  }
+  const ImportResult result = importPhonebookFile(
+      std::string_view(reinterpret_cast<const char *>(in.bytes.data()), in.bytes.size()), store, createGroup);
+  sortKeepingSelection(editor_.sortColumn());
+  user_.tell(importSummary(result));
 }
 
 void CPhonebookPage::print() {
@@ -92,19 +102,20 @@ void CPhonebookPage::print() {
 }
 
 void CPhonebookPage::printWith(const PrintOptions &options) {
-  QPrinter printer(QPrinter::HighResolution);
-  if (options.printer.isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(options.pdfPath);
-  } else {
-    printer.setPrinterName(options.printer);
-  }
-  printer.setDocName(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(kPhonebookDocument)));
+  const WaitCursor wait;
   PrintOutcome outcome = PrintOutcome::CannotOpen;
-  if (printer.isValid()) {
-    const WaitCursor wait;
-    outcome = printPhonebook(printer, context_.store.pcPhonebook, context_.store.phoneGroups, options.size,
-                             options.order);
+  if (options.printer.isEmpty()) {
+    outcome =
+        printPhonebookToPdf(QFile::encodeName(options.pdfPath).toStdString(), context_.store.pcPhonebook,
+                            context_.store.phoneGroups, options.size, options.order);
+  } else {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(options.printer);
+    printer.setDocName(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(kPhonebookDocument)));
+    if (printer.isValid()) {
+      outcome = printPhonebook(printer, context_.store.pcPhonebook, context_.store.phoneGroups, options.size,
+                               options.order);
+    }
   }
   if (outcome != PrintOutcome::Printed) {
     user_.tell(printOutcomeMessage(outcome));

@@ -62,8 +62,8 @@ protected:
     store_.phoneGroups.addGroup(fromUtf8("친구"), 0);
   }
   std::unique_ptr<Page> open(bool connected) {
-    PhonebookPageContext context{store_, phone_, connected, settings_, [this] { ++backs_; },
-                                 {},     {},     {},        &user_,    &resolver_};
+    PhonebookPageContext context{store_, phone_, connected, settings_,  [this] { ++backs_; }, {},
+                                 {},     {},     &user_,    &resolver_, [this] { ++saves_; }};
     auto page = std::make_unique<Page>(std::move(context));
     phone_.page = page.get();
     page->show();
@@ -91,6 +91,7 @@ protected:
   testing::FakeUser user_;
   testing::ScriptedResolver resolver_;
   int backs_ = 0;
+  int saves_ = 0;
 };
 
 TEST_F(PageTest, RowsShowStateGroupAndNumbersAndButtonsFollowTheSelection) {
@@ -143,30 +144,42 @@ TEST_F(PageTest, InsertAddsAnEntryThatGoesToThePhoneWithThePageDisabled) {
   EXPECT_TRUE(store_.modified);
 }
 
-TEST_F(PageTest, EnterOnSeveralRowsSetsTheirGroupInGroupOnlyMode) {
-  store_.pcPhonebook.append(entry("가", "01", 65535, 0));
-  store_.pcPhonebook.append(entry("나", "02", 65535, 1));
-  store_.pcPhonebook.append(entry("다", "03", 65535, 0));
+TEST_F(PageTest, ASeveralRowChangeKeepsItsSelectionThroughSortingAndCannotBeRestarted) {
+  store_.pcPhonebook.append(entry("가", "03", 65535, 0));
+  store_.pcPhonebook.append(entry("나", "01", 65535, 1));
+  store_.pcPhonebook.append(entry("다", "02", 65535, 0));
   auto page = open(false);
-  page->list()->selectRange(0, 1);
-  whenOpen<CEntryDlg>([](CEntryDlg &d) {
+  page->list()->selectRows({0, 2});
+  whenOpen<CEntryDlg>([&page](CEntryDlg &d) {
     EXPECT_TRUE(d.groupOnly());
     EXPECT_EQ(d.phoneBox()->checkState(), Qt::Unchecked) << "neither entry is on the phone";
+    page->OnCommand(Page::kDelete, winlib::kNotifyCommand); // ignored while the change runs
     d.groupBox()->setEditText(QStringLiteral("친구"));
     d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
   });
+  const int savesBefore = saves_;
   QTest::keyClick(page->list(), Qt::Key_Return);
+  EXPECT_TRUE(user_.asked.empty()) << "no delete started inside the change";
+  EXPECT_EQ(saves_, savesBefore + 1) << "the data file is written once the change is complete";
   EXPECT_EQ(cell(*page, 0, kGroupColumn), "친구");
   EXPECT_EQ(cell(*page, 1, kGroupColumn), "친구");
-  EXPECT_EQ(cell(*page, 2, kGroupColumn), "[지정안됨]") << "not selected";
-  EXPECT_EQ(page->list()->selectedRows(), (std::set<int>{0, 1}));
+  EXPECT_EQ(cell(*page, 2, kGroupColumn), "친구");
+  EXPECT_EQ(page->list()->selectedRows(), (std::set<int>{0, 2})) << "both changed rows stay selected";
+  auto *header = page->findChild<QHeaderView *>();
+  ASSERT_NE(header, nullptr);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(kHomeColumn) + 5, header->height() / 2));
+  EXPECT_EQ(page->editor().sortColumn(), kHomeColumn);
+  ASSERT_EQ(cell(*page, 0, kNameColumn), "나");
+  EXPECT_EQ(cell(*page, 2, kNameColumn), "가");
+  EXPECT_EQ(page->list()->selectedRows(), (std::set<int>{1, 2})) << "가 and 다 stay selected where they land";
   EXPECT_TRUE(phone_.entryWrites.empty()) << "offline";
 }
 
 TEST_F(PageTest, SpeedDialNeedsAConnectionAndThePage) {
   bool switched = false;
   PhonebookPageContext context{
-      store_, phone_, true, settings_, {}, {}, {}, [&switched] { switched = true; }, &user_, &resolver_};
+      store_, phone_, true, settings_, {}, {}, {}, [&switched] { switched = true; }, &user_, &resolver_, {}};
   CPhonebookPage connected(std::move(context));
   ASSERT_NE(connected.button(Page::kSpeedDial)->State(), ButtonState::Disabled);
   connected.OnCommand(Page::kSpeedDial, winlib::kNotifyCommand);
@@ -280,15 +293,12 @@ TEST_F(PageTest, StoredColumnBoundariesAreCorrectedAndResizingStoresThem) {
   EXPECT_EQ(settings_.text("General", Page::kColumnKey), "10,20,70,80,90,100");
 }
 
-TEST_F(PageTest, ClickingAHeaderItemOrCtrlAndItsNumberSortsByItsColumn) {
+TEST_F(PageTest, CtrlAndAColumnNumberSortsByThatColumn) {
   store_.pcPhonebook.append(entry("가", "03"));
   store_.pcPhonebook.append(entry("나", "01"));
   store_.pcPhonebook.append(entry("다", "02"));
   auto page = open(false);
-  auto *header = page->findChild<QHeaderView *>();
-  ASSERT_NE(header, nullptr);
-  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                    QPoint(header->sectionViewportPosition(kHomeColumn) + 5, header->height() / 2));
+  QTest::keyClick(page.get(), Qt::Key_4, Qt::ControlModifier); // the fourth column: home numbers
   EXPECT_EQ(page->editor().sortColumn(), kHomeColumn);
   EXPECT_EQ(cell(*page, 0, kNameColumn), "나");
   EXPECT_EQ(cell(*page, 2, kNameColumn), "가");
@@ -306,12 +316,27 @@ TEST_F(PageTest, ImportReadsUtf8AndReportsBadLinesKeepingWhatCameBefore) {
           "\n김 0151\n");
   f.close();
   page->importFrom(good);
-  EXPECT_EQ(user_.told, std::vector<std::string>{"파일 형식이 잘못되어 있습니다."});
+  EXPECT_EQ(user_.told,
+            std::vector<std::string>{"파일 형식이 잘못되어 있습니다.\n1건을 추가했고 0건을 건너뛰었습니다."});
+  EXPECT_EQ(saves_, 1);
   ASSERT_EQ(page->list()->rowCount(), 1);
   EXPECT_EQ(cell(*page, 0, kGroupColumn), "친구");
   EXPECT_EQ(cell(*page, 0, kMobileColumn), "0111234567");
   page->importFrom(dir_.filePath("missing.txt"));
   EXPECT_EQ(user_.told.back(), "전화번호부를 읽어들일 수 없습니다.");
+
+  phone_.acceptGroups = false;
+  auto connected = open(true);
+  QFile refused(dir_.filePath("b.txt"));
+  ASSERT_TRUE(refused.open(QIODevice::WriteOnly));
+  refused.write(QStringLiteral("박 동창 0111\n최 동창 0112\n").toUtf8());
+  refused.close();
+  user_.told.clear();
+  connected->importFrom(refused.fileName());
+  EXPECT_EQ(phone_.groupWrites.size(), 1u) << "a group the phone refused is not written again";
+  ASSERT_EQ(user_.told.size(), 2u);
+  EXPECT_EQ(user_.told[0], "휴대폰에 그룹을 추가할 수 없습니다.");
+  EXPECT_EQ(user_.told[1].substr(0, user_.told[1].find('\n')), "2건을 추가했고 0건을 건너뛰었습니다.");
 }
 
 TEST_F(PageTest, ExportWritesCsvOrVcardAndPrintWritesAPdf) {

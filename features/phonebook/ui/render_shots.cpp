@@ -68,7 +68,7 @@ int main(int argc, char **argv) {
   testing::FakePhone phone;
   testing::FakeUser user;
 
-  CPhonebookPage page({store, phone, true, settings, {}, {}, {}, {}, &user, nullptr});
+  CPhonebookPage page({store, phone, true, settings, {}, {}, {}, {}, &user, nullptr, {}});
   page.list()->selectRow(1);
   page.show();
   page.grab().save(out.filePath("phonebook-page.png"));

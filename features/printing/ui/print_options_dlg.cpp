@@ -27,8 +27,9 @@ QString CPrintOptionsDlg::pdfChoice() {
   return QStringLiteral("PDF 파일로 인쇄");
 }
 
-CPrintOptionsDlg::CPrintOptionsDlg(const PrintOptions &initial) : options_(initial) {
-  SetDialogSize(QSize(400, 220));
+CPrintOptionsDlg::CPrintOptionsDlg(const PrintOptions &initial, bool printerOnly)
+    : options_(initial), printerOnly_(printerOnly) {
+  SetDialogSize(QSize(400, printerOnly ? 150 : 220));
   SetCaptionText(QStringLiteral("인쇄"));
 }
 
@@ -45,13 +46,18 @@ void CPrintOptionsDlg::OnInitDialog() {
   printers_ = new QComboBox(this);
   printers_->setGeometry(75, 60, 265, 22);
   printers_->setFont(resources::dialogFont());
+  printers_->setAccessibleName(QStringLiteral("프린터"));
   printers_->addItems(QPrinterInfo::availablePrinterNames());
   printers_->addItem(pdfChoice());
   const QString wanted = options_.printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : options_.printer;
   const int at = printers_->findText(wanted);
   printers_->setCurrentIndex(at >= 0 ? at : 0);
-  addOkCancel(this, QPoint(265, 175), QPoint(335, 175));
-  wallet_->setFocus();
+  const int buttonsY = printerOnly_ ? 105 : 175;
+  addOkCancel(this, QPoint(265, buttonsY), QPoint(335, buttonsY));
+  for (QRadioButton *button : {wallet_, normal_, byGroup_, byName_}) {
+    button->setVisible(!printerOnly_);
+  }
+  (printerOnly_ ? static_cast<QWidget *>(printers_) : wallet_)->setFocus();
 }
 
 void CPrintOptionsDlg::OnOK() {
@@ -65,9 +71,12 @@ void CPrintOptionsDlg::OnOK() {
 void CPrintOptionsDlg::paintEvent(QPaintEvent *event) {
   CBmpDialog::paintEvent(event);
   QPainter painter(this);
-  drawLabels(painter, {{25, 63, QStringLiteral("프린터 :")},
-                       {25, 112, QStringLiteral("크기 :")},
-                       {25, 137, QStringLiteral("순서 :")}});
+  std::vector<DialogLabel> labels = {{25, 63, QStringLiteral("프린터 :")}};
+  if (!printerOnly_) {
+    labels.push_back({25, 112, QStringLiteral("크기 :")});
+    labels.push_back({25, 137, QStringLiteral("순서 :")});
+  }
+  drawLabels(painter, labels);
 }
 
 } // namespace pdx::features

@@ -1,5 +1,6 @@
 // The print options dialog: size (wallet or normal), order (by group or by
-// name) and the printer, among them printing to a PDF file.
+// name) and the printer, among them printing to a PDF file; or the printer
+// alone.
 #pragma once
 
 #include "features/printing/phonebook_print.h"
@@ -26,7 +27,8 @@ public:
   // The entry that prints to a PDF file in the printer choice.
   static QString pdfChoice();
 
-  explicit CPrintOptionsDlg(const PrintOptions &initial);
+  // `printerOnly`: only the printer is chosen (size and order are hidden).
+  explicit CPrintOptionsDlg(const PrintOptions &initial, bool printerOnly = false);
   const PrintOptions &options() const { return options_; }
 
   QRadioButton *walletButton() const { return wallet_; }
@@ -42,6 +44,7 @@ protected:
 
 private:
   PrintOptions options_;
+  bool printerOnly_ = false;
   QRadioButton *wallet_ = nullptr;
   QRadioButton *normal_ = nullptr;
   QRadioButton *byGroup_ = nullptr;

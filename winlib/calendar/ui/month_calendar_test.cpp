@@ -158,6 +158,20 @@ bool isBlank(const QImage &image, const QRect &rect) {
   return countColour(image, rect, qRgb(255, 255, 255)) == rect.width() * rect.height();
 }
 
+TEST_F(MonthCalendarTest, SmallTwoDigitDaysStandClearOfTheirCellEdges) {
+  // The alarm page's size: 31-pixel cells.
+  CMonthCalendar calendar(&parent_, QRect(0, 0, 219, 226), kId, CMonthCalendar::kSmallDays);
+  ASSERT_TRUE(calendar.SetMonth(1999, 1));
+  const QImage image = calendar.grab().toImage();
+  for (int day = 10; day <= 31; ++day) {
+    const QRect cell = cellRect(calendar, day);
+    const QRect left(cell.left(), cell.top(), 3, cell.height());
+    const QRect right(cell.right() - 2, cell.top(), 3, cell.height());
+    EXPECT_TRUE(isBlank(image, left) && isBlank(image, right)) << day;
+    EXPECT_FALSE(isBlank(image, cell)) << day;
+  }
+}
+
 TEST_F(MonthCalendarTest, LunarDatesAddTextAtTheBottomRight) {
   CMonthCalendar plain(&parent_, QRect(0, 0, 350, 352), kId, 0);
   CMonthCalendar lunar(&parent_, QRect(0, 0, 350, 352), kId, CMonthCalendar::kShowLunar);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace pdx::winlib {
 namespace {
@@ -16,6 +17,29 @@ const QColor kLunarColour(96, 96, 96);
 
 QFont font(const char *family, int points, bool bold = false) {
   return resources::font(QString::fromUtf8(family), points, bold);
+}
+
+// Clear space kept on each side of a day number, in pixels.
+int dayMargin(int cellWidth) {
+  return std::max(3, cellWidth / 8);
+}
+
+// The day numbers' bold 고딕 at its design size, made smaller when the
+// widest number would not leave the margin on both sides of a narrow cell.
+QFont dayFont(int points, int cellWidth) {
+  QFont f = font("고딕", points, true);
+  const auto widest = [&f] {
+    const QFontMetrics metrics(f);
+    int width = 0;
+    for (int day = 10; day <= 31; ++day) {
+      width = std::max(width, metrics.horizontalAdvance(QString::number(day)));
+    }
+    return width;
+  };
+  while (f.pointSizeF() > 6 && widest() > cellWidth - 2 * dayMargin(cellWidth)) {
+    f.setPointSizeF(f.pointSizeF() - 0.5);
+  }
+  return f;
 }
 
 QRect toQRect(const Rect &rect) {
@@ -74,7 +98,7 @@ void MonthPainter::paintDay(int year, int month, int day) {
   // With lunar dates the number is centred above the lunar line, so that
   // the two never overlap in short rows.
   const int lunarLine = lunarShown ? QFontMetrics(font("굴림", 9)).height() + kLunarBottomGap : 0;
-  painter_.setFont(font("고딕", small ? 17 : 21, true));
+  painter_.setFont(dayFont(small ? 17 : 21, cell.width()));
   painter_.setPen(QColor(colour.red, colour.green, colour.blue));
   painter_.drawText(cell.adjusted(0, 0, 0, -lunarLine), Qt::AlignCenter | Qt::TextSingleLine,
                     QString::number(day));

@@ -1,0 +1,20 @@
+#include "cli/standard_output.h"
+
+#include "cli/exit_status.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace pdx::cli {
+
+int checkStandardOutput(int status) {
+  std::cout.flush();
+  const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && !std::cout.fail();
+  if (written || status != 0) {
+    return status;
+  }
+  std::fprintf(stderr, "pelodex-cli: 표준 출력에 쓸 수 없습니다.\n");
+  return kOutputError;
+}
+
+} // namespace pdx::cli

@@ -1,0 +1,174 @@
+#include "core/base/cp949.h"
+#include "features/alarms/alarm_editor.h"
+#include "features/alarms/alarm_form.h"
+#include "features/phonebook/phonebook_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace pdx::features {
+namespace {
+
+// 1999-01-01 was a Friday.
+const core::CivilTime kNow{1999, 1, 15, 10, 30, 0};
+
+class FakeAlarmPhone : public AlarmPhone {
+public:
+  bool writeAlarm(size_t position, const core::AlarmEntry &alarm) override {
+    writes.emplace_back(position, alarm);
+    return accept;
+  }
+  bool deleteAlarm(size_t position) override {
+    deletes.push_back(position);
+    return accept;
+  }
+  bool accept = true;
+  std::vector<std::pair<size_t, core::AlarmEntry>> writes;
+  std::vector<size_t> deletes;
+};
+
+AlarmForm form(int period, bool pm, int hour, int minute, const char *memo = "x") {
+  AlarmForm f = newAlarmForm(kNow);
+  f.memo = memo;
+  f.period = period;
+  f.pm = pm;
+  f.hour = hour;
+  f.minute = minute;
+  return f;
+}
+
+TEST(AlarmFormTest, HoursOfBothHalvesAndTheirTexts) {
+  struct Case {
+    bool pm;
+    int spin;
+    int hourOfDay;
+    const char *shown;
+  };
+  const Case cases[] = {
+      {true, 12, 12, "매일\n오후 12시 0분"},
+      {false, 0, 0, "매일\n오전 12시 0분"},
+      {false, 11, 11, "매일\n오전 11시 0분"},
+      {true, 1, 13, "매일\n오후 1시 0분"},
+  };
+  for (const Case &c : cases) {
+    const core::AlarmEntry alarm = buildAlarm(form(1, c.pm, c.spin, 0), kNow);
+    EXPECT_EQ(alarm.hour, c.hourOfDay);
+    EXPECT_EQ(alarmTimeText(alarm), c.shown);
+    const AlarmForm back = formOf(alarm);
+    EXPECT_EQ(back.pm, c.pm);
+    EXPECT_EQ(back.hour, c.spin);
+  }
+  AlarmForm f = form(0, false, 0, 5);
+  EXPECT_EQ(f.highestHour(), 11);
+  f.setHalf(true);
+  EXPECT_EQ(f.hour, 12);
+  EXPECT_EQ(f.lowestHour(), 1);
+  f.setHalf(false);
+  EXPECT_EQ(f.hour, 0);
+}
+
+TEST(AlarmFormTest, RecordsByPeriod) {
+  AlarmForm weekly = form(2, false, 7, 0);
+  weekly.weekday = 3; // Wednesday
+  const core::AlarmEntry w = buildAlarm(weekly, kNow);
+  EXPECT_EQ(w.repeat, core::kWeekly);
+  EXPECT_EQ(w.day, 6);
+  EXPECT_EQ(w.weekday, 3);
+  EXPECT_EQ(alarmTimeText(w), "매주 수요일\n오전 7시 0분");
+
+  AlarmForm once = form(0, true, 3, 45);
+  once.month = 4;
+  once.day = 9;
+  const core::AlarmEntry o = buildAlarm(once, kNow);
+  EXPECT_EQ(std::tuple(o.year, o.month, o.day, o.hour, o.weekday), std::tuple(1999, 4, 9, 15, 0));
+  EXPECT_EQ(alarmTimeText(o), "4월 9일\n오후 3시 45분");
+
+  AlarmForm monthly = form(3, false, 8, 0);
+  monthly.day = 25;
+  monthly.month = 7; // not used by a monthly alarm
+  const core::AlarmEntry m = buildAlarm(monthly, kNow);
+  EXPECT_EQ(std::tuple(m.month, m.day), std::tuple(1, 25));
+  EXPECT_EQ(alarmTimeText(m), "매월 25일\n오전 8시 0분");
+
+  core::AlarmEntry yearly = m;
+  yearly.repeat = core::kYearly;
+  EXPECT_EQ(alarmTimeText(yearly), "");
+}
+
+TEST(AlarmFormTest, MemoFromTheTimeWhileEmptyAndCutWhole) {
+  AlarmForm f = newAlarmForm(kNow);
+  EXPECT_FALSE(f.canAccept());
+  EXPECT_TRUE(f.choosePeriod(1));
+  EXPECT_EQ(text::toUtf8(f.memo), "오전10시30분");
+  EXPECT_TRUE(f.canAccept());
+  f.memo = "abc";
+  EXPECT_FALSE(f.choosePeriod(2));
+  EXPECT_EQ(f.memo, "abc");
+  f.memo = text::fromUtf8("가나다라마바사"); // 14 bytes
+  EXPECT_EQ(buildAlarm(f, kNow).title.view(), text::fromUtf8("가나다라마바"));
+}
+
+class AlarmEditorTest : public ::testing::Test {
+protected:
+  AlarmEditorTest() : editor(store, phone, user, [] { return kNow; }) {}
+  std::optional<size_t> addDaily(int hour, const char *memo) {
+    return editor.add(buildAlarm(form(1, hour >= 12, hour % 12, 0, memo), kNow));
+  }
+
+  core::CDataStore store;
+  FakeAlarmPhone phone;
+  testing::FakeUser user;
+  AlarmEditor editor;
+};
+
+TEST_F(AlarmEditorTest, AddKeepsDueOrderAndRefusesTheEleventh) {
+  for (int i = 0; i < 10; ++i) {
+    ASSERT_TRUE(addDaily(11 + i, "a"));
+    EXPECT_EQ(phone.writes.back().first, static_cast<size_t>(i));
+  }
+  EXPECT_EQ(editor.rowText(0), "\xFF\x06\ta");
+  EXPECT_FALSE(editor.mayAdd());
+  EXPECT_FALSE(addDaily(9, "b"));
+  EXPECT_EQ(phone.writes.size(), 10u);
+  EXPECT_EQ(user.told.back(), "알람은 10개까지 등록할 수 있습니다.");
+}
+
+TEST_F(AlarmEditorTest, ModifyMovesTheAlarmAndDropsTheNotification) {
+  ASSERT_TRUE(addDaily(12, "noon"));
+  ASSERT_TRUE(addDaily(18, "eve"));
+  core::AlarmEntry read = editor.alarm(1);
+  read.notifyType = 5;
+  read.number.set("0112223333");
+  AlarmForm changed = formOf(read);
+  changed.setHalf(false);
+  changed.hour = 11; // due before noon now
+  const auto position = editor.modify(1, buildAlarm(changed, kNow));
+  ASSERT_EQ(position, 0u);
+  EXPECT_EQ(phone.writes.back().first, 1u); // written at its old place
+  EXPECT_EQ(editor.size(), 2u);
+  EXPECT_EQ(editor.alarm(0).title.view(), "eve");
+  EXPECT_EQ(editor.alarm(0).notifyType, 0);
+  EXPECT_TRUE(editor.alarm(0).number.empty());
+}
+
+TEST_F(AlarmEditorTest, RefusalsChangeNothingAndDeleteSelectsTheRowAbove) {
+  ASSERT_TRUE(addDaily(12, "a"));
+  ASSERT_TRUE(addDaily(13, "b"));
+  phone.accept = false;
+  EXPECT_FALSE(addDaily(14, "c"));
+  EXPECT_FALSE(editor.modify(0, editor.alarm(1)));
+  EXPECT_FALSE(editor.remove(1));
+  EXPECT_EQ(user.told, (std::vector<std::string>{"알람을 추가할 수 없습니다.", "알람을 수정할 수 없습니다.",
+                                                 "알람을 삭제할 수 없습니다."}));
+  EXPECT_EQ(editor.size(), 2u);
+  EXPECT_EQ(editor.alarm(0).title.view(), "a");
+  phone.accept = true;
+  user.answer = false;
+  EXPECT_FALSE(editor.remove(1));
+  user.answer = true;
+  EXPECT_EQ(editor.remove(1), 0);
+  EXPECT_EQ(user.asked.back(), "알람을 삭제하시겠습니까?");
+  EXPECT_EQ(editor.remove(0), -1);
+}
+
+} // namespace
+} // namespace pdx::features

@@ -1,0 +1,162 @@
+#include "features/alarms/ui/alarm_edit_dlg.h"
+
+#include "features/common/ui/text_fields.h"
+#include "features/groups/ui/dialog_parts.h"
+#include "resources/fonts.h"
+#include "winlib/bmp_button.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QSpinBox>
+
+namespace pdx::features {
+namespace {
+
+constexpr int kMemoBytes = 12;
+const QColor kModifyTint(255, 248, 230);
+
+QComboBox *comboBox(QWidget *parent, QRect rect, const QStringList &items, const QString &name) {
+  auto *box = new QComboBox(parent);
+  box->setGeometry(rect);
+  box->setFont(resources::dialogFont());
+  box->addItems(items);
+  box->setAccessibleName(name);
+  return box;
+}
+
+} // namespace
+
+CAlarmEditDlg::CAlarmEditDlg(Mode mode, AlarmForm form) : mode_(mode), form_(std::move(form)) {
+  SetDialogSize(QSize(340, 230));
+  SetCaptionText(mode == Mode::Add ? QStringLiteral("알람 추가") : QStringLiteral("알람 수정"));
+}
+
+QSpinBox *CAlarmEditDlg::addSpin(QRect rect, int low, int high, int value, const QString &name) {
+  auto *spin = new QSpinBox(this);
+  spin->setGeometry(rect);
+  spin->setFont(resources::dialogFont());
+  spin->setRange(low, high);
+  spin->setValue(value);
+  spin->setAccessibleName(name);
+  return spin;
+}
+
+void CAlarmEditDlg::OnInitDialog() {
+  memo_ = new ByteLimitedEdit(this, kMemoBytes);
+  memo_->setGeometry(QRect(QPoint(90, 50), QPoint(315, 70)));
+  memo_->setBytes(form_.memo);
+  memo_->setAccessibleName(QStringLiteral("알람메모"));
+  QStringList periods;
+  for (int i = 0; i < kPeriodCount; ++i) {
+    periods << QString::fromStdString(periodName(periodKind(i)));
+  }
+  period_ = comboBox(this, QRect(90, 80, 225, 22), periods, QStringLiteral("알람주기"));
+  period_->setCurrentIndex(form_.period);
+  periodText_ = new QLabel(this);
+  periodText_->setGeometry(QRect(QPoint(90, 113), QPoint(140, 130)));
+  periodText_->setFont(resources::dialogFont());
+  createDateRow();
+  createTimeRow();
+  const OkCancel buttons = addOkCancel(this, QPoint(205, 185), QPoint(275, 185));
+  ok_ = buttons.ok;
+  ok_->setAccessibleName(QStringLiteral("확인"));
+  buttons.cancel->setAccessibleName(QStringLiteral("취소"));
+  connect(memo_, &QLineEdit::textChanged, this, [this] { updateOk(); });
+  connect(period_, &QComboBox::activated, this, [this](int index) {
+    readFields();
+    if (form_.choosePeriod(index)) {
+      memo_->setBytes(form_.memo);
+      memo_->selectAll();
+    }
+    showPeriod();
+  });
+  connect(half_, &QComboBox::activated, this, [this](int index) {
+    readFields();
+    form_.setHalf(index == 1);
+    hour_->setRange(form_.lowestHour(), form_.highestHour());
+    hour_->setValue(form_.hour);
+  });
+  showPeriod();
+  memo_->selectAll();
+  memo_->setFocus();
+}
+
+void CAlarmEditDlg::createDateRow() {
+  month_ = addSpin(QRect(150, 110, 60, 20), 1, 12, form_.month, QStringLiteral("월"));
+  day_ = addSpin(QRect(230, 110, 60, 20), 1, 31, form_.day, QStringLiteral("일"));
+  QStringList weekdays;
+  for (int d = 0; d < 7; ++d) {
+    weekdays << QString::fromStdString(weekdayName(d));
+  }
+  weekday_ = comboBox(this, QRect(150, 108, 80, 22), weekdays, QStringLiteral("요일"));
+  weekday_->setCurrentIndex(form_.weekday);
+}
+
+void CAlarmEditDlg::createTimeRow() {
+  half_ = comboBox(this, QRect(90, 138, 55, 22), {QStringLiteral("오전"), QStringLiteral("오후")},
+                   QStringLiteral("오전/오후"));
+  half_->setCurrentIndex(form_.pm ? 1 : 0);
+  hour_ = addSpin(QRect(150, 140, 60, 20), form_.lowestHour(), form_.highestHour(), form_.hour,
+                  QStringLiteral("시"));
+  minute_ = addSpin(QRect(230, 140, 60, 20), 0, 59, form_.minute, QStringLiteral("분"));
+}
+
+// Shows the date row of the chosen period: month and day for once, the
+// weekday for weekly, the day for monthly, nothing for daily.
+void CAlarmEditDlg::showPeriod() {
+  const uint16_t kind = form_.period >= 0 ? periodKind(form_.period) : 0;
+  static const QString kTexts[] = {QString(), QStringLiteral("매일"), QStringLiteral("매주"),
+                                   QStringLiteral("매월")};
+  periodText_->setText(form_.period >= 0 ? kTexts[form_.period] : QString());
+  month_->setVisible(kind == core::kOnce);
+  day_->setVisible(kind == core::kOnce || kind == core::kMonthly);
+  weekday_->setVisible(kind == core::kWeekly);
+  update();
+  updateOk();
+}
+
+void CAlarmEditDlg::readFields() {
+  form_.memo = memo_->bytes();
+  form_.period = period_->currentIndex();
+  form_.month = month_->value();
+  form_.day = day_->value();
+  form_.weekday = weekday_->currentIndex();
+  form_.pm = half_->currentIndex() == 1;
+  form_.hour = hour_->value();
+  form_.minute = minute_->value();
+}
+
+void CAlarmEditDlg::updateOk() {
+  readFields();
+  ok_->Enable(form_.canAccept());
+}
+
+void CAlarmEditDlg::OnOK() {
+  readFields();
+  if (form_.canAccept()) {
+    CBmpDialog::OnOK();
+  }
+}
+
+void CAlarmEditDlg::paintEvent(QPaintEvent *event) {
+  CBmpDialog::paintEvent(event);
+  QPainter painter(this);
+  if (mode_ == Mode::Modify) {
+    painter.fillRect(ContentRect(), kModifyTint);
+  }
+  std::vector<DialogLabel> labels = {{25, 53, QStringLiteral("알람메모")},
+                                     {25, 83, QStringLiteral("알람주기")},
+                                     {25, 113, QStringLiteral("알람시간")},
+                                     {212, 143, QStringLiteral("시")},
+                                     {292, 143, QStringLiteral("분")}};
+  if (month_ != nullptr && month_->isVisible()) {
+    labels.push_back({212, 113, QStringLiteral("월")});
+  }
+  if (day_ != nullptr && day_->isVisible()) {
+    labels.push_back({292, 113, QStringLiteral("일")});
+  }
+  drawLabels(painter, labels);
+}
+
+} // namespace pdx::features

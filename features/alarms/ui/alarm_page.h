@@ -1,0 +1,106 @@
+// The alarm page (3012): the phone's alarms in due-time order, the detail
+// pane of the selected alarm, a month calendar to look at, and the add,
+// modify and delete commands. Every exchange runs with the page disabled
+// under the wait cursor.
+#pragma once
+
+#include "features/alarms/alarm_editor.h"
+#include "features/alarms/alarm_form.h"
+#include "features/common/ui/drag_drop_list_box.h"
+#include "features/groups/ui/dialog_user.h"
+#include "winlib/bmp_wnd.h"
+
+#include <functional>
+#include <map>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace pdx::winlib {
+class CBmpButton;
+class CMonthCalendar;
+} // namespace pdx::winlib
+
+namespace pdx::features {
+
+struct AlarmPageContext {
+  core::CDataStore &store;
+  AlarmPhone &phone;
+  std::function<void()> backToMenu;
+  std::function<void()> exitProgram;
+  std::function<void()> showHelp;
+  std::function<bool()> linkBusy;
+  // Stand-ins for the message boxes, the edit dialog (the accepted form or
+  // nothing for Cancel) and the clock (tests).
+  PageUser *user = nullptr;
+  std::function<std::optional<AlarmForm>(bool adding, const AlarmForm &start)> editForm;
+  AlarmEditor::Clock clock;
+};
+
+class CAlarmPage : public winlib::CBmpWnd, public DragOwner {
+  Q_OBJECT
+
+public:
+  enum Command { kAdd = 3120 + 1000, kModify, kDelete, kHelp, kBack, kExit };
+  static constexpr int kCalendarId = 4130;
+
+  explicit CAlarmPage(AlarmPageContext context, QWidget *parent = nullptr);
+
+  AlarmEditor &editor() { return editor_; }
+  CDragDropListBox *list() const { return list_; }
+  winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
+  winlib::CMonthCalendar *calendar() const { return calendar_; }
+  QString detailTime() const;
+
+  void addAlarm();
+  void modifySelected();
+  void deleteSelected();
+
+  void OnCommand(int id, int code) override;
+  bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
+  void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override;
+
+private:
+  void createDetail();
+  void createButtons();
+  void refill(int select);
+  void showDetail();
+  void updateButtons();
+  bool busy() const;
+  std::optional<AlarmForm> edit(bool adding, const AlarmForm &start);
+  winlib::CBmpButton *buttonAt(QPoint globalPos) const;
+
+  // The phone with every exchange run with the page disabled under the
+  // wait cursor.
+  class BusyAlarmPhone : public AlarmPhone {
+  public:
+    BusyAlarmPhone(CAlarmPage &page, AlarmPhone &phone) : page_(page), phone_(phone) {}
+    bool writeAlarm(size_t position, const core::AlarmEntry &alarm) override;
+    bool deleteAlarm(size_t position) override;
+    bool busy() const { return busy_; }
+
+  private:
+    template <typename Write> bool whileBusy(Write write);
+    CAlarmPage &page_;
+    AlarmPhone &phone_;
+    bool busy_ = false;
+  };
+
+  AlarmPageContext context_;
+  DialogUser dialogUser_;
+  PageUser &user_;
+  BusyAlarmPhone phone_;
+  AlarmEditor editor_;
+  CDragDropListBox *list_ = nullptr;
+  QComboBox *detailPeriod_ = nullptr;
+  QLabel *detailTime_ = nullptr;
+  QLineEdit *detailMemo_ = nullptr;
+  winlib::CMonthCalendar *calendar_ = nullptr;
+  std::map<int, winlib::CBmpButton *> buttons_;
+};
+
+} // namespace pdx::features

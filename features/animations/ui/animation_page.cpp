@@ -1,0 +1,244 @@
+#include "features/animations/ui/animation_page.h"
+
+#include "core/base/cp949.h"
+#include "features/animations/ui/picture_view.h"
+#include "resources/fonts.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_button.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace pdx::features {
+
+namespace {
+
+constexpr QRect kFileList(22, 64, 168, 300);
+constexpr QRect kAnimationList(200, 64, 184, 160);
+constexpr QRect kPreviewArea(200, 252, 110, 63);
+constexpr QRect kEffectSwitch(200, 322, 110, 20);
+// The slot previews span x 430..532 inside their areas.
+constexpr int kSlotPreviewLeft = 430;
+constexpr int kSlotPreviewWidth = 103;
+constexpr int kSlotPreviewHeight = 57;
+
+CDragDropListBox *makeList(QWidget *page, QRect rect, const QString &name) {
+  auto *list = new CDragDropListBox(page, QPixmap(), 0, false);
+  list->setGeometry(rect);
+  list->setColumns(1, {rect.width()});
+  list->setAccessibleName(name);
+  return list;
+}
+
+} // namespace
+
+CAnimationPage::CAnimationPage(MediaPageContext context, QWidget *parent)
+    : context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
+      phone_(context_.phone, this),
+      logic_(context_.folder, phone_, user_, context_.starter, context_.loop, random_) {
+  Create(QStringLiteral("애니메이션 지정"), resources::kPageAnimation, parent);
+  setAccessibleName(QStringLiteral("애니메이션 지정"));
+  createControls();
+  logic_.onPictureChanged([this] { showPictures(); });
+  logic_.open();
+  refillFiles();
+  animations_->setFocus();
+}
+
+CAnimationPage::~CAnimationPage() {
+  logic_.onPictureChanged(nullptr);
+}
+
+void CAnimationPage::createControls() {
+  files_ = makeList(this, kFileList, QStringLiteral("애니메이션 파일 목록"));
+  animations_ = makeList(this, kAnimationList, QStringLiteral("애니메이션 목록"));
+  animations_->setDragEnabled(true);
+  animations_->setOwner(this);
+  connect(files_, &CDragDropListBox::selectionChanged, this, [this] {
+    if (!filling_) {
+      logic_.catalog().chooseFile(files_->currentRow());
+      refillAnimations();
+    }
+  });
+  connect(animations_, &CDragDropListBox::selectionChanged, this, [this] {
+    if (!filling_) {
+      logic_.catalog().chooseItem(animations_->currentRow());
+      logic_.choiceChanged();
+      updateButtons();
+    }
+  });
+  connect(animations_, &CDragDropListBox::rowActivated, this, [this](int) { OnCommand(kPreview, 0); });
+  preview_ = new PictureView(this, QStringLiteral("애니메이션 미리보기"));
+  preview_->setGeometry(kPreviewArea);
+  effects_ = new QCheckBox(QStringLiteral("효과 보기"), this);
+  effects_->setGeometry(kEffectSwitch);
+  effects_->setFont(resources::dialogFont());
+  effects_->setChecked(logic_.effects());
+  effects_->setAccessibleName(QStringLiteral("효과 보기"));
+  connect(effects_, &QCheckBox::toggled, this, [this](bool on) { logic_.setEffects(on); });
+  buttons_[kPreview] = addSkinButton(this, kPreview, QPoint(318, 252), QStringLiteral("미리보기"));
+  buttons_[kStopPreview] =
+      addSkinButton(this, kStopPreview, QPoint(318, 298), QStringLiteral("미리보기 정지"));
+  createSlots();
+  buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), QStringLiteral("애니메이션 편집기"));
+  buttons_[kHelp] = addSkinButton(this, kHelp, QPoint(442, 385), QStringLiteral("도움말"));
+  buttons_[kBack] = addSkinButton(this, kBack, QPoint(491, 385), QStringLiteral("이전"));
+  buttons_[kExit] = addSkinButton(this, kExit, QPoint(539, 385), QStringLiteral("종료"));
+}
+
+void CAnimationPage::createSlots() {
+  for (int k = 0; k < kAnimationSlots; ++k) {
+    const QRect area = kSlotAreas[static_cast<size_t>(k)];
+    const int command = kSlot1 + k;
+    buttons_[command] = addCaptionButton(this, command, QStringLiteral("%1번").arg(k + 1),
+                                         QRect(area.left() + 1, area.center().y() - 20, 28, 40),
+                                         QStringLiteral("%1번 애니메이션으로 지정").arg(k + 1));
+    auto *view = new PictureView(this, QStringLiteral("%1번 애니메이션").arg(k + 1));
+    view->setGeometry(kSlotPreviewLeft, area.center().y() - kSlotPreviewHeight / 2, kSlotPreviewWidth,
+                      kSlotPreviewHeight);
+    slots_[static_cast<size_t>(k)] = view;
+  }
+}
+
+void CAnimationPage::refillFiles() {
+  filling_ = true;
+  std::vector<std::string> rows;
+  for (int i = 0; i < static_cast<int>(logic_.catalog().files().size()); ++i) {
+    rows.push_back(text::fromUtf8(logic_.catalog().fileLabel(i)));
+  }
+  files_->setRows(std::move(rows));
+  if (logic_.catalog().chosenFile() >= 0) {
+    files_->selectRow(logic_.catalog().chosenFile());
+  }
+  filling_ = false;
+  refillAnimations();
+}
+
+void CAnimationPage::refillAnimations() {
+  filling_ = true;
+  std::vector<std::string> rows;
+  for (const CatalogItem &item : logic_.catalog().items()) {
+    rows.push_back(item.name);
+  }
+  animations_->setRows(std::move(rows));
+  if (logic_.catalog().chosenItem() >= 0) {
+    animations_->selectRow(logic_.catalog().chosenItem());
+  }
+  filling_ = false;
+  logic_.choiceChanged();
+  updateButtons();
+}
+
+void CAnimationPage::updateButtons() {
+  const bool chosen = logic_.catalog().hasChoice();
+  for (int command : {kPreview, kSlot1, kSlot2, kSlot3}) {
+    buttons_[command]->Enable(chosen);
+  }
+  buttons_[kStopPreview]->Enable(logic_.previewRunning());
+}
+
+void CAnimationPage::showPictures() {
+  preview_->setPicture(logic_.previewPicture());
+  for (int k = 0; k < kAnimationSlots; ++k) {
+    const auto &sent = logic_.slot(k);
+    slots_[static_cast<size_t>(k)]->setPicture(sent ? &*sent : nullptr);
+    slots_[static_cast<size_t>(k)]->setAccessibleDescription(
+        sent ? QString::fromStdString(sent->name().utf8()) : QStringLiteral("비어 있음"));
+  }
+  if (buttons_.count(kStopPreview) != 0) {
+    buttons_[kStopPreview]->Enable(logic_.previewRunning());
+  }
+}
+
+void CAnimationPage::OnCommand(int id, int code) {
+  if (code != winlib::kNotifyCommand) {
+    return CBmpWnd::OnCommand(id, code);
+  }
+  const std::map<int, std::function<void()>> commands = {
+      {kPreview, [this] { logic_.preview(); }},
+      {kStopPreview, [this] { logic_.stopPreview(); }},
+      {kSlot1, [this] { (void)logic_.send(0); }},
+      {kSlot2, [this] { (void)logic_.send(1); }},
+      {kSlot3, [this] { (void)logic_.send(2); }},
+      {kEditor, [this] { logic_.startEditor(); }},
+      {kHelp, context_.showHelp},
+      {1001, context_.showHelp},
+      {kBack, context_.backToMenu},
+      {1003, context_.backToMenu},
+      {kExit, context_.exitProgram},
+      {1000, context_.exitProgram},
+  };
+  const auto it = commands.find(id);
+  if (it == commands.end() || !it->second) {
+    return;
+  }
+  const bool needsChoice = id == kPreview || (id >= kSlot1 && id <= kSlot3);
+  if (needsChoice && !logic_.catalog().hasChoice()) {
+    return;
+  }
+  logic_.beforeCommand();
+  // The handler may replace this page; it goes away only once we returned.
+  it->second();
+}
+
+void CAnimationPage::OnProgramMessage(int message) {
+  switch (logic_.onProgramMessage(message)) {
+  case CatalogChange::Everything:
+    return refillFiles();
+  case CatalogChange::Items:
+    return refillAnimations();
+  case CatalogChange::Nothing:
+    break;
+  }
+}
+
+int CAnimationPage::slotAt(QPoint globalPos) const {
+  const QPoint at = mapFromGlobal(globalPos);
+  for (int k = 0; k < kAnimationSlots; ++k) {
+    if (kSlotAreas[static_cast<size_t>(k)].contains(at)) {
+      return k;
+    }
+  }
+  return -1;
+}
+
+bool CAnimationPage::isValidDropTarget(QPoint globalPos, int, int) {
+  return slotAt(globalPos) >= 0;
+}
+
+void CAnimationPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModifiers) {
+  const int k = slotAt(globalPos);
+  if (k < 0 || sourceRow < 0) {
+    return;
+  }
+  animations_->selectRow(sourceRow); // chooses the dragged animation
+  OnCommand(kSlot1 + k, winlib::kNotifyCommand);
+}
+
+void CAnimationPage::keyPressEvent(QKeyEvent *event) {
+  const int command = mediaPageCommand(*event, {kPreview, kStopPreview, kSlot1, kEditor, kHelp, kBack},
+                                       logic_.previewRunning());
+  if (command == 0) {
+    return CBmpWnd::keyPressEvent(event);
+  }
+  OnCommand(command, winlib::kNotifyCommand);
+}
+
+void CAnimationPage::hideEvent(QHideEvent *event) {
+  logic_.stopPreview();
+  CBmpWnd::hideEvent(event);
+}
+
+void CAnimationPage::PaintText(QPainter &painter) {
+  drawPageLabels(painter, {{{22, 45}, QStringLiteral("애니메이션 파일")},
+                           {{200, 45}, QStringLiteral("애니메이션")},
+                           {{200, 233}, QStringLiteral("미리보기")},
+                           {{398, 50}, QStringLiteral("휴대폰에 지정")}});
+  painter.setPen(Qt::gray);
+  for (const QRect &area : kSlotAreas) {
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+  }
+}
+
+} // namespace pdx::features

@@ -1,0 +1,89 @@
+// The animation page (3011): the animation files of the animation folder,
+// the animations of the chosen file, the preview with its effect, the
+// three slot previews (buttons and drops of a dragged animation), the
+// animation editor, help, back and exit. Leaving the page stops the
+// preview.
+#pragma once
+
+#include "animation/file/random_source.h"
+#include "features/animations/animation_assignment.h"
+#include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/media_page_parts.h"
+#include "features/common/ui/program_message_target.h"
+#include "winlib/bmp_wnd.h"
+
+#include <array>
+#include <map>
+
+class QCheckBox;
+
+namespace pdx::features {
+
+class PictureView;
+
+class CAnimationPage : public winlib::CBmpWnd, public DragOwner, public ProgramMessageTarget {
+  Q_OBJECT
+
+public:
+  enum Command {
+    kSlot1 = 4041,
+    kSlot2 = 4042,
+    kSlot3 = 4043,
+    kEditor = 4045,
+    kPreview = 4046,
+    kStopPreview = 4047,
+    kExit = 4060,
+    kBack = 4061,
+    kHelp = 4062,
+  };
+  // The drop areas of the three slot previews.
+  static constexpr std::array<QRect, kAnimationSlots> kSlotAreas = {
+      QRect(QPoint(398, 70), QPoint(563, 131)), QRect(QPoint(398, 142), QPoint(563, 216)),
+      QRect(QPoint(398, 223), QPoint(563, 297))};
+
+  explicit CAnimationPage(MediaPageContext context, QWidget *parent = nullptr);
+  ~CAnimationPage() override;
+
+  AnimationAssignment &logic() { return logic_; }
+  CDragDropListBox *files() const { return files_; }
+  CDragDropListBox *animations() const { return animations_; }
+  winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
+  PictureView *preview() const { return preview_; }
+  PictureView *slotView(int preview) const { return slots_[static_cast<size_t>(preview)]; }
+  QCheckBox *effectSwitch() const { return effects_; }
+
+  void OnCommand(int id, int code) override;
+  void OnProgramMessage(int message) override;
+  bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
+  void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override;
+  void hideEvent(QHideEvent *event) override;
+  void PaintText(QPainter &painter) override;
+
+private:
+  void createControls();
+  void createSlots();
+  void refillFiles();
+  void refillAnimations();
+  void updateButtons();
+  void showPictures();
+  int slotAt(QPoint globalPos) const;
+
+  MediaPageContext context_;
+  MessageBoxUser boxUser_;
+  MediaUser &user_;
+  BusyMediaPhone phone_;
+  animation::SystemRandom random_;
+  AnimationAssignment logic_;
+  CDragDropListBox *files_ = nullptr;
+  CDragDropListBox *animations_ = nullptr;
+  PictureView *preview_ = nullptr;
+  std::array<PictureView *, kAnimationSlots> slots_{};
+  QCheckBox *effects_ = nullptr;
+  std::map<int, winlib::CBmpButton *> buttons_;
+  bool filling_ = false;
+};
+
+} // namespace pdx::features

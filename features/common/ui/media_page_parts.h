@@ -1,0 +1,90 @@
+// Pieces the melody and animation pages share: their buttons, labels, the
+// user's message boxes, and the phone whose sends run with the page
+// disabled under the wait cursor.
+#pragma once
+
+#include "core/base/event_loop.h"
+#include "features/common/media_ports.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+class QKeyEvent;
+class QPainter;
+
+namespace pdx::winlib {
+class CBmpButton;
+}
+
+namespace pdx::features {
+
+// What the melody and animation pages borrow from the program.
+struct MediaPageContext {
+  std::filesystem::path folder;
+  MediaPhone &phone;
+  ProgramStarter &starter;
+  EventLoop &loop;
+  std::function<void()> backToMenu;
+  std::function<void()> exitProgram;
+  std::function<void()> showHelp;
+  // Stands in for the message boxes (tests).
+  MediaUser *user = nullptr;
+};
+
+// A button of the program's own picture `command` (a text button of the
+// skin) at `at`, sending `command` to `parent`, named `accessibleName`.
+winlib::CBmpButton *addSkinButton(QWidget *parent, int command, QPoint at, const QString &accessibleName);
+// A text button of the given size, for places the skin's buttons do not fit.
+winlib::CBmpButton *addCaptionButton(QWidget *parent, int command, const QString &caption, QRect rect,
+                                     const QString &accessibleName);
+
+struct PageLabel {
+  QPoint at; // top left of the text line
+  QString text;
+};
+// Draws labels in the page's bold label font.
+void drawPageLabels(QPainter &painter, const std::vector<PageLabel> &labels);
+
+// The commands of a page that the keyboard reaches, in its lists or
+// anywhere on the page.
+struct MediaPageKeys {
+  int play;      // Ctrl+P, Enter
+  int stop;      // Esc while something plays
+  int firstSlot; // 1, 2, 3: this command and the two after it
+  int editor;    // Ctrl+E
+  int help;      // F1
+  int back;      // Esc while nothing plays
+};
+// The command of `event` (0: none of the page's keys). `running` tells
+// whether a melody or a preview plays.
+int mediaPageCommand(const QKeyEvent &event, const MediaPageKeys &keys, bool running);
+
+class MessageBoxUser : public MediaUser {
+public:
+  explicit MessageBoxUser(QWidget *owner) : owner_(owner) {}
+  void tell(const std::string &message, bool error) override;
+
+private:
+  QPointer<QWidget> owner_;
+};
+
+// Sends through `phone` with `page` disabled under the wait cursor; the
+// page is enabled again only when it still exists.
+class BusyMediaPhone : public MediaPhone {
+public:
+  BusyMediaPhone(MediaPhone &phone, QWidget *page) : phone_(phone), page_(page) {}
+  bool sendMelody(std::span<const uint8_t> payload) override;
+  bool sendAnimation(std::span<const uint8_t> payload) override;
+
+private:
+  template <typename Send> bool whileBusy(Send send);
+
+  MediaPhone &phone_;
+  QPointer<QWidget> page_;
+};
+
+} // namespace pdx::features

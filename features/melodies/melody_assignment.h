@@ -1,0 +1,68 @@
+// The logic of the melody page: the melody files of the melody folder and
+// the melodies of the chosen one, playing the chosen melody on the PC,
+// sending it to one of the phone's three melody slots, starting the melody
+// editor, and the rescan after the editor saved a file. Every command first
+// stops the melody that plays.
+#pragma once
+
+#include "features/common/media_catalog.h"
+#include "features/common/media_ports.h"
+#include "features/melodies/background_player.h"
+#include "melody/file/melody_file.h"
+
+#include <functional>
+#include <optional>
+
+namespace pdx::features {
+
+inline constexpr int kMelodySlots = 3;
+inline constexpr const char *kMelodyPlayFailure = "멜로디를 연주할 수 없습니다.";
+inline constexpr const char *kMelodySendFailure = "멜로디를 지정할 수 없습니다.";
+inline constexpr const char *kMelodyEditorProgram = "Carrowin";
+inline constexpr const char *kMelodyEditorName = "멜로디 편집기";
+
+// The catalogue entry of a melody file (the scan's loader).
+std::optional<CatalogEntry> loadMelodyEntry(const std::filesystem::path &folder, const std::string &name);
+
+class MelodyAssignment {
+public:
+  MelodyAssignment(std::filesystem::path folder, MediaPhone &phone, MediaUser &user, ProgramStarter &starter,
+                   BackgroundPlayer &player);
+  ~MelodyAssignment() { player_.stop(); }
+  MelodyAssignment(const MelodyAssignment &) = delete;
+  MelodyAssignment &operator=(const MelodyAssignment &) = delete;
+
+  // Scans the folder; the first file and its first melody are chosen.
+  void open();
+  MediaCatalog &catalog() { return catalog_; }
+
+  // Plays the chosen melody; `changed` is told when playing starts and
+  // when it ends or stops.
+  void play();
+  void stop();
+  bool playing() const { return player_.playing(); }
+  void onPlayingChanged(std::function<void(bool)> changed) { playingChanged_ = std::move(changed); }
+
+  // Sends the chosen melody to phone slot 0..2; true when the phone took it.
+  bool send(int slot);
+  void startEditor();
+  // Stops first; commands reach the page through the other calls.
+  void beforeCommand() { stop(); }
+  // The editor's message after a save: stops and rescans. Other messages
+  // change nothing.
+  CatalogChange onProgramMessage(int message);
+
+private:
+  // The chosen melody as the file holds it now.
+  std::optional<melody::CMelody> loadChosen() const;
+
+  std::filesystem::path folder_;
+  MediaCatalog catalog_;
+  MediaPhone &phone_;
+  MediaUser &user_;
+  ProgramStarter &starter_;
+  BackgroundPlayer &player_;
+  std::function<void(bool)> playingChanged_;
+};
+
+} // namespace pdx::features

@@ -1,0 +1,186 @@
+#include "features/options/ui/options_page.h"
+
+#include "core/base/cp949.h"
+#include "features/common/ui/text_fields.h"
+#include "features/groups/ui/dialog_parts.h"
+#include "resources/fonts.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_button.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace pdx::features {
+
+COptionsPage::COptionsPage(OptionsPageContext context, QWidget *parent)
+    : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
+      editor_(context_.options, context_.phone, user_) {
+  Create(QStringLiteral("휴대폰 환경 설정"), resources::kPageOptions, parent);
+  list_ = new CDragDropListBox(this, QPixmap(), 0, false);
+  list_->setGeometry(QRect(QPoint(22, 69), QPoint(377, 365)));
+  list_->setColumns(2, {200, 347});
+  list_->setAccessibleName(QStringLiteral("휴대폰 환경 설정 목록"));
+  std::vector<std::string> rows;
+  for (int row = 0; row < kOptionRows; ++row) {
+    rows.push_back(listRow(editor_.options(), row));
+  }
+  list_->setRows(std::move(rows));
+  list_->viewport()->installEventFilter(this);
+  list_->installEventFilter(this);
+  connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { cancelEditor(); });
+  createButtons();
+  list_->selectRow(0);
+  list_->setFocus();
+}
+
+void COptionsPage::createButtons() {
+  const auto add = [this](Command command, const QString &caption, QPoint at) {
+    buttons_[command] = addTextButton(this, command, caption, at, QSize(46, 40));
+    buttons_[command]->setAccessibleName(caption);
+    buttons_[command]->Enable(true);
+  };
+  add(kApply, QStringLiteral("적용"), {346, 383});
+  add(kHelp, QStringLiteral("도움말"), {442, 385});
+  add(kBack, QStringLiteral("이전"), {491, 385});
+  add(kExit, QStringLiteral("종료"), {539, 385});
+}
+
+QRect COptionsPage::valueCell(int row) const {
+  const int top = (row - list_->verticalScrollBar()->value()) * list_->rowHeight();
+  return QRect(list_->columnLeft(1), top, list_->columnWidth(1), list_->rowHeight());
+}
+
+void COptionsPage::refreshRow(int row) {
+  list_->replaceRow(row, listRow(editor_.options(), row));
+}
+
+void COptionsPage::openEditor(int row) {
+  commitEdit();
+  cancelEditor();
+  if (!OptionsEditor::editable(row)) {
+    return;
+  }
+  editRow_ = row;
+  const QString name = QString::fromUtf8(optionRow(row).label).trimmed();
+  if (optionRow(row).kind == OptionKind::Choice) {
+    choice_ = new QComboBox(list_->viewport());
+    choice_->setFont(resources::dialogFont());
+    for (const std::string &choice : choicesOf(row)) {
+      choice_->addItem(QString::fromStdString(choice));
+    }
+    choice_->setCurrentIndex(shownChoice(editor_.options(), row));
+    choice_->setGeometry(valueCell(row));
+    choice_->setAccessibleName(name);
+    choice_->installEventFilter(this);
+    connect(choice_, &QComboBox::activated, this, [this, row](int index) {
+      editor_.choose(row, index);
+      refreshRow(row);
+      cancelEditor();
+      list_->setFocus();
+    });
+    choice_->show();
+    choice_->setFocus();
+    choice_->showPopup();
+    return;
+  }
+  edit_ = new ByteLimitedEdit(list_->viewport(), optionRow(row).length);
+  edit_->setFont(resources::dialogFont());
+  edit_->setBytes(textValue(editor_.options(), row));
+  edit_->setGeometry(valueCell(row));
+  edit_->setAccessibleName(name);
+  edit_->installEventFilter(this);
+  connect(edit_, &QLineEdit::editingFinished, this, [this] { commitEdit(); });
+  edit_->show();
+  edit_->selectAll();
+  edit_->setFocus();
+}
+
+void COptionsPage::commitEdit() {
+  if (!edit_) {
+    return;
+  }
+  const std::string text = edit_->bytes();
+  const int row = editRow_;
+  cancelEditor();
+  if (editor_.commitText(row, text)) {
+    refreshRow(row);
+  }
+}
+
+void COptionsPage::cancelEditor() {
+  // Detached first: hiding moves the focus, which must not commit.
+  const QPointer<QWidget> open[] = {choice_.data(), edit_.data()};
+  choice_ = nullptr;
+  edit_ = nullptr;
+  editRow_ = -1;
+  for (const QPointer<QWidget> &widget : open) {
+    if (widget) {
+      widget->removeEventFilter(this);
+      widget->disconnect(this);
+      widget->hide();
+      widget->deleteLater();
+    }
+  }
+}
+
+void COptionsPage::apply() {
+  commitEdit();
+  list_->setEnabled(false);
+  buttons_[kApply]->Enable(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  (void)editor_.apply();
+  QApplication::restoreOverrideCursor();
+  list_->setEnabled(true);
+  buttons_[kApply]->Enable(true);
+  list_->setFocus();
+}
+
+void COptionsPage::OnCommand(int id, int code) {
+  if (code != winlib::kNotifyCommand) {
+    return CBmpWnd::OnCommand(id, code);
+  }
+  const std::map<int, std::function<void()>> commands = {
+      {kApply, [this] { apply(); }},
+      {kHelp, context_.showHelp},
+      {kBack, context_.backToMenu},
+      {kExit, context_.exitProgram},
+  };
+  const auto it = commands.find(id);
+  if (it != commands.end() && it->second) {
+    it->second();
+  }
+}
+
+bool COptionsPage::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == edit_ && enter) {
+      commitEdit();
+      list_->setFocus();
+      return true;
+    }
+    if (key->key() == Qt::Key_Escape && (watched == choice_ || watched == edit_)) {
+      cancelEditor();
+      list_->setFocus();
+      return true;
+    }
+    if (enter && watched == list_ && !choice_ && !edit_) {
+      openEditor(list_->currentRow());
+      return true;
+    }
+  }
+  if (event->type() == QEvent::MouseButtonRelease && watched == list_->viewport()) {
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const int row = list_->rowAt(mouse->position().toPoint());
+    if (mouse->button() == Qt::LeftButton && row >= 0) {
+      openEditor(row);
+    }
+  }
+  return CBmpWnd::eventFilter(watched, event);
+}
+
+} // namespace pdx::features

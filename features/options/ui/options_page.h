@@ -1,0 +1,77 @@
+// The phone-options page: the 38 rows of settings under their headings,
+// edited in place with a drop-down or an edit box over the value cell, and
+// the apply button that sends the whole record. Edits stay in memory until
+// apply.
+#pragma once
+
+#include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/text_fields.h"
+#include "features/groups/ui/dialog_user.h"
+#include "features/options/options_editor.h"
+#include "winlib/bmp_wnd.h"
+
+#include <QComboBox>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+namespace pdx::winlib {
+class CBmpButton;
+}
+
+namespace pdx::features {
+
+struct OptionsPageContext {
+  core::PhoneOptions &options;
+  OptionsPhone &phone;
+  std::function<void()> backToMenu;
+  std::function<void()> exitProgram;
+  std::function<void()> showHelp;
+  PageUser *user = nullptr; // stand-in for the message boxes (tests)
+};
+
+class COptionsPage : public winlib::CBmpWnd {
+  Q_OBJECT
+
+public:
+  enum Command { kApply = 4170, kHelp, kBack, kExit };
+
+  explicit COptionsPage(OptionsPageContext context, QWidget *parent = nullptr);
+
+  OptionsEditor &editor() { return editor_; }
+  CDragDropListBox *list() const { return list_; }
+  winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
+  QComboBox *choiceEditor() const { return choice_; }
+  ByteLimitedEdit *textEditor() const { return edit_; }
+
+  // Opens the row's drop-down or edit box (headings have none), after
+  // committing an open edit box.
+  void openEditor(int row);
+  // Stores an open edit box's text (with the row's checks) and closes it.
+  void commitEdit();
+  // Closes an open editor without storing.
+  void cancelEditor();
+  void apply();
+
+  void OnCommand(int id, int code) override;
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void createButtons();
+  QRect valueCell(int row) const;
+  void refreshRow(int row);
+
+  OptionsPageContext context_;
+  DialogUser dialogUser_;
+  PageUser &user_;
+  OptionsEditor editor_;
+  CDragDropListBox *list_ = nullptr;
+  QPointer<QComboBox> choice_;
+  QPointer<ByteLimitedEdit> edit_;
+  int editRow_ = -1;
+  std::map<int, winlib::CBmpButton *> buttons_;
+};
+
+} // namespace pdx::features

@@ -1,0 +1,169 @@
+// The speed-dial, alarm and options pages and the alarm edit dialog, driven
+// as a user drives them.
+#include "core/base/cp949.h"
+#include "core/data/samples.h"
+#include "features/alarms/ui/alarm_edit_dlg.h"
+#include "features/alarms/ui/alarm_page.h"
+#include "features/common/ui/text_fields.h"
+#include "features/options/ui/options_page.h"
+#include "features/phonebook/phonebook_fakes.h"
+#include "features/speeddial/ui/speed_dial_page.h"
+#include "platform/settings/settings.h"
+#include "winlib/bmp_button.h"
+#include "winlib/calendar/ui/month_calendar.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace pdx::features {
+namespace {
+
+const core::CivilTime kNow{1999, 3, 15, 9, 0, 0};
+
+class FakeSettingsPhone : public AlarmPhone, public OptionsPhone {
+public:
+  bool writeAlarm(size_t, const core::AlarmEntry &) override { return ++writes, true; }
+  bool deleteAlarm(size_t) override { return ++writes, true; }
+  bool writeOptions(const core::PhoneOptions &) override { return ++writes, true; }
+  void usePassword(std::string_view) override {}
+  int writes = 0;
+};
+
+// Every control a user can reach carries a name for assistive tools.
+void expectNamedControls(QWidget &page) {
+  for (QWidget *w : page.findChildren<QWidget *>()) {
+    const bool control = qobject_cast<winlib::CBmpButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                         qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+                         qobject_cast<CDragDropListBox *>(w) || qobject_cast<QHeaderView *>(w) ||
+                         qobject_cast<winlib::CMonthCalendar *>(w);
+    const bool inner =
+        qobject_cast<QAbstractSpinBox *>(w->parentWidget()) || qobject_cast<QComboBox *>(w->parentWidget());
+    if (control && !inner) {
+      EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
+    }
+  }
+}
+
+class SettingsPagesTest : public ::testing::Test {
+protected:
+  SettingsPagesTest() : settings(platform::Settings::atFile(dir.filePath("p.ini").toStdString())) {
+    core::fillSamplePhonebook(store);
+    core::fillSampleAlarms(store, kNow);
+    core::fillSampleOptions(store);
+  }
+  QTemporaryDir dir;
+  platform::Settings settings;
+  core::CDataStore store;
+  testing::FakePhone phone;
+  testing::FakeUser user;
+  FakeSettingsPhone settingsPhone;
+};
+
+TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
+  setChoice(store.options, 3, 7);
+  COptionsPage page({store.options, settingsPhone, {}, {}, {}, &user});
+  expectNamedControls(page);
+  EXPECT_EQ(text::toUtf8(page.list()->rowText(3)), "   벨/진동 선택\t진동 후 벨");
+  page.openEditor(3);
+  ASSERT_NE(page.choiceEditor(), nullptr);
+  EXPECT_EQ(page.choiceEditor()->currentIndex(), 2);
+  page.choiceEditor()->hidePopup();
+  QTest::keyClick(page.choiceEditor(), Qt::Key_Escape);
+  EXPECT_EQ(page.choiceEditor(), nullptr);
+  EXPECT_EQ(choiceValue(store.options, 3), 7);
+
+  page.openEditor(37); // the password
+  ASSERT_NE(page.textEditor(), nullptr);
+  page.textEditor()->setText("12a4");
+  page.openEditor(33); // a click elsewhere commits first
+  EXPECT_EQ(user.told.back(), "비밀번호는 숫자로 네자를 입력해야 합니다.");
+  EXPECT_EQ(store.options.password.view(), "0000");
+  page.textEditor()->clear();
+  QTest::keyClicks(page.textEditor(), "1234"); // the remote id takes three digits
+  EXPECT_EQ(page.textEditor()->text(), "123");
+  page.textEditor()->setText("042");
+  QTest::keyClick(page.textEditor(), Qt::Key_Return);
+  EXPECT_EQ(store.options.number3.view(), "042");
+  EXPECT_EQ(settingsPhone.writes, 0);
+  page.apply();
+  EXPECT_EQ(settingsPhone.writes, 1);
+}
+
+TEST_F(SettingsPagesTest, SpeedDialPageAssignsThroughItsDialogAndRefusesBusyDrags) {
+  int asked = 0;
+  CSpeedDialPage page({store, phone, settings, [] {}, [] {}, [] {}, [] {}, [] { return false; }, &user,
+                       [&](int, int, int start) { return ++asked, start + 4; }});
+  expectNamedControls(page);
+  page.keyList()->selectRow(2);
+  page.numberList()->selectRow(0);
+  page.assignSelected();
+  EXPECT_EQ(asked, 1);
+  const NumberRow &row = page.editor().numberRows()[0];
+  EXPECT_EQ(store.phoneSpeedDials[7].slot, row.slot); // started at the selected key + 1, chose 8
+  EXPECT_EQ(page.keyList()->currentRow(), 7);
+  EXPECT_EQ(page.keyList()->rowText(7).substr(0, 2), "8\t");
+  page.assignSelected(1); // a drop names its key: no dialog
+  EXPECT_EQ(asked, 1);
+  EXPECT_FALSE(store.phoneSpeedDials[1].isUnused());
+}
+
+TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheDialog) {
+  int dialogs = 0;
+  AlarmForm early = newAlarmForm(kNow);
+  early.hour = 9;
+  early.minute = 30; // due before the sample alarms
+  early.choosePeriod(1);
+  CAlarmPage page({store,
+                   settingsPhone,
+                   {},
+                   {},
+                   {},
+                   [] { return false; },
+                   &user,
+                   [&](bool, const AlarmForm &) { return ++dialogs, std::optional(early); },
+                   [] { return kNow; }});
+  expectNamedControls(page);
+  const int before = page.list()->rowCount();
+  page.addAlarm();
+  EXPECT_EQ(page.list()->rowCount(), before + 1);
+  EXPECT_EQ(page.list()->currentRow(), 0);
+  EXPECT_EQ(page.detailTime(), "매일\n오전 9시 30분");
+  while (page.list()->rowCount() < 10) {
+    page.addAlarm();
+  }
+  const int opened = dialogs;
+  page.addAlarm();
+  EXPECT_EQ(dialogs, opened);
+  EXPECT_EQ(user.told.back(), "알람은 10개까지 등록할 수 있습니다.");
+}
+
+TEST(AlarmEditDlgTest, HalfSwitchMemoFillAndOk) {
+  AlarmForm form = newAlarmForm(kNow);
+  form.hour = 0;
+  CAlarmEditDlg dialog(CAlarmEditDlg::Mode::Add, form);
+  QTimer::singleShot(0, [&] {
+    expectNamedControls(dialog);
+    EXPECT_EQ(dialog.okButton()->State(), winlib::ButtonState::Disabled);
+    dialog.halfBox()->setCurrentIndex(1);
+    Q_EMIT dialog.halfBox()->activated(1);
+    EXPECT_EQ(dialog.hourSpin()->value(), 12);
+    EXPECT_EQ(dialog.hourSpin()->minimum(), 1);
+    dialog.periodBox()->setCurrentIndex(2);
+    Q_EMIT dialog.periodBox()->activated(2);
+    EXPECT_EQ(dialog.memoEdit()->text(), "오후12시00분");
+    EXPECT_TRUE(dialog.weekdayBox()->isVisible());
+    EXPECT_FALSE(dialog.monthSpin()->isVisible());
+    EXPECT_NE(dialog.okButton()->State(), winlib::ButtonState::Disabled);
+    dialog.EndDialog(winlib::kIdOkCommand);
+  });
+  ASSERT_EQ(dialog.DoModal(nullptr, std::nullopt, 0), winlib::kIdOkCommand);
+  EXPECT_EQ(buildAlarm(dialog.form(), kNow).hour, 12);
+}
+
+} // namespace
+} // namespace pdx::features

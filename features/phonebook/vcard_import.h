@@ -1,0 +1,27 @@
+// Reading contact lists in vCard form (.vcf, versions 2.1, 3.0 and 4.0), as
+// today's phones export them: FN (else N) as the name, TEL by its types
+// (CELL, HOME, WORK, PAGER), the first of CATEGORIES as the group; folded
+// lines, QUOTED-PRINTABLE and CHARSET are understood.
+#pragma once
+
+#include "features/phonebook/phonebook_import.h"
+
+#include <optional>
+
+namespace pdx::features {
+
+// Whether the first line of `text` that is not blank is BEGIN:VCARD.
+bool looksLikeVcard(std::string_view text);
+
+// Hands each vCard's contact to `importer` (which reads UTF-8). `utf8` says
+// whether the file's text is UTF-8; values of a file that is not, without
+// a CHARSET, are code page 949.
+void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer);
+
+// A number as a Korean user dials it: "+82" becomes the trunk prefix 0
+// ("+82 10 1234 5678" is "010-1234-5678"), blanks, dots, slashes and
+// brackets separate groups of digits with one '-'. Nothing when a
+// character remains that a phone number cannot hold.
+std::optional<std::string> dialledNumber(std::string_view written);
+
+} // namespace pdx::features

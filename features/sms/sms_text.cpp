@@ -1,0 +1,138 @@
+#include "features/sms/sms_text.h"
+
+#include "core/base/cp949.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace pdx::features {
+
+namespace {
+
+// Reads an optionally signed decimal number after optional blanks, as
+// "%d" does; false when there are no digits or it does not fit.
+bool readNumber(std::string_view &rest, long &value) {
+  size_t i = 0;
+  while (i < rest.size() && (rest[i] == ' ' || rest[i] == '\t')) {
+    ++i;
+  }
+  const bool negative = i < rest.size() && rest[i] == '-';
+  if (i < rest.size() && (rest[i] == '-' || rest[i] == '+')) {
+    ++i;
+  }
+  const size_t digits = i;
+  value = 0;
+  for (; i < rest.size() && rest[i] >= '0' && rest[i] <= '9'; ++i) {
+    value = value * 10 + (rest[i] - '0');
+    if (value > 99999) {
+      return false;
+    }
+  }
+  if (i == digits) {
+    return false;
+  }
+  value = negative ? -value : value;
+  rest.remove_prefix(i);
+  return true;
+}
+
+bool readSeparator(std::string_view &rest, char separator) {
+  if (separator == ' ') { // a blank in the pattern matches any run of blanks
+    const size_t n = rest.find_first_not_of(" \t");
+    rest.remove_prefix(n == std::string_view::npos ? rest.size() : n);
+    return true;
+  }
+  if (rest.empty() || rest.front() != separator) {
+    return false;
+  }
+  rest.remove_prefix(1);
+  return true;
+}
+
+// The leading time of a line; a time outside the calendar counts as none,
+// since the record's fields could not hold it.
+bool readTime(std::string_view line, core::SmsMessage &m) {
+  constexpr char kSeparators[] = {'-', '-', ' ', ':', ':'};
+  constexpr long kLow[] = {0, 1, 1, 0, 0, 0};
+  constexpr long kHigh[] = {65535, 12, 31, 23, 59, 59};
+  long values[6];
+  for (int i = 0; i < 6; ++i) {
+    if ((i > 0 && !readSeparator(line, kSeparators[i - 1])) || !readNumber(line, values[i]) ||
+        values[i] < kLow[i] || values[i] > kHigh[i]) {
+      return false;
+    }
+  }
+  m.year = static_cast<uint16_t>(values[0]);
+  m.month = static_cast<uint8_t>(values[1]);
+  m.day = static_cast<uint8_t>(values[2]);
+  m.hour = static_cast<uint8_t>(values[3]);
+  m.minute = static_cast<uint8_t>(values[4]);
+  m.second = static_cast<uint8_t>(values[5]);
+  return true;
+}
+
+std::string_view field(std::string_view text, size_t limit) {
+  return text.substr(0, text::cutWhole(text, limit));
+}
+
+core::SmsMessage messageOf(std::string_view line, const core::CivilTime &now) {
+  core::SmsMessage m;
+  if (readTime(line, m)) {
+    const size_t tab = line.find('\t');
+    std::string_view rest = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
+    const size_t second = rest.find('\t');
+    m.text.set(field(rest.substr(0, second), m.text.kCapacity));
+    if (second != std::string_view::npos) {
+      m.number.set(field(rest.substr(second + 1), m.number.kCapacity));
+    }
+    return m;
+  }
+  m.year = static_cast<uint16_t>(now.year);
+  m.month = static_cast<uint8_t>(now.month);
+  m.day = static_cast<uint8_t>(now.day);
+  m.hour = static_cast<uint8_t>(now.hour);
+  m.minute = static_cast<uint8_t>(now.minute);
+  m.second = static_cast<uint8_t>(now.second);
+  m.text.set(field(line, m.text.kCapacity));
+  return m;
+}
+
+} // namespace
+
+std::vector<core::SmsMessage> parseSmsText(std::string_view file, const core::CivilTime &now) {
+  const std::string converted = text::looksLikeUtf8(file) ? text::fromUtf8(file) : std::string(file);
+  std::string_view rest = converted;
+  std::vector<core::SmsMessage> messages;
+  while (!rest.empty()) {
+    const size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, std::min(end, kSmsLineLimit));
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
+      line.remove_suffix(1);
+    }
+    if (!line.empty()) {
+      messages.push_back(messageOf(line, now));
+    }
+  }
+  return messages;
+}
+
+std::optional<std::string> readSmsFile(const std::filesystem::path &path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    return std::nullopt;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    return std::nullopt;
+  }
+  std::string text(kSmsFileLimit, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (in.bad()) {
+    return std::nullopt;
+  }
+  text.resize(static_cast<size_t>(in.gcount()));
+  return text;
+}
+
+} // namespace pdx::features

@@ -1,0 +1,31 @@
+// Message text files: one message per line, "Y-M-D h:m:s<TAB>text<TAB>
+// number" or just a text; core::exportSmsText writes them. Files are code page 949; a UTF-8 file is
+// recognised and converted.
+#pragma once
+
+#include "core/data/alarm_list.h"
+#include "core/data/records.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pdx::features {
+
+// Bytes of a line that are read; the rest of a longer line is dropped.
+inline constexpr size_t kSmsLineLimit = 1023;
+// Largest message file read (more lines than any box can take).
+inline constexpr size_t kSmsFileLimit = 1 << 20;
+
+// The messages of a file's text, in file order; lines without a leading
+// time get `now`. Empty lines are skipped; texts are cut at 85 and numbers
+// at 32 bytes without splitting a character.
+std::vector<core::SmsMessage> parseSmsText(std::string_view file, const core::CivilTime &now);
+
+// The first kSmsFileLimit bytes of a message file; nothing when it is not a
+// regular file or cannot be read.
+std::optional<std::string> readSmsFile(const std::filesystem::path &path);
+
+} // namespace pdx::features

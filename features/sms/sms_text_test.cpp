@@ -1,0 +1,73 @@
+#include "core/base/cp949.h"
+#include "features/sms/sms_text.h"
+
+#include <gtest/gtest.h>
+
+namespace pdx::features {
+namespace {
+
+const core::CivilTime kNow{2026, 12, 7, 10, 15, 30};
+
+struct Expected {
+  int year, month, day, hour, minute, second;
+  std::string text;
+  std::string number;
+};
+
+void expectMessage(const core::SmsMessage &m, const Expected &e) {
+  EXPECT_EQ(m.year, e.year);
+  EXPECT_EQ(m.month, e.month);
+  EXPECT_EQ(m.day, e.day);
+  EXPECT_EQ(m.hour, e.hour);
+  EXPECT_EQ(m.minute, e.minute);
+  EXPECT_EQ(m.second, e.second);
+  EXPECT_EQ(m.text.view(), e.text);
+  EXPECT_EQ(m.number.view(), e.number);
+}
+
+TEST(SmsTextTest, LinesWithAndWithoutALeadingTime) {
+  const std::string hangul = text::fromUtf8("가"); // two bytes
+  struct Case {
+    std::string line;
+    Expected expected;
+  };
+  const Case cases[] = {
+      {"hello", {2026, 12, 7, 10, 15, 30, "hello", ""}},
+      {"1998-7-1 9:5:0\tabc\t0111234567", {1998, 7, 1, 9, 5, 0, "abc", "0111234567"}},
+      {"1998-7-1 9:5:0", {1998, 7, 1, 9, 5, 0, "", ""}},
+      {"1998-7-1 9:5\tno seconds", {2026, 12, 7, 10, 15, 30, "1998-7-1 9:5\tno seconds", ""}},
+      {"1998-13-1 9:5:0\tbad month", {2026, 12, 7, 10, 15, 30, "1998-13-1 9:5:0\tbad month", ""}},
+      // 84 ASCII bytes then a two-byte character: the character is left out.
+      {std::string(84, 'x') + hangul, {2026, 12, 7, 10, 15, 30, std::string(84, 'x'), ""}},
+      {"2000-1-2 3:4:5\tt\t" + std::string(31, '1') + hangul,
+       {2000, 1, 2, 3, 4, 5, "t", std::string(31, '1')}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.line);
+    const auto messages = parseSmsText(c.line, kNow);
+    ASSERT_EQ(messages.size(), 1u);
+    expectMessage(messages[0], c.expected);
+  }
+}
+
+TEST(SmsTextTest, EmptyLinesAreSkippedAndLineEndsRemoved) {
+  const auto messages = parseSmsText("\r\none\r\n\n\ntwo\r\r\n", kNow);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].text.view(), "one");
+  EXPECT_EQ(messages[1].text.view(), "two");
+}
+
+TEST(SmsTextTest, OnlyTheFirst1023BytesOfALineCount) {
+  const auto messages = parseSmsText(std::string(1022, ' ') + "ab\nnext", kNow);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].text.view(), "next");
+}
+
+TEST(SmsTextTest, Utf8FilesAreConverted) {
+  const auto messages = parseSmsText("2000-1-2 3:4:5\t안녕\t011", kNow);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text.view(), text::fromUtf8("안녕"));
+}
+
+} // namespace
+} // namespace pdx::features

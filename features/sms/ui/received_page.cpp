@@ -1,0 +1,107 @@
+#include "features/sms/ui/received_page.h"
+
+#include "features/sms/sms_format.h"
+#include "features/sms/ui/sms_dialogs.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_button.h"
+
+#include <QKeyEvent>
+
+namespace pdx::features {
+
+CSmsReceivedPage::CSmsReceivedPage(SmsPageContext context, QWidget *parent)
+    : CSmsListPage(std::move(context),
+                   {QStringLiteral("문자 메시지 확인"),
+                    resources::kPageSmsReceived,
+                    SmsBoxKind::Received,
+                    QRect(48, 93, 416, 20),
+                    QRect(48, 113, 416, 128),
+                    QRect(52, 285, 412, 75),
+                    {QStringLiteral("번호"), QStringLiteral("속성"), QStringLiteral("발신번호"),
+                     QStringLiteral("시간"), QStringLiteral("내용")},
+                    {45, 90, 200, 280},
+                    418,
+                    kColumnKey},
+                   parent) {
+  addButton(kReply, QStringLiteral("답장"), {538, 127});
+  addButton(kDelete, QStringLiteral("삭제"), {538, 198});
+  orderTabs({kReply, kDelete, kSave, kPrint, kHelp, kBack, kExit});
+  connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { reply(); });
+  refill(0);
+  list_->setFocus();
+}
+
+std::string CSmsReceivedPage::rowText(int row) const {
+  return receivedRow(row + 1, editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)]);
+}
+
+std::string CSmsReceivedPage::paneText(int row) const {
+  return receivedPane(editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)]);
+}
+
+void CSmsReceivedPage::selectionChanged() {
+  const int row = selectedRow();
+  if (editor_.markRead(row)) {
+    list_->replaceRow(row, rowText(row));
+    list_->selectRow(row);
+  }
+}
+
+void CSmsReceivedPage::updateButtons() {
+  const int row = selectedRow();
+  const bool selected = row >= 0;
+  const bool hasSender =
+      selected && !editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)].number.empty();
+  buttons_[kReply]->Enable(hasSender && !busy());
+  buttons_[kDelete]->Enable(selected && !busy());
+  buttons_[kSave]->Enable(selected);
+  buttons_[kPrint]->Enable(selected);
+}
+
+std::map<int, std::function<void()>> CSmsReceivedPage::ownCommands() {
+  return {{kReply, [this] { reply(); }}, {kDelete, [this] { deleteSelected(); }}};
+}
+
+void CSmsReceivedPage::reply() {
+  const int row = selectedRow();
+  if (row < 0 || busy()) {
+    return;
+  }
+  const core::SmsMessage &message = editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)];
+  if (message.number.empty() || !editor_.canReply()) {
+    return;
+  }
+  CReplyDlg dialog({std::string(message.number.view()), editor_.defaultCallback()});
+  const int result = dialog.DoModal(this, std::nullopt, 0);
+  if (result == winlib::kIdOkCommand || result == kIdSendNow) {
+    (void)editor_.storeReply(dialog.text(), dialog.address(), result == kIdSendNow);
+  }
+  updateButtons();
+}
+
+void CSmsReceivedPage::deleteSelected() {
+  const int row = selectedRow();
+  if (row >= 0 && !busy() && editor_.remove(SmsBoxKind::Received, row)) {
+    refill(row);
+  }
+  updateButtons();
+}
+
+void CSmsReceivedPage::keyPressEvent(QKeyEvent *event) {
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  if (event->key() == Qt::Key_Delete) {
+    return deleteSelected();
+  }
+  if (ctrl && event->key() == Qt::Key_R) {
+    return reply();
+  }
+  if (ctrl && event->key() == Qt::Key_S) {
+    return busy() ? void() : saveSelected();
+  }
+  if (ctrl && event->key() == Qt::Key_P) {
+    return print();
+  }
+  CSmsListPage::keyPressEvent(event);
+}
+
+} // namespace pdx::features

@@ -1,0 +1,31 @@
+// The received-message page (3004): the phone's received messages, the
+// selected one in the pane and marked read on the phone; reply, delete,
+// save and print.
+#pragma once
+
+#include "features/sms/ui/sms_list_page.h"
+
+namespace pdx::features {
+
+class CSmsReceivedPage : public CSmsListPage {
+  Q_OBJECT
+
+public:
+  inline static const std::string kColumnKey = "SmsRecvItemPos";
+
+  explicit CSmsReceivedPage(SmsPageContext context, QWidget *parent = nullptr);
+
+  void reply();
+  void deleteSelected();
+
+protected:
+  std::string rowText(int row) const override;
+  std::string paneText(int row) const override;
+  void selectionChanged() override;
+  void updateButtons() override;
+  std::map<int, std::function<void()>> ownCommands() override;
+  std::set<int> dropCommands() const override { return {kReply, kDelete, kSave, kPrint}; }
+  void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace pdx::features

@@ -1,0 +1,222 @@
+#include "features/sms/ui/sms_list_page.h"
+
+#include "features/common/column_settings.h"
+#include "features/common/ui/column_header.h"
+#include "features/groups/ui/dialog_parts.h"
+#include "features/phonebook/ui/file_choice.h"
+#include "features/sms/ui/sms_printing.h"
+#include "resources/resource_ids.h"
+#include "resources/resource_store.h"
+#include "winlib/bmp_button.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPrinter>
+
+namespace pdx::features {
+
+namespace {
+
+constexpr int kMessageIconCount = 15;
+
+} // namespace
+
+CSmsListPage::CSmsListPage(SmsPageContext context, Layout layout, QWidget *parent)
+    : context_(std::move(context)), layout_(std::move(layout)), dialogUser_(this),
+      user_(context_.user ? *context_.user : dialogUser_), phone_(context_.phone),
+      editor_(context_.store, phone_, user_, context_.clock, context_.callback) {
+  Create(layout_.caption, layout_.skin, parent);
+  createControls();
+}
+
+void CSmsListPage::createControls() {
+  const bool icons = layout_.box == SmsBoxKind::Received;
+  list_ = new CDragDropListBox(
+      this, icons ? resources::ResourceStore::instance().pixmap(resources::kMessageIcons) : QPixmap(),
+      icons ? kMessageIconCount : 0, false);
+  list_->setGeometry(layout_.list);
+  list_->setAccessibleName(QStringLiteral("메시지 목록"));
+  std::vector<int> bounds =
+      loadColumnBoundaries(context_.settings, layout_.columnKey, layout_.defaultBoundaries);
+  bounds.push_back(layout_.lastBoundary);
+  list_->setColumns(static_cast<int>(bounds.size()), bounds);
+  list_->setDragEnabled(true);
+  list_->setOwner(this);
+  auto *header = new ColumnHeader(this, list_, layout_.columns);
+  header->setGeometry(layout_.header);
+  header->setAccessibleName(QStringLiteral("목록 머리글"));
+  connect(header, &ColumnHeader::boundariesChanged, this, [this](const std::vector<int> &b) {
+    const size_t stored = layout_.defaultBoundaries.size();
+    storeColumnBoundaries(
+        context_.settings, layout_.columnKey,
+        std::vector<int>(b.begin(), b.begin() + static_cast<long>(std::min(b.size(), stored))));
+  });
+  connect(list_, &CDragDropListBox::selectionChanged, this, [this] {
+    showSelected();
+    selectionChanged();
+    updateButtons();
+  });
+  pane_ = new QPlainTextEdit(this);
+  pane_->setGeometry(layout_.pane);
+  pane_->setReadOnly(true);
+  pane_->setTabChangesFocus(true);
+  pane_->setFrameShape(QFrame::NoFrame);
+  pane_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; }"));
+  pane_->setAccessibleName(QStringLiteral("메시지 내용"));
+  buttonKeys_ = new ButtonKeys(this);
+  addButton(kSave, QStringLiteral("저장"), {310, 385});
+  addButton(kPrint, QStringLiteral("인쇄"), {360, 385});
+  addButton(kHelp, QStringLiteral("도움말"), {442, 385});
+  addButton(kBack, QStringLiteral("이전"), {491, 385});
+  addButton(kExit, QStringLiteral("종료"), {539, 385});
+  phone_.setBusyWidgets({list_});
+}
+
+void CSmsListPage::addButton(Command command, const QString &caption, QPoint at, QSize size) {
+  winlib::CBmpButton *button = addTextButton(this, command, caption, at, size);
+  button->setAccessibleName(caption);
+  buttonKeys_->add(button);
+  buttons_[command] = button;
+}
+
+void CSmsListPage::orderTabs(std::initializer_list<Command> commands) {
+  QWidget *previous = pane_;
+  QWidget::setTabOrder(list_, pane_);
+  for (Command command : commands) {
+    QWidget::setTabOrder(previous, buttons_.at(command));
+    previous = buttons_.at(command);
+  }
+}
+
+void CSmsListPage::refill(int select) {
+  std::vector<std::string> rows;
+  for (int row = 0; row < static_cast<int>(editor_.box(layout_.box).size()); ++row) {
+    rows.push_back(rowText(row));
+  }
+  list_->setRows(std::move(rows));
+  select = std::min(select, list_->rowCount() - 1);
+  if (select >= 0) {
+    list_->selectRow(select);
+  }
+  showSelected();
+  updateButtons();
+}
+
+void CSmsListPage::showSelected() {
+  const int row = selectedRow();
+  pane_->setPlainText(row < 0 ? QString() : QString::fromStdString(paneText(row)));
+}
+
+void CSmsListPage::OnCommand(int id, int code) {
+  if (code != winlib::kNotifyCommand) {
+    return CBmpWnd::OnCommand(id, code);
+  }
+  std::map<int, std::function<void()>> commands = ownCommands();
+  commands[kSave] = [this] { saveSelected(); };
+  commands[kPrint] = [this] { print(); };
+  commands[kHelp] = context_.showHelp;
+  commands[kBack] = context_.backToMenu;
+  commands[kExit] = context_.exitProgram;
+  const auto it = commands.find(id);
+  const auto button = buttons_.find(id);
+  if (it != commands.end() && it->second && button != buttons_.end() &&
+      button->second->State() != winlib::ButtonState::Disabled) {
+    it->second();
+  }
+}
+
+winlib::CBmpButton *CSmsListPage::buttonAt(QPoint globalPos) const {
+  for (const auto &[command, button] : buttons_) {
+    if (dropCommands().count(command) != 0 && button->isVisible() &&
+        button->State() != winlib::ButtonState::Disabled &&
+        button->rect().contains(button->mapFromGlobal(globalPos))) {
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+bool CSmsListPage::isValidDropTarget(QPoint globalPos, int, int) {
+  return !busy() && buttonAt(globalPos) != nullptr;
+}
+
+void CSmsListPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModifiers) {
+  if (busy()) {
+    return;
+  }
+  if (winlib::CBmpButton *button = buttonAt(globalPos)) {
+    list_->selectRow(sourceRow);
+    OnCommand(button->CommandId(), winlib::kNotifyCommand);
+  }
+}
+
+void CSmsListPage::saveSelected() {
+  if (selectedRow() < 0) {
+    return;
+  }
+  const QString path =
+      chooseFileToSave(this, QDir(context_.messageFolder).filePath(QStringLiteral("메시지.txt")),
+                       QStringLiteral("텍스트 파일 (*.txt)"));
+  if (!path.isEmpty()) {
+    saveTo(path);
+  }
+}
+
+void CSmsListPage::saveTo(const QString &path) {
+  const int row = selectedRow();
+  if (row < 0) {
+    return;
+  }
+  if (core::exportSmsText(path.toStdString(), editor_.box(layout_.box)[static_cast<size_t>(row)]) !=
+      DocResult::Ok) {
+    user_.tell("메시지를 저장할 수 없습니다.");
+  }
+}
+
+void CSmsListPage::print() {
+  if (selectedRow() < 0) {
+    return;
+  }
+  CPrintOptionsDlg dialog(printOptions_, true);
+  if (dialog.DoModal(this, std::nullopt, 0) != winlib::kIdOkCommand) {
+    return;
+  }
+  PrintOptions options = dialog.options();
+  if (options.printer.isEmpty()) {
+    options.pdfPath = chooseFileToSave(this, QDir::home().filePath(layout_.caption + QStringLiteral(".pdf")),
+                                       QStringLiteral("PDF 파일 (*.pdf)"));
+    if (options.pdfPath.isEmpty()) {
+      return;
+    }
+  }
+  printOptions_ = options;
+  printWith(options);
+}
+
+void CSmsListPage::printWith(const PrintOptions &options) {
+  const int row = selectedRow();
+  if (row < 0) {
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  if (options.printer.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(options.pdfPath);
+  } else {
+    printer.setPrinterName(options.printer);
+  }
+  printer.setDocName(QStringLiteral("Pelodex - %1").arg(layout_.caption));
+  PrintOutcome outcome = PrintOutcome::CannotOpen;
+  if (printer.isValid()) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    outcome = printSms(printer, editor_.box(layout_.box)[static_cast<size_t>(row)],
+                       layout_.box == SmsBoxKind::Received);
+    QApplication::restoreOverrideCursor();
+  }
+  if (outcome != PrintOutcome::Printed) {
+    user_.tell(printOutcomeMessage(outcome));
+  }
+}
+
+} // namespace pdx::features

@@ -1,0 +1,231 @@
+#include "core/base/cp949.h"
+#include "features/common/ui/text_fields.h"
+#include "features/groups/ui/dialog_testing.h"
+#include "features/phonebook/phonebook_fakes.h"
+#include "features/sms/sms_fakes.h"
+#include "features/sms/ui/phonebook_picker_dlg.h"
+#include "features/sms/ui/received_page.h"
+#include "features/sms/ui/sent_page.h"
+#include "features/sms/ui/sms_dialogs.h"
+#include "features/sms/ui/sms_menu_page.h"
+#include "features/sms/ui/sms_text_box.h"
+#include "platform/settings/settings.h"
+#include "winlib/bmp_button.h"
+#include "winlib/testing/type_text.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace pdx::features {
+namespace {
+
+using testing::whenOpen;
+using winlib::ButtonState;
+
+core::SmsMessage message(int slot, int day, const char *number, const char *text) {
+  core::SmsMessage m;
+  m.slot = static_cast<uint16_t>(slot);
+  m.year = 2026;
+  m.month = 12;
+  m.day = static_cast<uint8_t>(day);
+  m.hour = 0;
+  m.minute = 30;
+  m.number.set(number);
+  m.text.set(text::fromUtf8(text));
+  return m;
+}
+
+// The controls of `window` (focusable widgets and picture buttons) that
+// carry no accessible name.
+QStringList unnamedControls(const QWidget &window) {
+  QStringList unnamed;
+  for (const QWidget *w : window.findChildren<QWidget *>()) {
+    const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<const winlib::CBmpButton *>(w);
+    if (control && w->accessibleName().isEmpty()) {
+      unnamed << QString::fromUtf8(w->metaObject()->className());
+    }
+  }
+  return unnamed;
+}
+
+// The accessible names met while Tab walks once round the window.
+QStringList tabWalk(QWidget &window) {
+  QStringList names;
+  for (int n = 0; n < 20 && window.focusWidget() != nullptr; ++n) {
+    names << window.focusWidget()->accessibleName();
+    QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    if (window.focusWidget()->accessibleName() == names.front()) {
+      break;
+    }
+  }
+  return names;
+}
+
+// Records whether the page's list was disabled under the wait cursor while
+// the phone was written (the first write comes while the page opens).
+struct WatchingPhone : testing::FakeSmsPhone {
+  std::vector<bool> busyDuringWrites;
+  bool storeSms(const core::SmsMessage &m) override {
+    bool listDisabled = false;
+    for (QWidget *w : QApplication::allWidgets()) {
+      if (auto *list = qobject_cast<CDragDropListBox *>(w)) {
+        listDisabled = !list->isEnabled();
+      }
+    }
+    busyDuringWrites.push_back(listDisabled && QApplication::overrideCursor() &&
+                               QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    return FakeSmsPhone::storeSms(m);
+  }
+};
+
+class SmsPagesTest : public ::testing::Test {
+protected:
+  template <typename Page> std::unique_ptr<Page> open() {
+    SmsPageContext context{store_, phone_, clock_, "0119998888", settings_, dir_.path(),
+                           [] {},  [] {},  [] {},  {},           &user_};
+    auto page = std::make_unique<Page>(std::move(context));
+    page->show();
+    return page;
+  }
+
+  QTemporaryDir dir_;
+  platform::Settings settings_ = platform::Settings::atFile(dir_.filePath("p.ini").toStdString());
+  core::CDataStore store_;
+  WatchingPhone phone_;
+  testing::FakeUser user_;
+  testing::FixedClock clock_;
+};
+
+TEST_F(SmsPagesTest, ReceivedPageShowsAndMarksTheSelectionUntilTwoFailures) {
+  store_.receivedSms.insert(message(0, 3, "0111234567", "첫째"));
+  store_.receivedSms.insert(message(1, 2, "", "둘째"));
+  store_.receivedSms.insert(message(2, 1, "0161112222", "셋째"));
+  auto page = open<CSmsReceivedPage>();
+  EXPECT_EQ(page->pane()->toPlainText(),
+            QStringLiteral("발신번호 : 0111234567\n수신시간 : 2026년 12월 3일 오전 12시 30분\n첫째"));
+  EXPECT_EQ(page->list()->rowText(0).substr(2, 2), "\xFF\x0C") << "read on opening";
+  EXPECT_EQ(phone_.busyDuringWrites, std::vector<bool>{true});
+  EXPECT_TRUE(page->list()->isEnabled());
+  EXPECT_NE(page->button(CSmsListPage::kReply)->State(), ButtonState::Disabled);
+
+  phone_.acceptWrites = 0;
+  page->list()->selectRow(1);
+  EXPECT_EQ(page->button(CSmsListPage::kReply)->State(), ButtonState::Disabled) << "no sender";
+  page->list()->selectRow(2);
+  page->list()->selectRow(1);
+  EXPECT_EQ(phone_.stored.size(), 3u) << "no third attempt";
+  EXPECT_EQ(user_.told.size(), 2u);
+}
+
+TEST_F(SmsPagesTest, NewMessageCountsBytesLeftAndLandsOnTopSelected) {
+  store_.savedSms.insert(message(129, 1, "", "old"));
+  auto page = open<CSmsSentPage>();
+  whenOpen<CMessageDlg>([](CMessageDlg &d) {
+    EXPECT_EQ(d.bytesLeftLabel()->text(), QStringLiteral("남은 글자 : 80"));
+    winlib::testing::typeText(d.textBox(), QStringLiteral("안녕 hi"));
+    EXPECT_EQ(d.bytesLeftLabel()->text(), QStringLiteral("남은 글자 : 73"));
+    d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
+  });
+  QTest::keyClick(page->list(), Qt::Key_Insert);
+  ASSERT_EQ(store_.savedSms.size(), 2u);
+  EXPECT_EQ(page->selectedRow(), 0);
+  EXPECT_EQ(page->pane()->toPlainText(),
+            QStringLiteral("저장시간 : 2026년 12월 7일 오전 10시 15분\n안녕 hi"));
+  EXPECT_EQ(store_.savedSms[0].slot, 130);
+}
+
+TEST_F(SmsPagesTest, TheTextBoxRefusesWhatGoesPastItsLimit) {
+  QWidget owner;
+  SmsTextBox box(&owner, 6);
+  winlib::testing::typeText(&box, QStringLiteral("가나"));
+  winlib::testing::typeText(&box, QStringLiteral("다a"));
+  EXPECT_EQ(box.toPlainText(), QStringLiteral("가나"));
+  winlib::testing::typeText(&box, QStringLiteral("a\n"));
+  EXPECT_EQ(box.toPlainText(), QStringLiteral("가나a ")) << "a line break becomes a blank";
+  EXPECT_EQ(box.bytesLeft(), 0);
+  winlib::testing::typeText(&box, QStringLiteral("b"));
+  EXPECT_EQ(box.toPlainText(), QStringLiteral("가나a "));
+}
+
+TEST_F(SmsPagesTest, SendingNeedsARecipientAndKeepsTheStoredMessage) {
+  store_.savedSms.insert(message(129, 1, "", "old"));
+  auto page = open<CSmsSentPage>();
+  whenOpen<CSendDlg>([](CSendDlg &d) {
+    EXPECT_EQ(d.callbackEdit()->text(), QStringLiteral("0119998888"));
+    EXPECT_EQ(d.okButton()->State(), ButtonState::Disabled);
+    QTest::keyClicks(d.recipientEdit(), "0167776666");
+    d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
+  });
+  page->OnCommand(CSmsListPage::kSendNow, winlib::kNotifyCommand);
+  ASSERT_EQ(phone_.sent.size(), 1u);
+  EXPECT_EQ(phone_.sent[0].recipient, "0167776666");
+  EXPECT_EQ(phone_.sent[0].message.text.view(), "old");
+  EXPECT_TRUE(phone_.stored.empty());
+}
+
+TEST_F(SmsPagesTest, OpeningAFileStoresItsLinesAndSelectsTheLastOne) {
+  auto page = open<CSmsSentPage>();
+  const QString path = dir_.filePath("m.txt");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("1998-7-1 9:5:0\tabc\t0111234567\nhello\n");
+  file.close();
+  page->openFrom(path);
+  ASSERT_EQ(page->list()->rowCount(), 2);
+  EXPECT_EQ(page->selectedRow(), 0) << "hello, stamped now, is the newest";
+  page->openFrom(dir_.path());
+  EXPECT_EQ(user_.told, std::vector<std::string>{"메시지를 읽어들일 수 없습니다."});
+}
+
+TEST_F(SmsPagesTest, EveryControlIsNamedAndReachedByTheKeyboard) {
+  store_.savedSms.insert(message(129, 1, "", "old"));
+  store_.receivedSms.insert(message(0, 1, "0111234567", "in"));
+  CSmsMenuPage menu({{CSmsMenuPage::kReceived, [] {}}});
+  auto received = open<CSmsReceivedPage>();
+  auto sent = open<CSmsSentPage>();
+  for (QWidget *page : std::initializer_list<QWidget *>{&menu, received.get(), sent.get()}) {
+    EXPECT_EQ(unnamedControls(*page), QStringList()) << page->metaObject()->className();
+  }
+  EXPECT_EQ(tabWalk(*sent), (QStringList{"메시지 목록", "메시지 내용", "새 단문 작성", "수정", "지금 보내기",
+                                         "삭제", "열기", "저장", "인쇄", "도움말", "이전", "종료"}));
+
+  // The dialogs open on the field the user fills first, and Esc cancels.
+  CMessageDlg compose("x");
+  CReplyDlg reply({"011", ""});
+  CSendDlg send({}, [](QWidget *) { return std::nullopt; });
+  CPhonebookPickerDlg picker({}, settings_);
+  const std::pair<winlib::CBmpDialog *, QString> dialogs[] = {
+      {&compose, "메시지 내용"}, {&reply, "메시지 내용"}, {&send, "수신번호"}, {&picker, "전화번호 목록"}};
+  for (const auto &[dialog, first] : dialogs) {
+    QTimer::singleShot(0, [dialog, first] {
+      EXPECT_EQ(unnamedControls(*dialog), QStringList()) << dialog->metaObject()->className();
+      ASSERT_NE(dialog->focusWidget(), nullptr);
+      EXPECT_EQ(dialog->focusWidget()->accessibleName(), first);
+      QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog->DoModal(sent.get(), std::nullopt, 0), winlib::kIdCancelCommand);
+  }
+
+  // Space on the focused 새 단문 작성 opens the dialog; Right, Right and
+  // Space on the palette add the second symbol; Enter stores.
+  whenOpen<CMessageDlg>([](CMessageDlg &d) {
+    winlib::testing::typeText(d.textBox(), QStringLiteral("new"));
+    d.palette()->setFocus();
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) {
+      QTest::keyClick(d.palette(), key);
+    }
+    QTest::keyClick(d.textBox(), Qt::Key_Return);
+  });
+  sent->button(CSmsListPage::kNew)->setFocus();
+  QTest::keyClick(sent->button(CSmsListPage::kNew), Qt::Key_Space);
+  ASSERT_EQ(store_.savedSms.size(), 2u);
+  EXPECT_EQ(store_.savedSms[0].text.view(), "new\xC9\xA2");
+}
+
+} // namespace
+} // namespace pdx::features

@@ -1,0 +1,212 @@
+#include "melody/editor/editor_commands.h"
+
+#include "core/base/cp949.h"
+#include "melody/midi/midi.h"
+
+#include <cctype>
+#include <filesystem>
+
+namespace pdx::melody {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool endsWithMid(const std::string &path) {
+  std::string ext = fs::path(path).extension().string();
+  for (char &c : ext) {
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return ext == ".mid" || ext == ".midi";
+}
+
+} // namespace
+
+std::string withPcmExtension(const std::string &name) {
+  return fs::path(name).has_extension() ? name : name + ".pcm";
+}
+
+EditorCommands::Check EditorCommands::FolderCheck() {
+  if (!doc_.movePending()) {
+    return Check::Unchanged;
+  }
+  const int answer = user_.ask(kFolderQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
+  if (answer == kAnswerCancel) {
+    return Check::Abandon;
+  }
+  if (answer == kAnswerNo) {
+    return Check::Unchanged;
+  }
+  if (!doc_.MoveIntoFolder(false)) {
+    const int overwrite = user_.ask(kOverwriteQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
+    if (overwrite == kAnswerCancel) {
+      return Check::Abandon;
+    }
+    if (overwrite == kAnswerYes) {
+      // Keeps the file's name: the file in the folder is replaced.
+      doc_.setPath(doc_.path());
+    }
+  }
+  return Save() ? Check::Saved : Check::Abandon;
+}
+
+bool EditorCommands::Save() {
+  if (doc_.askNameOnSave()) {
+    const std::optional<std::string> chosen = user_.pickFile(true);
+    if (!chosen) {
+      return false;
+    }
+    doc_.setPath(withPcmExtension(fs::path(*chosen).filename().string()));
+    user_.refresh();
+  }
+  if (doc_.Save() != DocResult::Ok) {
+    warn(kSaveFailureMessage);
+    return false;
+  }
+  user_.notifySaved(doc_.outsideFolder(), doc_.outsideFolder() ? doc_.path() : doc_.FullPath());
+  return true;
+}
+
+bool EditorCommands::SaveCommand() {
+  user_.pause();
+  const Check check = FolderCheck();
+  return check == Check::Saved || (check == Check::Unchanged && Save());
+}
+
+bool EditorCommands::SavePrompt() {
+  if (FolderCheck() == Check::Abandon) {
+    return false;
+  }
+  if (!doc_.IsModified()) {
+    return true;
+  }
+  const int answer = user_.ask(kSaveQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
+  if (answer == kAnswerCancel) {
+    return false;
+  }
+  return answer == kAnswerNo || Save();
+}
+
+void EditorCommands::Open(std::optional<std::string> path) {
+  user_.pause();
+  if (!SavePrompt()) {
+    return;
+  }
+  if (!path) {
+    path = user_.pickFile(false);
+    if (!path) {
+      return;
+    }
+  }
+  if (endsWithMid(*path)) {
+    ImportMidi(*path);
+  } else {
+    Load(*path);
+  }
+}
+
+void EditorCommands::Load(const std::string &path) {
+  const DocResult result = doc_.Load(path);
+  user_.refresh();
+  if (result != DocResult::Ok) {
+    warn(loadFailureMessage(result));
+  }
+}
+
+void EditorCommands::ImportMidi(const std::string &path) {
+  MidiImport in = importMidiFile(path);
+  if (!in.ok) {
+    warn(in.error);
+    return;
+  }
+  doc_.New(std::nullopt, std::nullopt);
+  CMelody &target = *doc_.Current();
+  const CMelody::Name name = target.name();
+  target = in.melody;
+  target.name() = name;
+  target.markModified();
+  user_.refresh();
+  if (!in.warnings.empty()) {
+    warn(in.warnings.front());
+  }
+}
+
+void EditorCommands::NewFile() {
+  user_.pause();
+  if (!SavePrompt()) {
+    return;
+  }
+  const std::optional<std::string> typed = user_.askName(kCaptionNewFile, "");
+  if (!typed || typed->empty()) {
+    return;
+  }
+  const std::string fileName = withPcmExtension(*typed);
+  std::error_code ignored;
+  if (fs::exists(fs::path(doc_.folder() + fileName), ignored) &&
+      user_.ask(kFileExistsQuestion, kBoxOkCancel, kCaptionNotice) != kAnswerOk) {
+    return;
+  }
+  const std::string title = text::fromUtf8(fs::path(fileName).stem().string());
+  doc_.New(title, fileName);
+  user_.refresh();
+}
+
+std::optional<int> EditorCommands::NewMelody() {
+  user_.pause();
+  const std::optional<std::string> name = user_.askName(kCaptionNewMelody, "");
+  if (!name || name->empty()) {
+    return std::nullopt;
+  }
+  const int index = doc_.AddMelody(text::fromUtf8(*name));
+  if (index < 0) {
+    warn(kDuplicateName);
+    return std::nullopt;
+  }
+  return index;
+}
+
+std::optional<int> EditorCommands::RenameMelody() {
+  user_.pause();
+  CMelody *current = doc_.Current();
+  if (current == nullptr) {
+    return std::nullopt;
+  }
+  const std::optional<std::string> name = user_.askName(kCaptionRenameMelody, current->name().utf8());
+  if (!name || name->empty()) {
+    return std::nullopt;
+  }
+  const std::string bytes = text::fromUtf8(*name);
+  CMelody::Name wanted;
+  wanted.set(bytes);
+  if (wanted == current->name()) {
+    return std::nullopt;
+  }
+  if (doc_.RenameMelody(doc_.currentIndex(), bytes) < 0) {
+    warn(kDuplicateName);
+    return std::nullopt;
+  }
+  return doc_.currentIndex();
+}
+
+bool EditorCommands::DeleteMelody() {
+  user_.pause();
+  if (doc_.size() <= 1) {
+    warn(kLastMelody);
+    return false;
+  }
+  if (user_.ask(kDeleteQuestion, kBoxOkCancel, kCaptionDelete) != kAnswerOk) {
+    return false;
+  }
+  doc_.RemoveMelody(doc_.currentIndex());
+  return true;
+}
+
+bool EditorCommands::Exit() {
+  user_.pause();
+  if (!doc_.IsModified()) {
+    return user_.ask(kExitQuestion, kBoxExitQuestion, kCaptionExit) == kAnswerOk;
+  }
+  return SavePrompt();
+}
+
+} // namespace pdx::melody

@@ -1,0 +1,182 @@
+#include "melody/editor/editor_commands.h"
+
+#include <deque>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace pdx::melody {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers the questions in order and records them.
+class ScriptedUser : public EditorUser {
+public:
+  int ask(std::string_view text, uint32_t, int captionId) override {
+    asked.emplace_back(text);
+    captions.push_back(captionId);
+    if (answers.empty()) {
+      return kAnswerOk;
+    }
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<std::string> pickFile(bool) override { return picked; }
+  std::optional<std::string> askName(int, std::string_view) override { return name; }
+  void refresh() override { ++refreshes; }
+  void pause() override {}
+  void notifySaved(bool outside, const std::string &path) override { saves.push_back({outside, path}); }
+
+  std::deque<int> answers;
+  std::vector<std::string> asked;
+  std::vector<int> captions;
+  std::optional<std::string> picked;
+  std::optional<std::string> name;
+  int refreshes = 0;
+  std::vector<std::pair<bool, std::string>> saves;
+};
+
+class EditorCommandsTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    fs::create_directories(dir_.path() / "melody");
+    fs::create_directories(dir_.path() / "elsewhere");
+    doc_.setFolder(dir_.path() / "melody");
+  }
+  void touch(const fs::path &p) { std::ofstream(p) << "x"; }
+  // A saved file outside the melody folder, opened by its full path.
+  void openOutside() {
+    CMelodyFile other;
+    other.setFolder(dir_.path() / "elsewhere");
+    other.New("t", "tune.pcm");
+    ASSERT_EQ(other.Save(), DocResult::Ok);
+    commands_.Open((dir_.path() / "elsewhere" / "tune.pcm").string());
+    ASSERT_TRUE(doc_.movePending());
+  }
+
+  void TearDown() override { fs::remove_all(root_); }
+
+  struct {
+    fs::path root;
+    const fs::path &path() const { return root; }
+  } dir_{fs::temp_directory_path() / ("pdx-editor-" + std::to_string(::getpid()))};
+  const fs::path root_ = dir_.path();
+  CMelodyFile doc_;
+  ScriptedUser user_;
+  EditorCommands commands_{doc_, user_};
+};
+
+TEST_F(EditorCommandsTest, NewDocumentSaveAsksForANameAndNotifies) {
+  doc_.New(std::nullopt, std::nullopt);
+  user_.picked = "/somewhere/mine";
+  ASSERT_TRUE(commands_.SaveCommand());
+  EXPECT_EQ(doc_.path(), "mine.pcm");
+  EXPECT_TRUE(fs::exists(dir_.path() / "melody" / "mine.pcm"));
+  ASSERT_EQ(user_.saves.size(), 1u);
+  EXPECT_FALSE(user_.saves[0].first);
+  // Cancelling the picker saves nothing and tells nobody.
+  doc_.New(std::nullopt, std::nullopt);
+  user_.picked.reset();
+  EXPECT_FALSE(commands_.SaveCommand());
+  EXPECT_EQ(user_.saves.size(), 1u);
+}
+
+TEST_F(EditorCommandsTest, FolderQuestionNoSavesInPlaceAndAsksAgain) {
+  openOutside();
+  user_.answers = {kAnswerNo};
+  ASSERT_TRUE(commands_.SaveCommand());
+  EXPECT_EQ(user_.asked, std::vector<std::string>{std::string(kFolderQuestion)});
+  EXPECT_TRUE(user_.saves.back().first);
+  user_.answers = {kAnswerCancel};
+  EXPECT_FALSE(commands_.SaveCommand());
+  EXPECT_EQ(user_.asked.size(), 2u);
+  // Yes moves it into the folder, saving once.
+  user_.answers = {kAnswerYes};
+  ASSERT_TRUE(commands_.SaveCommand());
+  EXPECT_TRUE(fs::exists(dir_.path() / "melody" / "tune.pcm"));
+  EXPECT_FALSE(doc_.movePending());
+  EXPECT_EQ(user_.saves.size(), 2u);
+}
+
+TEST_F(EditorCommandsTest, FolderQuestionWithTheNameTaken) {
+  touch(dir_.path() / "melody" / "tune.pcm");
+  openOutside();
+  // Yes, then Yes to overwrite: saved under the same name, no picker.
+  user_.answers = {kAnswerYes, kAnswerYes};
+  ASSERT_TRUE(commands_.SaveCommand());
+  EXPECT_EQ(user_.asked.back(), kOverwriteQuestion);
+  EXPECT_GT(fs::file_size(dir_.path() / "melody" / "tune.pcm"), 100u);
+}
+
+TEST_F(EditorCommandsTest, QuestionsBeforeChangesAreLost) {
+  doc_.New(std::nullopt, std::nullopt);
+  // Unchanged: open goes straight to the picker; exit asks its own question.
+  user_.picked.reset();
+  commands_.Open(std::nullopt);
+  EXPECT_TRUE(user_.asked.empty());
+  user_.answers = {kAnswerCancel};
+  EXPECT_FALSE(commands_.Exit());
+  EXPECT_EQ(user_.asked.back(), kExitQuestion);
+  EXPECT_EQ(user_.captions.back(), kCaptionExit);
+  // Changed: the save question replaces it; Cancel keeps everything.
+  doc_.Current()->SetTempo(100);
+  user_.answers = {kAnswerCancel};
+  EXPECT_FALSE(commands_.Exit());
+  EXPECT_EQ(user_.asked.back(), kSaveQuestion);
+  user_.answers = {kAnswerNo};
+  EXPECT_TRUE(commands_.Exit());
+  // Yes saves first; a failed save stops the command.
+  user_.answers = {kAnswerYes};
+  user_.picked = "x.pcm";
+  doc_.setFolder(dir_.path() / "missing" / "folder");
+  EXPECT_FALSE(commands_.Exit());
+  EXPECT_EQ(user_.asked.back(), kSaveFailureMessage);
+}
+
+TEST_F(EditorCommandsTest, NewFileChecksAnExistingFile) {
+  touch(dir_.path() / "melody" / "song.pcm");
+  user_.name = "song";
+  user_.answers = {kAnswerCancel};
+  commands_.NewFile();
+  EXPECT_EQ(user_.asked.back(), kFileExistsQuestion);
+  EXPECT_NE(doc_.path(), "song.pcm");
+  user_.answers = {kAnswerOk};
+  commands_.NewFile();
+  EXPECT_EQ(doc_.path(), "song.pcm");
+  EXPECT_EQ(doc_.title().view(), "song");
+  EXPECT_FALSE(doc_.askNameOnSave());
+}
+
+TEST_F(EditorCommandsTest, MelodyCommands) {
+  doc_.New(std::nullopt, std::nullopt);
+  EXPECT_FALSE(commands_.DeleteMelody());
+  EXPECT_EQ(user_.asked.back(), kLastMelody);
+  user_.name = "둘째";
+  EXPECT_EQ(commands_.NewMelody(), 1);
+  EXPECT_FALSE(commands_.NewMelody());
+  EXPECT_EQ(user_.asked.back(), kDuplicateName);
+  doc_.SetCurrent(1);
+  const size_t before = user_.asked.size();
+  EXPECT_FALSE(commands_.RenameMelody()); // its own name: nothing shown
+  EXPECT_EQ(user_.asked.size(), before);
+  user_.name = "셋째";
+  EXPECT_EQ(commands_.RenameMelody(), 1);
+  user_.answers = {kAnswerOk};
+  EXPECT_TRUE(commands_.DeleteMelody());
+  EXPECT_EQ(doc_.size(), 1);
+}
+
+TEST_F(EditorCommandsTest, OpenFailuresLeaveANewDocument) {
+  touch(dir_.path() / "melody" / "junk.pcm");
+  commands_.Open("junk.pcm");
+  EXPECT_EQ(user_.asked.back(), "멜로디 파일이 아닙니다.");
+  EXPECT_EQ(doc_.path(), CMelodyFile::defaultPath());
+  touch(dir_.path() / "bad.mid");
+  commands_.Open((dir_.path() / "bad.mid").string());
+  EXPECT_EQ(user_.asked.back(), "MIDI 파일이 아닙니다.");
+}
+
+} // namespace
+} // namespace pdx::melody
