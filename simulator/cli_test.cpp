@@ -279,6 +279,7 @@ TEST_F(PhoneCliTest, ANamedDeviceIsTheOnlyOneTriedAndADamagedStateIsRefused) {
   const Result bad = run("simulate --state " + (dir / "bad.json").string(), true);
   EXPECT_EQ(bad.status, 66);
   EXPECT_NE(bad.out.find("그룹 번호는 0~19"), std::string::npos) << bad.out;
+}
 
 TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus) {
   {
