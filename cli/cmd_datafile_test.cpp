@@ -21,6 +21,15 @@ protected:
     ASSERT_EQ(runCli("datafile sample " + sample_).status, 0);
   }
   void TearDown() override { fs::remove_all(dir_); }
+  // A small file of every byte value: neither text nor a data file.
+  std::string binaryFile() const {
+    const fs::path path = dir_ / "binary.bin";
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < 4096; ++i) {
+      out.put(static_cast<char>(i * 7));
+    }
+    return path.string();
+  }
   fs::path dir_;
   std::string sample_;
 };
@@ -113,9 +122,7 @@ TEST_F(DatafileCommandTest, ImportKeepsWhatCameBeforeABadLineAndNeverReplacesWha
   EXPECT_EQ(runCli("datafile import " + text + " --data " + dir_.string() + " 2>/dev/null").status, 2);
   const auto bytesOf = [](const std::string &p) { return fs::file_size(p); };
   const auto before = bytesOf(sample_);
-  EXPECT_EQ(
-      runCli("datafile import " + std::string(PELODEX_CLI) + " --data " + sample_ + " 2>/dev/null").status,
-      65);
+  EXPECT_EQ(runCli("datafile import " + binaryFile() + " --data " + sample_ + " 2>/dev/null").status, 65);
   EXPECT_EQ(bytesOf(sample_), before);
   if (::geteuid() != 0) {
     const std::string good = (dir_ / "good.txt").string();
@@ -129,7 +136,7 @@ TEST_F(DatafileCommandTest, ImportKeepsWhatCameBeforeABadLineAndNeverReplacesWha
 
 TEST_F(DatafileCommandTest, FailuresHaveTheirExitStatus) {
   EXPECT_EQ(runCli("datafile show " + (dir_ / "missing.dat").string() + " 2>/dev/null").status, 2);
-  EXPECT_EQ(runCli("datafile show " + std::string(PELODEX_CLI) + " 2>/dev/null").status, 4);
+  EXPECT_EQ(runCli("datafile show " + binaryFile() + " 2>/dev/null").status, 4);
   EXPECT_EQ(runCli("datafile export " + sample_ + " --format pdf 2>/dev/null").status, 64);
   EXPECT_EQ(runCli("datafile show 2>/dev/null").status, 64);
   EXPECT_EQ(runCli("datafile frobnicate 2>/dev/null").status, 64);
