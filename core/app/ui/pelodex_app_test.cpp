@@ -24,6 +24,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <thread>
@@ -303,6 +304,32 @@ TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   okNextMessageBox();
   ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
   EXPECT_TRUE(phone.state().saved[oldest].empty());
+}
+
+TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
+  SimulatedPhone phone(3);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  const auto menuCommand = [&app](int id) {
+    return [&app, id] {
+      app.ShowMenu();
+      qobject_cast<MainMenuPage *>(app.CurrentPage())->OnCommand(id, winlib::kNotifyCommand);
+    };
+  };
+  const std::pair<const char *, std::function<void()>> pages[] = {
+      {"messages", [&app] { app.OpenSms(); }},          {"received", [&app] { app.ShowSmsPage(true); }},
+      {"sent", [&app] { app.ShowSmsPage(false); }},     {"speed dials", [&app] { app.OpenSpeedDial(); }},
+      {"alarms", [&app] { app.OpenAlarms(); }},         {"settings", [&app] { app.OpenPhoneSettings(); }},
+      {"melodies", menuCommand(MainMenuPage::kMelody)}, {"animations", menuCommand(MainMenuPage::kAnimation)},
+  };
+  for (const auto &[name, open] : pages) {
+    SCOPED_TRACE(name);
+    open();
+    EXPECT_THAT(winlib::testing::accessibilityProblems(app.CurrentWindow()), ::testing::IsEmpty());
+  }
 }
 
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
