@@ -113,7 +113,7 @@ struct ResourceSpec {
   int frameHeight;
   int frames;
   Kind kind;
-  std::string_view text; // UTF-8: title, caption, or icon list
+  std::string_view text; // UTF-8: title, caption (the accessible name of art buttons), or icon list
   Art art = Art::None;
   Stem stem = Stem::None;
   // Sticky buttons' strips: normal, (unused), pressed; otherwise normal,

@@ -1,8 +1,11 @@
 #include "winlib/bmp_button.h"
 
 #include "resources/resource_store.h"
+#include "winlib/access/accessibility.h"
 #include "winlib/command_target.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,7 +34,9 @@ QImage prepared(const QImage &strip, uint32_t style, QColor transparent) {
 } // namespace
 
 CBmpButton::CBmpButton(QWidget *parent) : QWidget(parent) {
-  setFocusPolicy(Qt::NoFocus);
+  // Tab reaches the button; a mouse click leaves the focus where it is.
+  setFocusPolicy(Qt::TabFocus);
+  InstallAccessibility();
   setMouseTracking(true);
   timer_.setInterval(150);
   connect(&timer_, &QTimer::timeout, this, [this] { onTimer(); });
@@ -39,6 +44,9 @@ CBmpButton::CBmpButton(QWidget *parent) : QWidget(parent) {
 
 bool CBmpButton::Create(uint32_t style, const QRect &rect, QWidget *parent, int commandId, int bitmapId,
                         int frameCount, QColor transparent) {
+  if (accessibleName().isEmpty()) {
+    setAccessibleName(ResourceName(bitmapId));
+  }
   return Create(style, rect, parent, commandId, resources::ResourceStore::instance().image(bitmapId),
                 frameCount, transparent);
 }
@@ -76,8 +84,16 @@ void CBmpButton::SetState(ButtonState state) {
   if (state == state_) {
     return;
   }
+  const bool wasPressed = IsPressed();
   state_ = state;
   update();
+  if (wasPressed != IsPressed() || state == ButtonState::Disabled) {
+    QAccessible::State changed;
+    changed.pressed = changed.checked = true;
+    changed.disabled = state == ButtonState::Disabled;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void CBmpButton::Enable(bool on) {
@@ -100,6 +116,10 @@ void CBmpButton::paintEvent(QPaintEvent *) {
   const QRect source(CurrentFrame() * w, 0, w, strip_.height());
   const QPoint at = drawsPressOffset(style_, state_) ? QPoint(2, 2) : QPoint(0, 0);
   p.drawImage(at, strip_, source);
+  if (hasFocus()) {
+    p.setPen(QPen(QColor(0x10, 0x20, 0x60), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(2, 2, -3, -3));
+  }
 }
 
 void CBmpButton::sendToParent(int code) {
@@ -119,17 +139,52 @@ void CBmpButton::mousePressEvent(QMouseEvent *event) {
   }
   timer_.stop();
   if (style_ & kSticky) {
-    const StickyPress press = pressSticky(style_, state_);
-    SetState(press.state);
-    if (press.sendCommand) {
-      sendToParent(kNotifyCommand);
-    }
+    pressStickyButton();
     return;
   }
   pressedInside_ = true;
   if (!(style_ & kNoPressedLook)) {
     SetState(ButtonState::Pressed);
   }
+}
+
+void CBmpButton::pressStickyButton() {
+  const StickyPress press = pressSticky(style_, state_);
+  SetState(press.state);
+  if (press.sendCommand) {
+    sendToParent(kNotifyCommand);
+  }
+}
+
+void CBmpButton::Click() {
+  if (state_ == ButtonState::Disabled || !isEnabled()) {
+    return;
+  }
+  if (style_ & kSticky) {
+    pressStickyButton();
+  } else {
+    sendToParent(kNotifyCommand);
+  }
+}
+
+void CBmpButton::keyPressEvent(QKeyEvent *event) {
+  const int key = event->key();
+  const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+  if (press && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat() && isEnabled()) {
+    Click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void CBmpButton::focusInEvent(QFocusEvent *event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void CBmpButton::focusOutEvent(QFocusEvent *event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void CBmpButton::mouseReleaseEvent(QMouseEvent *event) {

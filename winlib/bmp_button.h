@@ -2,7 +2,9 @@
 // style flags (winlib/rules/button_rules.h) decide which frame each state
 // shows, whether the button is sticky, and how it is sized. The command and
 // the enter (6) and leave (7) notifications go to the parent window when it
-// is a CommandTarget, and are also announced as signals.
+// is a CommandTarget, and are also announced as signals. Tab reaches the
+// button (a dotted frame marks the focus) and Space or Enter presses it.
+// Its accessible name is its bitmap's caption unless the caller names it.
 #pragma once
 
 #include "winlib/rules/button_rules.h"
@@ -36,6 +38,9 @@ public:
   // Sets the normal or the disabled state.
   void Enable(bool on);
   bool IsPressed() const { return state_ == ButtonState::Pressed || state_ == ButtonState::HoverPressed; }
+  // A whole click from the keyboard or assistive technology: the command
+  // as a mouse click would send it (sticky buttons change their state).
+  void Click();
 
   int CommandId() const { return commandId_; }
   uint32_t Style() const { return style_; }
@@ -56,12 +61,16 @@ protected:
   void mouseMoveEvent(QMouseEvent *event) override;
   void enterEvent(QEnterEvent *event) override;
   void leaveEvent(QEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
 
 private:
   void sendToParent(int code);
   void onTimer();
   void setHover(bool over);
   void placeAt(const QRect &rect);
+  void pressStickyButton();
 
   uint32_t style_ = 0;
   int commandId_ = 0;

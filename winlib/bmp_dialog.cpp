@@ -1,5 +1,6 @@
 #include "winlib/bmp_dialog.h"
 
+#include "winlib/access/accessibility.h"
 #include "winlib/bmp_wnd_based_app.h"
 #include "winlib/dialog_skin.h"
 
@@ -33,6 +34,7 @@ CBmpDialog::CBmpDialog(QWidget *parent) : CMouseMoveWnd(parent) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(300, 150);
+  InstallAccessibility();
 }
 
 CBmpDialog::~CBmpDialog() {

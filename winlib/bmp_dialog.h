@@ -43,6 +43,7 @@ public:
   int CaptionId() const { return captionId_; }
   // A caption as text, drawn on the title band when no caption bitmap is set.
   void SetCaptionText(const QString &text);
+  const QString &CaptionText() const { return captionText_; }
 
   // True from the start of DoModal until EndDialog.
   bool IsRunning() const { return loop_ != nullptr && !ended_; }

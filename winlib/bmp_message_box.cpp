@@ -5,6 +5,7 @@
 #include "resources/resource_store.h"
 #include "winlib/bmp_button.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -46,6 +47,8 @@ CBmpMessageBox::CBmpMessageBox() {
 
 void CBmpMessageBox::Prepare(const QString &text, const QString &caption, uint32_t type, int captionId) {
   lines_ = text.split(QLatin1Char('\n'));
+  setAccessibleName(lines_.join(QLatin1Char(' ')));
+  setAccessibleDescription(caption);
   const QFontMetrics metrics(resources::dialogFont());
   std::vector<int> widths;
   for (const QString &line : lines_) {
@@ -121,6 +124,12 @@ void CBmpMessageBox::OnCommand(int id, int code) {
   if (code == kNotifyCommand && Button(id)) {
     EndDialog(id);
   }
+}
+
+void CBmpMessageBox::showEvent(QShowEvent *event) {
+  CBmpDialog::showEvent(event);
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 void CBmpMessageBox::paintEvent(QPaintEvent *event) {

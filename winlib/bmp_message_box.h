@@ -34,6 +34,8 @@ protected:
   void OnCancel() override;
   void OnCommand(int id, int code) override;
   void paintEvent(QPaintEvent *event) override;
+  // Opening is announced to assistive technology as an alert.
+  void showEvent(QShowEvent *event) override;
 
 private:
   QStringList lines_;

@@ -2,6 +2,7 @@
 
 #include "resources/fonts.h"
 #include "resources/resource_store.h"
+#include "winlib/access/accessibility.h"
 #include "winlib/bmp_wnd_based_app.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@ namespace pdx::winlib {
 CBmpWnd::CBmpWnd(QWidget *parent) : CMouseMoveWnd(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setCursor(Qt::ArrowCursor);
+  InstallAccessibility();
 }
 
 bool CBmpWnd::Create(const QString &title, int bitmapId, QWidget *parent) {
@@ -23,6 +25,10 @@ bool CBmpWnd::Create(const QString &title, int bitmapId, QWidget *parent) {
   setWindowFlags(parentWidget() ? Qt::Widget : (Qt::Window | Qt::FramelessWindowHint));
   setWindowTitle(title);
   bitmapId_ = bitmapId;
+  // Assistive technology names the page by its own title, not the program's.
+  if (accessibleName().isEmpty()) {
+    setAccessibleName(ResourceName(bitmapId).isEmpty() ? title : ResourceName(bitmapId));
+  }
   background_ = resources::ResourceStore::instance().pixmap(bitmapId);
   if (background_.isNull()) {
     return false;

@@ -1,6 +1,7 @@
 #include "animation/ui/effect_preview.h"
 
 #include "animation/ui/picture_image.h"
+#include "winlib/access/accessibility.h"
 
 #include <QPainter>
 
@@ -8,6 +9,7 @@ namespace pdx::animation {
 
 CEffectPreview::CEffectPreview(QWidget *parent, RandomSource &random) : QWidget(parent), player_(random) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  winlib::SetAccessibleRole(this, QAccessible::Animation);
   setAccessibleName(QStringLiteral("효과 미리보기"));
   timer_.setInterval(kFrameMs);
   connect(&timer_, &QTimer::timeout, this, [this] { (void)Tick(); });

@@ -2,6 +2,7 @@
 
 #include "animation/picture/canvas_geometry.h"
 #include "animation/ui/picture_image.h"
+#include "winlib/access/accessibility.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +21,7 @@ CPictureCanvas::CPictureCanvas(QWidget *parent, CanvasOwner &owner, RandomSource
   setMouseTracking(true);
   setCursor(Qt::CrossCursor);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  winlib::SetAccessibleRole(this, QAccessible::Canvas);
   setAccessibleName(QStringLiteral("그림"));
   sprayTimer_.setInterval(kSprayTimerMs);
   connect(&sprayTimer_, &QTimer::timeout, this, [this] { model_.Timer(); });

@@ -8,10 +8,12 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_dialog.h"
 #include "winlib/marker/marked_window.h"
+#include "winlib/testing/accessibility_check.h"
 
 #include <QComboBox>
 #include <QProcess>
 #include <QTest>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace pdx::animation {
@@ -134,11 +136,7 @@ TEST_F(VellutoWindow, MousePositionAndStatusTexts) {
 }
 
 TEST_F(VellutoWindow, EveryControlHasAKoreanAccessibleName) {
-  for (QWidget *child : window_.findChildren<QWidget *>()) {
-    if (child->isVisible() && child->focusPolicy() != Qt::NoFocus) {
-      EXPECT_FALSE(child->accessibleName().isEmpty()) << child->metaObject()->className();
-    }
-  }
+  EXPECT_THAT(winlib::testing::accessibilityProblems(&window_), ::testing::IsEmpty());
   for (const auto *button : window_.findChildren<winlib::CBmpButton *>()) {
     EXPECT_FALSE(button->accessibleName().isEmpty()) << button->CommandId();
     EXPECT_FALSE(button->toolTip().isEmpty()) << button->CommandId();

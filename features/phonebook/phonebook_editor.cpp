@@ -277,7 +277,9 @@ bool PhonebookEditor::changeOneOfSeveral(PhoneBookEntry &e, const GroupOnlyForm 
 }
 
 std::vector<int> PhonebookEditor::modifySeveral(std::vector<int> rows, const GroupOnlyForm &form) {
+  const int total = static_cast<int>(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
+    user_.progress(static_cast<int>(i), total);
     if (user_.cancelRequested()) {
       break;
     }
@@ -291,6 +293,7 @@ std::vector<int> PhonebookEditor::modifySeveral(std::vector<int> rows, const Gro
       rows[j] = j == i ? to : followMove(rows[j], from, to);
     }
   }
+  user_.progress(total, total);
   return rows;
 }
 
@@ -316,7 +319,9 @@ bool PhonebookEditor::deleteRows(std::vector<int> rows) {
     return false;
   }
   int removed = 0;
+  const int total = static_cast<int>(rows.size());
   for (int row : rows) {
+    user_.progress(removed, total);
     if (user_.cancelRequested()) {
       break;
     }
@@ -329,6 +334,7 @@ bool PhonebookEditor::deleteRows(std::vector<int> rows) {
     removeRow(current);
     ++removed;
   }
+  user_.progress(total, total);
   return removed > 0;
 }
 

@@ -141,11 +141,13 @@ TEST_F(EditorTest, DeletingSeveralAsksOnceAndStopsOnRefusal) {
   user_.answer = false;
   EXPECT_FALSE(e.deleteRows({0, 2}));
   EXPECT_EQ(user_.asked.back(), "선택한 전화번호를 모두 삭제하시겠습니까?");
+  EXPECT_TRUE(user_.progressSeen.empty()) << "nothing written, no progress";
   user_.answer = true;
   EXPECT_TRUE(e.deleteRows({0, 2}));
   ASSERT_EQ(store_.pcPhonebook.size(), 1u);
   EXPECT_EQ(e.entry(0).name.view(), "b");
   EXPECT_EQ(user_.asked.size(), 2u);
+  EXPECT_EQ(user_.progressSeen, (std::vector<std::pair<int, int>>{{0, 2}, {1, 2}, {2, 2}}));
 }
 
 TEST_F(EditorTest, FindByNumberOrNameAndFindNextStopsAtTheEnd) {
@@ -175,6 +177,7 @@ TEST_F(EditorTest, GroupOnlyChangeStopsAtTheFirstRefusal) {
   const auto rows = e.modifySeveral({0, 1, 2}, GroupOnlyForm{5, std::nullopt});
   EXPECT_EQ(rows.size(), 3u);
   EXPECT_EQ(e.entry(rowOf("a")).group, 0);
+  EXPECT_EQ(user_.progressSeen, (std::vector<std::pair<int, int>>{{0, 3}, {3, 3}})) << "ends at the refusal";
   phone_.acceptEntries = true;
   e.modifySeveral({0, 1, 2}, GroupOnlyForm{5, false});
   for (int row = 0; row < 3; ++row) {

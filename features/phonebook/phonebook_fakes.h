@@ -40,11 +40,13 @@ public:
     return answer;
   }
   bool cancelRequested() override { return cancel; }
+  void progress(int done, int total) override { progressSeen.emplace_back(done, total); }
 
   bool answer = true;
   bool cancel = false;
   std::vector<std::string> told;
   std::vector<std::string> asked;
+  std::vector<std::pair<int, int>> progressSeen;
 };
 
 class ScriptedResolver : public ConflictResolver {

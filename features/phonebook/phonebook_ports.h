@@ -30,6 +30,10 @@ public:
   // Whether Esc was pressed since the operation began; pending input is
   // handled first.
   virtual bool cancelRequested() { return false; }
+  // A change of several rows: told before each row (`done` rows of
+  // `total` finished) and once at the end, with done = total, also when it
+  // stopped early.
+  virtual void progress(int /*done*/, int /*total*/) {}
 };
 
 // The comparison dialog of the merge.

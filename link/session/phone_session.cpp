@@ -38,6 +38,7 @@ int exitStatus(Outcome outcome) {
   case Outcome::NotFound:
   case Outcome::PortClosed:
   case Outcome::NoAnswer:
+  case Outcome::Cancelled:
   case Outcome::Disconnected:
     break;
   }

@@ -32,6 +32,14 @@ constexpr size_t kSavedBoxFirstBit = 24;
 
 } // namespace
 
+void PhoneTransfers::announce(int done, int total) {
+  done_ = done;
+  total_ = total;
+  if (progress_) {
+    progress_(done_, total_);
+  }
+}
+
 // Follow-up requests go out only for the read that runs, and only for the
 // record that answers the request sent last: an unasked record (a message
 // the phone pushes) neither skips a slot nor sends a second request.
@@ -43,6 +51,7 @@ bool PhoneTransfers::dispatch(const Frame &frame) {
     if (reading_ == Reading::Sms && pending_ == kNotStarted) {
       setFlags(receivedFlags_, frame.data, 0);
       setFlags(savedFlags_, frame.data, kSavedBoxFirstBit);
+      announce(0, static_cast<int>(receivedFlags_.count() + savedFlags_.count()));
       requestNextSms();
     }
     return true;
@@ -54,6 +63,7 @@ bool PhoneTransfers::dispatch(const Frame &frame) {
       } else {
         savedFlags_[first & 0x7F] = false;
       }
+      announce(done_ + 1, total_);
       requestNextSms();
     }
     return false;
@@ -70,12 +80,14 @@ bool PhoneTransfers::dispatch(const Frame &frame) {
   case PC_MBK_INDEX_DATA:
     if (reading_ == Reading::Phonebook && pending_ == kNotStarted) {
       setFlags(slotFlags_, frame.data, 0);
+      announce(0, static_cast<int>(slotFlags_.count()));
       requestNextSlot();
     }
     return true;
   case PC_MBK_DATA_DATA:
     if (reading_ == Reading::Phonebook && answersPending(first)) {
       slotFlags_[first] = false;
+      announce(done_ + 1, total_);
       requestNextSlot();
     } else if (reading_ == Reading::Slot && answersPending(first)) {
       slotRecord_ = frame.data;
@@ -96,6 +108,9 @@ void PhoneTransfers::sendFollowUp(uint8_t code, int slot) {
 }
 
 void PhoneTransfers::requestNextSms() {
+  if (cancelled_) {
+    return;
+  }
   if (const int slot = lowest(receivedFlags_); slot >= 0) {
     sendFollowUp(PC_SMS_DATA_REQ, slot);
   } else if (const int saved = lowest(savedFlags_); saved >= 0) {
@@ -108,6 +123,9 @@ void PhoneTransfers::requestNextSms() {
 }
 
 void PhoneTransfers::requestNextSlot() {
+  if (cancelled_) {
+    return;
+  }
   if (const int slot = lowest(slotFlags_); slot >= 0) {
     sendFollowUp(PC_MBK_DATA_REQ, slot);
     return;
@@ -126,6 +144,10 @@ void PhoneTransfers::requestNextLocation() {
 }
 
 bool PhoneTransfers::store(const Frame &frame) {
+  if (cancelled_ && (frame.code == PC_MBK_DATA_DATA || frame.code == PC_SKEY_DATA_DATA ||
+                     frame.code == PC_GRP_DATA_DATA || frame.code == PC_SMS_DATA_DATA)) {
+    return true; // the rest of a read the user stopped
+  }
   switch (frame.code) {
   case PC_SMS_DATA_DATA:
     // The running read fetches the boxes afresh; a pushed copy would double.

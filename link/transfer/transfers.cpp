@@ -23,6 +23,8 @@ const char *describe(Outcome outcome) {
     return "비밀번호가 틀렸습니다. 비밀번호를 확인하세요.";
   case Outcome::Refused:
     return "휴대폰이 요청을 거부하였습니다.";
+  case Outcome::Cancelled:
+    return "취소되었습니다.";
   case Outcome::Disconnected:
     return "휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.";
   }
@@ -47,6 +49,8 @@ Outcome PhoneTransfers::startRead(Reading reading, uint8_t code, std::span<const
   pending_ = kNotStarted;
   smsDone_ = false;
   arrived_ = Arrivals{};
+  cancelled_ = false;
+  done_ = total_ = 0;
   link_.busyBegin();
   link_.request(code, data);
   for (uint8_t followUp : followUps) {
@@ -81,9 +85,12 @@ bool PhoneTransfers::readComplete() const {
 Outcome PhoneTransfers::waitRead(Millis timeout) {
   EventQueue &events = link_.events();
   const auto refused = [&events] { return events.findRefusal() >= 0; };
-  (void)link_.waitUntil([&] { return readComplete() || events.findFailure() >= 0 || refused(); }, timeout);
+  (void)link_.waitUntil(
+      [&] { return readComplete() || cancelled_ || events.findFailure() >= 0 || refused(); }, timeout);
   Outcome outcome = Outcome::Ok;
-  if (const int failure = events.takeFailure(); failure >= 0) {
+  if (cancelled_) {
+    outcome = Outcome::Cancelled;
+  } else if (const int failure = events.takeFailure(); failure >= 0) {
     outcome = link_.deviceLost()          ? Outcome::Disconnected
               : failure == kWrongPassword ? Outcome::WrongPassword
                                           : Outcome::NoAnswer;

@@ -23,6 +23,7 @@ enum class [[nodiscard]] Outcome : int{
     WrongPassword, // the phone refused the password
     Refused,       // the phone answered PC_NG to the request
     Disconnected,  // the device went away during the exchange
+    Cancelled,     // the user stopped a read (cancel())
 };
 
 // A Korean sentence for the user.
@@ -59,6 +60,15 @@ public:
   // wire::encodeAnimationPayload.
   Outcome downloadMelody(std::span<const uint8_t> payload);
   Outcome downloadAnimation(std::span<const uint8_t> payload);
+
+  // Told as the records of a phonebook or message read arrive: how many
+  // came and how many the phone announced (its occupancy table).
+  void setProgress(std::function<void(int done, int total)> progress) { progress_ = std::move(progress); }
+  // Stops the running phonebook or message read between two frames: no
+  // further record is asked for, the read ends with Cancelled, and records
+  // still on their way are dropped instead of stored, so that the caller
+  // can put its mirror back as it was.
+  void cancel() { cancelled_ = true; }
 
   // What the phone held when the last write's slot was read back (none
   // when no write needed it, or the read-back got no answer).
@@ -98,6 +108,7 @@ private:
   void requestNextSlot();
   void requestNextLocation();
   void storeAlarms(std::span<const uint8_t> table);
+  void announce(int done, int total);
 
   CPhoneLink &link_;
   core::CDataStore *store_;
@@ -117,6 +128,10 @@ private:
   std::bitset<11> savedFlags_;
   std::bitset<200> slotFlags_;
   std::bitset<100> locationFlags_;
+  std::function<void(int, int)> progress_;
+  int done_ = 0;
+  int total_ = 0;
+  bool cancelled_ = false;
 };
 
 } // namespace pdx::link

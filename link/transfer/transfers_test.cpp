@@ -79,6 +79,33 @@ TEST_F(TransferFixture, PhonebookReadFillsEntriesGroupsAndSpeedDials) {
   EXPECT_EQ(sent[203].code, PC_MGRP_DATA_REQ);
 }
 
+TEST_F(TransferFixture, ReadsCountTheirRecordsAndStopBetweenFramesWhenCancelled) {
+  std::vector<std::pair<int, int>> progress;
+  transfers.setProgress([&](int done, int total) { progress.emplace_back(done, total); });
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Ok);
+  ASSERT_EQ(progress.size(), 201u);
+  EXPECT_EQ(progress.front(), std::make_pair(0, 200));
+  EXPECT_EQ(progress.back(), std::make_pair(200, 200));
+
+  // Cancelled as the third record arrives: nothing more is asked for, and
+  // from then on records are dropped rather than stored.
+  sent.clear();
+  progress.clear();
+  transfers.setProgress([&](int done, int) {
+    if (done == 3) {
+      transfers.cancel();
+    }
+  });
+  EXPECT_EQ(transfers.readPhonebook(), Outcome::Cancelled);
+  loop.advance(Millis{2000});
+  EXPECT_FALSE(link.busy());
+  EXPECT_EQ(sent.back(), (Frame{PC_MBK_DATA_REQ, {2}}));
+  EXPECT_FALSE(store.phonePhonebook[1].isEmpty());
+  EXPECT_TRUE(store.phonePhonebook[2].isEmpty());
+  transfers.setProgress(nullptr);
+  EXPECT_EQ(transfers.readSms(), Outcome::Ok) << "the next read starts afresh";
+}
+
 TEST_F(TransferFixture, NextSlotIsRequestedBeforeTheRecordIsStored) {
   std::vector<bool> storedWhenAsked;
   script = [this, &storedWhenAsked](const Frame &f) {

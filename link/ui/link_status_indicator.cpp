@@ -2,6 +2,7 @@
 
 #include "resources/resource_ids.h"
 #include "resources/resource_store.h"
+#include "winlib/access/accessibility.h"
 
 #include <QPainter>
 
@@ -9,6 +10,8 @@ namespace pdx::link {
 
 LinkStatusIndicator::LinkStatusIndicator(QWidget *page, LinkStatus &status) : QWidget(page), status_(status) {
   setGeometry(kPlace);
+  // Screen readers hear the state's text, and each change of it.
+  winlib::SetAccessibleRole(this, QAccessible::StatusBar);
   timer_.setInterval(kFrameMs);
   connect(&timer_, &QTimer::timeout, this, [this] {
     frame_ = (frame_ + 1) % frameCount_;
@@ -32,6 +35,7 @@ void LinkStatusIndicator::showState(LinkStatus::State state) {
     return;
   }
   picture_ = resources::ResourceStore::instance().pixmap(kBitmaps[state]);
+  winlib::AnnounceName(this, winlib::ResourceName(kBitmaps[state]));
   const bool animated = state == LinkStatus::Busy || state == LinkStatus::BusyAlternate;
   frameCount_ = animated ? kFrames : 1;
   if (animated) {

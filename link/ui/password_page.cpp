@@ -3,6 +3,7 @@
 #include "link/ui/link_status_indicator.h"
 #include "resources/fonts.h"
 #include "resources/resource_ids.h"
+#include "winlib/access/accessibility.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
 
@@ -38,11 +39,15 @@ void pause(int ms) {
 
 PasswordDisplay::PasswordDisplay(QWidget *parent) : QWidget(parent) {
   setGeometry(kDisplay);
+  winlib::SetAccessibleRole(this, QAccessible::StaticText);
+  setDigits(0);
   show();
 }
 
 void PasswordDisplay::setDigits(int count) {
   digits_ = count;
+  // The digits stay secret; their number is said.
+  winlib::AnnounceName(this, QStringLiteral("비밀번호 %1자리 입력됨").arg(count));
   update();
 }
 

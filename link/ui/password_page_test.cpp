@@ -1,8 +1,11 @@
 #include "link/ui/password_page.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
+#include "winlib/testing/accessibility_check.h"
 
+#include <QAccessible>
 #include <QTest>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace pdx::link {
@@ -82,6 +85,19 @@ TEST_F(PasswordPageTest, ResultsOfThePage) {
   EXPECT_EQ(page_.askPassword(digits), LogOnView::Choice::WithoutPhone);
   QTimer::singleShot(0, [this] { page_.close(); });
   EXPECT_EQ(page_.askPassword(digits), LogOnView::Choice::Close);
+}
+
+TEST_F(PasswordPageTest, AScreenReaderUserLogsOnWithTabSpaceAndEnter) {
+  EXPECT_THAT(winlib::testing::accessibilityProblems(&page_), ::testing::IsEmpty());
+  const std::vector<std::string> order = winlib::testing::tabOrder(&page_);
+  EXPECT_THAT(std::vector<std::string>(order.begin(), order.begin() + 3),
+              ::testing::ElementsAre("1", "2", "3"));
+  button(3104)->setFocus(); // "5"
+  QTest::keyClick(button(3104), Qt::Key_Space);
+  QTest::keyClick(button(3104), Qt::Key_Enter);
+  EXPECT_EQ(page_.Digits(), "55");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(page_.Display())->text(QAccessible::Name),
+            QStringLiteral("비밀번호 2자리 입력됨"));
 }
 
 TEST_F(PasswordPageTest, ShakeReturnsThePageToItsPlace) {

@@ -2,6 +2,7 @@
 
 #include "resources/resource_ids.h"
 #include "resources/resource_store.h"
+#include "winlib/access/accessibility.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@ namespace pdx::melody::ui {
 EntryStaff::EntryStaff(NoteInput input, const ScoreGlyphs &glyphs, QWidget *parent)
     : QWidget(parent), input_(std::move(input)), glyphs_(glyphs) {
   setMouseTracking(true);
+  winlib::SetAccessibleRole(this, QAccessible::Canvas);
   setAccessibleName(QStringLiteral("음표 입력 오선"));
   setToolTip(accessibleName());
 }
@@ -126,6 +128,7 @@ int whiteKeyBitmap(const PianoKey &k) {
 PianoKeyboard::PianoKeyboard(NoteInput input, QWidget *parent) : QWidget(parent), input_(std::move(input)) {
   setGeometry(kKeyboardOrigin.x(), kKeyboardOrigin.y(), 413 - 74 + 1, 221 - 169 + 1);
   setMouseTracking(true);
+  winlib::SetAccessibleRole(this, QAccessible::Canvas);
   setAccessibleName(QStringLiteral("피아노 건반"));
   setToolTip(accessibleName());
 }

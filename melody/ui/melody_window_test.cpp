@@ -5,12 +5,13 @@
 #include "melody/ui/score_strip.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
+#include "winlib/testing/accessibility_check.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QProcess>
-#include <QSpinBox>
 #include <QTest>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace pdx::melody::ui {
@@ -66,12 +67,7 @@ protected:
 };
 
 TEST_F(MelodyWindowTest, EveryControlHasAKoreanName) {
-  for (QWidget *w : window_->findChildren<QWidget *>()) {
-    if (qobject_cast<winlib::CBmpButton *>(w) || qobject_cast<QComboBox *>(w) ||
-        qobject_cast<QSpinBox *>(w)) {
-      EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
-    }
-  }
+  EXPECT_THAT(winlib::testing::accessibilityProblems(window_.get()), ::testing::IsEmpty());
   EXPECT_EQ(window_->Button(kCmdPlay)->accessibleName(), QStringLiteral("멜로디를 연주합니다."));
   EXPECT_EQ(window_->KeyList()->count(), 15);
   EXPECT_EQ(commandTip(kCmdGoToStart), QStringLiteral("멜로디의 맨 처음으로 갑니다."));

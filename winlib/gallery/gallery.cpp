@@ -16,12 +16,15 @@ bool Output::save(const QString &name, const QImage &image) {
 
 const std::vector<Page> &pages() {
   static const std::vector<Page> all = {
-      {"message-boxes", renderMessageBoxes}, {"buttons", renderButtons},
-      {"dialog-frames", renderDialogFrames}, {"skins", renderSkins},
+      {"message-boxes", renderMessageBoxes},
+      {"buttons", renderButtons},
+      {"dialog-frames", renderDialogFrames},
+      {"skins", renderSkins},
       {"program-icons", renderProgramIcons},
       {"file-pickers", renderFilePickers},
       {"help", renderHelp},
       {"calendars", renderCalendars},
+      {"wait-windows", renderWaitWindows},
   };
   return all;
 }

@@ -45,5 +45,6 @@ void renderProgramIcons(Output &out);
 void renderFilePickers(Output &out);
 void renderHelp(Output &out);
 void renderCalendars(Output &out);
+void renderWaitWindows(Output &out);
 
 } // namespace pdx::winlib::gallery

@@ -113,8 +113,13 @@ MessageBoxLayout layoutMessageBox(const MbTextSize &text, uint32_t type, int but
     layout.lines.push_back({x, y});
     y += text.lineHeight + 5;
   }
-  placeButtons(layout.buttons, layout.width, layout.height - 55, buttonWidth, buttonHeight);
+  placeButtons(layout.buttons, layout.width, buttonRowTop(layout.height, buttonHeight), buttonWidth,
+               buttonHeight);
   return layout;
+}
+
+int buttonRowTop(int boxHeight, int buttonHeight) {
+  return boxHeight - kMbFooterHeight + (kMbFooterHeight - kMbFooterRule - buttonHeight) / 2;
 }
 
 MbTextSize measuredLines(std::vector<int> lineWidths, int lineHeight) {

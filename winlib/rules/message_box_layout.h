@@ -80,6 +80,13 @@ inline constexpr int kMbIconSize = 32;
 // Room kept between the buttons and the box's edges.
 inline constexpr int kMbButtonMargin = 8;
 
+// The frame band below the white panel, and the rule drawn near its bottom
+// edge: the buttons stand centred between the panel and the rule, clear of
+// both.
+inline constexpr int kMbFooterHeight = 52;
+inline constexpr int kMbFooterRule = 10;
+int buttonRowTop(int boxHeight, int buttonHeight);
+
 // The buttons of a type, left to right, without places.
 std::vector<MbButton> messageBoxButtons(uint32_t type);
 MessageBoxIcon messageBoxIcon(uint32_t type);

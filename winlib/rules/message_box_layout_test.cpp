@@ -54,7 +54,8 @@ TEST(MessageBoxLayout, ButtonSetsByType) {
 
 TEST(MessageBoxLayout, ButtonPlacesAroundTheCentre) {
   const MessageBoxLayout one = layoutFor({300}, kMbOk); // 360 wide, centre 180
-  EXPECT_EQ(one.buttons[0].rect, (MbRect{180 - 21 + 20, one.height - 55, kButtonW, kButtonH}));
+  EXPECT_EQ(one.buttons[0].rect,
+            (MbRect{180 - 21 + 20, buttonRowTop(one.height, kButtonH), kButtonW, kButtonH}));
 
   const MessageBoxLayout two = layoutFor({300}, kMbOkCancel);
   EXPECT_EQ(two.buttons[0].rect.x + kButtonW, 170);

@@ -17,6 +17,7 @@
 #include "resources/resource_ids.h"
 #include "winlib/bmp_message_box.h"
 #include "winlib/help/ui/help_dialog.h"
+#include "winlib/wait_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -63,7 +64,13 @@ PelodexApp::PelodexApp(PelodexOptions options)
       settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)),
       mediaPages_(std::make_unique<MediaPages>(*this)) {}
 
-PelodexApp::~PelodexApp() = default;
+PelodexApp::~PelodexApp() {
+  // The pages follow the link's status, which goes with this object: none
+  // may outlive it, neither the current one nor those replaced and waiting
+  // for their deferred deletion.
+  delete base_.MainWindow();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QWidget *PelodexApp::CurrentWindow() const {
   return base_.MainWindow();
@@ -197,17 +204,17 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
   QWidget *page = base_.MainWindow();
   while (true) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto *label = new QLabel(QString::fromUtf8(texts.reading), page, Qt::Tool | Qt::FramelessWindowHint);
-    label->setFont(resources::dialogFont());
-    label->setStyleSheet("QLabel { background: #f4f6fa; border: 2px solid #29467a; padding: 16px; }");
-    label->adjustSize();
+    winlib::CWaitWindow wait(page, QString::fromUtf8(texts.reading), [this] { transfers_.cancel(); });
+    transfers_.setProgress([&wait](int done, int total) { wait.SetProgress(done, total); });
     if (page != nullptr) {
-      label->move(page->mapToGlobal(QPoint((page->width() - label->width()) / 2, 200)));
       page->setEnabled(false);
     }
-    label->show();
+    wait.show();
+    wait.activateWindow();
+    wait.setFocus();
     const link::Outcome outcome = read();
-    delete label;
+    transfers_.setProgress(nullptr);
+    wait.hide();
     if (page != nullptr) {
       page->setEnabled(true);
     }
@@ -215,7 +222,8 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
     if (outcome == link::Outcome::Ok) {
       return true;
     }
-    if (Message(texts.failed, winlib::kMbRetryCancel | winlib::kMbIconQuestion) != winlib::kIdRetry) {
+    if (outcome == link::Outcome::Cancelled ||
+        Message(texts.failed, winlib::kMbRetryCancel | winlib::kMbIconQuestion) != winlib::kIdRetry) {
       return false;
     }
   }

@@ -54,8 +54,9 @@ public:
   QWidget *CurrentWindow() const;
   const platform::PelodexFolders &Folders() const { return folders_; }
 
-  // Reads from the phone with the user-level rules: a waiting message, and
-  // Retry/Cancel while it fails. True when the read succeeded.
+  // Reads from the phone with the user-level rules: a wait window with the
+  // progress, which Esc or its Cancel button stops (false, no question),
+  // and Retry/Cancel while it fails. True when the read succeeded.
   bool ReadWithRetry(link::ReadKind kind, const std::function<link::Outcome()> &read);
 
   // The phonebook: read from the phone when online (the mirror is put

@@ -13,7 +13,10 @@
 #include "simulator/pty_phone.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
+#include "winlib/testing/accessibility_check.h"
+#include "winlib/wait_window.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -21,6 +24,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
@@ -218,6 +223,36 @@ TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
   EXPECT_TRUE(phone.state().phonebook[4].empty());
 }
 
+TEST_F(PelodexAppTest, EscInTheWaitWindowStopsTheReadAndLeavesTheMirrorAsItWas) {
+  SimulatedPhone phone(3);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  const size_t mirrorBefore = app.Store().phonePhonebook.size();
+  // Esc once the wait window counts the first record.
+  QString count;
+  QTimer watch;
+  watch.setInterval(2);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+      auto *wait = qobject_cast<winlib::CWaitWindow *>(w);
+      if (wait && wait->isVisible() && !wait->CountText().isEmpty() && !wait->CancelAsked()) {
+        count = wait->CountText();
+        QTest::keyClick(wait, Qt::Key_Escape);
+      }
+    }
+  });
+  watch.start();
+  app.OpenPhonebook();
+  watch.stop();
+  EXPECT_TRUE(count.endsWith(QStringLiteral(" / 3"))) << count.toStdString();
+  EXPECT_NE(qobject_cast<MainMenuPage *>(app.CurrentPage()), nullptr) << "no phonebook page, no question";
+  EXPECT_EQ(app.Store().phonePhonebook.size(), mirrorBefore);
+  EXPECT_FALSE(app.Store().read.phonebook);
+}
+
 TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   SimulatedPhone phone(0);
   PelodexOptions options;
@@ -269,6 +304,32 @@ TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   okNextMessageBox();
   ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
   EXPECT_TRUE(phone.state().saved[oldest].empty());
+}
+
+TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
+  SimulatedPhone phone(3);
+  PelodexOptions options;
+  options.device = phone.device();
+  PelodexApp app(options);
+  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  const auto menuCommand = [&app](int id) {
+    return [&app, id] {
+      app.ShowMenu();
+      qobject_cast<MainMenuPage *>(app.CurrentPage())->OnCommand(id, winlib::kNotifyCommand);
+    };
+  };
+  const std::pair<const char *, std::function<void()>> pages[] = {
+      {"messages", [&app] { app.OpenSms(); }},          {"received", [&app] { app.ShowSmsPage(true); }},
+      {"sent", [&app] { app.ShowSmsPage(false); }},     {"speed dials", [&app] { app.OpenSpeedDial(); }},
+      {"alarms", [&app] { app.OpenAlarms(); }},         {"settings", [&app] { app.OpenPhoneSettings(); }},
+      {"melodies", menuCommand(MainMenuPage::kMelody)}, {"animations", menuCommand(MainMenuPage::kAnimation)},
+  };
+  for (const auto &[name, open] : pages) {
+    SCOPED_TRACE(name);
+    open();
+    EXPECT_THAT(winlib::testing::accessibilityProblems(app.CurrentWindow()), ::testing::IsEmpty());
+  }
 }
 
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
@@ -335,6 +396,7 @@ TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
   shoot(app, "menu-offline");
   app.ShowHelp();
   shoot(app, "help");
+  EXPECT_THAT(winlib::testing::accessibilityProblems(app.CurrentWindow()), ::testing::IsEmpty());
   app.ShowMenu();
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
@@ -342,6 +404,7 @@ TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kPhonebook));
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kHelp));
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kExit));
+  EXPECT_THAT(winlib::testing::accessibilityProblems(menu), ::testing::IsEmpty());
 }
 
 TEST_F(PelodexAppTest, ClosingThePasswordPageEndsTheProgram) {

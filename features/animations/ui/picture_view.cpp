@@ -1,5 +1,7 @@
 #include "features/animations/ui/picture_view.h"
 
+#include "winlib/access/accessibility.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -8,6 +10,7 @@ namespace pdx::features {
 using animation::CMonoPicture;
 
 PictureView::PictureView(QWidget *parent, const QString &accessibleName) : QWidget(parent) {
+  winlib::SetAccessibleRole(this, QAccessible::Graphic);
   setAccessibleName(accessibleName);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }

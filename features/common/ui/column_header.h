@@ -1,6 +1,9 @@
 // The header above a column list: one item per column, resizable; resizing
-// an item moves the list's boundary and every later one.
+// an item moves the list's boundary and every later one. Assistive
+// technology sees a group of column headers named by their captions.
 #pragma once
+
+#include "winlib/access/item_list.h"
 
 #include <QHeaderView>
 #include <QPixmap>
@@ -13,7 +16,7 @@ namespace pdx::features {
 
 class CDragDropListBox;
 
-class ColumnHeader : public QHeaderView {
+class ColumnHeader : public QHeaderView, public winlib::AccessibleItems {
   Q_OBJECT
 
 public:
@@ -25,6 +28,14 @@ public:
   // Re-reads the widths from the list's boundaries.
   void syncWidths();
 
+  int AccessibleItemCount() const override { return count(); }
+  QString AccessibleItemText(int index) const override { return captions_.value(index); }
+  QRect AccessibleItemRect(int index) const override {
+    return QRect(sectionViewportPosition(index), 0, sectionSize(index), height());
+  }
+  bool AccessibleItemSelected(int) const override { return false; }
+  int AccessibleCurrentItem() const override { return -1; }
+
 Q_SIGNALS:
   // The boundaries after the user resized an item; the page stores them.
   void boundariesChanged(const std::vector<int> &boundaries);
@@ -33,6 +44,7 @@ private:
   void onSectionResized(int index, int oldSize, int newSize);
 
   CDragDropListBox *list_;
+  QStringList captions_;
   QStandardItemModel *model_;
   bool syncing_ = false;
 };

@@ -27,6 +27,7 @@ CDragDropListBox::CDragDropListBox(QWidget *parent, const QPixmap &iconStrip, in
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
+  winlib::SetAccessibleItems(this, this, QAccessible::List, QAccessible::ListItem);
 }
 
 int CDragDropListBox::rowHeight() const {
@@ -124,6 +125,7 @@ void CDragDropListBox::setSelection(std::set<int> rows) {
   if (rows != selected_) {
     selected_ = std::move(rows);
     Q_EMIT selectionChanged();
+    winlib::AnnounceCurrentItem(this);
   }
   viewport()->update();
 }

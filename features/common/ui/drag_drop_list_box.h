@@ -4,9 +4,11 @@
 #pragma once
 
 #include "features/common/column_rules.h"
+#include "winlib/access/item_list.h"
 
 #include <QAbstractScrollArea>
 #include <QPixmap>
+#include <QStringList>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,7 +25,9 @@ public:
   virtual void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) = 0;
 };
 
-class CDragDropListBox : public QAbstractScrollArea {
+// Assistive technology sees a list whose items are the rows, each named by
+// its cells (an icon by its meaning) and described with the column names.
+class CDragDropListBox : public QAbstractScrollArea, public winlib::AccessibleItems {
   Q_OBJECT
 
 public:
@@ -56,6 +60,17 @@ public:
   void setDragEnabled(bool enabled) { dragEnabled_ = enabled; }
   void setOwner(DragOwner *owner) { owner_ = owner; }
   void setFocusColour(bool on) { focusColour_ = on; }
+  // What assistive technology says for the columns and for the icons of
+  // the strip (empty names are left out).
+  void setColumnNames(QStringList names) { columnNames_ = std::move(names); }
+  void setIconNames(QStringList names) { iconNames_ = std::move(names); }
+
+  int AccessibleItemCount() const override { return rowCount(); }
+  QString AccessibleItemText(int row) const override;
+  QString AccessibleItemDescription(int row) const override;
+  QRect AccessibleItemRect(int row) const override;
+  bool AccessibleItemSelected(int row) const override { return selected_.count(row) != 0; }
+  int AccessibleCurrentItem() const override { return focusRow_ >= 0 ? focusRow_ : currentRow(); }
   int rowHeight() const;
 
 Q_SIGNALS:
@@ -78,8 +93,11 @@ private:
   void setSelection(std::set<int> rows);
   void updateScrollRange();
   void endDrag();
+  QStringList spokenCells(int row) const;
 
   ColumnLayout layout_;
+  QStringList columnNames_;
+  QStringList iconNames_;
   QPixmap icons_;
   int iconCount_ = 0;
   bool multiple_ = false;

@@ -1,19 +1,47 @@
 #include "features/common/ui/symbol_palette.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace pdx::features {
 
+namespace {
+
+// What the ten pictures show, in index order.
+const char *const kSymbolNames[kSymbolCount] = {"전화기", "휴대폰", "삐삐", "편지", "집",
+                                                "회사",   "하트",   "별",   "음표", "웃는 얼굴"};
+
+} // namespace
+
 SymbolPalette::SymbolPalette(QWidget *parent, const QPixmap &strip, int pictureWidth)
-    : QWidget(parent), strip_(strip), pictureWidth_(pictureWidth) {}
+    : QWidget(parent), strip_(strip), pictureWidth_(pictureWidth) {
+  // Tab reaches the palette; a click leaves the focus in the text box.
+  setFocusPolicy(Qt::TabFocus);
+  winlib::SetAccessibleItems(this, this, QAccessible::List, QAccessible::ListItem);
+  setAccessibleName(QStringLiteral("기호"));
+}
+
+QString SymbolPalette::AccessibleItemText(int index) const {
+  return index >= 0 && index < kSymbolCount ? QString::fromUtf8(kSymbolNames[index]) : QString();
+}
+
+QRect SymbolPalette::AccessibleItemRect(int index) const {
+  const SymbolGrid grid = SymbolGrid::forWidth(width(), pictureWidth_);
+  return QRect(grid.cellX(index), grid.cellY(index, strip_.height()), pictureWidth_ + 1, strip_.height() + 1);
+}
 
 int SymbolPalette::hit(QPoint point) const {
   return SymbolGrid::forWidth(width(), pictureWidth_).hit(point.x(), point.y(), strip_.height());
 }
 
 void SymbolPalette::setSelection(int index) {
-  selection_ = index >= 0 && index < kSymbolCount ? index : -1;
+  const int chosen = index >= 0 && index < kSymbolCount ? index : -1;
+  if (chosen != selection_) {
+    selection_ = chosen;
+    winlib::AnnounceCurrentItem(this);
+  }
   update();
 }
 
@@ -26,6 +54,10 @@ void SymbolPalette::paintEvent(QPaintEvent *) {
     painter.drawPixmap(cell.left() + 1, cell.top() + 1, strip_, i * pictureWidth_, 0, pictureWidth_, h);
     painter.setPen(i == selection_ ? QColor(0, 0, 128) : QColor(160, 160, 160));
     painter.drawRect(cell);
+  }
+  if (hasFocus()) {
+    painter.setPen(QPen(QColor(0x10, 0x20, 0x60), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
 }
 
@@ -51,6 +83,50 @@ void SymbolPalette::mouseDoubleClickEvent(QMouseEvent *event) {
   if (index >= 0) {
     Q_EMIT symbolDoubleClicked(index);
   }
+}
+
+void SymbolPalette::keyPressEvent(QKeyEvent *event) {
+  const int columns = SymbolGrid::forWidth(width(), pictureWidth_).columns;
+  const int at = selection_ < 0 ? 0 : selection_;
+  int step = 0;
+  switch (event->key()) {
+  case Qt::Key_Left:
+    step = -1;
+    break;
+  case Qt::Key_Right:
+    step = 1;
+    break;
+  case Qt::Key_Up:
+    step = -columns;
+    break;
+  case Qt::Key_Down:
+    step = columns;
+    break;
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+  case Qt::Key_Space:
+    if (selection_ < 0) {
+      event->ignore(); // the dialog's Enter
+      return;
+    }
+    Q_EMIT symbolChosen(selection_);
+    return;
+  default:
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // The first arrow selects the first symbol; later ones move within the grid.
+  setSelection(selection_ < 0 ? 0 : std::clamp(at + step, 0, kSymbolCount - 1));
+}
+
+void SymbolPalette::focusInEvent(QFocusEvent *event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void SymbolPalette::focusOutEvent(QFocusEvent *event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 } // namespace pdx::features

@@ -7,8 +7,10 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_dialog.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QPainter>
+#include <cstdlib>
 
 namespace pdx::features {
 
@@ -51,6 +53,7 @@ OkCancel addOkCancel(QWidget *dialog, QPoint ok, QPoint cancel) {
 winlib::CBmpButton *addTextButton(QWidget *parent, int command, const QString &caption, QPoint at,
                                   QSize size) {
   auto *button = new winlib::CBmpButton(parent);
+  button->setAccessibleName(caption);
   button->Create(winlib::kPushDisabledStyle, QRect(at, size), parent, command,
                  textButtonStrip(caption, size, 4), 4);
   return button;
@@ -62,6 +65,46 @@ void drawLabels(QPainter &painter, const std::vector<DialogLabel> &labels) {
   const QFontMetrics metrics(painter.font());
   for (const DialogLabel &label : labels) {
     painter.drawText(label.x, label.y + metrics.ascent(), label.text);
+  }
+  if (auto *widget = dynamic_cast<QWidget *>(painter.device())) {
+    nameFieldsByLabels(widget, labels, metrics.height());
+  }
+}
+
+namespace {
+
+// The field a label at `line` (its text's box) names: the nearest unnamed
+// field right of it on its line, else one starting just below it.
+QWidget *fieldOf(QWidget *dialog, const QRect &line) {
+  QWidget *best = nullptr;
+  for (QWidget *child : dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    if (!child->isVisibleTo(dialog) || child->focusPolicy() == Qt::NoFocus ||
+        qobject_cast<QAbstractButton *>(child) || qobject_cast<winlib::CBmpButton *>(child)) {
+      continue;
+    }
+    const QRect g = child->geometry();
+    const bool beside = g.left() >= line.left() && g.top() <= line.bottom() && g.bottom() >= line.top();
+    const bool below =
+        std::abs(g.left() - line.left()) <= 30 && g.top() >= line.top() && g.top() <= line.bottom() + 30;
+    if ((beside || below) && (best == nullptr || g.left() + g.top() < best->x() + best->y())) {
+      best = child;
+    }
+  }
+  return best;
+}
+
+} // namespace
+
+void nameFieldsByLabels(QWidget *dialog, const std::vector<DialogLabel> &labels, int lineHeight) {
+  for (const DialogLabel &label : labels) {
+    QWidget *field = fieldOf(dialog, QRect(label.x, label.y, 1, lineHeight));
+    QString name = label.text;
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) {
+      name.chop(1);
+    }
+    if (field != nullptr && field->accessibleName().isEmpty() && !name.isEmpty()) {
+      field->setAccessibleName(name);
+    }
   }
 }
 

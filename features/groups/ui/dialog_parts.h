@@ -34,7 +34,11 @@ OkCancel addOkCancel(QWidget *dialog, QPoint ok, QPoint cancel);
 winlib::CBmpButton *addTextButton(QWidget *parent, int command, const QString &caption, QPoint at,
                                   QSize size = QSize(62, 24));
 
-// Draws labels in the dialog font.
+// Draws labels in the dialog font. A label also names, for assistive
+// technology, the unnamed field that stands right of it on its line (or just
+// below it) on the widget painted, so edits, combo boxes and lists carry
+// the text beside them.
 void drawLabels(QPainter &painter, const std::vector<DialogLabel> &labels);
+void nameFieldsByLabels(QWidget *dialog, const std::vector<DialogLabel> &labels, int lineHeight);
 
 } // namespace pdx::features

@@ -6,18 +6,27 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+
+namespace pdx::winlib {
+class CWaitWindow;
+}
 
 namespace pdx::features {
 
+// A change of several rows shows the wait window with its progress, whose
+// Esc or Cancel asks the change to stop.
 class DialogUser : public PageUser {
 public:
-  explicit DialogUser(QWidget *owner = nullptr) : owner_(owner) {}
+  explicit DialogUser(QWidget *owner = nullptr);
+  ~DialogUser() override;
   void setOwner(QWidget *owner) { owner_ = owner; }
 
   void tell(const std::string &message) override;
   bool ask(const std::string &question) override;
   // Handles pending input first, so that an Esc typed meanwhile counts.
   bool cancelRequested() override;
+  void progress(int done, int total) override;
 
   // Set by the owner's Esc key; cleared when an operation begins.
   void setCancel(bool on) { cancel_ = on; }
@@ -25,6 +34,7 @@ public:
 private:
   QPointer<QWidget> owner_;
   bool cancel_ = false;
+  std::unique_ptr<winlib::CWaitWindow> wait_;
 };
 
 } // namespace pdx::features

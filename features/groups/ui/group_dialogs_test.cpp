@@ -9,11 +9,14 @@
 #include "features/phonebook/phonebook_fakes.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
+#include "winlib/testing/accessibility_check.h"
 #include "winlib/testing/type_text.h"
+#include "winlib/wait_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTest>
+#include <gmock/gmock.h>
 
 namespace pdx::features {
 namespace {
@@ -33,6 +36,7 @@ core::PhoneGroup named(const char *utf8, int id = core::PhoneGroup::kNewId) {
 TEST(GroupEditDialog, OkNeedsANameAndSymbolsCountTwoBytesAgainstTwelve) {
   CGroupEditDlg dialog(CGroupEditDlg::Mode::Add, core::PhoneGroup());
   whenOpen<CGroupEditDlg>([](CGroupEditDlg &d) {
+    EXPECT_THAT(winlib::testing::accessibilityProblems(&d), ::testing::IsEmpty());
     EXPECT_EQ(d.okButton()->State(), ButtonState::Disabled);
     EXPECT_EQ(d.bellBox()->count(), core::kBellNameCount);
     QTest::keyClick(&d, Qt::Key_Return);
@@ -137,6 +141,7 @@ TEST_F(GroupListTest, ButtonsFollowTheSelectionAndTheFreeIds) {
   }
   CGroupListDlg dialog(store_, phone_, user_, false);
   whenOpen<CGroupListDlg>([](CGroupListDlg &d) {
+    EXPECT_THAT(winlib::testing::accessibilityProblems(&d), ::testing::IsEmpty());
     EXPECT_EQ(d.button(CGroupListDlg::kAdd)->State(), ButtonState::Disabled) << "all 20 ids are used";
     EXPECT_NE(d.button(CGroupListDlg::kModify)->State(), ButtonState::Disabled);
     d.EndDialog(winlib::kIdOkCommand);
@@ -177,6 +182,30 @@ TEST_F(GroupListTest, PhoneWritesRunWithTheListAndButtonsDisabled) {
   ASSERT_EQ(phone.groupWrites.size(), 1u);
   EXPECT_FALSE(phone.listWasEnabled);
   EXPECT_TRUE(phone.groupWrites[0].second.isEmpty()) << "an empty group deletes it on the phone";
+}
+
+TEST(DialogUser, ChangesOfSeveralRowsShowTheirProgressAndEscStopsThem) {
+  const auto waitWindow = [] {
+    winlib::CWaitWindow *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+      if (auto *wait = qobject_cast<winlib::CWaitWindow *>(w); wait && wait->isVisible()) {
+        found = wait;
+      }
+    }
+    return found;
+  };
+  DialogUser user;
+  user.progress(0, 1);
+  EXPECT_EQ(waitWindow(), nullptr) << "one row needs no progress";
+  user.progress(1, 3);
+  ASSERT_NE(waitWindow(), nullptr);
+  EXPECT_EQ(waitWindow()->CountText(), QStringLiteral("1 / 3"));
+  EXPECT_THAT(winlib::testing::accessibilityProblems(waitWindow()), ::testing::IsEmpty());
+  EXPECT_FALSE(user.cancelRequested());
+  QTest::keyClick(waitWindow(), Qt::Key_Escape);
+  EXPECT_TRUE(user.cancelRequested());
+  user.progress(3, 3);
+  EXPECT_EQ(waitWindow(), nullptr);
 }
 
 TEST(DialogUser, AsksInTheSuitesMessageBox) {

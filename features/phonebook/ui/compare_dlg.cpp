@@ -5,6 +5,7 @@
 #include "winlib/bmp_button.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -33,12 +34,23 @@ CCompareDlg::CCompareDlg(const Conflict &conflict) : conflict_(conflict) {
 void CCompareDlg::OnInitDialog() {
   for (int i = 0; i < 4; ++i) {
     answers_[i] = addTextButton(this, kFirstAnswer + i, kCaptions[i], kPlaces[i], kAnswerSize);
+    answers_[i]->setAccessibleDescription(QStringLiteral("%1번").arg(i + 1));
   }
   answers_[0]->setFocus();
 }
 
 winlib::CBmpButton *CCompareDlg::answerButton(MergeChoice choice) const {
   return answers_[static_cast<int>(choice)];
+}
+
+void CCompareDlg::keyPressEvent(QKeyEvent *event) {
+  // The digits 1 to 4 give the four answers in their reading order.
+  const int answer = event->key() - Qt::Key_1;
+  if (answer >= 0 && answer < 4 && event->modifiers() == Qt::NoModifier) {
+    EndDialog(kFirstAnswer + answer);
+    return;
+  }
+  CBmpDialog::keyPressEvent(event);
 }
 
 void CCompareDlg::OnCommand(int id, int code) {

@@ -31,15 +31,17 @@ protected:
   void OnOK() override {}
   void OnCancel() override {}
   void paintEvent(QPaintEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
 
 private:
   Conflict conflict_;
   winlib::CBmpButton *answers_[4] = {};
 };
 
-// Asks through the comparison dialog, centred on the screen. Esc and Enter
-// do not answer it; a dialog closed with the program leaves the phone as it
-// is.
+// Asks through the comparison dialog, centred on the screen. The keys 1 to
+// 4 give the answers and Enter the focused one (the first at the start);
+// Esc does not answer it, there being no answer that changes nothing. A
+// dialog closed with the program leaves the phone as it is.
 class DialogResolver : public ConflictResolver {
 public:
   explicit DialogResolver(QWidget *owner) : owner_(owner) {}

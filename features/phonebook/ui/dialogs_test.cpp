@@ -8,6 +8,7 @@
 #include "features/phonebook/ui/entry_dlg.h"
 #include "features/phonebook/ui/find_dlg.h"
 #include "winlib/bmp_button.h"
+#include "winlib/testing/accessibility_check.h"
 #include "winlib/testing/type_text.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+#include <gmock/gmock.h>
 
 namespace pdx::features {
 namespace {
@@ -111,16 +113,20 @@ TEST_F(EntryDialogTest, GroupOnlyModeHasAThreeStatePhoneBoxAndAlwaysAllowsOk) {
   EXPECT_FALSE(dialog.groupForm().storeOnPhone.has_value());
 }
 
-TEST(CompareDialog, EachAnswerEndsTheDialogAndEscapeDoesNot) {
+TEST(CompareDialog, EachAnswerEndsTheDialogByClickOrDigitAndEscapeDoesNot) {
   const Conflict conflict{"홍길동의 집 전화번호가 PC와 휴대폰에 다르게 입력되어 있습니다.", "021", "022"};
   for (int i = 0; i < 4; ++i) {
     CCompareDlg dialog(conflict);
     whenOpen<CCompareDlg>([i](CCompareDlg &d) {
       QTest::keyClick(&d, Qt::Key_Escape);
-      QTest::keyClick(&d, Qt::Key_Return);
+      QTest::keyClick(&d, Qt::Key_5);
       EXPECT_TRUE(d.IsRunning());
       auto *button = d.answerButton(static_cast<MergeChoice>(i));
-      QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+      if (i % 2 == 0) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+      } else {
+        QTest::keyClick(&d, static_cast<Qt::Key>(Qt::Key_1 + i));
+      }
     });
     const int result = dialog.DoModal(nullptr, std::nullopt, 0);
     EXPECT_EQ(CCompareDlg::choiceOf(result), static_cast<MergeChoice>(i));
@@ -151,6 +157,29 @@ TEST(FindDialog, StartsWithTheLastTextsAndHandsBackTheNewOnes) {
   ASSERT_EQ(dialog.DoModal(nullptr, std::nullopt, 0), winlib::kIdOkCommand);
   EXPECT_EQ(dialog.name(), fromUtf8("홍"));
   EXPECT_EQ(dialog.number(), "017");
+}
+
+// Every dialog of the page, as a screen reader and a keyboard user meet it:
+// named controls reached by Tab, and the answer Enter gives.
+TEST_F(EntryDialogTest, EveryPhonebookDialogPassesTheScreenReaderCheck) {
+  const auto checked = [](winlib::CBmpDialog &d) {
+    EXPECT_THAT(winlib::testing::accessibilityProblems(&d), ::testing::IsEmpty());
+    QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+  };
+  CEntryDlg entry(groups_, EntryForm(), {true, false});
+  EXPECT_EQ(run(entry,
+                [&](CEntryDlg &d) {
+                  typeText(d.nameEdit(), QStringLiteral("홍길동"));
+                  QTest::keyClicks(d.numberEdit(0), "021");
+                  checked(d);
+                }),
+            winlib::kIdOkCommand);
+  CFindDlg find("", "");
+  whenOpen<CFindDlg>(checked);
+  EXPECT_EQ(find.DoModal(nullptr, std::nullopt, 0), winlib::kIdOkCommand);
+  CCompareDlg compare({"x", "1", "2"});
+  whenOpen<CCompareDlg>(checked);
+  EXPECT_EQ(CCompareDlg::choiceOf(compare.DoModal(nullptr, std::nullopt, 0)), MergeChoice::PcToPhone);
 }
 
 } // namespace

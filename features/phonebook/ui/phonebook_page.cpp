@@ -12,6 +12,7 @@
 #include "winlib/bmp_button.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace pdx::features {
@@ -47,9 +48,18 @@ void CPhonebookPage::createControls() {
   list_->setColumns(kColumns, bounds);
   list_->setDragEnabled(true);
   list_->setOwner(this);
-  header_ = new ColumnHeader(this, list_,
-                             {QString(), QStringLiteral("그룹"), QStringLiteral("이름"), QStringLiteral("집"),
-                              QStringLiteral("회사"), QStringLiteral("휴대폰"), QStringLiteral("삐삐")},
+  const QStringList columns = {QString(),
+                               QStringLiteral("그룹"),
+                               QStringLiteral("이름"),
+                               QStringLiteral("집"),
+                               QStringLiteral("회사"),
+                               QStringLiteral("휴대폰"),
+                               QStringLiteral("삐삐")};
+  list_->setAccessibleName(QStringLiteral("전화번호 목록"));
+  list_->setColumnNames(
+      QStringList(columns).replaceInStrings(QRegularExpression("^$"), QStringLiteral("상태")));
+  list_->setIconNames({QStringLiteral("휴대폰 저장"), QString(), QStringLiteral("휴대폰 확인 안됨")});
+  header_ = new ColumnHeader(this, list_, columns,
                              resources::ResourceStore::instance().pixmap(resources::kHeaderPhone));
   header_->setGeometry(kHeaderRect);
   connect(header_, &ColumnHeader::boundariesChanged, this, [this](const std::vector<int> &b) {
@@ -201,8 +211,14 @@ void CPhonebookPage::keyPressEvent(QKeyEvent *event) {
   case Qt::Key_P:
     return print();
   default:
-    CBmpWnd::keyPressEvent(event);
+    break;
   }
+  // Ctrl+1 to Ctrl+7 sort by the columns, as a click on their header does.
+  if (event->key() >= Qt::Key_1 && event->key() < Qt::Key_1 + kColumns) {
+    editor_.sortBy(static_cast<PhonebookColumn>(event->key() - Qt::Key_1));
+    return refill({});
+  }
+  CBmpWnd::keyPressEvent(event);
 }
 
 } // namespace pdx::features

@@ -8,8 +8,10 @@
 #include "features/phonebook/ui/phonebook_page.h"
 #include "platform/settings/settings.h"
 #include "winlib/bmp_button.h"
+#include "winlib/testing/accessibility_check.h"
 #include "winlib/testing/type_text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <gmock/gmock.h>
 
 namespace pdx::features {
 namespace {
@@ -107,6 +110,19 @@ TEST_F(PageTest, RowsShowStateGroupAndNumbersAndButtonsFollowTheSelection) {
   EXPECT_NE(page->button(Page::kModify)->State(), ButtonState::Disabled);
   page->OnCommand(Page::kBack, winlib::kNotifyCommand);
   EXPECT_EQ(backs_, 1);
+}
+
+TEST_F(PageTest, AScreenReaderHearsTheRowsAndTabReachesEveryControl) {
+  store_.pcPhonebook.append(entry("가", "01", 4, 1));
+  auto page = open(false);
+  EXPECT_THAT(winlib::testing::accessibilityProblems(page.get()), ::testing::IsEmpty());
+  QAccessibleInterface *list = QAccessible::queryAccessibleInterface(page->list());
+  ASSERT_EQ(list->childCount(), 1);
+  EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("휴대폰 저장, 친구, 가, 01"));
+  EXPECT_EQ(list->child(0)->text(QAccessible::Description),
+            QStringLiteral("상태: 휴대폰 저장, 그룹: 친구, 이름: 가, 집: 01"));
+  page->list()->selectRow(0);
+  EXPECT_TRUE(list->child(0)->state().selected);
 }
 
 TEST_F(PageTest, InsertAddsAnEntryThatGoesToThePhoneWithThePageDisabled) {
@@ -275,6 +291,20 @@ TEST_F(PageTest, StoredColumnBoundariesAreCorrectedAndResizingStoresThem) {
   ASSERT_NE(header, nullptr);
   header->resizeSection(2, 50);
   EXPECT_EQ(settings_.text("General", Page::kColumnKey), "10,20,70,80,90,100");
+}
+
+TEST_F(PageTest, CtrlAndAColumnNumberSortsByThatColumn) {
+  store_.pcPhonebook.append(entry("가", "03"));
+  store_.pcPhonebook.append(entry("나", "01"));
+  store_.pcPhonebook.append(entry("다", "02"));
+  auto page = open(false);
+  QTest::keyClick(page.get(), Qt::Key_4, Qt::ControlModifier); // the fourth column: home numbers
+  EXPECT_EQ(page->editor().sortColumn(), kHomeColumn);
+  EXPECT_EQ(cell(*page, 0, kNameColumn), "나");
+  EXPECT_EQ(cell(*page, 2, kNameColumn), "가");
+  QTest::keyClick(page.get(), Qt::Key_3, Qt::ControlModifier); // the third column: the names
+  EXPECT_EQ(page->editor().sortColumn(), kNameColumn);
+  EXPECT_EQ(cell(*page, 0, kNameColumn), "가");
 }
 
 TEST_F(PageTest, ImportReadsUtf8AndReportsBadLinesKeepingWhatCameBefore) {

@@ -1,9 +1,11 @@
 #include "features/groups/ui/dialog_testing.h"
 #include "features/printing/ui/print_options_dlg.h"
+#include "winlib/testing/accessibility_check.h"
 
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
+#include <gmock/gmock.h>
 
 namespace pdx::features {
 namespace {
@@ -16,6 +18,7 @@ TEST(PrintOptionsDialog, StartsFromTheLastChoiceAndOffersPdf) {
   last.order = PrintOrder::ByName;
   CPrintOptionsDlg dialog(last);
   whenOpen<CPrintOptionsDlg>([](CPrintOptionsDlg &d) {
+    EXPECT_THAT(winlib::testing::accessibilityProblems(&d), ::testing::IsEmpty());
     EXPECT_TRUE(d.normalButton()->isChecked());
     EXPECT_TRUE(d.byNameButton()->isChecked());
     EXPECT_GE(d.printerBox()->findText(CPrintOptionsDlg::pdfChoice()), 0);
