@@ -72,7 +72,10 @@ void CAlarmEditDlg::OnInitDialog() {
     showPeriod();
   });
   connect(half_, &QComboBox::activated, this, [this](int index) {
+    // The list already shows the new half: the switch rule needs the old one.
+    const bool wasPm = form_.pm;
     readFields();
+    form_.pm = wasPm;
     form_.setHalf(index == 1);
     hour_->setRange(form_.lowestHour(), form_.highestHour());
     hour_->setValue(form_.hour);

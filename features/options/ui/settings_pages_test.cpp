@@ -104,9 +104,10 @@ TEST_F(SettingsPagesTest, SpeedDialPageAssignsThroughItsDialogAndRefusesBusyDrag
   page.assignSelected();
   EXPECT_EQ(asked, 1);
   const NumberRow &row = page.editor().numberRows()[0];
-  EXPECT_EQ(store.phoneSpeedDials[7].slot, row.slot); // started at the selected key + 1, chose 8
-  EXPECT_EQ(page.keyList()->currentRow(), 7);
-  EXPECT_EQ(page.keyList()->rowText(7).substr(0, 2), "8\t");
+  // The dialog starts at the selected row's number, 3; the user chose 7.
+  EXPECT_EQ(store.phoneSpeedDials[6].slot, row.slot);
+  EXPECT_EQ(page.keyList()->currentRow(), 6);
+  EXPECT_EQ(page.keyList()->rowText(6).substr(0, 2), "7\t");
   page.assignSelected(1); // a drop names its key: no dialog
   EXPECT_EQ(asked, 1);
   EXPECT_FALSE(store.phoneSpeedDials[1].isUnused());
@@ -116,7 +117,7 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
   int dialogs = 0;
   AlarmForm early = newAlarmForm(kNow);
   early.hour = 9;
-  early.minute = 30; // due before the sample alarms
+  early.minute = 15; // due before the sample alarms (the first is at 9:30)
   early.choosePeriod(1);
   CAlarmPage page({store,
                    settingsPhone,
@@ -132,7 +133,7 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
   page.addAlarm();
   EXPECT_EQ(page.list()->rowCount(), before + 1);
   EXPECT_EQ(page.list()->currentRow(), 0);
-  EXPECT_EQ(page.detailTime(), "매일\n오전 9시 30분");
+  EXPECT_EQ(page.detailTime(), "매일\n오전 9시 15분");
   while (page.list()->rowCount() < 10) {
     page.addAlarm();
   }
@@ -149,9 +150,11 @@ TEST(AlarmEditDlgTest, HalfSwitchMemoFillAndOk) {
   QTimer::singleShot(0, [&] {
     expectNamedControls(dialog);
     EXPECT_EQ(dialog.okButton()->State(), winlib::ButtonState::Disabled);
-    dialog.halfBox()->setCurrentIndex(1);
-    Q_EMIT dialog.halfBox()->activated(1);
-    EXPECT_EQ(dialog.hourSpin()->value(), 12);
+    for (const int half : {1, 0, 1}) { // 0 becomes 12 after noon and back
+      dialog.halfBox()->setCurrentIndex(half);
+      Q_EMIT dialog.halfBox()->activated(half);
+      EXPECT_EQ(dialog.hourSpin()->value(), half == 1 ? 12 : 0);
+    }
     EXPECT_EQ(dialog.hourSpin()->minimum(), 1);
     dialog.periodBox()->setCurrentIndex(2);
     Q_EMIT dialog.periodBox()->activated(2);

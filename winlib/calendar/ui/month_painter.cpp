@@ -19,24 +19,28 @@ QFont font(const char *family, int points, bool bold = false) {
   return resources::font(QString::fromUtf8(family), points, bold);
 }
 
-// Clear space kept on each side of a day number, in pixels.
+// Clear space kept between a day number's ink and each edge of its cell, in
+// pixels; the cell's own grid line is not part of it.
 int dayMargin(int cellWidth) {
-  return std::max(3, cellWidth / 8);
+  return std::max(4, cellWidth / 7);
 }
 
-// The day numbers' bold 고딕 at its design size, made smaller when the
-// widest number would not leave the margin on both sides of a narrow cell.
+// The day numbers' bold 고딕 at its design size, made smaller until the ink
+// of the widest number leaves the margin on both sides of a narrow cell, so
+// that neighbouring two-digit days read as separate numbers. One pixel more
+// is kept for the grid line and one for rounding the centred text.
 QFont dayFont(int points, int cellWidth) {
   QFont f = font("고딕", points, true);
-  const auto widest = [&f] {
+  const auto widestInk = [&f] {
     const QFontMetrics metrics(f);
     int width = 0;
     for (int day = 10; day <= 31; ++day) {
-      width = std::max(width, metrics.horizontalAdvance(QString::number(day)));
+      width = std::max(width, metrics.tightBoundingRect(QString::number(day)).width());
     }
     return width;
   };
-  while (f.pointSizeF() > 6 && widest() > cellWidth - 2 * dayMargin(cellWidth)) {
+  const int room = cellWidth - 2 * dayMargin(cellWidth) - 2;
+  while (f.pointSizeF() > 6 && widestInk() > room) {
     f.setPointSizeF(f.pointSizeF() - 0.5);
   }
   return f;
@@ -98,7 +102,8 @@ void MonthPainter::paintDay(int year, int month, int day) {
   // With lunar dates the number is centred above the lunar line, so that
   // the two never overlap in short rows.
   const int lunarLine = lunarShown ? QFontMetrics(font("굴림", 9)).height() + kLunarBottomGap : 0;
-  painter_.setFont(dayFont(small ? 17 : 21, cell.width()));
+  // Sized by the narrowest column, so that every day has the same size.
+  painter_.setFont(dayFont(small ? 17 : 21, layout_.columnX(7) / 7));
   painter_.setPen(QColor(colour.red, colour.green, colour.blue));
   painter_.drawText(cell.adjusted(0, 0, 0, -lunarLine), Qt::AlignCenter | Qt::TextSingleLine,
                     QString::number(day));
