@@ -9,7 +9,6 @@
 #include "winlib/bmp_button.h"
 #include "winlib/calendar/ui/month_calendar.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -154,23 +153,12 @@ std::optional<AlarmForm> CAlarmPage::edit(bool adding, const AlarmForm &start) {
   return dialog.form();
 }
 
-template <typename Write> bool CAlarmPage::BusyAlarmPhone::whileBusy(Write write) {
-  page_.setEnabled(false);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  busy_ = true;
-  const bool ok = write();
-  busy_ = false;
-  QApplication::restoreOverrideCursor();
-  page_.setEnabled(true);
-  return ok;
-}
-
 bool CAlarmPage::BusyAlarmPhone::writeAlarm(size_t position, const core::AlarmEntry &alarm) {
-  return whileBusy([&] { return phone_.writeAlarm(position, alarm); });
+  return busy_.run([&] { return phone_.writeAlarm(position, alarm); });
 }
 
 bool CAlarmPage::BusyAlarmPhone::deleteAlarm(size_t position) {
-  return whileBusy([&] { return phone_.deleteAlarm(position); });
+  return busy_.run([&] { return phone_.deleteAlarm(position); });
 }
 
 void CAlarmPage::addAlarm() {

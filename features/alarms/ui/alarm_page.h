@@ -6,6 +6,7 @@
 
 #include "features/alarms/alarm_editor.h"
 #include "features/alarms/alarm_form.h"
+#include "features/common/ui/busy_widgets.h"
 #include "features/common/ui/drag_drop_list_box.h"
 #include "features/groups/ui/dialog_user.h"
 #include "winlib/bmp_wnd.h"
@@ -78,16 +79,14 @@ private:
   // wait cursor.
   class BusyAlarmPhone : public AlarmPhone {
   public:
-    BusyAlarmPhone(CAlarmPage &page, AlarmPhone &phone) : page_(page), phone_(phone) {}
+    BusyAlarmPhone(CAlarmPage &page, AlarmPhone &phone) : phone_(phone) { busy_.set({&page}); }
     bool writeAlarm(size_t position, const core::AlarmEntry &alarm) override;
     bool deleteAlarm(size_t position) override;
-    bool busy() const { return busy_; }
+    bool busy() const { return busy_.busy(); }
 
   private:
-    template <typename Write> bool whileBusy(Write write);
-    CAlarmPage &page_;
     AlarmPhone &phone_;
-    bool busy_ = false;
+    BusyWidgets busy_;
   };
 
   AlarmPageContext context_;

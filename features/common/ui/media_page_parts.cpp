@@ -6,7 +6,6 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -70,26 +69,12 @@ void MessageBoxUser::tell(const std::string &message, bool error) {
                                winlib::kMbOk | (error ? winlib::kMbIconStop : winlib::kMbIconExclamation));
 }
 
-template <typename Send> bool BusyMediaPhone::whileBusy(Send send) {
-  const bool wasEnabled = page_ && page_->isEnabled();
-  if (wasEnabled) {
-    page_->setEnabled(false);
-  }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool ok = send();
-  QApplication::restoreOverrideCursor();
-  if (wasEnabled && page_) {
-    page_->setEnabled(true);
-  }
-  return ok;
-}
-
 bool BusyMediaPhone::sendMelody(std::span<const uint8_t> payload) {
-  return whileBusy([&] { return phone_.sendMelody(payload); });
+  return busy_.run([&] { return phone_.sendMelody(payload); });
 }
 
 bool BusyMediaPhone::sendAnimation(std::span<const uint8_t> payload) {
-  return whileBusy([&] { return phone_.sendAnimation(payload); });
+  return busy_.run([&] { return phone_.sendAnimation(payload); });
 }
 
 } // namespace pdx::features

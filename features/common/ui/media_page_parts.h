@@ -5,6 +5,7 @@
 
 #include "core/base/event_loop.h"
 #include "features/common/media_ports.h"
+#include "features/common/ui/busy_widgets.h"
 
 #include <QPointer>
 #include <QString>
@@ -76,15 +77,13 @@ private:
 // page is enabled again only when it still exists.
 class BusyMediaPhone : public MediaPhone {
 public:
-  BusyMediaPhone(MediaPhone &phone, QWidget *page) : phone_(phone), page_(page) {}
+  BusyMediaPhone(MediaPhone &phone, QWidget *page) : phone_(phone) { busy_.set({page}); }
   bool sendMelody(std::span<const uint8_t> payload) override;
   bool sendAnimation(std::span<const uint8_t> payload) override;
 
 private:
-  template <typename Send> bool whileBusy(Send send);
-
   MediaPhone &phone_;
-  QPointer<QWidget> page_;
+  BusyWidgets busy_;
 };
 
 } // namespace pdx::features

@@ -3,11 +3,8 @@
 // phone.
 #pragma once
 
+#include "features/common/ui/busy_widgets.h"
 #include "features/phonebook/phonebook_ports.h"
-
-#include <QPointer>
-#include <QWidget>
-#include <vector>
 
 namespace pdx::features {
 
@@ -15,19 +12,16 @@ class BusyPhone : public PhonebookPhone {
 public:
   explicit BusyPhone(PhonebookPhone &phone) : phone_(phone) {}
   // The widgets disabled during each exchange.
-  void setBusyWidgets(std::vector<QWidget *> widgets);
-  bool busy() const { return busy_; }
+  void setBusyWidgets(std::vector<QWidget *> widgets) { busy_.set(std::move(widgets)); }
+  bool busy() const { return busy_.busy(); }
 
   bool writeEntry(int slot, const core::PhoneBookEntry &entry) override;
   bool writeGroup(const core::GroupTable &table, int id, const core::PhoneGroup &group) override;
   bool writeSpeedDials(const core::SpeedDialTable &table) override;
 
 private:
-  template <typename Write> bool whileBusy(Write write);
-
   PhonebookPhone &phone_;
-  std::vector<QPointer<QWidget>> widgets_;
-  bool busy_ = false;
+  BusyWidgets busy_;
 };
 
 } // namespace pdx::features
