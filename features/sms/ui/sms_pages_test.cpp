@@ -203,7 +203,9 @@ TEST_F(SmsPagesTest, EveryControlIsNamedAndReachedByTheKeyboard) {
   CPhonebookPickerDlg picker({}, settings_);
   const std::pair<winlib::CBmpDialog *, QString> dialogs[] = {
       {&compose, "메시지 내용"}, {&reply, "메시지 내용"}, {&send, "수신번호"}, {&picker, "전화번호 목록"}};
-  for (const auto &[dialog, first] : dialogs) {
+  for (const auto &[shown, firstName] : dialogs) {
+    winlib::CBmpDialog *dialog = shown;
+    const QString first = firstName;
     QTimer::singleShot(0, [dialog, first] {
       EXPECT_EQ(unnamedControls(*dialog), QStringList()) << dialog->metaObject()->className();
       ASSERT_NE(dialog->focusWidget(), nullptr);
