@@ -130,7 +130,7 @@ TEST_F(TextImportTest, EveryTextEncodingIsRecognisedAndBinaryIsRefused) {
     EXPECT_EQ(store.pcPhonebook[0].numbers[2].view(), "010-9998-8888") << c.what; // 010 is mobile
     EXPECT_EQ(store.phoneGroups[0].name.utf8(), "가족") << c.what;
   }
-  const Case binaries[] = {{"nul bytes", std::string("a 02\0\0\x01\x02 b 03\n", 16)},
+  const Case binaries[] = {{"nul bytes", std::string("a 02\0\0\x01\x02 b 03\n", 14)},
                            {"controls", "a 02\x01\x02\x03\x04\x05\x06\x07\x08 0"},
                            {"invalid sequences", "a \xC9\x20\xFF\x30\xFE\x01\xC8\x41 02\n"}};
   for (const Case &c : binaries) {
