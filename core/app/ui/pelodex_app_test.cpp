@@ -27,6 +27,7 @@
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -118,6 +119,16 @@ protected:
   }
   void TearDown() override { fs::remove_all(root_); }
 
+  // Pelodex on the simulated phone, answering its password page with the
+  // phone's password once it asks.
+  std::unique_ptr<PelodexApp> onPhone(const SimulatedPhone &phone) {
+    PelodexOptions options;
+    options.device = phone.device();
+    auto app = std::make_unique<PelodexApp>(options);
+    answerPasswordPage(*app, "0000", link::PasswordPage::kOkCommand);
+    return app;
+  }
+
   // Types `digits` and then presses `command` on the password page once the
   // log-on waits for it.
   void answerPasswordPage(PelodexApp &app, std::string digits, int command) {
@@ -174,10 +185,8 @@ protected:
 TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   SimulatedPhone phone;
   ASSERT_FALSE(phone.device().empty());
-  PelodexOptions options;
-  options.device = phone.device();
-  PelodexApp app(options);
-  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
   ASSERT_TRUE(app.InitInstance());
   EXPECT_FALSE(app.Offline());
   shoot(app, "menu-online");
@@ -197,10 +206,8 @@ TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
 
 TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
   SimulatedPhone phone(3);
-  PelodexOptions options;
-  options.device = phone.device();
-  PelodexApp app(options);
-  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
   ASSERT_TRUE(app.InitInstance());
   app.OpenPhonebook();
   auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
@@ -225,10 +232,8 @@ TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
 
 TEST_F(PelodexAppTest, EscInTheWaitWindowStopsTheReadAndLeavesTheMirrorAsItWas) {
   SimulatedPhone phone(3);
-  PelodexOptions options;
-  options.device = phone.device();
-  PelodexApp app(options);
-  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
   ASSERT_TRUE(app.InitInstance());
   const size_t mirrorBefore = app.Store().phonePhonebook.size();
   // Esc once the wait window counts the first record.
@@ -255,10 +260,8 @@ TEST_F(PelodexAppTest, EscInTheWaitWindowStopsTheReadAndLeavesTheMirrorAsItWas) 
 
 TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   SimulatedPhone phone(0);
-  PelodexOptions options;
-  options.device = phone.device();
-  PelodexApp app(options);
-  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
   ASSERT_TRUE(app.InitInstance());
   app.OpenSms();
   shoot(app, "sms-menu-online");
@@ -308,10 +311,8 @@ TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
 
 TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
   SimulatedPhone phone(3);
-  PelodexOptions options;
-  options.device = phone.device();
-  PelodexApp app(options);
-  answerPasswordPage(app, "0000", link::PasswordPage::kOkCommand);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
   ASSERT_TRUE(app.InitInstance());
   const auto menuCommand = [&app](int id) {
     return [&app, id] {

@@ -61,7 +61,6 @@ void CAlarmEditDlg::OnInitDialog() {
   const OkCancel buttons = addOkCancel(this, QPoint(205, 185), QPoint(275, 185));
   ok_ = buttons.ok;
   ok_->setAccessibleName(QStringLiteral("확인"));
-  buttons.cancel->setAccessibleName(QStringLiteral("취소"));
   connect(memo_, &QLineEdit::textChanged, this, [this] { updateOk(); });
   connect(period_, &QComboBox::activated, this, [this](int index) {
     readFields();

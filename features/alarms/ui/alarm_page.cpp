@@ -87,7 +87,6 @@ void CAlarmPage::createDetail() {
 void CAlarmPage::createButtons() {
   const auto add = [this](Command command, const QString &caption, QPoint at) {
     buttons_[command] = addTextButton(this, command, caption, at, QSize(46, 40));
-    buttons_[command]->setAccessibleName(caption);
   };
   add(kAdd, QStringLiteral("추가"), {277, 134});
   add(kModify, QStringLiteral("수정"), {277, 193});

@@ -39,7 +39,6 @@ COptionsPage::COptionsPage(OptionsPageContext context, QWidget *parent)
 void COptionsPage::createButtons() {
   const auto add = [this](Command command, const QString &caption, QPoint at) {
     buttons_[command] = addTextButton(this, command, caption, at, QSize(46, 40));
-    buttons_[command]->setAccessibleName(caption);
     buttons_[command]->Enable(true);
   };
   add(kApply, QStringLiteral("적용"), {346, 383});

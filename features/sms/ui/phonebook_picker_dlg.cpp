@@ -46,9 +46,7 @@ void CPhonebookPickerDlg::OnInitDialog() {
       list_->selectRow(row);
     }
   });
-  const OkCancel buttons = addOkCancel(this, QPoint(205, 290), QPoint(275, 290));
-  buttons.ok->setAccessibleName(QStringLiteral("확인"));
-  buttons.cancel->setAccessibleName(QStringLiteral("취소"));
+  addOkCancel(this, QPoint(205, 290), QPoint(275, 290));
   (new ButtonKeys(this))->addAll();
   refill();
   list_->setFocus();

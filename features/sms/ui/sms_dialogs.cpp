@@ -30,11 +30,6 @@ ByteLimitedEdit *numberEdit(QWidget *parent, QRect rect, const QString &name, co
   return edit;
 }
 
-void nameOkCancel(const OkCancel &buttons) {
-  buttons.ok->setAccessibleName(QStringLiteral("확인"));
-  buttons.cancel->setAccessibleName(QStringLiteral("취소"));
-}
-
 void paintNumberLabels(QWidget *dialog) {
   QPainter painter(dialog);
   drawLabels(painter, {{25, 53, QStringLiteral("수신번호")}, {25, 83, QStringLiteral("회신번호")}});
@@ -61,8 +56,7 @@ void CComposeDlg::createCompose(QRect textRect, int buttonsY) {
   textBox_->setBytes(text_);
   left_->setText(bytesLeftText(textBox_->bytesLeft()));
   sendNow_ = addTextButton(this, kSendNowCommand, QStringLiteral("지금 보내기"), {175, buttonsY}, {84, 24});
-  sendNow_->setAccessibleName(QStringLiteral("지금 보내기"));
-  nameOkCancel(addOkCancel(this, QPoint(265, buttonsY), QPoint(335, buttonsY)));
+  addOkCancel(this, QPoint(265, buttonsY), QPoint(335, buttonsY));
   keys_ = new ButtonKeys(this);
   keys_->addAll();
 }
@@ -136,10 +130,8 @@ void CSendDlg::OnInitDialog() {
   recipient_ = numberEdit(this, QRect(90, 50, 185, 20), QStringLiteral("수신번호"), address_.recipient);
   callback_ = numberEdit(this, QRect(90, 80, 185, 20), QStringLiteral("회신번호"), address_.callback);
   auto *phonebook = addTextButton(this, kPhonebookCommand, QStringLiteral("전화번호부"), {20, 125}, {72, 24});
-  phonebook->setAccessibleName(QStringLiteral("전화번호부"));
   phonebook->Enable(choose_ != nullptr);
   const OkCancel buttons = addOkCancel(this, QPoint(165, 125), QPoint(235, 125));
-  nameOkCancel(buttons);
   ok_ = buttons.ok;
   (new ButtonKeys(this))->addAll();
   connect(recipient_, &QLineEdit::textChanged, this, [this] { updateOk(); });

@@ -75,7 +75,6 @@ void CSmsListPage::createControls() {
 
 void CSmsListPage::addButton(Command command, const QString &caption, QPoint at, QSize size) {
   winlib::CBmpButton *button = addTextButton(this, command, caption, at, size);
-  button->setAccessibleName(caption);
   buttonKeys_->add(button);
   buttons_[command] = button;
 }

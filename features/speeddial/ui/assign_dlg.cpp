@@ -30,8 +30,6 @@ void CAssignDlg::OnInitDialog() {
   spin_->setAccessibleName(QStringLiteral("번지"));
   const OkCancel buttons = addOkCancel(this, QPoint(165, 135), QPoint(235, 135));
   buttons.ok->Enable(true);
-  buttons.ok->setAccessibleName(QStringLiteral("확인"));
-  buttons.cancel->setAccessibleName(QStringLiteral("취소"));
   spin_->selectAll();
   spin_->setFocus();
 }

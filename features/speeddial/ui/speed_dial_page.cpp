@@ -72,7 +72,6 @@ void CSpeedDialPage::createLists() {
 void CSpeedDialPage::createButtons() {
   const auto add = [this](Command command, const QString &caption, QPoint at) {
     buttons_[command] = addTextButton(this, command, caption, at, QSize(46, 40));
-    buttons_[command]->setAccessibleName(caption);
   };
   add(kAssign, QStringLiteral("지정"), {279, 74});
   add(kDelete, QStringLiteral("삭제"), {279, 137});
