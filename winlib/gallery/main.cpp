@@ -4,6 +4,7 @@
 #include "winlib/gallery/gallery.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char **argv) {
@@ -12,7 +13,11 @@ int main(int argc, char **argv) {
   }
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
-  if (args.size() < 2) {
+  // An option it does not know is a mistake, never a folder name.
+  const bool knownShape =
+      args.size() >= 2 && std::none_of(args.begin() + 1, args.end(),
+                                       [](const QString &arg) { return arg.startsWith(QLatin1Char('-')); });
+  if (!knownShape) {
     std::fprintf(stderr, "사용법: pdx-gallery 폴더 [페이지...]\n");
     return 64;
   }
