@@ -7,5 +7,5 @@ out="${1:-$PDX_ROOT/shots}"
 mkdir -p "$out"
 pdx_build "$PDX_ROOT/build"
 PDX_SHOTS_DIR="$(cd "$out" && pwd)" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$(mktemp -d)" \
-  "$PDX_ROOT/build/melody/ui/pdx_melody_ui_test" --gtest_filter='*GhostNote*'
+  "$PDX_ROOT/build/apps/carrowin/pdx_carrowin_test" --gtest_filter='*GhostNote*'
 ls "$out"/carrowin-*.png

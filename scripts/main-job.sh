@@ -28,4 +28,4 @@ if [ ! -e "$device" ]; then
 fi
 echo "모의 휴대폰: $device (상태 파일: $state)"
 echo "휴대폰 비밀번호는 0000 입니다."
-"$PDX_ROOT/build/core/app/Pelodex" --device "$device"
+"$PDX_ROOT/build/apps/pelodex/Pelodex" --device "$device"

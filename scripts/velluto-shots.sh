@@ -13,5 +13,5 @@ cmake --build build -j2 --target pdx_velluto_shots
 HOME_DIR=$(mktemp -d)
 trap 'rm -rf "$HOME_DIR"' EXIT
 XDG_CONFIG_HOME="$HOME_DIR/config" XDG_DATA_HOME="$HOME_DIR/data" QT_QPA_PLATFORM=offscreen \
-  build/animation/ui/pdx_velluto_shots "$OUT" $PHOTO
+  build/apps/velluto/pdx_velluto_shots "$OUT" $PHOTO
 ls "$OUT"

@@ -50,7 +50,7 @@ def start_phone(desktop, cli):
 
 def walk(desktop, build):
     state, device = start_phone(desktop, os.path.join(build, "cli", "pelodex-cli"))
-    program = desktop.spawn([os.path.join(build, "core", "app", "Pelodex"), "--device", device])
+    program = desktop.spawn([os.path.join(build, "apps", "pelodex", "Pelodex"), "--device", device])
     app = App(desktop, "Pelodex")
 
     logon = app.window("비밀번호 입력")

@@ -1,7 +1,7 @@
 // Renders the speed-dial, alarm and phone-options pages, the assign and
 // alarm edit dialogs and the main menu to PNG files, offscreen, for looking
 // at them: pdx_settings_shots OUTPUT_FOLDER.
-#include "core/app/ui/main_menu_page.h"
+#include "apps/pelodex/ui/main_menu_page.h"
 #include "core/base/cp949.h"
 #include "core/data/samples.h"
 #include "features/alarms/ui/alarm_edit_dlg.h"
@@ -93,10 +93,10 @@ int main(int argc, char **argv) {
   save(options, out, "options-page-edit.png");
 
   link::LinkStatus status;
-  core::MainMenuPage menu(status, false,
-                          {{core::MainMenuPage::kPhonebook, [] {}},
-                           {core::MainMenuPage::kAlarms, [] {}},
-                           {core::MainMenuPage::kPhoneSettings, [] {}}});
+  pelodex::MainMenuPage menu(status, false,
+                             {{pelodex::MainMenuPage::kPhonebook, [] {}},
+                              {pelodex::MainMenuPage::kAlarms, [] {}},
+                              {pelodex::MainMenuPage::kPhoneSettings, [] {}}});
   menu.Create(QStringLiteral("시작메뉴"), 3002);
   menu.CreateControls();
   save(menu, out, "main-menu.png");

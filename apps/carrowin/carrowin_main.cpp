@@ -1,0 +1,25 @@
+// Carrowin: the melody editor.
+#include "apps/carrowin/carrowin_app.h"
+#include "core/base/last_resort.h"
+
+#include <QApplication>
+
+namespace {
+
+int run(int argc, char **argv) {
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Carrowin"));
+  pdx::carrowin::CarrowinApp app;
+  if (!app.InitInstance(pdx::carrowin::fileArgument(QApplication::arguments()))) {
+    return 1;
+  }
+  const int status = QApplication::exec();
+  app.ExitInstance();
+  return status;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  return pdx::runGuarded("Carrowin", [&] { return run(argc, argv); });
+}

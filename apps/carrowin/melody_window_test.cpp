@@ -1,0 +1,216 @@
+#include "apps/carrowin/carrowin_app.h"
+#include "apps/carrowin/melody_window.h"
+#include "melody/player/recording_output.h"
+#include "melody/ui/entry_staff.h"
+#include "melody/ui/score_strip.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_button.h"
+#include "winlib/testing/accessibility_check.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QTest>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace pdx::carrowin {
+using namespace melody;
+using namespace melody::ui;
+namespace {
+
+class Clock : public EventLoop {
+public:
+  Millis now() const override { return Millis(0); }
+  TimerId startTimer(Millis, bool, std::function<void()>) override { return 1; }
+  void stopTimer(TimerId) override {}
+  void post(std::function<void()>) override {}
+  bool waitFor(const std::function<bool()> &, Millis) override { return true; }
+};
+
+class MelodyWindowTest : public ::testing::Test {
+protected:
+  MelodyWindowTest() : output_(clock_), player_(clock_, output_) {
+    EditorServices s;
+    s.doc = &doc_;
+    s.player = &player_;
+    s.output = &output_;
+    s.help = [this] { ++helps_; };
+    s.exit = [] {};
+    s.ask = [this](const QString &text, uint32_t, int) {
+      asked_.push_back(text);
+      return 1;
+    };
+    s.pickFile = [](bool) { return std::nullopt; };
+    s.askName = [this](int, const QString &) { return names_; };
+    window_ = std::make_unique<MelodyWindow>(s);
+    window_->Create(QStringLiteral("멜로디 편집기"), resources::kMelodyEditorSkin);
+    window_->CreateControls();
+    window_->show();
+  }
+  CMelody &melody() { return *doc_.Current(); }
+  // The key alone: no presses and releases of the modifier keys themselves.
+  void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    const QString text = k == Qt::Key_Period ? QStringLiteral(".") : QString();
+    QKeyEvent press(QEvent::KeyPress, k, m, text);
+    QApplication::sendEvent(window_.get(), &press);
+    QKeyEvent release(QEvent::KeyRelease, k, m, text);
+    QApplication::sendEvent(window_.get(), &release);
+  }
+
+  Clock clock_;
+  RecordingOutput output_;
+  CMelodyPlayer player_;
+  CMelodyFile doc_;
+  std::unique_ptr<MelodyWindow> window_;
+  std::vector<QString> asked_;
+  std::optional<QString> names_;
+  int helps_ = 0;
+};
+
+TEST_F(MelodyWindowTest, EveryControlHasAKoreanName) {
+  EXPECT_THAT(winlib::testing::accessibilityProblems(window_.get()), ::testing::IsEmpty());
+  EXPECT_EQ(window_->Button(kCmdPlay)->accessibleName(), QStringLiteral("멜로디를 연주합니다."));
+  EXPECT_EQ(window_->KeyList()->count(), 15);
+  EXPECT_EQ(commandTip(kCmdGoToStart), QStringLiteral("멜로디의 맨 처음으로 갑니다."));
+}
+
+TEST_F(MelodyWindowTest, KeyboardTable) {
+  key(Qt::Key_4);
+  EXPECT_EQ(window_->Editor().noteTool(), kEighthNote);
+  EXPECT_TRUE(window_->Button(kEighthNote)->IsPressed());
+  key(Qt::Key_Period);
+  EXPECT_TRUE(window_->Editor().dotted());
+  key(Qt::Key_3, Qt::ControlModifier); // a quarter rest at once
+  key(Qt::Key_M, Qt::ControlModifier); // bar line
+  ASSERT_EQ(melody().count(), 2);
+  EXPECT_EQ(melody().at(0), (NoteEntry{1500, kRest}));
+  EXPECT_EQ(melody().at(1).code, kBarLine);
+  key(Qt::Key_Left, Qt::ShiftModifier);
+  key(Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(window_->Editor().selectionStart(), 0);
+  EXPECT_EQ(window_->Editor().selectionEnd(), 2);
+  key(Qt::Key_C, Qt::ControlModifier);
+  key(Qt::Key_End);
+  EXPECT_FALSE(window_->Editor().hasSelection());
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(melody().count(), 4);
+  key(Qt::Key_Backspace);
+  key(Qt::Key_Home);
+  key(Qt::Key_Delete);
+  EXPECT_EQ(melody().count(), 2);
+  key(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_EQ(helps_, 1);
+  // Three Ctrl+R in a row toggle the separating mode (each also renames;
+  // the dialog is cancelled here).
+  for (int i = 0; i < 3; ++i) {
+    key(Qt::Key_R, Qt::ControlModifier);
+  }
+  EXPECT_TRUE(window_->Editor().separateRepeatedNotes());
+  key(Qt::Key_R, Qt::ControlModifier);
+  key(Qt::Key_1);
+  key(Qt::Key_R, Qt::ControlModifier);
+  key(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(window_->Editor().separateRepeatedNotes());
+}
+
+TEST_F(MelodyWindowTest, StripPlacesAndSelectsEntries) {
+  for (int i = 0; i < 6; ++i) {
+    window_->Editor().EnterPitch(3, i);
+  }
+  window_->Strip()->refresh();
+  EXPECT_EQ(window_->Strip()->entryX(0), 25);
+  window_->KeyList()->setCurrentIndex(7);
+  Q_EMIT window_->KeyList()->activated(7);
+  EXPECT_EQ(melody().key(), 1);
+  EXPECT_EQ(window_->Strip()->entryX(0), 60);
+  // A drag from right to left selects up to, not including, the cursor's entry.
+  ScoreStrip *strip = window_->Strip();
+  const int y = 60;
+  QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(strip->entryX(4) + 2, y));
+  EXPECT_EQ(window_->Editor().cursor(), 4);
+  QTest::mouseMove(strip, QPoint(strip->entryX(1) + 2, y));
+  QMouseEvent move(QEvent::MouseMove, QPointF(strip->entryX(1) + 2, y), strip->mapToGlobal(QPointF(0, 0)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(strip, &move);
+  QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(strip->entryX(1) + 2, y));
+  EXPECT_EQ(window_->Editor().selectionStart(), 1);
+  EXPECT_EQ(window_->Editor().selectionEnd(), 4);
+}
+
+TEST_F(MelodyWindowTest, PianoAndEntryStaffSoundAndEnter) {
+  PianoKeyboard *piano = window_->Piano();
+  const QPoint silentKey = QPoint(78, 180) - piano->pos();
+  QTest::mouseClick(piano, Qt::LeftButton, {}, silentKey);
+  EXPECT_EQ(melody().count(), 0);
+  EXPECT_TRUE(output_.tones().empty());
+  QTest::mouseClick(piano, Qt::LeftButton, {}, QPoint(150, 175) - piano->pos()); // C# of octave 3
+  ASSERT_EQ(melody().count(), 1);
+  EXPECT_EQ(melody().at(0).code, 0x31);
+  EXPECT_EQ(output_.tones(), std::vector<unsigned>{554});
+  EXPECT_EQ(output_.events().back().hz, 0u);
+  // The staff: E of octave 3 with the sharp tool gives F.
+  window_->OnCommand(kCmdSharp, 0);
+  QTest::mouseClick(window_->Staff(), Qt::LeftButton, {}, QPoint(40, staffY(23)));
+  ASSERT_EQ(melody().count(), 2);
+  EXPECT_EQ(melody().at(1).code, 0x35);
+  EXPECT_FALSE(window_->Button(kCmdSharp)->IsPressed());
+}
+
+TEST_F(MelodyWindowTest, StatusLineShowsTheTooltip) {
+  window_->OnCommand(kCmdCopy, 6);
+  EXPECT_EQ(window_->StatusText(), QStringLiteral("선택한 악보를 클립보드에 복사합니다."));
+  window_->OnCommand(kCmdCopy, 7);
+  EXPECT_TRUE(window_->StatusText().isEmpty());
+}
+
+// With PDX_SHOTS_DIR set, pictures of the window with a sample melody in
+// three keys, a selection and the ghost note (scripts/carrowin-shots.sh).
+TEST_F(MelodyWindowTest, GhostNoteFollowsThePointer) {
+  const NoteEntry sample[] = {{0, kLeftRepeat}, {1000, 0x30},      {500, 0x32},  {750, 0x35},   {250, 0x36},
+                              {0, kBarLine},    {2000, 0x3A},      {1500, 0x3B}, {1000, kRest}, {0, kBarLine},
+                              {500, 0x29},      {500, 0x41},       {250, 0x44},  {125, 0x43},   {188, 0x31},
+                              {500, kRest},     {0, kRightRepeat}, {4000, 0x37}, {2000, kRest}, {250, 0x2B},
+                              {3000, 0x34}};
+  window_->Editor().InsertEntries(0, sample);
+  window_->Editor().setCursor(6);
+  window_->Editor().setSelection(6, 9);
+  QMouseEvent hover(QEvent::MouseMove, QPointF(45, staffY(26)),
+                    window_->Staff()->mapToGlobal(QPointF(45, staffY(26))), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(window_->Staff(), &hover);
+  ASSERT_TRUE(window_->Staff()->ghost());
+  EXPECT_EQ(window_->Staff()->ghost()->semitone, 9); // step 26: A of octave 3
+  const char *dir = std::getenv("PDX_SHOTS_DIR");
+  for (const auto &[row, name] :
+       {std::pair{0, "carrowin-c-major"}, {8, "carrowin-f-major"}, {7, "carrowin-cs-major"}}) {
+    Q_EMIT window_->KeyList()->activated(row);
+    window_->KeyList()->setCurrentIndex(row);
+    window_->Strip()->refresh();
+    if (dir != nullptr) {
+      window_->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    }
+  }
+}
+
+TEST(CarrowinNotice, ReachesARunningPelodex) {
+  QProcess peer;
+  peer.start(QString::fromLocal8Bit(qgetenv("PDX_MARKER_PEER")),
+             {QStringLiteral("listen"), QStringLiteral("Pelodex")});
+  ASSERT_TRUE(peer.waitForReadyRead(5000));
+  EXPECT_EQ(peer.readLine().trimmed(), "ready");
+  EXPECT_TRUE(notifyPelodex(true));
+  ASSERT_TRUE(peer.waitForFinished(5000));
+  EXPECT_TRUE(peer.readAll().contains("0x472"));
+  EXPECT_FALSE(notifyPelodex(false));
+}
+
+TEST(CarrowinArguments, PathOrFileUrl) {
+  EXPECT_EQ(fileArgument({QStringLiteral("Carrowin")}), std::nullopt);
+  EXPECT_EQ(fileArgument({QStringLiteral("Carrowin"), QStringLiteral("a b.pcm")}), "a b.pcm");
+  EXPECT_EQ(fileArgument({QStringLiteral("Carrowin"), QStringLiteral("file:///tmp/%ED%95%9C.pcm")}),
+            "/tmp/한.pcm");
+}
+
+} // namespace
+} // namespace pdx::carrowin

@@ -1,0 +1,44 @@
+// The main menu (page 3002): the commands of the program.
+#pragma once
+
+#include "apps/pelodex/ui/pelodex_page.h"
+
+#include <functional>
+#include <map>
+
+namespace pdx::link {
+class LinkStatus;
+}
+
+namespace pdx::pelodex {
+
+class MainMenuPage : public PelodexPage {
+  Q_OBJECT
+
+public:
+  enum Command {
+    kPhonebook = 3243,
+    kSms = 3240,
+    kMelody = 3244,
+    kAnimation = 3245,
+    kAlarms = 3246,
+    kDataService = 3248,
+    kPhoneSettings = 3247,
+    kHelp = 3251,
+    kExit = 3252,
+  };
+
+  // `handlers` run the commands; a command without a handler, or one that
+  // needs the phone while `offline`, is disabled.
+  MainMenuPage(link::LinkStatus &status, bool offline, std::map<int, std::function<void()>> handlers);
+  void CreateControls() override;
+  void OnCommand(int id, int code) override;
+  bool IsEnabled(int command) const;
+
+private:
+  link::LinkStatus &status_;
+  bool offline_;
+  std::map<int, std::function<void()>> handlers_;
+};
+
+} // namespace pdx::pelodex

@@ -1,0 +1,83 @@
+#include "apps/pelodex/ui/media_pages.h"
+
+#include "apps/pelodex/launch.h"
+#include "apps/pelodex/ui/pelodex_app.h"
+#include "features/animations/ui/animation_page.h"
+#include "features/melodies/ui/melody_page.h"
+#include "melody/sound/tone_output_factory.h"
+#include "resources/resource_ids.h"
+#include "winlib/help/ui/help_dialog.h"
+
+#include <QCoreApplication>
+
+namespace pdx::pelodex {
+using namespace core;
+
+namespace {
+
+class TransfersMediaPhone : public features::MediaPhone {
+public:
+  explicit TransfersMediaPhone(link::PhoneTransfers &transfers) : transfers_(transfers) {}
+  bool sendMelody(std::span<const uint8_t> payload) override {
+    return transfers_.downloadMelody(payload) == link::Outcome::Ok;
+  }
+  bool sendAnimation(std::span<const uint8_t> payload) override {
+    return transfers_.downloadAnimation(payload) == link::Outcome::Ok;
+  }
+
+private:
+  link::PhoneTransfers &transfers_;
+};
+
+// Each editor keeps a single instance: a second start only brings the
+// running one to the front.
+class EditorStarter : public features::ProgramStarter {
+public:
+  std::string start(const std::string &program, const std::string &displayName) override {
+    return runProgram(program, {}, QCoreApplication::applicationDirPath().toStdString(), displayName);
+  }
+};
+
+} // namespace
+
+MediaPages::MediaPages(PelodexApp &app)
+    : app_(app), phone_(std::make_unique<TransfersMediaPhone>(app.Transfers())),
+      starter_(std::make_unique<EditorStarter>()) {}
+
+MediaPages::~MediaPages() = default;
+
+std::shared_ptr<melody::ToneOutput> MediaPages::Tones() {
+  if (!tones_) {
+    tones_ = melody::openToneOutput();
+  }
+  return tones_;
+}
+
+void MediaPages::ShowHelpTopic(int topic) {
+  QWidget *page = app_.CurrentWindow();
+  winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, topic);
+}
+
+void MediaPages::OpenMelodies() {
+  features::MediaPageContext context{app_.Store().melodyDir,
+                                     *phone_,
+                                     *starter_,
+                                     loop_,
+                                     [this] { app_.ShowMenu(); },
+                                     [this] { app_.AskExit(); },
+                                     [this] { ShowHelpTopic(2108); }};
+  app_.ShowPage(new features::CMelodyPage(context, [this] { return Tones(); }), resources::kPageMelody);
+}
+
+void MediaPages::OpenAnimations() {
+  features::MediaPageContext context{app_.Store().animationDir,
+                                     *phone_,
+                                     *starter_,
+                                     loop_,
+                                     [this] { app_.ShowMenu(); },
+                                     [this] { app_.AskExit(); },
+                                     [this] { ShowHelpTopic(2109); }};
+  app_.ShowPage(new features::CAnimationPage(context), resources::kPageAnimation);
+}
+
+} // namespace pdx::pelodex

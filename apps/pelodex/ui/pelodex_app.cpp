@@ -1,0 +1,274 @@
+#include "apps/pelodex/ui/pelodex_app.h"
+
+#include "apps/pelodex/launch.h"
+#include "apps/pelodex/ui/help_page.h"
+#include "apps/pelodex/ui/main_menu_page.h"
+#include "apps/pelodex/ui/media_pages.h"
+#include "apps/pelodex/ui/pelodex_page.h"
+#include "apps/pelodex/ui/phonebook_phone.h"
+#include "core/data/datafile_startup.h"
+#include "features/common/ui/program_message_target.h"
+#include "features/phonebook/ui/phonebook_page.h"
+#include "link/ui/password_page.h"
+#include "platform/serial/port_table.h"
+#include "platform/settings/settings.h"
+#include "resources/fonts.h"
+#include "resources/help/help_tables.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_message_box.h"
+#include "winlib/help/ui/help_dialog.h"
+#include "winlib/wait_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <ctime>
+
+namespace pdx::pelodex {
+using namespace core;
+
+namespace {
+
+constexpr const char *kProfile = "Pelodex";
+
+platform::PortTable portTable(const PelodexOptions &options) {
+  platform::PortTable ports = platform::loadPortTable(platform::Settings::forProfile(kProfile));
+  if (options.device) {
+    ports[0] = *options.device;
+  }
+  return ports;
+}
+
+// Start-up's questions about the data file, as message boxes on the page.
+class MessageBoxDataFileUser : public DataFileUser {
+public:
+  explicit MessageBoxDataFileUser(QWidget *page) : page_(page) {}
+  void tell(const std::string &message) override {
+    winlib::CBmpMessageBox::Show(page_, QString::fromStdString(message), QString(),
+                                 winlib::kMbOk | winlib::kMbIconExclamation);
+  }
+  bool ask(const std::string &question) override {
+    return winlib::CBmpMessageBox::Show(page_, QString::fromStdString(question), QString(),
+                                        winlib::kMbYesNo | winlib::kMbIconQuestion) == winlib::kIdYes;
+  }
+
+private:
+  QWidget *page_;
+};
+
+} // namespace
+
+PelodexApp::PelodexApp(PelodexOptions options)
+    : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
+      link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
+      settings_(platform::Settings::forProfile(kProfile)),
+      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)),
+      settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)),
+      mediaPages_(std::make_unique<MediaPages>(*this)) {}
+
+PelodexApp::~PelodexApp() {
+  // The pages follow the link's status, which goes with this object: none
+  // may outlive it, neither the current one nor those replaced and waiting
+  // for their deferred deletion.
+  delete base_.MainWindow();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget *PelodexApp::CurrentWindow() const {
+  return base_.MainWindow();
+}
+
+PelodexPage *PelodexApp::CurrentPage() const {
+  return qobject_cast<PelodexPage *>(base_.MainWindow());
+}
+
+bool PelodexApp::InitInstance() {
+  if (!base_.ClaimSingleInstance()) {
+    return false;
+  }
+  resources::installFonts();
+  winlib::setHelpTopics(resources::pelodexHelpTopics());
+  base_.SetMessageHandler([this](uint32_t message, unsigned long, unsigned long) -> long {
+    OnProgramMessage(static_cast<int>(message));
+    return 0;
+  });
+  base_.SetExitCommand([this] { AskExit(); });
+  folders_ = platform::loadPelodexFolders();
+  store_.dataDir = folders_.data;
+  store_.melodyDir = folders_.melody;
+  store_.animationDir = folders_.animation;
+  store_.testMode = options_.testMode;
+  if (!LogOn()) {
+    base_.DestroyMainWindow();
+    return false;
+  }
+  if (!LoadDataFile()) {
+    base_.DestroyMainWindow();
+    return false;
+  }
+  ShowMenu();
+  return true;
+}
+
+bool PelodexApp::LogOn() {
+  auto *page = new link::PasswordPage(link_.status());
+  base_.CreateMainWindow(page, resources::kPagePassword);
+  page->CreateControls();
+  page->SetHelp([page] { winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2101); });
+  platform::Settings settings = platform::Settings::forProfile(kProfile);
+  link::LogOnSettings logOn;
+  logOn.testMode = options_.testMode;
+  logOn.preferredPort = options_.device ? 0 : settings.number("Communication", "Port", 0);
+  logOn.rememberPort = [&settings](int port) {
+    settings.setNumber("Communication", "Port", port);
+    settings.sync();
+  };
+  const link::LogOnResult result = link::logOn(link_, *page, logOn);
+  offline_ = result == link::LogOnResult::Offline;
+  return result != link::LogOnResult::Failed;
+}
+
+bool PelodexApp::LoadDataFile() {
+  MessageBoxDataFileUser user(base_.MainWindow());
+  if (loadAtStartup(dataFile_, store_, user, std::time(nullptr)) == StartupLoad::Refused) {
+    return false;
+  }
+  // The loaded groups become the group table; nothing is sent.
+  store_.phoneGroups = store_.pcGroups;
+  return true;
+}
+
+void PelodexApp::SaveDataFile() {
+  const DocResult result = dataFile_.save();
+  if (result != DocResult::Ok) {
+    winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromUtf8(describe(result)), QString(),
+                                 winlib::kMbOk | winlib::kMbIconStop);
+  }
+}
+
+void PelodexApp::ExitInstance() {
+  SaveDataFile();
+}
+
+void PelodexApp::ShowPage(winlib::CBmpWnd *page, int bitmapId) {
+  base_.CreateMainWindow(page, bitmapId);
+  if (auto *pelodexPage = qobject_cast<PelodexPage *>(page)) {
+    pelodexPage->CreateControls();
+  }
+}
+
+void PelodexApp::ShowMenu() {
+  std::map<int, std::function<void()>> handlers{
+      {MainMenuPage::kHelp, [this] { ShowHelp(); }},
+      {MainMenuPage::kExit, [this] { AskExit(); }},
+      {MainMenuPage::kDataService, [this] { DataService(); }},
+  };
+  handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
+  handlers[MainMenuPage::kAlarms] = [this] { OpenAlarms(); };
+  handlers[MainMenuPage::kPhoneSettings] = [this] { OpenPhoneSettings(); };
+  handlers[MainMenuPage::kSms] = [this] { OpenSms(); };
+  handlers[MainMenuPage::kMelody] = [this] { mediaPages_->OpenMelodies(); };
+  handlers[MainMenuPage::kAnimation] = [this] { mediaPages_->OpenAnimations(); };
+  ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
+}
+
+void PelodexApp::ShowHelp() {
+  ShowPage(new HelpPage(
+               link_.status(), [this] { ShowMenu(); }, [this] { AskExit(); }),
+           resources::kPageHelp);
+}
+
+void PelodexApp::AskExit() {
+  if (Message("프로그램을 종료하시겠습니까?", winlib::kMbOkCancel | winlib::kMbIconQuestion) ==
+      winlib::kIdOk) {
+    base_.Exit();
+  }
+}
+
+int PelodexApp::Message(const std::string &text, uint32_t type) {
+  return winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromStdString(text), QString(), type);
+}
+
+void PelodexApp::DataService() {
+  const DialupState state = checkDialup();
+  if (state != DialupState::Ready) {
+    Message(dialupMessage(state), winlib::kMbOk | winlib::kMbIconStop);
+    return;
+  }
+  link_.close();
+  if (!startDialup()) {
+    Message(dialupMessage(DialupState::NotInstalled), winlib::kMbOk | winlib::kMbIconStop);
+  }
+}
+
+bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Outcome()> &read) {
+  const link::ReadTexts texts = link::readTexts(kind);
+  QWidget *page = base_.MainWindow();
+  while (true) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    winlib::CWaitWindow wait(page, QString::fromUtf8(texts.reading), [this] { transfers_.cancel(); });
+    transfers_.setProgress([&wait](int done, int total) { wait.SetProgress(done, total); });
+    if (page != nullptr) {
+      page->setEnabled(false);
+    }
+    wait.show();
+    wait.activateWindow();
+    wait.setFocus();
+    const link::Outcome outcome = read();
+    transfers_.setProgress(nullptr);
+    wait.hide();
+    if (page != nullptr) {
+      page->setEnabled(true);
+    }
+    QApplication::restoreOverrideCursor();
+    if (outcome == link::Outcome::Ok) {
+      return true;
+    }
+    if (outcome == link::Outcome::Cancelled ||
+        Message(texts.failed, winlib::kMbRetryCancel | winlib::kMbIconQuestion) != winlib::kIdRetry) {
+      return false;
+    }
+  }
+}
+
+void PelodexApp::OpenPhonebook(bool fresh) {
+  if (!offline_ && fresh) {
+    const PhonebookList mirror = store_.phonePhonebook;
+    const GroupTable groups = store_.phoneGroups;
+    if (!ReadWithRetry(link::ReadKind::Phonebook, [this] { return transfers_.readPhonebook(); })) {
+      store_.phonePhonebook = mirror;
+      store_.phoneGroups = groups;
+      return;
+    }
+  }
+  const auto showHelp = [this] {
+    QWidget *page = base_.MainWindow();
+    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2106);
+  };
+  features::PhonebookPageContext context{store_,
+                                         *phonebookPhone_,
+                                         !offline_,
+                                         settings_,
+                                         [this] { ShowMenu(); },
+                                         [this] { AskExit(); },
+                                         showHelp,
+                                         [this] { OpenSpeedDial(); },
+                                         nullptr,
+                                         nullptr,
+                                         [this] { SaveDataFile(); }};
+  auto *page = new features::CPhonebookPage(context);
+  ShowPage(page, resources::kPagePhonebook);
+  if (!offline_ && fresh) {
+    page->mergeOnOpen();
+    SaveDataFile();
+  }
+}
+
+void PelodexApp::OnProgramMessage(int message) {
+  if (PelodexPage *page = CurrentPage()) {
+    page->OnProgramMessage(message);
+  } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
+    target->OnProgramMessage(message);
+  }
+}
+
+} // namespace pdx::pelodex

@@ -1,0 +1,106 @@
+// The phone-data program: start-up, the log-on, page switching, the main
+// menu's commands and the exit. It owns the store and the link for the
+// whole run; pages borrow them.
+#pragma once
+
+#include "apps/pelodex/options.h"
+#include "core/data/datafile.h"
+#include "core/data/store.h"
+#include "features/options/transfers_phone.h"
+#include "features/phonebook/phonebook_ports.h"
+#include "features/sms/transfers_sms_phone.h"
+#include "link/transfer/read_texts.h"
+#include "link/transfer/transfers.h"
+#include "platform/event_loop/qt_event_loop.h"
+#include "platform/serial/comm_port.h"
+#include "platform/settings/folders.h"
+#include "platform/settings/settings.h"
+#include "winlib/bmp_wnd_based_app.h"
+
+#include <functional>
+#include <memory>
+
+namespace pdx::pelodex {
+using namespace core;
+
+class PelodexPage;
+class MediaPages;
+
+class PelodexApp {
+public:
+  explicit PelodexApp(PelodexOptions options);
+  ~PelodexApp();
+
+  // The start-up up to the main menu; false ends the program.
+  bool InitInstance();
+  // Saves the data file.
+  void ExitInstance();
+
+  // Replaces the current page by `page` (skin `bitmapId`).
+  void ShowPage(winlib::CBmpWnd *page, int bitmapId);
+  void ShowMenu();
+  void ShowHelp();
+  // Asks whether to quit; on OK ends the run.
+  void AskExit();
+
+  // A message box on the current page; returns the button pressed.
+  int Message(const std::string &text, uint32_t type);
+
+  CDataStore &Store() { return store_; }
+  link::CPhoneLink &Link() { return link_; }
+  link::PhoneTransfers &Transfers() { return transfers_; }
+  bool Offline() const { return offline_; }
+  PelodexPage *CurrentPage() const;
+  // The window shown now: a page, or the password page during the log-on.
+  QWidget *CurrentWindow() const;
+  const platform::PelodexFolders &Folders() const { return folders_; }
+
+  // Reads from the phone with the user-level rules: a wait window with the
+  // progress, which Esc or its Cancel button stops (false, no question),
+  // and Retry/Cancel while it fails. True when the read succeeded.
+  bool ReadWithRetry(link::ReadKind kind, const std::function<link::Outcome()> &read);
+
+  // The phonebook: read from the phone when online (the mirror is put
+  // back when the user cancels), then the page, merged when online.
+  // Without `fresh` (back from the speed dials) the page shows what it had.
+  void OpenPhonebook(bool fresh = true);
+  // The speed-dial page (from the phonebook page), the alarm page (the
+  // alarms read first) and the options page (the phone asked for its
+  // settings first; the record as last received when it does not answer).
+  void OpenSpeedDial();
+  void OpenAlarms();
+  void OpenPhoneSettings();
+  // Messages: read from the phone, then the message menu and its pages.
+  void OpenSms();
+  void ShowSmsMenu();
+  void ShowSmsPage(bool received);
+
+private:
+  bool LogOn();
+  // Start-up's load; false when the program must end (an unreadable data
+  // file that could not be set aside).
+  bool LoadDataFile();
+  // Saves when anything changed; a failure is shown.
+  void SaveDataFile();
+  void DataService();
+  void OnProgramMessage(int message);
+
+  PelodexOptions options_;
+  winlib::CBmpWndBasedApp base_;
+  CDataStore store_;
+  platform::QtEventLoop loop_;
+  platform::CCommPort port_;
+  link::CPhoneLink link_;
+  link::PhoneTransfers transfers_;
+  DataFile dataFile_;
+  platform::PelodexFolders folders_;
+  bool offline_ = false;
+  platform::Settings settings_;
+  std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
+  std::unique_ptr<features::TransfersPhone> settingsPhone_;
+  features::TransfersSmsPhone smsPhone_{transfers_, link_};
+  features::KoreanClock smsClock_;
+  std::unique_ptr<MediaPages> mediaPages_;
+};
+
+} // namespace pdx::pelodex

@@ -1,0 +1,420 @@
+#include "apps/pelodex/ui/main_menu_page.h"
+#include "apps/pelodex/ui/pelodex_app.h"
+#include "features/groups/ui/dialog_testing.h"
+#include "features/phonebook/ui/phonebook_page.h"
+#include "features/sms/ui/received_page.h"
+#include "features/sms/ui/sent_page.h"
+#include "features/sms/ui/sms_dialogs.h"
+#include "features/sms/ui/sms_text_box.h"
+#include "link/frame/codes.h"
+#include "link/ui/password_page.h"
+#include "platform/settings/settings.h"
+#include "simulator/phone_model.h"
+#include "simulator/pty_phone.h"
+#include "winlib/bmp_button.h"
+#include "winlib/bmp_message_box.h"
+#include "winlib/testing/accessibility_check.h"
+#include "winlib/wait_window.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+#include <unistd.h>
+
+namespace pdx::pelodex {
+using namespace core;
+namespace {
+
+namespace fs = std::filesystem;
+
+// A simulated phone on a pseudo-terminal, answering on its own thread.
+class SimulatedPhone {
+public:
+  // The sample phone with only its first `entries` phonebook slots kept, so
+  // that a read takes a moment, not the full 20 s of 200 slots.
+  explicit SimulatedPhone(size_t entries = simulator::PhoneState::kSlots) : model_(trimmed(entries)) {
+    std::string error;
+    pty_ = simulator::PtyPhone::create(model_, error);
+    if (pty_) {
+      thread_ = std::thread([this] { pty_->run(stop_); });
+    }
+  }
+  ~SimulatedPhone() {
+    stop_ = true;
+    if (thread_.joinable()) {
+      thread_.join();
+    }
+  }
+  std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
+  const simulator::PhoneState &state() const { return model_.state(); }
+  // The phone refuses requests of this code (-1: none).
+  void refuse(int code) { model_.setRefusedCode(code); }
+
+  static simulator::PhoneState trimmed(size_t entries) {
+    simulator::PhoneState state = simulator::sampleState();
+    for (size_t slot = entries; slot < state.phonebook.size(); ++slot) {
+      state.phonebook[slot].clear();
+    }
+    state.speedDials.assign(state.speedDials.size(), 0xFF);
+    return state;
+  }
+
+private:
+  simulator::PhoneModel model_;
+  std::unique_ptr<simulator::PtyPhone> pty_;
+  std::atomic<bool> stop_ = false;
+  std::thread thread_;
+};
+
+// With PDX_SHOTS_DIR set, saves a picture of the window shown now.
+void shoot(PelodexApp &app, const char *name) {
+  const char *dir = std::getenv("PDX_SHOTS_DIR");
+  if (dir != nullptr && app.CurrentWindow() != nullptr) {
+    app.CurrentWindow()->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+  }
+}
+
+// Answers OK to the next message box, which may open only after a phone
+// exchange that runs its own event loop.
+void okNextMessageBox() {
+  auto *poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    if (auto *box = features::testing::openDialog<winlib::CBmpMessageBox>()) {
+      box->EndDialog(winlib::kIdOk);
+      poll->stop();
+      poll->deleteLater();
+    }
+  });
+  poll->start();
+}
+
+// Every test runs with its own settings, data and runtime folders, and a
+// port table that names no real device.
+class PelodexAppTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("pdx-app-" + std::to_string(::getpid()));
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "runtime");
+    fs::permissions(root_ / "runtime", fs::perms::owner_all);
+    ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", (root_ / "runtime").c_str(), 1);
+    platform::Settings settings = platform::Settings::forProfile("Pelodex");
+    for (int i = 1; i <= 8; ++i) {
+      settings.setText("Communication", "COM" + std::to_string(i),
+                       (root_ / ("no-port-" + std::to_string(i))).string());
+    }
+    settings.sync();
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  // Pelodex on the simulated phone, answering its password page with the
+  // phone's password once it asks.
+  std::unique_ptr<PelodexApp> onPhone(const SimulatedPhone &phone) {
+    PelodexOptions options;
+    options.device = phone.device();
+    auto app = std::make_unique<PelodexApp>(options);
+    answerPasswordPage(*app, "0000", link::PasswordPage::kOkCommand);
+    return app;
+  }
+
+  // Types `digits` and then presses `command` on the password page once the
+  // log-on waits for it.
+  void answerPasswordPage(PelodexApp &app, std::string digits, int command) {
+    answer_.setInterval(20);
+    QObject::connect(&answer_, &QTimer::timeout, [this, &app, digits, command] {
+      auto *page = dynamic_cast<link::PasswordPage *>(app.CurrentWindow());
+      if (page == nullptr || !page->IsWaiting()) {
+        return;
+      }
+      answer_.stop();
+      shoot(app, "logon");
+      for (char d : digits) {
+        page->AddDigit(d);
+      }
+      page->OnCommand(command, 0);
+    });
+    answer_.start();
+  }
+
+  // Answers every message box of start-up with Yes (or OK), counting them.
+  void answerMessageBoxes() {
+    boxes_.setInterval(20);
+    QObject::connect(&boxes_, &QTimer::timeout, [this] {
+      for (QWidget *w : QApplication::allWidgets()) {
+        auto *box = qobject_cast<winlib::CBmpMessageBox *>(w);
+        if (box != nullptr && box->IsRunning()) {
+          ++boxesAnswered_;
+          box->EndDialog(box->Button(winlib::kIdYes) != nullptr ? winlib::kIdYes : winlib::kIdOk);
+          return;
+        }
+      }
+    });
+    boxes_.start();
+  }
+  // One offline run: start-up without a phone, then exit.
+  void runOffline() {
+    PelodexApp app(PelodexOptions{});
+    answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
+    ASSERT_TRUE(app.InitInstance());
+    app.ExitInstance();
+  }
+  static std::string bytesOf(const fs::path &p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+
+  QTimer answer_;
+  QTimer boxes_;
+  int boxesAnswered_ = 0;
+
+  fs::path root_;
+};
+
+TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
+  SimulatedPhone phone;
+  ASSERT_FALSE(phone.device().empty());
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_FALSE(app.Offline());
+  shoot(app, "menu-online");
+  auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kDataService));
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kSms));
+  // The folders of the start-up exist, and the exit saves the data file.
+  const fs::path base = root_ / "data" / "QZ Telecom";
+  EXPECT_TRUE(fs::is_directory(base / "save") && fs::is_directory(base / "melody") &&
+              fs::is_directory(base / "animate"));
+  app.ExitInstance();
+  EXPECT_EQ(fs::file_size(base / "Pelodex.dat"), 72u + 21u); // the header and the default group
+  // The port that answered is remembered.
+  EXPECT_EQ(platform::Settings::forProfile("Pelodex").number("Communication", "Port", -1), 0);
+}
+
+TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
+  SimulatedPhone phone(3);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenPhonebook();
+  auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
+  ASSERT_NE(page, nullptr);
+  shoot(app, "phonebook-online");
+  ASSERT_EQ(app.Store().pcPhonebook.size(), 3u);
+  EXPECT_EQ(app.Store().pcPhonebook[0].phoneState, kStoredOnPhone);
+  // The merged phonebook is in the data file at once.
+  const fs::path data = root_ / "data" / "QZ Telecom" / "Pelodex.dat";
+  CDataStore saved;
+  ASSERT_EQ(loadDataFileAt(data, saved), DocResult::Ok);
+  EXPECT_EQ(saved.pcPhonebook.size(), 3u);
+  // A new entry goes to the lowest free slot of the phone.
+  features::EntryForm form;
+  form.name = text::fromUtf8("새사람");
+  form.numbers[2] = "011-777-8888";
+  form.storeOnPhone = true;
+  ASSERT_TRUE(page->editor().addNew(form));
+  EXPECT_FALSE(phone.state().phonebook[3].empty());
+  EXPECT_TRUE(phone.state().phonebook[4].empty());
+}
+
+TEST_F(PelodexAppTest, EscInTheWaitWindowStopsTheReadAndLeavesTheMirrorAsItWas) {
+  SimulatedPhone phone(3);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
+  ASSERT_TRUE(app.InitInstance());
+  const size_t mirrorBefore = app.Store().phonePhonebook.size();
+  // Esc once the wait window counts the first record.
+  QString count;
+  QTimer watch;
+  watch.setInterval(2);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+      auto *wait = qobject_cast<winlib::CWaitWindow *>(w);
+      if (wait && wait->isVisible() && !wait->CountText().isEmpty() && !wait->CancelAsked()) {
+        count = wait->CountText();
+        QTest::keyClick(wait, Qt::Key_Escape);
+      }
+    }
+  });
+  watch.start();
+  app.OpenPhonebook();
+  watch.stop();
+  EXPECT_TRUE(count.endsWith(QStringLiteral(" / 3"))) << count.toStdString();
+  EXPECT_NE(qobject_cast<MainMenuPage *>(app.CurrentPage()), nullptr) << "no phonebook page, no question";
+  EXPECT_EQ(app.Store().phonePhonebook.size(), mirrorBefore);
+  EXPECT_FALSE(app.Store().read.phonebook);
+}
+
+TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
+  SimulatedPhone phone(0);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenSms();
+  shoot(app, "sms-menu-online");
+  app.ShowSmsPage(true);
+  auto *received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  ASSERT_NE(received, nullptr);
+  ASSERT_EQ(received->list()->rowCount(), 3);
+  // Marking the one unread message (row 2) is refused twice, then given up
+  // until the page opens again.
+  phone.refuse(link::PC_SMS_SET_REQ);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    okNextMessageBox();
+    received->list()->selectRow(0);
+    received->list()->selectRow(2);
+  }
+  phone.refuse(-1);
+  received->list()->selectRow(0);
+  received->list()->selectRow(2);
+  EXPECT_EQ(phone.state().received[1][2], 0);
+  app.ShowSmsPage(true);
+  received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  received->list()->selectRow(2);
+  EXPECT_EQ(phone.state().received[1][2], 1);
+  features::testing::whenOpen<features::CReplyDlg>([](features::CReplyDlg &d) {
+    d.textBox()->setBytes("re");
+    d.OnCommand(winlib::kIdOkCommand, winlib::kNotifyCommand);
+  });
+  received->OnCommand(features::CSmsListPage::kReply, winlib::kNotifyCommand);
+  ASSERT_FALSE(phone.state().saved[2].empty()) << "slot 130, the lowest free one";
+
+  app.ShowSmsPage(false);
+  auto *sent = dynamic_cast<features::CSmsSentPage *>(app.CurrentWindow());
+  ASSERT_NE(sent, nullptr);
+  shoot(app, "sms-sent-online");
+  ASSERT_EQ(sent->list()->rowCount(), 3);
+  ASSERT_TRUE(sent->editor().addNew("new"));
+  EXPECT_FALSE(phone.state().saved[3].empty());
+  const size_t oldest = sent->editor().box(features::SmsBoxKind::Saved)[3].slot - 0x80u;
+  const std::optional<int> row = sent->editor().modify(3, "changed");
+  ASSERT_TRUE(row);
+  const simulator::Bytes &modified = phone.state().saved[oldest];
+  EXPECT_EQ(std::string(modified.begin() + 43, modified.begin() + 50), "changed");
+  okNextMessageBox();
+  ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
+  EXPECT_TRUE(phone.state().saved[oldest].empty());
+}
+
+TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
+  SimulatedPhone phone(3);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
+  ASSERT_TRUE(app.InitInstance());
+  const auto menuCommand = [&app](int id) {
+    return [&app, id] {
+      app.ShowMenu();
+      qobject_cast<MainMenuPage *>(app.CurrentPage())->OnCommand(id, winlib::kNotifyCommand);
+    };
+  };
+  const std::pair<const char *, std::function<void()>> pages[] = {
+      {"messages", [&app] { app.OpenSms(); }},          {"received", [&app] { app.ShowSmsPage(true); }},
+      {"sent", [&app] { app.ShowSmsPage(false); }},     {"speed dials", [&app] { app.OpenSpeedDial(); }},
+      {"alarms", [&app] { app.OpenAlarms(); }},         {"settings", [&app] { app.OpenPhoneSettings(); }},
+      {"melodies", menuCommand(MainMenuPage::kMelody)}, {"animations", menuCommand(MainMenuPage::kAnimation)},
+  };
+  for (const auto &[name, open] : pages) {
+    SCOPED_TRACE(name);
+    open();
+    EXPECT_THAT(winlib::testing::accessibilityProblems(app.CurrentWindow()), ::testing::IsEmpty());
+  }
+}
+
+TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
+  PelodexOptions options;
+  options.testMode = true;
+  PelodexApp app(options);
+  answerPasswordPage(app, "1999", link::PasswordPage::kOkCommand);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_FALSE(app.Offline());
+  EXPECT_TRUE(app.Store().testMode);
+}
+
+TEST_F(PelodexAppTest, OfflinePhonebookShowsThePcData) {
+  PelodexApp app(PelodexOptions{});
+  answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
+  ASSERT_TRUE(app.InitInstance());
+  // The menu's own button replaces the menu page while its click is handled.
+  winlib::CBmpButton *button = nullptr;
+  for (auto *b : app.CurrentWindow()->findChildren<winlib::CBmpButton *>()) {
+    button = b->CommandId() == MainMenuPage::kPhonebook ? b : button;
+  }
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
+  ASSERT_NE(page, nullptr);
+  EXPECT_FALSE(page->editor().connected());
+}
+
+TEST_F(PelodexAppTest, ADamagedDataFileSurvivesTwoRunsAndTheBackupIsTakenOnRequest) {
+  const fs::path base = root_ / "data" / "QZ Telecom";
+  runOffline(); // the first start: an empty data file
+  std::string entry(157, '\0');
+  entry.replace(4, 3, "kim");
+  entry.replace(21, 3, "021");
+  std::string backup = bytesOf(base / "Pelodex.dat");
+  backup.replace(68 + 21, 4, std::string("\x01\0\0\0", 4));
+  backup += entry;
+  std::ofstream(base / "Pelodex.old", std::ios::binary) << backup;
+  const std::string damaged = backup.substr(0, backup.size() - 10);
+  std::ofstream(base / "Pelodex.dat", std::ios::binary) << damaged;
+  answerMessageBoxes();
+  runOffline();
+  EXPECT_EQ(boxesAnswered_, 2) << "told why, then asked about the backup";
+  runOffline();
+  EXPECT_EQ(boxesAnswered_, 2) << "the second run reads what the first one wrote";
+  std::vector<fs::path> aside;
+  for (const auto &f : fs::directory_iterator(base)) {
+    if (f.path().filename().string().starts_with("Pelodex.dat.unreadable-")) {
+      aside.push_back(f.path());
+    }
+  }
+  ASSERT_EQ(aside.size(), 1u);
+  EXPECT_EQ(bytesOf(aside[0]), damaged);
+  EXPECT_EQ(bytesOf(base / "Pelodex.dat").size(), backup.size()) << "started from the backup's entry";
+  EXPECT_EQ(bytesOf(base / "Pelodex.old").size(), backup.size());
+}
+
+TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
+  PelodexApp app(PelodexOptions{});
+  answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_TRUE(app.Offline());
+  shoot(app, "menu-offline");
+  app.ShowHelp();
+  shoot(app, "help");
+  EXPECT_THAT(winlib::testing::accessibilityProblems(app.CurrentWindow()), ::testing::IsEmpty());
+  app.ShowMenu();
+  auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kDataService));
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kPhonebook));
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kHelp));
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kExit));
+  EXPECT_THAT(winlib::testing::accessibilityProblems(menu), ::testing::IsEmpty());
+}
+
+TEST_F(PelodexAppTest, ClosingThePasswordPageEndsTheProgram) {
+  PelodexApp app(PelodexOptions{});
+  answerPasswordPage(app, "", link::PasswordPage::kExitCommand);
+  EXPECT_FALSE(app.InitInstance());
+  EXPECT_EQ(app.CurrentWindow(), nullptr);
+}
+
+} // namespace
+} // namespace pdx::pelodex

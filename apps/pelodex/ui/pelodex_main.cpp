@@ -1,0 +1,34 @@
+// Pelodex: the phone-data program.
+#include "apps/pelodex/ui/pelodex_app.h"
+#include "core/base/last_resort.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+int run(int argc, char **argv) {
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName("Pelodex");
+  std::vector<std::string> arguments;
+  for (const QString &a : QApplication::arguments().mid(1)) {
+    arguments.push_back(a.toStdString());
+  }
+  const pdx::pelodex::PelodexOptions options = pdx::pelodex::parsePelodexOptions(arguments);
+  for (const std::string &unknown : options.unknown) {
+    std::fprintf(stderr, "Pelodex: 알 수 없는 인수를 무시합니다: %s\n", unknown.c_str());
+  }
+  pdx::pelodex::PelodexApp app(options);
+  if (!app.InitInstance()) {
+    return 1;
+  }
+  const int status = QApplication::exec();
+  app.ExitInstance();
+  return status;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  return pdx::runGuarded("Pelodex", [&] { return run(argc, argv); });
+}

@@ -1,0 +1,20 @@
+// A page of the phone-data program: a skinned window that replaces the
+// previous page, with the link status indicator at its bottom left.
+#pragma once
+
+#include "winlib/bmp_wnd.h"
+
+namespace pdx::pelodex {
+
+class PelodexPage : public winlib::CBmpWnd {
+  Q_OBJECT
+
+public:
+  using winlib::CBmpWnd::CBmpWnd;
+  // Makes the page's controls once the window exists.
+  virtual void CreateControls() {}
+  // Messages of the editors after they saved a file (1138, 1143).
+  virtual void OnProgramMessage(int) {}
+};
+
+} // namespace pdx::pelodex

@@ -1,0 +1,73 @@
+// The pages of the phone's own settings: speed dials, alarms and options.
+#include "apps/pelodex/ui/pelodex_app.h"
+#include "features/alarms/ui/alarm_page.h"
+#include "features/options/ui/options_page.h"
+#include "features/speeddial/ui/speed_dial_page.h"
+#include "resources/resource_ids.h"
+#include "winlib/help/ui/help_dialog.h"
+
+#include <QApplication>
+
+namespace pdx::pelodex {
+using namespace core;
+namespace {
+
+constexpr int kSpeedDialHelp = 2107;
+constexpr int kAlarmHelp = 2110;
+constexpr int kOptionsHelp = 2100;
+
+} // namespace
+
+void PelodexApp::OpenSpeedDial() {
+  const auto showHelp = [this] {
+    QWidget *page = CurrentWindow();
+    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kSpeedDialHelp);
+  };
+  features::SpeedDialPageContext context{store_,
+                                         *settingsPhone_,
+                                         settings_,
+                                         [this] { OpenPhonebook(false); },
+                                         [this] { ShowMenu(); },
+                                         [this] { AskExit(); },
+                                         showHelp,
+                                         [this] { return link_.busy(); },
+                                         nullptr,
+                                         {}};
+  ShowPage(new features::CSpeedDialPage(context), resources::kPageSpeedDial);
+}
+
+void PelodexApp::OpenAlarms() {
+  if (!ReadWithRetry(link::ReadKind::Alarms, [this] { return transfers_.readAlarms(); })) {
+    return;
+  }
+  const auto showHelp = [this] {
+    QWidget *page = CurrentWindow();
+    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kAlarmHelp);
+  };
+  features::AlarmPageContext context{store_,
+                                     *settingsPhone_,
+                                     [this] { ShowMenu(); },
+                                     [this] { AskExit(); },
+                                     showHelp,
+                                     [this] { return link_.busy(); },
+                                     nullptr,
+                                     {},
+                                     {}};
+  ShowPage(new features::CAlarmPage(context), resources::kPageAlarm);
+}
+
+void PelodexApp::OpenPhoneSettings() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  // Without an answer the record as last received is shown.
+  (void)transfers_.readOptions();
+  QApplication::restoreOverrideCursor();
+  const auto showHelp = [this] {
+    QWidget *page = CurrentWindow();
+    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kOptionsHelp);
+  };
+  features::OptionsPageContext context{store_.options, *settingsPhone_, [this] { ShowMenu(); },
+                                       [this] { AskExit(); }, showHelp};
+  ShowPage(new features::COptionsPage(context), resources::kPageOptions);
+}
+
+} // namespace pdx::pelodex

@@ -1,0 +1,75 @@
+#include "apps/velluto/dialog_ports.h"
+
+#include "apps/velluto/editor_dialogs.h"
+#include "resources/resource_ids.h"
+#include "winlib/bmp_message_box.h"
+#include "winlib/marker/marked_window.h"
+#include "winlib/picker/ui/file_picker_dlg.h"
+
+namespace pdx::velluto {
+using namespace animation;
+
+namespace {
+
+constexpr int kAnimationNameBytes = 16;
+constexpr int kFileNameCharacters = 260;
+// A running Pelodex answers at once; a dead one must not hold up the save.
+constexpr int kFindTimeoutMs = 500;
+constexpr int kSendTimeoutMs = 2000;
+
+} // namespace
+
+bool notifyPelodex(bool outsideFolder, const QString &title) {
+  const std::optional<winlib::MarkedWindow> pelodex = winlib::FindMarkedWindow(title, kFindTimeoutMs);
+  return pelodex &&
+         winlib::SendMessage(*pelodex, winlib::kMsgAnimationSaved, outsideFolder ? 1 : 0, 0, kSendTimeoutMs);
+}
+
+int DialogPorts::Ask(const std::string &text, uint32_t type) {
+  return winlib::CBmpMessageBox::Show(owner_, QString::fromStdString(text), QString(), type);
+}
+
+QPoint DialogPorts::corner() const {
+  return owner_ ? owner_->pos() + QPoint(100, 100) : QPoint(100, 100);
+}
+
+std::optional<std::string> DialogPorts::pick(int mode) {
+  winlib::CFilePickerDlg picker;
+  const QPoint at = corner();
+  if (picker.DoModal(at.x(), at.y(), owner_, mode, QStringLiteral("*.pca")) != winlib::kIdOkCommand) {
+    return std::nullopt;
+  }
+  return picker.ChosenPath().toStdString();
+}
+
+std::optional<std::string> DialogPorts::PickSaveName() {
+  return pick(winlib::CFilePickerDlg::kSave);
+}
+
+std::optional<std::string> DialogPorts::PickOpenPath() {
+  return pick(winlib::CFilePickerDlg::kOpen);
+}
+
+std::optional<std::string> DialogPorts::AskFileName() {
+  CNameDlg dialog(QStringLiteral("새 파일"), QStringLiteral("이름"), kFileNameCharacters, false);
+  if (dialog.DoModal(owner_, std::nullopt, resources::kCaptionNewFile) != winlib::kIdOkCommand) {
+    return std::nullopt;
+  }
+  return dialog.Text().toStdString();
+}
+
+std::optional<std::string> DialogPorts::AskAnimationName(const std::string &initial, bool rename) {
+  CNameDlg dialog(rename ? QStringLiteral("이름 바꾸기") : QStringLiteral("새 애니메이션"),
+                  QStringLiteral("애니메이션 이름"), kAnimationNameBytes, true,
+                  QString::fromStdString(initial));
+  if (dialog.DoModal(owner_, std::nullopt, 0) != winlib::kIdOkCommand) {
+    return std::nullopt;
+  }
+  return dialog.Text().toStdString();
+}
+
+void DialogPorts::Saved(bool outsideFolder, const std::string &) {
+  (void)notifyPelodex(outsideFolder);
+}
+
+} // namespace pdx::velluto

@@ -1,0 +1,41 @@
+// The editor's questions answered on screen: the suite's message box, file
+// picker and name dialogs; and the save notice to a running Pelodex through
+// the window marker.
+#pragma once
+
+#include "animation/editor/editor_ports.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace pdx::velluto {
+using namespace animation;
+
+// The title of the phone-data program's main window.
+inline constexpr const char *kPelodexTitle = "Pelodex";
+
+// Sends "animation saved" (0x477) to a running Pelodex; false when none
+// answers. wParam carries the outside-folder flag; nothing else crosses.
+bool notifyPelodex(bool outsideFolder, const QString &title = QString::fromLatin1(kPelodexTitle));
+
+class DialogPorts : public EditorPorts {
+public:
+  // Dialogs open over `owner` (set once the main window exists).
+  void SetOwner(QWidget *owner) { owner_ = owner; }
+
+  int Ask(const std::string &text, uint32_t type) override;
+  std::optional<std::string> PickSaveName() override;
+  std::optional<std::string> PickOpenPath() override;
+  std::optional<std::string> AskFileName() override;
+  std::optional<std::string> AskAnimationName(const std::string &initial, bool rename) override;
+  void Saved(bool outsideFolder, const std::string &path) override;
+
+private:
+  std::optional<std::string> pick(int mode);
+  QPoint corner() const;
+
+  QPointer<QWidget> owner_;
+};
+
+} // namespace pdx::velluto

@@ -1,0 +1,58 @@
+#include "apps/velluto/velluto_app.h"
+
+#include "animation/editor/editor_commands.h"
+#include "apps/velluto/import_dialog.h"
+#include "apps/velluto/velluto_window.h"
+#include "platform/settings/folders.h"
+#include "platform/settings/settings.h"
+#include "resources/help/help_tables.h"
+#include "resources/resource_ids.h"
+#include "winlib/help/help_topics.h"
+#include "winlib/picker/ui/file_picker_dlg.h"
+
+#include <QUrl>
+
+namespace pdx::velluto {
+using namespace animation;
+
+std::filesystem::path animationFolder() {
+  const platform::Settings settings = platform::Settings::forProfile(kVellutoProfile);
+  return platform::resolveFolder(settings.text("General", "AnimateDir"), platform::userDataBase(), "animate",
+                                 true);
+}
+
+std::string argumentPath(const std::string &argument) {
+  const QUrl url(QString::fromStdString(argument));
+  return url.isLocalFile() ? url.toLocalFile().toStdString() : argument;
+}
+
+VellutoApp::VellutoApp() : base_(QString::fromLatin1(kVellutoProfile), QString::fromUtf8(kVellutoTitle)) {}
+
+VellutoApp::~VellutoApp() = default;
+
+bool VellutoApp::InitInstance(const std::optional<std::string> &file) {
+  (void)base_.RegisterFileTypes(winlib::SuiteProgram::Velluto);
+  // Answering under the title lets Pelodex find the editor; a second editor
+  // runs on without answering.
+  (void)base_.ClaimSingleInstance();
+  winlib::setHelpTopics(resources::vellutoHelpTopics());
+  const std::filesystem::path folder = animationFolder();
+  document_.setFolder(folder);
+  winlib::CFilePickerDlg::SetStartFolder(QString::fromStdString(folder.string()));
+
+  window_ = new CVellutoWnd(document_, ports_);
+  base_.CreateMainWindow(window_, resources::kAnimationEditorSkin);
+  window_->CreateControls();
+  ports_.SetOwner(window_);
+  window_->SetImportRunner(runImport);
+  window_->SetExitAction([this] {
+    base_.SaveWindowPosition();
+    base_.Exit();
+  });
+  base_.SetExitCommand([this] { window_->OnCommand(kCmdExit, winlib::kNotifyCommand); });
+  window_->Refresh();
+  (void)window_->Session().Open(file ? std::optional<std::string>(argumentPath(*file)) : std::nullopt);
+  return true;
+}
+
+} // namespace pdx::velluto

@@ -1,0 +1,48 @@
+// Velluto, the animation editor program: start-up (settings profile
+// "Tesselin", the animation folder, file types, the marked owner window),
+// the main window, the file named on the command line, and the exit.
+#pragma once
+
+#include "animation/file/animation_file.h"
+#include "apps/velluto/dialog_ports.h"
+#include "winlib/bmp_wnd_based_app.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace pdx::velluto {
+using namespace animation;
+
+class CVellutoWnd;
+
+inline constexpr const char *kVellutoProfile = "Tesselin";
+inline constexpr const char *kVellutoTitle = "애니메이션 편집기";
+
+// The animation folder: "AnimateDir" of section "General", else the
+// per-user data folder's "animate"; created when missing.
+std::filesystem::path animationFolder();
+
+// A command-line argument as a path: a file URL becomes its local path.
+std::string argumentPath(const std::string &argument);
+
+class VellutoApp {
+public:
+  VellutoApp();
+  ~VellutoApp();
+
+  // Builds the main window; then opens `file`, or asks for one.
+  bool InitInstance(const std::optional<std::string> &file);
+
+  CVellutoWnd *Window() const { return window_; }
+  CAnimationFile &Document() { return document_; }
+  DialogPorts &Ports() { return ports_; }
+
+private:
+  winlib::CBmpWndBasedApp base_;
+  CAnimationFile document_;
+  DialogPorts ports_;
+  CVellutoWnd *window_ = nullptr;
+};
+
+} // namespace pdx::velluto

@@ -1,0 +1,33 @@
+// Velluto: the animation editor.
+#include "apps/velluto/velluto_app.h"
+#include "core/base/last_resort.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+int run(int argc, char **argv) {
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName("Velluto");
+  const QStringList arguments = QApplication::arguments().mid(1);
+  std::optional<std::string> file;
+  if (!arguments.isEmpty()) {
+    file = arguments.front().toStdString();
+  }
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    std::fprintf(stderr, "Velluto: 알 수 없는 인수를 무시합니다: %s\n",
+                 arguments[i].toLocal8Bit().constData());
+  }
+  pdx::velluto::VellutoApp app;
+  if (!app.InitInstance(file)) {
+    return 1;
+  }
+  return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  return pdx::runGuarded("Velluto", [&] { return run(argc, argv); });
+}
