@@ -1,8 +1,8 @@
 // pelodex-cli lunar: Gregorian dates to Korean lunar dates, one JSON line per
 // day.
 #include "cli/commands.h"
-#include "winlib/calendar/gregorian.h"
-#include "winlib/calendar/lunar.h"
+#include "core/calendar/gregorian.h"
+#include "core/calendar/lunar.h"
 
 #include <cstdio>
 #include <optional>
@@ -22,14 +22,14 @@ std::optional<Date> parseDate(const std::string &text) {
   Date date{};
   char tail = 0;
   if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &date.year, &date.month, &date.day, &tail) != 3 ||
-      !winlib::isValidDate(date.year, date.month, date.day)) {
+      !calendar::isValidDate(date.year, date.month, date.day)) {
     return std::nullopt;
   }
   return date;
 }
 
 Date nextDay(Date date) {
-  if (++date.day > winlib::daysInMonth(date.year, date.month)) {
+  if (++date.day > calendar::daysInMonth(date.year, date.month)) {
     date.day = 1;
     if (++date.month > 12) {
       date.month = 1;
@@ -41,7 +41,7 @@ Date nextDay(Date date) {
 
 void printDay(const Date &date) {
   std::printf("{\"date\":\"%04d-%02d-%02d\",", date.year, date.month, date.day);
-  const auto lunar = winlib::toLunar(date.year, date.month, date.day);
+  const auto lunar = calendar::toLunar(date.year, date.month, date.day);
   if (!lunar) {
     std::printf("\"lunar\":null}\n");
     return;
@@ -72,8 +72,8 @@ int runLunar(Args &args) {
   if (args.ok() && (!from || !to)) {
     args.fail("날짜를 하나 주거나 --from 과 --to 를 함께 주십시오.");
   }
-  if (args.ok() && winlib::dayNumber(from->year, from->month, from->day) >
-                       winlib::dayNumber(to->year, to->month, to->day)) {
+  if (args.ok() && calendar::dayNumber(from->year, from->month, from->day) >
+                       calendar::dayNumber(to->year, to->month, to->day)) {
     args.fail("--from 날짜가 --to 날짜보다 늦습니다.");
   }
   if (!args.finish()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/phone_settings.h"
+#include "features/common/page_user.h"
 #include "features/options/transfers_phone.h"
 #include "link/session/phone_session.h"
 

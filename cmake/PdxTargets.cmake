@@ -8,12 +8,59 @@ function(pdx_target_options target)
   endif()
 endfunction()
 
+# pdx_expose_headers(target folder...): the target's include root holds links
+# to the headers of the given source folders and nothing else, under their
+# paths from the source root ("core/base/cp949.h"). A target sees only the
+# headers of itself and of the libraries it links, so an include against the
+# layers fails to compile.
+function(pdx_expose_headers target)
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  file(REMOVE_RECURSE ${root})
+  foreach(dir ${ARGN})
+    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${dir})
+    file(GLOB headers CONFIGURE_DEPENDS ${dir}/*.h)
+    file(MAKE_DIRECTORY ${root}/${rel})
+    foreach(header ${headers})
+      get_filename_component(header_name ${header} NAME)
+      file(CREATE_LINK ${header} ${root}/${rel}/${header_name} SYMBOLIC)
+    endforeach()
+  endforeach()
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${root})
+  else()
+    target_include_directories(${target} PUBLIC ${root})
+  endif()
+endfunction()
+
+# pdx_add_headers(name): a library of the current folder's headers alone.
+function(pdx_add_headers name)
+  add_library(${name} INTERFACE)
+  pdx_expose_headers(${name} ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()
+
+# The source folders of a target's own files (generated files excluded).
+function(pdx_source_folders out)
+  set(dirs)
+  foreach(source ${ARGN})
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    get_filename_component(dir ${path} DIRECTORY)
+    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${dir})
+    if(NOT rel MATCHES "^[.][.]")
+      list(APPEND dirs ${dir})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES dirs)
+  set(${out} ${dirs} PARENT_SCOPE)
+endfunction()
+
 # pdx_add_library(name SOURCES ... LIBS ...): a static library whose headers
 # are included by their path from the source root ("core/base/cp949.h").
 function(pdx_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  pdx_source_folders(folders ${ARG_SOURCES})
+  pdx_expose_headers(${name} ${folders})
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   pdx_target_options(${name})
 endfunction()

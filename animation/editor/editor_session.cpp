@@ -2,7 +2,7 @@
 
 #include "animation/file/file_messages.h"
 #include "core/base/cp949.h"
-#include "winlib/rules/message_box_layout.h"
+#include "core/base/message_box_codes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,7 +12,6 @@ namespace pdx::animation {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace pdx::winlib;
 
 constexpr uint32_t kQuestion3 = kMbYesNoCancel | kMbIconQuestion;
 constexpr const char *kCannotSave = "애니메이션을 저장할 수 없습니다.";

@@ -1,6 +1,6 @@
 #include "animation/editor/editor_session.h"
 #include "core/base/cp949.h"
-#include "winlib/rules/message_box_layout.h"
+#include "core/base/message_box_codes.h"
 
 #include <deque>
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@ namespace pdx::animation {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace pdx::winlib;
 
 // Answers from a script and records every question.
 class ScriptedPorts : public EditorPorts {

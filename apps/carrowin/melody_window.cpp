@@ -450,7 +450,7 @@ void MelodyWindow::showMessage(std::string_view text) {
 }
 
 bool MelodyWindow::askYesNo(std::string_view text) {
-  return ask(text, 0x24, 5402) == kAnswerYes;
+  return ask(text, 0x24, 5402) == kIdYes;
 }
 
 int MelodyWindow::ask(std::string_view text, uint32_t box, int captionId) {

@@ -6,7 +6,7 @@
 
 #include "core/data/store.h"
 #include "features/alarms/alarm_ports.h"
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/page_user.h"
 
 #include <functional>
 #include <optional>

@@ -6,7 +6,7 @@
 #include "core/data/records.h"
 #include "features/options/option_table.h"
 #include "features/options/options_ports.h"
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/page_user.h"
 
 namespace pdx::features {
 

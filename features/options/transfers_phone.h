@@ -5,7 +5,7 @@
 
 #include "features/alarms/alarm_ports.h"
 #include "features/options/options_ports.h"
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/phonebook_phone.h"
 #include "link/transfer/transfers.h"
 
 namespace pdx::features {

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "core/data/store.h"
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/page_user.h"
 #include "features/sms/sms_ports.h"
 
 #include <optional>

@@ -5,7 +5,8 @@
 #pragma once
 
 #include "core/data/store.h"
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/page_user.h"
+#include "features/common/phonebook_phone.h"
 
 #include <optional>
 #include <string>

@@ -49,18 +49,18 @@ EditorCommands::Check EditorCommands::FolderCheck() {
     return Check::Unchanged;
   }
   const int answer = user_.ask(kFolderQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
-  if (answer == kAnswerCancel) {
+  if (answer == kIdCancel) {
     return Check::Abandon;
   }
-  if (answer == kAnswerNo) {
+  if (answer == kIdNo) {
     return Check::Unchanged;
   }
   if (!doc_.MoveIntoFolder(false)) {
     const int overwrite = user_.ask(kOverwriteQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
-    if (overwrite == kAnswerCancel) {
+    if (overwrite == kIdCancel) {
       return Check::Abandon;
     }
-    if (overwrite == kAnswerYes) {
+    if (overwrite == kIdYes) {
       // Keeps the file's name: the file in the folder is replaced.
       doc_.setPath(doc_.path());
     }
@@ -99,10 +99,10 @@ bool EditorCommands::SavePrompt() {
     return true;
   }
   const int answer = user_.ask(kSaveQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
-  if (answer == kAnswerCancel) {
+  if (answer == kIdCancel) {
     return false;
   }
-  return answer == kAnswerNo || Save();
+  return answer == kIdNo || Save();
 }
 
 void EditorCommands::Open(std::optional<std::string> path) {
@@ -185,7 +185,7 @@ void EditorCommands::NewFile() {
   const std::string fileName = withPcmExtension(*typed);
   std::error_code ignored;
   if (fs::exists(fs::path(doc_.folder() + fileName), ignored) &&
-      user_.ask(kFileExistsQuestion, kBoxOkCancel, kCaptionNotice) != kAnswerOk) {
+      user_.ask(kFileExistsQuestion, kBoxOkCancel, kCaptionNotice) != kIdOk) {
     return;
   }
   const std::string title = text::fromUtf8(fs::path(fileName).stem().string());
@@ -236,7 +236,7 @@ bool EditorCommands::DeleteMelody() {
     warn(kLastMelody);
     return false;
   }
-  if (user_.ask(kDeleteQuestion, kBoxOkCancel, kCaptionDelete) != kAnswerOk) {
+  if (user_.ask(kDeleteQuestion, kBoxOkCancel, kCaptionDelete) != kIdOk) {
     return false;
   }
   doc_.RemoveMelody(doc_.currentIndex());
@@ -246,7 +246,7 @@ bool EditorCommands::DeleteMelody() {
 bool EditorCommands::Exit() {
   user_.pause();
   if (!doc_.IsModified()) {
-    return user_.ask(kExitQuestion, kBoxExitQuestion, kCaptionExit) == kAnswerOk;
+    return user_.ask(kExitQuestion, kBoxExitQuestion, kCaptionExit) == kIdOk;
   }
   return SavePrompt();
 }

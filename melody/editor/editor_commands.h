@@ -4,6 +4,7 @@
 // the dialogs; the commands hold no widget.
 #pragma once
 
+#include "core/base/message_box_codes.h"
 #include "melody/file/melody_file.h"
 
 #include <cstdint>
@@ -24,14 +25,11 @@ enum EditorCaption : int {
   kCaptionRenameMelody = 5401,
 };
 
-// Message box kinds and answers, as the window library numbers them.
-enum EditorAnswer : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
-enum EditorBox : uint32_t {
-  kBoxOk = 0x30,          // OK, exclamation
-  kBoxOkCancel = 0x21,    // OK and Cancel, question
-  kBoxYesNoCancel = 0x23, // Yes, No and Cancel, question
-  kBoxExitQuestion = 0x31 // OK and Cancel, exclamation
-};
+// The message boxes the editor asks.
+inline constexpr uint32_t kBoxOk = kMbOk | kMbIconExclamation;
+inline constexpr uint32_t kBoxOkCancel = kMbOkCancel | kMbIconQuestion;
+inline constexpr uint32_t kBoxYesNoCancel = kMbYesNoCancel | kMbIconQuestion;
+inline constexpr uint32_t kBoxExitQuestion = kMbOkCancel | kMbIconExclamation;
 
 class EditorUser {
 public:

@@ -17,7 +17,7 @@ public:
     asked.emplace_back(text);
     captions.push_back(captionId);
     if (answers.empty()) {
-      return kAnswerOk;
+      return kIdOk;
     }
     const int a = answers.front();
     answers.pop_front();
@@ -85,15 +85,15 @@ TEST_F(EditorCommandsTest, NewDocumentSaveAsksForANameAndNotifies) {
 
 TEST_F(EditorCommandsTest, FolderQuestionNoSavesInPlaceAndAsksAgain) {
   openOutside();
-  user_.answers = {kAnswerNo};
+  user_.answers = {kIdNo};
   ASSERT_TRUE(commands_.SaveCommand());
   EXPECT_EQ(user_.asked, std::vector<std::string>{std::string(kFolderQuestion)});
   EXPECT_TRUE(user_.saves.back().first);
-  user_.answers = {kAnswerCancel};
+  user_.answers = {kIdCancel};
   EXPECT_FALSE(commands_.SaveCommand());
   EXPECT_EQ(user_.asked.size(), 2u);
   // Yes moves it into the folder, saving once.
-  user_.answers = {kAnswerYes};
+  user_.answers = {kIdYes};
   ASSERT_TRUE(commands_.SaveCommand());
   EXPECT_TRUE(fs::exists(dir_.path() / "melody" / "tune.pcm"));
   EXPECT_FALSE(doc_.movePending());
@@ -104,7 +104,7 @@ TEST_F(EditorCommandsTest, FolderQuestionWithTheNameTaken) {
   touch(dir_.path() / "melody" / "tune.pcm");
   openOutside();
   // Yes, then Yes to overwrite: saved under the same name, no picker.
-  user_.answers = {kAnswerYes, kAnswerYes};
+  user_.answers = {kIdYes, kIdYes};
   ASSERT_TRUE(commands_.SaveCommand());
   EXPECT_EQ(user_.asked.back(), kOverwriteQuestion);
   EXPECT_GT(fs::file_size(dir_.path() / "melody" / "tune.pcm"), 100u);
@@ -116,19 +116,19 @@ TEST_F(EditorCommandsTest, QuestionsBeforeChangesAreLost) {
   user_.picked.reset();
   commands_.Open(std::nullopt);
   EXPECT_TRUE(user_.asked.empty());
-  user_.answers = {kAnswerCancel};
+  user_.answers = {kIdCancel};
   EXPECT_FALSE(commands_.Exit());
   EXPECT_EQ(user_.asked.back(), kExitQuestion);
   EXPECT_EQ(user_.captions.back(), kCaptionExit);
   // Changed: the save question replaces it; Cancel keeps everything.
   doc_.Current()->SetTempo(100);
-  user_.answers = {kAnswerCancel};
+  user_.answers = {kIdCancel};
   EXPECT_FALSE(commands_.Exit());
   EXPECT_EQ(user_.asked.back(), kSaveQuestion);
-  user_.answers = {kAnswerNo};
+  user_.answers = {kIdNo};
   EXPECT_TRUE(commands_.Exit());
   // Yes saves first; a failed save stops the command.
-  user_.answers = {kAnswerYes};
+  user_.answers = {kIdYes};
   user_.picked = "x.pcm";
   doc_.setFolder(dir_.path() / "missing" / "folder");
   EXPECT_FALSE(commands_.Exit());
@@ -138,11 +138,11 @@ TEST_F(EditorCommandsTest, QuestionsBeforeChangesAreLost) {
 TEST_F(EditorCommandsTest, NewFileChecksAnExistingFile) {
   touch(dir_.path() / "melody" / "song.pcm");
   user_.name = "song";
-  user_.answers = {kAnswerCancel};
+  user_.answers = {kIdCancel};
   commands_.NewFile();
   EXPECT_EQ(user_.asked.back(), kFileExistsQuestion);
   EXPECT_NE(doc_.path(), "song.pcm");
-  user_.answers = {kAnswerOk};
+  user_.answers = {kIdOk};
   commands_.NewFile();
   EXPECT_EQ(doc_.path(), "song.pcm");
   EXPECT_EQ(doc_.title().view(), "song");
@@ -163,7 +163,7 @@ TEST_F(EditorCommandsTest, MelodyCommands) {
   EXPECT_EQ(user_.asked.size(), before);
   user_.name = "셋째";
   EXPECT_EQ(commands_.RenameMelody(), 1);
-  user_.answers = {kAnswerOk};
+  user_.answers = {kIdOk};
   EXPECT_TRUE(commands_.DeleteMelody());
   EXPECT_EQ(doc_.size(), 1);
 }
@@ -188,7 +188,7 @@ TEST_F(EditorCommandsTest, RingtoneTextOpensAsANewDocumentOfItsMelodies) {
   EXPECT_TRUE(doc_.IsModified());
   EXPECT_EQ(user_.asked.back(), "1행: 벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).");
   std::ofstream(text) << "nothing here";
-  user_.answers = {kAnswerNo};
+  user_.answers = {kIdNo};
   commands_.Open(text.string());
   EXPECT_EQ(doc_.size(), 2);
   EXPECT_EQ(user_.asked.back(), "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).");

@@ -1,7 +1,7 @@
 // The help topics compiled into each program, for winlib::setHelpTopics.
 #pragma once
 
-#include "winlib/help/help_topics.h"
+#include "resources/help/help_topic.h"
 
 #include <span>
 
@@ -9,10 +9,10 @@ namespace pdx::resources {
 
 // Pelodex: 2100 to 2110 (2111, the phone options window's topic, does not
 // exist, so that window's help opens empty).
-std::span<const winlib::HelpTopic> pelodexHelpTopics();
+std::span<const HelpTopic> pelodexHelpTopics();
 // Carrowin, the melody editor: 2112.
-std::span<const winlib::HelpTopic> carrowinHelpTopics();
+std::span<const HelpTopic> carrowinHelpTopics();
 // Velluto, the animation editor: 2113.
-std::span<const winlib::HelpTopic> vellutoHelpTopics();
+std::span<const HelpTopic> vellutoHelpTopics();
 
 } // namespace pdx::resources

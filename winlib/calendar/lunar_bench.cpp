@@ -1,6 +1,7 @@
 // Cost of the lunar conversion: the table walk grows with the year, so the
 // last table year is the worst case (one month of labels per repaint).
-#include "winlib/calendar/lunar.h"
+#include "core/calendar/lunar.h"
+#include "core/calendar/lunar.h"
 #include "winlib/calendar/month_layout.h"
 
 #include <benchmark/benchmark.h>
@@ -10,7 +11,7 @@ namespace {
 void BM_ToLunarLastYear(benchmark::State &state) {
   int day = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(pdx::winlib::toLunar(2043, 12, 1 + day));
+    benchmark::DoNotOptimize(pdx::calendar::toLunar(2043, 12, 1 + day));
     day = (day + 1) % 31;
   }
 }

@@ -1,15 +1,15 @@
 #include "winlib/calendar/month_layout.h"
 
-#include "winlib/calendar/gregorian.h"
-#include "winlib/calendar/lunar.h"
+#include "core/calendar/gregorian.h"
+#include "core/calendar/lunar.h"
 
 #include <array>
 
 namespace pdx::winlib {
 
 MonthLayout::MonthLayout(int year, int month, int width, int height)
-    : width_(width), height_(height), firstWeekday_(weekdayOf(year, month, 1)),
-      days_(daysInMonth(year, month)), rows_((firstWeekday_ + days_ + 6) / 7) {}
+    : width_(width), height_(height), firstWeekday_(calendar::weekdayOf(year, month, 1)),
+      days_(calendar::daysInMonth(year, month)), rows_((firstWeekday_ + days_ + 6) / 7) {}
 
 Rect MonthLayout::cellOf(int day) const {
   const int column = columnOf(day);
@@ -54,7 +54,7 @@ Rgb dayColour(int column) {
 }
 
 std::string lunarLabel(int year, int month, int day) {
-  const auto lunar = toLunar(year, month, day);
+  const auto lunar = calendar::toLunar(year, month, day);
   if (!lunar) {
     return {};
   }

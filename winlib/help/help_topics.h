@@ -2,15 +2,14 @@
 // found by topic number, read in pieces as a rich-text view asks for them.
 #pragma once
 
+#include "resources/help/help_topic.h"
+
 #include <span>
 #include <string_view>
 
 namespace pdx::winlib {
 
-struct HelpTopic {
-  int number;
-  std::string_view rtf;
-};
+using resources::HelpTopic;
 
 // The program's topics; set once at start-up, before any help is shown. The
 // table must outlive every use (the generated tables are static).

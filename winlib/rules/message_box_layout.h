@@ -4,32 +4,15 @@
 // screen.
 #pragma once
 
+#include "core/base/message_box_codes.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace pdx::winlib {
 
-// The button kinds of a message box type (the type's low 4 bits).
-enum MessageBoxType : uint32_t {
-  kMbOk = 0x0,
-  kMbOkCancel = 0x1,
-  kMbYesNoCancel = 0x3,
-  kMbYesNo = 0x4,
-  kMbRetryCancel = 0x5,
-  kMbIconStop = 0x10,
-  kMbIconQuestion = 0x20,
-  kMbIconExclamation = 0x30,
-  kMbIconInformation = 0x40,
-};
-
-// Results: the button pressed.
-enum MessageBoxResult : int {
-  kIdOk = 1,
-  kIdCancel = 2,
-  kIdRetry = 4,
-  kIdYes = 6,
-  kIdNo = 7,
-};
+using enum MessageBoxType;
+using enum MessageBoxResult;
 
 enum class MessageBoxIcon { None, Stop, Question, Exclamation, Information };
 

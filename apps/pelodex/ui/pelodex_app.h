@@ -7,7 +7,7 @@
 #include "core/data/datafile.h"
 #include "core/data/store.h"
 #include "features/options/transfers_phone.h"
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/phonebook_phone.h"
 #include "features/sms/transfers_sms_phone.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"

@@ -2,7 +2,7 @@
 // count only when the phone answered PC_OK.
 #pragma once
 
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/phonebook_phone.h"
 #include "link/transfer/transfers.h"
 
 namespace pdx::pelodex {

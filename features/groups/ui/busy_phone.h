@@ -4,7 +4,7 @@
 #pragma once
 
 #include "features/common/ui/busy_widgets.h"
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/phonebook_phone.h"
 
 namespace pdx::features {
 

@@ -2,7 +2,7 @@
 // suite's message box over an owner window, and the cancel key.
 #pragma once
 
-#include "features/phonebook/phonebook_ports.h"
+#include "features/common/page_user.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "winlib/calendar/ui/month_calendar.h"
 
 #include "winlib/bmp_button.h"
-#include "winlib/calendar/gregorian.h"
+#include "core/calendar/gregorian.h"
 #include "winlib/calendar/ui/month_painter.h"
 
 #include <QDate>
@@ -39,7 +39,7 @@ bool CMonthCalendar::SetMonth(int year, int month) {
   if (year != year_ || month != month_) {
     year_ = year;
     month_ = month;
-    selectedDay_ = std::min(selectedDay_, daysInMonth(year, month));
+    selectedDay_ = std::min(selectedDay_, calendar::daysInMonth(year, month));
     update();
   }
   return true;

@@ -1,4 +1,5 @@
 #include "resources/help/help_tables.h"
+#include "winlib/help/help_topics.h"
 #include "winlib/help/rtf_reader.h"
 #include "winlib/help/ui/help_view.h"
 #include "winlib/help/ui/rtf_to_qt.h"

@@ -1,5 +1,5 @@
-#include "winlib/calendar/gregorian.h"
-#include "winlib/calendar/lunar.h"
+#include "core/calendar/gregorian.h"
+#include "core/calendar/lunar.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace pdx::winlib {
+namespace pdx::calendar {
 namespace {
 
 LunarDate lunar(int year, int month, int day, bool leap = false) {
@@ -145,4 +145,4 @@ TEST(LunarTable, MatchesTheVerifiedCsv) {
 }
 
 } // namespace
-} // namespace pdx::winlib
+} // namespace pdx::calendar

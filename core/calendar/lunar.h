@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-namespace pdx::winlib {
+namespace pdx::calendar {
 
 inline constexpr int kLunarFirstYear = 1881;
 inline constexpr int kLunarLastYear = 2043;
@@ -38,4 +38,4 @@ std::ostream &operator<<(std::ostream &out, const LunarDate &date);
 // first lunar day of the table).
 std::optional<LunarDate> toLunar(int year, int month, int day);
 
-} // namespace pdx::winlib
+} // namespace pdx::calendar

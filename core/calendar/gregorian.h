@@ -2,7 +2,7 @@
 // month calendar and the lunar conversion.
 #pragma once
 
-namespace pdx::winlib {
+namespace pdx::calendar {
 
 constexpr bool isLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -42,4 +42,4 @@ constexpr int weekdayOf(int year, int month, int day) {
   return static_cast<int>(dayNumber(year, month, day) % 7);
 }
 
-} // namespace pdx::winlib
+} // namespace pdx::calendar

@@ -1,10 +1,10 @@
-#include "winlib/calendar/lunar.h"
+#include "core/calendar/lunar.h"
 
-#include "winlib/calendar/gregorian.h"
+#include "core/calendar/gregorian.h"
 
 #include <ostream>
 
-namespace pdx::winlib {
+namespace pdx::calendar {
 namespace {
 
 // Day number of 29 January 1881, the day before lunar 1881-01-01.
@@ -63,4 +63,4 @@ std::ostream &operator<<(std::ostream &out, const LunarDate &date) {
   return out << date.year << '-' << date.month << (date.leap ? "(leap)-" : "-") << date.day;
 }
 
-} // namespace pdx::winlib
+} // namespace pdx::calendar

@@ -1,23 +1,24 @@
 // The compiled help documents: each topic is code page 949 RTF that reads
 // back to Korean text under the title its window expects.
 #include "resources/help/help_tables.h"
+#include "winlib/help/help_topics.h"
 #include "winlib/help/rtf_reader.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
-namespace pdx::resources {
+namespace pdx::winlib {
 namespace {
 
-void expectTopics(std::span<const winlib::HelpTopic> topics, const std::map<int, std::string> &titles) {
+void expectTopics(std::span<const resources::HelpTopic> topics, const std::map<int, std::string> &titles) {
   ASSERT_EQ(topics.size(), titles.size());
   for (const auto &topic : topics) {
     SCOPED_TRACE(topic.number);
     ASSERT_TRUE(titles.contains(topic.number));
     EXPECT_NE(topic.rtf.find("\\ansicpg949"), std::string_view::npos);
     EXPECT_TRUE(std::ranges::all_of(topic.rtf, [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
-    const auto document = winlib::readRtf(topic.rtf);
+    const auto document = readRtf(topic.rtf);
     ASSERT_GE(document.paragraphs.size(), 8U);
     EXPECT_EQ(document.paragraphs[0].plainText(), titles.at(topic.number));
     EXPECT_EQ(document.paragraphs[0].alignment, winlib::RtfAlignment::Centre);
@@ -29,7 +30,7 @@ void expectTopics(std::span<const winlib::HelpTopic> topics, const std::map<int,
 }
 
 TEST(HelpDocuments, PelodexTopics) {
-  expectTopics(pelodexHelpTopics(), {{2100, "Pelodex 도움말"},
+  expectTopics(resources::pelodexHelpTopics(), {{2100, "Pelodex 도움말"},
                                      {2101, "로그온"},
                                      {2102, "문자 메시지 확인"},
                                      {2103, "문자 메시지 발신"},
@@ -41,16 +42,16 @@ TEST(HelpDocuments, PelodexTopics) {
 }
 
 TEST(HelpDocuments, EditorTopics) {
-  expectTopics(carrowinHelpTopics(), {{2112, "멜로디 편집기 도움말"}});
-  expectTopics(vellutoHelpTopics(), {{2113, "애니메이션 편집기 도움말"}});
+  expectTopics(resources::carrowinHelpTopics(), {{2112, "멜로디 편집기 도움말"}});
+  expectTopics(resources::vellutoHelpTopics(), {{2113, "애니메이션 편집기 도움말"}});
 }
 
 TEST(HelpDocuments, PhoneOptionsTopicDoesNotExist) {
-  winlib::setHelpTopics(pelodexHelpTopics());
+  setHelpTopics(resources::pelodexHelpTopics());
   EXPECT_FALSE(winlib::findHelpTopic(2100).empty());
   EXPECT_TRUE(winlib::findHelpTopic(2111).empty());
-  winlib::setHelpTopics({});
+  setHelpTopics({});
 }
 
 } // namespace
-} // namespace pdx::resources
+} // namespace pdx::winlib

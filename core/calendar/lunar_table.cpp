@@ -2,9 +2,9 @@
 // thirteen month codes per year (see lunar.h for their meaning). A leap
 // month's code stands right after the month it repeats; a year without a
 // leap month ends with code 0.
-#include "winlib/calendar/lunar.h"
+#include "core/calendar/lunar.h"
 
-namespace pdx::winlib {
+namespace pdx::calendar {
 namespace {
 
 // clang-format off
@@ -181,4 +181,4 @@ std::span<const std::uint8_t, 13> lunarMonthCodes(int lunarYear) {
   return std::span<const std::uint8_t, 13>(kMonthCodes[lunarYear - kLunarFirstYear], 13);
 }
 
-} // namespace pdx::winlib
+} // namespace pdx::calendar
