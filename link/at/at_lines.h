@@ -4,6 +4,7 @@
 // or a malformed one.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -160,11 +160,18 @@ bool AtReader::isEcho(const std::string &line) const {
 }
 
 void AtReader::handleLine(const std::string &line) {
+  // The line after +CMT is its PDU when it is hexadecimal; otherwise the
+  // PDU went missing and the line is read for itself.
   if (pendingPdu_) {
-    pendingPdu_->pdu = line;
+    const bool hex = line.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos;
+    if (hex) {
+      pendingPdu_->pdu = line;
+    }
     addUnsolicited(std::move(*pendingPdu_));
     pendingPdu_.reset();
-    return;
+    if (hex) {
+      return;
+    }
   }
   if (!waiting_) {
     handleIdleLine(line);

@@ -65,6 +65,7 @@ TEST(AtReader, AnswersUnsolicitedCodesAndNoise) {
         {"+CMTI: \"SM\",3", "RING", "^RSSI:12", "+CMT: ,24|0791AB"},
         0}},
       {"AT+CREG?", "\r\n+CREG: 0,1\r\n\r\nOK\r\n", {FinalResult::Ok, -1, {"+CREG: 0,1"}, {}, 0}},
+      {"AT+CPMS?", "\r\n+CMT: ,24\r\nOK\r\n", {FinalResult::Ok, -1, {}, {"+CMT: ,24"}, 0}},
       {"",
        "\r\nRING\r\n\r\nNO CARRIER\r\n\r\nOK\r\ngar\x00"
        "bage\x07\r\n"s,
@@ -164,8 +165,8 @@ TEST(AtNumbers, FromAndToTheModem) {
   EXPECT_EQ(decodeNumber("01012345", Charset::Ucs2), "01012345");
   const std::tuple<std::string, int, std::string> fromModem[] = {
       {"821012345678", kTypeInternational, "01012345678"},
-      {"+82 10-1234-5678", kTypeNational, "01012345678"},
-      {"0212345678", kTypeNational, "0212345678"},
+      {"+82 10-1234-5678", kTypeUnknown, "01012345678"},
+      {"0212345678", kTypeUnknown, "0212345678"},
       {"15550100", kTypeInternational, "+15550100"},
   };
   for (const auto &[digits, type, expected] : fromModem) {

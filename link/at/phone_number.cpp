@@ -42,13 +42,13 @@ std::string numberFromModem(const SmsAddress &address) {
     return address.value;
   }
   return numberFromModem(address.value,
-                         address.type == NumberType::International ? kTypeInternational : kTypeNational);
+                         address.type == NumberType::International ? kTypeInternational : kTypeUnknown);
 }
 
 ModemNumber numberForModem(std::string_view written) {
   const size_t start = written.find_first_not_of(" \t");
   const bool international = start != std::string_view::npos && written[start] == '+';
-  return {digitsOnly(written), international ? kTypeInternational : kTypeNational};
+  return {digitsOnly(written), international ? kTypeInternational : kTypeUnknown};
 }
 
 SmsAddress addressForModem(std::string_view written) {

@@ -1,5 +1,5 @@
 // Numbers between the modem's form (digits with a type: 145 international,
-// 129 national or unknown) and the form Korean users dial, which the
+// 129 unknown, the usual type of a number dialled at home) and the form Korean users dial, which the
 // phonebook keeps ("+82 10 1234 5678" is "010-1234-5678").
 #pragma once
 
@@ -11,7 +11,7 @@
 namespace pdx::at {
 
 inline constexpr int kTypeInternational = 145;
-inline constexpr int kTypeNational = 129;
+inline constexpr int kTypeUnknown = 129;
 
 // A number the modem reports: Korean numbers as dialled at home, others
 // with their '+'. Characters a number cannot hold are dropped.
@@ -23,7 +23,7 @@ std::string numberFromModem(const SmsAddress &address);
 // address with any other character is alphanumeric text.
 struct ModemNumber {
   std::string digits;
-  int type = kTypeNational;
+  int type = kTypeUnknown;
 };
 ModemNumber numberForModem(std::string_view written);
 SmsAddress addressForModem(std::string_view written);

@@ -73,6 +73,17 @@ TEST(SmsPdu, DecodesCodingsHeadersAndZones) {
   }
 }
 
+TEST(SmsPdu, AlphanumericSenderBothWays) {
+  const auto pdu = decodePdu("000406D041E110000062217041210000"
+                             "00");
+  ASSERT_TRUE(pdu);
+  EXPECT_EQ(pdu->address.type, NumberType::Alphanumeric);
+  EXPECT_EQ(pdu->address.value, "ABC");
+  SmsPdu draft;
+  draft.address = pdu->address;
+  EXPECT_EQ(encodeSubmit(draft).hex, "00110006D041E1100000AD00");
+}
+
 TEST(SmsPdu, DataMessagesAndTheLengthBesideThePdu) {
   const std::string hex = deliver("04", "F4", "00", "03", "00FF41");
   const auto withCentre = decodePdu(hex);
