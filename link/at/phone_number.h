@@ -1,6 +1,7 @@
 // Numbers between the modem's form (digits with a type: 145 international,
-// 129 unknown, the usual type of a number dialled at home) and the form Korean users dial, which the
-// phonebook keeps ("+82 10 1234 5678" is "010-1234-5678").
+// 129 unknown, the usual type of a number dialled at home) and the form
+// Korean users dial, which the phonebook keeps ("+82 10 1234 5678" is
+// "010-1234-5678").
 #pragma once
 
 #include "link/at/sms_fields.h"
