@@ -128,7 +128,9 @@ SmsTimestamp readTimestamp(ByteReader &in) {
   const uint8_t zone = in.u8();
   const int quarters = bcd(zone & 0xF7);
   t.zoneQuarters = (zone & 0x08) != 0 ? -quarters : quarters;
-  return t;
+  const bool valid = year < 100 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 &&
+                     t.hour < 24 && t.minute < 60 && t.second < 60 && quarters < 80;
+  return valid ? t : SmsTimestamp{};
 }
 
 } // namespace pdx::at

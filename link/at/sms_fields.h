@@ -35,7 +35,8 @@ void writeAddress(std::vector<uint8_t> &out, const SmsAddress &address);
 std::optional<SmsAddress> readServiceCentre(ByteReader &in);
 
 // The service centre's time stamp, its local time and its offset from
-// universal time in quarters of an hour (-79 to 79).
+// universal time in quarters of an hour (-79 to 79); all zero when a
+// field is not a date (the message is kept).
 struct SmsTimestamp {
   int year = 0; // full year, 1990 to 2089
   int month = 0;

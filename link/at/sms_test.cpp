@@ -94,6 +94,15 @@ TEST(SmsPdu, DataMessagesAndTheLengthBesideThePdu) {
   EXPECT_TRUE(bare->text.empty());
 }
 
+TEST(SmsPdu, AnImpossibleTimeStampIsLeftOutAndTheMessageKept) {
+  std::string hex = deliver("04", "00", "00", "03", "61F118");
+  hex.replace(hex.find("622170"), 6, "62F170");
+  const auto pdu = decodePdu(hex);
+  ASSERT_TRUE(pdu);
+  EXPECT_EQ(pdu->sentAt, SmsTimestamp{});
+  EXPECT_EQ(pdu->text, "abc");
+}
+
 TEST(SmsPdu, RefusesMalformedPdus) {
   const std::string good = deliver("04", "00", "00", "03", "61F118");
   ASSERT_TRUE(decodePdu(good));
