@@ -4,6 +4,8 @@
 #include "link/at/gsm_alphabet.h"
 #include "link/at/text_codec.h"
 
+#include <algorithm>
+
 namespace pdx::at {
 
 namespace {
@@ -198,17 +200,9 @@ std::vector<uint8_t> ucs2Fitting(const std::string &text, size_t room) {
   return octets;
 }
 
-} // namespace
-
-EncodedPdu encodeSubmit(const SmsPdu &pdu) {
-  const std::vector<uint8_t> header = headerOf(pdu.concat);
-  std::vector<uint8_t> tpdu{
-      static_cast<uint8_t>(kSubmit | kRelativeValidity | (header.empty() ? 0 : kUserDataHeader)),
-      pdu.messageReference};
-  writeAddress(tpdu, pdu.address);
-  tpdu.push_back(pdu.protocolId);
-  tpdu.push_back(dcsOf(pdu.coding));
-  tpdu.push_back(kOneWeek);
+// The user data length (septets or octets) and the user data: the header,
+// fill bits when septets follow, and as much of the text as fits.
+void writeUserData(std::vector<uint8_t> &tpdu, const SmsPdu &pdu, const std::vector<uint8_t> &header) {
   std::vector<uint8_t> ud;
   if (pdu.coding == SmsCoding::Gsm7) {
     const size_t headerSeptets = (header.size() * 8 + 6) / 7;
@@ -221,15 +215,30 @@ EncodedPdu encodeSubmit(const SmsPdu &pdu) {
   } else {
     ud = header;
     const size_t room = kMaxUserData - header.size();
-    const std::vector<uint8_t> body =
-        pdu.coding == SmsCoding::Ucs2
-            ? ucs2Fitting(pdu.text, room)
-            : std::vector<uint8_t>(pdu.data.begin(),
-                                   pdu.data.begin() + static_cast<long>(std::min(room, pdu.data.size())));
-    ud.insert(ud.end(), body.begin(), body.end());
+    if (pdu.coding == SmsCoding::Ucs2) {
+      const std::vector<uint8_t> body = ucs2Fitting(pdu.text, room);
+      ud.insert(ud.end(), body.begin(), body.end());
+    } else {
+      ud.insert(ud.end(), pdu.data.begin(),
+                pdu.data.begin() + static_cast<long>(std::min(room, pdu.data.size())));
+    }
     tpdu.push_back(static_cast<uint8_t>(ud.size()));
   }
   tpdu.insert(tpdu.end(), ud.begin(), ud.end());
+}
+
+} // namespace
+
+EncodedPdu encodeSubmit(const SmsPdu &pdu) {
+  const std::vector<uint8_t> header = headerOf(pdu.concat);
+  std::vector<uint8_t> tpdu{
+      static_cast<uint8_t>(kSubmit | kRelativeValidity | (header.empty() ? 0 : kUserDataHeader)),
+      pdu.messageReference};
+  writeAddress(tpdu, pdu.address);
+  tpdu.push_back(pdu.protocolId);
+  tpdu.push_back(dcsOf(pdu.coding));
+  tpdu.push_back(kOneWeek);
+  writeUserData(tpdu, pdu, header);
   return {"00" + toHex(tpdu), tpdu.size()};
 }
 
