@@ -1,5 +1,7 @@
 #include "features/phonebook/vcard_import.h"
 
+#include "core/base/phone_number.h"
+
 #include <algorithm>
 #include <cctype>
 #include <span>
@@ -169,7 +171,7 @@ int fieldFor(const ImportedContact &c, int typed, bool fax) {
 }
 
 void takeTel(const Property &p, ImportedContact &c) {
-  const std::optional<std::string> number = dialledNumber(components(p.value, ';').front());
+  const std::optional<std::string> number = text::dialledNumber(components(p.value, ';').front());
   if (!number || number->empty()) {
     c.notes.push_back("전화번호로 쓸 수 없는 번호를 넣지 않았습니다: " + p.value);
     return;

@@ -86,18 +86,5 @@ TEST(VcardImport, TheExportComesBackUnchanged) {
   EXPECT_EQ(core::phonebookToVcard(again.store.pcPhonebook, again.store.phoneGroups), vcard);
 }
 
-TEST(VcardNumber, DialledAsInKorea) {
-  const std::pair<const char *, const char *> cases[] = {{"+82 10 1234 5678", "010-1234-5678"},
-                                                         {"+821012345678", "01012345678"},
-                                                         {"(02) 123.4567", "02-123-4567"},
-                                                         {"*23#", "*23#"},
-                                                         {"+1 555 0100", nullptr},
-                                                         {"010-12 ext 3", nullptr}};
-  for (const auto &[written, dialled] : cases) {
-    const std::optional<std::string> got = dialledNumber(written);
-    EXPECT_EQ(got.value_or("(none)"), dialled ? dialled : "(none)") << written;
-  }
-}
-
 } // namespace
 } // namespace pdx::features

@@ -1,7 +1,6 @@
-// Numbers of vCards as a Korean user dials them.
-#include "features/phonebook/vcard_import.h"
+#include "core/base/phone_number.h"
 
-namespace pdx::features {
+namespace pdx::text {
 
 namespace {
 
@@ -59,4 +58,4 @@ std::optional<std::string> dialledNumber(std::string_view written) {
   return out;
 }
 
-} // namespace pdx::features
+} // namespace pdx::text
