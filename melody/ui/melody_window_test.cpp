@@ -74,6 +74,7 @@ TEST_F(MelodyWindowTest, EveryControlHasAKoreanName) {
 }
 
 TEST_F(MelodyWindowTest, KeyboardTable) {
+  EXPECT_TRUE(window_->Button(kQuarterNote)->IsPressed()) << "the tool at start shows pressed";
   key(Qt::Key_4);
   EXPECT_EQ(window_->Editor().noteTool(), kEighthNote);
   EXPECT_TRUE(window_->Button(kEighthNote)->IsPressed());
@@ -134,6 +135,32 @@ TEST_F(MelodyWindowTest, StripPlacesAndSelectsEntries) {
   QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(strip->entryX(1) + 2, y));
   EXPECT_EQ(window_->Editor().selectionStart(), 1);
   EXPECT_EQ(window_->Editor().selectionEnd(), 4);
+}
+
+TEST_F(MelodyWindowTest, ChosenMelodyShowsFromItsStartAndTheKeysWorkAgain) {
+  const std::vector<NoteEntry> notes(100, NoteEntry{1000, 0x30});
+  window_->Editor().InsertEntries(0, notes);
+  window_->Strip()->refresh();
+  ASSERT_GT(window_->Strip()->firstVisible(), 0);
+  const int other = doc_.AddMelody("b");
+  doc_.at(other).assignStored(std::vector<NoteEntry>(3, NoteEntry{1000, 0x30}));
+  window_->refresh();
+  QComboBox *list = window_->MelodyList();
+  list->setFocus();
+  Q_EMIT list->activated(list->findData(other));
+  EXPECT_EQ(window_->Strip()->firstVisible(), 0);
+  EXPECT_EQ(window_->focusWidget(), window_.get());
+}
+
+TEST_F(MelodyWindowTest, RenamingKeepsTheCursorAndTheSelection) {
+  window_->Editor().InsertEntries(0, std::vector<NoteEntry>(4, NoteEntry{1000, 0x30}));
+  window_->Editor().setCursor(1);
+  window_->Editor().setSelection(1, 3);
+  names_ = QStringLiteral("다른 이름");
+  window_->OnCommand(kCmdRenameMelody, 0);
+  EXPECT_EQ(window_->MelodyList()->currentText(), *names_);
+  EXPECT_EQ(window_->Editor().cursor(), 1);
+  EXPECT_EQ(window_->Editor().selectionEnd(), 3);
 }
 
 TEST_F(MelodyWindowTest, PianoAndEntryStaffSoundAndEnter) {
