@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -214,6 +215,34 @@ TEST_F(MelodyWindowTest, GhostNoteFollowsThePointer) {
     window_->Strip()->refresh();
     if (dir != nullptr) {
       window_->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    }
+  }
+}
+
+TEST(ScorePainting, KeySignaturesClearTheClefAndEndBeforeTheNotes) {
+  const ScoreGlyphs glyphs;
+  const auto paint = [](const std::function<void(QPainter &)> &draw) {
+    QImage image(100, 110, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    draw(p);
+    return image;
+  };
+  const auto inked = [](const QImage &image, int x, int y) {
+    return x >= 0 && x < image.width() && qAlpha(image.pixel(x, y)) > 64;
+  };
+  // The staff painted zero pixels wide leaves the clef (and the bar at 0).
+  const QImage clef = paint([&](QPainter &p) { glyphs.paintStaff(p, 0); });
+  for (const KeySignature &key : kKeySignatures) {
+    const QImage signs = paint([&](QPainter &p) { glyphs.paintKeySignature(p, key.id); });
+    for (int y = 0; y < signs.height(); ++y) {
+      for (int x = 0; x < signs.width(); ++x) {
+        if (inked(signs, x, y)) {
+          ASSERT_FALSE(inked(clef, x - 1, y) || inked(clef, x, y) || inked(clef, x + 1, y))
+              << "key " << key.id << " at " << x << ", " << y;
+          ASSERT_LT(x, scoreMargin(key.id)) << "key " << key.id;
+        }
+      }
     }
   }
 }

@@ -179,7 +179,7 @@ std::vector<KeySign> keySignatureSigns(uint16_t keyId) {
   std::vector<KeySign> signs;
   for (int i = 0; i < key.sharps + key.flats; ++i) {
     const KeyLetter &l = order[static_cast<size_t>(i)];
-    signs.push_back({kClefWidth + kKeySignSpacing * i, 7 * l.octave + l.letter,
+    signs.push_back({kKeySignatureLeft + kKeySignSpacing * i, 7 * l.octave + l.letter,
                      sharp ? Accidental::Sharp : Accidental::Flat});
   }
   return signs;

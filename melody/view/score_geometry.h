@@ -21,6 +21,9 @@ inline constexpr int kStaffTop = 45;
 inline constexpr int kStaffBottom = 81;
 // The clef takes 20 pixels; the key signature follows it.
 inline constexpr int kClefWidth = 20;
+// The clef's upper curl reaches x 21, so the key's signs start a little
+// after the clef's 20 pixels; they still end before the notes.
+inline constexpr int kKeySignatureLeft = 23;
 // Free pixels after the last entry when the cursor is at the end.
 inline constexpr int kEndSlack = 15;
 
