@@ -31,8 +31,8 @@ VellutoApp::~VellutoApp() = default;
 
 bool VellutoApp::InitInstance(const std::optional<std::string> &file) {
   (void)base_.RegisterFileTypes(winlib::SuiteProgram::Velluto);
-  // Answering under the title lets Pelodex find the editor; a second editor
-  // runs on without answering.
+  // Answering under the title lets Pelodex find the editor and a later
+  // start hand over its file (velluto_main.cpp).
   (void)base_.ClaimSingleInstance();
   winlib::setHelpTopics(resources::vellutoHelpTopics());
   const std::filesystem::path folder = animationFolder();
@@ -50,6 +50,7 @@ bool VellutoApp::InitInstance(const std::optional<std::string> &file) {
   });
   base_.SetExitCommand([this] { window_->OnCommand(kCmdExit, winlib::kNotifyCommand); });
   window_->Refresh();
+  base_.SetOpenHandler([this](const std::string &path) { (void)window_->Session().Open(path); });
   (void)window_->Session().Open(file ? std::optional<std::string>(argumentPath(*file)) : std::nullopt);
   return true;
 }

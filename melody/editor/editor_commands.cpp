@@ -75,7 +75,7 @@ bool EditorCommands::Save() {
       return false;
     }
     doc_.setPath(withPcmExtension(fs::path(*chosen).filename().string()));
-    user_.refresh();
+    user_.redraw();
   }
   if (doc_.Save() != DocResult::Ok) {
     warn(kSaveFailureMessage);

@@ -26,6 +26,7 @@ public:
   std::optional<std::string> pickFile(bool) override { return picked; }
   std::optional<std::string> askName(int, std::string_view) override { return name; }
   void refresh() override { ++refreshes; }
+  void redraw() override { ++redraws; }
   void pause() override {}
   void notifySaved(bool outside, const std::string &path) override { saves.push_back({outside, path}); }
 
@@ -35,6 +36,7 @@ public:
   std::optional<std::string> picked;
   std::optional<std::string> name;
   int refreshes = 0;
+  int redraws = 0;
   std::vector<std::pair<bool, std::string>> saves;
 };
 
@@ -73,6 +75,10 @@ TEST_F(EditorCommandsTest, NewDocumentSaveAsksForANameAndNotifies) {
   user_.picked = "/somewhere/mine";
   ASSERT_TRUE(commands_.SaveCommand());
   EXPECT_EQ(doc_.path(), "mine.pcm");
+  // The new name is redrawn; the melody is not shown afresh (which would
+  // move the cursor and drop the selection).
+  EXPECT_EQ(user_.redraws, 1);
+  EXPECT_EQ(user_.refreshes, 0);
   EXPECT_TRUE(fs::exists(dir_.path() / "melody" / "mine.pcm"));
   ASSERT_EQ(user_.saves.size(), 1u);
   EXPECT_FALSE(user_.saves[0].first);
