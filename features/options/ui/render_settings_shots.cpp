@@ -98,7 +98,6 @@ int main(int argc, char **argv) {
                            {core::MainMenuPage::kAlarms, [] {}},
                            {core::MainMenuPage::kPhoneSettings, [] {}}});
   menu.Create(QStringLiteral("시작메뉴"), 3002);
-  menu.CreateControls();
   save(menu, out, "main-menu.png");
 
   const core::PhoneBookEntry &entry = store.phonePhonebook[0];
