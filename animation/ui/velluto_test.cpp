@@ -170,6 +170,21 @@ TEST_F(VellutoWindow, EveryControlShowsWithAKoreanName) {
   EXPECT_EQ(window().EffectList()->count(), 26);
 }
 
+TEST_F(VellutoWindow, RenameOnlyRenames) {
+  window().OnCommand(kCmdToolRectangle, winlib::kNotifyCommand);
+  drag({10, 10}, {19, 19});
+  window().OnCommand(kCmdToolSelect, winlib::kNotifyCommand);
+  drag({8, 8}, {22, 22});
+  window().OnCommand(kCmdPlay, winlib::kNotifyCommand);
+  ports_->name = "새 이름";
+  window().OnCommand(kCmdRename, winlib::kNotifyCommand);
+  EXPECT_EQ(window().AnimationList()->currentText(), QStringLiteral("새 이름"));
+  EXPECT_TRUE(picture().modified());
+  EXPECT_TRUE(window().History().CanUndo());
+  EXPECT_TRUE(window().Canvas()->Model().selection());
+  EXPECT_TRUE(window().Preview()->Running());
+}
+
 TEST_F(VellutoWindow, PreviewPlaysOnATimerAndStopsWhenDrawingStarts) {
   CEffectPreview *preview = window().Preview();
   picture().setPixel(0, 0, true);

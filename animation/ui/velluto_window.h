@@ -76,7 +76,10 @@ private:
   void addButtons();
   void addLists();
   void makeCurrent(int index);
+  // Refills the animation list; the row of `selectIndex` (else 0).
+  int rebuildAnimationList(int selectIndex);
   void fillAnimationList(int selectIndex);
+  void renameAnimation();
   void chooseTool(int command);
   void chooseEffect(int row);
   void undoOrRedo(bool undo);
