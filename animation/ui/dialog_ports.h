@@ -23,7 +23,7 @@ public:
   // Dialogs open over `owner` (set once the main window exists).
   void SetOwner(QWidget *owner) { owner_ = owner; }
 
-  int Ask(const std::string &text, uint32_t type) override;
+  int Ask(const std::string &text, uint32_t type, AskCaption caption) override;
   std::optional<std::string> PickSaveName() override;
   std::optional<std::string> PickOpenPath() override;
   std::optional<std::string> AskFileName() override;

@@ -23,7 +23,7 @@ namespace {
 // Ports that answer nothing: commands needing a dialog are abandoned.
 class SilentPorts : public DialogPorts {
 public:
-  int Ask(const std::string &text, uint32_t) override {
+  int Ask(const std::string &text, uint32_t, AskCaption) override {
     asked.push_back(text);
     if (onAsk) {
       onAsk();
