@@ -48,9 +48,13 @@ QPoint DialogPorts::corner() const {
 }
 
 std::optional<std::string> DialogPorts::pick(int mode) {
+  // Every use starts in the animation folder and stays there: no drives,
+  // no sub-folders.
+  winlib::CFilePickerDlg::SetStartFolder(folder_);
   winlib::CFilePickerDlg picker;
   const QPoint at = corner();
-  if (picker.DoModal(at.x(), at.y(), owner_, mode, QStringLiteral("*.pca")) != winlib::kIdOkCommand) {
+  if (picker.DoModal(at.x(), at.y(), owner_, mode, QStringLiteral("*.pca"), winlib::kPickerFolderOnly) !=
+      winlib::kIdOkCommand) {
     return std::nullopt;
   }
   return picker.ChosenPath().toStdString();

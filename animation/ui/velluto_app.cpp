@@ -46,6 +46,7 @@ bool VellutoApp::InitInstance(const std::optional<std::string> &file) {
   winlib::setHelpTopics(resources::vellutoHelpTopics());
   const std::filesystem::path folder = animationFolder();
   document_.setFolder(folder);
+  ports_->SetFolder(QString::fromStdString(folder.string()));
   winlib::CFilePickerDlg::SetStartFolder(QString::fromStdString(folder.string()));
 
   window_ = new CVellutoWnd(document_, *ports_);

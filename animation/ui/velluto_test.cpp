@@ -9,11 +9,15 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_dialog.h"
 #include "winlib/marker/marked_window.h"
+#include "winlib/picker/ui/file_picker_dlg.h"
 #include "winlib/testing/accessibility_check.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -251,6 +255,38 @@ TEST_F(VellutoWindow, EverySaveReachesARunningPelodex) {
   ASSERT_TRUE(peer.waitForFinished(5000));
   EXPECT_EQ(peer.readAllStandardOutput(), "0x477\n0x472\n");
   EXPECT_FALSE(notifyPelodex(false, QStringLiteral("nobody-listens"))) << "no Pelodex: nothing sent";
+}
+
+// Started without a file, Velluto asks for one in the animation folder
+// alone; cancelled, it edits a new untitled document.
+TEST(VellutoStart, WithoutAFileOffersTheAnimationFolderOnly) {
+  std::filesystem::create_directories(animationFolder() / "sub");
+  QStringList items;
+  bool driveList = true;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+      auto *picker = qobject_cast<winlib::CFilePickerDlg *>(top);
+      if (picker == nullptr || !picker->isVisible()) {
+        continue;
+      }
+      driveList = !picker->findChildren<QComboBox *>().isEmpty();
+      for (const QListWidget *list : picker->findChildren<QListWidget *>()) {
+        for (int row = 0; row < list->count(); ++row) {
+          items << list->item(row)->text();
+        }
+      }
+      poll.stop();
+      picker->EndDialog(winlib::kIdCancelCommand);
+    }
+  });
+  poll.start(20);
+  VellutoApp app;
+  ASSERT_TRUE(app.InitInstance(std::nullopt));
+  EXPECT_FALSE(driveList);
+  EXPECT_TRUE(items.filter(QStringLiteral("<")).isEmpty()) << items.join(' ').toStdString();
+  EXPECT_EQ(app.Window()->AnimationList()->currentText(), QStringLiteral("새애니메이션"));
+  expectEveryControlShown(*app.Window());
 }
 
 } // namespace
