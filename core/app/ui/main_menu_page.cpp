@@ -14,11 +14,11 @@ struct MenuButton {
 };
 
 constexpr MenuButton kButtons[] = {
-    {MainMenuPage::kPhonebook, {28, 80}, true}, {MainMenuPage::kSms, {28, 139}, false},
-    {MainMenuPage::kMelody, {28, 198}, false},  {MainMenuPage::kAnimation, {28, 256}, false},
-    {MainMenuPage::kAlarms, {224, 80}, false},  {MainMenuPage::kDataService, {224, 139}, false},
-    {MainMenuPage::kPhoneSettings, {224, 198}, false},
-    {MainMenuPage::kHelp, {461, 384}, true},    {MainMenuPage::kExit, {530, 384}, true},
+    {MainMenuPage::kPhonebook, {28, 80}, true},        {MainMenuPage::kSms, {28, 139}, false},
+    {MainMenuPage::kMelody, {28, 198}, false},         {MainMenuPage::kAnimation, {28, 256}, false},
+    {MainMenuPage::kAlarms, {224, 80}, false},         {MainMenuPage::kDataService, {224, 139}, false},
+    {MainMenuPage::kPhoneSettings, {224, 198}, false}, {MainMenuPage::kHelp, {461, 384}, true},
+    {MainMenuPage::kExit, {530, 384}, true},
 };
 
 } // namespace
@@ -36,7 +36,7 @@ bool MainMenuPage::IsEnabled(int command) const {
   return false;
 }
 
-void MainMenuPage::CreateControls() {
+void MainMenuPage::OnCreate() {
   for (const MenuButton &b : kButtons) {
     auto *button = new winlib::CBmpButton(this);
     button->setObjectName(QString::number(b.command));

@@ -111,7 +111,6 @@ bool PelodexApp::InitInstance() {
 bool PelodexApp::LogOn() {
   auto *page = new link::PasswordPage(link_.status());
   base_.CreateMainWindow(page, resources::kPagePassword);
-  page->CreateControls();
   page->SetHelp([page] { winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2101); });
   platform::Settings settings = platform::Settings::forProfile(kProfile);
   link::LogOnSettings logOn;
@@ -150,9 +149,6 @@ void PelodexApp::ExitInstance() {
 
 void PelodexApp::ShowPage(winlib::CBmpWnd *page, int bitmapId) {
   base_.CreateMainWindow(page, bitmapId);
-  if (auto *pelodexPage = qobject_cast<PelodexPage *>(page)) {
-    pelodexPage->CreateControls();
-  }
 }
 
 void PelodexApp::ShowMenu() {
@@ -243,9 +239,17 @@ void PelodexApp::OpenPhonebook(bool fresh) {
     QWidget *page = base_.MainWindow();
     winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2106);
   };
-  features::PhonebookPageContext context{
-      store_, *phonebookPhone_, !offline_, settings_, [this] { ShowMenu(); }, [this] { AskExit(); }, showHelp,
-      [this] { OpenSpeedDial(); }, nullptr, nullptr, [this] { SaveDataFile(); }};
+  features::PhonebookPageContext context{store_,
+                                         *phonebookPhone_,
+                                         !offline_,
+                                         settings_,
+                                         [this] { ShowMenu(); },
+                                         [this] { AskExit(); },
+                                         showHelp,
+                                         [this] { OpenSpeedDial(); },
+                                         nullptr,
+                                         nullptr,
+                                         [this] { SaveDataFile(); }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
   if (!offline_ && fresh) {
