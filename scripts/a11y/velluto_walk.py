@@ -9,13 +9,14 @@ import json
 import os
 import shutil
 import subprocess
+import time
 
 from harness import App, WalkFailed, say, wait_until
 
 WIDTH, HEIGHT = 96, 51
 SCALE, ORIGIN = 3, (16, 32)  # the canvas shows each pixel 3 x 3 from (16, 32)
-KEY_S, KEY_HOME, KEY_DOWN = 0x73, 0xFF50, 0xFF54
-EFFECT = 2  # 위에서 아래로 이동, the third row of the effect list
+KEY_S, KEY_HOME, KEY_DOWN, KEY_RETURN = 0x73, 0xFF50, 0xFF54, 0xFF0D
+EFFECT, EFFECT_NAME = 2, "위에서 아래로 이동"
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 POINT = (10, 10)
@@ -103,7 +104,7 @@ def shown_parts(app, window):
         raise WalkFailed(f"{len(lists)} lists instead of the animation and effect lists")
     for part in [canvas, preview] + lists:
         wait_until(lambda: app.is_showing(part), f"{part.getRoleName()} {part.name} does not show", 5)
-    effects = next(l for l in lists if app.find_all("list item", within=l, name="위에서 아래로 이동"))
+    effects = next(l for l in lists if app.find_all("list item", within=l, name=EFFECT_NAME))
     return canvas, preview, effects
 
 
@@ -114,18 +115,24 @@ def plays(app, preview):
     wait_until(lambda: app.d.grab(box) != first, "the effect does not play in the preview", 5)
 
 
-def choose_effect(app, effects, row):
-    app.focus(effects)
+def choose(app, combo, item):
+    """Opens a drop-down list with a click and picks `item` with the keys,
+    as its popup takes no focus from the screen reader."""
+    rows = [node.name for node in app.find_all("list item", within=combo)]
+    _, _, w, h = app.extents(combo)
+    app.click(combo, w // 2, h // 2)
+    time.sleep(0.3)
     app.key(KEY_HOME)
-    for _ in range(row):
+    for _ in range(rows.index(item)):
         app.key(KEY_DOWN)
+    app.key(KEY_RETURN)
+    wait_until(lambda: combo.name == item, f"{item} was not chosen")
 
 
 def import_jpeg(app, jpeg):
     app.press("그림읽기")
     dialog = app.find("text", "파일이름").parent
-    types = app.find_all("combo box", within=dialog, name="*.bmp")[0]
-    choose_effect(app, types, 2)  # *.jpg
+    choose(app, app.find_all("combo box", within=dialog, name="*.bmp")[0], "*.jpg")
     app.find("list item", os.path.basename(jpeg), within=dialog)
     app.type_into("파일이름", os.path.basename(jpeg), within=dialog)
     app.press("큰쪽에 맞춤", within=dialog)
@@ -151,11 +158,11 @@ def walk(desktop, build):
     app.click(canvas, *at(INSIDE))
     app.press("되돌리기", within=window)
     save(app, path, "point, line, rectangle, fill undone")
-    line = [(x, LINE[0][1]) for x in range(LINE[0][0], LINE[1][0] + 1)]
-    expect(picture(cli, path, out), [POINT, BOX[0], BOX[1]] + line, [INSIDE], "drawn, fill undone")
+    line = [(x, LINE[0][1]) for x in range(LINE[0][0], LINE[1][0])]  # without its end point
+    expect(picture(cli, path, out), [POINT, BOX[0], BOX[1]] + line, [INSIDE, LINE[1]], "drawn, fill undone")
 
     app.press("다시 실행", within=window)
-    choose_effect(app, effects, EFFECT)
+    choose(app, effects, EFFECT_NAME)
     plays(app, preview)
     save(app, path, "fill redone, effect")
     expect(picture(cli, path, out), [INSIDE], [], "fill redone")
