@@ -132,23 +132,22 @@ class App:
         for i in range(node.childCount):
             yield from self._walk(node.getChildAtIndex(i), depth + 1)
 
+    def _first(self, roles, name, within, showing):
+        roles = (roles,) if isinstance(roles, str) else roles
+        match = name if callable(name) else (lambda n: n == name)
+        for node in self._walk(within if within is not None else self._root()):
+            if node.getRoleName() in roles and match(node.name or ""):
+                if not showing or node.getState().contains(self.d.atspi.STATE_SHOWING):
+                    return node
+        return None
+
     def find(self, roles, name, within=None, timeout=STEP_TIMEOUT, showing=True):
         """The first object of one of `roles` (pyatspi role names, as
         "push button") named `name` (a callable may test the name)."""
-        roles = (roles,) if isinstance(roles, str) else roles
-        match = name if callable(name) else (lambda n: n == name)
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            try:
-                top = within if within is not None else self._root()
-                for node in self._walk(top):
-                    if node.getRoleName() in roles and match(node.name or ""):
-                        if not showing or node.getState().contains(self.d.atspi.STATE_SHOWING):
-                            return node
-            except Exception:  # the tree changed under the walk: look again
-                pass
-            time.sleep(0.1)
-        raise WalkFailed(f"no {'/'.join(roles)} named {name if not callable(name) else '(test)'}")
+        found = []
+        wait_until(lambda: found.append(self._first(roles, name, within, showing)) or found[-1],
+                   f"no {roles} named {name if not callable(name) else '(test)'}", timeout)
+        return found[-1]
 
     def find_all(self, roles, within, name=None):
         """Every object of one of `roles` under `within`, shown or not."""
@@ -180,13 +179,7 @@ class App:
         return field
 
     def gone(self, roles, name, timeout=STEP_TIMEOUT):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            try:
-                self.find(roles, name, timeout=0.2)
-            except WalkFailed:
-                return
-        raise WalkFailed(f"{name} is still there")
+        wait_until(lambda: self._first(roles, name, None, True) is None, f"{name} is still there", timeout)
 
     # The pointer and the keyboard go through the accessibility registry,
     # which sends them to the X server as a user's would be.

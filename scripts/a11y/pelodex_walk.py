@@ -27,13 +27,8 @@ def phone(state_file):
 
 
 def wait_for_phone(state_file, test, what, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if test(phone(state_file)):
-            say(f"the phone shows {what}")
-            return
-        time.sleep(0.1)
-    raise WalkFailed(f"the phone's state file lacks {what}")
+    wait_until(lambda: test(phone(state_file)), f"the phone's state file lacks {what}", timeout)
+    say(f"the phone shows {what}")
 
 
 def hex_of(text):
