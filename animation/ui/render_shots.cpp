@@ -91,7 +91,6 @@ int main(int argc, char **argv) {
   DialogPorts ports;
   CVellutoWnd window(document, ports);
   window.Create(QStringLiteral("애니메이션 편집기"), pdx::resources::kAnimationEditorSkin);
-  window.CreateControls();
   window.Refresh();
   window.show();
   draw(window);

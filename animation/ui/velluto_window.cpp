@@ -88,7 +88,7 @@ CVellutoWnd::~CVellutoWnd() {
   qApp->removeEventFilter(this);
 }
 
-void CVellutoWnd::CreateControls() {
+void CVellutoWnd::OnCreate() {
   canvas_ = new CPictureCanvas(this, *this, random_);
   canvas_->setGeometry(kCanvas);
   canvas_->SetTextSource([this](bool) -> std::optional<std::pair<QString, QFont>> {
@@ -103,7 +103,7 @@ void CVellutoWnd::CreateControls() {
   addLists();
   addButtons();
   chooseTool(kCmdToolSelect);
-  updateUndoButtons();
+  Refresh();
 }
 
 void CVellutoWnd::addButtons() {

@@ -37,8 +37,6 @@ public:
   CVellutoWnd(CAnimationFile &document, EditorPorts &ports);
   ~CVellutoWnd() override;
 
-  // Makes the controls; call once the window is created from its skin.
-  void CreateControls();
   // Shows the document (also on its own after New file and Open): lists
   // rebuilt, the first row (by name) current.
   void Refresh();
@@ -60,6 +58,8 @@ public:
   CAnimation *Current() const;
 
 protected:
+  // Makes the controls and shows the document.
+  void OnCreate() override;
   void PaintText(QPainter &painter) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
   void dragEnterEvent(QDragEnterEvent *event) override;
