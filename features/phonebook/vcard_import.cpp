@@ -1,5 +1,8 @@
 #include "features/phonebook/vcard_import.h"
 
+#include "core/base/text_file.h"
+#include "features/phonebook/import_decode.h"
+
 #include <algorithm>
 #include <cctype>
 #include <span>
@@ -101,10 +104,10 @@ std::string valueText(const Property &p, bool fileIsUtf8) {
   const auto charset = std::find_if(p.params.begin(), p.params.end(),
                                     [](const std::string &s) { return s.starts_with("CHARSET="); });
   const bool koreanCharset = charset != p.params.end() && *charset != "CHARSET=UTF-8";
-  if (koreanCharset || (charset == p.params.end() && !fileIsUtf8 && !text::looksLikeUtf8(raw))) {
+  if (koreanCharset) {
     return text::toUtf8(raw);
   }
-  return raw;
+  return charset == p.params.end() && !fileIsUtf8 ? text::textFileAsUtf8(raw) : raw;
 }
 
 // The value's components split at unescaped `separator`, escapes resolved.
@@ -182,31 +185,53 @@ void takeTel(const Property &p, ImportedContact &c) {
   c.numbers[static_cast<size_t>(kind)] = *number;
 }
 
+// Whether the part of a content line before its colon names
+// QUOTED-PRINTABLE. The line may grow by its soft line breaks; each byte is
+// searched once (with an overlap of the word's length), so a line of any
+// length costs linear time.
+class QuotedPrintableHead {
+public:
+  bool check(const std::string &line) {
+    if (!ended_) {
+      const size_t colon = line.find(':', std::min(scanned_, line.size()));
+      const size_t end = std::min(colon, line.size());
+      const size_t from = scanned_ < kWord.size() ? 0 : scanned_ - kWord.size();
+      found_ = found_ || (end > from && upper(std::string_view(line).substr(from, end - from)).find(kWord) !=
+                                            std::string::npos);
+      scanned_ = end;
+      ended_ = colon != std::string::npos;
+    }
+    return found_;
+  }
+
+private:
+  static constexpr std::string_view kWord = "QUOTED-PRINTABLE";
+  size_t scanned_ = 0;
+  bool ended_ = false;
+  bool found_ = false;
+};
+
 // Joins folded lines (a line end followed by a blank or tab) and the soft
 // line breaks of quoted-printable values (a line ending in '=').
 std::vector<std::pair<int, std::string>> unfold(std::string_view text) {
   std::vector<std::pair<int, std::string>> lines;
   int number = 0;
   bool softBreak = false;
+  QuotedPrintableHead head;
   while (!text.empty()) {
-    const size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
+    const std::string_view line = takeLine(text);
     ++number;
-    if (line.ends_with('\r')) {
-      line.remove_suffix(1);
-    }
     const bool folded = !lines.empty() && !line.empty() && (line[0] == ' ' || line[0] == '\t');
     if (softBreak || folded) {
       lines.back().second += folded && !softBreak ? line.substr(1) : line;
     } else {
       lines.emplace_back(number, std::string(line));
+      head = QuotedPrintableHead();
     }
-    const std::string &last = lines.back().second;
-    softBreak = last.ends_with('=') &&
-                upper(last.substr(0, last.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
+    std::string &last = lines.back().second;
+    softBreak = last.ends_with('=') && head.check(last);
     if (softBreak) {
-      lines.back().second.pop_back();
+      last.pop_back();
     }
   }
   return lines;

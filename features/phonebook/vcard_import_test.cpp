@@ -58,6 +58,23 @@ TEST(VcardImport, EachVersionAsPhonesWriteIt) {
   }
 }
 
+TEST(VcardImport, EveryLineEndReadsAlike) {
+  const std::string card =
+      "BEGIN:VCARD|VERSION:2.1|N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=ED=99=8D;=EA=B8=B8=EB=8F=|"
+      "=99;;;|TEL;CELL:010-1234-5678|END:VCARD|BEGIN:VCARD|VERSION:3.0|FN:김|"
+      " 철수|TEL:02-555-0100|END:VCARD|";
+  for (const std::string_view end : {"\n", "\r\n", "\r\r\n", "\r"}) {
+    std::string file;
+    for (const char c : card) {
+      file += c == '|' ? std::string(end) : std::string(1, c);
+    }
+    const Imported imported(file);
+    ASSERT_EQ(imported.result.added, 2) << end.size();
+    EXPECT_EQ(imported.row(0), "홍길동||||010-1234-5678|");
+    EXPECT_EQ(imported.row(1), "김철수||||02-555-0100|");
+  }
+}
+
 TEST(VcardImport, UnusableNumbersAndMissingNamesAreReported) {
   const Imported imported("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kim;Minsu\r\nTEL;TYPE=CELL:+1 555 0100\r\n"
                           "TEL;TYPE=HOME:" +
