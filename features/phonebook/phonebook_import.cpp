@@ -25,6 +25,14 @@ std::string joined(const std::vector<std::string> &parts) {
 
 } // namespace
 
+void ImportedContact::addNote(std::string note) {
+  if (notes.size() < kMaxContactNotes) {
+    notes.push_back(std::move(note));
+  } else {
+    ++unlistedNotes;
+  }
+}
+
 PhonebookImporter::PhonebookImporter(core::CDataStore &store, const GroupCreator &createGroup, bool utf8)
     : store_(store), createGroup_(createGroup), utf8_(utf8) {
   for (const core::PhoneBookEntry &e : store.pcPhonebook) {
@@ -71,6 +79,9 @@ void PhonebookImporter::note(const ImportedContact &contact, const std::vector<s
 
 void PhonebookImporter::add(const ImportedContact &contact) {
   std::vector<std::string> reasons = contact.notes;
+  if (contact.unlistedNotes > 0) {
+    reasons.push_back("그 밖에 " + std::to_string(contact.unlistedNotes) + "건");
+  }
   core::PhoneBookEntry entry;
   const std::string name = recordText(contact.name, reasons);
   entry.name.set(std::string_view(name).substr(0, text::cutWhole(name, kNameBytes)));

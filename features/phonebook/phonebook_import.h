@@ -52,6 +52,9 @@ ImportResult importPhonebookFile(std::string_view fileBytes, core::CDataStore &s
 // Creates a group on the PC only, under the lowest free id.
 GroupCreator offlineGroupCreator(core::CDataStore &store);
 
+// Notes a reader keeps for one contact; the rest are only counted.
+inline constexpr size_t kMaxContactNotes = 10;
+
 // One contact as a reader found it, before it becomes an entry.
 struct ImportedContact {
   int line = 0;
@@ -59,6 +62,9 @@ struct ImportedContact {
   std::string group;                                   // likewise; empty for none
   std::array<std::string, core::kNumberKinds> numbers; // home, office, mobile, pager
   std::vector<std::string> notes;                      // what the reader changed or left out (UTF-8)
+  int unlistedNotes = 0;                               // notes past kMaxContactNotes
+
+  void addNote(std::string note);
 };
 
 // Turns contacts into entries: names cut to their fields on a character

@@ -174,12 +174,12 @@ int fieldFor(const ImportedContact &c, int typed, bool fax) {
 void takeTel(const Property &p, ImportedContact &c) {
   const std::optional<std::string> number = dialledNumber(components(p.value, ';').front());
   if (!number || number->empty()) {
-    c.notes.push_back("전화번호로 쓸 수 없는 번호를 넣지 않았습니다: " + p.value);
+    c.addNote("전화번호로 쓸 수 없는 번호를 넣지 않았습니다: " + p.value);
     return;
   }
   const int kind = fieldFor(c, typedKind(p), has(p, "FAX"));
   if (kind < 0) {
-    c.notes.push_back("번호를 넣을 칸이 없어 넣지 않았습니다: " + *number);
+    c.addNote("번호를 넣을 칸이 없어 넣지 않았습니다: " + *number);
     return;
   }
   c.numbers[static_cast<size_t>(kind)] = *number;
@@ -211,31 +211,43 @@ private:
   bool found_ = false;
 };
 
-// Joins folded lines (a line end followed by a blank or tab) and the soft
-// line breaks of quoted-printable values (a line ending in '=').
-std::vector<std::pair<int, std::string>> unfold(std::string_view text) {
-  std::vector<std::pair<int, std::string>> lines;
-  int number = 0;
-  bool softBreak = false;
-  QuotedPrintableHead head;
-  while (!text.empty()) {
-    const std::string_view line = takeLine(text);
-    ++number;
-    const bool folded = !lines.empty() && !line.empty() && (line[0] == ' ' || line[0] == '\t');
-    if (softBreak || folded) {
-      lines.back().second += folded && !softBreak ? line.substr(1) : line;
-    } else {
-      lines.emplace_back(number, std::string(line));
-      head = QuotedPrintableHead();
+// Hands out the content lines of a vCard text one at a time, folded lines
+// (a line end followed by a blank or tab) and the soft line breaks of
+// quoted-printable values (a line ending in '=') joined.
+class Unfolder {
+public:
+  explicit Unfolder(std::string_view text) : rest_(text) {}
+
+  // The next content line and the number of its first line; false at the
+  // end of the text.
+  bool next(int &number, std::string &line) {
+    if (rest_.empty()) {
+      return false;
     }
-    std::string &last = lines.back().second;
-    softBreak = last.ends_with('=') && head.check(last);
-    if (softBreak) {
-      last.pop_back();
+    line.assign(takeLine(rest_));
+    number = ++lineNumber_;
+    QuotedPrintableHead head;
+    while (true) {
+      const bool softBreak = line.ends_with('=') && head.check(line);
+      if (softBreak) {
+        line.pop_back();
+      }
+      std::string_view after = rest_;
+      const std::string_view following = takeLine(after);
+      const bool folded = !following.empty() && (following[0] == ' ' || following[0] == '\t');
+      if (rest_.empty() || (!softBreak && !folded)) {
+        return true;
+      }
+      rest_ = after;
+      ++lineNumber_;
+      line += folded && !softBreak ? following.substr(1) : following;
     }
   }
-  return lines;
-}
+
+private:
+  std::string_view rest_;
+  int lineNumber_ = 0;
+};
 
 } // namespace
 
@@ -254,7 +266,10 @@ void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer) {
     importer.add(*card);
     card.reset();
   };
-  for (const auto &[number, line] : unfold(text)) {
+  Unfolder lines(text);
+  int number = 0;
+  std::string line;
+  while (lines.next(number, line)) {
     const Property p = parseProperty(line);
     const std::string value = p.name == "TEL" ? p.value : valueText(p, utf8);
     if (p.name == "BEGIN" && upper(value) == "VCARD") {

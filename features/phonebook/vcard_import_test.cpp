@@ -95,6 +95,17 @@ TEST(VcardImport, UnusableNumbersAndMissingNamesAreReported) {
   EXPECT_EQ(imported.result.notes[1].reason, "건너뜀: 이름이 없습니다");
 }
 
+TEST(VcardImport, ACardKeepsTenNotesAndCountsTheRest) {
+  std::string file = "BEGIN:VCARD\nFN:K\n";
+  for (int i = 0; i < 15; ++i) {
+    file += "TEL:+1 5\n";
+  }
+  const Imported imported(file + "END:VCARD\n");
+  ASSERT_EQ(imported.result.notes.size(), 1u);
+  EXPECT_TRUE(imported.result.notes[0].reason.ends_with("+1 5; 그 밖에 5건"))
+      << imported.result.notes[0].reason;
+}
+
 TEST(VcardImport, TheExportComesBackUnchanged) {
   const Imported first("가족원 가족 02-123-4567 011-222-3333\n친구 0311111111 0123#p4\n");
   const std::string vcard = core::phonebookToVcard(first.store.pcPhonebook, first.store.phoneGroups);
