@@ -1,5 +1,7 @@
 #include "features/phonebook/text_import.h"
 
+#include "features/phonebook/import_decode.h"
+
 #include <algorithm>
 #include <span>
 #include <vector>
@@ -68,13 +70,8 @@ ImportedContact parseLine(std::string_view line, int lineNumber) {
 bool readPhonebookText(std::string_view text, PhonebookImporter &importer) {
   int lineNumber = 0;
   while (!text.empty()) {
-    const size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
+    const std::string_view line = takeLine(text);
     ++lineNumber;
-    while (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
     if (line.size() > kMaxLine) {
       return false;
     }

@@ -58,6 +58,23 @@ TEST(VcardImport, EachVersionAsPhonesWriteIt) {
   }
 }
 
+TEST(VcardImport, EveryLineEndReadsAlike) {
+  const std::string card =
+      "BEGIN:VCARD|VERSION:2.1|N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=ED=99=8D;=EA=B8=B8=EB=8F=|"
+      "=99;;;|TEL;CELL:010-1234-5678|END:VCARD|BEGIN:VCARD|VERSION:3.0|FN:김|"
+      " 철수|TEL:02-555-0100|END:VCARD|";
+  for (const std::string_view end : {"\n", "\r\n", "\r\r\n", "\r"}) {
+    std::string file;
+    for (const char c : card) {
+      file += c == '|' ? std::string(end) : std::string(1, c);
+    }
+    const Imported imported(file);
+    ASSERT_EQ(imported.result.added, 2) << end.size();
+    EXPECT_EQ(imported.row(0), "홍길동||||010-1234-5678|");
+    EXPECT_EQ(imported.row(1), "김철수||||02-555-0100|");
+  }
+}
+
 TEST(VcardImport, UnusableNumbersAndMissingNamesAreReported) {
   const Imported imported("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kim;Minsu\r\nTEL;TYPE=CELL:+1 555 0100\r\n"
                           "TEL;TYPE=HOME:" +
@@ -76,6 +93,17 @@ TEST(VcardImport, UnusableNumbersAndMissingNamesAreReported) {
           std::string(40, '7'));
   EXPECT_EQ(imported.result.notes[1].line, 8);
   EXPECT_EQ(imported.result.notes[1].reason, "건너뜀: 이름이 없습니다");
+}
+
+TEST(VcardImport, ACardKeepsTenNotesAndCountsTheRest) {
+  std::string file = "BEGIN:VCARD\nFN:K\n";
+  for (int i = 0; i < 15; ++i) {
+    file += "TEL:+1 5\n";
+  }
+  const Imported imported(file + "END:VCARD\n");
+  ASSERT_EQ(imported.result.notes.size(), 1u);
+  EXPECT_TRUE(imported.result.notes[0].reason.ends_with("+1 5; 그 밖에 5건"))
+      << imported.result.notes[0].reason;
 }
 
 TEST(VcardImport, TheExportComesBackUnchanged) {

@@ -1,6 +1,7 @@
 #include "features/sms/sms_text.h"
 
 #include "core/base/cp949.h"
+#include "core/base/text_file.h"
 
 #include <algorithm>
 #include <fstream>
@@ -100,7 +101,7 @@ core::SmsMessage messageOf(std::string_view line, const core::CivilTime &now) {
 } // namespace
 
 std::vector<core::SmsMessage> parseSmsText(std::string_view file, const core::CivilTime &now) {
-  const std::string converted = text::looksLikeUtf8(file) ? text::fromUtf8(file) : std::string(file);
+  const std::string converted = text::textFileAsCp949(file);
   std::string_view rest = converted;
   std::vector<core::SmsMessage> messages;
   while (!rest.empty()) {

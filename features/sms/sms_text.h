@@ -1,6 +1,7 @@
 // Message text files: one message per line, "Y-M-D h:m:s<TAB>text<TAB>
-// number" or just a text; core::exportSmsText writes them. Files are code page 949; a UTF-8 file is
-// recognised and converted.
+// number" or just a text; core::exportSmsText writes them in code page 949.
+// A file is read by the suite's rule for text files (core/base/text_file.h),
+// so UTF-8 and UTF-16 files are converted.
 #pragma once
 
 #include "core/data/alarm_list.h"
