@@ -184,6 +184,20 @@ TEST_F(EditorCommandsTest, OpenFailuresLeaveANewDocument) {
   EXPECT_EQ(user_.asked.back(), "MIDI 파일이 아닙니다.");
 }
 
+TEST_F(EditorCommandsTest, MidiOpensAsAMelodyNamedAfterItsTrackOrElseItsFile) {
+  const std::string header = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0};
+  const std::string name = {0, '\xFF', 3, 3, 'a', 'b', 'c'};
+  const std::string notes = {0, '\x90', 72, 90, 96, '\x80', 72, 0, 0, '\xFF', 0x2F, 0};
+  for (const auto &[file, track, expected] :
+       {std::tuple{"named.mid", name + notes, "abc"}, std::tuple{"tune.mid", notes, "tune"}}) {
+    std::ofstream(dir_.path() / file, std::ios::binary) << header << static_cast<char>(track.size()) << track;
+    user_.answers = {kAnswerNo}; // do not save the melody opened before
+    commands_.Open((dir_.path() / file).string());
+    EXPECT_EQ(doc_.Current()->name().view(), expected);
+    EXPECT_EQ(doc_.Current()->count(), 1);
+  }
+}
+
 TEST_F(EditorCommandsTest, RingtoneTextOpensAsANewDocumentOfItsMelodies) {
   const fs::path text = dir_.path() / "tones.TXT";
   std::ofstream(text) << "bad\nOne:d=4,o=5,b=120:c,e\nTwo:d=8:g\n";
