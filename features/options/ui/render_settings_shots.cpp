@@ -84,7 +84,7 @@ int main(int argc, char **argv) {
   save(alarms, out, "alarm-page.png");
 
   NoOptionsPhone optionsPhone;
-  COptionsPage options({store.options, optionsPhone, {}, {}, {}, &user});
+  COptionsPage options({store, optionsPhone, {}, {}, {}, &user});
   save(options, out, "options-page.png");
   options.openEditor(4);
   options.choiceEditor()->hidePopup();
@@ -107,9 +107,9 @@ int main(int argc, char **argv) {
   AlarmForm form = newAlarmForm(now);
   form.choosePeriod(2);
   form.weekday = 3;
-  CAlarmEditDlg add(CAlarmEditDlg::Mode::Add, form);
+  CAlarmEditDlg add(CAlarmEditDlg::Mode::Add, form, now);
   shoot(add, out.filePath("alarm-edit-dialog.png"));
-  CAlarmEditDlg modify(CAlarmEditDlg::Mode::Modify, formOf(store.alarms[0]));
+  CAlarmEditDlg modify(CAlarmEditDlg::Mode::Modify, formOf(store.alarms[0]), now);
   shoot(modify, out.filePath("alarm-modify-dialog.png"));
   return 0;
 }
