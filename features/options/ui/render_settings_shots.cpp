@@ -105,8 +105,8 @@ int main(int argc, char **argv) {
   CAssignDlg assign(std::string(entry.name.view()), 2, std::string(entry.numbers[2].view()), 2);
   shoot(assign, out.filePath("assign-dialog.png"));
   AlarmForm form = newAlarmForm(now);
-  form.choosePeriod(2);
-  form.weekday = 3;
+  form.choosePeriod(0);
+  form.month = 1; // already past: the dialog shows next year
   CAlarmEditDlg add(CAlarmEditDlg::Mode::Add, form, now);
   shoot(add, out.filePath("alarm-edit-dialog.png"));
   CAlarmEditDlg modify(CAlarmEditDlg::Mode::Modify, formOf(store.alarms[0]), now);
