@@ -158,6 +158,8 @@ TEST_F(PhoneCliTest, ExitStatusTellsWhatWentWrong) {
   EXPECT_EQ(run("phone --device " + (dir / "missing").string() + " --password 0000 read alarms").status, 1);
   EXPECT_EQ(run(phone(sim, "read everything")).status, 64);
   EXPECT_EQ(run(phone(sim, "write-entry 200 --name x")).status, 64);
+  EXPECT_EQ(run(phone(sim, "add-alarm --period once --time 08:00 --date 02-30")).status, 64);
+  EXPECT_EQ(run(phone(sim, "set-option 20 02a")).status, 64);
   EXPECT_EQ(run("phone --device " + sim.device() + " read sms").status, 64);
   EXPECT_EQ(run("simulate --drop-rate 2").status, 64);
 }
@@ -299,6 +301,10 @@ TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus
     EXPECT_EQ(run(phone(sim, "sms-save --box saved --index 9 --out " + (dir / "x.txt").string())).status, 64);
     EXPECT_EQ(run(phone(sim, "sms-load " + (dir / "missing.txt").string())).status, 66);
     EXPECT_EQ(run(phone(sim, "delete-sms --box sent --index 1")).status, 64);
+    std::ofstream(dir / "bad.txt") << "2023-02-30 1:2:3\tx\n";
+    const Result untimed = run(phone(sim, "sms-load " + (dir / "bad.txt").string()), true);
+    EXPECT_EQ(untimed.status, 0);
+    EXPECT_NE(untimed.out.find("지금 시각의 메시지로 읽었습니다"), std::string::npos) << untimed.out;
   }
   PhoneState saved;
   std::string error;

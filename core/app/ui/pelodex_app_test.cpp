@@ -320,6 +320,17 @@ TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
   }
 }
 
+TEST_F(PelodexAppTest, WithoutTheSettingsRecordTheMenuStays) {
+  SimulatedPhone phone(3);
+  const auto owned = onPhone(phone);
+  PelodexApp &app = *owned;
+  ASSERT_TRUE(app.InitInstance());
+  phone.refuse(link::PC_OPT_DATA_REQ);
+  okNextMessageBox(); // the failure's question: not Retry
+  app.OpenPhoneSettings();
+  EXPECT_NE(qobject_cast<MainMenuPage *>(app.CurrentPage()), nullptr);
+}
+
 TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
   PelodexOptions options;
   options.testMode = true;
