@@ -162,9 +162,9 @@ std::string AtModem::render(const Answer &answer) const {
   if (answer.prompt) {
     return "\r\n> ";
   }
-  std::string out;
+  std::string out = answer.lines.empty() ? "" : "\r\n";
   for (const std::string &line : answer.lines) {
-    out += "\r\n" + line + "\r\n";
+    out += line + "\r\n";
   }
   if (answer.error || ((answer.cme >= 0 || answer.cms >= 0) && !numberedErrors_)) {
     return out + "\r\nERROR\r\n";

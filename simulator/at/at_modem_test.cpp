@@ -63,6 +63,9 @@ protected:
 };
 
 TEST_F(AtModemTest, LogsOnWithThePinAndReadsTheWholeSimBook) {
+  AtModemState state = sampleModemState();
+  state.numbersInCharset = true; // read as UCS2 hex here, as digits elsewhere
+  modem = AtModem(state);
   start(AtFaults{.noise = true});
   ASSERT_TRUE(phone->probe().ok());
   pdx::at::AtIdentity identity;
