@@ -5,6 +5,8 @@
 #include "cli/exit_status.h"
 #include "simulator/at/at_pty_modem.h"
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <sstream>
@@ -28,6 +30,8 @@ std::optional<simulator::at::AtRefusal> refusal(Args &args, bool &valid) {
   }
   const size_t colon = text->find(':');
   std::string prefix = text->substr(0, colon);
+  std::transform(prefix.begin(), prefix.end(), prefix.begin(),
+                 [](unsigned char c) { return std::toupper(c); });
   prefix = prefix.starts_with('+') ? prefix : "+" + prefix;
   int code = prefix.starts_with("+CM") || prefix == "+CPMS" ? 500 : 3;
   if (colon != std::string::npos) {
