@@ -37,7 +37,13 @@ public:
   int commandsHandled() const { return commands_; }
 
   // One command's answer: information lines and the result code.
-  struct Answer;
+  struct Answer {
+    std::vector<std::string> lines;
+    int cme = -1;
+    int cms = -1;
+    bool error = false;
+    bool prompt = false;
+  };
 
 private:
   std::string handleLine(const std::string &line);

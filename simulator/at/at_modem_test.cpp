@@ -157,6 +157,9 @@ TEST_F(AtModemTest, ListsSendsStoresAndDeletesMessages) {
   (void)loop.waitFor([&] { return !notices.empty(); }, Millis(2000));
   ASSERT_FALSE(notices.empty());
   EXPECT_EQ(notices[0], (std::pair<std::string, int>{"SM", 13}));
+  stop = true;
+  server.join();
+  EXPECT_EQ(modem.state().sent.size(), 2u);
 }
 
 struct ErrorCase {
