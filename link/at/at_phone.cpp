@@ -314,9 +314,12 @@ AtResult AtPhone::readPhonebook(std::vector<AtContact> &entries) {
   return {};
 }
 
-AtResult AtPhone::writeEntry(const AtContact &contact) {
+AtResult AtPhone::writeEntry(const AtContact &contact, size_t *unmapped) {
   const ModemNumber number = numberForModem(contact.number);
   const CharsetText name = encodeText(contact.name, charset_);
+  if (unmapped != nullptr) {
+    *unmapped = name.unmapped;
+  }
   const std::string index = contact.index > 0 ? std::to_string(contact.index) : "";
   return command("AT+CPBW=" + index + "," + quoted(number.digits) + "," + std::to_string(number.type) + "," +
                  quoted(name.value));

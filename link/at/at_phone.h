@@ -96,8 +96,9 @@ public:
   // takes (the whole range first, halved while refused).
   AtResult readPhonebook(std::vector<AtContact> &entries);
   // Writes `contact` at its index (0: the first free place); the name must
-  // fit the memory.
-  AtResult writeEntry(const AtContact &contact);
+  // fit the memory. `unmapped`, when given, gets the count of the name's
+  // characters the character set lacks (written as '?'), to report.
+  AtResult writeEntry(const AtContact &contact, size_t *unmapped = nullptr);
   AtResult deleteEntry(int index);
 
   // PDU mode and the storage ("SM", "ME" or "MT") for reading, writing and

@@ -120,6 +120,20 @@ TEST_F(AtModemTest, WritesAndDeletesPhonebookEntries) {
   ASSERT_EQ(joined.notes.size(), 1u); // the emoji
 }
 
+TEST_F(AtModemTest, WithoutUcs2ANameLosesWhatTheCharacterSetLacksAndSaysSo) {
+  start();
+  ASSERT_TRUE(phone->probe().ok());
+  ASSERT_TRUE(phone->enterPin("1234").ok());
+  pdx::at::PhonebookMemory memory;
+  ASSERT_TRUE(phone->selectPhonebook("ME", memory).ok());
+  size_t unmapped = 0;
+  ASSERT_TRUE(phone->writeEntry({50, "0212345678", "김A"}, &unmapped).ok());
+  EXPECT_EQ(unmapped, 1u);
+  std::vector<AtContact> entries;
+  ASSERT_TRUE(phone->readPhonebook(entries).ok());
+  EXPECT_EQ(entries.back().name, "?A");
+}
+
 TEST_F(AtModemTest, ListsSendsStoresAndDeletesMessages) {
   startReady();
   std::vector<std::pair<std::string, int>> notices;
