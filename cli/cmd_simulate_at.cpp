@@ -33,7 +33,7 @@ std::optional<simulator::at::AtRefusal> refusal(Args &args, bool &valid) {
   std::transform(prefix.begin(), prefix.end(), prefix.begin(),
                  [](unsigned char c) { return std::toupper(c); });
   prefix = prefix.starts_with('+') ? prefix : "+" + prefix;
-  int code = prefix.starts_with("+CM") || prefix == "+CPMS" ? 500 : 3;
+  int code = prefix.starts_with("+CMG") || prefix == "+CPMS" ? 500 : 3;
   if (colon != std::string::npos) {
     char *end = nullptr;
     const long value = std::strtol(text->c_str() + colon + 1, &end, 10);
