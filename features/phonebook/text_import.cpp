@@ -1,9 +1,9 @@
 #include "features/phonebook/text_import.h"
 
+#include "core/base/phone_number.h"
 #include "features/phonebook/import_decode.h"
 
 #include <algorithm>
-#include <span>
 #include <vector>
 
 namespace pdx::features {
@@ -11,9 +11,6 @@ namespace pdx::features {
 namespace {
 
 constexpr size_t kMaxLine = 1000;
-constexpr std::string_view kMobilePrefixes[] = {"010", "011", "016", "017", "018", "019"};
-constexpr std::string_view kPagerPrefixes[] = {"012", "015"};
-enum Kind { kMobile = 2, kPager = 3 };
 
 std::vector<std::string_view> tokenize(std::string_view line) {
   std::vector<std::string_view> tokens;
@@ -30,17 +27,10 @@ std::vector<std::string_view> tokenize(std::string_view line) {
   return tokens;
 }
 
-bool startsWithAny(std::string_view token, std::span<const std::string_view> prefixes) {
-  return std::any_of(prefixes.begin(), prefixes.end(),
-                     [&](std::string_view p) { return token.starts_with(p); });
-}
-
 void takeNumber(std::string_view token, ImportedContact &contact) {
   auto &numbers = contact.numbers;
-  if (startsWithAny(token, kMobilePrefixes)) {
-    numbers[kMobile] = token;
-  } else if (startsWithAny(token, kPagerPrefixes)) {
-    numbers[kPager] = token;
+  if (const auto field = text::fieldByPrefix(token)) {
+    numbers[static_cast<size_t>(*field)] = token;
   } else if (core::isValidPhoneNumber(token.substr(0, 32))) {
     const auto empty = std::find_if(numbers.begin(), numbers.end(), [](auto &n) { return n.empty(); });
     if (empty != numbers.end()) {
