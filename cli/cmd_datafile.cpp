@@ -27,6 +27,8 @@ using core::CDataStore;
 using json = nlohmann::ordered_json;
 
 constexpr int kBadData = 65;
+// Notes printed on standard error when an import adds nothing.
+constexpr size_t kNotesPrinted = 10;
 
 json groupsJson(const core::GroupTable &groups) {
   json out = json::array();
@@ -36,20 +38,28 @@ json groupsJson(const core::GroupTable &groups) {
   return out;
 }
 
-json entriesJson(const core::PhonebookList &entries) {
-  json out = json::array();
+json entryJson(const core::PhoneBookEntry &e) {
+  return {{"group", e.group},
+          {"flags", e.flags},
+          {"name", e.name.utf8()},
+          {"home", e.numbers[0].utf8()},
+          {"office", e.numbers[1].utf8()},
+          {"mobile", e.numbers[2].utf8()},
+          {"pager", e.numbers[3].utf8()},
+          {"slot", e.phoneSlot},
+          {"state", e.phoneState}};
+}
+
+// Prints "entries":[...] one entry at a time, so that a full phonebook never
+// stands in memory as one JSON tree.
+void printEntries(const core::PhonebookList &entries) {
+  std::cout << "\"entries\":[";
+  const char *separator = "";
   for (const core::PhoneBookEntry &e : entries) {
-    out.push_back({{"group", e.group},
-                   {"flags", e.flags},
-                   {"name", e.name.utf8()},
-                   {"home", e.numbers[0].utf8()},
-                   {"office", e.numbers[1].utf8()},
-                   {"mobile", e.numbers[2].utf8()},
-                   {"pager", e.numbers[3].utf8()},
-                   {"slot", e.phoneSlot},
-                   {"state", e.phoneState}});
+    std::cout << separator << entryJson(e).dump();
+    separator = ",";
   }
-  return out;
+  std::cout << "]";
 }
 
 // Loads PATH; on failure prints why and returns the exit status.
@@ -73,8 +83,9 @@ int show(Args &args) {
   if (const int status = loadOrReport(*path, store); status != 0) {
     return status;
   }
-  const json out = {{"groups", groupsJson(store.pcGroups)}, {"entries", entriesJson(store.pcPhonebook)}};
-  std::cout << out.dump() << "\n";
+  std::cout << "{\"groups\":" << groupsJson(store.pcGroups).dump() << ",";
+  printEntries(store.pcPhonebook);
+  std::cout << "}\n";
   return 0;
 }
 
@@ -123,7 +134,9 @@ int find(Args &args) {
       found.append(e);
     }
   }
-  std::cout << json{{"entries", entriesJson(found)}}.dump() << "\n";
+  std::cout << "{";
+  printEntries(found);
+  std::cout << "}\n";
   return 0;
 }
 
@@ -147,12 +160,21 @@ int sample(Args &args) {
   return writeOutput(*path, std::string(bytes.begin(), bytes.end()));
 }
 
-json importReport(const features::ImportResult &result) {
+// The report of --report (JSON), or the counts line. Made before anything
+// is written; the notes are valid UTF-8 (the importer escapes invalid bytes).
+std::string importReport(const features::ImportResult &result, bool asJson) {
+  if (!asJson) {
+    return "추가 " + std::to_string(result.added) + "건, 건너뜀 " + std::to_string(result.skipped) + "건\n";
+  }
   json notes = json::array();
   for (const features::ImportNote &n : result.notes) {
     notes.push_back({{"line", n.line}, {"name", n.name}, {"reason", n.reason}});
   }
-  return {{"added", result.added}, {"skipped", result.skipped}, {"notes", notes}};
+  json out = {{"added", result.added}, {"skipped", result.skipped}, {"notes", notes}};
+  if (result.unlistedNotes > 0) {
+    out["unlisted"] = result.unlistedNotes;
+  }
+  return out.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 // Loads the data file an import adds to: a missing file starts empty, but
@@ -177,8 +199,9 @@ int loadImportTarget(const std::string &path, CDataStore &store) {
 // Imports a phonebook file (text, vCard or the export's CSV) into the data
 // file at --data (created when missing). Exit 0, 1 when a line was
 // malformed (what came before is kept and saved), 2 when the file cannot
-// be opened, 65 when it is not text (nothing is added); with --report the
-// added and skipped entries and the notes are printed as JSON.
+// be opened, 65 when it is not text or holds no entry (nothing is added);
+// with --report the added and skipped entries and the notes are printed as
+// JSON. When nothing is added, the notes say why on standard error.
 int importText(Args &args) {
   const auto textFile = args.positional();
   const auto data = args.option("--data");
@@ -206,14 +229,24 @@ int importText(Args &args) {
     std::fprintf(stderr, "pelodex-cli: %s: %s\n", textFile->c_str(), features::importSummary(result).c_str());
     return kBadData;
   }
-  const auto bytes = core::encodeDataFile(store);
-  if (const int status = writeOutput(*data, std::string(bytes.begin(), bytes.end())); status != 0) {
-    return status;
+  if (result.status == features::ImportResult::Ok && result.added + result.skipped == 0) {
+    std::fprintf(stderr, "pelodex-cli: %s: 가져올 전화번호부 항목이 없습니다.\n", textFile->c_str());
+    return kBadData;
   }
-  if (report) {
-    std::cout << importReport(result).dump() << "\n";
-  } else {
-    std::printf("추가 %d건, 건너뜀 %d건\n", result.added, result.skipped);
+  const std::string printed = importReport(result, report);
+  // Only a changed phonebook is written: an import that adds nothing leaves
+  // the data file (or its absence) as it was.
+  if (result.added > 0) {
+    const auto bytes = core::encodeDataFile(store);
+    if (const int status = writeOutput(*data, std::string(bytes.begin(), bytes.end())); status != 0) {
+      return status;
+    }
+  }
+  std::cout << printed;
+  if (result.added == 0 && !report) {
+    for (const std::string &line : features::noteLines(result, kNotesPrinted)) {
+      std::fprintf(stderr, "pelodex-cli: %s: %s\n", textFile->c_str(), line.c_str());
+    }
   }
   if (result.status == features::ImportResult::BadFormat) {
     std::fprintf(stderr, "pelodex-cli: 파일 형식이 잘못되어 있습니다.\n");

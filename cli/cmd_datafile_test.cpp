@@ -107,6 +107,25 @@ TEST_F(DatafileCommandTest, ImportAddsToANewOrExistingDataFile) {
             "010-1234-5678");
 }
 
+TEST_F(DatafileCommandTest, ImportReportsInValidUtf8AndWritesOnlyWhatItAdded) {
+  const std::string vcf = (dir_ / "bad-utf8.vcf").string();
+  std::ofstream(vcf) << "BEGIN:VCARD\nVERSION:3.0\nFN;CHARSET=UTF-8:Kim\xC3(\nEND:VCARD\n"
+                        "BEGIN:VCARD\nVERSION:3.0\nFN:Lee\nTEL:02-1\nEND:VCARD\n";
+  const std::string data = (dir_ / "new.dat").string();
+  const auto r = runCli("datafile import " + vcf + " --data " + data + " --report");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(nlohmann::json::parse(r.out)["notes"][0]["name"], "Kim\\xC3(");
+  EXPECT_TRUE(fs::exists(data));
+  // Cards that add nothing, and a file without entries, leave no data file.
+  const std::string none = (dir_ / "none.dat").string();
+  std::ofstream(vcf) << "BEGIN:VCARD\rVERSION:3.0\rFN:Park\rEND:VCARD\r";
+  EXPECT_EQ(runCli("datafile import " + vcf + " --data " + none + " 2>/dev/null").out,
+            "추가 0건, 건너뜀 1건\n");
+  std::ofstream(vcf) << "\n \n";
+  EXPECT_EQ(runCli("datafile import " + vcf + " --data " + none + " 2>/dev/null").status, 65);
+  EXPECT_FALSE(fs::exists(none));
+}
+
 TEST_F(DatafileCommandTest, ImportKeepsWhatCameBeforeABadLineAndNeverReplacesWhatItCannotRead) {
   const std::string text = (dir_ / "bad.txt").string();
   std::ofstream(text) << "김철수 0212345678\n" << std::string(1100, 'x') << "\n이영희 0311111111\n";

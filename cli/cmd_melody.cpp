@@ -247,6 +247,21 @@ std::optional<std::string> readTextArgument(const std::string &argument) {
   return std::string(in.bytes.begin(), in.bytes.end());
 }
 
+// The melody file a command writes, as a full path; none for an empty name,
+// a folder or a path that cannot be made absolute.
+std::optional<fs::path> outputTarget(const std::string &out) {
+  std::error_code error;
+  fs::path target = fs::absolute(out, error);
+  if (out.empty() || error || !target.has_filename()) {
+    return std::nullopt;
+  }
+  return target;
+}
+
+int cannotSave(const std::string &out, DocResult result) {
+  return fail(std::string(melody::kSaveFailureMessage) + " (" + out + ")", code(result));
+}
+
 // One line on standard error per problem; texts of several ringtones name
 // the line each ringtone starts on.
 void reportRingtones(const std::vector<melody::RtttlLine> &ringtones) {
@@ -282,27 +297,25 @@ int importRtttl(Args &args) {
   if (ringtones.empty()) {
     return fail("벨소리가 없습니다.", kBadArguments);
   }
-  std::error_code error;
-  const fs::path target = fs::absolute(*out, error);
-  if (out->empty() || error) {
-    return fail(std::string(melody::kSaveFailureMessage) + " (" + *out + ")", code(DocResult::CannotCreate));
+  const std::optional<fs::path> target = outputTarget(*out);
+  if (!target) {
+    return cannotSave(*out, DocResult::CannotCreate);
   }
   CMelodyFile doc;
-  doc.setFolder(target.parent_path());
+  doc.setFolder(target->parent_path());
   // One ringtone names the file after itself, several after the text file.
   const std::string title = ringtones.size() == 1 ? std::string(ringtones[0].import.melody.name().view())
                             : fromFile            ? text::fromUtf8(fs::path(*text).stem().string())
                                                   : std::string();
-  doc.New(title.empty() ? CMelodyFile::defaultTitle() : title, target.filename().string());
+  doc.New(title.empty() ? CMelodyFile::defaultTitle() : title, target->filename().string());
   doc.RemoveMelody(0);
   const int added = melody::appendRingtones(doc, ringtones);
   reportRingtones(ringtones);
   if (added == 0) {
     return kBadArguments;
   }
-  const DocResult result = doc.Save();
-  if (result != DocResult::Ok) {
-    return fail(std::string(melody::kSaveFailureMessage) + " (" + *out + ")", code(result));
+  if (const DocResult result = doc.Save(); result != DocResult::Ok) {
+    return cannotSave(*out, result);
   }
   if (static_cast<size_t>(added) < ringtones.size()) {
     return fail("벨소리 " + std::to_string(ringtones.size()) + "개 중 " + std::to_string(added) +
@@ -333,18 +346,20 @@ int exportRtttl(Args &args) {
 
 // Writes a melody file holding one melody to `out` (code page 949 name).
 int saveSingleMelody(CMelody melody, const std::string &out) {
-  const fs::path target = fs::absolute(out);
+  const std::optional<fs::path> target = outputTarget(out);
+  if (!target) {
+    return cannotSave(out, DocResult::CannotCreate);
+  }
   CMelodyFile doc;
-  doc.setFolder(target.parent_path());
+  doc.setFolder(target->parent_path());
   const std::string name(melody.name().view());
-  doc.New(name.empty() ? CMelodyFile::defaultTitle() : name, target.filename().string());
+  doc.New(name.empty() ? CMelodyFile::defaultTitle() : name, target->filename().string());
   if (name.empty()) {
     melody.name().set(CMelodyFile::defaultMelodyName());
   }
   *doc.Current() = melody;
-  const DocResult result = doc.Save();
-  if (result != DocResult::Ok) {
-    return fail(std::string(melody::kSaveFailureMessage) + " (" + out + ")", code(result));
+  if (const DocResult result = doc.Save(); result != DocResult::Ok) {
+    return cannotSave(out, result);
   }
   return 0;
 }
@@ -403,8 +418,6 @@ int importMidi(Args &args) {
   }
   if (name) {
     in.melody.name().set(text::fromUtf8(*name));
-  } else if (in.melody.name().empty()) {
-    in.melody.name().set(text::fromUtf8(fs::path(*path).stem().string()));
   }
   return saveSingleMelody(in.melody, *out);
 }

@@ -157,6 +157,9 @@ TEST_F(CliMelodyTest, MidiRoundTripAndDamagedFiles) {
   EXPECT_FALSE(fs::exists(dir_ / "x.pcm"));
   EXPECT_EQ(run("import-midi " + path("none.mid") + " --out " + path("x.pcm")).status, 66);
   EXPECT_EQ(run("import-midi " + path("m.mid") + " --channel 17 --out " + path("x.pcm")).status, 64);
+  for (const std::string &out : {std::string("''"), path("") + "/", path("no/dir/x.pcm")}) {
+    EXPECT_EQ(run("import-midi " + path("m.mid") + " --out " + out).status, 8) << out;
+  }
 }
 
 } // namespace

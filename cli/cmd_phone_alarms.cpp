@@ -2,6 +2,7 @@
 // built exactly as the alarm edit dialog builds it.
 #include "cli/phone_settings_parts.h"
 #include "core/base/cp949.h"
+#include "core/data/calendar.h"
 #include "features/alarms/alarm_editor.h"
 #include "features/alarms/alarm_form.h"
 
@@ -44,8 +45,9 @@ struct AlarmChanges {
       form.hour = hour == 0 && form.pm ? 12 : hour;
       form.minute = *minutes % 60;
     }
-    if (date) {
+    if (date) { // a date without a year: its next occurrence
       std::tie(form.month, form.day) = *date;
+      form.year = 0;
     }
     form.weekday = static_cast<int>(weekday.value_or(form.weekday));
     form.day = static_cast<int>(day.value_or(form.day));
@@ -63,7 +65,8 @@ std::optional<std::pair<int, int>> parseDate(const std::string &text) {
   }
   const auto month = parseInt(text.substr(0, dash), 1, 12);
   const auto day = parseInt(text.substr(dash + 1), 1, 31);
-  return month && day ? std::optional(std::pair(*month, *day)) : std::nullopt;
+  return month && day && core::isMonthDay(*month, *day) ? std::optional(std::pair(*month, *day))
+                                                        : std::nullopt;
 }
 
 std::optional<AlarmChanges> changesFromArgs(Args &args) {
@@ -84,7 +87,7 @@ std::optional<AlarmChanges> changesFromArgs(Args &args) {
   if (const auto date = args.option("--date")) {
     changes.date = parseDate(*date);
     if (!changes.date) {
-      args.fail("--date 는 MM-DD 이어야 합니다: " + *date);
+      args.fail("--date 는 달력에 있는 MM-DD 이어야 합니다: " + *date);
     }
   }
   changes.weekday = args.number("--weekday", 0, 6);
@@ -111,6 +114,9 @@ SessionCommand addAlarm(const AlarmChanges &changes) {
       }
       features::AlarmForm form = features::newAlarmForm(editor.now());
       changes.applyTo(form);
+      if (const auto refusal = features::alarmDateRefusal(form)) {
+        return usage(*refusal);
+      }
       const auto position = editor.add(features::buildAlarm(form, editor.now()));
       if (position) {
         std::printf("%zu\n", *position);
@@ -131,6 +137,9 @@ SessionCommand modifyAlarm(int position, const AlarmChanges &changes) {
       changes.applyTo(form);
       if (!form.canAccept()) {
         return usage("알람주기가 정해지지 않았습니다. --period 를 주세요.");
+      }
+      if (const auto refusal = features::alarmDateRefusal(form)) {
+        return usage(*refusal);
       }
       const auto moved =
           editor.modify(static_cast<size_t>(position), features::buildAlarm(form, editor.now()));

@@ -1,5 +1,6 @@
 // pelodex-cli phone read options and set-option: the options page's rows
 // and rules, and the whole record sent as the page's apply sends it.
+#include "cli/exit_status.h"
 #include "cli/phone_settings_parts.h"
 #include "core/base/cp949.h"
 #include "features/options/options_editor.h"
@@ -107,13 +108,17 @@ std::optional<SessionCommand> setOptionCommand(Args &args) {
     return afterRead(
         s, [](link::PhoneTransfers &t) { return t.readOptions(); },
         [&](auto &phone, auto &user) {
-          features::OptionsEditor editor(s.store().options, phone, user);
+          features::OptionsEditor editor(s.store(), phone, user);
           const bool stored = value->choice ? editor.choose(value->row, *value->choice)
                                             : editor.commitText(value->row, value->text);
           if (!stored) {
             return kBadArguments;
           }
-          return writeStatus(editor.apply(), phone);
+          // A record the phone sent with a password that is not four digits
+          // is bad data: it is told and never sent back.
+          const bool applicable = editor.canApply();
+          const bool sent = editor.apply();
+          return applicable ? writeStatus(sent, phone) : kBadData;
         });
   };
 }

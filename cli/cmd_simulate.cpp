@@ -94,6 +94,13 @@ int loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &
 } // namespace
 
 int runSimulate(Args &args) {
+  const auto protocol = args.option("--protocol");
+  if (protocol == "at") {
+    return runSimulateAt(args);
+  }
+  if (protocol && *protocol != "native") {
+    args.fail("--protocol 값은 native 또는 at 이어야 합니다: " + *protocol);
+  }
   const auto device = args.option("--device");
   const auto stateFile = args.option("--state");
   const auto password = args.option("--password");

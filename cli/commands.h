@@ -11,6 +11,8 @@ int runAnimation(Args &args);
 int runImage(Args &args);
 int runPhone(Args &args);
 int runSimulate(Args &args);
+// simulate --protocol at, with the arguments after the protocol's.
+int runSimulateAt(Args &args);
 int runMelody(Args &args);
 int runLunar(Args &args);
 int runMedia(Args &args);

@@ -4,6 +4,7 @@
 
 namespace pdx::cli {
 
+inline constexpr int kBadData = 65;
 inline constexpr int kUnreadableInput = 66;
 inline constexpr int kCannotCreate = 73;
 inline constexpr int kOutputError = 74;

@@ -1,11 +1,9 @@
 #!/bin/sh
-# Renders the melody and animation pages with sample files (one slot
-# preview filled, an effect running) to PNG into OUT (default
-# build/assign-shots) for looking at them.
+# Pictures of the melody and animation pages, with a sample file in each
+# folder, taken from Pelodex on the simulated phone on a private X display
+# (Xvfb, xcb), into OUT (default build/assign-shots).
 set -eu
 cd "$(dirname "$0")/.."
 OUT=${1:-build/assign-shots}
-mkdir -p "$OUT"
-cmake --build build -j2 --target pdx_media_shots
-QT_QPA_PLATFORM=offscreen build/features/animations/pdx_media_shots "$OUT"
-echo "$OUT"
+cmake --build build -j2 --target Pelodex pelodex-cli
+exec /usr/bin/python3 scripts/a11y/shots.py build "$OUT" assign

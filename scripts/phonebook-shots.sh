@@ -1,13 +1,14 @@
 #!/bin/sh
-# Renders the phonebook page and its dialogs to PNG, and prints a phonebook
-# of 60 entries in both sizes and orders to PDF and PNG, into OUT (default
-# build/phonebook-shots) for looking at them.
+# Pictures of the phonebook page and the dialogs its buttons open, taken
+# from Pelodex on the simulated phone on a private X display (Xvfb, xcb),
+# and a phonebook of 60 entries printed in both sizes and orders to PDF and
+# PNG, into OUT (default build/phonebook-shots) for looking at them.
 set -eu
 cd "$(dirname "$0")/.."
 OUT=${1:-build/phonebook-shots}
 mkdir -p "$OUT"
-cmake --build build -j2 --target pdx_phonebook_shots pelodex-cli
-QT_QPA_PLATFORM=offscreen build/features/phonebook/pdx_phonebook_shots "$OUT"
+cmake --build build -j2 --target Pelodex pelodex-cli
+/usr/bin/python3 scripts/a11y/shots.py build "$OUT" phonebook
 i=0
 : > "$OUT/people.txt"
 for group in 가족 친구 회사 동창 ""; do

@@ -1,11 +1,9 @@
 #!/bin/sh
-# Renders the speed-dial, alarm and phone-options pages, the assign and alarm
-# edit dialogs and the main menu to PNG into OUT (default
-# build/settings-shots), offscreen, for looking at them.
+# Pictures of the speed-dial, alarm and phone-options pages and the alarm
+# dialog, taken from Pelodex on the simulated phone on a private X display
+# (Xvfb, xcb), into OUT (default build/settings-shots).
 set -eu
 cd "$(dirname "$0")/.."
 OUT=${1:-build/settings-shots}
-mkdir -p "$OUT"
-cmake --build build -j2 --target pdx_settings_shots
-QT_QPA_PLATFORM=offscreen build/features/options/pdx_settings_shots "$OUT"
-ls "$OUT"
+cmake --build build -j2 --target Pelodex pelodex-cli
+exec /usr/bin/python3 scripts/a11y/shots.py build "$OUT" settings

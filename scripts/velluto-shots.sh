@@ -1,17 +1,8 @@
-#!/bin/sh
-# Renders the animation editor with a drawing, its effect preview in the
-# middle of an effect, and the import dialog with a photograph loaded, to
-# PNG files in OUT (default build/velluto-shots), offscreen. PHOTO names the
-# photograph (.bmp, .gif or .jpg); without one a made-up picture is used.
-set -eu
-cd "$(dirname "$0")/.."
-OUT=${1:-build/velluto-shots}
-PHOTO=${2:-}
-mkdir -p "$OUT"
-export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
-cmake --build build -j2 --target pdx_velluto_shots
-HOME_DIR=$(mktemp -d)
-trap 'rm -rf "$HOME_DIR"' EXIT
-XDG_CONFIG_HOME="$HOME_DIR/config" XDG_DATA_HOME="$HOME_DIR/data" QT_QPA_PLATFORM=offscreen \
-  build/apps/velluto/pdx_velluto_shots "$OUT" $PHOTO
-ls "$OUT"
+#!/usr/bin/env bash
+# Pictures of Velluto with a sample drawing, as a user sees them: the
+# real program started on a private X display (Xvfb, xcb) and grabbed from
+# the screen, to PNG files in OUT (default shots/; docs/ for the README's).
+source "$(dirname "$0")/common.sh"
+out="${1:-$PDX_ROOT/shots}"
+pdx_build "$PDX_ROOT/build"
+exec /usr/bin/python3 "$PDX_ROOT/scripts/a11y/shots.py" "$PDX_ROOT/build" "$out" velluto

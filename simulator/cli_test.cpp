@@ -6,9 +6,11 @@
 #include <array>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -158,6 +160,8 @@ TEST_F(PhoneCliTest, ExitStatusTellsWhatWentWrong) {
   EXPECT_EQ(run("phone --device " + (dir / "missing").string() + " --password 0000 read alarms").status, 1);
   EXPECT_EQ(run(phone(sim, "read everything")).status, 64);
   EXPECT_EQ(run(phone(sim, "write-entry 200 --name x")).status, 64);
+  EXPECT_EQ(run(phone(sim, "add-alarm --period once --time 08:00 --date 02-30")).status, 64);
+  EXPECT_EQ(run(phone(sim, "set-option 20 02a")).status, 64);
   EXPECT_EQ(run("phone --device " + sim.device() + " read sms").status, 64);
   EXPECT_EQ(run("simulate --drop-rate 2").status, 64);
 }
@@ -299,6 +303,10 @@ TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus
     EXPECT_EQ(run(phone(sim, "sms-save --box saved --index 9 --out " + (dir / "x.txt").string())).status, 64);
     EXPECT_EQ(run(phone(sim, "sms-load " + (dir / "missing.txt").string())).status, 66);
     EXPECT_EQ(run(phone(sim, "delete-sms --box sent --index 1")).status, 64);
+    std::ofstream(dir / "bad.txt") << "2023-02-30 1:2:3\tx\n";
+    const Result untimed = run(phone(sim, "sms-load " + (dir / "bad.txt").string()), true);
+    EXPECT_EQ(untimed.status, 0);
+    EXPECT_NE(untimed.out.find("지금 시각의 메시지로 읽었습니다"), std::string::npos) << untimed.out;
   }
   PhoneState saved;
   std::string error;
@@ -316,6 +324,36 @@ TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus
   EXPECT_EQ(run(prefix + "sms-load " + (dir / "m.txt").string()).status, 4);
   EXPECT_EQ(run(prefix + "mark-read 3").status, 4);
   EXPECT_EQ(run(prefix + "delete-sms --box saved --index 1").status, 4);
+}
+
+// What the modem answers to `command` until its final result code (or a
+// second without bytes).
+std::string askModem(int fd, const std::string &command) {
+  EXPECT_EQ(::write(fd, (command + "\r").data(), command.size() + 1),
+            static_cast<ssize_t>(command.size() + 1));
+  std::string answer;
+  pollfd pfd{fd, POLLIN, 0};
+  while (answer.find("OK\r\n") == std::string::npos && answer.find("ERROR") == std::string::npos &&
+         ::poll(&pfd, 1, 1000) > 0) {
+    std::array<char, 256> buffer{};
+    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    answer.append(buffer.data(), static_cast<size_t>(std::max<ssize_t>(n, 0)));
+  }
+  return answer;
+}
+
+TEST(SimulateAtTest, PlaysAnAtModemWithTheGivenPinAndRefusal) {
+  EXPECT_EQ(run("simulate --protocol at --password 0000").status, 64);
+  EXPECT_EQ(run("simulate --protocol at --refuse :20").status, 64);
+  Simulator sim({"--protocol", "at", "--pin", "4321", "--refuse", "cpbw:20"});
+  const int fd = ::open(sim.device().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  EXPECT_NE(askModem(fd, "ATE0").find("OK"), std::string::npos);
+  EXPECT_NE(askModem(fd, "AT+CMEE=1").find("OK"), std::string::npos);
+  EXPECT_NE(askModem(fd, "AT+CPIN=\"1234\"").find("+CME ERROR: 16"), std::string::npos);
+  EXPECT_NE(askModem(fd, "AT+CPIN=\"4321\"").find("OK"), std::string::npos);
+  EXPECT_NE(askModem(fd, "AT+CPBW=1").find("+CME ERROR: 20"), std::string::npos);
+  ::close(fd);
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 #include "simulator/pty_phone.h"
 
+#include "simulator/pty_port.h"
+
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -15,24 +13,8 @@ using namespace pdx::link;
 
 namespace {
 
-bool makeRaw(int fd) {
-  termios tio{};
-  if (::tcgetattr(fd, &tio) != 0) {
-    return false;
-  }
-  ::cfmakeraw(&tio);
-  ::cfsetispeed(&tio, B19200);
-  ::cfsetospeed(&tio, B19200);
-  tio.c_cflag |= CLOCAL | CREAD;
-  return ::tcsetattr(fd, TCSANOW, &tio) == 0;
-}
-
 // Stray bytes as a noisy line gives them: the last one looks like a start.
 const Bytes kNoise{0x00, 0x43, 0x50};
-
-std::string systemError(const std::string &what) {
-  return what + ": " + std::strerror(errno);
-}
 
 } // namespace
 
@@ -47,41 +29,16 @@ PtyPhone::~PtyPhone() {
 }
 
 std::unique_ptr<PtyPhone> PtyPhone::create(PhoneModel &model, std::string &error) {
-  const int fd = ::posix_openpt(O_RDWR | O_NOCTTY);
-  if (fd < 0 || ::grantpt(fd) != 0 || ::unlockpt(fd) != 0) {
-    error = systemError("의사 터미널을 만들 수 없습니다");
-    if (fd >= 0) {
-      ::close(fd);
-    }
-    return nullptr;
-  }
-  char name[128] = {};
-  ::ptsname_r(fd, name, sizeof name);
   // Holding the other side open keeps the terminal alive (and raw, without
   // echo) between the program's sessions.
-  const int slave = ::open(name, O_RDWR | O_NOCTTY);
-  if (slave < 0 || !makeRaw(slave)) {
-    error = systemError(std::string("의사 터미널을 설정할 수 없습니다: ") + name);
-    ::close(fd);
-    if (slave >= 0) {
-      ::close(slave);
-    }
-    return nullptr;
-  }
-  return std::unique_ptr<PtyPhone>(new PtyPhone(fd, slave, name, model));
+  auto ends = createPty(B19200, error);
+  return ends ? std::unique_ptr<PtyPhone>(new PtyPhone(ends->fd, ends->slaveFd, ends->path, model)) : nullptr;
 }
 
 std::unique_ptr<PtyPhone> PtyPhone::openDevice(const std::string &path, PhoneModel &model,
                                                std::string &error) {
-  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY);
-  if (fd < 0 || !makeRaw(fd)) {
-    error = systemError("장치를 열 수 없습니다: " + path);
-    if (fd >= 0) {
-      ::close(fd);
-    }
-    return nullptr;
-  }
-  return std::unique_ptr<PtyPhone>(new PtyPhone(fd, -1, path, model));
+  auto ends = openRawDevice(path, B19200, error);
+  return ends ? std::unique_ptr<PtyPhone>(new PtyPhone(ends->fd, -1, path, model)) : nullptr;
 }
 
 void PtyPhone::setFaults(const Faults &faults) {

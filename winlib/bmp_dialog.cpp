@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -23,9 +24,34 @@ std::vector<CBmpDialog *> &openDialogs() {
   return dialogs;
 }
 
+struct Waiting {
+  QPointer<QObject> context;
+  std::function<void()> action;
+};
+
+std::vector<Waiting> &waitingForNone() {
+  static std::vector<Waiting> actions;
+  return actions;
+}
+
+// Queued, so that the dialog's DoModal has returned to its caller first.
+void runWaitingWhenNoneOpen() {
+  if (!openDialogs().empty()) {
+    return;
+  }
+  std::vector<Waiting> actions;
+  actions.swap(waitingForNone());
+  for (Waiting &w : actions) {
+    if (w.context) {
+      QTimer::singleShot(0, w.context, std::move(w.action));
+    }
+  }
+}
+
 void forget(CBmpDialog *dialog) {
   auto &dialogs = openDialogs();
   dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
+  runWaitingWhenNoneOpen();
 }
 
 } // namespace
@@ -141,6 +167,11 @@ void CBmpDialog::CloseAll() {
 
 int CBmpDialog::OpenCount() {
   return static_cast<int>(openDialogs().size());
+}
+
+void CBmpDialog::WhenNoneOpen(QObject *context, std::function<void()> action) {
+  waitingForNone().push_back({context, std::move(action)});
+  runWaitingWhenNoneOpen();
 }
 
 void CBmpDialog::OnCommand(int id, int code) {

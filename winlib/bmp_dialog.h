@@ -10,6 +10,7 @@
 #include "winlib/mouse_move_wnd.h"
 
 #include <QPixmap>
+#include <functional>
 #include <optional>
 
 class QEventLoop;
@@ -52,6 +53,10 @@ public:
   // Ends every open dialog with Cancel, the newest first.
   static void CloseAll();
   static int OpenCount();
+  // Runs `action` from the event loop once no dialog is open: at the next
+  // turn of the loop, or after the last open one has returned from DoModal.
+  // Dropped when `context` is destroyed first.
+  static void WhenNoneOpen(QObject *context, std::function<void()> action);
 
   void OnCommand(int id, int code) override;
 

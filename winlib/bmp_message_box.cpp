@@ -59,6 +59,9 @@ void CBmpMessageBox::Prepare(const QString &text, const QString &caption, uint32
   layout_ = layoutMessageBox(measuredLines(std::move(widths), metrics.height()), type, buttonWidth,
                              button.height());
   resize(layout_.width, layout_.height);
+  if (captionId == 0 && caption.isEmpty()) {
+    captionId = resources::kCaptionNotice;
+  }
   SetCaption(captionId);
   if (captionId == 0) {
     SetCaptionText(caption);

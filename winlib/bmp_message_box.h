@@ -17,8 +17,9 @@ class CBmpMessageBox : public CBmpDialog {
 public:
   CBmpMessageBox();
 
-  // `caption` is shown on the title band when `captionId` is 0; an empty
-  // caption shows none. Centred on the owner's window, or on the screen
+  // The title band shows the caption bitmap `captionId`, else the text
+  // `caption`; a box given neither carries the notice caption ("알림").
+  // Centred on the owner's window, or on the screen
   // without an owner or when `centreOnScreen` is set.
   static int Show(QWidget *owner, const QString &text, const QString &caption, uint32_t type,
                   int captionId = 0, bool centreOnScreen = false);

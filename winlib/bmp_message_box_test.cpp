@@ -1,4 +1,5 @@
 #include "resources/fonts.h"
+#include "resources/resource_ids.h"
 #include "resources/resource_store.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
@@ -50,6 +51,22 @@ TEST(MessageBox, KeysAnswerSafely) {
   EXPECT_EQ(withKey(kMbYesNo, Qt::Key_Escape), -1) << "a Yes/No question needs an answer";
   EXPECT_EQ(withKey(kMbYesNo, Qt::Key_Return), kIdYes);
   EXPECT_EQ(withKey(kMbYesNoCancel, Qt::Key_Escape), kIdCancel);
+}
+
+TEST(MessageBox, EveryBoxHasACaption) {
+  const struct {
+    QString text;
+    int id;
+    int expectedId;
+  } cases[] = {{QString(), 0, resources::kCaptionNotice},
+               {QStringLiteral("확인"), 0, 0},
+               {QString(), resources::kCaptionExit, resources::kCaptionExit}};
+  for (const auto &c : cases) {
+    CBmpMessageBox box;
+    box.Prepare(QStringLiteral("저장할 수 없습니다."), c.text, kMbOk, c.id);
+    EXPECT_EQ(box.CaptionId(), c.expectedId) << c.id;
+    EXPECT_EQ(box.CaptionText(), c.text);
+  }
 }
 
 TEST(MessageBox, SizeFollowsTheTextInTheDialogFont) {

@@ -30,11 +30,12 @@ bool CBmpWnd::Create(const QString &title, int bitmapId, QWidget *parent) {
     setAccessibleName(ResourceName(bitmapId).isEmpty() ? title : ResourceName(bitmapId));
   }
   background_ = resources::ResourceStore::instance().pixmap(bitmapId);
-  if (background_.isNull()) {
-    return false;
+  const bool loaded = !background_.isNull();
+  if (loaded) {
+    setFixedSize(background_.size());
   }
-  setFixedSize(background_.size());
-  return true;
+  OnCreate();
+  return loaded;
 }
 
 void CBmpWnd::paintEvent(QPaintEvent *event) {

@@ -15,9 +15,10 @@ class CBmpWnd : public CMouseMoveWnd {
 public:
   explicit CBmpWnd(QWidget *parent = nullptr);
 
-  // Loads the background and sizes the window to it. Without a parent the
-  // window is a top-level popup. Returns false when the bitmap does not
-  // load: the window then stays without a picture.
+  // Loads the background, sizes the window to it and makes the controls
+  // (OnCreate), all before the window is shown. Without a parent the window
+  // is a top-level popup. Returns false when the bitmap does not load: the
+  // window then stays without a picture. Called once per window.
   bool Create(const QString &title, int bitmapId, QWidget *parent = nullptr);
 
   int BitmapId() const { return bitmapId_; }
@@ -28,6 +29,9 @@ protected:
   // The main window's close request goes to the application.
   void closeEvent(QCloseEvent *event) override;
   virtual void PaintText(QPainter &painter);
+  // Makes the window's controls; runs at the end of Create, while the
+  // window is still hidden, so every control shows with it.
+  virtual void OnCreate() {}
 
 private:
   int bitmapId_ = 0;

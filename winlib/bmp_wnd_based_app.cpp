@@ -4,11 +4,13 @@
 #include "platform/settings/settings.h"
 #include "resources/fonts.h"
 #include "resources/resource_store.h"
+#include "winlib/bmp_dialog.h"
 #include "winlib/bmp_wnd.h"
 #include "winlib/rules/window_position.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -33,15 +35,35 @@ CBmpWndBasedApp::CBmpWndBasedApp(QString profile, QString title)
   resources::ResourceStore::instance().applySettings(platform::Settings::forProfile(profile_.toStdString()));
   server_.SetHandler([this](uint32_t message, uint64_t w, uint64_t l) -> int64_t {
     if (message == kMsgActivate) {
-      if (mainWindow_) {
-        mainWindow_->showNormal();
-        mainWindow_->raise();
-        mainWindow_->activateWindow();
-      }
+      BringForward();
       return 1;
     }
     return handler_ ? handler_(message, w, l) : 0;
   });
+  server_.SetTextHandler([this](uint32_t message, const QByteArray &text) -> int64_t {
+    if (message != kMsgOpenFile || !open_) {
+      return 0;
+    }
+    BringForward();
+    // Answered at once: the sender waits for the answer, while opening may
+    // ask questions. The dialogs open now are cancelled, so that the file
+    // does not open beneath them.
+    CBmpDialog::CloseAll();
+    CBmpDialog::WhenNoneOpen(&server_, [this, path = text.toStdString()] {
+      if (open_) {
+        open_(path);
+      }
+    });
+    return 1;
+  });
+}
+
+void CBmpWndBasedApp::BringForward() {
+  if (mainWindow_) {
+    mainWindow_->showNormal();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+  }
 }
 
 CBmpWndBasedApp::~CBmpWndBasedApp() {
@@ -55,12 +77,24 @@ CBmpWndBasedApp *CBmpWndBasedApp::Instance() {
   return gInstance;
 }
 
-bool CBmpWndBasedApp::ClaimSingleInstance() {
-  if (const std::optional<MarkedWindow> running = FindMarkedWindow(title_)) {
-    (void)SendMessage(*running, kMsgActivate);
+bool HandOverToRunning(const QString &title, const std::optional<std::string> &file) {
+  const std::optional<MarkedWindow> running = FindMarkedWindow(title);
+  if (!running) {
     return false;
   }
-  return server_.Listen(title_);
+  if (!file) {
+    (void)SendMessage(*running, kMsgActivate);
+    return true;
+  }
+  const QString given = QString::fromStdString(*file);
+  const QFileInfo here(given);
+  const QString path = here.isRelative() && here.exists() ? here.absoluteFilePath() : given;
+  (void)SendText(*running, kMsgOpenFile, path.toUtf8());
+  return true;
+}
+
+bool CBmpWndBasedApp::ClaimSingleInstance() {
+  return !HandOverToRunning(title_, std::nullopt) && server_.Listen(title_);
 }
 
 void CBmpWndBasedApp::SetMessageHandler(MarkedWindowServer::Handler handler) {

@@ -20,6 +20,13 @@
 
 namespace pdx::winlib {
 
+// A second start: when a program titled `title` already runs, asks it to
+// come forward and, with `file`, to open that file as its Open command
+// would. True when it answered: this start then ends. A relative `file`
+// that exists here is handed over as an absolute path; any other stays as
+// given, for the running program to look up as it looks up its arguments.
+bool HandOverToRunning(const QString &title, const std::optional<std::string> &file);
+
 class CBmpWndBasedApp {
 public:
   // `profile` names the settings profile ("Pelodex", "Brevanto",
@@ -37,6 +44,9 @@ public:
   bool ClaimSingleInstance();
   // Messages from other programs (0x472, 0x477) reach this handler.
   void SetMessageHandler(MarkedWindowServer::Handler handler);
+  // A file handed over by a later start (HandOverToRunning). The open
+  // dialogs are cancelled first; `open` runs once they are gone.
+  void SetOpenHandler(std::function<void(const std::string &path)> open) { open_ = std::move(open); }
 
   // Registers the file types, the program's desktop entry and its icon for
   // the current user when they are missing (see file_types.h). The icon is
@@ -70,12 +80,15 @@ public:
   const QString &Profile() const { return profile_; }
 
 private:
+  void BringForward();
+
   QString profile_;
   QString title_;
   std::unique_ptr<QWidget> owner_;
   QPointer<CBmpWnd> mainWindow_;
   MarkedWindowServer server_;
   MarkedWindowServer::Handler handler_;
+  std::function<void(const std::string &)> open_;
   std::function<void()> exitCommand_;
   int iconId_ = 128;
 };

@@ -9,12 +9,20 @@
 
 namespace pdx::animation {
 
+// The caption band of a message box: what the box is about.
+enum class AskCaption {
+  Notice, // "알림": messages and plain questions
+  Save,   // "파일 저장": the questions before a save
+  Exit,   // "프로그램 종료"
+  Delete, // "삭제 확인"
+};
+
 class EditorPorts {
 public:
   virtual ~EditorPorts() = default;
-  // Shows `text` in the message box of `type` (winlib MessageBoxType bits);
-  // the button pressed (winlib MessageBoxResult).
-  virtual int Ask(const std::string &text, uint32_t type) = 0;
+  // Shows `text` in the message box of `type` (winlib MessageBoxType bits)
+  // under `caption`; the button pressed (winlib MessageBoxResult).
+  virtual int Ask(const std::string &text, uint32_t type, AskCaption caption) = 0;
   // The save dialog in the animation folder: the chosen path, or nothing.
   virtual std::optional<std::string> PickSaveName() = 0;
   // The open dialog in the animation folder: the chosen path, or nothing.

@@ -25,7 +25,7 @@ std::string withExtension(const std::string &name) {
 } // namespace
 
 void EditorSession::message(const char *text, uint32_t type) {
-  (void)ports_.Ask(text, type);
+  (void)ports_.Ask(text, type, AskCaption::Notice);
 }
 
 void EditorSession::replaced() {
@@ -38,13 +38,14 @@ bool EditorSession::FolderCheck() {
   if (!document_.movePending()) {
     return true;
   }
-  const int move =
-      ports_.Ask("이 파일이 애니메이션 폴더에 있지 않습니다.\n애니메이션 폴더로 옮길까요?", kQuestion3);
+  const int move = ports_.Ask("이 파일이 애니메이션 폴더에 있지 않습니다.\n애니메이션 폴더로 옮길까요?",
+                              kQuestion3, AskCaption::Save);
   if (move != kIdYes) {
     return move == kIdNo;
   }
   if (!document_.MoveIntoFolder()) {
-    const int overwrite = ports_.Ask("같은 이름을 가진 애니메이션 파일이 있습니다. 덮어쓸까요?", kQuestion3);
+    const int overwrite =
+        ports_.Ask("같은 이름을 가진 애니메이션 파일이 있습니다. 덮어쓸까요?", kQuestion3, AskCaption::Save);
     if (overwrite == kIdCancel) {
       return false;
     }
@@ -60,7 +61,8 @@ bool EditorSession::KeepOrDiscard() {
   if (!document_.IsModified()) {
     return true;
   }
-  const int answer = ports_.Ask("애니메이션이 변경되었습니다. 저장하시겠습니까?", kQuestion3);
+  const int answer =
+      ports_.Ask("애니메이션이 변경되었습니다. 저장하시겠습니까?", kQuestion3, AskCaption::Save);
   if (answer == kIdYes) {
     return Save();
   }
@@ -106,7 +108,8 @@ bool EditorSession::NewFile() {
   const std::string fileName = withExtension(*typed);
   const std::string title = fs::path(*typed).stem().string();
   if (fs::exists(fs::path(document_.folder()) / fileName) &&
-      ports_.Ask("파일이 이미 있습니다. 덮어쓸까요?", kMbOkCancel | kMbIconQuestion) != kIdOk) {
+      ports_.Ask("파일이 이미 있습니다. 덮어쓸까요?", kMbOkCancel | kMbIconQuestion, AskCaption::Notice) !=
+          kIdOk) {
     return false;
   }
   document_.New(text::fromUtf8(title), fileName);
@@ -136,7 +139,8 @@ bool EditorSession::Exit() {
   if (document_.IsModified()) {
     return KeepOrDiscard();
   }
-  return ports_.Ask("프로그램을 종료하시겠습니까?", kMbOkCancel | kMbIconExclamation) == kIdOk;
+  return ports_.Ask("프로그램을 종료하시겠습니까?", kMbOkCancel | kMbIconExclamation, AskCaption::Exit) ==
+         kIdOk;
 }
 
 std::optional<int> EditorSession::NewAnimation(const std::string &nameUtf8) {
@@ -173,7 +177,8 @@ std::optional<int> EditorSession::DeleteAnimation(int index) {
     return std::nullopt;
   }
   if (document_.at(index) == nullptr ||
-      ports_.Ask("애니메이션을 삭제하시겠습니까?", kMbOkCancel | kMbIconQuestion) != kIdOk) {
+      ports_.Ask("애니메이션을 삭제하시겠습니까?", kMbOkCancel | kMbIconQuestion, AskCaption::Delete) !=
+          kIdOk) {
     return std::nullopt;
   }
   // The row at the same place of the sorted list stays selected.

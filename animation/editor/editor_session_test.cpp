@@ -14,8 +14,9 @@ namespace fs = std::filesystem;
 // Answers from a script and records every question.
 class ScriptedPorts : public EditorPorts {
 public:
-  int Ask(const std::string &text, uint32_t) override {
+  int Ask(const std::string &text, uint32_t, AskCaption caption) override {
     asked.push_back(text);
+    captions.push_back(caption);
     if (answers.empty()) {
       return kIdCancel;
     }
@@ -41,6 +42,7 @@ public:
   std::deque<int> answers;
   std::deque<std::string> saveNames, openPaths, fileNames, names;
   std::vector<std::string> asked;
+  std::vector<AskCaption> captions;
   std::vector<std::string> saved;
 };
 
@@ -114,6 +116,7 @@ TEST_F(EditorSessionTest, OutsideFileAsksToMoveBeforeAskingToSave) {
   ports_.answers = {kIdOk};
   EXPECT_TRUE(session_.Exit());
   EXPECT_EQ(ports_.asked, std::vector<std::string>{kQuit}) << "unchanged: only the quit question";
+  EXPECT_EQ(ports_.captions.back(), AskCaption::Exit);
 
   ports_.asked.clear();
   ports_.answers = {kIdNo};
@@ -126,6 +129,8 @@ TEST_F(EditorSessionTest, OutsideFileAsksToMoveBeforeAskingToSave) {
   ports_.answers = {kIdNo, kIdCancel};
   EXPECT_FALSE(session_.Open());
   EXPECT_EQ(ports_.asked, (std::vector<std::string>{kMove, kChanged}));
+  EXPECT_EQ(ports_.captions.back(), AskCaption::Save);
+  EXPECT_EQ(ports_.captions.end()[-2], AskCaption::Save);
 }
 
 TEST_F(EditorSessionTest, MovingInOverAFileOfTheSameName) {
@@ -194,6 +199,7 @@ TEST_F(EditorSessionTest, AnimationListOperations) {
   ports_.answers = {kIdOk, kIdOk};
   EXPECT_EQ(session_.DeleteAnimation(0), 1) << "rows t, z, 가: the row at the same place, now z";
   EXPECT_EQ(session_.DeleteAnimation(0), 0) << "the last row removed: the one before it";
+  EXPECT_EQ(ports_.captions.back(), AskCaption::Delete);
   ports_.asked.clear();
   EXPECT_FALSE(session_.DeleteAnimation(0));
   EXPECT_EQ(ports_.asked, std::vector<std::string>{"애니메이션은 하나 이상 등록되어 있어야 합니다."});

@@ -1,5 +1,7 @@
 #include "animation/editor/import_preview.h"
 
+#include "winlib/rules/message_box_layout.h"
+
 #include <algorithm>
 
 namespace pdx::animation {
@@ -43,6 +45,27 @@ CMonoPicture convertedScreen(const CImportImage &image, const ImportSettings &se
     (void)ImportIntoPicture(screen, image, settings);
   }
   return screen;
+}
+
+std::vector<ImportNotice> importNotices(const std::string &path, LoadResult load,
+                                        const std::string &readerStatus) {
+  using namespace winlib;
+  switch (load) {
+  case LoadResult::Ok:
+    return {};
+  case LoadResult::UnsupportedType:
+    return {{importMessage(ImportResult::NotAPicture), kMbOk | kMbIconExclamation}};
+  case LoadResult::ReaderFailed:
+    break;
+  }
+  std::vector<ImportNotice> notices;
+  // Only the JPEG reader speaks to the user; the others' status texts are
+  // kept for diagnosis.
+  if (imageTypeOf(path) == ImageType::Jpeg && !readerStatus.empty()) {
+    notices.push_back({readerStatus, kMbOk | kMbIconStop});
+  }
+  notices.push_back({importMessage(ImportResult::CannotRead), kMbOk | kMbIconExclamation});
+  return notices;
 }
 
 } // namespace pdx::animation

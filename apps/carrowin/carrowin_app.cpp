@@ -87,6 +87,11 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
   winlib::CFilePickerDlg::SetStartFolder(QString::fromStdString(folder.string()));
   // Messages from other programs are answered (the marker) but not used.
   base_.SetMessageHandler([](uint32_t, uint64_t, uint64_t) -> int64_t { return 0; });
+  base_.SetOpenHandler([this](const std::string &path) {
+    if (MelodyWindow *window = Window()) {
+      window->Commands().Open(path);
+    }
+  });
   (void)base_.ClaimSingleInstance();
   base_.SetExitCommand([this] { AskExit(); });
 

@@ -9,8 +9,12 @@ namespace {
 int run(int argc, char **argv) {
   QApplication qt(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Carrowin"));
+  const std::optional<std::string> file = pdx::carrowin::fileArgument(QApplication::arguments());
+  if (pdx::winlib::HandOverToRunning(QString::fromUtf8(pdx::carrowin::kWindowTitle), file)) {
+    return 0;
+  }
   pdx::carrowin::CarrowinApp app;
-  if (!app.InitInstance(pdx::carrowin::fileArgument(QApplication::arguments()))) {
+  if (!app.InitInstance(file)) {
     return 1;
   }
   const int status = QApplication::exec();

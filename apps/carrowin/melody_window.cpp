@@ -135,7 +135,8 @@ QString commandTip(int command) {
 }
 
 MelodyWindow::MelodyWindow(EditorServices services)
-    : services_(std::move(services)), editor_(*this), commands_(*services_.doc, *this) {
+    : services_(std::move(services)), editor_(*this), commands_(*services_.doc, *this),
+      playback_(*services_.player, editor_) {
   setAcceptDrops(true);
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName(QStringLiteral("멜로디 편집기"));
@@ -157,6 +158,7 @@ void MelodyWindow::CreateControls() {
   editor_.setAccidental(Accidental::None);
   editor_.setSeparateRepeatedNotes(false);
   refresh();
+  syncToggles();
   setPlayingLook(false);
   strip_->show();
   staff_->show();
@@ -183,8 +185,10 @@ void MelodyWindow::createLists() {
   melodyList_->setGeometry(105, 63, 165, 22);
   melodyList_->setAccessibleName(QStringLiteral("멜로디 목록"));
   melodyList_->setToolTip(melodyList_->accessibleName());
-  connect(melodyList_, &QComboBox::activated, this,
-          [this](int row) { SelectMelody(melodyList_->itemData(row).toInt()); });
+  connect(melodyList_, &QComboBox::activated, this, [this](int row) {
+    SelectMelody(melodyList_->itemData(row).toInt());
+    setFocus();
+  });
   tempo_ = new QSpinBox(this);
   tempo_->setGeometry(340, 40, 70, 20);
   tempo_->setRange(30, 255);
@@ -317,10 +321,17 @@ void MelodyWindow::runTool(int id) {
     update();
     return;
   case kCmdNewMelody:
-  case kCmdRenameMelody:
-    if (const auto index = id == kCmdNewMelody ? commands_.NewMelody() : commands_.RenameMelody()) {
+    if (const auto index = commands_.NewMelody()) {
       services_.doc->SetCurrent(*index);
       refresh();
+    }
+    return;
+  case kCmdRenameMelody:
+    // Only the list changes: the cursor, the selection and the play
+    // position stay.
+    if (const auto index = commands_.RenameMelody()) {
+      fillMelodyList();
+      melodyList_->setCurrentIndex(melodyList_->findData(*index));
     }
     return;
   case kCmdDeleteMelody:
@@ -338,10 +349,7 @@ void MelodyWindow::runTool(int id) {
     stopOrPause(id == kCmdStop);
     return;
   case kCmdGoToStart:
-    if (!isPlaying()) {
-      services_.player->Rewind();
-      editor_.setCursor(0);
-    }
+    playback_.goToStart();
     break;
   case kCmdDotted:
     editor_.toggleDotted();
@@ -402,12 +410,10 @@ void MelodyWindow::play() {
     return;
   }
   setPlayingLook(true);
-  const PlayRequest request{editor_.hasSelection(), editor_.selectionStart(), editor_.selectionEnd(),
-                            editor_.cursor()};
   // The play loop dispatches events while it waits; the window may be gone
   // when it returns (the program ended meanwhile).
   QPointer<MelodyWindow> self(this);
-  playFromEditor(*services_.player, request);
+  playback_.play();
   if (self) {
     setPlayingLook(false);
     staff_->update();
@@ -415,13 +421,10 @@ void MelodyWindow::play() {
 }
 
 void MelodyWindow::stopOrPause(bool stop) {
-  if (isPlaying()) {
-    editor_.setCursor(stop ? 0 : services_.player->position());
-  }
   if (stop) {
-    services_.player->Stop();
+    playback_.stop();
   } else {
-    services_.player->Pause();
+    playback_.pause();
   }
   setPlayingLook(false);
   strip_->refresh();
@@ -465,6 +468,10 @@ std::optional<std::string> MelodyWindow::askName(int captionId, std::string_view
   const auto name =
       services_.askName(captionId, QString::fromUtf8(initial.data(), static_cast<int>(initial.size())));
   return name ? std::optional<std::string>(name->toStdString()) : std::nullopt;
+}
+
+void MelodyWindow::redraw() {
+  update();
 }
 
 void MelodyWindow::notifySaved(bool outsideFolder, const std::string &path) {

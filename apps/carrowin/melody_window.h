@@ -6,6 +6,7 @@
 
 #include "melody/editor/editor_commands.h"
 #include "melody/player/melody_player.h"
+#include "melody/score/playback_commands.h"
 #include "melody/score/score_editor.h"
 #include "melody/ui/score_painter.h"
 #include "winlib/bmp_wnd.h"
@@ -117,6 +118,7 @@ public:
   std::optional<std::string> pickFile(bool save) override;
   std::optional<std::string> askName(int captionId, std::string_view initial) override;
   void refresh() override;
+  void redraw() override;
   void pause() override;
   void notifySaved(bool outsideFolder, const std::string &path) override;
 
@@ -144,6 +146,7 @@ private:
   ScoreGlyphs glyphs_;
   ScoreEditor editor_;
   EditorCommands commands_;
+  PlaybackCommands playback_;
   std::map<int, winlib::CBmpButton *> buttons_;
   ScoreStrip *strip_ = nullptr;
   EntryStaff *staff_ = nullptr;

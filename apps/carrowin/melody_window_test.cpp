@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -76,6 +77,7 @@ TEST_F(MelodyWindowTest, EveryControlHasAKoreanName) {
 }
 
 TEST_F(MelodyWindowTest, KeyboardTable) {
+  EXPECT_TRUE(window_->Button(kQuarterNote)->IsPressed()) << "the tool at start shows pressed";
   key(Qt::Key_4);
   EXPECT_EQ(window_->Editor().noteTool(), kEighthNote);
   EXPECT_TRUE(window_->Button(kEighthNote)->IsPressed());
@@ -138,6 +140,32 @@ TEST_F(MelodyWindowTest, StripPlacesAndSelectsEntries) {
   EXPECT_EQ(window_->Editor().selectionEnd(), 4);
 }
 
+TEST_F(MelodyWindowTest, ChosenMelodyShowsFromItsStartAndTheKeysWorkAgain) {
+  const std::vector<NoteEntry> notes(100, NoteEntry{1000, 0x30});
+  window_->Editor().InsertEntries(0, notes);
+  window_->Strip()->refresh();
+  ASSERT_GT(window_->Strip()->firstVisible(), 0);
+  const int other = doc_.AddMelody("b");
+  doc_.at(other).assignStored(std::vector<NoteEntry>(3, NoteEntry{1000, 0x30}));
+  window_->refresh();
+  QComboBox *list = window_->MelodyList();
+  list->setFocus();
+  Q_EMIT list->activated(list->findData(other));
+  EXPECT_EQ(window_->Strip()->firstVisible(), 0);
+  EXPECT_EQ(window_->focusWidget(), window_.get());
+}
+
+TEST_F(MelodyWindowTest, RenamingKeepsTheCursorAndTheSelection) {
+  window_->Editor().InsertEntries(0, std::vector<NoteEntry>(4, NoteEntry{1000, 0x30}));
+  window_->Editor().setCursor(1);
+  window_->Editor().setSelection(1, 3);
+  names_ = QStringLiteral("다른 이름");
+  window_->OnCommand(kCmdRenameMelody, 0);
+  EXPECT_EQ(window_->MelodyList()->currentText(), *names_);
+  EXPECT_EQ(window_->Editor().cursor(), 1);
+  EXPECT_EQ(window_->Editor().selectionEnd(), 3);
+}
+
 TEST_F(MelodyWindowTest, PianoAndEntryStaffSoundAndEnter) {
   PianoKeyboard *piano = window_->Piano();
   const QPoint silentKey = QPoint(78, 180) - piano->pos();
@@ -189,6 +217,34 @@ TEST_F(MelodyWindowTest, GhostNoteFollowsThePointer) {
     window_->Strip()->refresh();
     if (dir != nullptr) {
       window_->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    }
+  }
+}
+
+TEST(ScorePainting, KeySignaturesClearTheClefAndEndBeforeTheNotes) {
+  const ScoreGlyphs glyphs;
+  const auto paint = [](const std::function<void(QPainter &)> &draw) {
+    QImage image(100, 110, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    draw(p);
+    return image;
+  };
+  const auto inked = [](const QImage &image, int x, int y) {
+    return x >= 0 && x < image.width() && qAlpha(image.pixel(x, y)) > 64;
+  };
+  // The staff painted zero pixels wide leaves the clef (and the bar at 0).
+  const QImage clef = paint([&](QPainter &p) { glyphs.paintStaff(p, 0); });
+  for (const KeySignature &key : kKeySignatures) {
+    const QImage signs = paint([&](QPainter &p) { glyphs.paintKeySignature(p, key.id); });
+    for (int y = 0; y < signs.height(); ++y) {
+      for (int x = 0; x < signs.width(); ++x) {
+        if (inked(signs, x, y)) {
+          ASSERT_FALSE(inked(clef, x - 1, y) || inked(clef, x, y) || inked(clef, x + 1, y))
+              << "key " << key.id << " at " << x << ", " << y;
+          ASSERT_LT(x, scoreMargin(key.id)) << "key " << key.id;
+        }
+      }
     }
   }
 }

@@ -17,6 +17,20 @@ constexpr int kFileNameCharacters = 260;
 constexpr int kFindTimeoutMs = 500;
 constexpr int kSendTimeoutMs = 2000;
 
+int captionResource(AskCaption caption) {
+  switch (caption) {
+  case AskCaption::Save:
+    return resources::kCaptionSave;
+  case AskCaption::Exit:
+    return resources::kCaptionExit;
+  case AskCaption::Delete:
+    return resources::kCaptionDelete;
+  case AskCaption::Notice:
+    break;
+  }
+  return resources::kCaptionNotice;
+}
+
 } // namespace
 
 bool notifyPelodex(bool outsideFolder, const QString &title) {
@@ -25,8 +39,9 @@ bool notifyPelodex(bool outsideFolder, const QString &title) {
          winlib::SendMessage(*pelodex, winlib::kMsgAnimationSaved, outsideFolder ? 1 : 0, 0, kSendTimeoutMs);
 }
 
-int DialogPorts::Ask(const std::string &text, uint32_t type) {
-  return winlib::CBmpMessageBox::Show(owner_, QString::fromStdString(text), QString(), type);
+int DialogPorts::Ask(const std::string &text, uint32_t type, AskCaption caption) {
+  return winlib::CBmpMessageBox::Show(owner_, QString::fromStdString(text), QString(), type,
+                                      captionResource(caption));
 }
 
 QPoint DialogPorts::corner() const {
@@ -34,9 +49,13 @@ QPoint DialogPorts::corner() const {
 }
 
 std::optional<std::string> DialogPorts::pick(int mode) {
+  // Every use starts in the animation folder and stays there: no drives,
+  // no sub-folders.
+  winlib::CFilePickerDlg::SetStartFolder(folder_);
   winlib::CFilePickerDlg picker;
   const QPoint at = corner();
-  if (picker.DoModal(at.x(), at.y(), owner_, mode, QStringLiteral("*.pca")) != winlib::kIdOkCommand) {
+  if (picker.DoModal(at.x(), at.y(), owner_, mode, QStringLiteral("*.pca"), winlib::kPickerFolderOnly) !=
+      winlib::kIdOkCommand) {
     return std::nullopt;
   }
   return picker.ChosenPath().toStdString();

@@ -23,8 +23,10 @@ class DialogPorts : public EditorPorts {
 public:
   // Dialogs open over `owner` (set once the main window exists).
   void SetOwner(QWidget *owner) { owner_ = owner; }
+  // The animation folder: the open and save pickers keep to it.
+  void SetFolder(const QString &folder) { folder_ = folder; }
 
-  int Ask(const std::string &text, uint32_t type) override;
+  int Ask(const std::string &text, uint32_t type, AskCaption caption) override;
   std::optional<std::string> PickSaveName() override;
   std::optional<std::string> PickOpenPath() override;
   std::optional<std::string> AskFileName() override;
@@ -36,6 +38,7 @@ private:
   QPoint corner() const;
 
   QPointer<QWidget> owner_;
+  QString folder_;
 };
 
 } // namespace pdx::velluto

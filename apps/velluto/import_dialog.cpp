@@ -230,16 +230,18 @@ bool runImport(QWidget *owner, CAnimation &picture) {
   if (!dialog.Run(owner)) {
     return false;
   }
-  const ImportSettings settings = dialog.Settings();
-  const ImportResult result = dialog.ImagePath() == dialog.ChosenPath() && !dialog.Image().empty()
-                                  ? ImportIntoPicture(picture, dialog.Image(), settings)
-                                  : ImportIntoPicture(picture, dialog.ChosenPath().toStdString(), settings);
-  if (result != ImportResult::Ok) {
-    winlib::CBmpMessageBox::Show(owner, QString::fromUtf8(importMessage(result)), QString(),
-                                 winlib::kMbOk | winlib::kMbIconExclamation);
-    return false;
+  const std::string path = dialog.ChosenPath().toStdString();
+  CImportImage loaded;
+  const CImportImage *image = &dialog.Image();
+  LoadResult load = LoadResult::Ok;
+  if (dialog.ImagePath() != dialog.ChosenPath() || image->empty()) {
+    load = loaded.LoadImage(path);
+    image = &loaded;
   }
-  return true;
+  for (const ImportNotice &notice : importNotices(path, load, image->status())) {
+    winlib::CBmpMessageBox::Show(owner, QString::fromStdString(notice.text), QString(), notice.type);
+  }
+  return load == LoadResult::Ok && ImportIntoPicture(picture, *image, dialog.Settings()) == ImportResult::Ok;
 }
 
 } // namespace pdx::velluto

@@ -1,4 +1,5 @@
 #include "apps/velluto/import_dialog.h"
+#include "winlib/bmp_message_box.h"
 
 #include <QApplication>
 #include <QFile>
@@ -58,6 +59,27 @@ void whenOpen(const std::function<void(CImportDialog &)> &check, const QString &
   });
 }
 
+// Answers every message box that opens while it lives, keeping its text
+// and icon.
+class BoxAnswerer {
+public:
+  BoxAnswerer() {
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<winlib::CBmpMessageBox *>(top); box && box->isVisible()) {
+          seen.emplace_back(box->accessibleName(), box->Layout().icon);
+          box->EndDialog(winlib::kIdOk);
+        }
+      }
+    });
+    poll_.start(20);
+  }
+  std::vector<std::pair<QString, winlib::MessageBoxIcon>> seen;
+
+private:
+  QTimer poll_;
+};
+
 class ImportDialogTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -115,6 +137,31 @@ TEST_F(ImportDialogTest, SlidersReconvertExceptWhileDragged) {
   CAnimation picture;
   EXPECT_FALSE(runImport(nullptr, picture));
   EXPECT_EQ(picture.bits(), CAnimation().bits()) << "a cancelled import changes nothing";
+}
+
+TEST_F(ImportDialogTest, AFailedJpegShowsItsReaderMessageThenTheImportMessage) {
+  using winlib::MessageBoxIcon;
+  const QString cannotRead = QString::fromUtf8(importMessage(ImportResult::CannotRead)).replace('\n', ' ');
+  const struct {
+    const char *name;
+    std::vector<std::pair<QString, MessageBoxIcon>> boxes;
+  } cases[] = {
+      {"bad.jpg",
+       {{QStringLiteral("JPEG 파일을 읽어들일 때 에러가 발생하였습니다."), MessageBoxIcon::Stop},
+        {cannotRead, MessageBoxIcon::Exclamation}}},
+      {"bad.bmp", {{cannotRead, MessageBoxIcon::Exclamation}}},
+  };
+  for (const auto &c : cases) {
+    QFile file(folder_.filePath(QString::fromLatin1(c.name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    whenOpen([](CImportDialog &) {}, file.fileName());
+    BoxAnswerer answerer;
+    CAnimation picture;
+    EXPECT_FALSE(runImport(nullptr, picture));
+    EXPECT_EQ(answerer.seen, c.boxes) << c.name;
+  }
 }
 
 } // namespace

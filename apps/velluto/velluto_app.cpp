@@ -26,31 +26,40 @@ std::string argumentPath(const std::string &argument) {
   return url.isLocalFile() ? url.toLocalFile().toStdString() : argument;
 }
 
-VellutoApp::VellutoApp() : base_(QString::fromLatin1(kVellutoProfile), QString::fromUtf8(kVellutoTitle)) {}
+VellutoApp::VellutoApp(std::unique_ptr<DialogPorts> ports)
+    : base_(QString::fromLatin1(kVellutoProfile), QString::fromUtf8(kVellutoTitle)),
+      ports_(ports ? std::move(ports) : std::make_unique<DialogPorts>()) {}
 
-VellutoApp::~VellutoApp() = default;
+VellutoApp::~VellutoApp() {
+  // The window borrows the document and the ports: it goes first.
+  delete window_.data();
+}
+
+CVellutoWnd *VellutoApp::Window() const {
+  return window_.data();
+}
 
 bool VellutoApp::InitInstance(const std::optional<std::string> &file) {
   (void)base_.RegisterFileTypes(winlib::SuiteProgram::Velluto);
-  // Answering under the title lets Pelodex find the editor; a second editor
-  // runs on without answering.
+  // Answering under the title lets Pelodex find the editor and a later
+  // start hand over its file (velluto_main.cpp).
   (void)base_.ClaimSingleInstance();
   winlib::setHelpTopics(resources::vellutoHelpTopics());
   const std::filesystem::path folder = animationFolder();
   document_.setFolder(folder);
+  ports_->SetFolder(QString::fromStdString(folder.string()));
   winlib::CFilePickerDlg::SetStartFolder(QString::fromStdString(folder.string()));
 
-  window_ = new CVellutoWnd(document_, ports_);
-  base_.CreateMainWindow(window_, resources::kAnimationEditorSkin);
-  window_->CreateControls();
-  ports_.SetOwner(window_);
+  window_ = new CVellutoWnd(document_, *ports_);
+  ports_->SetOwner(window_);
   window_->SetImportRunner(runImport);
   window_->SetExitAction([this] {
     base_.SaveWindowPosition();
     base_.Exit();
   });
   base_.SetExitCommand([this] { window_->OnCommand(kCmdExit, winlib::kNotifyCommand); });
-  window_->Refresh();
+  base_.CreateMainWindow(window_, resources::kAnimationEditorSkin);
+  base_.SetOpenHandler([this](const std::string &path) { (void)window_->Session().Open(path); });
   (void)window_->Session().Open(file ? std::optional<std::string>(argumentPath(*file)) : std::nullopt);
   return true;
 }

@@ -7,7 +7,9 @@
 #include "apps/velluto/dialog_ports.h"
 #include "winlib/bmp_wnd_based_app.h"
 
+#include <QPointer>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,21 +30,25 @@ std::string argumentPath(const std::string &argument);
 
 class VellutoApp {
 public:
-  VellutoApp();
+  // `ports` answers the editor's questions; null: the suite's dialogs.
+  explicit VellutoApp(std::unique_ptr<DialogPorts> ports = nullptr);
   ~VellutoApp();
+  VellutoApp(const VellutoApp &) = delete;
+  VellutoApp &operator=(const VellutoApp &) = delete;
 
-  // Builds the main window; then opens `file`, or asks for one.
+  // Builds and shows the main window with its controls; then opens `file`,
+  // or asks for one.
   bool InitInstance(const std::optional<std::string> &file);
 
-  CVellutoWnd *Window() const { return window_; }
+  CVellutoWnd *Window() const;
   CAnimationFile &Document() { return document_; }
-  DialogPorts &Ports() { return ports_; }
+  DialogPorts &Ports() { return *ports_; }
 
 private:
   winlib::CBmpWndBasedApp base_;
   CAnimationFile document_;
-  DialogPorts ports_;
-  CVellutoWnd *window_ = nullptr;
+  std::unique_ptr<DialogPorts> ports_;
+  QPointer<CVellutoWnd> window_;
 };
 
 } // namespace pdx::velluto

@@ -19,6 +19,10 @@ int run(int argc, char **argv) {
     std::fprintf(stderr, "Velluto: 알 수 없는 인수를 무시합니다: %s\n",
                  arguments[i].toLocal8Bit().constData());
   }
+  if (pdx::winlib::HandOverToRunning(QString::fromUtf8(pdx::velluto::kVellutoTitle),
+                                     file ? std::optional(pdx::velluto::argumentPath(*file)) : file)) {
+    return 0;
+  }
   pdx::velluto::VellutoApp app;
   if (!app.InitInstance(file)) {
     return 1;

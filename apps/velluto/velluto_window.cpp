@@ -89,7 +89,7 @@ CVellutoWnd::~CVellutoWnd() {
   qApp->removeEventFilter(this);
 }
 
-void CVellutoWnd::CreateControls() {
+void CVellutoWnd::OnCreate() {
   canvas_ = new CPictureCanvas(this, *this, random_);
   canvas_->setGeometry(kCanvas);
   canvas_->SetTextSource([this](bool) -> std::optional<std::pair<QString, QFont>> {
@@ -104,7 +104,7 @@ void CVellutoWnd::CreateControls() {
   addLists();
   addButtons();
   chooseTool(kCmdToolSelect);
-  updateUndoButtons();
+  Refresh();
 }
 
 void CVellutoWnd::addButtons() {
@@ -155,18 +155,22 @@ void CVellutoWnd::Refresh() {
   update();
 }
 
-void CVellutoWnd::fillAnimationList(int selectIndex) {
+int CVellutoWnd::rebuildAnimationList(int selectIndex) {
   animations_->clear();
-  const std::vector<AnimationRow> rows = session_.Rows();
   int selectRow = 0;
-  for (size_t row = 0; row < rows.size(); ++row) {
-    animations_->addItem(QString::fromStdString(rows[row].name), rows[row].index);
-    if (rows[row].index == selectIndex) {
-      selectRow = static_cast<int>(row);
+  for (const AnimationRow &row : session_.Rows()) {
+    if (row.index == selectIndex) {
+      selectRow = animations_->count();
     }
+    animations_->addItem(QString::fromStdString(row.name), row.index);
   }
-  animations_->setCurrentIndex(selectRow);
-  makeCurrent(rows.empty() ? -1 : rows[static_cast<size_t>(selectRow)].index);
+  return selectRow;
+}
+
+void CVellutoWnd::fillAnimationList(int selectIndex) {
+  const int row = rebuildAnimationList(selectIndex);
+  animations_->setCurrentIndex(row);
+  makeCurrent(animations_->count() == 0 ? -1 : animations_->itemData(row).toInt());
 }
 
 void CVellutoWnd::makeCurrent(int index) {

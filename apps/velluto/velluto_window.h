@@ -40,8 +40,6 @@ public:
   CVellutoWnd(CAnimationFile &document, EditorPorts &ports);
   ~CVellutoWnd() override;
 
-  // Makes the controls; call once the window is created from its skin.
-  void CreateControls();
   // Shows the document (also on its own after New file and Open): lists
   // rebuilt, the first row (by name) current.
   void Refresh();
@@ -63,6 +61,8 @@ public:
   CAnimation *Current() const;
 
 protected:
+  // Makes the controls and shows the document.
+  void OnCreate() override;
   void PaintText(QPainter &painter) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
   void dragEnterEvent(QDragEnterEvent *event) override;
@@ -79,7 +79,10 @@ private:
   void addButtons();
   void addLists();
   void makeCurrent(int index);
+  // Refills the animation list; the row of `selectIndex` (else 0).
+  int rebuildAnimationList(int selectIndex);
   void fillAnimationList(int selectIndex);
+  void renameAnimation();
   void chooseTool(int command);
   void chooseEffect(int row);
   void undoOrRedo(bool undo);

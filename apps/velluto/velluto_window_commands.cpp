@@ -27,7 +27,8 @@ void CVellutoWnd::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand) {
     return;
   }
-  if (id != kCmdPlay) {
+  // Rename leaves the picture, and so its preview, as it is.
+  if (id != kCmdPlay && id != kCmdRename) {
     preview_->Stop();
   }
   runCommand(id);
@@ -108,16 +109,27 @@ void CVellutoWnd::animationCommand(int id) {
     if (const auto name = ports_.AskAnimationName(std::string(), false)) {
       select = session_.NewAnimation(*name);
     }
-  } else if (id == kCmdRename && Current() != nullptr) {
-    const std::string now = animations_->currentText().toStdString();
-    if (const auto name = ports_.AskAnimationName(now, true)) {
-      select = session_.RenameAnimation(current, *name) ? std::optional<int>(current) : std::nullopt;
-    }
+  } else if (id == kCmdRename) {
+    renameAnimation();
   } else if (id == kCmdDelete) {
     select = session_.DeleteAnimation(current);
   }
   if (select) {
     fillAnimationList(*select);
+  }
+}
+
+void CVellutoWnd::renameAnimation() {
+  const int current = document_.currentIndex();
+  if (Current() == nullptr) {
+    return;
+  }
+  const auto name = ports_.AskAnimationName(animations_->currentText().toStdString(), true);
+  // Only the list changes: the animation stays current with its history,
+  // selection and preview.
+  if (name && session_.RenameAnimation(current, *name)) {
+    animations_->setCurrentIndex(rebuildAnimationList(current));
+    update();
   }
 }
 

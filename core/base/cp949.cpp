@@ -6,6 +6,7 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
 #include <unicode/ustring.h>
+#include <utility>
 #include <vector>
 
 namespace pdx::text {
@@ -100,6 +101,77 @@ std::string utf16ToUtf8(const std::u16string &utf16) {
   return out;
 }
 
+// The same table that reports every byte sequence without a character.
+UConverter *strictWindows949() {
+  thread_local Converter converter = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    Converter c(ucnv_open("windows-949", &status));
+    if (U_SUCCESS(status)) {
+      ucnv_setToUCallBack(c.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    }
+    return c;
+  }();
+  return converter.get();
+}
+
+bool isContinuation(std::string_view bytes, size_t at, unsigned char low = 0x80, unsigned char high = 0xBF) {
+  const auto byte = static_cast<unsigned char>(at < bytes.size() ? bytes[at] : 0);
+  return byte >= low && byte <= high;
+}
+
+// The code point of the UTF-8 sequence at `at` and its length in bytes;
+// length 0 for a byte that starts no valid sequence (overlong forms and
+// surrogates included).
+std::pair<char32_t, size_t> utf8At(std::string_view bytes, size_t at) {
+  const auto lead = static_cast<unsigned char>(bytes[at]);
+  if (lead < 0x80) {
+    return {lead, 1};
+  }
+  size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    low = lead == 0xE0 ? 0xA0 : 0x80;
+    high = lead == 0xED ? 0x9F : 0xBF;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    low = lead == 0xF0 ? 0x90 : 0x80;
+    high = lead == 0xF4 ? 0x8F : 0xBF;
+  } else {
+    return {0, 0};
+  }
+  if (!isContinuation(bytes, at + 1, low, high)) {
+    return {0, 0};
+  }
+  char32_t code = lead & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i) {
+    if (!isContinuation(bytes, at + i)) {
+      return {0, 0};
+    }
+    code = (code << 6) | (static_cast<unsigned char>(bytes[at + i]) & 0x3F);
+  }
+  return {code, length};
+}
+
+// Characters of the scripts and symbols Korean text uses: ASCII, Latin-1
+// signs, punctuation and symbols, Hangul and its letters, CJK ideographs and
+// forms, the phone's symbols (the user-defined rows' private-use area).
+bool isKoreanScript(char32_t c) {
+  static constexpr std::pair<char32_t, char32_t> kRanges[] = {
+      {0x0000, 0x007F}, {0x00A0, 0x00BF}, {0x00D7, 0x00D7}, {0x00F7, 0x00F7}, {0x1100, 0x11FF},
+      {0x2000, 0x27BF}, {0x3000, 0x303F}, {0x3130, 0x318F}, {0x3200, 0x33FF}, {0x4E00, 0x9FFF},
+      {0xAC00, 0xD7A3}, {0xE000, 0xE0BB}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFFEF}};
+  return std::any_of(std::begin(kRanges), std::end(kRanges),
+                     [c](const auto &r) { return c >= r.first && c <= r.second; });
+}
+
+bool isHangulOrHan(char32_t c) {
+  return (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x4E00 && c <= 0x9FFF);
+}
+
 } // namespace
 
 std::string toUtf8(std::string_view cp949) {
@@ -161,15 +233,57 @@ std::string utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
   return utf16ToUtf8(units);
 }
 
-bool looksLikeUtf8(std::string_view bytes) {
-  const bool high = std::any_of(bytes.begin(), bytes.end(), [](char c) { return isLeadByte(c); });
-  if (!high) {
+bool isCp949(std::string_view bytes) {
+  UConverter *conv = strictWindows949();
+  if (conv == nullptr) {
     return false;
   }
-  int32_t length = 0;
+  ucnv_resetToUnicode(conv);
+  const char *source = bytes.data();
+  UChar buffer[1024];
   UErrorCode status = U_ZERO_ERROR;
-  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
-  return status == U_BUFFER_OVERFLOW_ERROR || U_SUCCESS(status);
+  do {
+    status = U_ZERO_ERROR;
+    UChar *target = buffer;
+    ucnv_toUnicode(conv, &target, buffer + std::size(buffer), &source, bytes.data() + bytes.size(), nullptr,
+                   true, &status);
+  } while (status == U_BUFFER_OVERFLOW_ERROR);
+  return U_SUCCESS(status);
+}
+
+bool looksLikeUtf8(std::string_view bytes) {
+  bool high = false;
+  bool korean = true;
+  bool hangulOrHan = false;
+  for (size_t i = 0; i < bytes.size();) {
+    const auto [code, length] = utf8At(bytes, i);
+    if (length == 0) {
+      return false;
+    }
+    high = high || length > 1;
+    korean = korean && isKoreanScript(code);
+    hangulOrHan = hangulOrHan || (length == 3 && isHangulOrHan(code));
+    i += length;
+  }
+  return high && (!isCp949(bytes) || (korean && hangulOrHan));
+}
+
+std::string escapeInvalidUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t length = utf8At(bytes, i).second;
+    if (length == 0) {
+      constexpr char kHex[] = "0123456789ABCDEF";
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+      ++i;
+    } else {
+      out.append(bytes.substr(i, length));
+      i += length;
+    }
+  }
+  return out;
 }
 
 } // namespace pdx::text

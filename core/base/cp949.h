@@ -50,8 +50,20 @@ std::optional<std::string> fromUtf8Exact(std::string_view utf8);
 // UTF-8; a lone surrogate or an odd last byte becomes U+FFFD.
 std::string utf16BytesToUtf8(std::string_view bytes, bool bigEndian);
 
-// True when `bytes` is valid UTF-8 and holds at least one byte above 0x7F,
-// which code page 949 text of any length almost never is.
+// Whether every byte sequence of `bytes` is a character of code page 949
+// (the user-defined rows included).
+bool isCp949(std::string_view bytes);
+
+// Whether `bytes` (without a byte-order mark) are meant as UTF-8 rather than
+// code page 949: valid UTF-8 with a byte above 0x7F that is not code page
+// 949; or, when the bytes are valid as both, a UTF-8 reading that holds a
+// three-byte Hangul syllable or CJK ideograph and no character outside the
+// scripts and symbols Korean text uses. (Code page 949 text read as UTF-8
+// gives Latin, Greek, Cyrillic or IPA letters: "청첩" would be "ûø".)
 bool looksLikeUtf8(std::string_view bytes);
+
+// `bytes` as valid UTF-8: each byte of an invalid sequence becomes the text
+// "\xNN" (upper-case hex), the rest is kept.
+std::string escapeInvalidUtf8(std::string_view bytes);
 
 } // namespace pdx::text

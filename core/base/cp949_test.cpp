@@ -46,10 +46,11 @@ TEST(Cp949Conversion, UnmappableAndInvalidUtf8BecomeQuestionMarks) {
   EXPECT_EQ(fromUtf8(""), "");
 }
 
-TEST(Cp949Conversion, Utf8Detection) {
-  EXPECT_TRUE(looksLikeUtf8("이름 010"));
-  EXPECT_FALSE(looksLikeUtf8("plain ascii"));
-  EXPECT_FALSE(looksLikeUtf8(kHongGildong));
+TEST(Cp949Conversion, InvalidUtf8IsEscaped) {
+  EXPECT_EQ(escapeInvalidUtf8("a\xC3"
+                              "A\xFF\xED\xA0\x80홍\xC3\xBB"),
+            "a\\xC3A\\xFF\\xED\\xA0\\x80홍\xC3\xBB"); // a surrogate is invalid; û is kept
+  EXPECT_EQ(escapeInvalidUtf8("청첩 \xE2\x82"), "청첩 \\xE2\\x82");
 }
 
 TEST(Cp949Fields, CutWholeKeepsDoubleByteCharactersIntact) {

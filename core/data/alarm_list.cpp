@@ -1,5 +1,7 @@
 #include "core/data/alarm_list.h"
 
+#include "core/data/calendar.h"
+
 #include <algorithm>
 #include <ctime>
 #include <limits>
@@ -13,11 +15,6 @@ constexpr int kKoreaOffsetSeconds = 9 * 3600;
 
 bool isLeap(int y) {
   return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-int daysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isLeap(year) ? 29 : kDays[(month - 1) % 12];
 }
 
 int64_t minuteOf(int year, int month, int day, int hour, int minute) {
@@ -52,13 +49,30 @@ int64_t daysFromCivil(int year, int month, int day) {
   return era * 146097 + doe - 719468;
 }
 
+int daysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && isLeap(year) ? 29 : kDays[(month - 1) % 12];
+}
+
+bool isCalendarDate(int year, int month, int day) {
+  return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+}
+
+bool isMonthDay(int month, int day) {
+  return isCalendarDate(2000, month, day); // a leap year
+}
+
 int weekdayOf(int year, int month, int day) {
   const int64_t days = daysFromCivil(year, month, day);
   return static_cast<int>(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday
 }
 
 CivilTime CivilTime::nowInKorea() {
-  const std::time_t shifted = std::time(nullptr) + kKoreaOffsetSeconds;
+  return koreanTimeAt(std::time(nullptr));
+}
+
+CivilTime koreanTimeAt(int64_t utc) {
+  const std::time_t shifted = static_cast<std::time_t>(utc + kKoreaOffsetSeconds);
   std::tm tm{};
   ::gmtime_r(&shifted, &tm);
   return CivilTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};

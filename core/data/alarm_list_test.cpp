@@ -1,4 +1,5 @@
 #include "core/data/alarm_list.h"
+#include "core/data/calendar.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -24,6 +25,24 @@ TEST(Calendar, WeekdaysAndDays) {
   EXPECT_EQ(weekdayOf(1970, 1, 1), 4);
   EXPECT_EQ(weekdayOf(1999, 1, 1), 5); // a Friday
   EXPECT_EQ(weekdayOf(2000, 2, 29), 2);
+}
+
+TEST(Calendar, DatesThatExist) {
+  struct Case {
+    int year, month, day;
+    bool exists, monthDay; // in that year; in some year
+  };
+  const Case cases[] = {
+      {2023, 2, 28, true, true},   {2023, 2, 29, false, true}, {2024, 2, 29, true, true},
+      {1900, 2, 29, false, true},  {2000, 2, 29, true, true},  {2023, 2, 30, false, false},
+      {2023, 4, 31, false, false}, {2023, 12, 31, true, true}, {2023, 13, 1, false, false},
+      {2023, 0, 1, false, false},  {2023, 1, 0, false, false},
+  };
+  for (const Case &c : cases) {
+    EXPECT_EQ(isCalendarDate(c.year, c.month, c.day), c.exists) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(isMonthDay(c.month, c.day), c.monthDay) << c.month << "-" << c.day;
+  }
+  EXPECT_EQ(koreanTimeAt(1715941233).hour, 19); // 10:20:33 UTC
 }
 
 TEST(AlarmDueTime, EachKindRingsNextAtOrAfterNow) {

@@ -84,7 +84,7 @@ DocResult readRecords(ByteReader &in, CDataStore &store, bool old) {
     (void)store.pcGroups.insert(group); // the table's guard drops empty and repeated names
   }
   uint32_t entries = 0;
-  if (!readCount(in, old ? kOldEntrySize : PhoneBookEntry::kFileSize, entries)) {
+  if (!readCount(in, old ? kOldEntrySize : PhoneBookEntry::kFileSize, entries) || entries > kMaxPcEntries) {
     return DocResult::ReadError;
   }
   for (uint32_t i = 0; i < entries; ++i) {
@@ -114,6 +114,11 @@ void makeBackup(const fs::path &current, const fs::path &backup) {
 }
 
 } // namespace
+
+// Every phonebook the program may save reads back.
+static_assert(kHeaderSize + 8 + GroupTable::kMaxGroups * PhoneGroup::kFileSize +
+                  kMaxPcEntries * PhoneBookEntry::kFileSize <=
+              kMaxDataFileBytes);
 
 std::vector<uint8_t> encodeDataFile(const CDataStore &store) {
   ByteWriter out;

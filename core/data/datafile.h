@@ -12,9 +12,8 @@
 
 namespace pdx::core {
 
-// Largest data file read. The PC phonebook may grow past the phone's 200
-// slots, so the limit leaves room for far more entries than anyone keeps
-// (about 200,000) while refusing endless and absurd inputs before reading.
+// Largest data file read: room for the PC phonebook's kMaxPcEntries, while
+// endless and absurd inputs are refused before they are read.
 inline constexpr uint64_t kMaxDataFileBytes = uint64_t(32) << 20;
 
 class DataFile {

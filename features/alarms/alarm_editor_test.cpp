@@ -4,6 +4,7 @@
 #include "features/phonebook/phonebook_fakes.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace pdx::features {
 namespace {
@@ -92,6 +93,40 @@ TEST(AlarmFormTest, RecordsByPeriod) {
   core::AlarmEntry yearly = m;
   yearly.repeat = core::kYearly;
   EXPECT_EQ(alarmTimeText(yearly), "");
+}
+
+TEST(AlarmFormTest, OneTimeAlarmsRingAtTheNextOccurrenceOfTheirDate) {
+  const core::CivilTime december{2026, 12, 7, 10, 30, 0};
+  struct Case {
+    int storedYear, month, day, hour, minute;
+    std::optional<int> year;
+    const char *refusal;
+  };
+  const Case cases[] = {
+      {0, 1, 5, 8, 0, 2027, nullptr},    // already past this year
+      {0, 12, 7, 10, 30, 2026, nullptr}, // this very minute
+      {0, 12, 7, 10, 29, 2027, nullptr},
+      {0, 2, 29, 0, 0, 2028, nullptr},   // the next leap year
+      {2028, 1, 5, 8, 0, 2028, nullptr}, // set on the handset for later: kept
+      {2025, 12, 24, 8, 0, 2026, nullptr},
+      {0, 2, 30, 8, 0, std::nullopt, "2월 30일은 달력에 없는 날짜입니다."},
+      {0, 4, 31, 8, 0, std::nullopt, "4월 31일은 달력에 없는 날짜입니다."},
+  };
+  for (const Case &c : cases) {
+    AlarmForm f = form(0, c.hour >= 12, c.hour % 12, c.minute);
+    std::tie(f.year, f.month, f.day) = std::tuple(c.storedYear, c.month, c.day);
+    SCOPED_TRACE(::testing::Message() << c.month << "-" << c.day);
+    EXPECT_EQ(onceYear(f, december), c.year);
+    EXPECT_EQ(alarmDateRefusal(f).value_or(""), c.refusal ? c.refusal : "");
+    if (c.year) {
+      EXPECT_EQ(buildAlarm(f, december).year, *c.year);
+    }
+  }
+  AlarmForm monthly = form(3, false, 8, 0);
+  monthly.day = 31; // November has no 31st: December does
+  const core::AlarmEntry m = buildAlarm(monthly, core::CivilTime{2026, 11, 7, 10, 30, 0});
+  EXPECT_EQ(std::tuple(m.year, m.month, m.day), std::tuple(2026, 12, 31));
+  EXPECT_FALSE(alarmDateRefusal(monthly));
 }
 
 TEST(AlarmFormTest, MemoFromTheTimeWhileEmptyAndCutWhole) {

@@ -1,9 +1,11 @@
 #include "features/alarms/alarm_form.h"
 
 #include "core/base/cp949.h"
+#include "core/data/calendar.h"
 
 #include <array>
 #include <cstdio>
+#include <tuple>
 
 namespace pdx::features {
 namespace {
@@ -22,6 +24,24 @@ std::string clockText(int hour, int minute) {
   char text[64];
   std::snprintf(text, sizeof text, "%s %d시 %d분", half(hour >= 12), hour % 12 == 0 ? 12 : hour % 12, minute);
   return text;
+}
+
+// Whether the form's date and time exist in `year` and are not yet past.
+bool stillToCome(int year, const AlarmForm &f, const core::CivilTime &now) {
+  return core::isCalendarDate(year, f.month, f.day) &&
+         std::tuple(year, f.month, f.day, f.hourOfDay(), f.minute) >=
+             std::tuple(now.year, now.month, now.day, now.hour, now.minute);
+}
+
+// The first month from now's on that has `day`: {year, month}.
+std::pair<int, int> monthWithDay(int day, const core::CivilTime &now) {
+  for (int i = 0;; ++i) {
+    const int year = now.year + (now.month - 1 + i) / 12;
+    const int month = (now.month - 1 + i) % 12 + 1;
+    if (day <= core::daysInMonth(year, month) || i == 12) {
+      return {year, month};
+    }
+  }
 }
 
 } // namespace
@@ -77,6 +97,7 @@ AlarmForm formOf(const core::AlarmEntry &alarm) {
   AlarmForm form;
   form.memo = std::string(alarm.title.view());
   form.period = periodIndex(alarm.repeat);
+  form.year = alarm.year;
   form.month = alarm.month;
   form.day = alarm.day;
   form.weekday = alarm.weekday % 7;
@@ -84,6 +105,29 @@ AlarmForm formOf(const core::AlarmEntry &alarm) {
   form.hour = alarm.hour >= 12 ? (alarm.hour == 12 ? 12 : alarm.hour - 12) : alarm.hour;
   form.minute = alarm.minute;
   return form;
+}
+
+std::optional<std::string> alarmDateRefusal(const AlarmForm &form) {
+  if (periodKind(form.period) != core::kOnce || core::isMonthDay(form.month, form.day)) {
+    return std::nullopt;
+  }
+  char text[96];
+  std::snprintf(text, sizeof text, "%d월 %d일은 달력에 없는 날짜입니다.", form.month, form.day);
+  return text;
+}
+
+std::optional<int> onceYear(const AlarmForm &form, const core::CivilTime &now) {
+  if (form.year > 0 && stillToCome(form.year, form, now)) {
+    return form.year;
+  }
+  // Every month and day that exists comes within eight years (29 February
+  // across a century that skips its leap year).
+  for (int year = now.year; year <= now.year + 8; ++year) {
+    if (stillToCome(year, form, now)) {
+      return year;
+    }
+  }
+  return std::nullopt;
 }
 
 core::AlarmEntry buildAlarm(const AlarmForm &form, const core::CivilTime &now) {
@@ -99,12 +143,17 @@ core::AlarmEntry buildAlarm(const AlarmForm &form, const core::CivilTime &now) {
   alarm.repeat = periodKind(form.period);
   switch (alarm.repeat) {
   case core::kOnce:
+    alarm.year = static_cast<uint16_t>(onceYear(form, now).value_or(now.year));
     alarm.month = static_cast<uint8_t>(form.month);
     alarm.day = static_cast<uint8_t>(form.day);
     break;
-  case core::kMonthly:
+  case core::kMonthly: {
+    const auto [year, month] = monthWithDay(form.day, now);
+    alarm.year = static_cast<uint16_t>(year);
+    alarm.month = static_cast<uint8_t>(month);
     alarm.day = static_cast<uint8_t>(form.day);
     break;
+  }
   case core::kWeekly: {
     alarm.weekday = static_cast<uint8_t>(form.weekday);
     const int first = core::weekdayOf(now.year, now.month, 1);

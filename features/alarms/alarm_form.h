@@ -5,6 +5,7 @@
 
 #include "core/data/alarm_list.h"
 
+#include <optional>
 #include <string>
 
 namespace pdx::features {
@@ -24,6 +25,7 @@ std::string weekdayName(int weekday);
 struct AlarmForm {
   std::string memo; // code page 949
   int period = 0;   // index into the period list; -1 for none chosen
+  int year = 0;     // a stored one-time alarm's year; 0 for none given
   int month = 1;    // 1..12 (once)
   int day = 1;      // 1..31 (once, monthly)
   int weekday = 0;  // 0 Sunday .. 6 Saturday (weekly)
@@ -52,9 +54,19 @@ AlarmForm newAlarmForm(const core::CivilTime &now);
 // Modifying: the fields of a stored alarm.
 AlarmForm formOf(const core::AlarmEntry &alarm);
 
-// The record of an accepted form: the current year, the date fields by the
-// period (a weekly alarm's day is the first date of the current month on
-// its weekday), notification type 0 and an empty number.
+// Why the form's date cannot be stored (UTF-8): a one-time alarm's month
+// and day must exist in some year. Nothing when it can.
+std::optional<std::string> alarmDateRefusal(const AlarmForm &form);
+// The year a one-time alarm rings in: the form's own while its date and
+// time are still to come in it, else the next occurrence of that date and
+// time at or after `now`; nothing for a date that exists in no year.
+std::optional<int> onceYear(const AlarmForm &form, const core::CivilTime &now);
+
+// The record of an accepted form (whose date passed alarmDateRefusal): the
+// date fields by the period (a one-time alarm in its onceYear; a monthly
+// one in the first month from now on that has its day; a weekly one's day
+// the first date of the current month on its weekday), notification type 0
+// and an empty number.
 core::AlarmEntry buildAlarm(const AlarmForm &form, const core::CivilTime &now);
 
 // The detail pane's time text (UTF-8): "%d월 %d일\n%s %d시 %d분" and the

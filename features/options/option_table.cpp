@@ -196,6 +196,11 @@ std::optional<std::string> refusalOf(int row, std::string_view cp949) {
   if (r.kind == K::Heading || r.kind == K::Choice) {
     return "값을 입력할 수 없는 항목입니다.";
   }
+  // The phone keeps these rows one digit per byte: anything else would
+  // arrive as 0.
+  if (r.kind == K::Digits && (!digits || static_cast<int>(cp949.size()) > r.length)) {
+    return std::string(r.label + 3) + "는 숫자로 " + std::to_string(r.length) + "자까지 입력할 수 있습니다.";
+  }
   if (static_cast<int>(cp949.size()) > r.length) {
     return std::string(r.label + 3) + " 항목은 " + std::to_string(r.length) +
            "바이트까지 입력할 수 있습니다.";

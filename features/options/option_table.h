@@ -23,6 +23,7 @@ struct OptionRow {
 };
 
 inline constexpr int kOptionRows = 38;
+inline constexpr int kPasswordRow = 37;
 const OptionRow &optionRow(int row);
 
 // The choices of a choice row, in index order (UTF-8).
@@ -43,7 +44,8 @@ void setTextValue(core::PhoneOptions &options, int row, std::string_view cp949);
 
 // Why a text cannot be stored in a row (UTF-8 message), or nothing when it
 // can: the password must be exactly four digits, the remote vibrator id
-// exactly three, and no text may pass the row's length.
+// exactly three, the other digit rows digits only, and no text may pass
+// the row's length.
 std::optional<std::string> refusalOf(int row, std::string_view cp949);
 
 } // namespace pdx::features

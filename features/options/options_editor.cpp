@@ -2,8 +2,12 @@
 
 namespace pdx::features {
 
-OptionsEditor::OptionsEditor(core::PhoneOptions &options, OptionsPhone &phone, PageUser &user)
-    : options_(options), phone_(phone), user_(user) {}
+OptionsEditor::OptionsEditor(core::CDataStore &store, OptionsPhone &phone, PageUser &user)
+    : options_(store.options), received_(store.read.options), phone_(phone), user_(user) {}
+
+bool OptionsEditor::canApply() const {
+  return received_ && !refusalOf(kPasswordRow, options_.password.view());
+}
 
 bool OptionsEditor::choose(int row, int index) {
   if (!editable(row) || optionRow(row).kind != OptionKind::Choice || index < 0 ||
@@ -27,6 +31,14 @@ bool OptionsEditor::commitText(int row, std::string_view cp949) {
 }
 
 bool OptionsEditor::apply() {
+  if (!received_) {
+    user_.tell("휴대폰에서 환경 설정을 받지 못해 지정할 수 없습니다.");
+    return false;
+  }
+  if (const auto refusal = refusalOf(kPasswordRow, options_.password.view())) {
+    user_.tell(*refusal);
+    return false;
+  }
   if (!phone_.writeOptions(options_)) {
     user_.tell("휴대폰에 지정할 수 없습니다.");
     return false;

@@ -3,7 +3,7 @@
 // before apply; a refused apply keeps the edits for another try.
 #pragma once
 
-#include "core/data/records.h"
+#include "core/data/store.h"
 #include "features/options/option_table.h"
 #include "features/options/options_ports.h"
 #include "features/common/page_user.h"
@@ -12,9 +12,13 @@ namespace pdx::features {
 
 class OptionsEditor {
 public:
-  OptionsEditor(core::PhoneOptions &options, OptionsPhone &phone, PageUser &user);
+  // Edits the store's options record.
+  OptionsEditor(core::CDataStore &store, OptionsPhone &phone, PageUser &user);
 
   const core::PhoneOptions &options() const { return options_; }
+  // Only a record the phone gave, with a four-digit password, is ever sent:
+  // a record never received would zero the settings and the password.
+  bool canApply() const;
   static bool editable(int row) {
     return row >= 0 && row < kOptionRows && optionRow(row).kind != OptionKind::Heading;
   }
@@ -26,10 +30,12 @@ public:
   // told to the user and stores nothing.
   bool commitText(int row, std::string_view cp949);
   // Sends the record; on success the link keeps the record's password.
+  // A record that cannot be applied is refused with a message.
   bool apply();
 
 private:
   core::PhoneOptions &options_;
+  const bool received_;
   OptionsPhone &phone_;
   PageUser &user_;
 };

@@ -60,8 +60,11 @@ TEST(OptionTableTest, TextRules) {
       {33, "123", nullptr},
       {33, "12", "리모트 진동기 ID는 숫자로 세자를 입력해야 합니다."},
       {33, "1234", "리모트 진동기 ID는 숫자로 세자를 입력해야 합니다."},
-      {21, "+82-2", nullptr},
-      {21, "12345678", "국제전화번호 항목은 7바이트까지 입력할 수 있습니다."},
+      {21, "00182", nullptr},
+      {21, "+82-2", "국제전화번호는 숫자로 7자까지 입력할 수 있습니다."},
+      {21, "12345678", "국제전화번호는 숫자로 7자까지 입력할 수 있습니다."},
+      {20, "", nullptr},
+      {20, "02a", "자동지역번호는 숫자로 4자까지 입력할 수 있습니다."},
       {36, "", nullptr},
       {3, "1", "값을 입력할 수 없는 항목입니다."},
   };
@@ -71,11 +74,38 @@ TEST(OptionTableTest, TextRules) {
   }
 }
 
+TEST(OptionsEditorTest, OnlyAReceivedRecordWithAFourDigitPasswordIsSent) {
+  struct Case {
+    bool received;
+    const char *password;
+    const char *told; // nullptr: sent
+  };
+  const Case cases[] = {
+      {false, "1234", "휴대폰에서 환경 설정을 받지 못해 지정할 수 없습니다."},
+      {true, "", "비밀번호는 숫자로 네자를 입력해야 합니다."},
+      {true, "1234", nullptr},
+  };
+  for (const Case &c : cases) {
+    core::CDataStore store;
+    store.read.options = c.received;
+    store.options.password.set(c.password);
+    FakeOptionsPhone phone;
+    testing::FakeUser user;
+    OptionsEditor editor(store, phone, user);
+    EXPECT_EQ(editor.canApply(), c.told == nullptr);
+    EXPECT_EQ(editor.apply(), c.told == nullptr);
+    EXPECT_EQ(phone.writes.size(), c.told ? 0u : 1u);
+    EXPECT_EQ(user.told, c.told ? std::vector<std::string>{c.told} : std::vector<std::string>{});
+  }
+}
+
 TEST(OptionsEditorTest, EditsStayInMemoryUntilApply) {
-  core::PhoneOptions options;
+  core::CDataStore store;
+  store.read.options = true;
+  core::PhoneOptions &options = store.options;
   FakeOptionsPhone phone;
   testing::FakeUser user;
-  OptionsEditor editor(options, phone, user);
+  OptionsEditor editor(store, phone, user);
   EXPECT_TRUE(editor.choose(1, 2));
   EXPECT_FALSE(editor.choose(1, 3));
   EXPECT_FALSE(editor.choose(0, 0));

@@ -8,32 +8,6 @@ namespace pdx::features {
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-
-// UTF-16 without a mark: text of this kind has a zero byte (the high byte of
-// a Latin character) in a third or more of its odd (little-endian) or even
-// (big-endian) positions, and few in the others (low bytes such as that of
-// U+AC00).
-std::optional<bool> unmarkedUtf16(std::string_view bytes) {
-  size_t zeros[2] = {0, 0};
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    zeros[i % 2] += bytes[i] == '\0' ? 1 : 0;
-  }
-  const size_t pairs = bytes.size() / 2;
-  if (pairs == 0) {
-    return std::nullopt;
-  }
-  if (zeros[1] * 3 >= pairs && zeros[0] * 4 < zeros[1]) {
-    return false;
-  }
-  if (zeros[0] * 3 >= pairs && zeros[1] * 4 < zeros[0]) {
-    return true;
-  }
-  return std::nullopt;
-}
-
 bool isControl(unsigned char c) {
   return (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || c == 0x7F;
 }
@@ -41,7 +15,7 @@ bool isControl(unsigned char c) {
 // Text a person could have written: no NUL byte, and at most one byte in
 // twenty a control character or (for code page 949) part of an invalid
 // sequence.
-bool looksLikeText(const DecodedText &decoded) {
+bool looksLikeText(const text::FileText &decoded) {
   const std::string &t = decoded.text;
   if (t.find('\0') != std::string::npos) {
     return false;
@@ -57,27 +31,28 @@ bool looksLikeText(const DecodedText &decoded) {
   return bad * 20 <= t.size();
 }
 
-DecodedText decodeUnchecked(std::string_view bytes) {
-  if (bytes.starts_with(kUtf8Mark)) {
-    return {std::string(bytes.substr(kUtf8Mark.size())), true};
-  }
-  if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
-    return {text::utf16BytesToUtf8(bytes.substr(2), bytes.starts_with(kUtf16BeMark)), true};
-  }
-  if (const std::optional<bool> bigEndian = unmarkedUtf16(bytes)) {
-    return {text::utf16BytesToUtf8(bytes, *bigEndian), true};
-  }
-  return {std::string(bytes), text::looksLikeUtf8(bytes)};
-}
-
 } // namespace
 
-std::optional<DecodedText> decodeImportText(std::string_view bytes) {
-  DecodedText decoded = decodeUnchecked(bytes);
+std::optional<text::FileText> decodeImportText(std::string_view bytes) {
+  text::FileText decoded = text::decodeTextFile(bytes);
   if (!looksLikeText(decoded)) {
     return std::nullopt;
   }
   return decoded;
+}
+
+std::string_view takeLine(std::string_view &rest) {
+  const size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
+  const std::string_view line = rest.substr(0, end);
+  size_t ending = 0;
+  for (const std::string_view mark : {"\r\r\n", "\r\n", "\n", "\r"}) {
+    if (rest.substr(end).starts_with(mark)) {
+      ending = mark.size();
+      break;
+    }
+  }
+  rest.remove_prefix(end + ending);
+  return line;
 }
 
 } // namespace pdx::features

@@ -206,6 +206,10 @@ void PhonebookEditor::placeOnPhone(PhoneBookEntry &e) {
 
 std::optional<int> PhonebookEditor::addNew(const EntryForm &form) {
   PhoneBookEntry e = fromForm(form);
+  if (store_.pcPhonebook.size() >= core::kMaxPcEntries) {
+    user_.tell("전화번호부에는 200,000건까지 넣을 수 있습니다.");
+    return std::nullopt;
+  }
   if (nameExists(e.name.view())) {
     user_.tell("같은 이름이 이미 존재하고 있습니다");
     return std::nullopt;

@@ -58,7 +58,7 @@ TEST_F(EditorTest, NewEntriesGoToTheLowestFreeSlotAndNamesAreUnique) {
   EXPECT_EQ(store_.pcPhonebook.size(), 2u);
 }
 
-TEST_F(EditorTest, FullPhoneKeepsTheNewEntryOnThePcOnly) {
+TEST_F(EditorTest, FullPhoneKeepsTheNewEntryOnThePcOnlyAndAFullPcTakesNone) {
   PhoneBookEntry used;
   used.name.set("x");
   for (size_t slot = 0; slot < 199; ++slot) {
@@ -70,6 +70,13 @@ TEST_F(EditorTest, FullPhoneKeepsTheNewEntryOnThePcOnly) {
   EXPECT_EQ(e.entry(0).phoneState, core::kNotOnPhone);
   EXPECT_EQ(e.entry(0).phoneSlot, core::kNoPhoneSlot);
   EXPECT_TRUE(phone_.entryWrites.empty());
+  // A full PC phonebook takes nothing more, on the phone or off it.
+  for (size_t i = store_.pcPhonebook.size(); i < core::kMaxPcEntries; ++i) {
+    store_.pcPhonebook.append(used);
+  }
+  EXPECT_FALSE(e.addNew(form("b", "2", false)));
+  EXPECT_EQ(user_.told.back(), "전화번호부에는 200,000건까지 넣을 수 있습니다.");
+  EXPECT_EQ(store_.pcPhonebook.size(), core::kMaxPcEntries);
 }
 
 TEST_F(EditorTest, RefusedAddKeepsTheEntryOnThePc) {

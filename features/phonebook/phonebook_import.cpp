@@ -13,6 +13,7 @@ namespace {
 
 constexpr size_t kNameBytes = 16;
 constexpr size_t kNumberBytes = 32;
+static_assert(core::kMaxPcEntries == 200000, "the full phonebook's note names the limit");
 
 std::string joined(const std::vector<std::string> &parts) {
   std::string out;
@@ -23,6 +24,14 @@ std::string joined(const std::vector<std::string> &parts) {
 }
 
 } // namespace
+
+void ImportedContact::addNote(std::string note) {
+  if (notes.size() < kMaxContactNotes) {
+    notes.push_back(std::move(note));
+  } else {
+    ++unlistedNotes;
+  }
+}
 
 PhonebookImporter::PhonebookImporter(core::CDataStore &store, const GroupCreator &createGroup, bool utf8)
     : store_(store), createGroup_(createGroup), utf8_(utf8) {
@@ -56,14 +65,23 @@ int PhonebookImporter::groupFor(std::string_view name, std::vector<std::string> 
 }
 
 void PhonebookImporter::note(const ImportedContact &contact, const std::vector<std::string> &reasons) {
-  if (!reasons.empty()) {
-    const std::string name = utf8_ ? contact.name : text::toUtf8(contact.name);
-    result_.notes.push_back({contact.line, name, joined(reasons)});
+  if (reasons.empty()) {
+    return;
   }
+  if (result_.notes.size() >= kMaxImportNotes) {
+    ++result_.unlistedNotes;
+    return;
+  }
+  const std::string name = utf8_ ? contact.name : text::toUtf8(contact.name);
+  result_.notes.push_back(
+      {contact.line, text::escapeInvalidUtf8(name), text::escapeInvalidUtf8(joined(reasons))});
 }
 
 void PhonebookImporter::add(const ImportedContact &contact) {
   std::vector<std::string> reasons = contact.notes;
+  if (contact.unlistedNotes > 0) {
+    reasons.push_back("그 밖에 " + std::to_string(contact.unlistedNotes) + "건");
+  }
   core::PhoneBookEntry entry;
   const std::string name = recordText(contact.name, reasons);
   entry.name.set(std::string_view(name).substr(0, text::cutWhole(name, kNameBytes)));
@@ -80,7 +98,9 @@ void PhonebookImporter::add(const ImportedContact &contact) {
   const char *skip = entry.name.empty()                                ? "이름이 없습니다"
                      : !anyNumber                                      ? "전화번호가 없습니다"
                      : names_.contains(std::string(entry.name.view())) ? "같은 이름이 이미 있습니다"
-                                                                       : nullptr;
+                     : store_.pcPhonebook.size() >= core::kMaxPcEntries
+                         ? "전화번호부가 가득 찼습니다(200,000건)"
+                         : nullptr;
   if (skip != nullptr) {
     reasons.insert(reasons.begin(), std::string("건너뜀: ") + skip);
     ++result_.skipped;
@@ -97,7 +117,7 @@ void PhonebookImporter::add(const ImportedContact &contact) {
 
 ImportResult importPhonebookFile(std::string_view fileBytes, core::CDataStore &store,
                                  const GroupCreator &createGroup) {
-  const std::optional<DecodedText> decoded = decodeImportText(fileBytes);
+  const std::optional<text::FileText> decoded = decodeImportText(fileBytes);
   if (!decoded) {
     ImportResult refused;
     refused.status = ImportResult::NotText;

@@ -23,12 +23,17 @@ struct ImportNote {
   std::string reason; // UTF-8
 };
 
+// Notes kept one by one; the rest are only counted, so that the notes of a
+// huge file cannot fill the memory.
+inline constexpr size_t kMaxImportNotes = 1000;
+
 struct ImportResult {
   enum Status { Ok, BadFormat, NotText };
   Status status = Ok;
   int added = 0;
   int skipped = 0;
-  std::vector<ImportNote> notes;
+  std::vector<ImportNote> notes; // valid UTF-8, at most kMaxImportNotes
+  int unlistedNotes = 0;         // notes past kMaxImportNotes
 };
 
 // Creates a group of the given name (code page 949, already cut to the
@@ -47,6 +52,9 @@ ImportResult importPhonebookFile(std::string_view fileBytes, core::CDataStore &s
 // Creates a group on the PC only, under the lowest free id.
 GroupCreator offlineGroupCreator(core::CDataStore &store);
 
+// Notes a reader keeps for one contact; the rest are only counted.
+inline constexpr size_t kMaxContactNotes = 10;
+
 // One contact as a reader found it, before it becomes an entry.
 struct ImportedContact {
   int line = 0;
@@ -54,12 +62,16 @@ struct ImportedContact {
   std::string group;                                   // likewise; empty for none
   std::array<std::string, core::kNumberKinds> numbers; // home, office, mobile, pager
   std::vector<std::string> notes;                      // what the reader changed or left out (UTF-8)
+  int unlistedNotes = 0;                               // notes past kMaxContactNotes
+
+  void addNote(std::string note);
 };
 
 // Turns contacts into entries: names cut to their fields on a character
 // boundary, characters code page 949 lacks reported, numbers longer than
-// their field left out and reported, an entry without a number or with a
-// name already in the phonebook skipped.
+// their field left out and reported, an entry without a number, with a
+// name already in the phonebook, or past the phonebook's kMaxPcEntries
+// skipped.
 class PhonebookImporter {
 public:
   PhonebookImporter(core::CDataStore &store, const GroupCreator &createGroup, bool utf8);

@@ -183,6 +183,10 @@ void PhonebookMerge::mergeEntry(size_t slot) {
       break;
     }
   }
+  // A full PC phonebook takes no more entries; this one stays on the phone.
+  if (pcIndex < 0 && store_.pcPhonebook.size() >= core::kMaxPcEntries) {
+    return;
+  }
   if (pcIndex < 0) {
     PhoneBookEntry copy = phoneEntry;
     copy.phoneSlot = static_cast<uint16_t>(slot);

@@ -219,5 +219,18 @@ TEST_F(MergeTest, ASecondMergeAfterSavingFindsNoConflicts) {
   }
 }
 
+TEST_F(MergeTest, AFullPcPhonebookLeavesFurtherNewEntriesOnThePhone) {
+  store_.pcPhonebook.append(entry("홍길동", {"02-1", "", "", ""}));
+  while (store_.pcPhonebook.size() < core::kMaxPcEntries) {
+    store_.pcPhonebook.append(entry("x", {"1", "", "", ""}));
+  }
+  putOnPhone(0, entry("홍길동", {"02-1", "", "", ""}));
+  putOnPhone(1, entry("김철수", {"02-9", "", "", ""}));
+  merge();
+  EXPECT_EQ(store_.pcPhonebook.size(), core::kMaxPcEntries);
+  EXPECT_EQ(pc("홍길동")->phoneSlot, 0);
+  EXPECT_EQ(pc("김철수"), nullptr);
+}
+
 } // namespace
 } // namespace pdx::features

@@ -1,7 +1,9 @@
 #include "features/phonebook/text_import.h"
 
+#include "core/base/phone_number.h"
+#include "features/phonebook/import_decode.h"
+
 #include <algorithm>
-#include <span>
 #include <vector>
 
 namespace pdx::features {
@@ -9,9 +11,6 @@ namespace pdx::features {
 namespace {
 
 constexpr size_t kMaxLine = 1000;
-constexpr std::string_view kMobilePrefixes[] = {"010", "011", "016", "017", "018", "019"};
-constexpr std::string_view kPagerPrefixes[] = {"012", "015"};
-enum Kind { kMobile = 2, kPager = 3 };
 
 std::vector<std::string_view> tokenize(std::string_view line) {
   std::vector<std::string_view> tokens;
@@ -28,17 +27,10 @@ std::vector<std::string_view> tokenize(std::string_view line) {
   return tokens;
 }
 
-bool startsWithAny(std::string_view token, std::span<const std::string_view> prefixes) {
-  return std::any_of(prefixes.begin(), prefixes.end(),
-                     [&](std::string_view p) { return token.starts_with(p); });
-}
-
 void takeNumber(std::string_view token, ImportedContact &contact) {
   auto &numbers = contact.numbers;
-  if (startsWithAny(token, kMobilePrefixes)) {
-    numbers[kMobile] = token;
-  } else if (startsWithAny(token, kPagerPrefixes)) {
-    numbers[kPager] = token;
+  if (const auto field = text::fieldByPrefix(token)) {
+    numbers[static_cast<size_t>(*field)] = token;
   } else if (core::isValidPhoneNumber(token.substr(0, 32))) {
     const auto empty = std::find_if(numbers.begin(), numbers.end(), [](auto &n) { return n.empty(); });
     if (empty != numbers.end()) {
@@ -68,13 +60,8 @@ ImportedContact parseLine(std::string_view line, int lineNumber) {
 bool readPhonebookText(std::string_view text, PhonebookImporter &importer) {
   int lineNumber = 0;
   while (!text.empty()) {
-    const size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
+    const std::string_view line = takeLine(text);
     ++lineNumber;
-    while (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
     if (line.size() > kMaxLine) {
       return false;
     }

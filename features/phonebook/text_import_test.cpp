@@ -1,3 +1,4 @@
+#include "core/data/datafile.h"
 #include "core/data/phonebook_export.h"
 #include "features/phonebook/phonebook_import.h"
 
@@ -139,6 +140,36 @@ TEST_F(TextImportTest, EveryTextEncodingIsRecognisedAndBinaryIsRefused) {
     EXPECT_EQ(r.status, ImportResult::NotText) << c.what;
     EXPECT_TRUE(store.pcPhonebook.size() == 0 && store.phoneGroups.empty() && !store.modified) << c.what;
   }
+}
+
+TEST_F(TextImportTest, CodePage949NamesWhoseBytesAreValidUtf8) {
+  ASSERT_EQ(run("책 02\n창 03\n채 청첩 04\n").added, 3); // the whole file is valid UTF-8 too
+  EXPECT_TRUE(find("책") && find("창") && find("채") && store_.phoneGroups[0].name.utf8() == "청첩");
+}
+
+TEST_F(TextImportTest, AFullPhonebookTakesNoMoreAndItsFileReadsBack) {
+  constexpr size_t kPast = 1005;
+  std::string lines;
+  for (size_t i = 0; i < core::kMaxPcEntries + kPast; ++i) {
+    lines += "n" + std::to_string(i) + " 02\n";
+  }
+  const ImportResult r = importPhonebookFile(lines, store_, offlineGroupCreator(store_));
+  EXPECT_EQ(r.added, static_cast<int>(core::kMaxPcEntries));
+  EXPECT_EQ(r.skipped, static_cast<int>(kPast));
+  ASSERT_EQ(r.notes.size(), kMaxImportNotes);
+  EXPECT_EQ(r.unlistedNotes, static_cast<int>(kPast - kMaxImportNotes));
+  EXPECT_EQ(r.notes[0].line, static_cast<int>(core::kMaxPcEntries) + 1);
+  EXPECT_EQ(r.notes[0].reason, "건너뜀: 전화번호부가 가득 찼습니다(200,000건)");
+  std::vector<uint8_t> file = core::encodeDataFile(store_);
+  core::CDataStore reread;
+  ASSERT_EQ(core::decodeDataFile(file, reread), DocResult::Ok);
+  EXPECT_EQ(reread.pcPhonebook.size(), core::kMaxPcEntries);
+  // A file that declares one entry more is damage.
+  const size_t countAt = file.size() - core::kMaxPcEntries * core::PhoneBookEntry::kFileSize - 4;
+  file[countAt] = static_cast<uint8_t>(file[countAt] + 1);
+  file.resize(file.size() + core::PhoneBookEntry::kFileSize);
+  core::CDataStore damaged;
+  EXPECT_EQ(core::decodeDataFile(file, damaged), DocResult::ReadError);
 }
 
 TEST_F(TextImportTest, CutsAndLossesAreReportedWithTheirLines) {

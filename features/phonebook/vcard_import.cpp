@@ -1,5 +1,9 @@
 #include "features/phonebook/vcard_import.h"
 
+#include "core/base/phone_number.h"
+#include "core/base/text_file.h"
+#include "features/phonebook/import_decode.h"
+
 #include <algorithm>
 #include <cctype>
 #include <span>
@@ -101,10 +105,10 @@ std::string valueText(const Property &p, bool fileIsUtf8) {
   const auto charset = std::find_if(p.params.begin(), p.params.end(),
                                     [](const std::string &s) { return s.starts_with("CHARSET="); });
   const bool koreanCharset = charset != p.params.end() && *charset != "CHARSET=UTF-8";
-  if (koreanCharset || (charset == p.params.end() && !fileIsUtf8 && !text::looksLikeUtf8(raw))) {
+  if (koreanCharset) {
     return text::toUtf8(raw);
   }
-  return raw;
+  return charset == p.params.end() && !fileIsUtf8 ? text::textFileAsUtf8(raw) : raw;
 }
 
 // The value's components split at unescaped `separator`, escapes resolved.
@@ -169,48 +173,82 @@ int fieldFor(const ImportedContact &c, int typed, bool fax) {
 }
 
 void takeTel(const Property &p, ImportedContact &c) {
-  const std::optional<std::string> number = dialledNumber(components(p.value, ';').front());
+  const std::optional<std::string> number = text::dialledNumber(components(p.value, ';').front());
   if (!number || number->empty()) {
-    c.notes.push_back("전화번호로 쓸 수 없는 번호를 넣지 않았습니다: " + p.value);
+    c.addNote("전화번호로 쓸 수 없는 번호를 넣지 않았습니다: " + p.value);
     return;
   }
   const int kind = fieldFor(c, typedKind(p), has(p, "FAX"));
   if (kind < 0) {
-    c.notes.push_back("번호를 넣을 칸이 없어 넣지 않았습니다: " + *number);
+    c.addNote("번호를 넣을 칸이 없어 넣지 않았습니다: " + *number);
     return;
   }
   c.numbers[static_cast<size_t>(kind)] = *number;
 }
 
-// Joins folded lines (a line end followed by a blank or tab) and the soft
-// line breaks of quoted-printable values (a line ending in '=').
-std::vector<std::pair<int, std::string>> unfold(std::string_view text) {
-  std::vector<std::pair<int, std::string>> lines;
-  int number = 0;
-  bool softBreak = false;
-  while (!text.empty()) {
-    const size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    ++number;
-    if (line.ends_with('\r')) {
-      line.remove_suffix(1);
+// Whether the part of a content line before its colon names
+// QUOTED-PRINTABLE. The line may grow by its soft line breaks; each byte is
+// searched once (with an overlap of the word's length), so a line of any
+// length costs linear time.
+class QuotedPrintableHead {
+public:
+  bool check(const std::string &line) {
+    if (!ended_) {
+      const size_t colon = line.find(':', std::min(scanned_, line.size()));
+      const size_t end = std::min(colon, line.size());
+      const size_t from = scanned_ < kWord.size() ? 0 : scanned_ - kWord.size();
+      found_ = found_ || (end > from && upper(std::string_view(line).substr(from, end - from)).find(kWord) !=
+                                            std::string::npos);
+      scanned_ = end;
+      ended_ = colon != std::string::npos;
     }
-    const bool folded = !lines.empty() && !line.empty() && (line[0] == ' ' || line[0] == '\t');
-    if (softBreak || folded) {
-      lines.back().second += folded && !softBreak ? line.substr(1) : line;
-    } else {
-      lines.emplace_back(number, std::string(line));
+    return found_;
+  }
+
+private:
+  static constexpr std::string_view kWord = "QUOTED-PRINTABLE";
+  size_t scanned_ = 0;
+  bool ended_ = false;
+  bool found_ = false;
+};
+
+// Hands out the content lines of a vCard text one at a time, folded lines
+// (a line end followed by a blank or tab) and the soft line breaks of
+// quoted-printable values (a line ending in '=') joined.
+class Unfolder {
+public:
+  explicit Unfolder(std::string_view text) : rest_(text) {}
+
+  // The next content line and the number of its first line; false at the
+  // end of the text.
+  bool next(int &number, std::string &line) {
+    if (rest_.empty()) {
+      return false;
     }
-    const std::string &last = lines.back().second;
-    softBreak = last.ends_with('=') &&
-                upper(last.substr(0, last.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
-    if (softBreak) {
-      lines.back().second.pop_back();
+    line.assign(takeLine(rest_));
+    number = ++lineNumber_;
+    QuotedPrintableHead head;
+    while (true) {
+      const bool softBreak = line.ends_with('=') && head.check(line);
+      if (softBreak) {
+        line.pop_back();
+      }
+      std::string_view after = rest_;
+      const std::string_view following = takeLine(after);
+      const bool folded = !following.empty() && (following[0] == ' ' || following[0] == '\t');
+      if (rest_.empty() || (!softBreak && !folded)) {
+        return true;
+      }
+      rest_ = after;
+      ++lineNumber_;
+      line += folded && !softBreak ? following.substr(1) : following;
     }
   }
-  return lines;
-}
+
+private:
+  std::string_view rest_;
+  int lineNumber_ = 0;
+};
 
 } // namespace
 
@@ -229,7 +267,10 @@ void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer) {
     importer.add(*card);
     card.reset();
   };
-  for (const auto &[number, line] : unfold(text)) {
+  Unfolder lines(text);
+  int number = 0;
+  std::string line;
+  while (lines.next(number, line)) {
     const Property p = parseProperty(line);
     const std::string value = p.name == "TEL" ? p.value : valueText(p, utf8);
     if (p.name == "BEGIN" && upper(value) == "VCARD") {

@@ -6,8 +6,6 @@
 
 #include "features/phonebook/phonebook_import.h"
 
-#include <optional>
-
 namespace pdx::features {
 
 // Whether the first line of `text` that is not blank is BEGIN:VCARD.
@@ -17,11 +15,5 @@ bool looksLikeVcard(std::string_view text);
 // whether the file's text is UTF-8; values of a file that is not, without
 // a CHARSET, are code page 949.
 void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer);
-
-// A number as a Korean user dials it: "+82" becomes the trunk prefix 0
-// ("+82 10 1234 5678" is "010-1234-5678"), blanks, dots, slashes and
-// brackets separate groups of digits with one '-'. Nothing when a
-// character remains that a phone number cannot hold.
-std::optional<std::string> dialledNumber(std::string_view written);
 
 } // namespace pdx::features

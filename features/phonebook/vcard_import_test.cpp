@@ -58,6 +58,23 @@ TEST(VcardImport, EachVersionAsPhonesWriteIt) {
   }
 }
 
+TEST(VcardImport, EveryLineEndReadsAlike) {
+  const std::string card =
+      "BEGIN:VCARD|VERSION:2.1|N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=ED=99=8D;=EA=B8=B8=EB=8F=|"
+      "=99;;;|TEL;CELL:010-1234-5678|END:VCARD|BEGIN:VCARD|VERSION:3.0|FN:김|"
+      " 철수|TEL:02-555-0100|END:VCARD|";
+  for (const std::string_view end : {"\n", "\r\n", "\r\r\n", "\r"}) {
+    std::string file;
+    for (const char c : card) {
+      file += c == '|' ? std::string(end) : std::string(1, c);
+    }
+    const Imported imported(file);
+    ASSERT_EQ(imported.result.added, 2) << end.size();
+    EXPECT_EQ(imported.row(0), "홍길동||||010-1234-5678|");
+    EXPECT_EQ(imported.row(1), "김철수||||02-555-0100|");
+  }
+}
+
 TEST(VcardImport, UnusableNumbersAndMissingNamesAreReported) {
   const Imported imported("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kim;Minsu\r\nTEL;TYPE=CELL:+1 555 0100\r\n"
                           "TEL;TYPE=HOME:" +
@@ -78,25 +95,23 @@ TEST(VcardImport, UnusableNumbersAndMissingNamesAreReported) {
   EXPECT_EQ(imported.result.notes[1].reason, "건너뜀: 이름이 없습니다");
 }
 
+TEST(VcardImport, ACardKeepsTenNotesAndCountsTheRest) {
+  std::string file = "BEGIN:VCARD\nFN:K\n";
+  for (int i = 0; i < 15; ++i) {
+    file += "TEL:+1 5\n";
+  }
+  const Imported imported(file + "END:VCARD\n");
+  ASSERT_EQ(imported.result.notes.size(), 1u);
+  EXPECT_TRUE(imported.result.notes[0].reason.ends_with("+1 5; 그 밖에 5건"))
+      << imported.result.notes[0].reason;
+}
+
 TEST(VcardImport, TheExportComesBackUnchanged) {
   const Imported first("가족원 가족 02-123-4567 011-222-3333\n친구 0311111111 0123#p4\n");
   const std::string vcard = core::phonebookToVcard(first.store.pcPhonebook, first.store.phoneGroups);
   const Imported again(vcard);
   EXPECT_EQ(again.result.added, 2);
   EXPECT_EQ(core::phonebookToVcard(again.store.pcPhonebook, again.store.phoneGroups), vcard);
-}
-
-TEST(VcardNumber, DialledAsInKorea) {
-  const std::pair<const char *, const char *> cases[] = {{"+82 10 1234 5678", "010-1234-5678"},
-                                                         {"+821012345678", "01012345678"},
-                                                         {"(02) 123.4567", "02-123-4567"},
-                                                         {"*23#", "*23#"},
-                                                         {"+1 555 0100", nullptr},
-                                                         {"010-12 ext 3", nullptr}};
-  for (const auto &[written, dialled] : cases) {
-    const std::optional<std::string> got = dialledNumber(written);
-    EXPECT_EQ(got.value_or("(none)"), dialled ? dialled : "(none)") << written;
-  }
 }
 
 } // namespace

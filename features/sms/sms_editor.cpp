@@ -3,6 +3,7 @@
 #include "core/base/cp949.h"
 #include "features/sms/sms_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pdx::features {
@@ -129,10 +130,17 @@ std::optional<int> SmsEditor::modify(int row, const std::string &text) {
   if (row < 0 || static_cast<size_t>(row) >= store_.savedSms.size()) {
     return std::nullopt;
   }
-  const core::SmsMessage &old = store_.savedSms[static_cast<size_t>(row)];
-  core::SmsMessage copy = newSaved(old.slot, text);
-  copy.number = old.number;
-  copy.kind = old.kind;
+  // Only the text and the time change: the read state, attributes, kind
+  // and number stay as the phone holds them.
+  core::SmsMessage copy = store_.savedSms[static_cast<size_t>(row)];
+  const core::SmsMessage fresh = newSaved(copy.slot, text);
+  copy.text = fresh.text;
+  copy.year = fresh.year;
+  copy.month = fresh.month;
+  copy.day = fresh.day;
+  copy.hour = fresh.hour;
+  copy.minute = fresh.minute;
+  copy.second = fresh.second;
   if (!phone_.storeSms(copy)) {
     user_.tell("단문을 수정할 수 없습니다.");
     return std::nullopt;
@@ -167,7 +175,9 @@ bool SmsEditor::remove(SmsBoxKind kind, int row) {
 
 SmsEditor::LoadResult SmsEditor::load(std::string_view fileText) {
   LoadResult result;
-  for (core::SmsMessage m : parseSmsText(fileText, clock_.now())) {
+  std::vector<size_t> refused;
+  std::string untimed; // "2, 5": the stored messages whose time was refused
+  for (core::SmsMessage m : parseSmsText(fileText, clock_.now(), &refused)) {
     const int slot = freeSlot();
     if (slot < 0) {
       break;
@@ -179,6 +189,13 @@ SmsEditor::LoadResult SmsEditor::load(std::string_view fileText) {
     }
     result.stored.push_back(m);
     result.lastRow = static_cast<int>(store_.savedSms.insert(m));
+    if (std::find(refused.begin(), refused.end(), result.stored.size() - 1) != refused.end()) {
+      untimed += (untimed.empty() ? "" : ", ") + std::to_string(result.stored.size());
+    }
+  }
+  if (!untimed.empty()) {
+    user_.tell("파일의 " + untimed + "번째 메시지는 시간이 달력에 없거나 휴대폰이 저장할 수 없는 해여서 " +
+               "지금 시각의 메시지로 읽었습니다.");
   }
   return result;
 }

@@ -65,11 +65,18 @@ TEST_F(SmsEditorTest, NewMessagesTakeTheLowestFreeSlotAndTheClock) {
   EXPECT_EQ(editor_.freeSlot(), 132);
 }
 
-TEST_F(SmsEditorTest, ModifyingTheOldestMessageMovesItToTheTopUnderItsSlot) {
+TEST_F(SmsEditorTest, ModifyingTheOldestMessageMovesItToTheTopUnderItsSlotWithItsStatus) {
   fillSavedBox(3);
+  SmsMessage oldest = store_.savedSms[2];
+  oldest.readState = 1;
+  oldest.attributes = 0x06;
+  store_.savedSms.replaceAt(2, oldest);
   ASSERT_EQ(editor_.modify(2, "changed"), 0);
   EXPECT_EQ(savedText(0), "changed");
+  EXPECT_EQ(phone_.stored.back().readState, 1);
+  EXPECT_EQ(phone_.stored.back().attributes, 0x06);
   EXPECT_EQ(store_.savedSms[0].slot, kFirstSavedSlot);
+  EXPECT_EQ(store_.savedSms[0].hour, clock_.time.hour);
   EXPECT_EQ(store_.savedSms.size(), 3u);
 
   phone_.acceptWrites = 0;
@@ -154,6 +161,12 @@ TEST_F(SmsEditorTest, LoadingStopsAtTheFirstRefusalOrWhenTheBoxIsFull) {
   EXPECT_EQ(result.lastRow, 2); // "older" sits between "old" and the 1998 message
   EXPECT_EQ(savedText(0), "new");
   EXPECT_EQ(store_.savedSms[0].slot, 131);
+}
+
+TEST_F(SmsEditorTest, LoadingTellsWhichMessagesLostATimeTheRecordCannotHold) {
+  EXPECT_EQ(editor_.load("2023-02-30 1:2:3\ta\t\nb\n99-1-1 0:0:0\tc\t\n").stored.size(), 3u);
+  EXPECT_EQ(user_.told, std::vector<std::string>{"파일의 1, 3번째 메시지는 시간이 달력에 없거나 휴대폰이 "
+                                                 "저장할 수 없는 해여서 지금 시각의 메시지로 읽었습니다."});
 }
 
 } // namespace

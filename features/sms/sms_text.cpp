@@ -1,6 +1,8 @@
 #include "features/sms/sms_text.h"
 
 #include "core/base/cp949.h"
+#include "core/base/text_file.h"
+#include "core/data/calendar.h"
 
 #include <algorithm>
 #include <fstream>
@@ -49,35 +51,42 @@ bool readSeparator(std::string_view &rest, char separator) {
   return true;
 }
 
-// The leading time of a line; a time outside the calendar counts as none,
-// since the record's fields could not hold it.
-bool readTime(std::string_view line, core::SmsMessage &m) {
+enum class LeadingTime { None, Valid, Refused };
+
+// The leading time of a line. Six numbers in the pattern that name no
+// calendar date, or a year a message cannot carry, are refused: the record
+// could not hold them.
+LeadingTime readTime(std::string_view line, core::SmsMessage &m) {
   constexpr char kSeparators[] = {'-', '-', ' ', ':', ':'};
-  constexpr long kLow[] = {0, 1, 1, 0, 0, 0};
-  constexpr long kHigh[] = {65535, 12, 31, 23, 59, 59};
-  long values[6];
+  long v[6];
   for (int i = 0; i < 6; ++i) {
-    if ((i > 0 && !readSeparator(line, kSeparators[i - 1])) || !readNumber(line, values[i]) ||
-        values[i] < kLow[i] || values[i] > kHigh[i]) {
-      return false;
+    if ((i > 0 && !readSeparator(line, kSeparators[i - 1])) || !readNumber(line, v[i])) {
+      return LeadingTime::None;
     }
   }
-  m.year = static_cast<uint16_t>(values[0]);
-  m.month = static_cast<uint8_t>(values[1]);
-  m.day = static_cast<uint8_t>(values[2]);
-  m.hour = static_cast<uint8_t>(values[3]);
-  m.minute = static_cast<uint8_t>(values[4]);
-  m.second = static_cast<uint8_t>(values[5]);
-  return true;
+  if (v[0] < kFirstMessageYear || v[0] > kLastMessageYear ||
+      !core::isCalendarDate(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2])) ||
+      v[3] < 0 || v[3] > 23 || v[4] < 0 || v[4] > 59 || v[5] < 0 || v[5] > 59) {
+    return LeadingTime::Refused;
+  }
+  m.year = static_cast<uint16_t>(v[0]);
+  m.month = static_cast<uint8_t>(v[1]);
+  m.day = static_cast<uint8_t>(v[2]);
+  m.hour = static_cast<uint8_t>(v[3]);
+  m.minute = static_cast<uint8_t>(v[4]);
+  m.second = static_cast<uint8_t>(v[5]);
+  return LeadingTime::Valid;
 }
 
 std::string_view field(std::string_view text, size_t limit) {
   return text.substr(0, text::cutWhole(text, limit));
 }
 
-core::SmsMessage messageOf(std::string_view line, const core::CivilTime &now) {
+core::SmsMessage messageOf(std::string_view line, const core::CivilTime &now, bool &refused) {
   core::SmsMessage m;
-  if (readTime(line, m)) {
+  const LeadingTime time = readTime(line, m);
+  refused = time == LeadingTime::Refused;
+  if (time == LeadingTime::Valid) {
     const size_t tab = line.find('\t');
     std::string_view rest = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
     const size_t second = rest.find('\t');
@@ -99,8 +108,9 @@ core::SmsMessage messageOf(std::string_view line, const core::CivilTime &now) {
 
 } // namespace
 
-std::vector<core::SmsMessage> parseSmsText(std::string_view file, const core::CivilTime &now) {
-  const std::string converted = text::looksLikeUtf8(file) ? text::fromUtf8(file) : std::string(file);
+std::vector<core::SmsMessage> parseSmsText(std::string_view file, const core::CivilTime &now,
+                                           std::vector<size_t> *refusedTimes) {
+  const std::string converted = text::textFileAsCp949(file);
   std::string_view rest = converted;
   std::vector<core::SmsMessage> messages;
   while (!rest.empty()) {
@@ -110,8 +120,12 @@ std::vector<core::SmsMessage> parseSmsText(std::string_view file, const core::Ci
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
       line.remove_suffix(1);
     }
+    bool refused = false;
     if (!line.empty()) {
-      messages.push_back(messageOf(line, now));
+      messages.push_back(messageOf(line, now, refused));
+    }
+    if (refused && refusedTimes != nullptr) {
+      refusedTimes->push_back(messages.size() - 1);
     }
   }
   return messages;

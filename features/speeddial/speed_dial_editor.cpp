@@ -83,6 +83,13 @@ void SpeedDialEditor::refreshNumbers() {
   }
 }
 
+std::optional<std::string> speedDialNumberRefusal(int number) {
+  if (number >= 1 && number <= core::kSpeedDialKeys) {
+    return std::nullopt;
+  }
+  return "단축다이얼 번호는 1에서 99 사이로 입력하세요.";
+}
+
 int SpeedDialEditor::startNumber(std::optional<int> selectedKey) const {
   if (selectedKey && *selectedKey >= 0 && *selectedKey < core::kSpeedDialKeys) {
     return *selectedKey + 1;

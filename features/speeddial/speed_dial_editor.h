@@ -74,6 +74,10 @@ private:
   std::vector<NumberRow> rows_;
 };
 
+// Why a typed speed-dial number names no key (UTF-8), or nothing: the keys
+// are 1 to 99.
+std::optional<std::string> speedDialNumberRefusal(int number);
+
 // The phone's symbol for a number kind (two code page 949 bytes).
 std::string kindSymbol(int kind);
 

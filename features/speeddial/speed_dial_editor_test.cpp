@@ -118,6 +118,10 @@ TEST_F(SpeedDialEditorTest, DragRulesAndStartNumber) {
   }
   EXPECT_EQ(editor->startNumber(std::nullopt), 2);
   EXPECT_EQ(editor->startNumber(40), 41);
+  for (const auto &[number, refused] :
+       {std::pair{0, true}, {1, false}, {99, false}, {100, true}, {150, true}}) {
+    EXPECT_EQ(speedDialNumberRefusal(number).has_value(), refused) << number;
+  }
 }
 
 } // namespace

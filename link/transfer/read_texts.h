@@ -4,7 +4,7 @@
 
 namespace pdx::link {
 
-enum class ReadKind { Sms, Phonebook, Alarms };
+enum class ReadKind { Sms, Phonebook, Alarms, Options };
 
 struct ReadTexts {
   const char *reading;
@@ -17,6 +17,8 @@ constexpr ReadTexts readTexts(ReadKind kind) {
     return {"휴대폰에서 단문 메시지를 읽고 있습니다.", "휴대폰에서 단문 메시지를 읽어오는데 실패하였습니다."};
   case ReadKind::Phonebook:
     return {"휴대폰에서 전화번호부를 읽고 있습니다.", "휴대폰에서 전화번호부를 읽어오는데 실패하였습니다."};
+  case ReadKind::Options:
+    return {"휴대폰에서 환경 설정을 읽고 있습니다.", "휴대폰에서 환경 설정을 읽어오는데 실패하였습니다."};
   case ReadKind::Alarms:
     break;
   }

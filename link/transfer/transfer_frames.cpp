@@ -1,5 +1,6 @@
 // The frame side of the transfers: follow-up requests sent from inside the
 // dispatch of a received frame, and the records stored in the phone mirror.
+#include "core/data/calendar.h"
 #include "link/transfer/transfers.h"
 #include "link/wire/alarm_wire.h"
 #include "link/wire/options_wire.h"
@@ -200,7 +201,7 @@ void PhoneTransfers::storeAlarms(std::span<const uint8_t> table) {
     return;
   }
   const wire::Bytes all = wire::padded(table, wire::kAlarmTableSize);
-  const core::CivilTime now = core::CivilTime::nowInKorea();
+  const core::CivilTime now = core::koreanTimeAt(clock_());
   for (uint16_t position = 0; position < wire::kAlarmCount; ++position) {
     const auto record =
         std::span<const uint8_t>(all).subspan(position * wire::kAlarmRecordSize, wire::kAlarmRecordSize);

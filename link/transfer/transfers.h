@@ -74,7 +74,8 @@ public:
   // when no write needed it, or the read-back got no answer).
   const std::optional<core::PhoneBookEntry> &lastReadBack() const { return readBack_; }
 
-  // The clock for alarm times, seconds since 1970 UTC (tests fix it).
+  // The clock for alarm times and for the due-time order of the alarms
+  // read, seconds since 1970 UTC (tests fix it).
   void setClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
 
   bool dispatch(const Frame &frame) override;

@@ -422,6 +422,19 @@ TEST_F(TransferFixture, HundredLocationBookIsWalkedFromLocationOne) {
   EXPECT_EQ(link.events().size(), 0u);
 }
 
+TEST_F(TransferFixture, AlarmsReadAreOrderedByTheTransfersClock) {
+  Bytes table(wire::kAlarmTableSize, 0);
+  core::AlarmEntry alarm; // one-time alarms, each due only at its own date
+  for (const auto &[position, year] : {std::pair{0, 2099}, std::pair{1, 2025}}) {
+    alarm.year = static_cast<uint16_t>(year);
+    wire::putAlarm(table, static_cast<size_t>(position), alarm, 0);
+  }
+  reply(PC_ALM_DATA_DATA, table);
+  loop.drainPosted();
+  ASSERT_EQ(store.alarms.size(), 2u);
+  EXPECT_EQ(store.alarms[0].year, 2025); // the clock says 2024: both still to come
+}
+
 TEST_F(TransferFixture, UnaskedRecordsAreStoredAsTheyCome) {
   Bytes options(128, 0);
   options[0] = 3;

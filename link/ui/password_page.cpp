@@ -70,7 +70,7 @@ PasswordPage::PasswordPage(LinkStatus &status) : status_(status) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
-void PasswordPage::CreateControls() {
+void PasswordPage::OnCreate() {
   for (int row = 0; row < 4; ++row) {
     for (int column = 0; column < 3; ++column) {
       auto *key = new winlib::CBmpButton(this);

@@ -41,9 +41,6 @@ public:
   static constexpr int kWithoutPhoneCommand = 3123;
 
   explicit PasswordPage(LinkStatus &status);
-  // Makes the page's controls; call after the window was created from its
-  // bitmap.
-  void CreateControls();
   void SetHelp(std::function<void()> help) { help_ = std::move(help); }
 
   const std::string &Digits() const { return digits_; }
@@ -62,6 +59,8 @@ public:
   void OnCommand(int id, int code) override;
 
 protected:
+  // Makes the keypad, the display and the buttons.
+  void OnCreate() override;
   void keyPressEvent(QKeyEvent *event) override;
   // Closing the page ends the log-on.
   void closeEvent(QCloseEvent *event) override;

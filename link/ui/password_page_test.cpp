@@ -15,7 +15,6 @@ class PasswordPageTest : public ::testing::Test {
 protected:
   PasswordPageTest() : page_(status_) {
     page_.Create("Pelodex", resources::kPagePassword);
-    page_.CreateControls();
     page_.show();
   }
   winlib::CBmpButton *button(int id) {

@@ -42,6 +42,11 @@ int64_t daysOf(int year, int month, int day) {
   return core::daysFromCivil(year + carry, index - carry * 12 + 1, 1) + day - 1;
 }
 
+// Years whose every date the phone's 32-bit time value can carry.
+bool valueHoldsYear(int year) {
+  return year > 1970 && year < 2106;
+}
+
 uint8_t repeatBits(uint16_t repeat) {
   return repeat >= core::kOnce && repeat <= core::kMonthly ? static_cast<uint8_t>(repeat - core::kOnce) : 0;
 }
@@ -49,15 +54,16 @@ uint8_t repeatBits(uint16_t repeat) {
 } // namespace
 
 uint32_t alarmSeconds(const core::AlarmEntry &alarm, int64_t nowUtc) {
-  const Civil today = civilFromDays(floorDiv(nowUtc, kDaySeconds));
+  const int year =
+      valueHoldsYear(alarm.year) ? alarm.year : civilFromDays(floorDiv(nowUtc, kDaySeconds)).year;
   const int64_t secondOfMinute = ((nowUtc % 60) + 60) % 60;
   int day = alarm.day;
   if (alarm.repeat == core::kWeekly) {
-    const int first = core::weekdayOf(alarm.year, alarm.month, 1);
+    const int first = core::weekdayOf(year, alarm.month, 1);
     day = 1 + (alarm.weekday - first + 7) % 7;
   }
-  const int64_t local = daysOf(today.year, alarm.month, day) * kDaySeconds + alarm.hour * 3600 +
-                        alarm.minute * 60 + secondOfMinute;
+  const int64_t local =
+      daysOf(year, alarm.month, day) * kDaySeconds + alarm.hour * 3600 + alarm.minute * 60 + secondOfMinute;
   return static_cast<uint32_t>(local - kKoreaOffset + kSendShift);
 }
 

@@ -14,9 +14,10 @@ inline constexpr size_t kAlarmRecordSize = 22;
 inline constexpr size_t kAlarmCount = 10;
 inline constexpr size_t kAlarmTableSize = kAlarmRecordSize * kAlarmCount;
 
-// The phone's time value of an alarm. `nowUtc` (seconds since 1970 UTC)
-// supplies the year and the seconds; a weekly alarm's day becomes the first
-// date of its month that falls on its weekday.
+// The phone's time value of an alarm, at its own date. `nowUtc` (seconds
+// since 1970 UTC) supplies the seconds, and the year when the alarm's own
+// cannot be carried (none, or outside 1971..2105); a weekly alarm's day
+// becomes the first date of its month that falls on its weekday.
 uint32_t alarmSeconds(const core::AlarmEntry &alarm, int64_t nowUtc);
 // Year, month, day, hour, minute and weekday of a phone time value.
 void applyAlarmSeconds(uint32_t seconds, core::AlarmEntry &alarm);

@@ -64,6 +64,18 @@ TEST(AlarmTime, RoundTripsUnderEveryZone) {
   }
 }
 
+TEST(AlarmTime, EachAlarmKeepsItsOwnYearWhenTheValueCanCarryIt) {
+  const std::pair<int, int> cases[] = {{2025, 2025}, {2023, 2023}, {2105, 2105}, {0, 2024}, {2106, 2024}};
+  for (const auto &[stored, sent] : cases) {
+    core::AlarmEntry a = alarm(1, 5, 7, 0, core::kOnce);
+    a.year = static_cast<uint16_t>(stored);
+    core::AlarmEntry back;
+    applyAlarmSeconds(alarmSeconds(a, kNow), back);
+    EXPECT_EQ(back.year, sent) << stored;
+    EXPECT_EQ(back.day, 5) << stored;
+  }
+}
+
 TEST(AlarmTime, WeeklyAlarmTakesTheFirstDateOfItsWeekday) {
   core::AlarmEntry a = alarm(5, 30, 8, 0, core::kWeekly);
   a.weekday = 3; // Wednesday; 2024-05-01 was a Wednesday

@@ -75,7 +75,7 @@ bool EditorCommands::Save() {
       return false;
     }
     doc_.setPath(withPcmExtension(fs::path(*chosen).filename().string()));
-    user_.refresh();
+    user_.redraw();
   }
   if (doc_.Save() != DocResult::Ok) {
     warn(kSaveFailureMessage);
@@ -142,9 +142,7 @@ void EditorCommands::ImportMidi(const std::string &path) {
   }
   doc_.New(std::nullopt, std::nullopt);
   CMelody &target = *doc_.Current();
-  const CMelody::Name name = target.name();
   target = in.melody;
-  target.name() = name;
   target.markModified();
   user_.refresh();
   if (!in.warnings.empty()) {

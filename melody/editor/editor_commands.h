@@ -45,6 +45,8 @@ public:
   // The document changed as a whole: rebuild the melody list and show the
   // current melody.
   virtual void refresh() = 0;
+  // The file's name changed: redraw it; the melody shown stays as it is.
+  virtual void redraw() = 0;
   // Pauses playback (every command does so first).
   virtual void pause() = 0;
   // A save succeeded: tell a running phone-data program.

@@ -26,6 +26,7 @@ public:
   std::optional<std::string> pickFile(bool) override { return picked; }
   std::optional<std::string> askName(int, std::string_view) override { return name; }
   void refresh() override { ++refreshes; }
+  void redraw() override { ++redraws; }
   void pause() override {}
   void notifySaved(bool outside, const std::string &path) override { saves.push_back({outside, path}); }
 
@@ -35,6 +36,7 @@ public:
   std::optional<std::string> picked;
   std::optional<std::string> name;
   int refreshes = 0;
+  int redraws = 0;
   std::vector<std::pair<bool, std::string>> saves;
 };
 
@@ -73,6 +75,10 @@ TEST_F(EditorCommandsTest, NewDocumentSaveAsksForANameAndNotifies) {
   user_.picked = "/somewhere/mine";
   ASSERT_TRUE(commands_.SaveCommand());
   EXPECT_EQ(doc_.path(), "mine.pcm");
+  // The new name is redrawn; the melody is not shown afresh (which would
+  // move the cursor and drop the selection).
+  EXPECT_EQ(user_.redraws, 1);
+  EXPECT_EQ(user_.refreshes, 0);
   EXPECT_TRUE(fs::exists(dir_.path() / "melody" / "mine.pcm"));
   ASSERT_EQ(user_.saves.size(), 1u);
   EXPECT_FALSE(user_.saves[0].first);
@@ -176,6 +182,20 @@ TEST_F(EditorCommandsTest, OpenFailuresLeaveANewDocument) {
   touch(dir_.path() / "bad.mid");
   commands_.Open((dir_.path() / "bad.mid").string());
   EXPECT_EQ(user_.asked.back(), "MIDI 파일이 아닙니다.");
+}
+
+TEST_F(EditorCommandsTest, MidiOpensAsAMelodyNamedAfterItsTrackOrElseItsFile) {
+  const std::string header = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0};
+  const std::string name = {0, '\xFF', 3, 3, 'a', 'b', 'c'};
+  const std::string notes = {0, '\x90', 72, 90, 96, '\x80', 72, 0, 0, '\xFF', 0x2F, 0};
+  for (const auto &[file, track, expected] :
+       {std::tuple{"named.mid", name + notes, "abc"}, std::tuple{"tune.mid", notes, "tune"}}) {
+    std::ofstream(dir_.path() / file, std::ios::binary) << header << static_cast<char>(track.size()) << track;
+    user_.answers = {kAnswerNo}; // do not save the melody opened before
+    commands_.Open((dir_.path() / file).string());
+    EXPECT_EQ(doc_.Current()->name().view(), expected);
+    EXPECT_EQ(doc_.Current()->count(), 1);
+  }
 }
 
 TEST_F(EditorCommandsTest, RingtoneTextOpensAsANewDocumentOfItsMelodies) {

@@ -22,7 +22,9 @@ inline constexpr std::uintmax_t kMaxMidiFileSize = 4u << 20;
 
 // A format 0 file with one track: the tempo, the melody's name, each note as
 // note-on and note-off, rests as time; repeats are played out as the player
-// plays them, and a melody that never ends stops after ten minutes.
+// plays them, and a melody that never ends stops after ten minutes. Tempos
+// below 4 (which the player plays as at least 1) are written as the slowest
+// tempo a MIDI file can hold.
 std::vector<uint8_t> exportMidi(const CMelody &melody);
 
 struct MidiImportOptions {
@@ -38,11 +40,14 @@ struct MidiImport {
 };
 
 // One voice of the chosen track or channel (default: the first track with
-// notes): the highest sounding note at each moment, durations quantised to
-// the phone's note values, gaps as rests, the first tempo, notes moved by
-// octaves into the phone's range.
+// notes): the highest sounding note at each moment, each note and rest valued
+// on its own in the phone's note values, the first tempo, the whole voice
+// moved by the octaves that bring most of its sounding time into the phone's
+// range. The melody ends at the first note past its limits; time and memory
+// stay bounded by the file's size whatever times and lengths it holds.
 MidiImport importMidi(std::span<const uint8_t> bytes, const MidiImportOptions &options = {});
-// The same for a regular file of at most kMaxMidiFileSize bytes.
+// The same for a regular file of at most kMaxMidiFileSize bytes; a melody
+// whose track has no name is named after the file.
 MidiImport importMidiFile(const std::filesystem::path &path, const MidiImportOptions &options = {});
 
 } // namespace pdx::melody

@@ -10,6 +10,8 @@ namespace {
 
 // A melody that never ends stops here, as the WAV renderer stops it.
 constexpr Millis kPlayLimit = Millis(10 * 60 * 1000);
+// Microseconds a quarter note in a tempo event's three bytes: at most 3.6 a minute.
+constexpr uint32_t kSlowestTempo = 0xFFFFFF;
 
 // Notes the player starts, in the order it plays them: the entry index of
 // every Sound call while the play loop runs.
@@ -93,7 +95,7 @@ uint8_t midiNote(uint16_t code) {
 std::vector<uint8_t> exportMidi(const CMelody &melody) {
   TrackWriter track;
   track.meta(0, 0x03, melody.name().utf8());
-  const uint32_t us = 60000000u / std::max<uint32_t>(melody.tempo(), 1);
+  const uint32_t us = std::min(60000000u / std::max<uint32_t>(melody.tempo(), 1), kSlowestTempo);
   track.meta(0, 0x51,
              std::string{static_cast<char>(us >> 16), static_cast<char>(us >> 8), static_cast<char>(us)});
   int64_t now = 0;

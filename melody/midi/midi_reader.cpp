@@ -1,15 +1,14 @@
 #include "melody/midi/midi_reader.h"
 
-#include <algorithm>
-#include <map>
-
 namespace pdx::melody {
 
 namespace {
 
-// Notes a file may hold before it is refused, so that a small file cannot
-// ask for unbounded memory.
-constexpr size_t kMaxNotes = 1u << 20;
+// Data bytes of the system common messages F1 to F6; real-time messages
+// (F8 to FE) have none.
+constexpr int systemDataBytes(uint8_t status) {
+  return status == 0xF2 ? 2 : status == 0xF1 || status == 0xF3 ? 1 : 0;
+}
 
 struct Damaged {
   std::string why;
@@ -66,43 +65,40 @@ private:
 
 class TrackReader {
 public:
-  TrackReader(MidiSong &song, size_t &noteCount) : song_(song), noteCount_(noteCount) {}
+  TrackReader(MidiHandler &handler, int &skipped) : handler_(handler), skipped_(skipped) {}
 
   void read(std::span<const uint8_t> data) {
     Cursor in(data);
-    MidiTrack track;
     int64_t now = 0;
-    // Running status: the last channel status; meta and system-exclusive
-    // events in between leave it (some writers rely on that).
+    // Running status: the last channel status; meta, system-exclusive and
+    // system messages in between leave it (some writers rely on that).
     uint8_t running = 0;
     while (!in.atEnd()) {
       now += in.vlq();
       const uint8_t first = in.byte();
       if (first == 0xFF) {
-        if (meta(in, track, now)) {
+        if (meta(in, now)) {
           break;
         }
       } else if (first == 0xF0 || first == 0xF7) {
         in.take(in.vlq());
       } else if (first > 0xF0) {
-        throw Damaged{"파일에 둘 수 없는 시스템 메시지가 있습니다."};
+        skipSystem(in, first);
       } else if (first >= 0x80) {
         running = first;
-        channel(in, track, now, running, in.byte());
+        channel(in, now, running, in.byte());
       } else if (running == 0) {
         throw Damaged{"상태 바이트가 없는 데이터가 있습니다."};
       } else {
-        channel(in, track, now, running, first);
+        channel(in, now, running, first);
       }
     }
-    closeHanging(track, now);
-    track.end = now;
-    song_.tracks.push_back(std::move(track));
+    handler_.trackEnd(now);
   }
 
 private:
   // True at the end of the track.
-  bool meta(Cursor &in, MidiTrack &track, int64_t now) {
+  bool meta(Cursor &in, int64_t now) {
     const uint8_t type = in.byte();
     const auto data = in.take(in.vlq());
     if (type == 0x2F) {
@@ -111,56 +107,40 @@ private:
     if (type == 0x51 && data.size() == 3) {
       const uint32_t us = (uint32_t{data[0]} << 16) | (uint32_t{data[1]} << 8) | data[2];
       if (us > 0) {
-        song_.tempos.push_back({now, us});
+        handler_.tempo(now, us);
       }
-    } else if (type == 0x03 && track.name.empty()) {
-      track.name.assign(data.begin(), data.end());
+    } else if (type == 0x03 && !named_) {
+      named_ = true;
+      handler_.trackName({reinterpret_cast<const char *>(data.data()), data.size()});
     }
     return false;
   }
 
-  void channel(Cursor &in, MidiTrack &track, int64_t now, uint8_t status, uint8_t first) {
+  void skipSystem(Cursor &in, uint8_t status) {
+    ++skipped_;
+    for (int i = systemDataBytes(status); i > 0 && !in.atEnd() && in.peek() < 0x80; --i) {
+      in.byte();
+    }
+  }
+
+  void channel(Cursor &in, int64_t now, uint8_t status, uint8_t first) {
     const int kind = status >> 4;
-    const int ch = status & 0x0F;
     const bool twoBytes = kind != 0xC && kind != 0xD;
     const uint8_t second = twoBytes ? in.byte() : 0;
     if ((first | second) & 0x80) {
       throw Damaged{"채널 메시지의 데이터가 잘못되었습니다."};
     }
-    const int key = ch * 128 + first;
-    if (kind == 0x9 && second > 0) {
-      noteOff(track, key, now);
-      if (++noteCount_ > kMaxNotes) {
-        throw Damaged{"음표가 너무 많습니다."};
-      }
-      open_[key] = track.notes.size();
-      track.notes.push_back({now, now, first, ch});
-    } else if (kind == 0x8 || kind == 0x9) {
-      noteOff(track, key, now);
+    if (kind == 0x8 || kind == 0x9) {
+      handler_.note(now, status & 0x0F, first, kind == 0x9 && second > 0);
     }
   }
 
-  void noteOff(MidiTrack &track, int key, int64_t now) {
-    const auto it = open_.find(key);
-    if (it != open_.end()) {
-      track.notes[it->second].end = now;
-      open_.erase(it);
-    }
-  }
-
-  void closeHanging(MidiTrack &track, int64_t now) {
-    for (const auto &[key, index] : open_) {
-      track.notes[index].end = now;
-    }
-    open_.clear();
-  }
-
-  MidiSong &song_;
-  size_t &noteCount_;
-  std::map<int, size_t> open_; // channel x 128 + pitch -> sounding note
+  MidiHandler &handler_;
+  int &skipped_;
+  bool named_ = false;
 };
 
-MidiSong readSong(std::span<const uint8_t> bytes) {
+void readSong(std::span<const uint8_t> bytes, MidiHandler &handler, MidiReadResult &result) {
   Cursor in(bytes);
   if (in.left() < 14 || in.be(4) != 0x4D546864) {
     throw Damaged{"MIDI 파일이 아닙니다."};
@@ -169,42 +149,42 @@ MidiSong readSong(std::span<const uint8_t> bytes) {
   if (headerLength < 6) {
     throw Damaged{"MIDI 파일의 머리말이 잘못되었습니다."};
   }
-  MidiSong song;
-  song.format = static_cast<int>(in.be(2));
+  const uint32_t format = in.be(2);
   const uint32_t trackCount = in.be(2);
   const uint32_t division = in.be(2);
   in.take(headerLength - 6);
-  if (song.format > 2) {
+  if (format > 2) {
     throw Damaged{"지원하지 않는 MIDI 형식입니다."};
   }
   if (division == 0 || (division & 0x8000) != 0) {
     throw Damaged{"지원하지 않는 MIDI 시간 단위입니다."};
   }
-  song.division = static_cast<int>(division);
-  size_t noteCount = 0;
-  while (song.tracks.size() < trackCount && !in.atEnd()) {
+  result.division = static_cast<int>(division);
+  uint32_t tracks = 0;
+  while (tracks < trackCount && !in.atEnd()) {
     const uint32_t id = in.be(4);
     const auto data = in.take(in.be(4));
     if (id == 0x4D54726B) {
-      TrackReader(song, noteCount).read(data);
+      handler.trackStart(static_cast<int>(tracks++));
+      TrackReader(handler, result.skippedSystemMessages).read(data);
     }
   }
-  if (song.tracks.size() < trackCount) {
+  if (tracks < trackCount) {
     throw Damaged{"트랙이 머리말보다 적습니다."};
   }
-  std::stable_sort(song.tempos.begin(), song.tempos.end(),
-                   [](const MidiTempo &a, const MidiTempo &b) { return a.at < b.at; });
-  return song;
 }
 
 } // namespace
 
-MidiReadResult readMidi(std::span<const uint8_t> bytes) {
+MidiReadResult readMidi(std::span<const uint8_t> bytes, MidiHandler &handler) {
+  MidiReadResult result;
   try {
-    return {readSong(bytes), {}};
+    readSong(bytes, handler, result);
+    result.ok = true;
   } catch (const Damaged &d) {
-    return {std::nullopt, d.why};
+    result.error = d.why;
   }
+  return result;
 }
 
 } // namespace pdx::melody

@@ -1,46 +1,37 @@
-// Reads the notes and tempo changes out of a Standard MIDI File (types 0 and
-// 1, running status, meta and system-exclusive events skipped), refusing a
-// damaged file as a whole.
+// Walks a Standard MIDI File (types 0, 1 and 2, running status; meta and
+// system-exclusive events skipped, as are the system common and real-time
+// messages a player skips) and hands its events to a handler in file order,
+// refusing a damaged file as a whole. The reader keeps nothing itself, so
+// memory stays that of the handler whatever times and lengths the file holds.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace pdx::melody {
 
-struct MidiNote {
-  int64_t start = 0; // ticks
-  int64_t end = 0;
-  int pitch = 0;   // 0..127
-  int channel = 0; // 0..15
-};
-
-struct MidiTrack {
-  std::vector<MidiNote> notes;
-  std::string name; // the first track name, as stored
-  int64_t end = 0;  // the time of the track's last event
-};
-
-struct MidiTempo {
-  int64_t at = 0;
-  uint32_t microsPerQuarter = 500000;
-};
-
-struct MidiSong {
-  int format = 0;
-  int division = 480; // ticks per quarter note
-  std::vector<MidiTrack> tracks;
-  std::vector<MidiTempo> tempos;
+class MidiHandler {
+public:
+  virtual ~MidiHandler() = default;
+  virtual void trackStart(int track) = 0;
+  // A note-on with velocity 0 arrives as off. Times are the track's ticks.
+  virtual void note(int64_t at, int channel, int pitch, bool on) = 0;
+  virtual void tempo(int64_t at, uint32_t microsPerQuarter) = 0;
+  // The track's first name, as stored.
+  virtual void trackName(std::string_view name) = 0;
+  // `at` is the time of the track's last event.
+  virtual void trackEnd(int64_t at) = 0;
 };
 
 struct MidiReadResult {
-  std::optional<MidiSong> song;
-  std::string error; // UTF-8, when song is empty
+  bool ok = false;
+  std::string error;  // UTF-8, when not ok
+  int division = 480; // ticks per quarter note
+  int skippedSystemMessages = 0;
 };
 
-MidiReadResult readMidi(std::span<const uint8_t> bytes);
+MidiReadResult readMidi(std::span<const uint8_t> bytes, MidiHandler &handler);
 
 } // namespace pdx::melody

@@ -46,8 +46,8 @@ inline constexpr uint64_t kMaxRingtoneFileBytes = 64 * 1024;
 inline constexpr int kMaxRingtonesPerFile = 100;
 
 // Reads a text of ringtones, each starting on a line of its own (its notes
-// may go on over the following lines). The text is UTF-8, or code page 949
-// when it is not valid UTF-8; a byte order mark is skipped.
+// may go on over the following lines). The bytes are read by the suite's
+// rule for text files (core/base/text_file.h).
 std::vector<RtttlLine> importRtttlLines(std::string_view bytes);
 
 // Appends the melodies of the ringtones read to `doc`; a name the file

@@ -1,3 +1,4 @@
+#include "core/base/text_file.h"
 #include "melody/rtttl/rtttl.h"
 #include "melody/rtttl/rtttl_text.h"
 
@@ -6,15 +7,6 @@
 namespace pdx::melody {
 
 namespace {
-
-// Text as the reader takes it: UTF-8 without a byte order mark.
-std::string asUtf8(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) {
-    bytes.remove_prefix(3);
-  }
-  const bool high = std::any_of(bytes.begin(), bytes.end(), [](char c) { return text::isLeadByte(c); });
-  return high && !text::looksLikeUtf8(bytes) ? text::toUtf8(bytes) : std::string(bytes);
-}
 
 // [begin, end) of each ringtone. A line with a colon starts one, unless the
 // one before has only its name so far ("name:" then "d=4,o=5,b=120:c,d");
@@ -54,7 +46,7 @@ std::string numberedName(std::string_view name, int n) {
 } // namespace
 
 std::vector<RtttlLine> importRtttlLines(std::string_view bytes) {
-  const std::string text = asUtf8(bytes);
+  const std::string text = text::textFileAsUtf8(bytes);
   std::vector<RtttlLine> out;
   for (const auto &[begin, end] : ringtoneSpans(text)) {
     RtttlLine &ringtone = out.emplace_back();

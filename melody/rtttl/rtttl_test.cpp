@@ -166,7 +166,7 @@ TEST(RtttlLines, EachRingtoneOfAFileBecomesAMelody) {
                            "d=8,o=5:g\n"
                            "broken:d=4:c,x\n"
                            "first:d=4,o=5:c\r\n"
-                           "\xC7\xD1:d=4,o=5:c";
+                           "한:d=4,o=5:c"; // UTF-8, as the mark says
   std::vector<RtttlLine> lines = importRtttlLines(text);
   ASSERT_EQ(lines.size(), 5u);
   const int starts[] = {1, 4, 6, 7, 8};

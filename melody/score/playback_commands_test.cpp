@@ -70,11 +70,5 @@ TEST_F(PlaybackCommandsTest, NothingIsInsertedWhilePlayingAndGoToStartWaits) {
   EXPECT_EQ(melody_.count(), 4);
 }
 
-TEST_F(PlaybackCommandsTest, PlayingTheSelectionPlaysOnlyIt) {
-  editor_.setSelection(1, 3);
-  EXPECT_TRUE(commands_.play());
-  EXPECT_EQ(out_.tones(), (std::vector<unsigned>{587, 659}));
-}
-
 } // namespace
 } // namespace pdx::melody

@@ -34,15 +34,9 @@ void EntryStaff::paintEvent(QPaintEvent *) {
   if (!ghost_ || input_.playing()) {
     return;
   }
-  // The next note as it would be entered: current duration and accidental.
   const ScoreEditor &e = *input_.editor;
-  const auto adjusted = adjustForKey({ghost_->octave, ghost_->semitone}, e.accidental(), key());
-  const auto code = adjusted ? noteCode(*adjusted) : std::nullopt;
-  if (!code) {
-    return;
-  }
   p.setOpacity(0.5);
-  glyphs_.paintNote(p, ghostX(key()), spellNote(*code, key()), e.currentDuration());
+  glyphs_.paintNote(p, ghostX(key()), ghostSpelling(*ghost_, e.accidental()), e.currentDuration());
 }
 
 void EntryStaff::sound(const NaturalNote &note) {

@@ -44,7 +44,6 @@ PageMetric ScoreStrip::pageMetric() const {
 void ScoreStrip::refresh() {
   const CMelody *m = editor_.melody();
   offsets_ = m ? entryOffsets(*m, glyphs_.widths()) : std::vector<int>{0};
-  first_ = std::min(first_, view().count());
   first_ = scrollToShow(view(), editor_.cursor());
   syncScrollBar();
   update();
@@ -52,7 +51,7 @@ void ScoreStrip::refresh() {
 
 void ScoreStrip::scrollPages(int pages) {
   const int target = offsets_[static_cast<size_t>(first_)] + pages * visibleWidth();
-  first_ = entryAtPosition(offsets_, std::max(0, target));
+  first_ = std::min(entryAtPosition(offsets_, std::max(0, target)), view().lastFirst());
   syncScrollBar();
   update();
 }

@@ -179,7 +179,7 @@ std::vector<KeySign> keySignatureSigns(uint16_t keyId) {
   std::vector<KeySign> signs;
   for (int i = 0; i < key.sharps + key.flats; ++i) {
     const KeyLetter &l = order[static_cast<size_t>(i)];
-    signs.push_back({kClefWidth + kKeySignSpacing * i, 7 * l.octave + l.letter,
+    signs.push_back({kKeySignatureLeft + kKeySignSpacing * i, 7 * l.octave + l.letter,
                      sharp ? Accidental::Sharp : Accidental::Flat});
   }
   return signs;
@@ -210,9 +210,13 @@ int StripView::endVisible() const {
   return i;
 }
 
+int StripView::lastFirst() const {
+  return entryAtPosition(*offsets, std::max(0, start(count()) + kEndSlack - visibleWidth));
+}
+
 int scrollToShow(const StripView &view, int cursor) {
   cursor = std::clamp(cursor, 0, view.count());
-  int first = std::min(view.first, cursor);
+  int first = std::min({view.first, cursor, view.lastFirst()});
   const int right = cursor < view.count() ? view.start(cursor + 1) : view.start(cursor) + kEndSlack;
   while (first < cursor && right - view.start(first) > view.visibleWidth) {
     ++first;
@@ -251,6 +255,11 @@ std::optional<NaturalNote> entryStaffNote(int x, int y, uint16_t keyId) {
 
 int ghostX(uint16_t keyId) {
   return scoreMargin(keyId) + kGhostGap;
+}
+
+Spelling ghostSpelling(const NaturalNote &note, Accidental tool) {
+  const int letter = letterOfWhite(note.semitone);
+  return Spelling{letter, 7 * note.octave + letter, tool};
 }
 
 namespace {

@@ -21,6 +21,9 @@ inline constexpr int kStaffTop = 45;
 inline constexpr int kStaffBottom = 81;
 // The clef takes 20 pixels; the key signature follows it.
 inline constexpr int kClefWidth = 20;
+// The clef's upper curl reaches x 21, so the key's signs start a little
+// after the clef's 20 pixels; they still end before the notes.
+inline constexpr int kKeySignatureLeft = 23;
 // Free pixels after the last entry when the cursor is at the end.
 inline constexpr int kEndSlack = 15;
 
@@ -91,10 +94,13 @@ struct StripView {
   int entryAt(int dx) const;
   // The last visible entry + 1 (the painting stops there).
   int endVisible() const;
+  // The furthest first entry the scroll bar can reach: beyond it the
+  // strip would show blank space while its bar has no room to scroll back.
+  int lastFirst() const;
 };
 
-// The first visible entry that keeps `cursor` in view; at the end 15
-// pixels stay free after the last entry.
+// The first visible entry that keeps `cursor` in view, never past
+// lastFirst(); at the end 15 pixels stay free after the last entry.
 int scrollToShow(const StripView &view, int cursor);
 // The entry whose start is the last at or before `position` (a scroll
 // bar's value).
@@ -112,6 +118,9 @@ struct NaturalNote {
 std::optional<NaturalNote> entryStaffNote(int x, int y, uint16_t keyId);
 // Where the ghost note stands: 5 pixels after the key signature.
 int ghostX(uint16_t keyId);
+// How the ghost shows `note`: on the step under the pointer with the sign of
+// the accidental tool, whatever the key makes of the note once entered.
+Spelling ghostSpelling(const NaturalNote &note, Accidental tool);
 
 // The on-screen piano: 30 keys, black keys first in each group so that they
 // win the hit test. The leftmost black key has no picture and never sounds.

@@ -88,6 +88,12 @@ TEST(ScoreGeometry, ScrollingKeepsTheCursorInView) {
   EXPECT_EQ(scrollToShow(v, 100), 91);
   v.first = 50;
   EXPECT_EQ(scrollToShow(v, 3), 3);
+  // A view left scrolled past a shorter melody comes back to where the
+  // scroll bar reaches: all of a melody that fits shows from its start.
+  const std::vector<int> shortMelody = {0, 20, 40, 60};
+  EXPECT_EQ(scrollToShow({&shortMelody, 3, 200}, 3), 0);
+  v.first = 99;
+  EXPECT_EQ(scrollToShow(v, 100), 91);
   EXPECT_EQ(entryAtPosition(offsets, 205), 10);
   EXPECT_EQ(entryAtPosition(offsets, 99999), 99);
 }
@@ -109,6 +115,25 @@ TEST(ScoreGeometry, EntryStaffPicksNaturalNotes) {
   EXPECT_FALSE(entryStaffNote(24, staffY(23), 0));
   EXPECT_FALSE(entryStaffNote(40, staffY(23), kCSharp)); // left of seven sharps
   EXPECT_EQ(ghostX(kC), 30);
+}
+
+TEST(ScoreGeometry, GhostStandsAtThePointerWithTheToolsSign) {
+  struct Case {
+    NaturalNote note;
+    Accidental tool;
+    int step;
+  };
+  const Case cases[] = {
+      {{3, 4}, Accidental::Flat, 23},    // E line with the flat tool: E flat, not D sharp
+      {{3, 11}, Accidental::Sharp, 27},  // B sharp stays on B
+      {{3, 5}, Accidental::None, 24},    // F without a tool: no sign
+      {{4, 0}, Accidental::Natural, 28}, // C of octave 4
+  };
+  for (const Case &c : cases) {
+    const Spelling s = ghostSpelling(c.note, c.tool);
+    EXPECT_EQ(s.step, c.step);
+    EXPECT_EQ(s.sign, c.tool);
+  }
 }
 
 TEST(ScoreGeometry, PianoKeys) {

@@ -1,31 +1,38 @@
-"""The Pelodex walk: log on with the keypad, open the phonebook, add an
-entry through the entry dialog, find it, delete it and leave, every control
-found by its role and Korean name; the simulated phone's state file must
-show the entry after the add and not after the delete."""
+"""The Pelodex walk: log on with the keypad and open every page of the menu,
+making one change on each: a new message, a phonebook entry (added, found
+and deleted), a speed dial, an alarm, an option, a melody to phone slot 1
+and an animation to phone slot 0. Every change must reach the simulated
+phone's state file. The editor buttons must start the editors that sit
+beside Pelodex, with no build folder on PATH."""
 
 import json
 import os
+import signal
 import subprocess
 import time
 
-from harness import App, WalkFailed, say
+from harness import App, WalkFailed, say, wait_until
 
 NAME = "접근성시험"
 NUMBER = "010-1234-5678"
+MESSAGE, ALARM = "WALK MESSAGE", "WALKALARM"
+KEY_DOWN, KEY_RETURN = 0xFF54, 0xFF0D
+SYSTEM_PATH = "/usr/local/bin:/usr/bin:/bin"
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 
-def phone_names(state_file):
+def phone(state_file):
     with open(state_file, encoding="utf-8") as f:
-        return [e["name"] for e in json.load(f)["phonebook"]]
+        return json.load(f)
 
 
-def wait_for_state(state_file, present, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if (NAME in phone_names(state_file)) == present:
-            return
-        time.sleep(0.1)
-    raise WalkFailed(f"the phone's state file {'lacks' if present else 'still has'} {NAME}")
+def wait_for_phone(state_file, test, what, timeout=10.0):
+    wait_until(lambda: test(phone(state_file)), f"the phone's state file lacks {what}", timeout)
+    say(f"the phone shows {what}")
+
+
+def hex_of(text):
+    return text.encode("ascii").hex()
 
 
 def start_phone(desktop, cli):
@@ -35,72 +42,175 @@ def start_phone(desktop, cli):
     seed.stdout.readline()  # the sample state is written before the device is printed
     seed.terminate()
     seed.wait()
-    with open(state, encoding="utf-8") as f:
-        data = json.load(f)
+    data = phone(state)
     data["phonebook"] = data["phonebook"][:3]
     with open(state, "w", encoding="utf-8") as f:
         json.dump(data, f, ensure_ascii=False)
-    phone = desktop.spawn([cli, "simulate", "--state", state], stdout=subprocess.PIPE)
-    device = phone.stdout.readline().decode().strip()
+    sim = desktop.spawn([cli, "simulate", "--state", state], stdout=subprocess.PIPE)
+    device = sim.stdout.readline().decode().strip()
     if not device.startswith("/dev/"):
         raise WalkFailed("the simulated phone did not start")
     say(f"simulated phone on {device} with {len(data['phonebook'])} entries")
     return state, device
 
 
-def walk(desktop, build):
-    state, device = start_phone(desktop, os.path.join(build, "cli", "pelodex-cli"))
-    program = desktop.spawn([os.path.join(build, "apps", "pelodex", "Pelodex"), "--device", device])
-    app = App(desktop, "Pelodex")
+def media_files(desktop, cli):
+    """A melody file and an animation file in the folders Pelodex lists."""
+    data = os.path.join(desktop.env["XDG_DATA_HOME"], "QZ Telecom")
+    for folder in ("melody", "animate"):
+        os.makedirs(os.path.join(data, folder), exist_ok=True)
+    subprocess.run([cli, "melody", "import-rtttl", "walk:d=4,o=5,b=120:c,d,e",
+                    "--out", os.path.join(data, "melody", "walk.pcm")], check=True, capture_output=True)
+    subprocess.run([cli, "animation", "add-image", os.path.join(data, "animate", "walk.pca"),
+                    os.path.join(SOURCE, "animation", "image", "testdata", "colour.jpg"), "--name", "walk"],
+                   check=True, capture_output=True)
 
+
+def select_row(app, within, name):
+    row = app.find("list item", name, within=within)
+    _, _, w, h = app.extents(row)
+    app.click(row, w // 2, h // 2)
+    return row
+
+
+def log_on(app):
     logon = app.window("비밀번호 입력")
     say("log-on page: pressing 0 0 0 0 on the keypad")
     for _ in range(4):
         app.press("0", within=logon)
     app.find("label", "비밀번호 4자리 입력됨", within=logon)
     app.press("확인", within=logon)
+    return app.window("시작메뉴")
 
-    menu = app.window("시작메뉴")
-    say("main menu: 다이어리 전화번호부")
-    app.press("다이어리 전화번호부", within=menu)
 
-    page = app.window("다이어리 전화번호부", timeout=60)
+def open_page(app, menu_button, caption, timeout=30):
+    app.press(menu_button, within=app.window("시작메뉴"))
+    page = app.window(caption, timeout=timeout)
+    say(f"page {caption} open")
+    return page
+
+
+def new_message(app, state):
+    open_page(app, "단문 메시지 주고받기", "단문 메시지")
+    app.press("문자 메시지 발신")
+    page = app.window("문자 메시지 발신")
+    app.press("새 단문 작성", within=page)
+    dialog = app.window("문자 메시지")
+    app.type_into("메시지 내용", MESSAGE, within=dialog)
+    app.press("확인", within=dialog)
+    wait_for_phone(state, lambda p: any(hex_of(MESSAGE) in m for m in p["saved"]), "the new message")
+    app.press("이전", within=page)
+    app.press("이전", within=app.window("단문 메시지"))
+
+
+def phonebook_entry(app, state):
+    page = open_page(app, "다이어리 전화번호부", "다이어리 전화번호부", timeout=60)
     rows = app.find("list", "전화번호 목록", within=page)
-    app.find("list item", lambda n: n != "", within=rows)
-    say(f"phonebook page: {rows.childCount} rows; 새 전화번호 입력")
     app.press("새 전화번호 입력", within=page)
-
     entry = app.window("전화번호 입력")
     app.type_into("이름", NAME, within=entry)
     app.type_into("휴대폰", NUMBER, within=entry)
-    say(f"entry dialog: {NAME}, {NUMBER}; 확인")
     app.press("확인", within=entry)
-    app.gone("dialog", "전화번호 입력")
-    wait_for_state(state, True)
-    say("the phone holds the new entry")
+    wait_for_phone(state, lambda p: NAME in [e["name"] for e in p["phonebook"]], "the new entry")
 
     app.press("찾기", within=page)
     find = app.window("찾기")
     app.type_into("이름", NAME, within=find)
     app.press("확인", within=find)
     row = app.find("list item", lambda n: NAME in n, within=rows)
-    if not row.getState().contains(desktop.atspi.STATE_SELECTED):
+    if not row.getState().contains(app.d.atspi.STATE_SELECTED):
         raise WalkFailed("the found row is not selected")
-    say(f"found and selected: {row.name}")
-
     app.press("삭제", within=page)
-    question = app.window(lambda n: NAME in n and "삭제" in n)
-    say(f"message box: {question.name}; 확인")
-    app.press("확인", within=question)
-    wait_for_state(state, False)
-    app.gone("list item", lambda n: NAME in n)
-    say("deleted on the phone and from the list")
+    app.press("확인", within=app.window(lambda n: NAME in n and "삭제" in n))
+    wait_for_phone(state, lambda p: NAME not in [e["name"] for e in p["phonebook"]], "the entry deleted")
+    return page
 
-    app.press("종료", within=page)
-    bye = app.window("프로그램을 종료하시겠습니까?")
-    app.press("확인", within=bye)
+
+def speed_dial(app, state, phonebook):
+    before = phone(state)["speed_dials"]
+    app.press("단축 다이얼 편집", within=phonebook)
+    page = app.window("단축 다이얼 편집")
+    select_row(app, app.find("list", "휴대폰 전화번호부 목록", within=page), lambda n: n.startswith("박민준"))
+    app.press("지정", within=page)
+    dialog = app.window("단축 다이얼 지정")
+    app.find("spin button", "번지", within=dialog).queryValue().currentValue = 7
+    app.press("확인", within=dialog)
+    wait_for_phone(state, lambda p: p["speed_dials"] != before, "the speed dial")
+    app.press("이전", within=page)  # back to the menu
+
+
+def alarm(app, state):
+    page = open_page(app, "알람 지정", "알람 지정")
+    app.press("추가", within=page)
+    dialog = app.window("알람 추가")
+    app.type_into("알람메모", ALARM, within=dialog)
+    app.press("확인", within=dialog)
+    wait_for_phone(state, lambda p: hex_of(ALARM) in p["alarms"], "the new alarm")
+    app.press("이전", within=page)
+
+
+def option(app, state):
+    """Clicking a value opens its choices (a list the screen reader does not
+    reach yet); the keyboard picks the next one."""
+    before = phone(state)["options"]
+    page = open_page(app, "휴대폰 환경 설정", "휴대폰 환경 설정")
+    select_row(app, page, "   착신 진동기능, OFF")
+    time.sleep(0.5)
+    app.key(KEY_DOWN)
+    app.key(KEY_RETURN)
+    app.find("list item", "   착신 진동기능, ON", within=page)
+    app.press("적용", within=page)
+    wait_for_phone(state, lambda p: p["options"] != before, "the changed option")
+    app.press("이전", within=page)
+
+
+def editor_starts(app, page, button, program):
+    """The page's editor button starts the editor beside Pelodex."""
+    app.press(button, within=page)
+    editor = App(app.d, program)
+    pid = editor.pid_when_running()
+    say(f"{button} started {program} (process {pid})")
+    os.kill(pid, signal.SIGTERM)
+
+
+def melody(app, state):
+    page = open_page(app, "나만의 멜로디 지정", "나만의 멜로디 지정")
+    app.find("list item", "walk", within=app.find("list", "멜로디 목록", within=page))
+    app.press("휴대폰 2번 멜로디로 지정", within=page)
+    wait_for_phone(state, lambda p: hex_of("walk") in p["melodies"][1], "the melody in slot 1")
+    editor_starts(app, page, "멜로디 편집기", "Carrowin")
+    app.press("이전", within=page)
+
+
+def animation(app, state):
+    page = open_page(app, "애니메이션 지정", "애니메이션 지정")
+    app.find("list item", "walk", within=app.find("list", "애니메이션 목록", within=page))
+    app.press("1번 애니메이션으로 지정", within=page)
+    wait_for_phone(state, lambda p: hex_of("walk") in p["animations"][0], "the animation in slot 0")
+    editor_starts(app, page, "애니메이션 편집기", "Velluto")
+    app.press("이전", within=page)
+
+
+def walk(desktop, build):
+    cli = os.path.join(build, "cli", "pelodex-cli")
+    state, device = start_phone(desktop, cli)
+    media_files(desktop, cli)
+    program = desktop.spawn([os.path.join(build, "apps", "pelodex", "Pelodex"), "--device", device],
+                            path=SYSTEM_PATH)
+    app = App(desktop, "Pelodex")
+    log_on(app)
+
+    new_message(app, state)
+    phonebook = phonebook_entry(app, state)
+    speed_dial(app, state, phonebook)
+    alarm(app, state)
+    option(app, state)
+    melody(app, state)
+    animation(app, state)
+
+    app.press("종료", within=app.window("시작메뉴"))
+    app.press("확인", within=app.window("프로그램을 종료하시겠습니까?"))
     program.wait(20)
     say(f"Pelodex ended with status {program.returncode}")
     if program.returncode != 0:
         raise WalkFailed("Pelodex did not end cleanly")
-

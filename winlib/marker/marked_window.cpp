@@ -67,6 +67,27 @@ std::optional<MarkedWindow> connectAndCheck(QLocalSocket &socket, const QString 
   return MarkedWindow{path};
 }
 
+std::optional<int64_t> deliver(const MarkedWindow &window, uint32_t message, uint64_t wParam, uint64_t lParam,
+                               const QByteArray &text, int timeoutMs) {
+  QLocalSocket socket;
+  if (!connectAndCheck(socket, window.path, timeoutMs)) {
+    return std::nullopt;
+  }
+  QByteArray data(kMessageSize, '\0');
+  qToLittleEndian<quint32>(message, data.data());
+  qToLittleEndian<quint64>(wParam, data.data() + 4);
+  qToLittleEndian<quint64>(lParam, data.data() + 12);
+  data += text;
+  if (socket.write(data) != data.size() || !socket.waitForBytesWritten(timeoutMs)) {
+    return std::nullopt;
+  }
+  char answer[8];
+  if (!readExactly(socket, answer, 8, timeoutMs)) {
+    return std::nullopt;
+  }
+  return qFromLittleEndian<qint64>(answer);
+}
+
 } // namespace
 
 QString markedWindowPath(const QString &title) {
@@ -124,11 +145,27 @@ void MarkedWindowServer::onReadable(QLocalSocket *rawSocket) {
   QPointer<QLocalSocket> socket(rawSocket);
   while (socket && socket->bytesAvailable() >= kMessageSize) {
     char data[kMessageSize];
-    socket->read(data, kMessageSize);
+    socket->peek(data, kMessageSize);
     const auto message = qFromLittleEndian<quint32>(data);
     const auto wParam = qFromLittleEndian<quint64>(data + 4);
     const auto lParam = qFromLittleEndian<quint64>(data + 12);
-    const int64_t result = handler_ ? handler_(message, wParam, lParam) : 0;
+    const bool carriesText = message >= kTextMessages;
+    if (carriesText && wParam > kMaxMessageText) {
+      socket->abort();
+      return;
+    }
+    const qint64 textSize = carriesText ? static_cast<qint64>(wParam) : 0;
+    if (socket->bytesAvailable() < kMessageSize + textSize) {
+      return; // the rest of the text is on its way
+    }
+    socket->skip(kMessageSize);
+    const QByteArray text = socket->read(textSize);
+    int64_t result = 0;
+    if (carriesText) {
+      result = textHandler_ ? textHandler_(message, text) : 0;
+    } else {
+      result = handler_ ? handler_(message, wParam, lParam) : 0;
+    }
     if (!socket) {
       return;
     }
@@ -150,22 +187,15 @@ std::optional<MarkedWindow> FindMarkedWindow(const QString &title, int timeoutMs
 
 std::optional<int64_t> SendMessage(const MarkedWindow &window, uint32_t message, uint64_t wParam,
                                    uint64_t lParam, int timeoutMs) {
-  QLocalSocket socket;
-  if (!connectAndCheck(socket, window.path, timeoutMs)) {
+  return deliver(window, message, wParam, lParam, {}, timeoutMs);
+}
+
+std::optional<int64_t> SendText(const MarkedWindow &window, uint32_t message, const QByteArray &text,
+                                int timeoutMs) {
+  if (message < kTextMessages || static_cast<uint64_t>(text.size()) > kMaxMessageText) {
     return std::nullopt;
   }
-  char data[kMessageSize];
-  qToLittleEndian<quint32>(message, data);
-  qToLittleEndian<quint64>(wParam, data + 4);
-  qToLittleEndian<quint64>(lParam, data + 12);
-  if (socket.write(data, kMessageSize) != kMessageSize || !socket.waitForBytesWritten(timeoutMs)) {
-    return std::nullopt;
-  }
-  char answer[8];
-  if (!readExactly(socket, answer, 8, timeoutMs)) {
-    return std::nullopt;
-  }
-  return qFromLittleEndian<qint64>(answer);
+  return deliver(window, message, static_cast<uint64_t>(text.size()), 0, text, timeoutMs);
 }
 
 } // namespace pdx::winlib

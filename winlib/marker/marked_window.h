@@ -6,7 +6,9 @@
 //
 // Wire format (little-endian): the listener sends the 4-byte marker; the
 // sender writes the message number (4 bytes) and two 8-byte parameters; the
-// listener answers with the handler's 8-byte result once it has run.
+// listener answers with the handler's 8-byte result once it has run. A
+// message numbered from kTextMessages on carries a text: wParam is its
+// length in bytes (at most kMaxMessageText), and the bytes follow lParam.
 #pragma once
 
 #include <QObject>
@@ -24,6 +26,9 @@ inline constexpr uint32_t kWindowMarker = 0x2BE2B417;
 inline constexpr uint32_t kMsgMelodySaved = 0x472;    // from the melody editor
 inline constexpr uint32_t kMsgAnimationSaved = 0x477; // from the animation editor
 inline constexpr uint32_t kMsgActivate = 0x0006;      // a second instance asks to be shown
+inline constexpr uint32_t kTextMessages = 0x10000;
+inline constexpr uint32_t kMsgOpenFile = kTextMessages + 1; // a second start hands over its file (UTF-8)
+inline constexpr uint64_t kMaxMessageText = 4096;
 
 // The socket path of the window titled `title` in $XDG_RUNTIME_DIR (or a
 // private folder under the temporary folder when that is not set).
@@ -34,6 +39,7 @@ class MarkedWindowServer : public QObject {
 
 public:
   using Handler = std::function<int64_t(uint32_t message, uint64_t wParam, uint64_t lParam)>;
+  using TextHandler = std::function<int64_t(uint32_t message, const QByteArray &text)>;
 
   explicit MarkedWindowServer(QObject *parent = nullptr);
   ~MarkedWindowServer() override;
@@ -45,6 +51,7 @@ public:
   void Close();
   bool IsListening() const;
   void SetHandler(Handler handler) { handler_ = std::move(handler); }
+  void SetTextHandler(TextHandler handler) { textHandler_ = std::move(handler); }
 
 private:
   void onConnection();
@@ -52,6 +59,7 @@ private:
 
   QLocalServer *server_ = nullptr;
   Handler handler_;
+  TextHandler textHandler_;
 };
 
 // A window found by FindMarkedWindow.
@@ -67,5 +75,9 @@ std::optional<MarkedWindow> FindMarkedWindow(const QString &title, int timeoutMs
 // blocks this program, so the receiver must be another program.
 std::optional<int64_t> SendMessage(const MarkedWindow &window, uint32_t message, uint64_t wParam = 0,
                                    uint64_t lParam = 0, int timeoutMs = 5000);
+// The same for a text message (`message` at or above kTextMessages); nothing
+// as well when the text is longer than kMaxMessageText.
+std::optional<int64_t> SendText(const MarkedWindow &window, uint32_t message, const QByteArray &text,
+                                int timeoutMs = 5000);
 
 } // namespace pdx::winlib

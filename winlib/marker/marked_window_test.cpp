@@ -1,12 +1,16 @@
+#include "winlib/bmp_dialog.h"
 #include "winlib/bmp_wnd_based_app.h"
 #include "winlib/marker/marked_window.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pdx::winlib {
@@ -139,6 +143,29 @@ TEST_F(MarkedWindows, SecondInstanceAsksTheFirstToShowItselfAndEnds) {
   EXPECT_EQ(runPeer({QStringLiteral("send"), QStringLiteral("Single-test"), QStringLiteral("0x477")}), 0);
   EXPECT_EQ(seen, std::vector<uint32_t>{kMsgAnimationSaved}) << "the editors' messages reach the program";
   EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Another-title")}), 0);
+}
+
+TEST_F(MarkedWindows, ASecondStartHandsItsFileOverOnceTheDialogsAreClosed) {
+  CBmpWndBasedApp first(QStringLiteral("MarkerTest"), QStringLiteral("Open-test"));
+  ASSERT_TRUE(first.ClaimSingleInstance());
+  std::vector<std::pair<std::string, int>> opened; // path, dialogs open then
+  first.SetOpenHandler([&](const std::string &path) { opened.emplace_back(path, CBmpDialog::OpenCount()); });
+  // The peer runs in this program's folder: a file there arrives with its
+  // full path, a name of no file here as it was given.
+  QFile here(QStringLiteral("handed-over.pcm"));
+  ASSERT_TRUE(here.open(QIODevice::WriteOnly));
+  here.close();
+  EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Open-test"), here.fileName()}), 3);
+  CBmpDialog dialog;
+  dialog.SetDialogSize(QSize(200, 100));
+  QTimer::singleShot(0, [] {
+    EXPECT_EQ(runPeer({QStringLiteral("single"), QStringLiteral("Open-test"), QStringLiteral("b.pcm")}), 3);
+  });
+  EXPECT_EQ(dialog.DoModal(nullptr, std::nullopt, 0), kIdCancelCommand);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return opened.size() == 2; }));
+  const std::string full = QFileInfo(here).absoluteFilePath().toStdString();
+  here.remove();
+  EXPECT_EQ(opened, (std::vector<std::pair<std::string, int>>{{full, 0}, {"b.pcm", 0}}));
 }
 
 } // namespace

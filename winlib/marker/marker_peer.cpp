@@ -3,8 +3,9 @@
 //   pdx_marker_peer find TITLE           exits 0 when the window answers
 //   pdx_marker_peer listen TITLE         answers until it receives 0x472,
 //                                        then prints it and ends
-//   pdx_marker_peer single TITLE         the single-instance test: exits 3
-//                                        when another instance runs
+//   pdx_marker_peer single TITLE [FILE]  the single-instance test: exits 3
+//                                        when another instance runs (and
+//                                        was handed FILE)
 #include "winlib/bmp_wnd_based_app.h"
 #include "winlib/marker/marked_window.h"
 
@@ -57,6 +58,9 @@ int main(int argc, char **argv) {
     std::fflush(stdout);
     QTimer::singleShot(10000, [] { QCoreApplication::exit(5); });
     return app.exec();
+  }
+  if (mode == QLatin1String("single") && args.size() >= 4) {
+    return HandOverToRunning(title, args[3].toStdString()) ? 3 : 0;
   }
   if (mode == QLatin1String("single")) {
     CBmpWndBasedApp suite(QStringLiteral("MarkerPeer"), title);

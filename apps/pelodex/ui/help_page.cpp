@@ -11,7 +11,7 @@ namespace pdx::pelodex {
 HelpPage::HelpPage(link::LinkStatus &status, std::function<void()> back, std::function<void()> exit)
     : status_(status), back_(std::move(back)), exit_(std::move(exit)) {}
 
-void HelpPage::CreateControls() {
+void HelpPage::OnCreate() {
   const winlib::HelpPageControls controls = winlib::createHelpPageControls(*this);
   for (QWidget *control : {static_cast<QWidget *>(controls.view), static_cast<QWidget *>(controls.back),
                            static_cast<QWidget *>(controls.exit)}) {

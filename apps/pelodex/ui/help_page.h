@@ -16,8 +16,10 @@ class HelpPage : public PelodexPage {
 
 public:
   HelpPage(link::LinkStatus &status, std::function<void()> back, std::function<void()> exit);
-  void CreateControls() override;
   void OnCommand(int id, int code) override;
+
+protected:
+  void OnCreate() override;
 
 private:
   link::LinkStatus &status_;

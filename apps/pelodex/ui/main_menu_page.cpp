@@ -36,7 +36,7 @@ bool MainMenuPage::IsEnabled(int command) const {
   return false;
 }
 
-void MainMenuPage::CreateControls() {
+void MainMenuPage::OnCreate() {
   for (const MenuButton &b : kButtons) {
     auto *button = new winlib::CBmpButton(this);
     button->setObjectName(QString::number(b.command));

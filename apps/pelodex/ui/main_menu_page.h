@@ -31,9 +31,11 @@ public:
   // `handlers` run the commands; a command without a handler, or one that
   // needs the phone while `offline`, is disabled.
   MainMenuPage(link::LinkStatus &status, bool offline, std::map<int, std::function<void()>> handlers);
-  void CreateControls() override;
   void OnCommand(int id, int code) override;
   bool IsEnabled(int command) const;
+
+protected:
+  void OnCreate() override;
 
 private:
   link::LinkStatus &status_;

@@ -112,7 +112,6 @@ bool PelodexApp::InitInstance() {
 bool PelodexApp::LogOn() {
   auto *page = new link::PasswordPage(link_.status());
   base_.CreateMainWindow(page, resources::kPagePassword);
-  page->CreateControls();
   page->SetHelp([page] { winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2101); });
   platform::Settings settings = platform::Settings::forProfile(kProfile);
   link::LogOnSettings logOn;
@@ -151,9 +150,6 @@ void PelodexApp::ExitInstance() {
 
 void PelodexApp::ShowPage(winlib::CBmpWnd *page, int bitmapId) {
   base_.CreateMainWindow(page, bitmapId);
-  if (auto *pelodexPage = qobject_cast<PelodexPage *>(page)) {
-    pelodexPage->CreateControls();
-  }
 }
 
 void PelodexApp::ShowMenu() {

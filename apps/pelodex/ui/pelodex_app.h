@@ -65,8 +65,8 @@ public:
   // Without `fresh` (back from the speed dials) the page shows what it had.
   void OpenPhonebook(bool fresh = true);
   // The speed-dial page (from the phonebook page), the alarm page (the
-  // alarms read first) and the options page (the phone asked for its
-  // settings first; the record as last received when it does not answer).
+  // alarms read first) and the options page (the settings read first; the
+  // menu stays when the read is given up).
   void OpenSpeedDial();
   void OpenAlarms();
   void OpenPhoneSettings();

@@ -6,15 +6,13 @@
 #include "resources/resource_ids.h"
 #include "winlib/help/ui/help_dialog.h"
 
-#include <QApplication>
-
 namespace pdx::pelodex {
 using namespace core;
 namespace {
 
 constexpr int kSpeedDialHelp = 2107;
 constexpr int kAlarmHelp = 2110;
-constexpr int kOptionsHelp = 2100;
+constexpr int kOptionsHelp = 2111;
 
 } // namespace
 
@@ -57,16 +55,17 @@ void PelodexApp::OpenAlarms() {
 }
 
 void PelodexApp::OpenPhoneSettings() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  // Without an answer the record as last received is shown.
-  (void)transfers_.readOptions();
-  QApplication::restoreOverrideCursor();
+  // Only a record the phone has just given is shown and applied: without
+  // one the user stays on the menu.
+  if (!ReadWithRetry(link::ReadKind::Options, [this] { return transfers_.readOptions(); })) {
+    return;
+  }
   const auto showHelp = [this] {
     QWidget *page = CurrentWindow();
     winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kOptionsHelp);
   };
-  features::OptionsPageContext context{store_.options, *settingsPhone_, [this] { ShowMenu(); },
-                                       [this] { AskExit(); }, showHelp};
+  features::OptionsPageContext context{store_, *settingsPhone_, [this] { ShowMenu(); }, [this] { AskExit(); },
+                                       showHelp};
   ShowPage(new features::COptionsPage(context), resources::kPageOptions);
 }
 

@@ -2,6 +2,7 @@
 
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_parts.h"
+#include "features/groups/ui/dialog_user.h"
 #include "resources/fonts.h"
 #include "winlib/bmp_button.h"
 
@@ -27,7 +28,8 @@ QComboBox *comboBox(QWidget *parent, QRect rect, const QStringList &items, const
 
 } // namespace
 
-CAlarmEditDlg::CAlarmEditDlg(Mode mode, AlarmForm form) : mode_(mode), form_(std::move(form)) {
+CAlarmEditDlg::CAlarmEditDlg(Mode mode, AlarmForm form, const core::CivilTime &now)
+    : mode_(mode), form_(std::move(form)), now_(now) {
   SetDialogSize(QSize(340, 230));
   SetCaptionText(mode == Mode::Add ? QStringLiteral("알람 추가") : QStringLiteral("알람 수정"));
 }
@@ -70,14 +72,19 @@ void CAlarmEditDlg::OnInitDialog() {
     }
     showPeriod();
   });
+  for (QSpinBox *spin : {month_, day_, hour_, minute_}) {
+    connect(spin, &QSpinBox::valueChanged, this, [this] { showYear(); });
+  }
   connect(half_, &QComboBox::activated, this, [this](int index) {
     // The list already shows the new half: the switch rule needs the old one.
     const bool wasPm = form_.pm;
     readFields();
     form_.pm = wasPm;
     form_.setHalf(index == 1);
+    const int hour = form_.hour; // the range change below rereads the fields
     hour_->setRange(form_.lowestHour(), form_.highestHour());
-    hour_->setValue(form_.hour);
+    hour_->setValue(hour);
+    showYear();
   });
   showPeriod();
   memo_->selectAll();
@@ -108,14 +115,25 @@ void CAlarmEditDlg::createTimeRow() {
 // weekday for weekly, the day for monthly, nothing for daily.
 void CAlarmEditDlg::showPeriod() {
   const uint16_t kind = form_.period >= 0 ? periodKind(form_.period) : 0;
-  static const QString kTexts[] = {QString(), QStringLiteral("매일"), QStringLiteral("매주"),
-                                   QStringLiteral("매월")};
-  periodText_->setText(form_.period >= 0 ? kTexts[form_.period] : QString());
   month_->setVisible(kind == core::kOnce);
   day_->setVisible(kind == core::kOnce || kind == core::kMonthly);
   weekday_->setVisible(kind == core::kWeekly);
+  showYear();
   update();
   updateOk();
+}
+
+// The period's word, or for a one-time alarm the year it will ring in.
+void CAlarmEditDlg::showYear() {
+  static const QString kTexts[] = {QString(), QStringLiteral("매일"), QStringLiteral("매주"),
+                                   QStringLiteral("매월")};
+  readFields();
+  const auto year = onceYear(form_, now_);
+  if (form_.period == 0) {
+    periodText_->setText(year ? QStringLiteral("%1년").arg(*year) : QString());
+  } else {
+    periodText_->setText(form_.period > 0 ? kTexts[form_.period] : QString());
+  }
 }
 
 void CAlarmEditDlg::readFields() {
@@ -136,9 +154,16 @@ void CAlarmEditDlg::updateOk() {
 
 void CAlarmEditDlg::OnOK() {
   readFields();
-  if (form_.canAccept()) {
-    CBmpDialog::OnOK();
+  if (!form_.canAccept()) {
+    return;
   }
+  if (const auto refusal = alarmDateRefusal(form_)) {
+    DialogUser(this).tell(*refusal);
+    day_->setFocus();
+    day_->selectAll();
+    return;
+  }
+  CBmpDialog::OnOK();
 }
 
 void CAlarmEditDlg::paintEvent(QPaintEvent *event) {

@@ -1,5 +1,7 @@
-// The alarm edit dialog: memo, period, the date row of the period, and the
-// time with 오전/오후. The rules live in AlarmForm; the dialog shows them.
+// The alarm edit dialog: memo, period, the date row of the period (for a
+// one-time alarm with the year it will ring in), and the time with
+// 오전/오후. The rules live in AlarmForm; the dialog shows them, and OK
+// refuses a date that exists in no year with a message.
 #pragma once
 
 #include "features/alarms/alarm_form.h"
@@ -22,7 +24,8 @@ class CAlarmEditDlg : public winlib::CBmpDialog {
 
 public:
   enum class Mode { Add, Modify };
-  CAlarmEditDlg(Mode mode, AlarmForm form);
+  // `now`: the phone's local time, for a one-time alarm's year.
+  CAlarmEditDlg(Mode mode, AlarmForm form, const core::CivilTime &now);
 
   // The form as edited; valid after OK.
   const AlarmForm &form() const { return form_; }
@@ -35,6 +38,8 @@ public:
   QSpinBox *monthSpin() const { return month_; }
   QSpinBox *daySpin() const { return day_; }
   QComboBox *weekdayBox() const { return weekday_; }
+  // "2027년" beside a one-time alarm's date; empty for the other periods.
+  QLabel *periodText() const { return periodText_; }
   winlib::CBmpButton *okButton() const { return ok_; }
 
 protected:
@@ -48,10 +53,12 @@ private:
   void createTimeRow();
   void readFields();
   void showPeriod();
+  void showYear();
   void updateOk();
 
   Mode mode_;
   AlarmForm form_;
+  core::CivilTime now_;
   ByteLimitedEdit *memo_ = nullptr;
   QComboBox *period_ = nullptr;
   QLabel *periodText_ = nullptr;

@@ -53,6 +53,9 @@ CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
   calendar_->setAccessibleName(QStringLiteral("달력"));
   calendar_->previousButton().setAccessibleName(QStringLiteral("이전 달"));
   calendar_->nextButton().setAccessibleName(QStringLiteral("다음 달"));
+  // The month of the clock the alarms are ordered by, not the computer's zone.
+  const core::CivilTime now = editor_.now();
+  (void)calendar_->SetMonth(now.year, now.month);
   createButtons();
   refill(0);
   list_->setFocus();
@@ -145,7 +148,7 @@ std::optional<AlarmForm> CAlarmPage::edit(bool adding, const AlarmForm &start) {
   if (context_.editForm) {
     return context_.editForm(adding, start);
   }
-  CAlarmEditDlg dialog(adding ? CAlarmEditDlg::Mode::Add : CAlarmEditDlg::Mode::Modify, start);
+  CAlarmEditDlg dialog(adding ? CAlarmEditDlg::Mode::Add : CAlarmEditDlg::Mode::Modify, start, editor_.now());
   if (dialog.DoModal(this, std::nullopt, 0) != winlib::kIdOkCommand) {
     return std::nullopt;
   }

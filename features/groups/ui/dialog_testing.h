@@ -7,6 +7,7 @@
 #include "winlib/bmp_dialog.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -26,8 +27,8 @@ template <typename T> T *openDialog() {
 }
 
 // Runs `steps` on the next dialog of class T once it is open. When no such
-// dialog opens, the test fails and every open dialog is cancelled so that
-// the test does not hang.
+// dialog opens, the test fails and every open dialog (the suite's, and a
+// modal one of Qt's) is cancelled so that the test does not hang.
 template <typename T> void whenOpen(std::function<void(T &)> steps) {
   QTimer::singleShot(0, [steps = std::move(steps)] {
     if (T *dialog = openDialog<T>()) {
@@ -36,6 +37,9 @@ template <typename T> void whenOpen(std::function<void(T &)> steps) {
     }
     ADD_FAILURE() << "the expected dialog did not open";
     winlib::CBmpDialog::CloseAll();
+    if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+      other->reject();
+    }
   });
 }
 

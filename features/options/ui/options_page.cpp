@@ -17,7 +17,7 @@ namespace pdx::features {
 
 COptionsPage::COptionsPage(OptionsPageContext context, QWidget *parent)
     : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
-      editor_(context_.options, context_.phone, user_) {
+      editor_(context_.store, context_.phone, user_) {
   Create(QStringLiteral("휴대폰 환경 설정"), resources::kPageOptions, parent);
   list_ = new CDragDropListBox(this, QPixmap(), 0, false);
   list_->setGeometry(QRect(QPoint(22, 69), QPoint(377, 365)));
@@ -45,6 +45,7 @@ void COptionsPage::createButtons() {
   add(kHelp, QStringLiteral("도움말"), {442, 385});
   add(kBack, QStringLiteral("이전"), {491, 385});
   add(kExit, QStringLiteral("종료"), {539, 385});
+  buttons_[kApply]->Enable(editor_.canApply());
 }
 
 QRect COptionsPage::valueCell(int row) const {
@@ -106,6 +107,7 @@ void COptionsPage::commitEdit() {
   cancelEditor();
   if (editor_.commitText(row, text)) {
     refreshRow(row);
+    buttons_[kApply]->Enable(editor_.canApply());
   }
 }
 
@@ -133,7 +135,7 @@ void COptionsPage::apply() {
   (void)editor_.apply();
   QApplication::restoreOverrideCursor();
   list_->setEnabled(true);
-  buttons_[kApply]->Enable(true);
+  buttons_[kApply]->Enable(editor_.canApply());
   list_->setFocus();
 }
 

@@ -1,7 +1,7 @@
 // The phone-options page: the 38 rows of settings under their headings,
 // edited in place with a drop-down or an edit box over the value cell, and
 // the apply button that sends the whole record. Edits stay in memory until
-// apply.
+// apply, which is enabled only while the record can be sent.
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
@@ -22,7 +22,7 @@ class CBmpButton;
 namespace pdx::features {
 
 struct OptionsPageContext {
-  core::PhoneOptions &options;
+  core::CDataStore &store; // its options record, as the phone sent it
   OptionsPhone &phone;
   std::function<void()> backToMenu;
   std::function<void()> exitProgram;

@@ -5,16 +5,20 @@
 #include "features/alarms/ui/alarm_edit_dlg.h"
 #include "features/alarms/ui/alarm_page.h"
 #include "features/common/ui/text_fields.h"
+#include "features/groups/ui/dialog_testing.h"
 #include "features/options/ui/options_page.h"
 #include "features/phonebook/phonebook_fakes.h"
+#include "features/speeddial/ui/assign_dlg.h"
 #include "features/speeddial/ui/speed_dial_page.h"
 #include "platform/settings/settings.h"
 #include "winlib/bmp_button.h"
+#include "winlib/bmp_message_box.h"
 #include "winlib/calendar/ui/month_calendar.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +37,20 @@ public:
   void usePassword(std::string_view) override {}
   int writes = 0;
 };
+
+// Presses Enter in `target` and answers the message box that opens; its text,
+// or empty when none opened.
+QString enterAndAnswerMessage(QWidget *target) {
+  QString told;
+  QTimer::singleShot(0, [&told] {
+    if (auto *box = testing::openDialog<winlib::CBmpMessageBox>()) {
+      told = box->accessibleName();
+      box->EndDialog(winlib::kIdOk);
+    }
+  });
+  QTest::keyClick(target, Qt::Key_Return);
+  return told;
+}
 
 // Every control a user can reach carries a name for assistive tools.
 void expectNamedControls(QWidget &page) {
@@ -66,7 +84,7 @@ protected:
 
 TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
   setChoice(store.options, 3, 7);
-  COptionsPage page({store.options, settingsPhone, {}, {}, {}, &user});
+  COptionsPage page({store, settingsPhone, {}, {}, {}, &user});
   expectNamedControls(page);
   EXPECT_EQ(text::toUtf8(page.list()->rowText(3)), "   벨/진동 선택\t진동 후 벨");
   page.openEditor(3);
@@ -129,6 +147,7 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
                    [&](bool, const AlarmForm &) { return ++dialogs, std::optional(early); },
                    [] { return kNow; }});
   expectNamedControls(page);
+  EXPECT_EQ(std::pair(page.calendar()->year(), page.calendar()->month()), std::pair(1999, 3)); // the page's clock
   const int before = page.list()->rowCount();
   page.addAlarm();
   EXPECT_EQ(page.list()->rowCount(), before + 1);
@@ -143,10 +162,45 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
   EXPECT_EQ(user.told.back(), "알람은 10개까지 등록할 수 있습니다.");
 }
 
+TEST(AssignDlgTest, ANumberOutsideTheKeysIsRefusedAndTheDialogStaysOpen) {
+  CAssignDlg dialog("name", 2, "0111234567", 7);
+  QTimer::singleShot(0, [&] {
+    for (const char *typed : {"", "0", "150"}) {
+      dialog.spin()->clear();
+      QTest::keyClicks(dialog.spin(), typed);
+      EXPECT_EQ(enterAndAnswerMessage(dialog.spin()), "단축다이얼 번호는 1에서 99 사이로 입력하세요.")
+          << typed;
+      EXPECT_TRUE(dialog.IsRunning()) << typed;
+    }
+    dialog.spin()->clear();
+    QTest::keyClicks(dialog.spin(), "12");
+    EXPECT_EQ(enterAndAnswerMessage(dialog.spin()), "");
+  });
+  ASSERT_EQ(dialog.DoModal(nullptr, std::nullopt, 0), winlib::kIdOkCommand);
+  EXPECT_EQ(dialog.number(), 12);
+}
+
+TEST(AlarmEditDlgTest, AOneTimeAlarmShowsItsYearAndADateOfNoYearIsRefused) {
+  AlarmForm form = newAlarmForm(kNow); // 1999-03-15 09:00
+  form.memo = "x";
+  CAlarmEditDlg dialog(CAlarmEditDlg::Mode::Add, form, kNow);
+  QTimer::singleShot(0, [&] {
+    EXPECT_EQ(dialog.periodText()->text(), "1999년");
+    dialog.monthSpin()->setValue(2);
+    EXPECT_EQ(dialog.periodText()->text(), "2000년");
+    dialog.daySpin()->setValue(30);
+    EXPECT_EQ(dialog.periodText()->text(), "");
+    EXPECT_EQ(enterAndAnswerMessage(dialog.daySpin()), "2월 30일은 달력에 없는 날짜입니다.");
+    EXPECT_TRUE(dialog.IsRunning());
+    dialog.EndDialog(winlib::kIdCancelCommand);
+  });
+  dialog.DoModal(nullptr, std::nullopt, 0);
+}
+
 TEST(AlarmEditDlgTest, HalfSwitchMemoFillAndOk) {
   AlarmForm form = newAlarmForm(kNow);
   form.hour = 0;
-  CAlarmEditDlg dialog(CAlarmEditDlg::Mode::Add, form);
+  CAlarmEditDlg dialog(CAlarmEditDlg::Mode::Add, form, kNow);
   QTimer::singleShot(0, [&] {
     expectNamedControls(dialog);
     EXPECT_EQ(dialog.okButton()->State(), winlib::ButtonState::Disabled);

@@ -1,15 +1,32 @@
 #include "features/phonebook/ui/file_choice.h"
 
-#include <QFileDialog>
+#include "winlib/picker/ui/file_picker_dlg.h"
+
+#include <QWidget>
 
 namespace pdx::features {
 
-QString chooseFileToOpen(QWidget *owner, const QString &folder, const QString &filter) {
-  return QFileDialog::getOpenFileName(owner, QStringLiteral("파일 열기"), folder, filter);
+namespace {
+
+constexpr int kDialogOffset = 100;
+
+QString choose(QWidget *owner, int mode, const QString &folder, const QString &pattern) {
+  winlib::CFilePickerDlg::SetStartFolder(folder);
+  winlib::CFilePickerDlg picker;
+  const QWidget *window = owner->window();
+  const int chosen =
+      picker.DoModal(window->x() + kDialogOffset, window->y() + kDialogOffset, owner, mode, pattern);
+  return chosen == 1 ? picker.ChosenPath() : QString();
 }
 
-QString chooseFileToSave(QWidget *owner, const QString &suggested, const QString &filter) {
-  return QFileDialog::getSaveFileName(owner, QStringLiteral("파일 저장"), suggested, filter);
+} // namespace
+
+QString chooseFileToOpen(QWidget *owner, const QString &folder, const QString &pattern) {
+  return choose(owner, winlib::CFilePickerDlg::kOpen, folder, pattern);
+}
+
+QString chooseFileToSave(QWidget *owner, const QString &folder, const QString &pattern) {
+  return choose(owner, winlib::CFilePickerDlg::kSave, folder, pattern);
 }
 
 } // namespace pdx::features

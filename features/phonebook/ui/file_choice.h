@@ -1,5 +1,6 @@
-// Choosing files for the phonebook's import and export. One place, so that
-// the program can switch to the suite's own file picker.
+// Choosing files for the phonebook's and the message pages' import, export
+// and print to file: the suite's own picker, unrestricted (drives and
+// folders), placed 100 pixels right of and below the owner's window.
 #pragma once
 
 #include <QString>
@@ -8,9 +9,11 @@ class QWidget;
 
 namespace pdx::features {
 
-// The file to open, starting in `folder`; empty when cancelled.
-QString chooseFileToOpen(QWidget *owner, const QString &folder, const QString &filter);
-// The file to write; empty when cancelled.
-QString chooseFileToSave(QWidget *owner, const QString &suggested, const QString &filter);
+// The file to open, starting in `folder` and listing `pattern` ("*.txt");
+// empty when cancelled.
+QString chooseFileToOpen(QWidget *owner, const QString &folder, const QString &pattern);
+// The file to write, starting in `folder`; a name typed without an
+// extension gets the pattern's. Empty when cancelled.
+QString chooseFileToSave(QWidget *owner, const QString &folder, const QString &pattern);
 
 } // namespace pdx::features

@@ -37,8 +37,8 @@ struct WaitCursor {
 
 void CPhonebookPage::importFile() {
   const QString folder = QString::fromStdString(context_.settings.text("General", kImportFolderKey));
-  const QString path = chooseFileToOpen(
-      this, folder, QStringLiteral("전화번호 파일 (*.txt *.vcf *.csv);;텍스트 파일 (*.txt)"));
+  // Text, vCard and CSV files are all taken: the list shows every file.
+  const QString path = chooseFileToOpen(this, folder, QStringLiteral("*.*"));
   if (path.isEmpty()) {
     return;
   }
@@ -91,8 +91,7 @@ void CPhonebookPage::print() {
   }
   PrintOptions options = dialog.options();
   if (options.printer.isEmpty()) {
-    options.pdfPath = chooseFileToSave(this, QDir::home().filePath(QStringLiteral("전화번호부.pdf")),
-                                       QStringLiteral("PDF 파일 (*.pdf)"));
+    options.pdfPath = chooseFileToSave(this, QDir::homePath(), QStringLiteral("*.pdf"));
     if (options.pdfPath.isEmpty()) {
       return;
     }
@@ -123,8 +122,8 @@ void CPhonebookPage::printWith(const PrintOptions &options) {
 }
 
 void CPhonebookPage::exportPhonebook() {
-  const QString path = chooseFileToSave(this, QDir::home().filePath(QStringLiteral("전화번호부.vcf")),
-                                        QStringLiteral("vCard (*.vcf);;CSV (*.csv)"));
+  // A name ending in .csv writes CSV; any other gets vCard.
+  const QString path = chooseFileToSave(this, QDir::homePath(), QStringLiteral("*.vcf"));
   if (!path.isEmpty()) {
     exportTo(path);
   }

@@ -141,7 +141,7 @@ void CSmsSentPage::deleteSelected() {
 }
 
 void CSmsSentPage::openFile() {
-  const QString path = chooseFileToOpen(this, context_.messageFolder, QStringLiteral("텍스트 파일 (*.txt)"));
+  const QString path = chooseFileToOpen(this, context_.messageFolder, QStringLiteral("*.txt"));
   if (!path.isEmpty()) {
     openFrom(path);
   }

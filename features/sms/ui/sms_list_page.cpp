@@ -154,9 +154,7 @@ void CSmsListPage::saveSelected() {
   if (selectedRow() < 0) {
     return;
   }
-  const QString path =
-      chooseFileToSave(this, QDir(context_.messageFolder).filePath(QStringLiteral("메시지.txt")),
-                       QStringLiteral("텍스트 파일 (*.txt)"));
+  const QString path = chooseFileToSave(this, context_.messageFolder, QStringLiteral("*.txt"));
   if (!path.isEmpty()) {
     saveTo(path);
   }
@@ -183,8 +181,7 @@ void CSmsListPage::print() {
   }
   PrintOptions options = dialog.options();
   if (options.printer.isEmpty()) {
-    options.pdfPath = chooseFileToSave(this, QDir::home().filePath(layout_.caption + QStringLiteral(".pdf")),
-                                       QStringLiteral("PDF 파일 (*.pdf)"));
+    options.pdfPath = chooseFileToSave(this, QDir::homePath(), QStringLiteral("*.pdf"));
     if (options.pdfPath.isEmpty()) {
       return;
     }

@@ -12,12 +12,15 @@
 #include "features/sms/ui/sms_text_box.h"
 #include "platform/settings/settings.h"
 #include "winlib/bmp_button.h"
+#include "winlib/picker/ui/file_picker_dlg.h"
 #include "winlib/testing/type_text.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -182,6 +185,42 @@ TEST_F(SmsPagesTest, OpeningAFileStoresItsLinesAndSelectsTheLastOne) {
   EXPECT_EQ(page->selectedRow(), 0) << "hello, stamped now, is the newest";
   page->openFrom(dir_.path());
   EXPECT_EQ(user_.told, std::vector<std::string>{"메시지를 읽어들일 수 없습니다."});
+}
+
+// 열기, 저장 and printing to a file take their file from the suite's picker.
+TEST_F(SmsPagesTest, FilesComeFromTheSuitesPicker) {
+  store_.savedSms.insert(message(129, 1, "", "old"));
+  const QString in = dir_.filePath("in.txt");
+  QFile file(in);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("hello\n");
+  file.close();
+  auto page = open<CSmsSentPage>();
+  const struct {
+    CSmsListPage::Command command;
+    QString path;
+  } cases[] = {{CSmsListPage::kOpen, in},
+               {CSmsListPage::kSave, dir_.filePath("out.txt")},
+               {CSmsListPage::kPrint, dir_.filePath("out.pdf")}};
+  for (const auto &c : cases) {
+    const auto pick = [path = c.path](winlib::CFilePickerDlg &picker) {
+      auto *field = picker.findChild<QLineEdit *>(QStringLiteral("5211"));
+      field->setText(path);
+      QTest::keyClick(field, Qt::Key_Return);
+    };
+    if (c.command == CSmsListPage::kPrint) {
+      whenOpen<CPrintOptionsDlg>([pick](CPrintOptionsDlg &d) {
+        d.printerBox()->setCurrentIndex(d.printerBox()->findText(CPrintOptionsDlg::pdfChoice()));
+        whenOpen<winlib::CFilePickerDlg>(pick);
+        QTest::keyClick(&d, Qt::Key_Return);
+      });
+    } else {
+      whenOpen<winlib::CFilePickerDlg>(pick);
+    }
+    page->OnCommand(c.command, winlib::kNotifyCommand);
+    EXPECT_TRUE(QFile::exists(c.path)) << c.path.toStdString();
+  }
+  EXPECT_EQ(page->list()->rowCount(), 2) << "the opened file's message";
 }
 
 TEST_F(SmsPagesTest, EveryControlIsNamedAndReachedByTheKeyboard) {

@@ -3,13 +3,43 @@
 #include "core/base/cp949.h"
 #include "core/data/records.h"
 #include "features/groups/ui/dialog_parts.h"
+#include "features/groups/ui/dialog_user.h"
+#include "features/speeddial/speed_dial_editor.h"
 #include "resources/fonts.h"
 #include "winlib/bmp_button.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace pdx::features {
+namespace {
+
+// Keeps the number as typed (up to three digits, or none as 0), so that OK
+// can refuse what lies outside the keys instead of the spin box quietly
+// putting back its last valid value. The arrows stay within the keys.
+class TypedNumberSpin : public QSpinBox {
+public:
+  explicit TypedNumberSpin(QWidget *parent) : QSpinBox(parent) { setRange(0, 999); }
+
+protected:
+  QValidator::State validate(QString &text, int &) const override {
+    static const QRegularExpression kDigits(QStringLiteral("^\\d{0,3}$"));
+    return kDigits.match(text).hasMatch() ? QValidator::Acceptable : QValidator::Invalid;
+  }
+  int valueFromText(const QString &text) const override { return text.toInt(); }
+  void stepBy(int steps) override {
+    setValue(std::clamp(value() + steps, 1, core::kSpeedDialKeys));
+    selectAll();
+  }
+  StepEnabled stepEnabled() const override {
+    return (value() > 1 ? StepDownEnabled : StepNone) |
+           (value() < core::kSpeedDialKeys ? StepUpEnabled : StepNone);
+  }
+};
+
+} // namespace
 
 CAssignDlg::CAssignDlg(const std::string &name, int kind, const std::string &number, int start)
     : nameLine_(QStringLiteral("이름 : %1").arg(QString::fromStdString(text::toUtf8(name)))),
@@ -22,8 +52,7 @@ CAssignDlg::CAssignDlg(const std::string &name, int kind, const std::string &num
 }
 
 void CAssignDlg::OnInitDialog() {
-  spin_ = new QSpinBox(this);
-  spin_->setRange(1, core::kSpeedDialKeys);
+  spin_ = new TypedNumberSpin(this);
   spin_->setValue(number_);
   spin_->setGeometry(70, 94, 70, 22);
   spin_->setFont(resources::dialogFont());
@@ -35,6 +64,13 @@ void CAssignDlg::OnInitDialog() {
 }
 
 void CAssignDlg::OnOK() {
+  spin_->interpretText();
+  if (const auto refusal = speedDialNumberRefusal(spin_->value())) {
+    DialogUser(this).tell(*refusal);
+    spin_->setFocus();
+    spin_->selectAll();
+    return;
+  }
   number_ = spin_->value();
   CBmpDialog::OnOK();
 }

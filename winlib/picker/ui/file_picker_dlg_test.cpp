@@ -1,6 +1,7 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
+#include "winlib/testing/accessibility_check.h"
 #include "winlib/testing/type_text.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace pdx::winlib {
@@ -208,8 +210,9 @@ TEST_F(FilePickerTest, SystemDrivesStartWithTheRootAndTheHomeFolder) {
   }
 }
 
-TEST_F(FilePickerTest, ButtonsAndCaptions) {
+TEST_F(FilePickerTest, ButtonsCaptionsAndNames) {
   (void)run(CFilePickerDlg::kSave, "", 0, {[&] {
+              EXPECT_THAT(testing::accessibilityProblems(&picker_), ::testing::IsEmpty());
               const auto buttons = picker_.findChildren<CBmpButton *>();
               ASSERT_EQ(buttons.size(), 2);
               EXPECT_EQ(buttons[0]->CommandId(), 1);

@@ -26,8 +26,10 @@ PickerControls::PickerControls(QWidget &dialog, PickerSession &session)
       fileList_(new QListWidget(&dialog)) {
   label(dialog, "파일이름", 25, 50);
   nameField_->setObjectName(identifier(kNameField));
+  nameField_->setAccessibleName(QStringLiteral("파일이름"));
   nameField_->setGeometry(25, 70, 250, 20);
   fileList_->setObjectName(identifier(kFileList));
+  fileList_->setAccessibleName(QStringLiteral("파일 목록"));
   fileList_->setGeometry(25, 95, 250, 165);
   connect(fileList_, &QListWidget::currentItemChanged, this,
           [this](QListWidgetItem *item, QListWidgetItem *) { selectItem(item); });
@@ -37,6 +39,7 @@ PickerControls::PickerControls(QWidget &dialog, PickerSession &session)
     label(dialog, "드라이브선택", 25, 268);
     driveList_ = new QComboBox(&dialog);
     driveList_->setObjectName(identifier(kDriveList));
+    driveList_->setAccessibleName(QStringLiteral("드라이브선택"));
     driveList_->setGeometry(120, 265, 155, 22);
     connect(driveList_, &QComboBox::activated, this, [this](int index) {
       if (static_cast<size_t>(index) != session_.currentDrive()) {

@@ -1,7 +1,9 @@
-// Numbers of vCards as a Korean user dials them.
-#include "features/phonebook/vcard_import.h"
+#include "core/base/phone_number.h"
 
-namespace pdx::features {
+#include <algorithm>
+#include <span>
+
+namespace pdx::text {
 
 namespace {
 
@@ -59,4 +61,17 @@ std::optional<std::string> dialledNumber(std::string_view written) {
   return out;
 }
 
-} // namespace pdx::features
+std::optional<int> fieldByPrefix(std::string_view number) {
+  static constexpr std::string_view kMobile[] = {"010", "011", "016", "017", "018", "019"};
+  static constexpr std::string_view kPager[] = {"012", "015"};
+  const auto startsWithAny = [number](std::span<const std::string_view> prefixes) {
+    return std::any_of(prefixes.begin(), prefixes.end(),
+                       [&](std::string_view p) { return number.starts_with(p); });
+  };
+  if (startsWithAny(kMobile)) {
+    return kMobileField;
+  }
+  return startsWithAny(kPager) ? std::optional<int>(kPagerField) : std::nullopt;
+}
+
+} // namespace pdx::text
