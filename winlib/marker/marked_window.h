@@ -25,8 +25,8 @@ inline constexpr uint32_t kMsgMelodySaved = 0x472;    // from the melody editor
 inline constexpr uint32_t kMsgAnimationSaved = 0x477; // from the animation editor
 inline constexpr uint32_t kMsgActivate = 0x0006;      // a second instance asks to be shown
 
-// The socket path of the window titled `title` in $XDG_RUNTIME_DIR (or a
-// private folder under the temporary folder when that is not set).
+// The socket path of the window titled `title` in the runtime folder
+// (runtime_folder.h); empty when there is no usable folder.
 QString markedWindowPath(const QString &title);
 
 class MarkedWindowServer : public QObject {
