@@ -14,11 +14,11 @@ struct MenuButton {
 };
 
 constexpr MenuButton kButtons[] = {
-    {MainMenuPage::kPhonebook, {28, 80}, true}, {MainMenuPage::kSms, {28, 139}, false},
-    {MainMenuPage::kMelody, {28, 198}, false},  {MainMenuPage::kAnimation, {28, 256}, false},
-    {MainMenuPage::kAlarms, {224, 80}, false},  {MainMenuPage::kDataService, {224, 139}, false},
-    {MainMenuPage::kPhoneSettings, {224, 198}, false},
-    {MainMenuPage::kHelp, {461, 384}, true},    {MainMenuPage::kExit, {530, 384}, true},
+    {MainMenuPage::kPhonebook, {28, 80}, true},        {MainMenuPage::kSms, {28, 139}, false},
+    {MainMenuPage::kMelody, {28, 198}, false},         {MainMenuPage::kAnimation, {28, 256}, false},
+    {MainMenuPage::kAlarms, {224, 80}, false},         {MainMenuPage::kDataService, {224, 139}, false},
+    {MainMenuPage::kPhoneSettings, {224, 198}, false}, {MainMenuPage::kHelp, {461, 384}, true},
+    {MainMenuPage::kExit, {530, 384}, true},
 };
 
 } // namespace
@@ -45,8 +45,16 @@ void MainMenuPage::CreateControls() {
     button->Create(feature ? winlib::kPushDisabledStyle : winlib::kPushStyle, QRect(b.at, QSize()), this,
                    b.command, b.command, feature ? 4 : 3);
     button->Enable(IsEnabled(b.command));
+    buttons_[b.command] = button;
   }
   new link::LinkStatusIndicator(this, status_);
+}
+
+void MainMenuPage::SetOffline(bool offline) {
+  offline_ = offline;
+  for (const auto &[command, button] : buttons_) {
+    button->Enable(IsEnabled(command));
+  }
 }
 
 void MainMenuPage::OnCommand(int id, int code) {

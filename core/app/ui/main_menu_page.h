@@ -9,6 +9,9 @@
 namespace pdx::link {
 class LinkStatus;
 }
+namespace pdx::winlib {
+class CBmpButton;
+}
 
 namespace pdx::core {
 
@@ -34,11 +37,15 @@ public:
   void CreateControls() override;
   void OnCommand(int id, int code) override;
   bool IsEnabled(int command) const;
+  // The phone went away (true) or came back (false): the commands that need
+  // it follow.
+  void SetOffline(bool offline);
 
 private:
   link::LinkStatus &status_;
   bool offline_;
   std::map<int, std::function<void()>> handlers_;
+  std::map<int, winlib::CBmpButton *> buttons_;
 };
 
 } // namespace pdx::core
