@@ -1,6 +1,7 @@
 // pelodex-cli melody: show, encode, render, play and convert melody files.
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/terminal_text.h"
 #include "core/base/atomic_file.h"
 #include "core/base/cp949.h"
 #include "core/base/input_file.h"
@@ -43,12 +44,13 @@ constexpr const char *kUsage =
 // Any melody number a file may hold; the file says how many there are.
 constexpr long kMaxIndex = 1L << 30;
 
+// Texts from files (names, notes) are shown escaped.
 void warn(const std::string &text) {
-  std::fprintf(stderr, "pelodex-cli: 경고: %s\n", text.c_str());
+  std::fprintf(stderr, "pelodex-cli: 경고: %s\n", visible(text).c_str());
 }
 
 int fail(const std::string &text, int status) {
-  std::fprintf(stderr, "pelodex-cli: %s\n", text.c_str());
+  std::fprintf(stderr, "pelodex-cli: %s\n", visible(text).c_str());
   return status;
 }
 
@@ -262,17 +264,31 @@ int cannotSave(const std::string &out, DocResult result) {
   return fail(std::string(melody::kSaveFailureMessage) + " (" + out + ")", code(result));
 }
 
-// One line on standard error per problem; texts of several ringtones name
-// the line each ringtone starts on.
+// One line on standard error per problem, as many as one ringtone may list;
+// the rest of a long text's are counted in one closing line. Texts of several
+// ringtones name the line each ringtone starts on.
 void reportRingtones(const std::vector<melody::RtttlLine> &ringtones) {
+  size_t listed = 0;
+  size_t unlisted = 0;
+  const auto report = [&](void (*say)(const std::string &), const std::string &text) {
+    if (listed < melody::kMaxListedWarnings) {
+      say(text);
+      ++listed;
+    } else {
+      ++unlisted;
+    }
+  };
   for (const melody::RtttlLine &r : ringtones) {
     const std::string where = ringtones.size() > 1 ? std::to_string(r.line) + "행: " : "";
     if (!r.import.ok) {
-      std::fprintf(stderr, "pelodex-cli: %s%s\n", where.c_str(), r.import.error.c_str());
+      report([](const std::string &text) { (void)fail(text, 0); }, where + r.import.error);
     }
     for (const std::string &w : r.import.warnings) {
-      warn(where + w);
+      report(warn, where + w);
     }
+  }
+  if (unlisted > 0) {
+    warn("그 밖의 경고와 오류 " + std::to_string(unlisted) + "건은 줄였습니다.");
   }
 }
 

@@ -2,6 +2,7 @@
 // status.
 #include "melody/file/test_melodies.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -140,6 +141,21 @@ TEST_F(CliMelodyTest, RingtoneTextRoundTrip) {
         "\"entries\":[[4000,50],[2000,50]],\"key\":0,\"name\":\"a 2\""}) {
     EXPECT_NE(shown.find(part), std::string::npos) << part << " in " << shown;
   }
+}
+
+TEST_F(CliMelodyTest, RingtoneReportsAreCountedAndShowNoControlCharacters) {
+  // 150 ringtones of one name that retitles the terminal: 99 renamed, 50 refused.
+  std::ofstream text(dir_ / "many.txt");
+  for (int i = 0; i < 150; ++i) {
+    text << "\x1b]0;x\x07:d=4,o=5,b=120:c\n";
+  }
+  text.close();
+  const CliRun r = run("import-rtttl " + path("many.txt") + " --out " + path("many.pcm"));
+  EXPECT_EQ(r.status, 65);
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 22) << r.err;
+  EXPECT_EQ(r.err.find_first_of("\x1b\x07"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("'\\x1b]0;x\\x07 2'"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("그 밖의 경고와 오류 129건은 줄였습니다."), std::string::npos) << r.err;
 }
 
 TEST_F(CliMelodyTest, MidiRoundTripAndDamagedFiles) {

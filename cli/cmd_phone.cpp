@@ -14,6 +14,7 @@
 #include "melody/encode/phone_encoding.h"
 #include "melody/file/melody_file.h"
 #include "platform/event_loop/qt_event_loop.h"
+#include "platform/serial/port_holder.h"
 #include "platform/serial/port_table.h"
 #include "platform/settings/settings.h"
 
@@ -45,8 +46,9 @@ std::string portReasons(const link::CPhoneLink &link, const platform::PortTable 
   for (int i = 0; i < link::kSearchPorts; ++i) {
     const link::OpenFailure failure = link.openFailure(i);
     if (failure != link::OpenFailure::None && !ports[static_cast<size_t>(i)].empty()) {
-      text += std::string("\n  ") + platform::portName(i) + " (" + ports[static_cast<size_t>(i)] +
-              "): " + link::describe(failure);
+      const std::string &device = ports[static_cast<size_t>(i)];
+      text += std::string("\n  ") + platform::portName(i) + " (" + device +
+              "): " + platform::describeOpenFailure(device, failure);
     }
   }
   return text;
@@ -173,7 +175,10 @@ int listPorts(const platform::PortTable &ports, EventLoop &loop) {
   for (int i = 0; i < platform::kPortCount; ++i) {
     platform::CCommPort port(loop, ports);
     const bool opened = port.open(i);
-    const std::string state = opened ? "열 수 있음" : "열 수 없음: " + link::describe(port.lastFailure());
+    const std::string state =
+        opened ? "열 수 있음"
+               : "열 수 없음: " +
+                     platform::describeOpenFailure(ports[static_cast<size_t>(i)], port.lastFailure());
     std::printf("%s\t%s\t%s\n", platform::portName(i), ports[static_cast<size_t>(i)].c_str(), state.c_str());
   }
   for (const auto &alias : platform::serialAliases()) {

@@ -6,6 +6,7 @@
 #include "features/sms/transfers_sms_phone.h"
 #include "link/export/phone_json.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -93,11 +94,17 @@ PhoneCommand loadCommand(Args &args) {
       return kUnreadableInput;
     }
     return withEditor(session, [&](SmsEditor &editor, TransfersSmsPhone &phone) {
-      core::CDataStore stored;
-      for (const core::SmsMessage &m : editor.load(*text).stored) {
-        stored.savedSms.insert(m);
+      // The messages stored, with their index in the saved box.
+      const std::vector<core::SmsMessage> stored = editor.load(*text).stored;
+      const nlohmann::json boxes = link::smsJson(session.store());
+      nlohmann::json out = nlohmann::json::array();
+      for (const nlohmann::json &message : boxes["saved"]) {
+        if (std::any_of(stored.begin(), stored.end(),
+                        [&](const core::SmsMessage &m) { return message["slot"] == m.slot; })) {
+          out.push_back(message);
+        }
       }
-      std::printf("%s\n", link::smsJson(stored)["saved"].dump(2).c_str());
+      std::printf("%s\n", out.dump(2).c_str());
       return writeStatus(phone);
     });
   };

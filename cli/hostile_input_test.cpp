@@ -118,6 +118,7 @@ TEST_F(HostileInputTest, OutputsThatFailAreReportedAndDamageNothing) {
       {"melody show {W}/good.pcm >/dev/full", 74},
       {"animation show {W}/good.pca >/dev/full", 74},
       {"lunar 2001-05-23 >/dev/full", 74},
+      {"media list melodies --folder {W} >/dev/full", 74},
       {"datafile export {W}/good.dat --format csv --out /dev/null", 0},
       {"image decode {W}/ink.bmp --out /dev/null", 0},
       {"image decode {W}/ink.bmp --out {D}", 73},

@@ -24,9 +24,10 @@ constexpr std::array kDatafile = {
 
 constexpr std::array kAnimation = {
     CommandUsage{"show FILE.pca", "애니메이션 파일을 JSON으로 보여줍니다"},
-    CommandUsage{"export FILE.pca [--index I] --out OUT.png|OUT.pbm", "그림 하나를 내보냅니다"},
+    CommandUsage{"export FILE.pca [--index I] --out OUT.png|OUT.pbm",
+                 "그림 하나를 내보냅니다 (I: 파일 안의 순서, 0부터)"},
     CommandUsage{"effect FILE.pca [--index I] [--code C] [--frames DIR] [--gif OUT.gif] [--max-frames N]",
-                 "전환 효과의 장면들을 만듭니다"},
+                 "전환 효과의 장면들을 만듭니다 (I: 파일 안의 순서, 0부터)"},
     CommandUsage{"add-image FILE.pca IMAGE --name NAME [가져오기 옵션]",
                  "그림을 변환해 새 애니메이션으로 추가합니다"},
 };
@@ -34,22 +35,26 @@ constexpr std::array kAnimation = {
 constexpr std::array kImage = {
     CommandUsage{"decode IN --out OUT.ppm", "BMP, GIF, JPEG 그림을 PPM으로 풉니다"},
     CommandUsage{"convert IN [가져오기 옵션] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png",
-                 "그림을 96 × 51 흑백 그림으로 변환합니다"},
+                 "그림을 96 × 51 흑백 그림으로 변환합니다 (I: 파일 안의 순서, 0부터)"},
 };
 
 constexpr std::array kPhone = {
-    CommandUsage{"read phonebook|sms|alarms|speed-dials|options", "휴대폰의 자료를 JSON으로 읽어옵니다"},
+    CommandUsage{"read phonebook|sms|alarms|speed-dials|options",
+                 "휴대폰의 자료를 JSON으로 읽어옵니다 (메시지의 index: 메시지 명령이 받는 번호, 1부터)"},
     CommandUsage{"write-entry SLOT --name N [--home --office --mobile --pager --group ID]",
                  "전화번호부 한 칸을 씁니다"},
     CommandUsage{"erase-entry SLOT", "전화번호부 한 칸을 지웁니다"},
     CommandUsage{"send-sms --to NUMBER [--callback NUMBER] --text TEXT", "단문 메시지를 보냅니다"},
     CommandUsage{"sms-load FILE.txt", "텍스트 파일의 메시지를 휴대폰 저장함에 씁니다"},
     CommandUsage{"sms-save --box received|saved --index N --out FILE.txt",
-                 "받은/저장된 메시지를 텍스트 파일로 저장합니다"},
-    CommandUsage{"mark-read N", "받은 메시지 N번을 읽음으로 표시합니다"},
-    CommandUsage{"delete-sms --box received|saved --index N", "받은/저장된 메시지 N번을 지웁니다"},
-    CommandUsage{"send-melody FILE.pcm --index I --slot S", "멜로디를 휴대폰에 넣습니다"},
-    CommandUsage{"send-animation FILE.pca --index I --slot S", "애니메이션을 휴대폰에 넣습니다"},
+                 "받은/저장된 메시지를 텍스트 파일로 저장합니다 (N: read sms의 index, 1부터)"},
+    CommandUsage{"mark-read N", "받은 메시지 N번을 읽음으로 표시합니다 (N: read sms의 index, 1부터)"},
+    CommandUsage{"delete-sms --box received|saved --index N",
+                 "받은/저장된 메시지 N번을 지웁니다 (N: read sms의 index, 1부터)"},
+    CommandUsage{"send-melody FILE.pcm --index I --slot S",
+                 "멜로디를 휴대폰에 넣습니다 (I: media list의 index, 0부터)"},
+    CommandUsage{"send-animation FILE.pca --index I --slot S",
+                 "애니메이션을 휴대폰에 넣습니다 (I: media list의 index, 0부터)"},
     CommandUsage{"set-speed-dial N --entry SLOT --kind home|office|mobile|pager",
                  "단축다이얼 N에 전화번호부 한 칸의 번호를 지정합니다"},
     CommandUsage{"clear-speed-dial N", "단축다이얼 N을 지웁니다"},
@@ -76,19 +81,25 @@ constexpr std::array kSimulate = {
 
 constexpr std::array kMelody = {
     CommandUsage{"show FILE.pcm", "멜로디 파일을 JSON으로 보여줍니다"},
-    CommandUsage{"encode FILE.pcm [--index I]", "휴대폰이 받는 바이트를 보여줍니다"},
-    CommandUsage{"render FILE.pcm [--index I] --out OUT.wav [--rate HZ]", "멜로디를 WAV 파일로 만듭니다"},
-    CommandUsage{"play FILE.pcm [--index I] [--silent]", "멜로디를 PC에서 연주합니다"},
+    CommandUsage{"encode FILE.pcm [--index I]",
+                 "휴대폰이 받는 바이트를 보여줍니다 (I: 파일 안의 순서, 0부터)"},
+    CommandUsage{"render FILE.pcm [--index I] --out OUT.wav [--rate HZ]",
+                 "멜로디를 WAV 파일로 만듭니다 (I: 파일 안의 순서, 0부터)"},
+    CommandUsage{"play FILE.pcm [--index I] [--silent]",
+                 "멜로디를 PC에서 연주합니다 (I: 파일 안의 순서, 0부터)"},
     CommandUsage{"import-rtttl TEXT|FILE --out FILE.pcm", "벨소리 텍스트를 멜로디 파일로 가져옵니다"},
-    CommandUsage{"export-rtttl FILE.pcm [--index I]", "멜로디를 벨소리 텍스트로 내보냅니다"},
-    CommandUsage{"export-midi FILE.pcm [--index I] --out OUT.mid", "멜로디를 MIDI 파일로 내보냅니다"},
+    CommandUsage{"export-rtttl FILE.pcm [--index I]",
+                 "멜로디를 벨소리 텍스트로 내보냅니다 (I: 파일 안의 순서, 0부터)"},
+    CommandUsage{"export-midi FILE.pcm [--index I] --out OUT.mid",
+                 "멜로디를 MIDI 파일로 내보냅니다 (I: 파일 안의 순서, 0부터)"},
     CommandUsage{"import-midi FILE.mid --out FILE.pcm [--track N] [--channel C] [--name NAME]",
                  "MIDI 파일의 한 성부를 멜로디 파일로 가져옵니다"},
 };
 
 constexpr std::array kMedia = {
     CommandUsage{"list melodies|animations [--folder DIR]",
-                 "지정 화면의 파일과 항목 목록을 JSON으로 보여줍니다"},
+                 "지정 화면의 파일과 항목 목록을 JSON으로 보여줍니다 (항목의 index: phone send-melody와 "
+                 "send-animation의 --index, 0부터)"},
 };
 
 constexpr std::array kLunar = {

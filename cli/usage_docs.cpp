@@ -66,7 +66,7 @@ std::string completionCases() {
           std::islower(static_cast<unsigned char>(tokens[0][0]))) {
         commands.insert(tokens[0]);
       }
-      for (std::string token : words(command.synopsis) ) {
+      for (std::string token : words(command.synopsis)) {
         const size_t start = token.find("--");
         if (start == std::string::npos) {
           continue;

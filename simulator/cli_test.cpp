@@ -296,6 +296,7 @@ TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus
     EXPECT_EQ(json[0]["text"], "hello");
     EXPECT_EQ(json[1]["time"], "1998-07-01T09:05:00");
     EXPECT_EQ(json[1]["slot"], 130) << "the lowest slot the saved box leaves free";
+    EXPECT_EQ(json[1]["index"], 4) << "the index sms-save takes for it below";
     ASSERT_EQ(run(phone(sim, "mark-read 3")).status, 0);
     ASSERT_EQ(run(phone(sim, "delete-sms --box received --index 1")).status, 0);
     ASSERT_EQ(run(phone(sim, "sms-save --box saved --index 4 --out " + (dir / "out.txt").string())).status,

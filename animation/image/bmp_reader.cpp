@@ -11,6 +11,9 @@ namespace {
 
 constexpr size_t kFileHeaderBytes = 14;
 constexpr uint32_t kInfoHeaderBytes = 40;
+// The first version of the format (OS/2 1.x) has a 12-byte header of 16-bit
+// sizes and 3-byte colours, a layout this reader does not take.
+constexpr uint32_t kCoreHeaderBytes = 12;
 
 struct BmpHeader {
   uint32_t pixelOffset = 0;
@@ -66,6 +69,10 @@ bool readBmp(std::span<const uint8_t> data, CImportImage &image, const ImageLimi
   }
   ByteReader in(data);
   const BmpHeader h = readHeader(in);
+  // The header's size field comes before anything a short file may lack.
+  if (h.infoSize == kCoreHeaderBytes) {
+    return fail(image, "OS/2 1.x BMP header (12 bytes) is not supported");
+  }
   if (in.failed()) {
     return fail(image, "Read Error!");
   }

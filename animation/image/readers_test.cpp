@@ -125,9 +125,19 @@ struct Refusal {
   const char *status;
 };
 
+// An 8-bit picture of the first version of the format: a 12-byte header
+// and a table of 3-byte colours.
+std::vector<uint8_t> os2Bmp() {
+  std::vector<uint8_t> out = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 3, 0,
+                              0,   12,  0, 0, 0, 1, 0, 1, 0, 1, 0,  8, 0};
+  out.resize(out.size() + 3 * 256 + 4, 0x11);
+  return out;
+}
+
 TEST(BmpReader, RefusesWhatItCannotRead) {
   const std::vector<uint8_t> row(4, 0);
   const std::vector<Refusal> cases = {
+      {os2Bmp(), "OS/2 1.x BMP header (12 bytes) is not supported"},
       {{'B', 'X', 0, 0}, "Not a valid BMP File"},
       {{'B', 'M', 0, 0, 0}, "Read Error!"},
       {bmp(1, 1, 8, std::vector<uint8_t>(1024), row, 1), "This is a compressed file."},

@@ -1,5 +1,6 @@
 #include "core/base/test_support.h"
 #include "core/data/datafile.h"
+#include "core/data/datafile_lock.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -240,6 +241,17 @@ TEST_F(DataFileTest, AFolderInPlaceOfTheDataFileIsRefusedAndKept) {
   store_.modified = true;
   EXPECT_EQ(file_.save(), DocResult::CannotCreate);
   EXPECT_TRUE(fs::is_directory(dir_ / "Pelodex.dat"));
+}
+
+TEST_F(DataFileTest, OneHolderOfTheLockPerDataFileUntilItEnds) {
+  {
+    const DataFileLock first(dir_);
+    const DataFileLock second(dir_);
+    EXPECT_EQ(first.state(), DataFileLock::State::Held);
+    EXPECT_EQ(second.state(), DataFileLock::State::Taken);
+  }
+  EXPECT_EQ(DataFileLock(dir_).state(), DataFileLock::State::Held);
+  EXPECT_EQ(DataFileLock(dir_ / "missing").state(), DataFileLock::State::Unavailable);
 }
 
 } // namespace

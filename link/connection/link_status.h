@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace pdx::link {
 
@@ -23,15 +25,19 @@ public:
   // Restores the state remembered by busyBegin.
   void busyEnd();
 
-  // Called after every change of the state.
-  void setListener(std::function<void(State)> listener) { listener_ = std::move(listener); }
+  // Calls `listener` after every change of the state until unsubscribed.
+  // Each page's indicator listens; the page that leaves may go after the
+  // next one has subscribed, so a subscription ends only itself.
+  [[nodiscard]] int subscribe(std::function<void(State)> listener);
+  void unsubscribe(int id);
 
 private:
   static bool isBusy(State s) { return s == Busy || s == BusyAlternate; }
 
   State state_ = Hidden;
   State remembered_ = Hidden;
-  std::function<void(State)> listener_;
+  std::vector<std::pair<int, std::function<void(State)>>> listeners_;
+  int lastId_ = 0;
 };
 
 } // namespace pdx::link

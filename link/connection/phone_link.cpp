@@ -150,6 +150,7 @@ void CPhoneLink::onDeviceGone() {
   device_.close();
   waiting_ = false;
   const bool exchange = resultWanted_ || busy_;
+  const bool wasLost = lost_;
   lost_ = current_ >= 0;
   state_ = Idle;
   if (busy_) {
@@ -162,6 +163,15 @@ void CPhoneLink::onDeviceGone() {
   }
   if (lost_) {
     startTimer(searchTimer_, kSearchInterval, &CPhoneLink::onRejoinTick);
+  }
+  if (lost_ && !wasLost) {
+    tellPresence(false);
+  }
+}
+
+void CPhoneLink::tellPresence(bool present) {
+  if (presence_) {
+    presence_(present);
   }
 }
 
@@ -267,7 +277,10 @@ void CPhoneLink::notify(int code) {
 }
 
 bool CPhoneLink::waitUntil(const std::function<bool()> &done, Millis timeout) {
-  return loop_.waitFor(done, timeout);
+  ++waits_;
+  const bool met = loop_.waitFor(done, timeout);
+  --waits_;
+  return met;
 }
 
 int CPhoneLink::waitForConnection() {

@@ -77,6 +77,9 @@ public:
   void setFrameClient(FrameClient *client) { client_ = client; }
   // Receives every notification after the link handled it.
   void setNotificationListener(std::function<void(int)> listener) { listener_ = std::move(listener); }
+  // Told false when the device hangs up after the phone was found, and
+  // true when the phone has proved the password again.
+  void setPresenceListener(std::function<void(bool present)> listener) { presence_ = std::move(listener); }
   // Receives every frame sent (fromPhone false) and every checked frame
   // received (fromPhone true).
   void setTrace(std::function<void(bool fromPhone, const Frame &)> trace) { trace_ = std::move(trace); }
@@ -104,6 +107,8 @@ public:
   [[nodiscard]] Answer waitForAnswer(uint8_t code);
   // Keeps the loop running until `done` or `timeout`; returns `done`.
   bool waitUntil(const std::function<bool()> &done, Millis timeout);
+  // True while a caller waits in waitUntil (the loop runs nested).
+  bool waiting() const { return waits_ > 0; }
 
   // Handles a notification as the main window hands it over, then passes
   // it on to the listener.
@@ -137,6 +142,7 @@ private:
   void onSearchTick();
   void onRejoinTick();
   void onDeviceGone();
+  void tellPresence(bool present);
   bool wantsAnswer(const Frame &frame) const;
   void onAnswerTick();
   void startTimer(EventLoop::TimerId &timer, Millis interval, void (CPhoneLink::*tick)());
@@ -157,6 +163,8 @@ private:
   FrameClient *client_ = nullptr;
   std::function<void(int)> listener_;
   std::function<void(bool, const Frame &)> trace_;
+  std::function<void(bool)> presence_;
+  int waits_ = 0;
 
   State state_ = Idle;
   int current_ = -1;

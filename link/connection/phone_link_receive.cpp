@@ -89,6 +89,7 @@ void CPhoneLink::onPasswordAccepted() {
     waiting_ = false;
     if (std::exchange(rejoining_, false)) {
       status_.settle(LinkStatus::Connected);
+      tellPresence(true);
     }
     (void)send(waitingCode_, waitingData_);
     return;
@@ -105,6 +106,9 @@ void CPhoneLink::onPasswordAccepted() {
     status_.set(LinkStatus::Connected);
   }
   notify(kConnected);
+  if (rejoined) {
+    tellPresence(true);
+  }
 }
 
 void CPhoneLink::onPasswordRefused() {

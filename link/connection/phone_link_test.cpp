@@ -286,6 +286,8 @@ TEST_F(LinkFixture, HungUpDeviceEndsTheWaitAndThePhoneIsFoundAgainWhenItReturns)
   link.connect("1230", 0);
   ASSERT_EQ(link.waitForConnection(), kConnected);
   link.status().set(LinkStatus::Connected);
+  std::vector<bool> presence;
+  link.setPresenceListener([&presence](bool present) { presence.push_back(present); });
   phone.answeringPorts.clear();
   link.request(PC_OPT_SET_REQ, Bytes(128, 0));
   loop.post([this] { device.hangUp(); });
@@ -296,6 +298,7 @@ TEST_F(LinkFixture, HungUpDeviceEndsTheWaitAndThePhoneIsFoundAgainWhenItReturns)
   EXPECT_FALSE(link.isOpen());
   EXPECT_TRUE(link.deviceLost());
   EXPECT_EQ(link.status().state(), LinkStatus::NotConnected);
+  EXPECT_EQ(presence, std::vector<bool>{false});
   EXPECT_FALSE(link.ensureOpen());
 
   // The search timer keeps trying the port; the phone answers once it is back.
@@ -309,6 +312,7 @@ TEST_F(LinkFixture, HungUpDeviceEndsTheWaitAndThePhoneIsFoundAgainWhenItReturns)
   EXPECT_FALSE(link.deviceLost());
   EXPECT_EQ(link.status().state(), LinkStatus::Connected);
   EXPECT_EQ(link.events().size(), 0u);
+  EXPECT_EQ(presence, (std::vector<bool>{false, true}));
 
   // Back before the search found it: a request's accepted password shows
   // the phone connected again and ends the search.
@@ -320,6 +324,7 @@ TEST_F(LinkFixture, HungUpDeviceEndsTheWaitAndThePhoneIsFoundAgainWhenItReturns)
   EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::Accepted);
   link.busyEnd();
   EXPECT_EQ(link.status().state(), LinkStatus::Connected);
+  EXPECT_EQ(presence, (std::vector<bool>{false, true, false, true}));
   const size_t pings = phone.portsOf(PC_PING2).size();
   loop.advance(Millis(5000));
   EXPECT_EQ(phone.portsOf(PC_PING2).size(), pings);
@@ -384,7 +389,7 @@ TEST(Password, PacksZeroAsTen) {
 TEST(LinkStatus, BusyRemembersAndRestoresTheConnectionState) {
   LinkStatus status;
   std::vector<int> shown;
-  status.setListener([&](LinkStatus::State s) { shown.push_back(s); });
+  const int id = status.subscribe([&](LinkStatus::State s) { shown.push_back(s); });
   status.set(LinkStatus::NotConnected);
   status.set(LinkStatus::NotConnected);
   status.busyBegin();
@@ -392,6 +397,16 @@ TEST(LinkStatus, BusyRemembersAndRestoresTheConnectionState) {
   status.busyBegin();
   status.busyEnd();
   EXPECT_EQ(shown, (std::vector<int>{2, 3, 2}));
+
+  // The next page's indicator subscribes before the last page's one leaves.
+  std::vector<int> next;
+  const int nextId = status.subscribe([&](LinkStatus::State s) { next.push_back(s); });
+  status.unsubscribe(id);
+  status.set(LinkStatus::Connected);
+  status.unsubscribe(nextId);
+  status.set(LinkStatus::NotConnected);
+  EXPECT_EQ(shown, (std::vector<int>{2, 3, 2}));
+  EXPECT_EQ(next, std::vector<int>{1});
 }
 
 } // namespace

@@ -60,6 +60,7 @@ TEST(PhoneJson, ShapesFollowTheStore) {
   EXPECT_EQ(sms["saved"][0]["time"], "1999-03-04T05:06:07");
   EXPECT_EQ(sms["saved"][0]["status"], 0x21);
   EXPECT_EQ(sms["saved"][0]["slot"], 0x81);
+  EXPECT_EQ(sms["saved"][0]["index"], 1);
   EXPECT_TRUE(alarmsJson(store)["alarms"].empty());
 }
 

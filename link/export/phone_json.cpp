@@ -62,15 +62,16 @@ json phonebookJson(const core::CDataStore &store) {
 }
 
 json smsJson(const core::CDataStore &store) {
-  json received = json::array();
-  for (const auto &m : store.receivedSms) {
-    received.push_back(messageJson(m));
-  }
-  json saved = json::array();
-  for (const auto &m : store.savedSms) {
-    saved.push_back(messageJson(m));
-  }
-  return {{"received", received}, {"saved", saved}};
+  const auto box = [](const core::SmsBox &messages) {
+    json out = json::array();
+    for (const auto &m : messages) {
+      json message = messageJson(m);
+      message["index"] = out.size() + 1;
+      out.push_back(std::move(message));
+    }
+    return out;
+  };
+  return {{"received", box(store.receivedSms)}, {"saved", box(store.savedSms)}};
 }
 
 json alarmsJson(const core::CDataStore &store) {

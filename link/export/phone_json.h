@@ -12,7 +12,8 @@ namespace pdx::link {
 // {"entries": [...non-empty slots in slot order], "groups": [...],
 //  "speed_dials": [...assigned keys, key 1..99]}
 nlohmann::json phonebookJson(const core::CDataStore &store);
-// {"received": [...], "saved": [...]}
+// {"received": [...], "saved": [...]}; each message's "index" is its place
+// in its box (from 1, newest first), the number the message commands take.
 nlohmann::json smsJson(const core::CDataStore &store);
 // {"alarms": [...]}
 nlohmann::json alarmsJson(const core::CDataStore &store);

@@ -11,8 +11,8 @@ Outcome PhoneTransfers::write(uint8_t code, std::span<const uint8_t> payload) {
   if (testMode()) {
     return Outcome::Ok;
   }
-  if (!link_.ensureOpen()) {
-    return Outcome::PortClosed;
+  if (const Outcome opened = openPort(); opened != Outcome::Ok) {
+    return opened;
   }
   link_.request(code, payload);
   const Answer answer = link_.waitForAnswer(code);

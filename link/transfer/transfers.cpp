@@ -40,10 +40,17 @@ PhoneTransfers::~PhoneTransfers() {
   link_.setFrameClient(nullptr);
 }
 
+Outcome PhoneTransfers::openPort() {
+  if (link_.ensureOpen()) {
+    return Outcome::Ok;
+  }
+  return link_.deviceLost() ? Outcome::Disconnected : Outcome::PortClosed;
+}
+
 Outcome PhoneTransfers::startRead(Reading reading, uint8_t code, std::span<const uint8_t> data,
                                   std::initializer_list<uint8_t> followUps) {
-  if (!link_.ensureOpen()) {
-    return Outcome::PortClosed;
+  if (const Outcome opened = openPort(); opened != Outcome::Ok) {
+    return opened;
   }
   reading_ = reading;
   pending_ = kNotStarted;

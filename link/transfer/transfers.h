@@ -93,6 +93,9 @@ private:
   enum class Reading { None, Sms, Phonebook, Alarms, Options, Slot };
 
   bool testMode() const { return store_ != nullptr && store_->testMode; }
+  // Ok when the port is open or opens again; otherwise why not: the phone
+  // went away, or the port never opened.
+  Outcome openPort();
   Outcome write(uint8_t code, std::span<const uint8_t> payload);
   Outcome alarmTable(const core::AlarmEntry *alarm, size_t position);
   Outcome startRead(Reading reading, uint8_t code, std::span<const uint8_t> data,

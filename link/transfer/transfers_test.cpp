@@ -258,6 +258,17 @@ TEST_F(TransferFixture, SilentPhoneFailsEveryExchangeAfterThePasswordTime) {
   EXPECT_EQ(transfers.readOptions(), Outcome::NoAnswer);
 }
 
+TEST_F(TransferFixture, AfterAHangUpEveryExchangeSaysThePhoneIsGoneUntilTheDeviceIsBack) {
+  device.hangUp();
+  loop.drainPosted();
+  device.setOpenablePorts({});
+  EXPECT_EQ(transfers.readAlarms(), Outcome::Disconnected);
+  EXPECT_EQ(transfers.writeOptions(core::PhoneOptions()), Outcome::Disconnected);
+  EXPECT_TRUE(sent.empty());
+  device.setOpenablePorts({0});
+  EXPECT_EQ(transfers.readAlarms(), Outcome::Ok);
+}
+
 TEST_F(TransferFixture, LostRecordEndsTheReadAfterSixtySeconds) {
   script = [this](const Frame &f) {
     if (f.code == PC_MBK_DATA_REQ && f.data[0] == 3) {

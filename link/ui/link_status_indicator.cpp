@@ -17,12 +17,12 @@ LinkStatusIndicator::LinkStatusIndicator(QWidget *page, LinkStatus &status) : QW
     frame_ = (frame_ + 1) % frameCount_;
     update();
   });
-  status_.setListener([this](LinkStatus::State state) { showState(state); });
+  subscription_ = status_.subscribe([this](LinkStatus::State state) { showState(state); });
   showState(status_.state());
 }
 
 LinkStatusIndicator::~LinkStatusIndicator() {
-  status_.setListener(nullptr);
+  status_.unsubscribe(subscription_);
 }
 
 void LinkStatusIndicator::showState(LinkStatus::State state) {

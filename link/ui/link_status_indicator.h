@@ -30,6 +30,7 @@ private:
   void showState(LinkStatus::State state);
 
   LinkStatus &status_;
+  int subscription_ = 0;
   QPixmap picture_;
   int frameCount_ = 1;
   int frame_ = 0;

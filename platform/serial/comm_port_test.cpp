@@ -1,5 +1,6 @@
 #include "platform/event_loop/qt_event_loop.h"
 #include "platform/serial/comm_port.h"
+#include "platform/serial/port_holder.h"
 #include "platform/serial/port_table.h"
 #include "platform/settings/settings.h"
 
@@ -94,6 +95,10 @@ TEST_F(CommPortTest, SecondOpenFailsAndAnotherProgramFindsItBusy) {
   CCommPort other(loop, table());
   EXPECT_FALSE(other.open(0));
   EXPECT_EQ(other.lastFailure(), OpenFailure::Busy);
+  // The holder is named when the system shows it: here, this very process.
+  const std::string holder = "(프로세스 " + std::to_string(::getpid()) + ")";
+  EXPECT_NE(describeOpenFailure(pty.path, OpenFailure::Busy).find(holder), std::string::npos);
+  EXPECT_EQ(describeOpenFailure(Pty().path, OpenFailure::Busy), link::describe(OpenFailure::Busy));
   port.close();
   port.close();
   EXPECT_FALSE(port.isOpen());

@@ -1,30 +1,19 @@
 #include "winlib/marker/marked_window.h"
 
+#include "winlib/marker/runtime_folder.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QtEndian>
-#include <unistd.h>
 
 namespace pdx::winlib {
 
 namespace {
 
 constexpr qint64 kMessageSize = 4 + 8 + 8;
-constexpr qsizetype kLongestName = 40;
-
-QString runtimeFolder() {
-  QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (base.isEmpty()) {
-    base = QDir::temp().filePath(QStringLiteral("qz-telecom-%1").arg(getuid()));
-  }
-  const QString folder = QDir(base).filePath(QStringLiteral("qz-telecom"));
-  QDir().mkpath(folder);
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  return folder;
-}
 
 // Titles may hold any character; the file name keeps letters and digits of
 // any script and escapes the rest, so that no title reaches outside the
@@ -39,11 +28,11 @@ QString fileNameFor(const QString &title) {
       name += QStringLiteral("%%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
   }
-  if (name.toUtf8().size() > kLongestName) {
+  if (static_cast<size_t>(name.toUtf8().size()) + kSocketSuffix.size() > kLongestSocketName) {
     const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex();
     name = QStringLiteral("title-") + QString::fromLatin1(hash.left(24));
   }
-  return name + QStringLiteral(".window");
+  return name + QString::fromLatin1(kSocketSuffix.data(), static_cast<qsizetype>(kSocketSuffix.size()));
 }
 
 bool readExactly(QLocalSocket &socket, char *data, qint64 size, int timeoutMs) {
@@ -91,7 +80,9 @@ std::optional<int64_t> deliver(const MarkedWindow &window, uint32_t message, uin
 } // namespace
 
 QString markedWindowPath(const QString &title) {
-  return QDir(runtimeFolder()).filePath(fileNameFor(title));
+  const RuntimeFolder folder = runtimeFolder();
+  return folder.path.empty() ? QString()
+                             : QDir(QString::fromStdString(folder.path)).filePath(fileNameFor(title));
 }
 
 MarkedWindowServer::MarkedWindowServer(QObject *parent) : QObject(parent) {}
@@ -106,6 +97,9 @@ bool MarkedWindowServer::Listen(const QString &title) {
     return false;
   }
   const QString path = markedWindowPath(title);
+  if (path.isEmpty()) {
+    return false;
+  }
   QLocalServer::removeServer(path);
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);

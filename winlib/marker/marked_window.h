@@ -30,8 +30,8 @@ inline constexpr uint32_t kTextMessages = 0x10000;
 inline constexpr uint32_t kMsgOpenFile = kTextMessages + 1; // a second start hands over its file (UTF-8)
 inline constexpr uint64_t kMaxMessageText = 4096;
 
-// The socket path of the window titled `title` in $XDG_RUNTIME_DIR (or a
-// private folder under the temporary folder when that is not set).
+// The socket path of the window titled `title` in the runtime folder
+// (runtime_folder.h); empty when there is no usable folder.
 QString markedWindowPath(const QString &title);
 
 class MarkedWindowServer : public QObject {

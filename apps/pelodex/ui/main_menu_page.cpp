@@ -45,8 +45,16 @@ void MainMenuPage::OnCreate() {
     button->Create(feature ? winlib::kPushDisabledStyle : winlib::kPushStyle, QRect(b.at, QSize()), this,
                    b.command, b.command, feature ? 4 : 3);
     button->Enable(IsEnabled(b.command));
+    buttons_[b.command] = button;
   }
   new link::LinkStatusIndicator(this, status_);
+}
+
+void MainMenuPage::SetOffline(bool offline) {
+  offline_ = offline;
+  for (const auto &[command, button] : buttons_) {
+    button->Enable(IsEnabled(command));
+  }
 }
 
 void MainMenuPage::OnCommand(int id, int code) {

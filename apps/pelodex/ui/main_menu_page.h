@@ -9,6 +9,9 @@
 namespace pdx::link {
 class LinkStatus;
 }
+namespace pdx::winlib {
+class CBmpButton;
+}
 
 namespace pdx::pelodex {
 
@@ -33,6 +36,9 @@ public:
   MainMenuPage(link::LinkStatus &status, bool offline, std::map<int, std::function<void()>> handlers);
   void OnCommand(int id, int code) override;
   bool IsEnabled(int command) const;
+  // The phone went away (true) or came back (false): the commands that need
+  // it follow.
+  void SetOffline(bool offline);
 
 protected:
   void OnCreate() override;
@@ -41,6 +47,7 @@ private:
   link::LinkStatus &status_;
   bool offline_;
   std::map<int, std::function<void()>> handlers_;
+  std::map<int, winlib::CBmpButton *> buttons_;
 };
 
 } // namespace pdx::pelodex

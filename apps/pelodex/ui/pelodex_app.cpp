@@ -17,10 +17,13 @@
 #include "resources/resource_ids.h"
 #include "winlib/bmp_message_box.h"
 #include "winlib/help/ui/help_dialog.h"
+#include "winlib/marker/marked_window.h"
+#include "winlib/marker/runtime_folder.h"
 #include "winlib/wait_window.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <cstdio>
 #include <ctime>
 
 namespace pdx::pelodex {
@@ -63,7 +66,10 @@ PelodexApp::PelodexApp(PelodexOptions options)
       settings_(platform::Settings::forProfile(kProfile)),
       phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)),
       settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)),
-      mediaPages_(std::make_unique<MediaPages>(*this)) {}
+      mediaPages_(std::make_unique<MediaPages>(*this)), whenIdle_([this] {
+        const QWidget *window = CurrentWindow();
+        return window != nullptr && window->isEnabled() && !link_.waiting();
+      }) {}
 
 PelodexApp::~PelodexApp() {
   // The pages follow the link's status, which goes with this object: none
@@ -82,7 +88,8 @@ PelodexPage *PelodexApp::CurrentPage() const {
 }
 
 bool PelodexApp::InitInstance() {
-  if (!base_.ClaimSingleInstance()) {
+  folders_ = platform::loadPelodexFolders();
+  if (!ClaimInstance()) {
     return false;
   }
   resources::installFonts();
@@ -92,7 +99,6 @@ bool PelodexApp::InitInstance() {
     return 0;
   });
   base_.SetExitCommand([this] { AskExit(); });
-  folders_ = platform::loadPelodexFolders();
   store_.dataDir = folders_.data;
   store_.melodyDir = folders_.melody;
   store_.animationDir = folders_.animation;
@@ -106,7 +112,34 @@ bool PelodexApp::InitInstance() {
     return false;
   }
   ShowMenu();
+  link_.setPresenceListener([this](bool present) { OnPhonePresence(present); });
   return true;
+}
+
+bool PelodexApp::ClaimInstance() {
+  dataLock_ = std::make_unique<DataFileLock>(folders_.data);
+  if (dataLock_->state() == DataFileLock::State::Taken) {
+    const std::optional<winlib::MarkedWindow> running = winlib::FindMarkedWindow(kProfile);
+    if (running) {
+      (void)winlib::SendMessage(*running, winlib::kMsgActivate);
+    } else {
+      TellStartFailure("Pelodex가 이미 실행 중입니다.");
+    }
+    return false;
+  }
+  if (base_.ClaimSingleInstance()) {
+    return true;
+  }
+  if (const std::string error = winlib::runtimeFolder().error; !error.empty()) {
+    TellStartFailure(error);
+  }
+  return false;
+}
+
+void PelodexApp::TellStartFailure(const std::string &text) {
+  std::fprintf(stderr, "Pelodex: %s\n", text.c_str());
+  winlib::CBmpMessageBox::Show(nullptr, QString::fromStdString(text), QString(),
+                               winlib::kMbOk | winlib::kMbIconStop);
 }
 
 bool PelodexApp::LogOn() {
@@ -164,7 +197,7 @@ void PelodexApp::ShowMenu() {
   handlers[MainMenuPage::kSms] = [this] { OpenSms(); };
   handlers[MainMenuPage::kMelody] = [this] { mediaPages_->OpenMelodies(); };
   handlers[MainMenuPage::kAnimation] = [this] { mediaPages_->OpenAnimations(); };
-  ShowPage(new MainMenuPage(link_.status(), offline_, std::move(handlers)), resources::kPageMenu);
+  ShowPage(new MainMenuPage(link_.status(), PhoneGone(), std::move(handlers)), resources::kPageMenu);
 }
 
 void PelodexApp::ShowHelp() {
@@ -227,7 +260,9 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
 }
 
 void PelodexApp::OpenPhonebook(bool fresh) {
-  if (!offline_ && fresh) {
+  // Without the phone the page shows the PC's own phonebook.
+  const bool online = !PhoneGone();
+  if (online && fresh) {
     const PhonebookList mirror = store_.phonePhonebook;
     const GroupTable groups = store_.phoneGroups;
     if (!ReadWithRetry(link::ReadKind::Phonebook, [this] { return transfers_.readPhonebook(); })) {
@@ -242,7 +277,7 @@ void PelodexApp::OpenPhonebook(bool fresh) {
   };
   features::PhonebookPageContext context{store_,
                                          *phonebookPhone_,
-                                         !offline_,
+                                         online,
                                          settings_,
                                          [this] { ShowMenu(); },
                                          [this] { AskExit(); },
@@ -253,7 +288,7 @@ void PelodexApp::OpenPhonebook(bool fresh) {
                                          [this] { SaveDataFile(); }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
-  if (!offline_ && fresh) {
+  if (online && fresh) {
     page->mergeOnOpen();
     SaveDataFile();
   }
@@ -264,6 +299,25 @@ void PelodexApp::OnProgramMessage(int message) {
     page->OnProgramMessage(message);
   } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
     target->OnProgramMessage(message);
+  }
+}
+
+void PelodexApp::OnPhonePresence(bool present) {
+  if (auto *menu = qobject_cast<MainMenuPage *>(CurrentPage())) {
+    menu->SetOffline(PhoneGone());
+  }
+  if (present) {
+    whenIdle_.cancel();
+  } else {
+    whenIdle_.run([this] { LeaveForLostPhone(); });
+  }
+}
+
+// The menu and the help page stay; every other page works on the phone.
+void PelodexApp::LeaveForLostPhone() {
+  Message(link::describe(link::Outcome::Disconnected), winlib::kMbOk | winlib::kMbIconStop);
+  if (CurrentPage() == nullptr) {
+    ShowMenu();
   }
 }
 

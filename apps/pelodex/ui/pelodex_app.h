@@ -4,7 +4,9 @@
 #pragma once
 
 #include "apps/pelodex/options.h"
+#include "apps/pelodex/ui/when_idle.h"
 #include "core/data/datafile.h"
+#include "core/data/datafile_lock.h"
 #include "core/data/store.h"
 #include "features/options/transfers_phone.h"
 #include "features/common/phonebook_phone.h"
@@ -76,6 +78,13 @@ public:
   void ShowSmsPage(bool received);
 
 private:
+  // One Pelodex per data file, and one answering on its window socket: a
+  // running one that answers is shown instead of starting again; one that
+  // holds the data file without answering (frozen, stopped) keeps it, and
+  // this start ends saying so. False ends the program.
+  bool ClaimInstance();
+  // Says why the program cannot start: on standard error and in a box.
+  void TellStartFailure(const std::string &text);
   bool LogOn();
   // Start-up's load; false when the program must end (an unreadable data
   // file that could not be set aside).
@@ -84,6 +93,12 @@ private:
   void SaveDataFile();
   void DataService();
   void OnProgramMessage(int message);
+  // The phone went away or came back: the menu's commands follow at once;
+  // once idle, a loss is told and a page that needs the phone is left for
+  // the menu.
+  void OnPhonePresence(bool present);
+  void LeaveForLostPhone();
+  bool PhoneGone() const { return offline_ || link_.deviceLost(); }
 
   PelodexOptions options_;
   winlib::CBmpWndBasedApp base_;
@@ -94,6 +109,7 @@ private:
   link::PhoneTransfers transfers_;
   DataFile dataFile_;
   platform::PelodexFolders folders_;
+  std::unique_ptr<DataFileLock> dataLock_;
   bool offline_ = false;
   platform::Settings settings_;
   std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
@@ -101,6 +117,7 @@ private:
   features::TransfersSmsPhone smsPhone_{transfers_, link_};
   features::KoreanClock smsClock_;
   std::unique_ptr<MediaPages> mediaPages_;
+  WhenIdle whenIdle_;
 };
 
 } // namespace pdx::pelodex

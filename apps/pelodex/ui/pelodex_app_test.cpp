@@ -7,6 +7,7 @@
 #include "features/sms/ui/sms_dialogs.h"
 #include "features/sms/ui/sms_text_box.h"
 #include "link/frame/codes.h"
+#include "link/ui/link_status_indicator.h"
 #include "link/ui/password_page.h"
 #include "platform/settings/settings.h"
 #include "simulator/phone_model.h"
@@ -155,6 +156,7 @@ protected:
     });
     boxes_.start();
   }
+  void losePhoneOn(const std::function<void(PelodexApp &)> &open);
   // One offline run: start-up without a phone, then exit.
   void runOffline() {
     PelodexApp app(PelodexOptions{});
@@ -193,6 +195,59 @@ TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   EXPECT_EQ(fs::file_size(base / "Pelodex.dat"), 72u + 21u); // the header and the default group
   // The port that answered is remembered.
   EXPECT_EQ(platform::Settings::forProfile("Pelodex").number("Communication", "Port", -1), 0);
+}
+
+// The phone goes away on the page `open` shows: within the search interval
+// the menu is shown with the phone's commands off, its indicator says so,
+// and the user is told once.
+void PelodexAppTest::losePhoneOn(const std::function<void(PelodexApp &)> &open) {
+  auto phone = std::make_unique<SimulatedPhone>(0);
+  const auto owned = onPhone(*phone);
+  PelodexApp &app = *owned;
+  ASSERT_TRUE(app.InitInstance());
+  open(app);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QStringList told;
+  QTimer boxes;
+  boxes.setInterval(10);
+  QObject::connect(&boxes, &QTimer::timeout, [&told] {
+    if (auto *box = features::testing::openDialog<winlib::CBmpMessageBox>()) {
+      told << box->accessibleName();
+      box->EndDialog(winlib::kIdOk);
+    }
+  });
+  boxes.start();
+  phone.reset();
+  const auto menuShowsTheLoss = [&app] {
+    auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+    if (menu == nullptr || menu->IsEnabled(MainMenuPage::kSms)) {
+      return false;
+    }
+    for (QWidget *child : menu->findChildren<QWidget *>()) {
+      if (dynamic_cast<link::LinkStatusIndicator *>(child) != nullptr) {
+        return child->accessibleName() == QStringLiteral("휴대폰 연결 안됨");
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(QTest::qWaitFor(menuShowsTheLoss, static_cast<int>(link::kSearchInterval.count())));
+  QTest::qWait(100);
+  EXPECT_EQ(told, QStringList{QString::fromUtf8(link::describe(link::Outcome::Disconnected))});
+  auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kPhonebook));
+  EXPECT_FALSE(menu->IsEnabled(MainMenuPage::kDataService));
+}
+
+TEST_F(PelodexAppTest, APhoneThatGoesAwayShowsOnTheMenu) {
+  losePhoneOn([](PelodexApp &app) {
+    app.ShowHelp();
+    app.ShowMenu();
+  });
+}
+
+TEST_F(PelodexAppTest, APhoneThatGoesAwayTakesTheUserOffItsPages) {
+  losePhoneOn([](PelodexApp &app) { app.ShowSmsMenu(); });
 }
 
 TEST_F(PelodexAppTest, PhonebookOpensMergedWithThePhoneAndWritesReachIt) {
