@@ -1,6 +1,6 @@
 #include "animation/editor/import_preview.h"
 
-#include "winlib/rules/message_box_layout.h"
+#include "core/base/message_box_codes.h"
 
 #include <algorithm>
 
@@ -49,7 +49,6 @@ CMonoPicture convertedScreen(const CImportImage &image, const ImportSettings &se
 
 std::vector<ImportNotice> importNotices(const std::string &path, LoadResult load,
                                         const std::string &readerStatus) {
-  using namespace winlib;
   switch (load) {
   case LoadResult::Ok:
     return {};
