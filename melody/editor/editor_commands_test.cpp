@@ -191,7 +191,7 @@ TEST_F(EditorCommandsTest, MidiOpensAsAMelodyNamedAfterItsTrackOrElseItsFile) {
   for (const auto &[file, track, expected] :
        {std::tuple{"named.mid", name + notes, "abc"}, std::tuple{"tune.mid", notes, "tune"}}) {
     std::ofstream(dir_.path() / file, std::ios::binary) << header << static_cast<char>(track.size()) << track;
-    user_.answers = {kAnswerNo}; // do not save the melody opened before
+    user_.answers = {kIdNo}; // do not save the melody opened before
     commands_.Open((dir_.path() / file).string());
     EXPECT_EQ(doc_.Current()->name().view(), expected);
     EXPECT_EQ(doc_.Current()->count(), 1);

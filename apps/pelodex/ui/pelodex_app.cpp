@@ -14,6 +14,7 @@
 #include "platform/settings/settings.h"
 #include "resources/fonts.h"
 #include "resources/help/help_tables.h"
+#include "winlib/help/help_topics.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_message_box.h"
 #include "winlib/help/ui/help_dialog.h"
