@@ -4,9 +4,9 @@
 #pragma once
 
 #include "core/data/store.h"
+#include "features/common/page_user.h"
 #include "features/options/option_table.h"
 #include "features/options/options_ports.h"
-#include "features/common/page_user.h"
 
 namespace pdx::features {
 

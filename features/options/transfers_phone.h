@@ -4,8 +4,8 @@
 #pragma once
 
 #include "features/alarms/alarm_ports.h"
-#include "features/options/options_ports.h"
 #include "features/common/phonebook_phone.h"
+#include "features/options/options_ports.h"
 #include "link/transfer/transfers.h"
 
 namespace pdx::features {

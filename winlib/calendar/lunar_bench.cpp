@@ -1,7 +1,6 @@
 // Cost of the lunar conversion: the table walk grows with the year, so the
 // last table year is the worst case (one month of labels per repaint).
 #include "core/calendar/lunar.h"
-#include "core/calendar/lunar.h"
 #include "winlib/calendar/month_layout.h"
 
 #include <benchmark/benchmark.h>

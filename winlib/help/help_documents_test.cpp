@@ -31,14 +31,14 @@ void expectTopics(std::span<const resources::HelpTopic> topics, const std::map<i
 
 TEST(HelpDocuments, PelodexTopics) {
   expectTopics(resources::pelodexHelpTopics(), {{2100, "Pelodex 도움말"},
-                                     {2101, "로그온"},
-                                     {2102, "문자 메시지 확인"},
-                                     {2103, "문자 메시지 발신"},
-                                     {2106, "다이어리 전화번호부"},
-                                     {2107, "단축 다이얼"},
-                                     {2108, "나만의 멜로디 지정"},
-                                     {2109, "애니메이션 지정"},
-                                     {2110, "알람 지정"}});
+                                                {2101, "로그온"},
+                                                {2102, "문자 메시지 확인"},
+                                                {2103, "문자 메시지 발신"},
+                                                {2106, "다이어리 전화번호부"},
+                                                {2107, "단축 다이얼"},
+                                                {2108, "나만의 멜로디 지정"},
+                                                {2109, "애니메이션 지정"},
+                                                {2110, "알람 지정"}});
 }
 
 TEST(HelpDocuments, EditorTopics) {

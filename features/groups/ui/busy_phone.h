@@ -3,8 +3,8 @@
 // phone.
 #pragma once
 
-#include "features/common/ui/busy_widgets.h"
 #include "features/common/phonebook_phone.h"
+#include "features/common/ui/busy_widgets.h"
 
 namespace pdx::features {
 

@@ -1,7 +1,7 @@
 #include "winlib/calendar/ui/month_calendar.h"
 
-#include "winlib/bmp_button.h"
 #include "core/calendar/gregorian.h"
+#include "winlib/bmp_button.h"
 #include "winlib/calendar/ui/month_painter.h"
 
 #include <QDate>
