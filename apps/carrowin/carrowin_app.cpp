@@ -11,7 +11,7 @@
 #include "winlib/bmp_message_box.h"
 #include "winlib/help/help_topics.h"
 #include "winlib/help/ui/help_dialog.h"
-#include "winlib/marker/marked_window.h"
+#include "winlib/marker/pelodex_notice.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
 
 #include <QUrl>
@@ -60,14 +60,6 @@ std::optional<std::string> fileArgument(const QStringList &arguments) {
   return std::nullopt;
 }
 
-bool notifyPelodex(bool outsideFolder) {
-  const auto window = winlib::FindMarkedWindow(QString::fromLatin1(kPelodexTitle));
-  // The receiver only rescans its folder; the path cannot cross processes
-  // as an address, so lParam carries nothing.
-  return window &&
-         winlib::SendMessage(*window, winlib::kMsgMelodySaved, outsideFolder ? 1 : 0, 0).has_value();
-}
-
 CarrowinApp::CarrowinApp(std::unique_ptr<ToneOutput> output)
     : base_(QString::fromLatin1(kProfile), QString::fromUtf8(kWindowTitle)),
       output_(chosenOutput(std::move(output))), player_(loop_, *output_) {}
@@ -100,7 +92,9 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
   services.player = &player_;
   services.output = output_.get();
   services.exit = [this] { AskExit(); };
-  services.saved = [](bool outside, const std::string &) { notifyPelodex(outside); };
+  services.saved = [](bool outside, const std::string &) {
+    (void)winlib::notifyPelodex(kMsgMelodySaved, outside);
+  };
   auto *window = new MelodyWindow(services);
   EditorServices &dialogs = window->Services();
   dialogs.ask = [window](const QString &text, uint32_t box, int captionId) {

@@ -21,16 +21,12 @@ class MelodyWindow;
 
 inline constexpr const char *kProfile = "Brevanto";
 inline constexpr const char *kWindowTitle = "멜로디 편집기";
-inline constexpr const char *kPelodexTitle = "Pelodex";
 
 // The melody folder: "MelodyDir" of section "General", or the per-user
 // data folder's "melody"; created when missing.
 std::filesystem::path melodyFolder();
 // The file the command line names (a path or a file URL), if any.
 std::optional<std::string> fileArgument(const QStringList &arguments);
-// Sends 0x472 to a window titled "Pelodex" carrying the marker; false when
-// none answered.
-bool notifyPelodex(bool outsideFolder);
 
 class CarrowinApp {
 public:

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QProcess>
 #include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -247,18 +246,6 @@ TEST(ScorePainting, KeySignaturesClearTheClefAndEndBeforeTheNotes) {
       }
     }
   }
-}
-
-TEST(CarrowinNotice, ReachesARunningPelodex) {
-  QProcess peer;
-  peer.start(QString::fromLocal8Bit(qgetenv("PDX_MARKER_PEER")),
-             {QStringLiteral("listen"), QStringLiteral("Pelodex")});
-  ASSERT_TRUE(peer.waitForReadyRead(5000));
-  EXPECT_EQ(peer.readLine().trimmed(), "ready");
-  EXPECT_TRUE(notifyPelodex(true));
-  ASSERT_TRUE(peer.waitForFinished(5000));
-  EXPECT_TRUE(peer.readAll().contains("0x472"));
-  EXPECT_FALSE(notifyPelodex(false));
 }
 
 TEST(CarrowinArguments, PathOrFileUrl) {

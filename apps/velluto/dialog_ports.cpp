@@ -3,7 +3,7 @@
 #include "apps/velluto/editor_dialogs.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_message_box.h"
-#include "winlib/marker/marked_window.h"
+#include "winlib/marker/pelodex_notice.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
 
 namespace pdx::velluto {
@@ -13,9 +13,6 @@ namespace {
 
 constexpr int kAnimationNameBytes = 16;
 constexpr int kFileNameCharacters = 260;
-// A running Pelodex answers at once; a dead one must not hold up the save.
-constexpr int kFindTimeoutMs = 500;
-constexpr int kSendTimeoutMs = 2000;
 
 int captionResource(AskCaption caption) {
   switch (caption) {
@@ -32,12 +29,6 @@ int captionResource(AskCaption caption) {
 }
 
 } // namespace
-
-bool notifyPelodex(bool outsideFolder, const QString &title) {
-  const std::optional<winlib::MarkedWindow> pelodex = winlib::FindMarkedWindow(title, kFindTimeoutMs);
-  return pelodex &&
-         winlib::SendMessage(*pelodex, winlib::kMsgAnimationSaved, outsideFolder ? 1 : 0, 0, kSendTimeoutMs);
-}
 
 int DialogPorts::Ask(const std::string &text, uint32_t type, AskCaption caption) {
   return winlib::CBmpMessageBox::Show(owner_, QString::fromStdString(text), QString(), type,
@@ -88,7 +79,7 @@ std::optional<std::string> DialogPorts::AskAnimationName(const std::string &init
 }
 
 void DialogPorts::Saved(bool outsideFolder, const std::string &) {
-  (void)notifyPelodex(outsideFolder);
+  (void)winlib::notifyPelodex(kMsgAnimationSaved, outsideFolder);
 }
 
 } // namespace pdx::velluto

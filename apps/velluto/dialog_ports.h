@@ -12,13 +12,6 @@
 namespace pdx::velluto {
 using namespace animation;
 
-// The title of the phone-data program's main window.
-inline constexpr const char *kPelodexTitle = "Pelodex";
-
-// Sends "animation saved" (0x477) to a running Pelodex; false when none
-// answers. wParam carries the outside-folder flag; nothing else crosses.
-bool notifyPelodex(bool outsideFolder, const QString &title = QString::fromLatin1(kPelodexTitle));
-
 class DialogPorts : public EditorPorts {
 public:
   // Dialogs open over `owner` (set once the main window exists).

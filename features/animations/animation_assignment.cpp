@@ -142,8 +142,8 @@ void AnimationAssignment::startEditor() {
   }
 }
 
-CatalogChange AnimationAssignment::onProgramMessage(int message) {
-  if (message != kAnimationSavedMessage) {
+CatalogChange AnimationAssignment::onProgramMessage(uint32_t message) {
+  if (message != kMsgAnimationSaved) {
     return CatalogChange::Nothing;
   }
   stopPreview();

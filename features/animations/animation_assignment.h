@@ -70,7 +70,7 @@ public:
   void beforeCommand() { stopPreview(); }
   // The editor's message after a save: stops and rescans; the preview
   // follows the choice.
-  CatalogChange onProgramMessage(int message);
+  CatalogChange onProgramMessage(uint32_t message);
 
 private:
   std::optional<animation::CAnimation> loadChosen() const;

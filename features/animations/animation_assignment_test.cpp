@@ -96,9 +96,9 @@ TEST_F(AnimationPageLogic, PreviewPlaysTheEffectEvery150msThenShowsThePicture) {
 TEST_F(AnimationPageLogic, TheEditorsMessageAddsANewFileAndTheEditorStartsByName) {
   write("b.pca", 1, 0);
   logic_.open();
-  EXPECT_EQ(logic_.onProgramMessage(kMelodySavedMessage), CatalogChange::Nothing);
+  EXPECT_EQ(logic_.onProgramMessage(kMsgMelodySaved), CatalogChange::Nothing);
   write("a.pca", 2, 0);
-  EXPECT_EQ(logic_.onProgramMessage(kAnimationSavedMessage), CatalogChange::Everything);
+  EXPECT_EQ(logic_.onProgramMessage(kMsgAnimationSaved), CatalogChange::Everything);
   EXPECT_EQ(logic_.catalog().files().size(), 2u);
   EXPECT_EQ(logic_.catalog().chosenFile(), 1); // still "b"
   starter_.answer = "애니메이션 편집기 실행파일을 찾을 수 없습니다";

@@ -3,6 +3,8 @@
 // starts the editors. The pages implement them; tests script them.
 #pragma once
 
+#include "core/base/program_messages.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -31,9 +33,5 @@ public:
   // started, otherwise the message for the user naming `displayName`.
   virtual std::string start(const std::string &program, const std::string &displayName) = 0;
 };
-
-// The window messages the editors send after each save.
-inline constexpr int kMelodySavedMessage = 0x472;
-inline constexpr int kAnimationSavedMessage = 0x477;
 
 } // namespace pdx::features

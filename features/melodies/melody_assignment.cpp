@@ -116,8 +116,8 @@ void MelodyAssignment::startEditor() {
   }
 }
 
-CatalogChange MelodyAssignment::onProgramMessage(int message) {
-  if (message != kMelodySavedMessage) {
+CatalogChange MelodyAssignment::onProgramMessage(uint32_t message) {
+  if (message != kMsgMelodySaved) {
     return CatalogChange::Nothing;
   }
   stop();

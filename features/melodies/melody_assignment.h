@@ -50,7 +50,7 @@ public:
   void beforeCommand() { stop(); }
   // The editor's message after a save: stops and rescans. Other messages
   // change nothing.
-  CatalogChange onProgramMessage(int message);
+  CatalogChange onProgramMessage(uint32_t message);
 
 private:
   // The chosen melody as the file holds it now.

@@ -154,20 +154,20 @@ TEST_F(MelodyPageLogic, TheEditorsMessageRescansKeepingTheChoice) {
   write("b.pcm", {{"가", kCDE}, {"나", kCDE}});
   logic_.open();
   logic_.catalog().chooseItem(1);
-  EXPECT_EQ(logic_.onProgramMessage(kMelodySavedMessage), CatalogChange::Nothing);
-  EXPECT_EQ(logic_.onProgramMessage(kAnimationSavedMessage), CatalogChange::Nothing);
+  EXPECT_EQ(logic_.onProgramMessage(kMsgMelodySaved), CatalogChange::Nothing);
+  EXPECT_EQ(logic_.onProgramMessage(kMsgAnimationSaved), CatalogChange::Nothing);
   write("a.pcm", {{"새", kCDE}});
-  EXPECT_EQ(logic_.onProgramMessage(kMelodySavedMessage), CatalogChange::Everything);
+  EXPECT_EQ(logic_.onProgramMessage(kMsgMelodySaved), CatalogChange::Everything);
   EXPECT_EQ(fileLabels(), (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(logic_.catalog().chosenFile(), 1);
   EXPECT_EQ(text::toUtf8(logic_.catalog().chosen()->name), "나");
   write("b.pcm", {{"나", kCDE}, {"가", kCDE}, {"다", kCDE}});
-  EXPECT_EQ(logic_.onProgramMessage(kMelodySavedMessage), CatalogChange::Items);
+  EXPECT_EQ(logic_.onProgramMessage(kMsgMelodySaved), CatalogChange::Items);
   EXPECT_EQ(items(), (std::vector<std::pair<std::string, int>>{{"가", 1}, {"나", 0}, {"다", 2}}));
   EXPECT_EQ(text::toUtf8(logic_.catalog().chosen()->name), "나");
   // The same number of files, one renamed: everything anew.
   fs::rename(folder_ / "a.pcm", folder_ / "c.pcm");
-  EXPECT_EQ(logic_.onProgramMessage(kMelodySavedMessage), CatalogChange::Everything);
+  EXPECT_EQ(logic_.onProgramMessage(kMsgMelodySaved), CatalogChange::Everything);
   EXPECT_EQ(fileLabels(), (std::vector<std::string>{"b", "c"}));
   EXPECT_EQ(logic_.catalog().chosenFile(), 0);
 }

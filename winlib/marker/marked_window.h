@@ -23,9 +23,7 @@ class QLocalSocket;
 namespace pdx::winlib {
 
 inline constexpr uint32_t kWindowMarker = 0x2BE2B417;
-inline constexpr uint32_t kMsgMelodySaved = 0x472;    // from the melody editor
-inline constexpr uint32_t kMsgAnimationSaved = 0x477; // from the animation editor
-inline constexpr uint32_t kMsgActivate = 0x0006;      // a second instance asks to be shown
+inline constexpr uint32_t kMsgActivate = 0x0006; // a second instance asks to be shown
 inline constexpr uint32_t kTextMessages = 0x10000;
 inline constexpr uint32_t kMsgOpenFile = kTextMessages + 1; // a second start hands over its file (UTF-8)
 inline constexpr uint64_t kMaxMessageText = 4096;

@@ -1,6 +1,7 @@
 #include "winlib/bmp_dialog.h"
 #include "winlib/bmp_wnd_based_app.h"
 #include "winlib/marker/marked_window.h"
+#include "winlib/marker/pelodex_notice.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -80,10 +81,12 @@ TEST_F(MarkedWindows, ThisProgramSendsToAnotherAndWaitsForIt) {
   const std::optional<MarkedWindow> window = FindMarkedWindow(QStringLiteral("Velluto-test"));
   ASSERT_TRUE(window.has_value());
   EXPECT_EQ(SendMessage(*window, kMsgAnimationSaved), std::optional<int64_t>(7));
-  EXPECT_EQ(SendMessage(*window, kMsgMelodySaved), std::optional<int64_t>(7));
+  EXPECT_TRUE(notifyPelodex(kMsgMelodySaved, true, QStringLiteral("Velluto-test")));
   ASSERT_TRUE(peer.waitForFinished(5000));
   EXPECT_EQ(peer.exitCode(), 0);
   EXPECT_EQ(peer.readAllStandardOutput(), "0x477\n0x472\n");
+  EXPECT_FALSE(notifyPelodex(kMsgMelodySaved, false, QStringLiteral("Velluto-test")))
+      << "no window: no notice";
 }
 
 TEST_F(MarkedWindows, ASocketWithoutTheMarkerIsNotAWindowOfOurs) {

@@ -6,6 +6,7 @@
 //   pdx_marker_peer single TITLE [FILE]  the single-instance test: exits 3
 //                                        when another instance runs (and
 //                                        was handed FILE)
+#include "core/base/program_messages.h"
 #include "winlib/bmp_wnd_based_app.h"
 #include "winlib/marker/marked_window.h"
 
@@ -46,7 +47,7 @@ int main(int argc, char **argv) {
     server.SetHandler([](uint32_t message, uint64_t, uint64_t) -> int64_t {
       std::printf("0x%x\n", message);
       std::fflush(stdout);
-      if (message == kMsgMelodySaved) {
+      if (message == pdx::kMsgMelodySaved) {
         QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
       }
       return 7;

@@ -96,7 +96,7 @@ bool PelodexApp::InitInstance() {
   resources::installFonts();
   winlib::setHelpTopics(resources::pelodexHelpTopics());
   base_.SetMessageHandler([this](uint32_t message, unsigned long, unsigned long) -> long {
-    OnProgramMessage(static_cast<int>(message));
+    OnProgramMessage(message);
     return 0;
   });
   base_.SetExitCommand([this] { AskExit(); });
@@ -295,7 +295,7 @@ void PelodexApp::OpenPhonebook(bool fresh) {
   }
 }
 
-void PelodexApp::OnProgramMessage(int message) {
+void PelodexApp::OnProgramMessage(uint32_t message) {
   if (PelodexPage *page = CurrentPage()) {
     page->OnProgramMessage(message);
   } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {

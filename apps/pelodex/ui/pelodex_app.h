@@ -92,7 +92,7 @@ private:
   // Saves when anything changed; a failure is shown.
   void SaveDataFile();
   void DataService();
-  void OnProgramMessage(int message);
+  void OnProgramMessage(uint32_t message);
   // The phone went away or came back: the menu's commands follow at once;
   // once idle, a loss is told and a page that needs the phone is left for
   // the menu.

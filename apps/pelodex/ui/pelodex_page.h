@@ -4,6 +4,8 @@
 
 #include "winlib/bmp_wnd.h"
 
+#include <cstdint>
+
 namespace pdx::pelodex {
 
 class PelodexPage : public winlib::CBmpWnd {
@@ -12,7 +14,7 @@ class PelodexPage : public winlib::CBmpWnd {
 public:
   using winlib::CBmpWnd::CBmpWnd;
   // Messages of the editors after they saved a file (1138, 1143).
-  virtual void OnProgramMessage(int) {}
+  virtual void OnProgramMessage(uint32_t) {}
 };
 
 } // namespace pdx::pelodex

@@ -182,7 +182,7 @@ void CAnimationPage::OnCommand(int id, int code) {
   it->second();
 }
 
-void CAnimationPage::OnProgramMessage(int message) {
+void CAnimationPage::OnProgramMessage(uint32_t message) {
   switch (logic_.onProgramMessage(message)) {
   case CatalogChange::Everything:
     return refillFiles();

@@ -53,7 +53,7 @@ public:
   QCheckBox *effectSwitch() const { return effects_; }
 
   void OnCommand(int id, int code) override;
-  void OnProgramMessage(int message) override;
+  void OnProgramMessage(uint32_t message) override;
   bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
   void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
 

@@ -1,13 +1,15 @@
 // A page that wants the messages other programs send to the main window:
-// the editors' 0x472 and 0x477 after they saved a file.
+// the editors' save notices (kMsgMelodySaved, kMsgAnimationSaved).
 #pragma once
+
+#include <cstdint>
 
 namespace pdx::features {
 
 class ProgramMessageTarget {
 public:
   virtual ~ProgramMessageTarget() = default;
-  virtual void OnProgramMessage(int message) = 0;
+  virtual void OnProgramMessage(uint32_t message) = 0;
 };
 
 } // namespace pdx::features

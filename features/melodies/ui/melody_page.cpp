@@ -151,7 +151,7 @@ void CMelodyPage::OnCommand(int id, int code) {
   it->second();
 }
 
-void CMelodyPage::OnProgramMessage(int message) {
+void CMelodyPage::OnProgramMessage(uint32_t message) {
   switch (logic_.onProgramMessage(message)) {
   case CatalogChange::Everything:
     return refillFiles();

@@ -41,7 +41,7 @@ public:
   winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
 
   void OnCommand(int id, int code) override;
-  void OnProgramMessage(int message) override;
+  void OnProgramMessage(uint32_t message) override;
   bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
   void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
 

@@ -106,9 +106,9 @@ TEST_F(MelodyPageTest, LeavingThePageStopsPlayingAndMessagesRefillTheLists) {
   EXPECT_FALSE(page->logic().playing());
 
   ASSERT_TRUE(testing::writeMelodyFile(folder_, "가곡.pcm", {{"셋", testing::kDoReMi}}));
-  page->OnProgramMessage(kAnimationSavedMessage);
+  page->OnProgramMessage(kMsgAnimationSaved);
   EXPECT_EQ(page->files()->rowCount(), 1);
-  page->OnProgramMessage(kMelodySavedMessage);
+  page->OnProgramMessage(kMsgMelodySaved);
   EXPECT_EQ(page->files()->rowCount(), 2);
   EXPECT_EQ(page->files()->currentRow(), 1); // still "곡"
   EXPECT_EQ(page->melodies()->rowCount(), 2);
