@@ -83,18 +83,18 @@ void MelodyWindow::keyPressEvent(QKeyEvent *event) {
     return;
   }
   if (key >= Qt::Key_1 && key <= Qt::Key_6) {
-    runTool((ctrl ? kRestTools : kNoteTools)[key - Qt::Key_1]);
+    runCommand((ctrl ? kRestTools : kNoteTools)[key - Qt::Key_1]);
     return;
   }
   if (ctrl && handleCtrlKey(key, shift)) {
     return;
   }
   if (key == Qt::Key_Backspace) {
-    runTool(kCmdDeleteBefore);
+    runCommand(kCmdDeleteBefore);
   } else if (key == Qt::Key_Delete) {
-    runTool(kCmdDeleteAt);
+    runCommand(kCmdDeleteAt);
   } else if (event->text() == QLatin1String(".")) {
-    runTool(kCmdDotted);
+    runCommand(kCmdDotted);
   } else {
     CBmpWnd::keyPressEvent(event);
   }
@@ -108,7 +108,7 @@ bool MelodyWindow::handleCtrlKey(int key, bool shift) {
   }
   const int command = ctrlCommand(key, shift);
   if (command != 0) {
-    runTool(command);
+    runCommand(command);
   }
   return command != 0;
 }

@@ -11,7 +11,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QPointer>
 #include <QSpinBox>
 #include <QUrl>
 
@@ -281,155 +280,6 @@ void MelodyWindow::syncToggles() {
   buttons_[kCmdNatural]->SetState(pressedIf(editor_.accidental() == Accidental::Natural));
 }
 
-void MelodyWindow::setAccidental(int id) {
-  const Accidental wanted = id == kCmdSharp  ? Accidental::Sharp
-                            : id == kCmdFlat ? Accidental::Flat
-                                             : Accidental::Natural;
-  editor_.setAccidental(editor_.accidental() == wanted ? Accidental::None : wanted);
-}
-
-void MelodyWindow::OnCommand(int id, int code) {
-  if (code == winlib::kNotifyEnter || code == winlib::kNotifyLeave) {
-    status_ = code == winlib::kNotifyEnter ? commandTip(id) : QString();
-    update(QRect(4, 442, 497, 16));
-    return;
-  }
-  if (code != winlib::kNotifyCommand) {
-    return;
-  }
-  runTool(id);
-}
-
-void MelodyWindow::runTool(int id) {
-  switch (id) {
-  case kCmdExit:
-    services_.exit();
-    return;
-  case kCmdHelp:
-  case kCmdHelpMenu:
-    pause();
-    services_.help();
-    return;
-  case kCmdNewFile:
-    commands_.NewFile();
-    break;
-  case kCmdOpen:
-    commands_.Open(std::nullopt);
-    break;
-  case kCmdSave:
-    commands_.SaveCommand();
-    update();
-    return;
-  case kCmdNewMelody:
-    if (const auto index = commands_.NewMelody()) {
-      services_.doc->SetCurrent(*index);
-      refresh();
-    }
-    return;
-  case kCmdRenameMelody:
-    // Only the list changes: the cursor, the selection and the play
-    // position stay.
-    if (const auto index = commands_.RenameMelody()) {
-      fillMelodyList();
-      melodyList_->setCurrentIndex(melodyList_->findData(*index));
-    }
-    return;
-  case kCmdDeleteMelody:
-    if (commands_.DeleteMelody()) {
-      const int row = melodyList_->currentIndex();
-      fillMelodyList();
-      SelectMelody(melodyList_->itemData(std::min(row, melodyList_->count() - 1)).toInt());
-    }
-    return;
-  case kCmdPlay:
-    play();
-    return;
-  case kCmdPause:
-  case kCmdStop:
-    stopOrPause(id == kCmdStop);
-    return;
-  case kCmdGoToStart:
-    playback_.goToStart();
-    break;
-  case kCmdDotted:
-    editor_.toggleDotted();
-    break;
-  case kCmdSharp:
-  case kCmdFlat:
-  case kCmdNatural:
-    setAccidental(id);
-    break;
-  case kCmdBar:
-    editor_.EnterBar();
-    break;
-  case kCmdLeftRepeat:
-    editor_.EnterLeftRepeat();
-    break;
-  case kCmdRightRepeat:
-    editor_.EnterRightRepeat();
-    break;
-  case kCmdSemitoneUp:
-  case kCmdSemitoneDown:
-    editor_.Transpose(id == kCmdSemitoneUp ? 1 : -1);
-    break;
-  case kCmdDeleteBefore:
-    editor_.Backspace();
-    break;
-  case kCmdDeleteAt:
-    editor_.DeleteForward();
-    break;
-  case kCmdCopy:
-    editor_.Copy();
-    break;
-  case kCmdCut:
-    editor_.Cut();
-    break;
-  case kCmdPaste:
-    editor_.Paste();
-    break;
-  default:
-    if (isRestTool(id)) {
-      editor_.EnterRest(id);
-    } else if (id >= kWholeNote && id <= kThirtySecondNote) {
-      editor_.chooseNoteTool(id);
-    }
-    break;
-  }
-  edited();
-}
-
-void MelodyWindow::setPlayingLook(bool playing) {
-  buttons_[kCmdPlay]->Enable(!playing);
-  buttons_[kCmdPause]->Enable(playing);
-  buttons_[kCmdStop]->Enable(playing);
-  strip_->setLocked(playing);
-}
-
-void MelodyWindow::play() {
-  if (isPlaying()) {
-    return;
-  }
-  setPlayingLook(true);
-  // The play loop dispatches events while it waits; the window may be gone
-  // when it returns (the program ended meanwhile).
-  QPointer<MelodyWindow> self(this);
-  playback_.play();
-  if (self) {
-    setPlayingLook(false);
-    staff_->update();
-  }
-}
-
-void MelodyWindow::stopOrPause(bool stop) {
-  if (stop) {
-    playback_.stop();
-  } else {
-    playback_.pause();
-  }
-  setPlayingLook(false);
-  strip_->refresh();
-}
-
 bool MelodyWindow::isPlaying() const {
   return services_.player->playing();
 }
@@ -440,12 +290,6 @@ void MelodyWindow::silence() {
 
 void MelodyWindow::rewindPlayer() {
   services_.player->Rewind();
-}
-
-void MelodyWindow::pause() {
-  if (isPlaying()) {
-    stopOrPause(false);
-  }
 }
 
 void MelodyWindow::showMessage(std::string_view text) {

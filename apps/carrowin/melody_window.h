@@ -132,7 +132,13 @@ protected:
 private:
   void createButtons();
   void createLists();
-  void runTool(int id);
+  void runCommand(int id);
+  void chooseTool(int id);
+  void showHelp();
+  void save();
+  void newMelody();
+  void renameMelody();
+  void deleteMelody();
   void play();
   void stopOrPause(bool stop);
   void setPlayingLook(bool playing);
