@@ -169,14 +169,19 @@ int loadAnimationFile(const std::string &path, animation::CAnimationFile &file) 
   return code(result);
 }
 
-animation::CAnimation *pickAnimation(animation::CAnimationFile &file, std::optional<long> index) {
+PickedAnimation loadAnimationAt(const std::string &path, std::optional<long> index,
+                                animation::CAnimationFile &file) {
+  if (const int result = loadAnimationFile(path, file); result != 0) {
+    return {nullptr, result};
+  }
   const long i = index.value_or(0);
   animation::CAnimation *animation = file.at(static_cast<int>(i));
   if (animation == nullptr) {
     std::fprintf(stderr, "pelodex-cli: %ld번 애니메이션이 없습니다. 파일에는 %d개의 애니메이션이 있습니다.\n",
                  i, file.count());
+    return {nullptr, kBadArguments};
   }
-  return animation;
+  return {animation, 0};
 }
 
 animation::ImportSettings importOptions(Args &args) {

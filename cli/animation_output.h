@@ -28,8 +28,16 @@ bool writeGif(const std::string &path, const std::vector<animation::CMonoPicture
 
 // Loads a .pca file; prints the user's message and returns the result code.
 int loadAnimationFile(const std::string &path, animation::CAnimationFile &file);
-// The animation at `--index` (default 0); nullptr after printing why not.
-animation::CAnimation *pickAnimation(animation::CAnimationFile &file, std::optional<long> index);
+// The animation a command works on: the one at `index` (default 0) of the
+// .pca file loaded into `file`. Without one, `status` is the exit status
+// (the result code, or kBadArguments for a missing index) and why not is
+// printed.
+struct PickedAnimation {
+  animation::CAnimation *animation = nullptr;
+  int status = 0;
+};
+PickedAnimation loadAnimationAt(const std::string &path, std::optional<long> index,
+                                animation::CAnimationFile &file);
 
 // --fit, --position, --brightness and --contrast.
 animation::ImportSettings importOptions(Args &args);

@@ -60,13 +60,11 @@ int exportPicture(Args &args) {
     return kBadArguments;
   }
   CAnimationFile file;
-  if (const int result = loadAnimationFile(*path, file); result != 0) {
-    return result;
+  const PickedAnimation picked = loadAnimationAt(*path, index, file);
+  if (picked.animation == nullptr) {
+    return picked.status;
   }
-  const auto *animation = pickAnimation(file, index);
-  if (animation == nullptr) {
-    return kBadArguments;
-  }
+  const auto *animation = picked.animation;
   return writePicture(*out, *animation) ? 0 : kCannotWriteOutput;
 }
 
@@ -97,13 +95,11 @@ int effect(Args &args) {
     return kBadArguments;
   }
   CAnimationFile file;
-  if (const int result = loadAnimationFile(*path, file); result != 0) {
-    return result;
+  const PickedAnimation picked = loadAnimationAt(*path, index, file);
+  if (picked.animation == nullptr) {
+    return picked.status;
   }
-  const auto *animation = pickAnimation(file, index);
-  if (animation == nullptr) {
-    return kBadArguments;
-  }
+  const auto *animation = picked.animation;
   animation::SystemRandom random;
   const auto frames = animation::effectFrames(static_cast<uint16_t>(code.value_or(animation->effect())),
                                               *animation, random, static_cast<size_t>(maxFrames));

@@ -43,14 +43,11 @@ int convert(Args &args) {
   animation::CAnimation picture;
   if (onto) {
     animation::CAnimationFile file;
-    if (const int result = loadAnimationFile(*onto, file); result != 0) {
-      return result;
+    const PickedAnimation chosen = loadAnimationAt(*onto, index, file);
+    if (chosen.animation == nullptr) {
+      return chosen.status;
     }
-    const auto *chosen = pickAnimation(file, index);
-    if (chosen == nullptr) {
-      return kBadArguments;
-    }
-    picture = *chosen;
+    picture = *chosen.animation;
   }
   if (const int result = importOnto(picture, *in, settings); result != 0) {
     return result;

@@ -121,21 +121,23 @@ int show(Args &args) {
   return 0;
 }
 
-// Loads the file and picks the melody; nullptr after reporting, with the
-// exit status in file.status.
-const CMelody *loadChosen(Opened &file, const std::string &path, std::optional<long> index) {
-  openMelodyFile(file, path);
+// The melody a command works on: --index (default 0) of FILE.pcm, read
+// after the command's other options. Nullptr after reporting, with the exit
+// status in file.status.
+const CMelody *commandMelody(Args &args, Opened &file) {
+  const auto index = args.number("--index", 0, kMaxIndex);
+  const auto path = melodyPath(args);
+  if (!path) {
+    file.status = kBadArguments;
+    return nullptr;
+  }
+  openMelodyFile(file, *path);
   return file.status == 0 ? chosen(file, index) : nullptr;
 }
 
 int encode(Args &args) {
-  const auto index = args.number("--index", 0, kMaxIndex);
-  const auto path = melodyPath(args);
-  if (!path) {
-    return kBadArguments;
-  }
   Opened file;
-  const CMelody *m = loadChosen(file, *path, index);
+  const CMelody *m = commandMelody(args, file);
   if (m == nullptr) {
     return file.status;
   }
@@ -150,18 +152,13 @@ int encode(Args &args) {
 }
 
 int render(Args &args) {
-  const auto index = args.number("--index", 0, kMaxIndex);
   const auto out = args.option("--out");
   const auto rate = args.number("--rate", 8000, 192000);
   if (!out) {
     args.fail("--out 옵션으로 WAV 파일을 지정하십시오.");
   }
-  const auto path = melodyPath(args);
-  if (!path) {
-    return kBadArguments;
-  }
   Opened file;
-  const CMelody *m = loadChosen(file, *path, index);
+  const CMelody *m = commandMelody(args, file);
   if (m == nullptr) {
     return file.status;
   }
@@ -209,14 +206,9 @@ void playMelody(const CMelody &m, bool silent) {
 }
 
 int play(Args &args) {
-  const auto index = args.number("--index", 0, kMaxIndex);
   const bool silent = args.flag("--silent");
-  const auto path = melodyPath(args);
-  if (!path) {
-    return kBadArguments;
-  }
   Opened file;
-  const CMelody *m = loadChosen(file, *path, index);
+  const CMelody *m = commandMelody(args, file);
   if (m == nullptr) {
     return file.status;
   }
@@ -342,13 +334,8 @@ int importRtttl(Args &args) {
 }
 
 int exportRtttl(Args &args) {
-  const auto index = args.number("--index", 0, kMaxIndex);
-  const auto path = melodyPath(args);
-  if (!path) {
-    return kBadArguments;
-  }
   Opened file;
-  const CMelody *m = loadChosen(file, *path, index);
+  const CMelody *m = commandMelody(args, file);
   if (m == nullptr) {
     return file.status;
   }
@@ -381,17 +368,12 @@ int saveSingleMelody(CMelody melody, const std::string &out) {
 }
 
 int exportMidi(Args &args) {
-  const auto index = args.number("--index", 0, kMaxIndex);
   const auto out = args.option("--out");
   if (!out) {
     args.fail("--out 옵션으로 MIDI 파일을 지정하십시오.");
   }
-  const auto path = melodyPath(args);
-  if (!path) {
-    return kBadArguments;
-  }
   Opened file;
-  const CMelody *m = loadChosen(file, *path, index);
+  const CMelody *m = commandMelody(args, file);
   if (m == nullptr) {
     return file.status;
   }
