@@ -85,13 +85,13 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
     }
   });
   (void)base_.ClaimSingleInstance();
-  base_.SetExitCommand([this] { AskExit(); });
+  base_.SetExitCommand([this] { askExit(); });
 
   EditorServices services;
   services.doc = &doc_;
   services.player = &player_;
   services.output = output_.get();
-  services.exit = [this] { AskExit(); };
+  services.exit = [this] { askExit(); };
   services.saved = [](bool outside, const std::string &) {
     (void)winlib::notifyPelodex(kMsgMelodySaved, outside);
   };
@@ -116,7 +116,7 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
   return true;
 }
 
-void CarrowinApp::AskExit() {
+void CarrowinApp::askExit() {
   MelodyWindow *window = Window();
   if (window == nullptr || window->Commands().Exit()) {
     base_.Exit();

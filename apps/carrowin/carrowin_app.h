@@ -44,7 +44,7 @@ public:
   CMelodyPlayer &Player() { return player_; }
 
 private:
-  void AskExit();
+  void askExit();
 
   winlib::CBmpWndBasedApp base_;
   platform::QtEventLoop loop_;
