@@ -293,9 +293,7 @@ void PelodexApp::OpenPhonebook(bool fresh) {
 }
 
 void PelodexApp::OnProgramMessage(int message) {
-  if (PelodexPage *page = CurrentPage()) {
-    page->OnProgramMessage(message);
-  } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
+  if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
     target->OnProgramMessage(message);
   }
 }
