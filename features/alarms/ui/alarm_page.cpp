@@ -206,7 +206,7 @@ void CAlarmPage::OnCommand(int id, int code) {
       {kModify, [](CAlarmPage &page) { page.modifySelected(); }},
       {kDelete, [](CAlarmPage &page) { page.deleteSelected(); }},
   };
-  runPageCommand<CAlarmPage>(*this, kCommands, context_, kHelp, id);
+  runPageCommand<CAlarmPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 winlib::CBmpButton *CAlarmPage::buttonAt(QPoint globalPos) const {

@@ -6,6 +6,7 @@
 #include "core/base/event_loop.h"
 #include "features/common/media_ports.h"
 #include "features/common/ui/busy_widgets.h"
+#include "features/common/ui/page_commands.h"
 
 #include <QPointer>
 #include <QString>
@@ -63,6 +64,10 @@ struct MediaPageKeys {
 // The command of `event` (0: none of the page's keys). `running` tells
 // whether a melody or a preview plays.
 int mediaPageCommand(const QKeyEvent &event, const MediaPageKeys &keys, bool running);
+
+// The main menu's ids of exit (1000), help (1001) and back (1003) as the
+// page's own `exits`; other ids unchanged.
+int mediaMenuCommand(int id, const PageExitIds &exits);
 
 class MessageBoxUser : public MediaUser {
 public:

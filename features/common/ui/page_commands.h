@@ -1,7 +1,7 @@
 // The command dispatch of a page: one table per page class, made once,
 // maps a button's id to what it runs; the bottom row's help, back and exit
-// buttons (three consecutive ids) run the callbacks the program gave the
-// page in its context (showHelp, backToMenu, exitProgram).
+// buttons run the callbacks the program gave the page in its context
+// (showHelp, backToMenu, exitProgram).
 #pragma once
 
 #include <functional>
@@ -14,21 +14,35 @@ template <typename Page> struct PageCommand {
   void (*run)(Page &page);
 };
 
-// Runs command `id` of `page`: from `table`, or the bottom row's help, back
-// or exit when `id` is `help`, `help + 1` or `help + 2`; a callback the
-// context lacks does nothing. Other ids are ignored.
+// The ids of the bottom row's buttons.
+struct PageExitIds {
+  int help;
+  int back;
+  int exit;
+};
+
+// What command `id` of `page` runs: from `table`, or for the bottom row's
+// ids the context's showHelp, backToMenu or exitProgram. Empty for other ids
+// and for a callback the context lacks.
 template <typename Page, typename Context>
-void runPageCommand(Page &page, std::span<const PageCommand<Page>> table, const Context &context, int help,
-                    int id) {
+std::function<void()> pageCommand(Page &page, std::span<const PageCommand<Page>> table,
+                                  const Context &context, PageExitIds exits, int id) {
   for (const PageCommand<Page> &command : table) {
     if (command.id == id) {
-      command.run(page);
-      return;
+      return [&page, run = command.run] { run(page); };
     }
   }
-  const std::function<void()> *exits[] = {&context.showHelp, &context.backToMenu, &context.exitProgram};
-  if (id >= help && id < help + 3 && *exits[id - help]) {
-    (*exits[id - help])();
+  return id == exits.help   ? context.showHelp
+         : id == exits.back ? context.backToMenu
+         : id == exits.exit ? context.exitProgram
+                            : nullptr;
+}
+
+template <typename Page, typename Context>
+void runPageCommand(Page &page, std::span<const PageCommand<Page>> table, const Context &context,
+                    PageExitIds exits, int id) {
+  if (const std::function<void()> run = pageCommand(page, table, context, exits, id)) {
+    run();
   }
 }
 

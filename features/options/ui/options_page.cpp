@@ -147,7 +147,7 @@ void COptionsPage::OnCommand(int id, int code) {
   static constexpr PageCommand<COptionsPage> kCommands[] = {
       {kApply, [](COptionsPage &page) { page.apply(); }},
   };
-  runPageCommand<COptionsPage>(*this, kCommands, context_, kHelp, id);
+  runPageCommand<COptionsPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 bool COptionsPage::eventFilter(QObject *watched, QEvent *event) {

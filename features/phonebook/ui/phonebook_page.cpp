@@ -173,7 +173,7 @@ void CPhonebookPage::OnCommand(int id, int code) {
          }
        }},
   };
-  runPageCommand<CPhonebookPage>(*this, kCommands, context_, kHelp, id);
+  runPageCommand<CPhonebookPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 void CPhonebookPage::keyPressEvent(QKeyEvent *event) {

@@ -165,7 +165,7 @@ void CSpeedDialPage::OnCommand(int id, int code) {
          }
        }},
   };
-  runPageCommand<CSpeedDialPage>(*this, kCommands, context_, kHelp, id);
+  runPageCommand<CSpeedDialPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 std::optional<std::pair<DropTarget, int>> CSpeedDialPage::targetAt(QPoint globalPos) const {
