@@ -163,19 +163,8 @@ void CAnimationPage::OnCommand(int id, int code) {
       {kSlot3, [](CAnimationPage &page) { (void)page.logic_.send(2); }},
       {kEditor, [](CAnimationPage &page) { page.logic_.startEditor(); }},
   };
-  const PageExitIds exits{kHelp, kBack, kExit};
-  id = mediaMenuCommand(id, exits);
-  const std::function<void()> run = pageCommand<CAnimationPage>(*this, kCommands, context_, exits, id);
-  if (!run) {
-    return;
-  }
-  const bool needsChoice = id == kPreview || (id >= kSlot1 && id <= kSlot3);
-  if (needsChoice && !logic_.catalog().hasChoice()) {
-    return;
-  }
-  logic_.beforeCommand();
-  // The handler may replace this page; it goes away only once we returned.
-  run();
+  runMediaCommand<CAnimationPage>(*this, logic_, kCommands, context_,
+                                  {kPreview, kSlot1, {kHelp, kBack, kExit}}, id);
 }
 
 void CAnimationPage::OnProgramMessage(int message) {

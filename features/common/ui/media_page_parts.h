@@ -69,6 +69,32 @@ int mediaPageCommand(const QKeyEvent &event, const MediaPageKeys &keys, bool run
 // page's own `exits`; other ids unchanged.
 int mediaMenuCommand(int id, const PageExitIds &exits);
 
+struct MediaCommandIds {
+  int play;      // plays or previews the chosen item
+  int firstSlot; // sends to slot 0; the next two ids to slots 1 and 2
+  PageExitIds exits;
+};
+
+// Runs command `id` of a melody or animation page from `table` or the
+// bottom row (the menu's ids included). Playing and sending need a chosen
+// item; what plays stops before any command runs.
+template <typename Page, typename Logic>
+void runMediaCommand(Page &page, Logic &logic, std::span<const PageCommand<Page>> table,
+                     const MediaPageContext &context, const MediaCommandIds &ids, int id) {
+  id = mediaMenuCommand(id, ids.exits);
+  const std::function<void()> run = pageCommand(page, table, context, ids.exits, id);
+  if (!run) {
+    return;
+  }
+  const bool needsChoice = id == ids.play || (id >= ids.firstSlot && id < ids.firstSlot + 3);
+  if (needsChoice && !logic.catalog().hasChoice()) {
+    return;
+  }
+  logic.beforeCommand();
+  // The handler may replace the page; it goes away only once we returned.
+  run();
+}
+
 class MessageBoxUser : public MediaUser {
 public:
   explicit MessageBoxUser(QWidget *owner) : owner_(owner) {}

@@ -132,19 +132,8 @@ void CMelodyPage::OnCommand(int id, int code) {
       {kSlot3, [](CMelodyPage &page) { (void)page.logic_.send(2); }},
       {kEditor, [](CMelodyPage &page) { page.logic_.startEditor(); }},
   };
-  const PageExitIds exits{kHelp, kBack, kExit};
-  id = mediaMenuCommand(id, exits);
-  const std::function<void()> run = pageCommand<CMelodyPage>(*this, kCommands, context_, exits, id);
-  if (!run) {
-    return;
-  }
-  const bool needsChoice = id == kPlay || (id >= kSlot1 && id <= kSlot3);
-  if (needsChoice && !logic_.catalog().hasChoice()) {
-    return;
-  }
-  logic_.beforeCommand();
-  // The handler may replace this page; it goes away only once we returned.
-  run();
+  runMediaCommand<CMelodyPage>(*this, logic_, kCommands, context_, {kPlay, kSlot1, {kHelp, kBack, kExit}},
+                               id);
 }
 
 void CMelodyPage::OnProgramMessage(int message) {
