@@ -24,7 +24,7 @@ int usage(const std::string &message) {
   return kBadArguments;
 }
 
-int writeStatus(bool ok, const features::TransfersPhone &phone) {
+int writeStatus(bool ok, const pelodex::TransfersPhone &phone) {
   if (ok) {
     return 0;
   }

@@ -1,9 +1,9 @@
 #include "cli/cmd_phone_sms.h"
 
+#include "apps/pelodex/adapters/transfers_sms_phone.h"
 #include "core/base/doc_result.h"
 #include "features/sms/sms_editor.h"
 #include "features/sms/sms_text.h"
-#include "features/sms/transfers_sms_phone.h"
 #include "link/export/phone_json.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ namespace {
 
 using features::SmsBoxKind;
 using features::SmsEditor;
-using features::TransfersSmsPhone;
+using pelodex::TransfersSmsPhone;
 
 constexpr int kUnreadableInput = 66;
 
@@ -40,7 +40,7 @@ int withEditor(link::PhoneSession &session, const EditorBody &body) {
   }
   TransfersSmsPhone phone(session.transfers(), session.link());
   CliUser user;
-  const features::KoreanClock clock;
+  const pelodex::KoreanClock clock;
   SmsEditor editor(session.store(), phone, user, clock, session.link().phoneInfo());
   return body(editor, phone);
 }

@@ -1,9 +1,9 @@
 // Pieces shared by the speed-dial, alarm and option commands.
 #pragma once
 
+#include "apps/pelodex/adapters/transfers_phone.h"
 #include "cli/phone_settings.h"
 #include "features/common/page_user.h"
-#include "features/options/transfers_phone.h"
 #include "link/session/phone_session.h"
 
 #include <functional>
@@ -25,7 +25,7 @@ int fail(link::Outcome outcome);
 // Prints `message`; the usage exit status.
 int usage(const std::string &message);
 // The exit status of a write through `phone` that returned `ok`.
-int writeStatus(bool ok, const features::TransfersPhone &phone);
+int writeStatus(bool ok, const pelodex::TransfersPhone &phone);
 
 std::optional<int> parseInt(const std::string &text, int low, int high);
 // The next positional argument as an integer in [low, high]; a missing or
@@ -38,7 +38,7 @@ template <typename Read, typename Write> int afterRead(link::PhoneSession &sessi
   if (const link::Outcome outcome = std::invoke(read, session.transfers()); outcome != link::Outcome::Ok) {
     return fail(outcome);
   }
-  features::TransfersPhone phone(session.transfers(), session.link());
+  pelodex::TransfersPhone phone(session.transfers(), session.link());
   ConsoleUser user;
   return write(phone, user);
 }

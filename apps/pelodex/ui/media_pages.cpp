@@ -1,5 +1,6 @@
 #include "apps/pelodex/ui/media_pages.h"
 
+#include "apps/pelodex/adapters/transfers_media_phone.h"
 #include "apps/pelodex/launch.h"
 #include "apps/pelodex/ui/pelodex_app.h"
 #include "features/animations/ui/animation_page.h"
@@ -14,20 +15,6 @@ namespace pdx::pelodex {
 using namespace core;
 
 namespace {
-
-class TransfersMediaPhone : public features::MediaPhone {
-public:
-  explicit TransfersMediaPhone(link::PhoneTransfers &transfers) : transfers_(transfers) {}
-  bool sendMelody(std::span<const uint8_t> payload) override {
-    return transfers_.downloadMelody(payload) == link::Outcome::Ok;
-  }
-  bool sendAnimation(std::span<const uint8_t> payload) override {
-    return transfers_.downloadAnimation(payload) == link::Outcome::Ok;
-  }
-
-private:
-  link::PhoneTransfers &transfers_;
-};
 
 // Each editor keeps a single instance: a second start only brings the
 // running one to the front.

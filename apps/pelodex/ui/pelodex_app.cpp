@@ -5,7 +5,6 @@
 #include "apps/pelodex/ui/main_menu_page.h"
 #include "apps/pelodex/ui/media_pages.h"
 #include "apps/pelodex/ui/pelodex_page.h"
-#include "apps/pelodex/ui/phonebook_phone.h"
 #include "core/data/datafile_startup.h"
 #include "features/common/ui/program_message_target.h"
 #include "features/phonebook/ui/phonebook_page.h"
@@ -64,10 +63,8 @@ private:
 PelodexApp::PelodexApp(PelodexOptions options)
     : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
       link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
-      settings_(platform::Settings::forProfile(kProfile)),
-      phonebookPhone_(std::make_unique<TransfersPhonebookPhone>(transfers_)),
-      settingsPhone_(std::make_unique<features::TransfersPhone>(transfers_, link_)),
-      mediaPages_(std::make_unique<MediaPages>(*this)), whenIdle_([this] {
+      settings_(platform::Settings::forProfile(kProfile)), mediaPages_(std::make_unique<MediaPages>(*this)),
+      whenIdle_([this] {
         const QWidget *window = CurrentWindow();
         return window != nullptr && window->isEnabled() && !link_.waiting();
       }) {}
@@ -277,7 +274,7 @@ void PelodexApp::OpenPhonebook(bool fresh) {
     winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2106);
   };
   features::PhonebookPageContext context{store_,
-                                         *phonebookPhone_,
+                                         phone_,
                                          online,
                                          settings_,
                                          [this] { ShowMenu(); },
@@ -296,9 +293,7 @@ void PelodexApp::OpenPhonebook(bool fresh) {
 }
 
 void PelodexApp::OnProgramMessage(uint32_t message) {
-  if (PelodexPage *page = CurrentPage()) {
-    page->OnProgramMessage(message);
-  } else if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
+  if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
     target->OnProgramMessage(message);
   }
 }

@@ -3,14 +3,13 @@
 // whole run; pages borrow them.
 #pragma once
 
+#include "apps/pelodex/adapters/transfers_phone.h"
+#include "apps/pelodex/adapters/transfers_sms_phone.h"
 #include "apps/pelodex/options.h"
 #include "apps/pelodex/ui/when_idle.h"
 #include "core/data/datafile.h"
 #include "core/data/datafile_lock.h"
 #include "core/data/store.h"
-#include "features/common/phonebook_phone.h"
-#include "features/options/transfers_phone.h"
-#include "features/sms/transfers_sms_phone.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
@@ -112,10 +111,10 @@ private:
   std::unique_ptr<DataFileLock> dataLock_;
   bool offline_ = false;
   platform::Settings settings_;
-  std::unique_ptr<features::PhonebookPhone> phonebookPhone_;
-  std::unique_ptr<features::TransfersPhone> settingsPhone_;
-  features::TransfersSmsPhone smsPhone_{transfers_, link_};
-  features::KoreanClock smsClock_;
+  // The phone of the phonebook, group, speed-dial, alarm and option pages.
+  TransfersPhone phone_{transfers_, link_};
+  TransfersSmsPhone smsPhone_{transfers_, link_};
+  KoreanClock smsClock_;
   std::unique_ptr<MediaPages> mediaPages_;
   WhenIdle whenIdle_;
 };

@@ -13,8 +13,6 @@ class PelodexPage : public winlib::CBmpWnd {
 
 public:
   using winlib::CBmpWnd::CBmpWnd;
-  // Messages of the editors after they saved a file (1138, 1143).
-  virtual void OnProgramMessage(uint32_t) {}
 };
 
 } // namespace pdx::pelodex

@@ -22,7 +22,7 @@ void PelodexApp::OpenSpeedDial() {
     winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kSpeedDialHelp);
   };
   features::SpeedDialPageContext context{store_,
-                                         *settingsPhone_,
+                                         phone_,
                                          settings_,
                                          [this] { OpenPhonebook(false); },
                                          [this] { ShowMenu(); },
@@ -43,7 +43,7 @@ void PelodexApp::OpenAlarms() {
     winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kAlarmHelp);
   };
   features::AlarmPageContext context{store_,
-                                     *settingsPhone_,
+                                     phone_,
                                      [this] { ShowMenu(); },
                                      [this] { AskExit(); },
                                      showHelp,
@@ -64,7 +64,7 @@ void PelodexApp::OpenPhoneSettings() {
     QWidget *page = CurrentWindow();
     winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kOptionsHelp);
   };
-  features::OptionsPageContext context{store_, *settingsPhone_, [this] { ShowMenu(); }, [this] { AskExit(); },
+  features::OptionsPageContext context{store_, phone_, [this] { ShowMenu(); }, [this] { AskExit(); },
                                        showHelp};
   ShowPage(new features::COptionsPage(context), resources::kPageOptions);
 }

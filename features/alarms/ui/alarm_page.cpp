@@ -2,6 +2,7 @@
 
 #include "core/base/cp949.h"
 #include "features/alarms/ui/alarm_edit_dlg.h"
+#include "features/common/ui/page_commands.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "resources/fonts.h"
 #include "resources/resource_ids.h"
@@ -200,18 +201,12 @@ void CAlarmPage::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand || id == kCalendarId) {
     return CBmpWnd::OnCommand(id, code);
   }
-  const std::map<int, std::function<void()>> commands = {
-      {kAdd, [this] { addAlarm(); }},
-      {kModify, [this] { modifySelected(); }},
-      {kDelete, [this] { deleteSelected(); }},
-      {kHelp, context_.showHelp},
-      {kBack, context_.backToMenu},
-      {kExit, context_.exitProgram},
+  static constexpr PageCommand<CAlarmPage> kCommands[] = {
+      {kAdd, [](CAlarmPage &page) { page.addAlarm(); }},
+      {kModify, [](CAlarmPage &page) { page.modifySelected(); }},
+      {kDelete, [](CAlarmPage &page) { page.deleteSelected(); }},
   };
-  const auto it = commands.find(id);
-  if (it != commands.end() && it->second) {
-    it->second();
-  }
+  runPageCommand<CAlarmPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 winlib::CBmpButton *CAlarmPage::buttonAt(QPoint globalPos) const {

@@ -155,31 +155,16 @@ void CAnimationPage::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand) {
     return CBmpWnd::OnCommand(id, code);
   }
-  const std::map<int, std::function<void()>> commands = {
-      {kPreview, [this] { logic_.preview(); }},
-      {kStopPreview, [this] { logic_.stopPreview(); }},
-      {kSlot1, [this] { (void)logic_.send(0); }},
-      {kSlot2, [this] { (void)logic_.send(1); }},
-      {kSlot3, [this] { (void)logic_.send(2); }},
-      {kEditor, [this] { logic_.startEditor(); }},
-      {kHelp, context_.showHelp},
-      {1001, context_.showHelp},
-      {kBack, context_.backToMenu},
-      {1003, context_.backToMenu},
-      {kExit, context_.exitProgram},
-      {1000, context_.exitProgram},
+  static constexpr PageCommand<CAnimationPage> kCommands[] = {
+      {kPreview, [](CAnimationPage &page) { page.logic_.preview(); }},
+      {kStopPreview, [](CAnimationPage &page) { page.logic_.stopPreview(); }},
+      {kSlot1, [](CAnimationPage &page) { (void)page.logic_.send(0); }},
+      {kSlot2, [](CAnimationPage &page) { (void)page.logic_.send(1); }},
+      {kSlot3, [](CAnimationPage &page) { (void)page.logic_.send(2); }},
+      {kEditor, [](CAnimationPage &page) { page.logic_.startEditor(); }},
   };
-  const auto it = commands.find(id);
-  if (it == commands.end() || !it->second) {
-    return;
-  }
-  const bool needsChoice = id == kPreview || (id >= kSlot1 && id <= kSlot3);
-  if (needsChoice && !logic_.catalog().hasChoice()) {
-    return;
-  }
-  logic_.beforeCommand();
-  // The handler may replace this page; it goes away only once we returned.
-  it->second();
+  runMediaCommand<CAnimationPage>(*this, logic_, kCommands, context_,
+                                  {kPreview, kSlot1, {kHelp, kBack, kExit}}, id);
 }
 
 void CAnimationPage::OnProgramMessage(uint32_t message) {

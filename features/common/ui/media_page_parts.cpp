@@ -39,6 +39,19 @@ void drawPageLabels(QPainter &painter, const std::vector<PageLabel> &labels) {
   }
 }
 
+int mediaMenuCommand(int id, const PageExitIds &exits) {
+  switch (id) {
+  case 1000:
+    return exits.exit;
+  case 1001:
+    return exits.help;
+  case 1003:
+    return exits.back;
+  default:
+    return id;
+  }
+}
+
 int mediaPageCommand(const QKeyEvent &event, const MediaPageKeys &keys, bool running) {
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
   const int key = event.key();

@@ -6,6 +6,7 @@
 #include "core/base/event_loop.h"
 #include "features/common/media_ports.h"
 #include "features/common/ui/busy_widgets.h"
+#include "features/common/ui/page_commands.h"
 
 #include <QPointer>
 #include <QString>
@@ -63,6 +64,36 @@ struct MediaPageKeys {
 // The command of `event` (0: none of the page's keys). `running` tells
 // whether a melody or a preview plays.
 int mediaPageCommand(const QKeyEvent &event, const MediaPageKeys &keys, bool running);
+
+// The main menu's ids of exit (1000), help (1001) and back (1003) as the
+// page's own `exits`; other ids unchanged.
+int mediaMenuCommand(int id, const PageExitIds &exits);
+
+struct MediaCommandIds {
+  int play;      // plays or previews the chosen item
+  int firstSlot; // sends to slot 0; the next two ids to slots 1 and 2
+  PageExitIds exits;
+};
+
+// Runs command `id` of a melody or animation page from `table` or the
+// bottom row (the menu's ids included). Playing and sending need a chosen
+// item; what plays stops before any command runs.
+template <typename Page, typename Logic>
+void runMediaCommand(Page &page, Logic &logic, std::span<const PageCommand<Page>> table,
+                     const MediaPageContext &context, const MediaCommandIds &ids, int id) {
+  id = mediaMenuCommand(id, ids.exits);
+  const std::function<void()> run = pageCommand(page, table, context, ids.exits, id);
+  if (!run) {
+    return;
+  }
+  const bool needsChoice = id == ids.play || (id >= ids.firstSlot && id < ids.firstSlot + 3);
+  if (needsChoice && !logic.catalog().hasChoice()) {
+    return;
+  }
+  logic.beforeCommand();
+  // The handler may replace the page; it goes away only once we returned.
+  run();
+}
 
 class MessageBoxUser : public MediaUser {
 public:

@@ -124,31 +124,16 @@ void CMelodyPage::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand) {
     return CBmpWnd::OnCommand(id, code);
   }
-  const std::map<int, std::function<void()>> commands = {
-      {kPlay, [this] { logic_.play(); }},
-      {kStop, [this] { logic_.stop(); }},
-      {kSlot1, [this] { (void)logic_.send(0); }},
-      {kSlot2, [this] { (void)logic_.send(1); }},
-      {kSlot3, [this] { (void)logic_.send(2); }},
-      {kEditor, [this] { logic_.startEditor(); }},
-      {kHelp, context_.showHelp},
-      {1001, context_.showHelp},
-      {kBack, context_.backToMenu},
-      {1003, context_.backToMenu},
-      {kExit, context_.exitProgram},
-      {1000, context_.exitProgram},
+  static constexpr PageCommand<CMelodyPage> kCommands[] = {
+      {kPlay, [](CMelodyPage &page) { page.logic_.play(); }},
+      {kStop, [](CMelodyPage &page) { page.logic_.stop(); }},
+      {kSlot1, [](CMelodyPage &page) { (void)page.logic_.send(0); }},
+      {kSlot2, [](CMelodyPage &page) { (void)page.logic_.send(1); }},
+      {kSlot3, [](CMelodyPage &page) { (void)page.logic_.send(2); }},
+      {kEditor, [](CMelodyPage &page) { page.logic_.startEditor(); }},
   };
-  const auto it = commands.find(id);
-  if (it == commands.end() || !it->second) {
-    return;
-  }
-  const bool needsChoice = id == kPlay || (id >= kSlot1 && id <= kSlot3);
-  if (needsChoice && !logic_.catalog().hasChoice()) {
-    return;
-  }
-  logic_.beforeCommand();
-  // The handler may replace this page; it goes away only once we returned.
-  it->second();
+  runMediaCommand<CMelodyPage>(*this, logic_, kCommands, context_, {kPlay, kSlot1, {kHelp, kBack, kExit}},
+                               id);
 }
 
 void CMelodyPage::OnProgramMessage(uint32_t message) {

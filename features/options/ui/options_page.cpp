@@ -1,6 +1,7 @@
 #include "features/options/ui/options_page.h"
 
 #include "core/base/cp949.h"
+#include "features/common/ui/page_commands.h"
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "resources/fonts.h"
@@ -143,16 +144,10 @@ void COptionsPage::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand) {
     return CBmpWnd::OnCommand(id, code);
   }
-  const std::map<int, std::function<void()>> commands = {
-      {kApply, [this] { apply(); }},
-      {kHelp, context_.showHelp},
-      {kBack, context_.backToMenu},
-      {kExit, context_.exitProgram},
+  static constexpr PageCommand<COptionsPage> kCommands[] = {
+      {kApply, [](COptionsPage &page) { page.apply(); }},
   };
-  const auto it = commands.find(id);
-  if (it != commands.end() && it->second) {
-    it->second();
-  }
+  runPageCommand<COptionsPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 bool COptionsPage::eventFilter(QObject *watched, QEvent *event) {

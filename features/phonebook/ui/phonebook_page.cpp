@@ -2,6 +2,7 @@
 
 #include "features/common/column_settings.h"
 #include "features/common/ui/column_header.h"
+#include "features/common/ui/page_commands.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "features/groups/ui/group_list_dlg.h"
 #include "features/phonebook/phonebook_merge.h"
@@ -156,24 +157,23 @@ void CPhonebookPage::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand) {
     return CBmpWnd::OnCommand(id, code);
   }
-  const std::map<int, std::function<void()>> commands = {
-      {kImport, [this] { importFile(); }},
-      {kGroups, [this] { openGroups(); }},
-      {kNew, [this] { newEntry(); }},
-      {kDelete, [this] { deleteSelected(); }},
-      {kModify, [this] { modifySelected(); }},
-      {kFind, [this] { find(); }},
-      {kPrint, [this] { print(); }},
-      {kExport, [this] { exportPhonebook(); }},
-      {kSpeedDial, context_.openSpeedDial},
-      {kHelp, context_.showHelp},
-      {kBack, context_.backToMenu},
-      {kExit, context_.exitProgram},
+  static constexpr PageCommand<CPhonebookPage> kCommands[] = {
+      {kImport, [](CPhonebookPage &page) { page.importFile(); }},
+      {kGroups, [](CPhonebookPage &page) { page.openGroups(); }},
+      {kNew, [](CPhonebookPage &page) { page.newEntry(); }},
+      {kDelete, [](CPhonebookPage &page) { page.deleteSelected(); }},
+      {kModify, [](CPhonebookPage &page) { page.modifySelected(); }},
+      {kFind, [](CPhonebookPage &page) { page.find(); }},
+      {kPrint, [](CPhonebookPage &page) { page.print(); }},
+      {kExport, [](CPhonebookPage &page) { page.exportPhonebook(); }},
+      {kSpeedDial,
+       [](CPhonebookPage &page) {
+         if (page.context_.openSpeedDial) {
+           page.context_.openSpeedDial();
+         }
+       }},
   };
-  const auto it = commands.find(id);
-  if (it != commands.end() && it->second) {
-    it->second();
-  }
+  runPageCommand<CPhonebookPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 void CPhonebookPage::keyPressEvent(QKeyEvent *event) {

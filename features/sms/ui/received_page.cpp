@@ -58,8 +58,12 @@ void CSmsReceivedPage::updateButtons() {
   buttons_[kPrint]->Enable(selected);
 }
 
-std::map<int, std::function<void()>> CSmsReceivedPage::ownCommands() {
-  return {{kReply, [this] { reply(); }}, {kDelete, [this] { deleteSelected(); }}};
+std::span<const PageCommand<CSmsListPage>> CSmsReceivedPage::ownCommands() const {
+  static constexpr PageCommand<CSmsListPage> kCommands[] = {
+      {kReply, [](CSmsListPage &page) { static_cast<CSmsReceivedPage &>(page).reply(); }},
+      {kDelete, [](CSmsListPage &page) { static_cast<CSmsReceivedPage &>(page).deleteSelected(); }},
+  };
+  return kCommands;
 }
 
 void CSmsReceivedPage::reply() {

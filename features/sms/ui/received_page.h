@@ -23,7 +23,7 @@ protected:
   std::string paneText(int row) const override;
   void selectionChanged() override;
   void updateButtons() override;
-  std::map<int, std::function<void()>> ownCommands() override;
+  std::span<const PageCommand<CSmsListPage>> ownCommands() const override;
   std::set<int> dropCommands() const override { return {kReply, kDelete, kSave, kPrint}; }
   void keyPressEvent(QKeyEvent *event) override;
 };

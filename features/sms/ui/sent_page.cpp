@@ -64,12 +64,15 @@ void CSmsSentPage::updateButtons() {
   }
 }
 
-std::map<int, std::function<void()>> CSmsSentPage::ownCommands() {
-  return {{kNew, [this] { newMessage(); }},
-          {kModify, [this] { modifySelected(); }},
-          {kSendNow, [this] { sendSelected(); }},
-          {kDelete, [this] { deleteSelected(); }},
-          {kOpen, [this] { openFile(); }}};
+std::span<const PageCommand<CSmsListPage>> CSmsSentPage::ownCommands() const {
+  static constexpr PageCommand<CSmsListPage> kCommands[] = {
+      {kNew, [](CSmsListPage &page) { static_cast<CSmsSentPage &>(page).newMessage(); }},
+      {kModify, [](CSmsListPage &page) { static_cast<CSmsSentPage &>(page).modifySelected(); }},
+      {kSendNow, [](CSmsListPage &page) { static_cast<CSmsSentPage &>(page).sendSelected(); }},
+      {kDelete, [](CSmsListPage &page) { static_cast<CSmsSentPage &>(page).deleteSelected(); }},
+      {kOpen, [](CSmsListPage &page) { static_cast<CSmsSentPage &>(page).openFile(); }},
+  };
+  return kCommands;
 }
 
 void CSmsSentPage::afterStore(std::optional<int> row, bool sendNow) {

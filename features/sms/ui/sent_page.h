@@ -26,7 +26,7 @@ protected:
   std::string rowText(int row) const override;
   std::string paneText(int row) const override;
   void updateButtons() override;
-  std::map<int, std::function<void()>> ownCommands() override;
+  std::span<const PageCommand<CSmsListPage>> ownCommands() const override;
   std::set<int> dropCommands() const override { return {kModify, kSendNow, kDelete, kSave, kPrint}; }
   void keyPressEvent(QKeyEvent *event) override;
 

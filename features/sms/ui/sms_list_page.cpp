@@ -111,17 +111,21 @@ void CSmsListPage::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand) {
     return CBmpWnd::OnCommand(id, code);
   }
-  std::map<int, std::function<void()>> commands = ownCommands();
-  commands[kSave] = [this] { saveSelected(); };
-  commands[kPrint] = [this] { print(); };
-  commands[kHelp] = context_.showHelp;
-  commands[kBack] = context_.backToMenu;
-  commands[kExit] = context_.exitProgram;
-  const auto it = commands.find(id);
   const auto button = buttons_.find(id);
-  if (it != commands.end() && it->second && button != buttons_.end() &&
-      button->second->State() != winlib::ButtonState::Disabled) {
-    it->second();
+  if (button == buttons_.end() || button->second->State() == winlib::ButtonState::Disabled) {
+    return;
+  }
+  static constexpr PageCommand<CSmsListPage> kShared[] = {
+      {kSave, [](CSmsListPage &page) { page.saveSelected(); }},
+      {kPrint, [](CSmsListPage &page) { page.print(); }},
+  };
+  const PageExitIds exits{kHelp, kBack, kExit};
+  std::function<void()> run = pageCommand<CSmsListPage>(*this, ownCommands(), context_, exits, id);
+  if (!run) {
+    run = pageCommand<CSmsListPage>(*this, kShared, context_, exits, id);
+  }
+  if (run) {
+    run();
   }
 }
 

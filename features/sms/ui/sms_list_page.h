@@ -6,6 +6,7 @@
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/page_commands.h"
 #include "features/groups/ui/dialog_user.h"
 #include "features/printing/ui/print_options_dlg.h"
 #include "features/sms/sms_editor.h"
@@ -89,7 +90,7 @@ protected:
   virtual void selectionChanged() {}
   virtual void updateButtons() = 0;
   // The commands of the page's own buttons.
-  virtual std::map<int, std::function<void()>> ownCommands() = 0;
+  virtual std::span<const PageCommand<CSmsListPage>> ownCommands() const = 0;
   // The commands a dropped row runs.
   virtual std::set<int> dropCommands() const = 0;
 

@@ -3,6 +3,7 @@
 #include "features/common/column_settings.h"
 #include "features/common/row_find.h"
 #include "features/common/ui/column_header.h"
+#include "features/common/ui/page_commands.h"
 #include "features/common/ui/type_to_find.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "features/speeddial/ui/assign_dlg.h"
@@ -154,18 +155,17 @@ void CSpeedDialPage::OnCommand(int id, int code) {
   if (code != winlib::kNotifyCommand) {
     return CBmpWnd::OnCommand(id, code);
   }
-  const std::map<int, std::function<void()>> commands = {
-      {kAssign, [this] { assignSelected(); }},
-      {kDelete, [this] { deleteSelected(); }},
-      {kPhonebook, context_.backToPhonebook},
-      {kHelp, context_.showHelp},
-      {kBack, context_.backToMenu},
-      {kExit, context_.exitProgram},
+  static constexpr PageCommand<CSpeedDialPage> kCommands[] = {
+      {kAssign, [](CSpeedDialPage &page) { page.assignSelected(); }},
+      {kDelete, [](CSpeedDialPage &page) { page.deleteSelected(); }},
+      {kPhonebook,
+       [](CSpeedDialPage &page) {
+         if (page.context_.backToPhonebook) {
+           page.context_.backToPhonebook();
+         }
+       }},
   };
-  const auto it = commands.find(id);
-  if (it != commands.end() && it->second) {
-    it->second();
-  }
+  runPageCommand<CSpeedDialPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
 }
 
 std::optional<std::pair<DropTarget, int>> CSpeedDialPage::targetAt(QPoint globalPos) const {

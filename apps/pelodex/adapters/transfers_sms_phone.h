@@ -6,9 +6,9 @@
 #include "features/sms/sms_ports.h"
 #include "link/transfer/transfers.h"
 
-namespace pdx::features {
+namespace pdx::pelodex {
 
-class TransfersSmsPhone : public SmsPhone {
+class TransfersSmsPhone : public features::SmsPhone {
 public:
   explicit TransfersSmsPhone(link::PhoneTransfers &transfers, const link::CPhoneLink &link)
       : transfers_(transfers), link_(link) {}
@@ -29,9 +29,9 @@ private:
   link::Outcome last_ = link::Outcome::Ok;
 };
 
-class KoreanClock : public SmsClock {
+class KoreanClock : public features::SmsClock {
 public:
   core::CivilTime now() const override { return core::CivilTime::nowInKorea(); }
 };
 
-} // namespace pdx::features
+} // namespace pdx::pelodex

@@ -1,8 +1,8 @@
-#include "features/options/transfers_phone.h"
+#include "apps/pelodex/adapters/transfers_phone.h"
 
 #include "link/connection/password.h"
 
-namespace pdx::features {
+namespace pdx::pelodex {
 
 bool TransfersPhone::record(link::Outcome outcome) {
   last_ = outcome;
@@ -42,4 +42,4 @@ void TransfersPhone::usePassword(std::string_view digits) {
   }
 }
 
-} // namespace pdx::features
+} // namespace pdx::pelodex

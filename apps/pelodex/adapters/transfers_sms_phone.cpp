@@ -1,6 +1,6 @@
-#include "features/sms/transfers_sms_phone.h"
+#include "apps/pelodex/adapters/transfers_sms_phone.h"
 
-namespace pdx::features {
+namespace pdx::pelodex {
 
 bool TransfersSmsPhone::done(link::Outcome outcome) {
   last_ = outcome;
@@ -20,4 +20,4 @@ bool TransfersSmsPhone::sendSms(const core::SmsMessage &message, std::string_vie
   return done(transfers_.sendSms(message, callback, recipient));
 }
 
-} // namespace pdx::features
+} // namespace pdx::pelodex

@@ -1,4 +1,4 @@
-// The phone of the speed-dial, alarm and options logic over the link's
+// The phone of the phonebook, group, speed-dial, alarm and options logic over the link's
 // transfers: each write counts only when the phone answered PC_OK. Used by
 // the pages and by pelodex-cli alike.
 #pragma once
@@ -8,9 +8,11 @@
 #include "features/options/options_ports.h"
 #include "link/transfer/transfers.h"
 
-namespace pdx::features {
+namespace pdx::pelodex {
 
-class TransfersPhone : public PhonebookPhone, public AlarmPhone, public OptionsPhone {
+class TransfersPhone : public features::PhonebookPhone,
+                       public features::AlarmPhone,
+                       public features::OptionsPhone {
 public:
   TransfersPhone(link::PhoneTransfers &transfers, link::CPhoneLink &link)
       : transfers_(transfers), link_(link) {}
@@ -34,4 +36,4 @@ private:
   link::Outcome last_ = link::Outcome::Ok;
 };
 
-} // namespace pdx::features
+} // namespace pdx::pelodex
