@@ -4,8 +4,6 @@
 
 #include "winlib/bmp_wnd.h"
 
-#include <cstdint>
-
 namespace pdx::pelodex {
 
 class PelodexPage : public winlib::CBmpWnd {
