@@ -240,4 +240,49 @@
         <translation>Exit status: 0 success, 1 no phone, 2-9 document error, 3 wrong password, 4 refused by the phone, 64 bad arguments, 65 bad data, 66 unreadable input, 70 internal error, 73 cannot create, 74 output error</translation>
     </message>
 </context>
+<context>
+    <name>pdx::winlib::Help</name>
+    <message>
+        <source>도움말 내용</source>
+        <translation>Help text</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::Picker</name>
+    <message>
+        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>파일이 존재하지 않습니다</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>폴더를 찾을 수 없습니다.</source>
+        <translation>The folder cannot be found.</translation>
+    </message>
+    <message>
+        <source>폴더는 고를 수 없습니다. 파일 이름을 입력하십시오.</source>
+        <translation>A folder cannot be chosen. Type a file name.</translation>
+    </message>
+    <message>
+        <source>파일이름</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>파일 목록</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>드라이브선택</source>
+        <translation>Drive</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::WaitWindow</name>
+    <message>
+        <source>취소하는 중입니다.</source>
+        <translation>Cancelling.</translation>
+    </message>
+</context>
 </TS>
