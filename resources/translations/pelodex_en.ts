@@ -241,6 +241,85 @@
     </message>
 </context>
 <context>
+    <name>pdx::winlib::Calendar</name>
+    <message>
+        <source>일</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>월</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>화</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>수</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>목</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>금</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>토</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>1월</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>2월</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>3월</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>4월</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>5월</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>6월</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>7월</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>8월</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>9월</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>10월</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>11월</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>12월</source>
+        <translation>December</translation>
+    </message>
+</context>
+<context>
     <name>pdx::winlib::Help</name>
     <message>
         <source>도움말 내용</source>

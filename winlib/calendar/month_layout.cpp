@@ -37,10 +37,6 @@ int MonthLayout::dayAt(int x, int y) const {
   return day >= 1 && day <= days_ ? day : 0;
 }
 
-std::string monthTitle(int year, int month) {
-  return std::to_string(year) + "년 " + std::to_string(month) + "월";
-}
-
 const char *weekdayName(int column) {
   static constexpr std::array<const char *, 7> kNames = {"일", "월", "화", "수", "목", "금", "토"};
   return kNames.at(static_cast<size_t>(column));

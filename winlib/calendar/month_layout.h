@@ -59,8 +59,6 @@ private:
   int rows_;
 };
 
-// "1999년 1월".
-std::string monthTitle(int year, int month);
 // "일" to "토" for Sunday = 0 to Saturday = 6.
 const char *weekdayName(int column);
 // Day numbers: red on Sundays, blue on Saturdays, dark green otherwise.

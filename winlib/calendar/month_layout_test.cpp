@@ -55,8 +55,7 @@ TEST(MonthLayout, HitTestFindsTheDayUnderThePoint) {
   }
 }
 
-TEST(MonthLayout, TitlesNamesAndColours) {
-  EXPECT_EQ(monthTitle(1999, 1), "1999년 1월");
+TEST(MonthLayout, NamesAndColours) {
   EXPECT_STREQ(weekdayName(0), "일");
   EXPECT_STREQ(weekdayName(6), "토");
   EXPECT_EQ(dayColour(0), (Rgb{255, 0, 0}));
