@@ -318,6 +318,14 @@
         <source>12월</source>
         <translation>December</translation>
     </message>
+    <message>
+        <source>%1년 %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>윤 </source>
+        <translation>leap </translation>
+    </message>
 </context>
 <context>
     <name>pdx::winlib::Help</name>

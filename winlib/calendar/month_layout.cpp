@@ -49,13 +49,13 @@ Rgb dayColour(int column) {
   return column == 6 ? Rgb{0, 0, 255} : Rgb{0, 128, 0};
 }
 
-std::string lunarLabel(int year, int month, int day) {
+std::string lunarLabel(int year, int month, int day, std::string_view leap) {
   const auto lunar = calendar::toLunar(year, month, day);
   if (!lunar) {
     return {};
   }
   if (lunar->day == 1 || lunar->day == 15 || day == 1) {
-    return std::string(lunar->leap ? "윤 " : "") + std::to_string(lunar->month) + ". " +
+    return std::string(lunar->leap ? leap : "") + std::to_string(lunar->month) + ". " +
            std::to_string(lunar->day);
   }
   return std::to_string(lunar->day);

@@ -69,6 +69,7 @@ TEST(LunarLabel, FullFormOnFirstFifteenthAndSolarFirst) {
   EXPECT_EQ(lunarLabel(1881, 2, 1), "1. 3");
   EXPECT_EQ(lunarLabel(1881, 2, 2), "4");
   EXPECT_EQ(lunarLabel(2001, 5, 23), "윤 4. 1");
+  EXPECT_EQ(lunarLabel(2001, 5, 23, "leap "), "leap 4. 1");
   EXPECT_EQ(lunarLabel(2001, 5, 24), "2");
   EXPECT_EQ(lunarLabel(1999, 1, 1), "11. 14");
 }

@@ -33,7 +33,7 @@ constexpr std::array kMonths = {
 
 // "1999년 1월" in Korean, "January 1999" in English.
 QString titleText(int year, int month) {
-  return QCoreApplication::translate(kContext, "%1년 %2")
+  return QCoreApplication::translate("pdx::winlib::Calendar", "%1년 %2")
       .arg(year)
       .arg(QCoreApplication::translate(kContext, kMonths.at(static_cast<size_t>(month - 1))));
 }
@@ -133,7 +133,8 @@ void MonthPainter::paintDay(int year, int month, int day) {
   if (!lunarShown) {
     return;
   }
-  const QString lunar = QString::fromStdString(lunarLabel(year, month, day));
+  const QString lunar = QString::fromStdString(lunarLabel(
+      year, month, day, QCoreApplication::translate("pdx::winlib::Calendar", "윤 ").toStdString()));
   if (!lunar.isEmpty()) {
     painter_.setFont(font("굴림", 9));
     painter_.setPen(kLunarColour);
