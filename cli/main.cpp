@@ -4,7 +4,10 @@
 #include "cli/standard_output.h"
 #include "cli/usage.h"
 #include "core/base/last_resort.h"
+#include "platform/settings/language.h"
+#include "resources/translations/translation.h"
 
+#include <QtGlobal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -52,7 +55,9 @@ int runCommand(int argc, char **argv) {
     pdx::cli::Args args(std::vector<std::string>(argv + 2, argv + argc));
     return group.run(args);
   }
-  std::fprintf(stderr, "pelodex-cli: 알 수 없는 명령입니다: %s\n", argv[1]);
+  std::fprintf(stderr, "pelodex-cli: %s: %s\n",
+               pdx::cli::usageText(QT_TRANSLATE_NOOP("pdx::cli::Usage", "알 수 없는 명령입니다")).c_str(),
+               argv[1]);
   pdx::cli::printUsage(stderr);
   return pdx::cli::kBadArguments;
 }
@@ -60,6 +65,8 @@ int runCommand(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
+  const std::string language = pdx::platform::takeLanguageOption(argc, argv);
+  pdx::resources::useLanguage(pdx::platform::programLanguage("Pelodex", language));
   return pdx::runGuarded("pelodex-cli",
                          [&] { return pdx::cli::checkStandardOutput(runCommand(argc, argv)); });
 }

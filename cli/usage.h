@@ -4,22 +4,25 @@
 
 #include <cstdio>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace pdx::cli {
 
 struct CommandUsage {
   const char *synopsis;    // the command as typed after the group's name
-  const char *description; // one line, Korean
+  const char *description; // one line, Korean (the source text)
 };
 
 struct GroupUsage {
   const char *name;
-  const char *summary; // one line, Korean
+  const char *summary; // one line, Korean (the source text)
   std::span<const CommandUsage> commands;
 };
 
 std::span<const GroupUsage> usageGroups();
+// A text of the table in the chosen language.
+std::string usageText(const char *source);
 const GroupUsage *findGroupUsage(std::string_view name);
 
 // The whole usage (every group and command) or one group's.

@@ -1,7 +1,8 @@
 // Build tool: writes pelodex-cli's manual page and bash completion from the
 // usage table, so that both always list the commands the program has.
-//   pdx_cli_docs man|completion TEMPLATE OUT
+//   pdx_cli_docs man|man-en|completion TEMPLATE OUT  (man-en: the English page)
 #include "cli/usage.h"
+#include "resources/translations/translation.h"
 
 #include <cctype>
 #include <fstream>
@@ -35,10 +36,11 @@ std::string troff(std::string_view text) {
 std::string manCommands() {
   std::ostringstream out;
   for (const GroupUsage &group : pdx::cli::usageGroups()) {
-    out << ".SS " << group.name << "\n" << troff(group.summary) << "\n";
+    out << ".SS " << group.name << "\n" << troff(pdx::cli::usageText(group.summary)) << "\n";
     for (const CommandUsage &command : group.commands) {
-      out << ".TP\n.B pelodex\\-cli " << group.name << " " << troff(command.synopsis) << "\n"
-          << troff(command.description) << "\n";
+      out << ".TP\n.B pelodex\\-cli " << group.name << " " << troff(pdx::cli::usageText(command.synopsis))
+          << "\n"
+          << troff(pdx::cli::usageText(command.description)) << "\n";
     }
   }
   return out.str();
@@ -108,7 +110,7 @@ void replaceAll(std::string &text, const std::string &key, const std::string &va
 
 int main(int argc, char **argv) {
   if (argc != 4) {
-    std::cerr << "usage: pdx_cli_docs man|completion TEMPLATE OUT\n";
+    std::cerr << "usage: pdx_cli_docs man|man-en|completion TEMPLATE OUT\n";
     return 64;
   }
   const std::string mode = argv[1];
@@ -116,11 +118,14 @@ int main(int argc, char **argv) {
   std::stringstream buffer;
   buffer << in.rdbuf();
   std::string text = buffer.str();
-  if (!in || text.empty() || (mode != "man" && mode != "completion")) {
+  if (!in || text.empty() || (mode != "man" && mode != "man-en" && mode != "completion")) {
     std::cerr << "pdx_cli_docs: cannot use " << argv[2] << "\n";
     return 66;
   }
-  replaceAll(text, "@COMMANDS@", mode == "man" ? manCommands() : completionCases());
+  if (mode == "man-en") {
+    pdx::resources::useLanguage(pdx::platform::Language::English);
+  }
+  replaceAll(text, "@COMMANDS@", mode == "completion" ? completionCases() : manCommands());
   replaceAll(text, "@GROUPS@", groupNames());
   std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
   out << text;

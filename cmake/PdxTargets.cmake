@@ -86,7 +86,7 @@ function(pdx_add_test name)
     TEST_LIST ${name}_TESTS)
   set(env_script ${CMAKE_CURRENT_BINARY_DIR}/${name}_env.cmake)
   file(GENERATE OUTPUT ${env_script}
-    CONTENT "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"PDX_TEST=1;${ARG_ENV}\")\nendif()\n")
+    CONTENT "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"PDX_TEST=1;LANGUAGE=ko;${ARG_ENV}\")\nendif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_script})
 endfunction()
 

@@ -51,7 +51,7 @@ for program in Pelodex Carrowin Velluto; do
 done
 check "desktop entries" desktop-file-validate "$root"/usr/share/applications/*.desktop
 check "AppStream metadata" appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml
-check "manual pages" bash -c 'for m in "$@"; do LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$m" 2>&1 >/dev/null | grep . && exit 1; done; exit 0' _ "$root"/usr/share/man/man1/*.1.gz
+check "manual pages" bash -c 'for m in "$@"; do LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$m" 2>&1 >/dev/null | grep . && exit 1; done; exit 0' _ "$root"/usr/share/man/man1/*.1.gz "$root"/usr/share/man/ko/man1/*.1.gz
 check "bash completion" bash -c 'source "$1" && complete -p pelodex-cli' _ "$root/usr/share/bash-completion/completions/pelodex-cli"
 
 echo "package check: $passed passed, $failed failed"

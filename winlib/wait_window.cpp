@@ -7,6 +7,7 @@
 #include "winlib/rules/button_rules.h"
 #include "winlib/rules/time_left.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -92,7 +93,7 @@ void CWaitWindow::askCancel() {
   }
   cancelAsked_ = true;
   cancel_->hide();
-  text_->setText(QStringLiteral("취소하는 중입니다."));
+  text_->setText(QCoreApplication::translate("pdx::winlib::WaitWindow", "취소하는 중입니다."));
   if (onCancel_) {
     onCancel_();
   }

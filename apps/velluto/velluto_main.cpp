@@ -1,6 +1,8 @@
 // Velluto: the animation editor.
 #include "apps/velluto/velluto_app.h"
 #include "core/base/last_resort.h"
+#include "platform/settings/language.h"
+#include "resources/translations/translation.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -8,7 +10,9 @@
 namespace {
 
 int run(int argc, char **argv) {
+  const std::string language = pdx::platform::takeLanguageOption(argc, argv);
   QApplication qt(argc, argv);
+  pdx::resources::useLanguage(pdx::platform::programLanguage(pdx::velluto::kVellutoProfile, language));
   QApplication::setApplicationName("Velluto");
   const QStringList arguments = QApplication::arguments().mid(1);
   std::optional<std::string> file;

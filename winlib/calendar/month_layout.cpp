@@ -37,10 +37,6 @@ int MonthLayout::dayAt(int x, int y) const {
   return day >= 1 && day <= days_ ? day : 0;
 }
 
-std::string monthTitle(int year, int month) {
-  return std::to_string(year) + "년 " + std::to_string(month) + "월";
-}
-
 const char *weekdayName(int column) {
   static constexpr std::array<const char *, 7> kNames = {"일", "월", "화", "수", "목", "금", "토"};
   return kNames.at(static_cast<size_t>(column));
@@ -53,13 +49,13 @@ Rgb dayColour(int column) {
   return column == 6 ? Rgb{0, 0, 255} : Rgb{0, 128, 0};
 }
 
-std::string lunarLabel(int year, int month, int day) {
+std::string lunarLabel(int year, int month, int day, std::string_view leap) {
   const auto lunar = calendar::toLunar(year, month, day);
   if (!lunar) {
     return {};
   }
   if (lunar->day == 1 || lunar->day == 15 || day == 1) {
-    return std::string(lunar->leap ? "윤 " : "") + std::to_string(lunar->month) + ". " +
+    return std::string(lunar->leap ? leap : "") + std::to_string(lunar->month) + ". " +
            std::to_string(lunar->day);
   }
   return std::to_string(lunar->day);

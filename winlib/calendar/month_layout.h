@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace pdx::winlib {
 
@@ -59,15 +60,13 @@ private:
   int rows_;
 };
 
-// "1999년 1월".
-std::string monthTitle(int year, int month);
 // "일" to "토" for Sunday = 0 to Saturday = 6.
 const char *weekdayName(int column);
 // Day numbers: red on Sundays, blue on Saturdays, dark green otherwise.
 Rgb dayColour(int column);
-// The lunar text under a day: "%s%d. %d" (prefix "윤 " for a leap month,
+// The lunar text under a day: "%s%d. %d" (`leap` before a leap month,
 // lunar month, lunar day) on the first and fifteenth lunar day and on the
 // first solar day, the lunar day alone otherwise; empty without a lunar date.
-std::string lunarLabel(int year, int month, int day);
+std::string lunarLabel(int year, int month, int day, std::string_view leap = "윤 ");
 
 } // namespace pdx::winlib

@@ -55,8 +55,7 @@ TEST(MonthLayout, HitTestFindsTheDayUnderThePoint) {
   }
 }
 
-TEST(MonthLayout, TitlesNamesAndColours) {
-  EXPECT_EQ(monthTitle(1999, 1), "1999년 1월");
+TEST(MonthLayout, NamesAndColours) {
   EXPECT_STREQ(weekdayName(0), "일");
   EXPECT_STREQ(weekdayName(6), "토");
   EXPECT_EQ(dayColour(0), (Rgb{255, 0, 0}));
@@ -70,6 +69,7 @@ TEST(LunarLabel, FullFormOnFirstFifteenthAndSolarFirst) {
   EXPECT_EQ(lunarLabel(1881, 2, 1), "1. 3");
   EXPECT_EQ(lunarLabel(1881, 2, 2), "4");
   EXPECT_EQ(lunarLabel(2001, 5, 23), "윤 4. 1");
+  EXPECT_EQ(lunarLabel(2001, 5, 23, "leap "), "leap 4. 1");
   EXPECT_EQ(lunarLabel(2001, 5, 24), "2");
   EXPECT_EQ(lunarLabel(1999, 1, 1), "11. 14");
 }

@@ -1,5 +1,6 @@
 // The compiled help documents: each topic is code page 949 RTF that reads
-// back to Korean text under the title its window expects.
+// back to its text (Korean, or the English beside it) under the title its
+// window expects.
 #include "resources/help/help_tables.h"
 #include "winlib/help/help_topics.h"
 #include "winlib/help/rtf_reader.h"
@@ -25,7 +26,7 @@ void expectTopics(std::span<const resources::HelpTopic> topics, const std::map<i
     const std::string text = document.plainText();
     EXPECT_EQ(text.find("\uFFFD"), std::string::npos);
     EXPECT_EQ(text.find('\\'), std::string::npos) << "an RTF control word leaked into the text";
-    EXPECT_GT(text.size(), 1000U);
+    EXPECT_GT(text.size(), 800U);
   }
 }
 
@@ -44,6 +45,30 @@ TEST(HelpDocuments, PelodexTopics) {
 TEST(HelpDocuments, EditorTopics) {
   expectTopics(resources::carrowinHelpTopics(), {{2112, "멜로디 편집기 도움말"}});
   expectTopics(resources::vellutoHelpTopics(), {{2113, "애니메이션 편집기 도움말"}});
+}
+
+TEST(HelpDocuments, EnglishTopicsMatchTheKoreanOnes) {
+  using resources::HelpTopic;
+  using Table = std::span<const HelpTopic> (*)(platform::Language);
+  const std::map<int, std::string> titles = {{2100, "Pelodex Help"},
+                                             {2101, "Log on"},
+                                             {2102, "Received messages"},
+                                             {2103, "Sending messages"},
+                                             {2106, "Diary phonebook"},
+                                             {2107, "Speed dials"},
+                                             {2108, "My melodies"},
+                                             {2109, "Animations"},
+                                             {2110, "Alarms"},
+                                             {2112, "Melody Editor Help"},
+                                             {2113, "Animation Editor Help"}};
+  for (const Table table : {Table{resources::pelodexHelpTopics}, Table{resources::carrowinHelpTopics},
+                            Table{resources::vellutoHelpTopics}}) {
+    std::map<int, std::string> expected;
+    for (const HelpTopic &topic : table(platform::Language::Korean)) {
+      expected[topic.number] = titles.at(topic.number);
+    }
+    expectTopics(table(platform::Language::English), expected);
+  }
 }
 
 TEST(HelpDocuments, PhoneOptionsTopicDoesNotExist) {

@@ -1,6 +1,8 @@
 // Pelodex: the phone-data program.
 #include "apps/pelodex/ui/pelodex_app.h"
 #include "core/base/last_resort.h"
+#include "platform/settings/language.h"
+#include "resources/translations/translation.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -8,7 +10,9 @@
 namespace {
 
 int run(int argc, char **argv) {
+  const std::string language = pdx::platform::takeLanguageOption(argc, argv);
   QApplication qt(argc, argv);
+  pdx::resources::useLanguage(pdx::platform::programLanguage("Pelodex", language));
   QApplication::setApplicationName("Pelodex");
   std::vector<std::string> arguments;
   for (const QString &a : QApplication::arguments().mid(1)) {

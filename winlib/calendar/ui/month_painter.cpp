@@ -3,10 +3,12 @@
 #include "resources/fonts.h"
 #include "winlib/calendar/ui/month_calendar.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace pdx::winlib {
 namespace {
@@ -14,6 +16,27 @@ namespace {
 const QColor kLineColour(128, 128, 128);
 const QColor kTitleColour(0, 0, 0);
 const QColor kLunarColour(96, 96, 96);
+
+constexpr const char *kContext = "pdx::winlib::Calendar";
+constexpr std::array kWeekdays = {
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "일"), QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "월"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "화"), QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "수"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "목"), QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "금"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "토")};
+constexpr std::array kMonths = {
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "1월"),  QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "2월"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "3월"),  QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "4월"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "5월"),  QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "6월"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "7월"),  QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "8월"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "9월"),  QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "10월"),
+    QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "11월"), QT_TRANSLATE_NOOP("pdx::winlib::Calendar", "12월")};
+
+// "1999년 1월" in Korean, "January 1999" in English.
+QString titleText(int year, int month) {
+  return QCoreApplication::translate("pdx::winlib::Calendar", "%1년 %2")
+      .arg(year)
+      .arg(QCoreApplication::translate(kContext, kMonths.at(static_cast<size_t>(month - 1))));
+}
 
 QFont font(const char *family, int points, bool bold = false) {
   return resources::font(QString::fromUtf8(family), points, bold);
@@ -72,7 +95,7 @@ void MonthPainter::paintTitle(int year, int month) {
   painter_.setFont(font("굴림", 20));
   painter_.setPen(kTitleColour);
   painter_.drawText(toQRect(layout_.titleBand()), Qt::AlignCenter | Qt::TextSingleLine,
-                    QString::fromStdString(monthTitle(year, month)));
+                    titleText(year, month));
 }
 
 void MonthPainter::paintGrid() {
@@ -90,7 +113,7 @@ void MonthPainter::paintGrid() {
     const Rgb colour = dayColour(column);
     painter_.setPen(QColor(colour.red, colour.green, colour.blue));
     painter_.drawText(toQRect(layout_.weekdayCell(column)), Qt::AlignCenter | Qt::TextSingleLine,
-                      QString::fromUtf8(weekdayName(column)));
+                      QCoreApplication::translate(kContext, kWeekdays.at(static_cast<size_t>(column))));
   }
 }
 
@@ -110,7 +133,8 @@ void MonthPainter::paintDay(int year, int month, int day) {
   if (!lunarShown) {
     return;
   }
-  const QString lunar = QString::fromStdString(lunarLabel(year, month, day));
+  const QString lunar = QString::fromStdString(lunarLabel(
+      year, month, day, QCoreApplication::translate("pdx::winlib::Calendar", "윤 ").toStdString()));
   if (!lunar.isEmpty()) {
     painter_.setFont(font("굴림", 9));
     painter_.setPen(kLunarColour);

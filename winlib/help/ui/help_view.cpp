@@ -2,6 +2,7 @@
 
 #include "winlib/help/ui/stream_topic.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <QTextEdit>
 
@@ -12,7 +13,7 @@ QTextEdit *createHelpView(QWidget &parent, const QRect &rect, int topic) {
   view->setObjectName(QString::number(kHelpViewId));
   view->setGeometry(rect);
   view->setReadOnly(true);
-  view->setAccessibleName(QStringLiteral("도움말 내용"));
+  view->setAccessibleName(QCoreApplication::translate("pdx::winlib::Help", "도움말 내용"));
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setLineWrapMode(QTextEdit::WidgetWidth);

@@ -5,6 +5,7 @@
 #include "winlib/bmp_message_box.h"
 #include "winlib/picker/ui/picker_controls.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QStorageInfo>
@@ -69,7 +70,8 @@ void CFilePickerDlg::OnOK() {
 void CFilePickerDlg::OnItemSelected(const QString &) {}
 
 int CFilePickerDlg::notify(const char *text, uint32_t type) {
-  return CBmpMessageBox::Show(this, QString::fromUtf8(text), QString(), type, resources::kCaptionNotice);
+  return CBmpMessageBox::Show(this, QCoreApplication::translate("pdx::winlib::Picker", text), QString(), type,
+                              resources::kCaptionNotice);
 }
 
 void CFilePickerDlg::Handle(PickerOutcome outcome) {
@@ -84,18 +86,23 @@ void CFilePickerDlg::Handle(PickerOutcome outcome) {
     EndDialog(kIdOkCommand);
     return;
   case PickerOutcome::AskOverwrite:
-    if (notify("파일이 이미 있습니다. 덮어쓸까요?", kMbOkCancel | kMbIconQuestion) == kIdOkCommand) {
+    if (notify(QT_TRANSLATE_NOOP("pdx::winlib::Picker", "파일이 이미 있습니다. 덮어쓸까요?"),
+               kMbOkCancel | kMbIconQuestion) == kIdOkCommand) {
       Handle(session_->confirmOverwrite());
     }
     return;
   case PickerOutcome::FileMissing:
-    (void)notify("파일이 존재하지 않습니다", kMbOkCancel | kMbIconExclamation);
+    (void)notify(QT_TRANSLATE_NOOP("pdx::winlib::Picker", "파일이 존재하지 않습니다"),
+                 kMbOkCancel | kMbIconExclamation);
     return;
   case PickerOutcome::FolderMissing:
-    (void)notify("폴더를 찾을 수 없습니다.", kMbOk | kMbIconExclamation);
+    (void)notify(QT_TRANSLATE_NOOP("pdx::winlib::Picker", "폴더를 찾을 수 없습니다."),
+                 kMbOk | kMbIconExclamation);
     return;
   case PickerOutcome::IsFolder:
-    (void)notify("폴더는 고를 수 없습니다. 파일 이름을 입력하십시오.", kMbOk | kMbIconExclamation);
+    (void)notify(
+        QT_TRANSLATE_NOOP("pdx::winlib::Picker", "폴더는 고를 수 없습니다. 파일 이름을 입력하십시오."),
+        kMbOk | kMbIconExclamation);
     return;
   }
 }

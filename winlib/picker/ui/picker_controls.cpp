@@ -1,6 +1,7 @@
 #include "winlib/picker/ui/picker_controls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,7 +10,7 @@ namespace pdx::winlib {
 namespace {
 
 QLabel *label(QWidget &parent, const char *text, int x, int y) {
-  auto *result = new QLabel(QString::fromUtf8(text), &parent);
+  auto *result = new QLabel(QCoreApplication::translate("pdx::winlib::Picker", text), &parent);
   result->move(x, y);
   result->adjustSize();
   return result;
@@ -24,22 +25,22 @@ QString identifier(int id) {
 PickerControls::PickerControls(QWidget &dialog, PickerSession &session)
     : QObject(&dialog), session_(session), nameField_(new QLineEdit(&dialog)),
       fileList_(new QListWidget(&dialog)) {
-  label(dialog, "파일이름", 25, 50);
+  label(dialog, QT_TRANSLATE_NOOP("pdx::winlib::Picker", "파일이름"), 25, 50);
   nameField_->setObjectName(identifier(kNameField));
-  nameField_->setAccessibleName(QStringLiteral("파일이름"));
+  nameField_->setAccessibleName(QCoreApplication::translate("pdx::winlib::Picker", "파일이름"));
   nameField_->setGeometry(25, 70, 250, 20);
   fileList_->setObjectName(identifier(kFileList));
-  fileList_->setAccessibleName(QStringLiteral("파일 목록"));
+  fileList_->setAccessibleName(QCoreApplication::translate("pdx::winlib::Picker", "파일 목록"));
   fileList_->setGeometry(25, 95, 250, 165);
   connect(fileList_, &QListWidget::currentItemChanged, this,
           [this](QListWidgetItem *item, QListWidgetItem *) { selectItem(item); });
   connect(fileList_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem *item) { Q_EMIT itemActivated(item->text()); });
   if (!session_.folderOnly()) {
-    label(dialog, "드라이브선택", 25, 268);
+    label(dialog, QT_TRANSLATE_NOOP("pdx::winlib::Picker", "드라이브선택"), 25, 268);
     driveList_ = new QComboBox(&dialog);
     driveList_->setObjectName(identifier(kDriveList));
-    driveList_->setAccessibleName(QStringLiteral("드라이브선택"));
+    driveList_->setAccessibleName(QCoreApplication::translate("pdx::winlib::Picker", "드라이브선택"));
     driveList_->setGeometry(120, 265, 155, 22);
     connect(driveList_, &QComboBox::activated, this, [this](int index) {
       if (static_cast<size_t>(index) != session_.currentDrive()) {

@@ -1,0 +1,375 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ko">
+<context>
+    <name>pdx::cli::Usage</name>
+    <message>
+        <source>알 수 없는 명령입니다</source>
+        <translation>unknown command</translation>
+    </message>
+    <message>
+        <source>데이터 파일의 PC 전화번호부를 JSON으로 보여줍니다</source>
+        <translation>shows the PC phonebook of a data file as JSON</translation>
+    </message>
+    <message>
+        <source>전화번호부를 vCard 또는 CSV로 내보냅니다</source>
+        <translation>exports the phonebook as vCard or CSV</translation>
+    </message>
+    <message>
+        <source>이름(초성 포함)이나 번호로 찾은 항목을 보여줍니다</source>
+        <translation>shows the entries found by name (initial consonants included) or number</translation>
+    </message>
+    <message>
+        <source>글자·vCard·CSV 파일의 전화번호를 데이터 파일에 추가합니다 (--report: 건수와 사유를 JSON으로)</source>
+        <translation>adds the numbers of a text, vCard or CSV file to a data file (--report: counts and reasons as JSON)</translation>
+    </message>
+    <message>
+        <source>견본 전화번호부가 든 데이터 파일을 만듭니다</source>
+        <translation>writes a data file holding a sample phonebook</translation>
+    </message>
+    <message>
+        <source>전화번호부를 PDF로 인쇄합니다</source>
+        <translation>prints the phonebook to PDF</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일을 JSON으로 보여줍니다</source>
+        <translation>shows an animation file as JSON</translation>
+    </message>
+    <message>
+        <source>그림 하나를 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>exports one picture (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>전환 효과의 장면들을 만듭니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>makes the frames of the transition effect (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>add-image FILE.pca IMAGE --name NAME [가져오기 옵션]</source>
+        <translation>add-image FILE.pca IMAGE --name NAME [import options]</translation>
+    </message>
+    <message>
+        <source>그림을 변환해 새 애니메이션으로 추가합니다</source>
+        <translation>converts a picture and adds it as a new animation</translation>
+    </message>
+    <message>
+        <source>BMP, GIF, JPEG 그림을 PPM으로 풉니다</source>
+        <translation>decodes a BMP, GIF or JPEG picture to PPM</translation>
+    </message>
+    <message>
+        <source>convert IN [가져오기 옵션] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png</source>
+        <translation>convert IN [import options] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png</translation>
+    </message>
+    <message>
+        <source>그림을 96 × 51 흑백 그림으로 변환합니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>converts a picture to 96 × 51 black and white (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>휴대폰의 자료를 JSON으로 읽어옵니다 (메시지의 index: 메시지 명령이 받는 번호, 1부터)</source>
+        <translation>reads the phone&apos;s data as JSON (a message&apos;s index: the number the message commands take, from 1)</translation>
+    </message>
+    <message>
+        <source>전화번호부 한 칸을 씁니다</source>
+        <translation>writes one phonebook slot</translation>
+    </message>
+    <message>
+        <source>전화번호부 한 칸을 지웁니다</source>
+        <translation>erases one phonebook slot</translation>
+    </message>
+    <message>
+        <source>단문 메시지를 보냅니다</source>
+        <translation>sends a short message</translation>
+    </message>
+    <message>
+        <source>텍스트 파일의 메시지를 휴대폰 저장함에 씁니다</source>
+        <translation>writes the messages of a text file into the phone&apos;s saved box</translation>
+    </message>
+    <message>
+        <source>받은/저장된 메시지를 텍스트 파일로 저장합니다 (N: read sms의 index, 1부터)</source>
+        <translation>saves a received or saved message to a text file (N: the index of read sms, from 1)</translation>
+    </message>
+    <message>
+        <source>받은 메시지 N번을 읽음으로 표시합니다 (N: read sms의 index, 1부터)</source>
+        <translation>marks received message N as read (N: the index of read sms, from 1)</translation>
+    </message>
+    <message>
+        <source>받은/저장된 메시지 N번을 지웁니다 (N: read sms의 index, 1부터)</source>
+        <translation>deletes received or saved message N (N: the index of read sms, from 1)</translation>
+    </message>
+    <message>
+        <source>멜로디를 휴대폰에 넣습니다 (I: media list의 index, 0부터)</source>
+        <translation>puts a melody into the phone (I: the index of media list, from 0)</translation>
+    </message>
+    <message>
+        <source>애니메이션을 휴대폰에 넣습니다 (I: media list의 index, 0부터)</source>
+        <translation>puts an animation into the phone (I: the index of media list, from 0)</translation>
+    </message>
+    <message>
+        <source>단축다이얼 N에 전화번호부 한 칸의 번호를 지정합니다</source>
+        <translation>assigns the number of a phonebook slot to speed dial N</translation>
+    </message>
+    <message>
+        <source>단축다이얼 N을 지웁니다</source>
+        <translation>clears speed dial N</translation>
+    </message>
+    <message>
+        <source>단축다이얼을 다른 번호로 옮깁니다</source>
+        <translation>moves a speed dial to another number</translation>
+    </message>
+    <message>
+        <source>알람을 추가합니다</source>
+        <translation>adds an alarm</translation>
+    </message>
+    <message>
+        <source>modify-alarm POSITION [add-alarm의 옵션]</source>
+        <translation>modify-alarm POSITION [options of add-alarm]</translation>
+    </message>
+    <message>
+        <source>알람을 고칩니다</source>
+        <translation>changes an alarm</translation>
+    </message>
+    <message>
+        <source>알람을 지웁니다</source>
+        <translation>deletes an alarm</translation>
+    </message>
+    <message>
+        <source>휴대폰 환경 설정 한 항목을 바꿉니다</source>
+        <translation>changes one of the phone&apos;s settings</translation>
+    </message>
+    <message>
+        <source>휴대폰의 모든 자료를 폴더에 보관합니다</source>
+        <translation>keeps all of the phone&apos;s data in a folder</translation>
+    </message>
+    <message>
+        <source>COM1에서 COM8까지의 장치와 상태를 보여줍니다</source>
+        <translation>shows the devices of COM1 to COM8 and their state</translation>
+    </message>
+    <message>
+        <source>가상 휴대폰을 의사 단말기에서 실행합니다</source>
+        <translation>runs a simulated phone on a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>AT 명령으로 답하는 요즘 휴대폰(모뎀)을 의사 단말기에서 실행합니다</source>
+        <translation>runs a present-day phone (modem) answering AT commands on a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 JSON으로 보여줍니다</source>
+        <translation>shows a melody file as JSON</translation>
+    </message>
+    <message>
+        <source>휴대폰이 받는 바이트를 보여줍니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>shows the bytes the phone receives (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>멜로디를 WAV 파일로 만듭니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>renders a melody to a WAV file (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>멜로디를 PC에서 연주합니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>plays a melody on the PC (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>벨소리 텍스트를 멜로디 파일로 가져옵니다</source>
+        <translation>imports ringtone text into a melody file</translation>
+    </message>
+    <message>
+        <source>멜로디를 벨소리 텍스트로 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>exports a melody as ringtone text (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>멜로디를 MIDI 파일로 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>exports a melody as a MIDI file (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>MIDI 파일의 한 성부를 멜로디 파일로 가져옵니다</source>
+        <translation>imports one voice of a MIDI file into a melody file</translation>
+    </message>
+    <message>
+        <source>지정 화면의 파일과 항목 목록을 JSON으로 보여줍니다 (항목의 index: phone send-melody와 send-animation의 --index, 0부터)</source>
+        <translation>shows the files and items the assignment page lists as JSON (an item&apos;s index: the --index of phone send-melody and send-animation, from 0)</translation>
+    </message>
+    <message>
+        <source>양력 날짜를 음력으로 바꿉니다 (JSON)</source>
+        <translation>converts solar dates to lunar dates (JSON)</translation>
+    </message>
+    <message>
+        <source>PC의 데이터 파일 (Pelodex.dat)</source>
+        <translation>the PC&apos;s data file (Pelodex.dat)</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일 (.pca)</source>
+        <translation>animation files (.pca)</translation>
+    </message>
+    <message>
+        <source>바깥 그림 (BMP, GIF, JPEG)</source>
+        <translation>outside pictures (BMP, GIF, JPEG)</translation>
+    </message>
+    <message>
+        <source>휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--password NNNN] 명령</source>
+        <translation>exchanges with the phone: pelodex-cli phone [--device PATH | --port N] [--password NNNN] COMMAND</translation>
+    </message>
+    <message>
+        <source>가상 휴대폰</source>
+        <translation>the simulated phone</translation>
+    </message>
+    <message>
+        <source>멜로디 파일 (.pcm)</source>
+        <translation>melody files (.pcm)</translation>
+    </message>
+    <message>
+        <source>멜로디·애니메이션 폴더</source>
+        <translation>melody and animation folders</translation>
+    </message>
+    <message>
+        <source>음력 날짜</source>
+        <translation>lunar dates</translation>
+    </message>
+    <message>
+        <source>사용법: pelodex-cli 그룹 명령 [인수...]
+       pelodex-cli 그룹 --help    그룹의 명령을 봅니다
+       pelodex-cli --version
+
+</source>
+        <translation>Usage: pelodex-cli GROUP COMMAND [ARGUMENTS...]
+       pelodex-cli GROUP --help    lists the group&apos;s commands
+       pelodex-cli --version
+
+</translation>
+    </message>
+    <message>
+        <source>종료 상태: 0 성공, 1 휴대폰 없음, 2-9 문서 오류, 3 비밀번호 틀림, 4 휴대폰이 거절, 64 잘못된 인수, 65 잘못된 자료, 66 읽을 수 없는 입력, 70 내부 오류, 73 만들 수 없음, 74 출력 오류</source>
+        <translation>Exit status: 0 success, 1 no phone, 2-9 document error, 3 wrong password, 4 refused by the phone, 64 bad arguments, 65 bad data, 66 unreadable input, 70 internal error, 73 cannot create, 74 output error</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::Calendar</name>
+    <message>
+        <source>일</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>월</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>화</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>수</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>목</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>금</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>토</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>1월</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>2월</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>3월</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>4월</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>5월</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>6월</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>7월</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>8월</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>9월</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>10월</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>11월</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>12월</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>%1년 %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>윤 </source>
+        <translation>leap </translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::Help</name>
+    <message>
+        <source>도움말 내용</source>
+        <translation>Help text</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::Picker</name>
+    <message>
+        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>파일이 존재하지 않습니다</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>폴더를 찾을 수 없습니다.</source>
+        <translation>The folder cannot be found.</translation>
+    </message>
+    <message>
+        <source>폴더는 고를 수 없습니다. 파일 이름을 입력하십시오.</source>
+        <translation>A folder cannot be chosen. Type a file name.</translation>
+    </message>
+    <message>
+        <source>파일이름</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>파일 목록</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>드라이브선택</source>
+        <translation>Drive</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::WaitWindow</name>
+    <message>
+        <source>취소하는 중입니다.</source>
+        <translation>Cancelling.</translation>
+    </message>
+</context>
+</TS>
