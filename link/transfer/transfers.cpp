@@ -5,8 +5,6 @@
 #include "link/wire/options_wire.h"
 #include "link/wire/phonebook_wire.h"
 
-#include <ctime>
-
 namespace pdx::link {
 
 const char *describe(Outcome outcome) {
@@ -32,7 +30,7 @@ const char *describe(Outcome outcome) {
 }
 
 PhoneTransfers::PhoneTransfers(CPhoneLink &link, core::PhoneMirror &mirror)
-    : link_(link), mirror_(mirror), clock_([] { return static_cast<int64_t>(std::time(nullptr)); }) {
+    : link_(link), mirror_(mirror), clock_([&loop = link.loop()] { return loop.utcSeconds(); }) {
   link_.setFrameClient(this);
 }
 

@@ -77,7 +77,7 @@ public:
   const std::optional<core::PhoneBookEntry> &lastReadBack() const { return readBack_; }
 
   // The clock for alarm times and for the due-time order of the alarms
-  // read, seconds since 1970 UTC (tests fix it).
+  // read, seconds since 1970 UTC; the link's event loop unless set.
   void setClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
 
   bool receive(const Frame &frame) override;

@@ -31,7 +31,6 @@ struct TransferFixture : ::testing::Test {
         }
       }
     });
-    transfers.setClock([] { return int64_t{1715941233}; });
     link.connect("0000", 0);
     EXPECT_EQ(link.waitForConnection(), kConnected);
     sent.clear();
