@@ -22,6 +22,7 @@ namespace {
 class Clock : public EventLoop {
 public:
   Millis now() const override { return Millis(0); }
+  int64_t utcSeconds() const override { return 0; }
   TimerId startTimer(Millis, bool, std::function<void()>) override { return 1; }
   void stopTimer(TimerId) override {}
   void post(std::function<void()>) override {}

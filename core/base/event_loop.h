@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 
 namespace pdx {
@@ -18,6 +19,9 @@ public:
 
   // Milliseconds since an arbitrary start, never decreasing.
   virtual Millis now() const = 0;
+  // The calendar time, seconds since 1970-01-01 UTC: what alarms and
+  // messages are dated by.
+  virtual int64_t utcSeconds() const = 0;
 
   // Calls `callback` on the loop's thread after `interval`, once or
   // repeatedly; returns an id for stopTimer. Ids are never 0.

@@ -14,6 +14,8 @@ namespace pdx {
 class VirtualEventLoop : public EventLoop {
 public:
   Millis now() const override { return now_; }
+  // A fixed start instant plus the virtual time passed.
+  int64_t utcSeconds() const override { return kUtcStart + now_.count() / 1000; }
   TimerId startTimer(Millis interval, bool repeat, std::function<void()> callback) override;
   void stopTimer(TimerId id) override;
   void post(std::function<void()> callback) override;
@@ -27,6 +29,8 @@ public:
   bool isRunning(TimerId id) const { return timers_.count(id) != 0; }
 
 private:
+  static constexpr int64_t kUtcStart = 1715941233; // 2024-05-17 19:20:33 in Korea
+
   struct Timer {
     Millis due;
     Millis interval;

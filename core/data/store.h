@@ -7,8 +7,10 @@
 #include "core/base/doc_result.h"
 #include "core/data/alarm_list.h"
 #include "core/data/lists.h"
+#include "core/data/phone_mirror.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace pdx::core {
 
@@ -26,7 +28,7 @@ struct ReadFlags {
   bool options = false;
 };
 
-class CDataStore {
+class CDataStore : public PhoneMirror {
 public:
   // Phone mirror.
   SmsBox savedSms;
@@ -65,6 +67,19 @@ public:
   // Marks unused every speed-dial key that does not name a non-empty entry
   // of the phone phonebook with a non-empty number of its kind.
   void validateSpeedDials();
+
+  bool inTestMode() const override { return testMode; }
+  void beginRead(Part part) override;
+  void fillSamples(Part part, const CivilTime &now) override;
+  bool isRead(Part part) const override;
+  void markRead(Part part) override;
+  void addMessage(const SmsMessage &message) override { addPhoneSms(message); }
+  void setGroups(GroupTable groups) override { phoneGroups = std::move(groups); }
+  void setSlot(const PhoneBookEntry &entry) override;
+  void setSpeedDials(SpeedDialTable table) override;
+  void addAlarm(const AlarmEntry &alarm, const CivilTime &now) override;
+  const AlarmList &phoneAlarms() const override { return alarms; }
+  void setOptions(const PhoneOptions &value) override { options = value; }
 };
 
 // Writes a message as "Y-M-D h:m:s<TAB>text<TAB>number" (no line end) to

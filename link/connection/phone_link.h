@@ -50,16 +50,14 @@ inline constexpr int kPortCount = 8;
 inline constexpr size_t kPhoneInfoSize = 32;
 inline constexpr size_t kReadChunk = 2038;
 
-// The layer above the link: the read sequences and the store.
+// The layer above the link: the read sequences and the phone mirror.
 class FrameClient {
 public:
   virtual ~FrameClient() = default;
-  // Link-level handling of a data frame (the follow-up requests of a
-  // read); true when the frame is consumed.
-  virtual bool dispatch(const Frame &frame) = 0;
-  // Stores a record frame; true when the frame was a record (records are
-  // never queued as frame events).
-  virtual bool store(const Frame &frame) = 0;
+  // Handles a frame the link left to it (sends a read's follow-up request,
+  // stores a record); true when the frame is consumed, false for answers the
+  // link queues for the waiting request.
+  virtual bool receive(const Frame &frame) = 0;
 };
 
 // How a request's wait ended.
@@ -150,11 +148,14 @@ private:
 
   void onDataArrived();
   void onFrame(const Frame &frame);
-  bool dispatch(const Frame &frame);
-  void onPong(const Frame &frame);
+  // The link's own replies; true when the frame is consumed.
+  bool handlesOwn(const Frame &frame);
+  bool onAcceptance(const Frame &frame);
+  bool onRefusal(const Frame &frame);
+  bool onPong(const Frame &frame);
+  bool onGroupTable(const Frame &frame);
   void onPasswordAccepted();
   void onPasswordRefused();
-  void handle(const Frame &frame);
 
   SerialDevice &device_;
   EventLoop &loop_;

@@ -4,6 +4,7 @@
 #include "link/connection/phone_link.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace pdx::link {
@@ -27,46 +28,73 @@ void CPhoneLink::onDataArrived() {
   }
 }
 
+namespace {
+
+using LinkHandler = bool (CPhoneLink::*)(const Frame &);
+struct LinkReply {
+  Code code;
+  LinkHandler handler;
+};
+
+} // namespace
+
+// The replies the link handles itself, before the frame client sees them.
+bool CPhoneLink::handlesOwn(const Frame &frame) {
+  static constexpr std::array<LinkReply, 4> kReplies = {{
+      {PC_OK, &CPhoneLink::onAcceptance},
+      {PC_NG, &CPhoneLink::onRefusal},
+      {PC_PONG, &CPhoneLink::onPong},
+      {PC_GRP_DATA_DATA, &CPhoneLink::onGroupTable},
+  }};
+  for (const LinkReply &reply : kReplies) {
+    if (reply.code == frame.code) {
+      return (this->*reply.handler)(frame);
+    }
+  }
+  return false;
+}
+
+// The link's replies first, then the client's; of what is left, the answers
+// the open exchange waits for are queued and every other frame is discarded.
 void CPhoneLink::onFrame(const Frame &frame) {
   if (trace_) {
     trace_(true, frame);
   }
-  if (!dispatch(frame)) {
-    handle(frame);
+  if (handlesOwn(frame) || (client_ != nullptr && client_->receive(frame))) {
+    return;
+  }
+  if (wantsAnswer(frame)) {
+    (void)events_.addFrame(frame.code, frame.data[0]);
   }
 }
 
-bool CPhoneLink::dispatch(const Frame &frame) {
+bool CPhoneLink::onAcceptance(const Frame &frame) {
   const int subCode = frame.data.empty() ? -1 : frame.data[0];
-  switch (frame.code) {
-  case PC_OK:
-    if (subCode == PC_PW_SET_REQ) {
-      onPasswordAccepted();
-      return true;
-    }
-    if (endsExchange(subCode) && awaited_.test(static_cast<size_t>(subCode))) {
-      busyEnd();
-    }
-    return false;
-  case PC_NG:
-    if (subCode == PC_PW_SET_REQ) {
-      onPasswordRefused();
-      return true;
-    }
-    return false;
-  case PC_PONG:
-    onPong(frame);
+  if (subCode == PC_PW_SET_REQ) {
+    onPasswordAccepted();
     return true;
-  case PC_GRP_DATA_DATA:
-    busyEnd();
-    break;
-  default:
-    break;
   }
-  return client_ != nullptr && client_->dispatch(frame);
+  if (endsExchange(subCode) && awaited_.test(static_cast<size_t>(subCode))) {
+    busyEnd();
+  }
+  return false;
 }
 
-void CPhoneLink::onPong(const Frame &frame) {
+bool CPhoneLink::onRefusal(const Frame &frame) {
+  if (!frame.data.empty() && frame.data[0] == PC_PW_SET_REQ) {
+    onPasswordRefused();
+    return true;
+  }
+  return false;
+}
+
+// The group table is the last record of a phonebook read.
+bool CPhoneLink::onGroupTable(const Frame &) {
+  busyEnd();
+  return false;
+}
+
+bool CPhoneLink::onPong(const Frame &frame) {
   const size_t size = std::min(frame.data.size(), kPhoneInfoSize);
   const auto text = std::string(frame.data.begin(), frame.data.begin() + static_cast<std::ptrdiff_t>(size));
   phoneInfo_ = text.substr(0, text.find('\0'));
@@ -79,6 +107,7 @@ void CPhoneLink::onPong(const Frame &frame) {
     // for the phone's PC_OK.
     notify(kPhoneAnswered);
   }
+  return true;
 }
 
 // An acceptance that nothing waits for (it came after the wait ended) is
@@ -134,17 +163,6 @@ bool CPhoneLink::wantsAnswer(const Frame &frame) const {
     return false;
   }
   return frame.code == PC_NG || (frame.code == PC_OK && isQueuedAcceptance(subCode));
-}
-
-// Records go to the client; the answers the open exchange waits for are
-// queued; every other frame is discarded.
-void CPhoneLink::handle(const Frame &frame) {
-  if (client_ != nullptr && client_->store(frame)) {
-    return;
-  }
-  if (wantsAnswer(frame)) {
-    (void)events_.addFrame(frame.code, frame.data[0]);
-  }
 }
 
 } // namespace pdx::link

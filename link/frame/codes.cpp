@@ -1,58 +1,75 @@
 #include "link/frame/codes.h"
 
 #include <array>
-#include <initializer_list>
 
 namespace pdx::link {
 namespace {
 
-constexpr std::array<std::string_view, kCodeCount> kNames = {
-    "PC_PW_SET_REQ",
-    "PC_OK",
-    "PC_NG",
-    "PC_PING",
-    "PC_PONG",
-    "PC_SMS_INDEX_REQ",
-    "PC_SMS_INDEX_DATA",
-    "PC_SMS_DATA_REQ",
-    "PC_SMS_DATA_DATA",
-    "PC_SMS_SET_REQ",
-    "PC_SMS_SEND_REQ",
-    "PC_GRP_DATA_REQ",
-    "PC_GRP_DATA_DATA",
-    "PC_GRP_SET_REQ",
-    "PC_BK_INDEX_REQ",
-    "PC_BK_INDEX_DATA",
-    "PC_BK_DATA_REQ",
-    "PC_BK_DATA_DATA",
-    "PC_BK_SET_REQ",
-    "PC_BK_CALL_REQ",
-    "PC_MD_SET_REQ",
-    "PC_MD_PLAY_REQ",
-    "PC_ANI_SET_REQ",
-    "PC_ALM_DATA_REQ",
-    "PC_ALM_DATA_DATA",
-    "PC_ALM_SET_REQ",
-    "PC_OPT_DATA_REQ",
-    "PC_OPT_DATA_DATA",
-    "PC_OPT_SET_REQ",
-    "PC_PING2",
-    "PC_MBK_INDEX_REQ",
-    "PC_MBK_INDEX_DATA",
-    "PC_MBK_DATA_REQ",
-    "PC_MBK_DATA_DATA",
-    "PC_MBK_SET_REQ",
-    "PC_SKEY_DATA_REQ",
-    "PC_SKEY_DATA_DATA",
-    "PC_SKEY_SET_REQ",
-    "PC_MGRP_DATA_REQ",
-    "PC_MGRP_SET_REQ",
+// Who sends a code, and what the phone's PC_OK to a request means.
+enum Traits : uint8_t {
+  kFromProgram = 0,
+  kFromPhone = 1,
+  kQueued = 2, // its PC_OK is queued for the caller waiting for it
+  kEnds = 4,   // its PC_OK ends the exchange (busy-end)
 };
 
-CodeSet makeSet(std::initializer_list<int> codes) {
+struct CodeEntry {
+  std::string_view name;
+  uint8_t traits;
+};
+
+// Indexed by the code.
+constexpr std::array<CodeEntry, kCodeCount> kCodes = {{
+    {"PC_PW_SET_REQ", kFromProgram},
+    {"PC_OK", kFromPhone},
+    {"PC_NG", kFromPhone},
+    {"PC_PING", kFromProgram},
+    {"PC_PONG", kFromPhone},
+    {"PC_SMS_INDEX_REQ", kFromProgram},
+    {"PC_SMS_INDEX_DATA", kFromPhone},
+    {"PC_SMS_DATA_REQ", kFromProgram},
+    {"PC_SMS_DATA_DATA", kFromPhone},
+    {"PC_SMS_SET_REQ", kQueued | kEnds},
+    {"PC_SMS_SEND_REQ", kQueued},
+    {"PC_GRP_DATA_REQ", kFromProgram},
+    {"PC_GRP_DATA_DATA", kFromPhone},
+    {"PC_GRP_SET_REQ", kQueued | kEnds},
+    {"PC_BK_INDEX_REQ", kFromProgram},
+    {"PC_BK_INDEX_DATA", kFromPhone},
+    {"PC_BK_DATA_REQ", kFromProgram},
+    {"PC_BK_DATA_DATA", kFromPhone},
+    {"PC_BK_SET_REQ", kQueued | kEnds},
+    {"PC_BK_CALL_REQ", kQueued | kEnds},
+    {"PC_MD_SET_REQ", kQueued | kEnds},
+    {"PC_MD_PLAY_REQ", kQueued},
+    {"PC_ANI_SET_REQ", kQueued | kEnds},
+    {"PC_ALM_DATA_REQ", kFromProgram},
+    {"PC_ALM_DATA_DATA", kFromPhone},
+    {"PC_ALM_SET_REQ", kQueued},
+    {"PC_OPT_DATA_REQ", kFromProgram},
+    {"PC_OPT_DATA_DATA", kFromPhone},
+    {"PC_OPT_SET_REQ", kQueued},
+    {"PC_PING2", kFromProgram},
+    {"PC_MBK_INDEX_REQ", kFromProgram},
+    {"PC_MBK_INDEX_DATA", kFromPhone},
+    {"PC_MBK_DATA_REQ", kFromProgram},
+    {"PC_MBK_DATA_DATA", kFromPhone},
+    {"PC_MBK_SET_REQ", kQueued | kEnds},
+    {"PC_SKEY_DATA_REQ", kFromProgram},
+    {"PC_SKEY_DATA_DATA", kFromPhone},
+    {"PC_SKEY_SET_REQ", kQueued | kEnds},
+    {"PC_MGRP_DATA_REQ", kFromProgram},
+    {"PC_MGRP_SET_REQ", kQueued | kEnds},
+}};
+
+bool hasTrait(int code, uint8_t trait) {
+  return code >= 0 && code < kCodeCount && (kCodes[static_cast<size_t>(code)].traits & trait) != 0;
+}
+
+CodeSet setOf(bool wantFromPhone) {
   CodeSet set;
-  for (int code : codes) {
-    set.set(static_cast<size_t>(code));
+  for (int code = 0; code < kCodeCount; ++code) {
+    set[static_cast<size_t>(code)] = hasTrait(code, kFromPhone) == wantFromPhone;
   }
   return set;
 }
@@ -60,12 +77,12 @@ CodeSet makeSet(std::initializer_list<int> codes) {
 } // namespace
 
 std::string_view codeName(int code) {
-  return code >= 0 && code < kCodeCount ? kNames[static_cast<size_t>(code)] : std::string_view("?");
+  return code >= 0 && code < kCodeCount ? kCodes[static_cast<size_t>(code)].name : std::string_view("?");
 }
 
 int codeFromName(std::string_view name) {
   for (int code = 0; code < kCodeCount; ++code) {
-    if (kNames[static_cast<size_t>(code)] == name) {
+    if (kCodes[static_cast<size_t>(code)].name == name) {
       return code;
     }
   }
@@ -73,37 +90,21 @@ int codeFromName(std::string_view name) {
 }
 
 const CodeSet &codesFromPhone() {
-  static const CodeSet set =
-      makeSet({PC_OK, PC_NG, PC_PONG, PC_SMS_INDEX_DATA, PC_SMS_DATA_DATA, PC_GRP_DATA_DATA, PC_BK_INDEX_DATA,
-               PC_BK_DATA_DATA, PC_ALM_DATA_DATA, PC_OPT_DATA_DATA, PC_MBK_INDEX_DATA, PC_MBK_DATA_DATA,
-               PC_SKEY_DATA_DATA});
+  static const CodeSet set = setOf(true);
   return set;
 }
 
 const CodeSet &codesFromProgram() {
-  static const CodeSet set = [] {
-    CodeSet all;
-    for (int code = 0; code < kCodeCount; ++code) {
-      all.set(static_cast<size_t>(code));
-    }
-    return all & ~codesFromPhone();
-  }();
+  static const CodeSet set = setOf(false);
   return set;
 }
 
 bool isQueuedAcceptance(int code) {
-  static const CodeSet set =
-      makeSet({PC_SMS_SET_REQ, PC_SMS_SEND_REQ, PC_GRP_SET_REQ, PC_BK_SET_REQ, PC_BK_CALL_REQ, PC_MD_SET_REQ,
-               PC_MD_PLAY_REQ, PC_ANI_SET_REQ, PC_ALM_SET_REQ, PC_OPT_SET_REQ, PC_MBK_SET_REQ,
-               PC_SKEY_SET_REQ, PC_MGRP_SET_REQ});
-  return code >= 0 && code < 256 && set.test(static_cast<size_t>(code));
+  return hasTrait(code, kQueued);
 }
 
 bool endsExchange(int code) {
-  static const CodeSet set =
-      makeSet({PC_SMS_SET_REQ, PC_GRP_SET_REQ, PC_BK_SET_REQ, PC_BK_CALL_REQ, PC_MD_SET_REQ, PC_ANI_SET_REQ,
-               PC_MBK_SET_REQ, PC_SKEY_SET_REQ, PC_MGRP_SET_REQ});
-  return code >= 0 && code < 256 && set.test(static_cast<size_t>(code));
+  return hasTrait(code, kEnds);
 }
 
 } // namespace pdx::link

@@ -3,7 +3,7 @@
 namespace pdx::link {
 
 PhoneSession::PhoneSession(SerialDevice &device, EventLoop &loop)
-    : loop_(loop), link_(device, loop), transfers_(link_, &store_), start_(loop.now()) {
+    : loop_(loop), link_(device, loop), transfers_(link_, store_), start_(loop.now()) {
   link_.setTrace([this](bool fromPhone, const Frame &frame) {
     const double seconds = static_cast<double>((loop_.now() - start_).count()) / 1000.0;
     frames_.push_back(FrameRecord{seconds, fromPhone, frame});

@@ -2,6 +2,7 @@
 // read, the transfers, and a record of every frame both ways.
 #pragma once
 
+#include "core/data/store.h"
 #include "link/export/backup.h"
 #include "link/transfer/transfers.h"
 

@@ -2,6 +2,7 @@
 // dispatch and the frame handler that fills the store, in pieces whose
 // sizes the input chooses.
 #include "core/base/virtual_event_loop.h"
+#include "core/data/store.h"
 #include "link/serial/fake_serial_device.h"
 #include "link/transfer/transfers.h"
 
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   link::CPhoneLink phoneLink(device, loop);
   core::CDataStore store;
   store.phonePhonebook.resetSlots(core::kPhoneSlots);
-  link::PhoneTransfers transfers(phoneLink, &store);
+  link::PhoneTransfers transfers(phoneLink, store);
   (void)device.open(0);
   phoneLink.busyBegin();
   size_t at = 0;

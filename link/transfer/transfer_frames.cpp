@@ -6,6 +6,8 @@
 #include "link/wire/options_wire.h"
 #include "link/wire/phonebook_wire.h"
 
+#include <algorithm>
+
 namespace pdx::link {
 namespace {
 
@@ -41,61 +43,103 @@ void PhoneTransfers::announce(int done, int total) {
   }
 }
 
+// A reply of the phone: what the running read sends next, and the record
+// it stores in the mirror. Records of a read the user stopped are dropped.
+struct PhoneTransfers::Reply {
+  Code code;
+  void (PhoneTransfers::*followUp)(const Frame &);
+  void (PhoneTransfers::*record)(const Frame &);
+  bool droppedAfterCancel;
+};
+
+constexpr std::array<PhoneTransfers::Reply, 10> PhoneTransfers::kReplies = {{
+    {PC_SMS_INDEX_DATA, &PhoneTransfers::onSmsIndex, nullptr, false},
+    {PC_SMS_DATA_DATA, &PhoneTransfers::onSms, &PhoneTransfers::storeSms, true},
+    {PC_GRP_DATA_DATA, nullptr, &PhoneTransfers::storeGroups, true},
+    {PC_BK_INDEX_DATA, &PhoneTransfers::onLocationIndex, nullptr, false},
+    {PC_BK_DATA_DATA, &PhoneTransfers::onLocation, nullptr, false},
+    {PC_ALM_DATA_DATA, nullptr, &PhoneTransfers::storeAlarms, false},
+    {PC_OPT_DATA_DATA, nullptr, &PhoneTransfers::storeOptions, false},
+    {PC_MBK_INDEX_DATA, &PhoneTransfers::onSlotIndex, nullptr, false},
+    {PC_MBK_DATA_DATA, &PhoneTransfers::onSlot, &PhoneTransfers::storeSlot, true},
+    {PC_SKEY_DATA_DATA, nullptr, &PhoneTransfers::storeSpeedDials, true},
+}};
+
+bool PhoneTransfers::handlesReply(int code) {
+  return std::ranges::any_of(kReplies, [code](const Reply &reply) { return reply.code == code; });
+}
+
+bool PhoneTransfers::receive(const Frame &frame) {
+  const auto reply =
+      std::ranges::find_if(kReplies, [&frame](const Reply &entry) { return entry.code == frame.code; });
+  if (reply == kReplies.end()) {
+    return false;
+  }
+  strayRecord_ = false;
+  if (reply->followUp != nullptr) {
+    (this->*reply->followUp)(frame);
+  }
+  if (reply->record != nullptr && !(cancelled_ && reply->droppedAfterCancel)) {
+    (this->*reply->record)(frame);
+  }
+  return true;
+}
+
 // Follow-up requests go out only for the read that runs, and only for the
 // record that answers the request sent last: an unasked record (a message
 // the phone pushes) neither skips a slot nor sends a second request.
-bool PhoneTransfers::dispatch(const Frame &frame) {
+void PhoneTransfers::onSmsIndex(const Frame &frame) {
+  if (reading_ == Reading::Sms && pending_ == kNotStarted) {
+    setFlags(receivedFlags_, frame.data, 0);
+    setFlags(savedFlags_, frame.data, kSavedBoxFirstBit);
+    announce(0, static_cast<int>(receivedFlags_.count() + savedFlags_.count()));
+    requestNextSms();
+  }
+}
+
+void PhoneTransfers::onSms(const Frame &frame) {
   const uint8_t first = frame.data.empty() ? 0 : frame.data[0];
-  strayRecord_ = false;
-  switch (frame.code) {
-  case PC_SMS_INDEX_DATA:
-    if (reading_ == Reading::Sms && pending_ == kNotStarted) {
-      setFlags(receivedFlags_, frame.data, 0);
-      setFlags(savedFlags_, frame.data, kSavedBoxFirstBit);
-      announce(0, static_cast<int>(receivedFlags_.count() + savedFlags_.count()));
-      requestNextSms();
+  strayRecord_ = reading_ != Reading::Sms || !answersPending(first);
+  if (!strayRecord_) {
+    if (first < 0x80) {
+      receivedFlags_[first] = false;
+    } else {
+      savedFlags_[first & 0x7F] = false;
     }
-    return true;
-  case PC_SMS_DATA_DATA:
-    strayRecord_ = reading_ != Reading::Sms || !answersPending(first);
-    if (!strayRecord_) {
-      if (first < 0x80) {
-        receivedFlags_[first] = false;
-      } else {
-        savedFlags_[first & 0x7F] = false;
-      }
-      announce(done_ + 1, total_);
-      requestNextSms();
-    }
-    return false;
-  case PC_BK_INDEX_DATA:
-    setFlags(locationFlags_, frame.data, 0);
-    requestNextLocation();
-    return true;
-  case PC_BK_DATA_DATA:
-    if (first < locationFlags_.size()) {
-      locationFlags_[first] = false;
-    }
-    requestNextLocation();
-    return false;
-  case PC_MBK_INDEX_DATA:
-    if (reading_ == Reading::Phonebook && pending_ == kNotStarted) {
-      setFlags(slotFlags_, frame.data, 0);
-      announce(0, static_cast<int>(slotFlags_.count()));
-      requestNextSlot();
-    }
-    return true;
-  case PC_MBK_DATA_DATA:
-    if (reading_ == Reading::Phonebook && answersPending(first)) {
-      slotFlags_[first] = false;
-      announce(done_ + 1, total_);
-      requestNextSlot();
-    } else if (reading_ == Reading::Slot && answersPending(first)) {
-      slotRecord_ = frame.data;
-    }
-    return false;
-  default:
-    return false;
+    announce(done_ + 1, total_);
+    requestNextSms();
+  }
+}
+
+void PhoneTransfers::onLocationIndex(const Frame &frame) {
+  setFlags(locationFlags_, frame.data, 0);
+  requestNextLocation();
+}
+
+void PhoneTransfers::onLocation(const Frame &frame) {
+  const uint8_t first = frame.data.empty() ? 0 : frame.data[0];
+  if (first < locationFlags_.size()) {
+    locationFlags_[first] = false;
+  }
+  requestNextLocation();
+}
+
+void PhoneTransfers::onSlotIndex(const Frame &frame) {
+  if (reading_ == Reading::Phonebook && pending_ == kNotStarted) {
+    setFlags(slotFlags_, frame.data, 0);
+    announce(0, static_cast<int>(slotFlags_.count()));
+    requestNextSlot();
+  }
+}
+
+void PhoneTransfers::onSlot(const Frame &frame) {
+  const uint8_t first = frame.data.empty() ? 0 : frame.data[0];
+  if (reading_ == Reading::Phonebook && answersPending(first)) {
+    slotFlags_[first] = false;
+    announce(done_ + 1, total_);
+    requestNextSlot();
+  } else if (reading_ == Reading::Slot && answersPending(first)) {
+    slotRecord_ = frame.data;
   }
 }
 
@@ -144,69 +188,43 @@ void PhoneTransfers::requestNextLocation() {
   (void)link_.send(PC_GRP_DATA_REQ, {});
 }
 
-bool PhoneTransfers::store(const Frame &frame) {
-  if (cancelled_ && (frame.code == PC_MBK_DATA_DATA || frame.code == PC_SKEY_DATA_DATA ||
-                     frame.code == PC_GRP_DATA_DATA || frame.code == PC_SMS_DATA_DATA)) {
-    return true; // the rest of a read the user stopped
+void PhoneTransfers::storeSms(const Frame &frame) {
+  // The running read fetches the boxes afresh; a pushed copy would double.
+  if (!(reading_ == Reading::Sms && strayRecord_)) {
+    mirror_.addMessage(wire::decodeSmsRecord(frame.data));
   }
-  switch (frame.code) {
-  case PC_SMS_DATA_DATA:
-    // The running read fetches the boxes afresh; a pushed copy would double.
-    if (store_ != nullptr && !(reading_ == Reading::Sms && strayRecord_)) {
-      store_->addPhoneSms(wire::decodeSmsRecord(frame.data));
-    }
-    arrived_.sms = arrived_.sms || !link_.busy();
-    return true;
-  case PC_GRP_DATA_DATA:
-    if (store_ != nullptr) {
-      store_->phoneGroups = wire::decodeGroupTable(frame.data);
-    }
-    arrived_.groups = true;
-    return true;
-  case PC_ALM_DATA_DATA:
-    storeAlarms(frame.data);
-    arrived_.alarms = true;
-    return true;
-  case PC_OPT_DATA_DATA:
-    if (store_ != nullptr) {
-      store_->options = wire::decodeOptions(frame.data);
-      store_->read.options = true;
-    }
-    arrived_.options = true;
-    return true;
-  case PC_MBK_DATA_DATA:
-    if (store_ != nullptr) {
-      const core::PhoneBookEntry entry = wire::decodeSlotRecord(frame.data);
-      if (entry.phoneSlot < store_->phonePhonebook.size()) {
-        store_->phonePhonebook.replaceAt(entry.phoneSlot, entry);
-      }
-    }
-    return true;
-  case PC_SKEY_DATA_DATA:
-    if (store_ != nullptr) {
-      store_->phoneSpeedDials = wire::decodeSpeedDials(frame.data);
-      if (store_->phonePhonebook.size() > 0) {
-        store_->validateSpeedDials();
-      }
-    }
-    arrived_.speedDials = true;
-    return true;
-  default:
-    return false;
-  }
+  arrived_.sms = arrived_.sms || !link_.busy();
 }
 
-void PhoneTransfers::storeAlarms(std::span<const uint8_t> table) {
-  if (store_ == nullptr) {
-    return;
-  }
-  const wire::Bytes all = wire::padded(table, wire::kAlarmTableSize);
-  const core::CivilTime now = core::koreanTimeAt(clock_());
+void PhoneTransfers::storeGroups(const Frame &frame) {
+  mirror_.setGroups(wire::decodeGroupTable(frame.data));
+  arrived_.groups = true;
+}
+
+void PhoneTransfers::storeOptions(const Frame &frame) {
+  mirror_.setOptions(wire::decodeOptions(frame.data));
+  mirror_.markRead(Part::Options);
+  arrived_.options = true;
+}
+
+void PhoneTransfers::storeSlot(const Frame &frame) {
+  mirror_.setSlot(wire::decodeSlotRecord(frame.data));
+}
+
+void PhoneTransfers::storeSpeedDials(const Frame &frame) {
+  mirror_.setSpeedDials(wire::decodeSpeedDials(frame.data));
+  arrived_.speedDials = true;
+}
+
+void PhoneTransfers::storeAlarms(const Frame &frame) {
+  arrived_.alarms = true;
+  const wire::Bytes all = wire::padded(frame.data, wire::kAlarmTableSize);
+  const core::CivilTime at = now();
   for (uint16_t position = 0; position < wire::kAlarmCount; ++position) {
     const auto record =
         std::span<const uint8_t>(all).subspan(position * wire::kAlarmRecordSize, wire::kAlarmRecordSize);
-    if (wire::alarmIsSet(record) && !store_->alarms.full()) {
-      (void)store_->alarms.insert(wire::decodeAlarm(record, position), now);
+    if (wire::alarmIsSet(record)) {
+      mirror_.addAlarm(wire::decodeAlarm(record, position), at);
     }
   }
 }

@@ -8,7 +8,7 @@
 namespace pdx::link {
 
 Outcome PhoneTransfers::write(uint8_t code, std::span<const uint8_t> payload) {
-  if (testMode()) {
+  if (mirror_.inTestMode()) {
     return Outcome::Ok;
   }
   if (const Outcome opened = openPort(); opened != Outcome::Ok) {
@@ -83,15 +83,14 @@ Outcome PhoneTransfers::writeSpeedDial(const core::SpeedDialTable &table, int ke
   return write(PC_SKEY_SET_REQ, payload);
 }
 
-// The store's alarms at positions 0, 1, ... in list order; then `alarm` at
+// The mirror's alarms at positions 0, 1, ... in list order; then `alarm` at
 // `position`, or, without one, that position left zero.
 Outcome PhoneTransfers::alarmTable(const core::AlarmEntry *alarm, size_t position) {
   wire::Bytes table(wire::kAlarmTableSize, 0);
   const int64_t now = clock_();
-  if (store_ != nullptr) {
-    for (size_t i = 0; i < store_->alarms.size() && i < wire::kAlarmCount; ++i) {
-      wire::putAlarm(table, i, store_->alarms[i], now);
-    }
+  const core::AlarmList &alarms = mirror_.phoneAlarms();
+  for (size_t i = 0; i < alarms.size() && i < wire::kAlarmCount; ++i) {
+    wire::putAlarm(table, i, alarms[i], now);
   }
   if (position < wire::kAlarmCount) {
     if (alarm != nullptr) {

@@ -5,8 +5,6 @@
 #include "link/wire/options_wire.h"
 #include "link/wire/phonebook_wire.h"
 
-#include <ctime>
-
 namespace pdx::link {
 
 const char *describe(Outcome outcome) {
@@ -31,8 +29,8 @@ const char *describe(Outcome outcome) {
   return "알 수 없는 오류입니다.";
 }
 
-PhoneTransfers::PhoneTransfers(CPhoneLink &link, core::CDataStore *store)
-    : link_(link), store_(store), clock_([] { return static_cast<int64_t>(std::time(nullptr)); }) {
+PhoneTransfers::PhoneTransfers(CPhoneLink &link, core::PhoneMirror &mirror)
+    : link_(link), mirror_(mirror), clock_([&loop = link.loop()] { return loop.utcSeconds(); }) {
   link_.setFrameClient(this);
 }
 
@@ -114,62 +112,49 @@ Outcome PhoneTransfers::waitRead(Millis timeout) {
 }
 
 Outcome PhoneTransfers::readSms() {
-  if (store_ != nullptr) {
-    store_->receivedSms.clear();
-    store_->savedSms.clear();
-    if (store_->testMode) {
-      core::fillSampleSms(*store_);
-      return Outcome::Ok;
-    }
+  mirror_.beginRead(Part::Messages);
+  if (mirror_.inTestMode()) {
+    mirror_.fillSamples(Part::Messages, now());
+    return Outcome::Ok;
   }
   if (Outcome started = startRead(Reading::Sms, PC_SMS_INDEX_REQ, {}, {PC_SMS_DATA_REQ});
       started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(kReadWait);
-  if (outcome == Outcome::Ok && store_ != nullptr) {
-    store_->read.receivedBox = true;
-    store_->read.savedBox = true;
-  }
-  return outcome;
+  return finishRead(Part::Messages, waitRead(kReadWait));
 }
 
 Outcome PhoneTransfers::readPhonebook() {
-  if (store_ != nullptr) {
-    if (store_->testMode) {
-      core::fillSamplePhonebook(*store_);
-      store_->read.phonebook = true;
-      return Outcome::Ok;
-    }
-    store_->beginPhonebookRead();
+  if (mirror_.inTestMode()) {
+    mirror_.fillSamples(Part::Phonebook, now());
+    mirror_.markRead(Part::Phonebook);
+    return Outcome::Ok;
   }
+  mirror_.beginRead(Part::Phonebook);
   if (Outcome started = startRead(Reading::Phonebook, PC_MBK_INDEX_REQ, {},
                                   {PC_MBK_DATA_REQ, PC_SKEY_DATA_REQ, PC_MGRP_DATA_REQ});
       started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(kReadWait);
-  if (outcome == Outcome::Ok && store_ != nullptr) {
-    store_->read.phonebook = true;
-  }
-  return outcome;
+  return finishRead(Part::Phonebook, waitRead(kReadWait));
 }
 
 Outcome PhoneTransfers::readAlarms() {
-  if (store_ != nullptr) {
-    store_->alarms.clear();
-    if (store_->testMode) {
-      core::fillSampleAlarms(*store_, core::CivilTime::nowInKorea());
-      store_->read.alarms = true;
-      return Outcome::Ok;
-    }
+  mirror_.beginRead(Part::Alarms);
+  if (mirror_.inTestMode()) {
+    mirror_.fillSamples(Part::Alarms, now());
+    mirror_.markRead(Part::Alarms);
+    return Outcome::Ok;
   }
   if (Outcome started = startRead(Reading::Alarms, PC_ALM_DATA_REQ, {}, {}); started != Outcome::Ok) {
     return started;
   }
-  const Outcome outcome = waitRead(kReadWait);
-  if (outcome == Outcome::Ok && store_ != nullptr) {
-    store_->read.alarms = true;
+  return finishRead(Part::Alarms, waitRead(kReadWait));
+}
+
+Outcome PhoneTransfers::finishRead(Part part, Outcome outcome) {
+  if (outcome == Outcome::Ok) {
+    mirror_.markRead(part);
   }
   return outcome;
 }

@@ -3,10 +3,12 @@
 // answers PC_OK, and the frame handling behind them.
 #pragma once
 
-#include "core/data/store.h"
+#include "core/data/calendar.h"
+#include "core/data/phone_mirror.h"
 #include "link/connection/phone_link.h"
 #include "link/wire/sms_wire.h"
 
+#include <array>
 #include <bitset>
 #include <functional>
 #include <initializer_list>
@@ -33,9 +35,9 @@ inline constexpr Millis kReadWait{60000};
 
 class PhoneTransfers : public FrameClient {
 public:
-  // Attaches itself to `link` as its frame client. `store` may be null:
-  // records are then only counted, never kept.
-  PhoneTransfers(CPhoneLink &link, core::CDataStore *store);
+  // Attaches itself to `link` as its frame client; what is read goes to
+  // `mirror`.
+  PhoneTransfers(CPhoneLink &link, core::PhoneMirror &mirror);
   ~PhoneTransfers() override;
 
   Outcome readSms();
@@ -75,11 +77,12 @@ public:
   const std::optional<core::PhoneBookEntry> &lastReadBack() const { return readBack_; }
 
   // The clock for alarm times and for the due-time order of the alarms
-  // read, seconds since 1970 UTC (tests fix it).
+  // read, seconds since 1970 UTC; the link's event loop unless set.
   void setClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
 
-  bool dispatch(const Frame &frame) override;
-  bool store(const Frame &frame) override;
+  bool receive(const Frame &frame) override;
+  // True when a frame of `code` has a reply in the transfers' table.
+  static bool handlesReply(int code);
 
 private:
   struct Arrivals {
@@ -92,7 +95,11 @@ private:
   // The exchange whose follow-up requests the frame handling sends.
   enum class Reading { None, Sms, Phonebook, Alarms, Options, Slot };
 
-  bool testMode() const { return store_ != nullptr && store_->testMode; }
+  using Part = core::PhoneMirror::Part;
+
+  core::CivilTime now() const { return core::koreanTimeAt(clock_()); }
+  // Marks the part read when the read ended Ok.
+  Outcome finishRead(Part part, Outcome outcome);
   // Ok when the port is open or opens again; otherwise why not: the phone
   // went away, or the port never opened.
   Outcome openPort();
@@ -108,14 +115,28 @@ private:
   // True when `first` answers the follow-up sent last.
   bool answersPending(uint8_t first) const { return pending_ == first; }
 
+  struct Reply;
+  static const std::array<Reply, 10> kReplies;
+  void onSmsIndex(const Frame &frame);
+  void onSms(const Frame &frame);
+  void onLocationIndex(const Frame &frame);
+  void onLocation(const Frame &frame);
+  void onSlotIndex(const Frame &frame);
+  void onSlot(const Frame &frame);
+  void storeSms(const Frame &frame);
+  void storeGroups(const Frame &frame);
+  void storeAlarms(const Frame &frame);
+  void storeOptions(const Frame &frame);
+  void storeSlot(const Frame &frame);
+  void storeSpeedDials(const Frame &frame);
+
   void requestNextSms();
   void requestNextSlot();
   void requestNextLocation();
-  void storeAlarms(std::span<const uint8_t> table);
   void announce(int done, int total);
 
   CPhoneLink &link_;
-  core::CDataStore *store_;
+  core::PhoneMirror &mirror_;
   std::function<int64_t()> clock_;
   Arrivals arrived_;
   Reading reading_ = Reading::None;

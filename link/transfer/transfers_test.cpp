@@ -1,4 +1,5 @@
 #include "core/base/virtual_event_loop.h"
+#include "core/data/store.h"
 #include "link/serial/fake_serial_device.h"
 #include "link/transfer/transfers.h"
 #include "link/wire/alarm_wire.h"
@@ -30,7 +31,6 @@ struct TransferFixture : ::testing::Test {
         }
       }
     });
-    transfers.setClock([] { return int64_t{1715941233}; });
     link.connect("0000", 0);
     EXPECT_EQ(link.waitForConnection(), kConnected);
     sent.clear();
@@ -48,13 +48,25 @@ struct TransferFixture : ::testing::Test {
   FakeSerialDevice device{loop};
   CPhoneLink link{device, loop};
   core::CDataStore store;
-  PhoneTransfers transfers{link, &store};
+  PhoneTransfers transfers{link, store};
   simulator::PhoneModel model{simulator::sampleState()};
   FrameParser parser{codesFromProgram()};
   std::vector<Frame> sent;
   std::function<void(const Frame &)> script;
   bool silent = false;
 };
+
+// The link answers PC_OK, PC_NG and PC_PONG itself; every other frame the
+// phone sends needs a reply of the transfers, and nothing the program sends
+// has one.
+TEST(ReplyTable, EveryCodeFromThePhoneHasOneHandler) {
+  for (int code = 0; code < kCodeCount; ++code) {
+    SCOPED_TRACE(codeName(code));
+    const bool linkOwn = code == PC_OK || code == PC_NG || code == PC_PONG;
+    const bool fromPhone = codesFromPhone().test(static_cast<size_t>(code));
+    EXPECT_EQ(PhoneTransfers::handlesReply(code), fromPhone && !linkOwn);
+  }
+}
 
 TEST_F(TransferFixture, PhonebookReadFillsEntriesGroupsAndSpeedDials) {
   EXPECT_EQ(transfers.readPhonebook(), Outcome::Ok);

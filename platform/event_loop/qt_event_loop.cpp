@@ -1,6 +1,7 @@
 #include "platform/event_loop/qt_event_loop.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -14,6 +15,10 @@ QtEventLoop::~QtEventLoop() = default;
 
 Millis QtEventLoop::now() const {
   return Millis(clock_.elapsed());
+}
+
+int64_t QtEventLoop::utcSeconds() const {
+  return QDateTime::currentSecsSinceEpoch();
 }
 
 EventLoop::TimerId QtEventLoop::startTimer(Millis interval, bool repeat, std::function<void()> callback) {

@@ -18,6 +18,7 @@ public:
   ~QtEventLoop() override;
 
   Millis now() const override;
+  int64_t utcSeconds() const override;
   TimerId startTimer(Millis interval, bool repeat, std::function<void()> callback) override;
   void stopTimer(TimerId id) override;
   void post(std::function<void()> callback) override;

@@ -62,7 +62,7 @@ private:
 
 PelodexApp::PelodexApp(PelodexOptions options)
     : options_(std::move(options)), base_(kProfile, kProfile), port_(loop_, portTable(options_)),
-      link_(port_, loop_), transfers_(link_, &store_), dataFile_(store_),
+      link_(port_, loop_), transfers_(link_, store_), dataFile_(store_),
       settings_(platform::Settings::forProfile(kProfile)), mediaPages_(std::make_unique<MediaPages>(*this)),
       whenIdle_([this] {
         const QWidget *window = CurrentWindow();
