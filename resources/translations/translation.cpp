@@ -1,5 +1,7 @@
 #include "resources/translations/translation.h"
 
+#include "core/base/user_text.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -27,7 +29,11 @@ void useLanguage(platform::Language language) {
     return;
   }
   s.loaded = s.translator.load(QStringLiteral(":/i18n/pelodex_en.qm"));
-  if (s.loaded && QCoreApplication::instance() != nullptr) {
+  if (!s.loaded) {
+    return;
+  }
+  text::setLookup(&translateUtf8);
+  if (QCoreApplication::instance() != nullptr) {
     QCoreApplication::installTranslator(&s.translator);
   }
 }
