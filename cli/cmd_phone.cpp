@@ -14,6 +14,7 @@
 #include "melody/encode/phone_encoding.h"
 #include "melody/file/melody_file.h"
 #include "platform/event_loop/qt_event_loop.h"
+#include "platform/event_loop/system_clock.h"
 #include "platform/serial/port_holder.h"
 #include "platform/serial/port_table.h"
 #include "platform/settings/settings.h"
@@ -112,7 +113,7 @@ std::optional<core::SmsMessage> messageFromArgs(Args &args, std::string &to,
   }
   to = *recipient;
   core::SmsMessage message;
-  const core::CivilTime now = core::CivilTime::nowInKorea();
+  const core::CivilTime now = core::koreanTimeAt(platform::SystemClock().utcSeconds());
   message.year = static_cast<uint16_t>(now.year);
   message.month = static_cast<uint8_t>(now.month);
   message.day = static_cast<uint8_t>(now.day);

@@ -2,9 +2,10 @@
 // built exactly as the alarm edit dialog builds it.
 #include "cli/phone_settings_parts.h"
 #include "core/base/cp949.h"
-#include "core/data/calendar.h"
+#include "core/calendar/gregorian.h"
 #include "features/alarms/alarm_editor.h"
 #include "features/alarms/alarm_form.h"
+#include "platform/event_loop/system_clock.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -65,8 +66,8 @@ std::optional<std::pair<int, int>> parseDate(const std::string &text) {
   }
   const auto month = parseInt(text.substr(0, dash), 1, 12);
   const auto day = parseInt(text.substr(dash + 1), 1, 31);
-  return month && day && core::isMonthDay(*month, *day) ? std::optional(std::pair(*month, *day))
-                                                        : std::nullopt;
+  return month && day && calendar::isMonthDay(*month, *day) ? std::optional(std::pair(*month, *day))
+                                                            : std::nullopt;
 }
 
 std::optional<AlarmChanges> changesFromArgs(Args &args) {
@@ -102,7 +103,8 @@ std::optional<AlarmChanges> changesFromArgs(Args &args) {
 }
 
 features::AlarmEditor editorOf(link::PhoneSession &s, features::AlarmPhone &phone, features::PageUser &user) {
-  return features::AlarmEditor(s.store(), phone, user, [] { return core::CivilTime::nowInKorea(); });
+  static const platform::SystemClock clock;
+  return features::AlarmEditor(s.store(), phone, user, clock);
 }
 
 SessionCommand addAlarm(const AlarmChanges &changes) {

@@ -5,6 +5,7 @@
 #include "features/sms/sms_editor.h"
 #include "features/sms/sms_text.h"
 #include "link/export/phone_json.h"
+#include "platform/event_loop/system_clock.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,7 +41,7 @@ int withEditor(link::PhoneSession &session, const EditorBody &body) {
   }
   TransfersSmsPhone phone(session.transfers(), session.link());
   CliUser user;
-  const pelodex::KoreanClock clock;
+  const platform::SystemClock clock;
   SmsEditor editor(session.store(), phone, user, clock, session.link().phoneInfo());
   return body(editor, phone);
 }

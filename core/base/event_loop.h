@@ -3,15 +3,17 @@
 // on their event loop, tests in virtual time.
 #pragma once
 
+#include "core/base/clock.h"
+
 #include <chrono>
-#include <cstdint>
 #include <functional>
 
 namespace pdx {
 
 using Millis = std::chrono::milliseconds;
 
-class EventLoop {
+// The loop is also the calendar clock of what runs on it.
+class EventLoop : public Clock {
 public:
   using TimerId = int;
 
@@ -19,10 +21,6 @@ public:
 
   // Milliseconds since an arbitrary start, never decreasing.
   virtual Millis now() const = 0;
-  // The calendar time, seconds since 1970-01-01 UTC: what alarms and
-  // messages are dated by.
-  virtual int64_t utcSeconds() const = 0;
-
   // Calls `callback` on the loop's thread after `interval`, once or
   // repeatedly; returns an id for stopTimer. Ids are never 0.
   virtual TimerId startTimer(Millis interval, bool repeat, std::function<void()> callback) = 0;

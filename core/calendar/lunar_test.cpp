@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace pdx::calendar {
 namespace {
@@ -21,24 +22,41 @@ std::filesystem::path sharedDir() {
   return env != nullptr ? std::filesystem::path(env) : std::filesystem::path(PDX_SOURCE_DIR "/../shared");
 }
 
-TEST(Gregorian, MonthLengthsAndLeapYears) {
-  EXPECT_EQ(daysInMonth(2000, 2), 29);
-  EXPECT_EQ(daysInMonth(1900, 2), 28);
-  EXPECT_EQ(daysInMonth(2004, 2), 29);
-  EXPECT_EQ(daysInMonth(1999, 2), 28);
-  EXPECT_EQ(daysInMonth(1999, 4), 30);
-  EXPECT_EQ(daysInMonth(1999, 12), 31);
+TEST(Gregorian, WhichDatesExist) {
+  struct Case {
+    int year, month, day;
+    bool exists, monthDay; // in that year; in some year
+  };
+  const Case cases[] = {
+      {2023, 2, 28, true, true},   {2023, 2, 29, false, true}, {2024, 2, 29, true, true},
+      {1900, 2, 29, false, true},  {2000, 2, 29, true, true},  {2023, 2, 30, false, false},
+      {2023, 4, 31, false, false}, {2023, 12, 31, true, true}, {2023, 13, 1, false, false},
+      {2023, 0, 1, false, false},  {2023, 1, 0, false, false}, {0, 1, 1, false, true},
+  };
+  for (const Case &c : cases) {
+    EXPECT_EQ(isValidDate(c.year, c.month, c.day), c.exists) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(isMonthDay(c.month, c.day), c.monthDay) << c.month << "-" << c.day;
+  }
   EXPECT_EQ(daysInMonth(1999, 13), 0);
-  EXPECT_FALSE(isValidDate(1999, 2, 29));
-  EXPECT_FALSE(isValidDate(0, 1, 1));
-  EXPECT_TRUE(isValidDate(2000, 2, 29));
 }
 
-TEST(Gregorian, Weekdays) {
-  EXPECT_EQ(weekdayOf(1999, 1, 1), 5); // Friday
-  EXPECT_EQ(weekdayOf(2000, 2, 1), 2); // Tuesday
-  EXPECT_EQ(weekdayOf(1881, 1, 30), 0);
-  EXPECT_EQ(weekdayOf(2043, 12, 31), 4);
+TEST(Gregorian, DayCountsAndWeekdays) {
+  struct Case {
+    int year, month, day;
+    int64_t sinceEpoch;
+    int weekday;
+  };
+  const Case cases[] = {
+      {1970, 1, 1, 0, 4},       {1969, 12, 31, -1, 3},    {1999, 1, 1, 10592, 5}, {2000, 2, 29, 11016, 2},
+      {1881, 1, 30, -32477, 0}, {2043, 12, 31, 27027, 4}, {1, 1, 1, -719162, 1},
+  };
+  for (const Case &c : cases) {
+    EXPECT_EQ(daysSinceEpoch(c.year, c.month, c.day), c.sinceEpoch)
+        << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(weekdayOf(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month << "-" << c.day;
+    const Date back = dateAt(c.sinceEpoch);
+    EXPECT_EQ(std::tie(back.year, back.month, back.day), std::tie(c.year, c.month, c.day));
+  }
   EXPECT_EQ(dayNumber(1, 1, 1), 1);
 }
 

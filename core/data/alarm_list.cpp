@@ -1,9 +1,8 @@
 #include "core/data/alarm_list.h"
 
-#include "core/data/calendar.h"
+#include "core/calendar/gregorian.h"
 
 #include <algorithm>
-#include <ctime>
 #include <limits>
 
 namespace pdx::core {
@@ -11,14 +10,11 @@ namespace pdx::core {
 namespace {
 
 constexpr int64_t kNever = std::numeric_limits<int64_t>::max();
-constexpr int kKoreaOffsetSeconds = 9 * 3600;
-
-bool isLeap(int y) {
-  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
+constexpr int64_t kKoreaOffsetSeconds = 9 * 3600;
+constexpr int64_t kDaySeconds = 86400;
 
 int64_t minuteOf(int year, int month, int day, int hour, int minute) {
-  return daysFromCivil(year, month, day) * 1440 + hour * 60 + minute;
+  return calendar::daysSinceEpoch(year, month, day) * 1440 + hour * 60 + minute;
 }
 
 // The first month from (year, month) on that has `day`, at the alarm's time,
@@ -27,8 +23,8 @@ int64_t nextMonthly(int year, int month, int day, int atMinute, int64_t nowMinut
   for (int i = 0; i < 12 * 8 + 1; i += monthStep) {
     const int y = year + (month - 1 + i) / 12;
     const int m = (month - 1 + i) % 12 + 1;
-    if (day >= 1 && day <= daysInMonth(y, m)) {
-      const int64_t due = daysFromCivil(y, m, day) * 1440 + atMinute;
+    if (day >= 1 && day <= calendar::daysInMonth(y, m)) {
+      const int64_t due = calendar::daysSinceEpoch(y, m, day) * 1440 + atMinute;
       if (due >= nowMinute) {
         return due;
       }
@@ -39,49 +35,18 @@ int64_t nextMonthly(int year, int month, int day, int atMinute, int64_t nowMinut
 
 } // namespace
 
-int64_t daysFromCivil(int year, int month, int day) {
-  // Howard Hinnant's days_from_civil.
-  year -= month <= 2;
-  const int64_t era = (year >= 0 ? year : year - 399) / 400;
-  const int64_t yoe = year - era * 400;
-  const int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-int daysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isLeap(year) ? 29 : kDays[(month - 1) % 12];
-}
-
-bool isCalendarDate(int year, int month, int day) {
-  return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
-}
-
-bool isMonthDay(int month, int day) {
-  return isCalendarDate(2000, month, day); // a leap year
-}
-
-int weekdayOf(int year, int month, int day) {
-  const int64_t days = daysFromCivil(year, month, day);
-  return static_cast<int>(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday
-}
-
-CivilTime CivilTime::nowInKorea() {
-  return koreanTimeAt(std::time(nullptr));
-}
-
 CivilTime koreanTimeAt(int64_t utc) {
-  const std::time_t shifted = static_cast<std::time_t>(utc + kKoreaOffsetSeconds);
-  std::tm tm{};
-  ::gmtime_r(&shifted, &tm);
-  return CivilTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+  const int64_t local = utc + kKoreaOffsetSeconds;
+  const int64_t days = (local >= 0 ? local : local - (kDaySeconds - 1)) / kDaySeconds;
+  const auto second = static_cast<int>(local - days * kDaySeconds);
+  const calendar::Date date = calendar::dateAt(days);
+  return CivilTime{date.year, date.month, date.day, second / 3600, second / 60 % 60, second % 60};
 }
 
 int64_t nextDueMinute(const AlarmEntry &a, const CivilTime &now) {
   const int64_t nowMinute = minuteOf(now.year, now.month, now.day, now.hour, now.minute);
   const int atMinute = a.hour * 60 + a.minute;
-  const int64_t today = daysFromCivil(now.year, now.month, now.day) * 1440;
+  const int64_t today = calendar::daysSinceEpoch(now.year, now.month, now.day) * 1440;
   switch (a.repeat) {
   case kOnce: {
     const int64_t due = minuteOf(a.year, a.month, a.day, a.hour, a.minute);
@@ -90,7 +55,7 @@ int64_t nextDueMinute(const AlarmEntry &a, const CivilTime &now) {
   case kDaily:
     return today + atMinute >= nowMinute ? today + atMinute : today + 1440 + atMinute;
   case kWeekly: {
-    const int ahead = (a.weekday - weekdayOf(now.year, now.month, now.day) + 7) % 7;
+    const int ahead = (a.weekday - calendar::weekdayOf(now.year, now.month, now.day) + 7) % 7;
     const int64_t due = today + ahead * 1440 + atMinute;
     return due >= nowMinute ? due : due + 7 * 1440;
   }

@@ -16,15 +16,11 @@ struct CivilTime {
   int hour = 0;
   int minute = 0;
   int second = 0;
-
-  // The computer's clock in Korean time (UTC+9), the phone's own zone.
-  static CivilTime nowInKorea();
 };
 
-// Days since 1970-01-01 of a proleptic Gregorian date.
-int64_t daysFromCivil(int year, int month, int day);
-// Weekday of a date: 0 Sunday .. 6 Saturday.
-int weekdayOf(int year, int month, int day);
+// Korean time (UTC+9), the phone's own zone, of `utc` in seconds since
+// 1970-01-01 UTC.
+CivilTime koreanTimeAt(int64_t utc);
 
 // Minutes since 1970-01-01 00:00 at which the alarm rings next, at or after
 // `now`; a one-time alarm that has passed is due never (the largest value),

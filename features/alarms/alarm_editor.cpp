@@ -2,8 +2,8 @@
 
 namespace pdx::features {
 
-AlarmEditor::AlarmEditor(core::CDataStore &store, AlarmPhone &phone, PageUser &user, Clock clock)
-    : store_(store), phone_(phone), user_(user), clock_(std::move(clock)) {}
+AlarmEditor::AlarmEditor(core::CDataStore &store, AlarmPhone &phone, PageUser &user, const Clock &clock)
+    : store_(store), phone_(phone), user_(user), clock_(clock) {}
 
 std::string AlarmEditor::rowText(size_t position) const {
   const core::AlarmEntry &a = alarm(position);
@@ -29,7 +29,7 @@ std::optional<size_t> AlarmEditor::add(core::AlarmEntry alarm) {
     user_.tell("알람을 추가할 수 없습니다.");
     return std::nullopt;
   }
-  return store_.alarms.insert(alarm, clock_());
+  return store_.alarms.insert(alarm, now());
 }
 
 std::optional<size_t> AlarmEditor::modify(size_t position, core::AlarmEntry alarm) {
@@ -42,7 +42,7 @@ std::optional<size_t> AlarmEditor::modify(size_t position, core::AlarmEntry alar
     return std::nullopt;
   }
   store_.alarms.removeAt(position);
-  return store_.alarms.insert(alarm, clock_());
+  return store_.alarms.insert(alarm, now());
 }
 
 std::optional<int> AlarmEditor::remove(size_t position) {

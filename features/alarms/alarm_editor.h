@@ -4,11 +4,12 @@
 // the list are the phone's addresses.
 #pragma once
 
+#include "core/base/clock.h"
+#include "core/data/alarm_list.h"
 #include "core/data/store.h"
 #include "features/alarms/alarm_ports.h"
 #include "features/common/page_user.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,16 +17,14 @@ namespace pdx::features {
 
 class AlarmEditor {
 public:
-  using Clock = std::function<core::CivilTime()>;
-
-  // `clock` gives the phone's local time (tests fix it).
-  AlarmEditor(core::CDataStore &store, AlarmPhone &phone, PageUser &user, Clock clock);
+  // `clock` dates the due-time order, in the phone's Korean time.
+  AlarmEditor(core::CDataStore &store, AlarmPhone &phone, PageUser &user, const Clock &clock);
 
   size_t size() const { return store_.alarms.size(); }
   const core::AlarmEntry &alarm(size_t position) const { return store_.alarms[position]; }
   // The list row: 0xFF, the icon code (repeat kind + 1), tab, memo.
   std::string rowText(size_t position) const;
-  core::CivilTime now() const { return clock_(); }
+  core::CivilTime now() const { return core::koreanTimeAt(clock_.utcSeconds()); }
 
   // False (after telling the user) when the phone's ten places are taken;
   // checked before the edit dialog opens.
@@ -42,7 +41,7 @@ private:
   core::CDataStore &store_;
   AlarmPhone &phone_;
   PageUser &user_;
-  Clock clock_;
+  const Clock &clock_;
 };
 
 } // namespace pdx::features

@@ -1,4 +1,5 @@
 #include "core/base/cp949.h"
+#include "core/data/clock_fakes.h"
 #include "features/alarms/alarm_editor.h"
 #include "features/alarms/alarm_form.h"
 #include "features/phonebook/phonebook_fakes.h"
@@ -144,7 +145,7 @@ TEST(AlarmFormTest, MemoFromTheTimeWhileEmptyAndCutWhole) {
 
 class AlarmEditorTest : public ::testing::Test {
 protected:
-  AlarmEditorTest() : editor(store, phone, user, [] { return kNow; }) {}
+  AlarmEditorTest() : editor(store, phone, user, clock) {}
   std::optional<size_t> addDaily(int hour, const char *memo) {
     return editor.add(buildAlarm(form(1, hour >= 12, hour % 12, 0, memo), kNow));
   }
@@ -152,6 +153,7 @@ protected:
   core::CDataStore store;
   FakeAlarmPhone phone;
   testing::FakeUser user;
+  core::testing::FixedKoreanClock clock{kNow};
   AlarmEditor editor;
 };
 

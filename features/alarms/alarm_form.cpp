@@ -1,7 +1,7 @@
 #include "features/alarms/alarm_form.h"
 
 #include "core/base/cp949.h"
-#include "core/data/calendar.h"
+#include "core/calendar/gregorian.h"
 
 #include <array>
 #include <cstdio>
@@ -28,7 +28,7 @@ std::string clockText(int hour, int minute) {
 
 // Whether the form's date and time exist in `year` and are not yet past.
 bool stillToCome(int year, const AlarmForm &f, const core::CivilTime &now) {
-  return core::isCalendarDate(year, f.month, f.day) &&
+  return calendar::isValidDate(year, f.month, f.day) &&
          std::tuple(year, f.month, f.day, f.hourOfDay(), f.minute) >=
              std::tuple(now.year, now.month, now.day, now.hour, now.minute);
 }
@@ -38,7 +38,7 @@ std::pair<int, int> monthWithDay(int day, const core::CivilTime &now) {
   for (int i = 0;; ++i) {
     const int year = now.year + (now.month - 1 + i) / 12;
     const int month = (now.month - 1 + i) % 12 + 1;
-    if (day <= core::daysInMonth(year, month) || i == 12) {
+    if (day <= calendar::daysInMonth(year, month) || i == 12) {
       return {year, month};
     }
   }
@@ -108,7 +108,7 @@ AlarmForm formOf(const core::AlarmEntry &alarm) {
 }
 
 std::optional<std::string> alarmDateRefusal(const AlarmForm &form) {
-  if (periodKind(form.period) != core::kOnce || core::isMonthDay(form.month, form.day)) {
+  if (periodKind(form.period) != core::kOnce || calendar::isMonthDay(form.month, form.day)) {
     return std::nullopt;
   }
   char text[96];
@@ -156,7 +156,7 @@ core::AlarmEntry buildAlarm(const AlarmForm &form, const core::CivilTime &now) {
   }
   case core::kWeekly: {
     alarm.weekday = static_cast<uint8_t>(form.weekday);
-    const int first = core::weekdayOf(now.year, now.month, 1);
+    const int first = calendar::weekdayOf(now.year, now.month, 1);
     alarm.day = static_cast<uint8_t>(1 + (form.weekday - first + 7) % 7);
     break;
   }

@@ -1,6 +1,7 @@
 #include "features/sms/sms_editor.h"
 
 #include "core/base/cp949.h"
+#include "core/data/alarm_list.h"
 #include "features/sms/sms_text.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ const char *const kBoxFull = "단문은 10개까지 저장할 수 있습니다."
 
 } // namespace
 
-SmsEditor::SmsEditor(core::CDataStore &store, SmsPhone &phone, PageUser &user, const SmsClock &clock,
+SmsEditor::SmsEditor(core::CDataStore &store, SmsPhone &phone, PageUser &user, const Clock &clock,
                      std::string callback)
     : store_(store), phone_(phone), user_(user), clock_(clock), callback_(std::move(callback)) {}
 
@@ -43,7 +44,7 @@ int SmsEditor::freeSlot() const {
 }
 
 core::SmsMessage SmsEditor::newSaved(int slot, std::string_view text) const {
-  const core::CivilTime now = clock_.now();
+  const core::CivilTime now = core::koreanTimeAt(clock_.utcSeconds());
   core::SmsMessage m;
   m.slot = static_cast<uint16_t>(slot);
   m.year = static_cast<uint16_t>(now.year);
@@ -177,7 +178,7 @@ SmsEditor::LoadResult SmsEditor::load(std::string_view fileText) {
   LoadResult result;
   std::vector<size_t> refused;
   std::string untimed; // "2, 5": the stored messages whose time was refused
-  for (core::SmsMessage m : parseSmsText(fileText, clock_.now(), &refused)) {
+  for (core::SmsMessage m : parseSmsText(fileText, core::koreanTimeAt(clock_.utcSeconds()), &refused)) {
     const int slot = freeSlot();
     if (slot < 0) {
       break;

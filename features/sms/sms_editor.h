@@ -5,6 +5,7 @@
 // is told to the user with the command's own sentence.
 #pragma once
 
+#include "core/base/clock.h"
 #include "core/data/store.h"
 #include "features/common/page_user.h"
 #include "features/sms/sms_ports.h"
@@ -32,7 +33,7 @@ struct SmsAddress {
 class SmsEditor {
 public:
   // `callback`: the phone information text, the default callback number.
-  SmsEditor(core::CDataStore &store, SmsPhone &phone, PageUser &user, const SmsClock &clock,
+  SmsEditor(core::CDataStore &store, SmsPhone &phone, PageUser &user, const Clock &clock,
             std::string callback);
 
   const core::SmsBox &box(SmsBoxKind kind) const;
@@ -79,7 +80,7 @@ private:
   core::CDataStore &store_;
   SmsPhone &phone_;
   PageUser &user_;
-  const SmsClock &clock_;
+  const Clock &clock_;
   std::string callback_;
   bool marking_ = false;
   int markFailures_ = 0;

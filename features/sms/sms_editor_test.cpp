@@ -1,3 +1,4 @@
+#include "core/data/clock_fakes.h"
 #include "features/phonebook/phonebook_fakes.h"
 #include "features/sms/sms_editor.h"
 #include "features/sms/sms_fakes.h"
@@ -36,7 +37,7 @@ protected:
   core::CDataStore store_;
   testing::FakeSmsPhone phone_;
   testing::FakeUser user_;
-  testing::FixedClock clock_;
+  core::testing::FixedKoreanClock clock_{{2026, 12, 7, 10, 15, 30}};
   SmsEditor editor_{store_, phone_, user_, clock_, "0119998888"};
 };
 
@@ -76,7 +77,7 @@ TEST_F(SmsEditorTest, ModifyingTheOldestMessageMovesItToTheTopUnderItsSlotWithIt
   EXPECT_EQ(phone_.stored.back().readState, 1);
   EXPECT_EQ(phone_.stored.back().attributes, 0x06);
   EXPECT_EQ(store_.savedSms[0].slot, kFirstSavedSlot);
-  EXPECT_EQ(store_.savedSms[0].hour, clock_.time.hour);
+  EXPECT_EQ(store_.savedSms[0].hour, clock_.at.hour);
   EXPECT_EQ(store_.savedSms.size(), 3u);
 
   phone_.acceptWrites = 0;
@@ -111,7 +112,7 @@ TEST_F(SmsEditorTest, ARepliesNumberIsTheRecipientOnlyWhenSentNow) {
   EXPECT_TRUE(store_.savedSms[0].number.empty());
   EXPECT_TRUE(phone_.sent.empty());
 
-  clock_.time.minute = 16;
+  clock_.at.minute = 16;
   ASSERT_EQ(editor_.storeReply("sent", address, true), 0);
   EXPECT_EQ(store_.savedSms[0].number.view(), "0167776666");
   ASSERT_EQ(phone_.sent.size(), 1u);

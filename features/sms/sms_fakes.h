@@ -41,10 +41,4 @@ private:
   }
 };
 
-class FixedClock : public SmsClock {
-public:
-  core::CivilTime now() const override { return time; }
-  core::CivilTime time{2026, 12, 7, 10, 15, 30};
-};
-
 } // namespace pdx::features::testing

@@ -4,7 +4,6 @@
 // tests script them.
 #pragma once
 
-#include "core/data/alarm_list.h"
 #include "core/data/records.h"
 
 #include <string_view>
@@ -21,13 +20,6 @@ public:
                        std::string_view recipient) = 0;
   // The link's busy flag: an exchange is under way.
   virtual bool busy() const { return false; }
-};
-
-class SmsClock {
-public:
-  virtual ~SmsClock() = default;
-  // The local time that new messages are stamped with.
-  virtual core::CivilTime now() const = 0;
 };
 
 } // namespace pdx::features

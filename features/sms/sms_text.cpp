@@ -2,7 +2,7 @@
 
 #include "core/base/cp949.h"
 #include "core/base/text_file.h"
-#include "core/data/calendar.h"
+#include "core/calendar/gregorian.h"
 
 #include <algorithm>
 #include <fstream>
@@ -65,7 +65,7 @@ LeadingTime readTime(std::string_view line, core::SmsMessage &m) {
     }
   }
   if (v[0] < kFirstMessageYear || v[0] > kLastMessageYear ||
-      !core::isCalendarDate(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2])) ||
+      !calendar::isValidDate(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2])) ||
       v[3] < 0 || v[3] > 23 || v[4] < 0 || v[4] > 59 || v[5] < 0 || v[5] > 59) {
     return LeadingTime::Refused;
   }

@@ -1,6 +1,6 @@
 // The frame side of the transfers: follow-up requests sent from inside the
 // dispatch of a received frame, and the records stored in the phone mirror.
-#include "core/data/calendar.h"
+#include "core/data/alarm_list.h"
 #include "link/transfer/transfers.h"
 #include "link/wire/alarm_wire.h"
 #include "link/wire/options_wire.h"

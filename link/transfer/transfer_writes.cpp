@@ -87,7 +87,7 @@ Outcome PhoneTransfers::writeSpeedDial(const core::SpeedDialTable &table, int ke
 // `position`, or, without one, that position left zero.
 Outcome PhoneTransfers::alarmTable(const core::AlarmEntry *alarm, size_t position) {
   wire::Bytes table(wire::kAlarmTableSize, 0);
-  const int64_t now = clock_();
+  const int64_t now = clock_.utcSeconds();
   const core::AlarmList &alarms = mirror_.phoneAlarms();
   for (size_t i = 0; i < alarms.size() && i < wire::kAlarmCount; ++i) {
     wire::putAlarm(table, i, alarms[i], now);

@@ -30,7 +30,7 @@ const char *describe(Outcome outcome) {
 }
 
 PhoneTransfers::PhoneTransfers(CPhoneLink &link, core::PhoneMirror &mirror)
-    : link_(link), mirror_(mirror), clock_([&loop = link.loop()] { return loop.utcSeconds(); }) {
+    : link_(link), mirror_(mirror), clock_(link.loop()) {
   link_.setFrameClient(this);
 }
 

@@ -3,7 +3,7 @@
 // answers PC_OK, and the frame handling behind them.
 #pragma once
 
-#include "core/data/calendar.h"
+#include "core/data/alarm_list.h"
 #include "core/data/phone_mirror.h"
 #include "link/connection/phone_link.h"
 #include "link/wire/sms_wire.h"
@@ -76,10 +76,6 @@ public:
   // when no write needed it, or the read-back got no answer).
   const std::optional<core::PhoneBookEntry> &lastReadBack() const { return readBack_; }
 
-  // The clock for alarm times and for the due-time order of the alarms
-  // read, seconds since 1970 UTC; the link's event loop unless set.
-  void setClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
-
   bool receive(const Frame &frame) override;
   // True when a frame of `code` has a reply in the transfers' table.
   static bool handlesReply(int code);
@@ -97,7 +93,7 @@ private:
 
   using Part = core::PhoneMirror::Part;
 
-  core::CivilTime now() const { return core::koreanTimeAt(clock_()); }
+  core::CivilTime now() const { return core::koreanTimeAt(clock_.utcSeconds()); }
   // Marks the part read when the read ended Ok.
   Outcome finishRead(Part part, Outcome outcome);
   // Ok when the port is open or opens again; otherwise why not: the phone
@@ -137,7 +133,8 @@ private:
 
   CPhoneLink &link_;
   core::PhoneMirror &mirror_;
-  std::function<int64_t()> clock_;
+  // Dates the alarms written and orders those read: the link's loop.
+  const Clock &clock_;
   Arrivals arrived_;
   Reading reading_ = Reading::None;
   bool smsDone_ = false;

@@ -1,6 +1,7 @@
 #include "link/wire/alarm_wire.h"
 
 #include "core/base/cp949.h"
+#include "core/calendar/gregorian.h"
 #include "core/data/alarm_list.h"
 
 namespace pdx::link::wire {
@@ -12,34 +13,15 @@ constexpr int64_t kSendShift = 10800;
 constexpr int64_t kReceiveShift = 21600;
 constexpr int64_t kDaySeconds = 86400;
 
-struct Civil {
-  int year;
-  int month;
-  int day;
-};
-
 int64_t floorDiv(int64_t a, int64_t b) {
   return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
-// Howard Hinnant's civil_from_days.
-Civil civilFromDays(int64_t days) {
-  days += 719468;
-  const int64_t era = floorDiv(days, 146097);
-  const int64_t doe = days - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  return Civil{static_cast<int>(yoe + era * 400 + (month <= 2)), month, day};
 }
 
 // Days of (year, month, day), months outside 1..12 carried into the year.
 int64_t daysOf(int year, int month, int day) {
   const int index = month - 1;
   const int carry = static_cast<int>(floorDiv(index, 12));
-  return core::daysFromCivil(year + carry, index - carry * 12 + 1, 1) + day - 1;
+  return calendar::daysSinceEpoch(year + carry, index - carry * 12 + 1, 1) + day - 1;
 }
 
 // Years whose every date the phone's 32-bit time value can carry.
@@ -55,11 +37,11 @@ uint8_t repeatBits(uint16_t repeat) {
 
 uint32_t alarmSeconds(const core::AlarmEntry &alarm, int64_t nowUtc) {
   const int year =
-      valueHoldsYear(alarm.year) ? alarm.year : civilFromDays(floorDiv(nowUtc, kDaySeconds)).year;
+      valueHoldsYear(alarm.year) ? alarm.year : calendar::dateAt(floorDiv(nowUtc, kDaySeconds)).year;
   const int64_t secondOfMinute = ((nowUtc % 60) + 60) % 60;
   int day = alarm.day;
   if (alarm.repeat == core::kWeekly) {
-    const int first = core::weekdayOf(year, alarm.month, 1);
+    const int first = calendar::weekdayOf(year, alarm.month, 1);
     day = 1 + (alarm.weekday - first + 7) % 7;
   }
   const int64_t local =
@@ -71,13 +53,13 @@ void applyAlarmSeconds(uint32_t seconds, core::AlarmEntry &alarm) {
   const int64_t value = static_cast<int64_t>(seconds) + kReceiveShift;
   const int64_t days = floorDiv(value, kDaySeconds);
   const int64_t ofDay = value - days * kDaySeconds;
-  const Civil date = civilFromDays(days);
+  const calendar::Date date = calendar::dateAt(days);
   alarm.year = static_cast<uint16_t>(date.year);
   alarm.month = static_cast<uint8_t>(date.month);
   alarm.day = static_cast<uint8_t>(date.day);
   alarm.hour = static_cast<uint8_t>(ofDay / 3600);
   alarm.minute = static_cast<uint8_t>(ofDay % 3600 / 60);
-  alarm.weekday = static_cast<uint8_t>(core::weekdayOf(date.year, date.month, date.day));
+  alarm.weekday = static_cast<uint8_t>(calendar::weekdayOf(date.year, date.month, date.day));
 }
 
 void putAlarm(std::span<uint8_t> table, size_t position, const core::AlarmEntry &alarm, int64_t nowUtc) {

@@ -1,7 +1,8 @@
 #include "platform/event_loop/qt_event_loop.h"
 
+#include "platform/event_loop/system_clock.h"
+
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -18,7 +19,7 @@ Millis QtEventLoop::now() const {
 }
 
 int64_t QtEventLoop::utcSeconds() const {
-  return QDateTime::currentSecsSinceEpoch();
+  return SystemClock().utcSeconds();
 }
 
 EventLoop::TimerId QtEventLoop::startTimer(Millis interval, bool repeat, std::function<void()> callback) {

@@ -29,9 +29,4 @@ private:
   link::Outcome last_ = link::Outcome::Ok;
 };
 
-class KoreanClock : public features::SmsClock {
-public:
-  core::CivilTime now() const override { return core::CivilTime::nowInKorea(); }
-};
-
 } // namespace pdx::pelodex

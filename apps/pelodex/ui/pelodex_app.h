@@ -13,6 +13,7 @@
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
+#include "platform/event_loop/system_clock.h"
 #include "platform/serial/comm_port.h"
 #include "platform/settings/folders.h"
 #include "platform/settings/settings.h"
@@ -114,7 +115,8 @@ private:
   // The phone of the phonebook, group, speed-dial, alarm and option pages.
   TransfersPhone phone_{transfers_, link_};
   TransfersSmsPhone smsPhone_{transfers_, link_};
-  KoreanClock smsClock_;
+  // What new messages and the alarms' due-time order are dated by.
+  platform::SystemClock clock_;
   std::unique_ptr<MediaPages> mediaPages_;
   WhenIdle whenIdle_;
 };

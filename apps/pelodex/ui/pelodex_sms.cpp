@@ -52,7 +52,7 @@ void PelodexApp::ShowSmsPage(bool received) {
   };
   features::SmsPageContext context{store_,
                                    smsPhone_,
-                                   smsClock_,
+                                   clock_,
                                    link_.phoneInfo(),
                                    settings_,
                                    QString::fromStdString(folders_.message.string()),

@@ -44,12 +44,12 @@ void PelodexApp::OpenAlarms() {
   };
   features::AlarmPageContext context{store_,
                                      phone_,
+                                     clock_,
                                      [this] { ShowMenu(); },
                                      [this] { AskExit(); },
                                      showHelp,
                                      [this] { return link_.busy(); },
                                      nullptr,
-                                     {},
                                      {}};
   ShowPage(new features::CAlarmPage(context), resources::kPageAlarm);
 }

@@ -31,10 +31,7 @@ QLabel *label(QWidget *parent, const QString &text, QPoint at) {
 
 CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
     : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
-      phone_(*this, context_.phone), editor_(
-                                         context_.store, phone_, user_, context_.clock ? context_.clock : [] {
-                                           return core::CivilTime::nowInKorea();
-                                         }) {
+      phone_(*this, context_.phone), editor_(context_.store, phone_, user_, context_.clock) {
   Create(QStringLiteral("알람 지정"), resources::kPageAlarm, parent);
   list_ = new CDragDropListBox(this, resources::ResourceStore::instance().pixmap(resources::kAlarmIcons), 9,
                                false);

@@ -28,15 +28,16 @@ namespace pdx::features {
 struct AlarmPageContext {
   core::CDataStore &store;
   AlarmPhone &phone;
+  // Dates the due-time order of the list.
+  const Clock &clock;
   std::function<void()> backToMenu;
   std::function<void()> exitProgram;
   std::function<void()> showHelp;
   std::function<bool()> linkBusy;
-  // Stand-ins for the message boxes, the edit dialog (the accepted form or
-  // nothing for Cancel) and the clock (tests).
+  // Stand-ins, for tests, for the message boxes and the edit dialog (the
+  // accepted form or nothing for Cancel).
   PageUser *user = nullptr;
   std::function<std::optional<AlarmForm>(bool adding, const AlarmForm &start)> editForm;
-  AlarmEditor::Clock clock;
 };
 
 class CAlarmPage : public winlib::CBmpWnd, public DragOwner {

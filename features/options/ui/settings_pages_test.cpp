@@ -1,6 +1,7 @@
 // The speed-dial, alarm and options pages and the alarm edit dialog, driven
 // as a user drives them.
 #include "core/base/cp949.h"
+#include "core/data/clock_fakes.h"
 #include "core/data/samples.h"
 #include "features/alarms/ui/alarm_edit_dlg.h"
 #include "features/alarms/ui/alarm_page.h"
@@ -137,17 +138,19 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
   early.hour = 9;
   early.minute = 15; // due before the sample alarms (the first is at 9:30)
   early.choosePeriod(1);
+  const core::testing::FixedKoreanClock clock(kNow);
   CAlarmPage page({store,
                    settingsPhone,
+                   clock,
                    {},
                    {},
                    {},
                    [] { return false; },
                    &user,
-                   [&](bool, const AlarmForm &) { return ++dialogs, std::optional(early); },
-                   [] { return kNow; }});
+                   [&](bool, const AlarmForm &) { return ++dialogs, std::optional(early); }});
   expectNamedControls(page);
-  EXPECT_EQ(std::pair(page.calendar()->year(), page.calendar()->month()), std::pair(1999, 3)); // the page's clock
+  EXPECT_EQ(std::pair(page.calendar()->year(), page.calendar()->month()),
+            std::pair(1999, 3)); // the page's clock
   const int before = page.list()->rowCount();
   page.addAlarm();
   EXPECT_EQ(page.list()->rowCount(), before + 1);

@@ -35,7 +35,7 @@ namespace pdx::features {
 struct SmsPageContext {
   core::CDataStore &store;
   SmsPhone &phone;
-  const SmsClock &clock;
+  const Clock &clock;
   std::string callback; // the phone information text (code page 949)
   platform::Settings &settings;
   QString messageFolder;

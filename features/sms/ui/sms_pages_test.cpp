@@ -1,4 +1,5 @@
 #include "core/base/cp949.h"
+#include "core/data/clock_fakes.h"
 #include "features/common/ui/drag_drop_list_box.h"
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_testing.h"
@@ -103,7 +104,7 @@ protected:
   core::CDataStore store_;
   WatchingPhone phone_;
   testing::FakeUser user_;
-  testing::FixedClock clock_;
+  core::testing::FixedKoreanClock clock_{{2026, 12, 7, 10, 15, 30}};
 };
 
 TEST_F(SmsPagesTest, ReceivedPageShowsAndMarksTheSelectionUntilTwoFailures) {
