@@ -1,5 +1,6 @@
 // pelodex-cli phone: reads and writes the phone's data over the serial
 // link, and lists the serial ports.
+#include "animation/download/phone_picture.h"
 #include "animation/file/animation_file.h"
 #include "cli/cmd_phone_sms.h"
 #include "cli/commands.h"
@@ -144,7 +145,7 @@ std::optional<link::wire::Bytes> animationPayload(Args &args, const std::string 
               std::to_string(document.count()) + "개).");
     return std::nullopt;
   }
-  return features::animationSetPayload(static_cast<int>(*slot), *picture);
+  return animation::animationSetPayload(static_cast<int>(*slot), *picture);
 }
 
 // The melody-set payload of melody `index` of a .pcm file for phone slot

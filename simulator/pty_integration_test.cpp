@@ -2,7 +2,7 @@
 // over a pseudo-terminal. The phone holds a small phonebook so that the
 // 100 ms pause before each frame keeps the suite quick.
 #include "link/session/phone_session.h"
-#include "link/wire/download_wire.h"
+#include "animation/download/phone_picture.h"
 #include "link/wire/phonebook_wire.h"
 #include "platform/event_loop/qt_event_loop.h"
 #include "platform/serial/comm_port.h"
@@ -133,9 +133,9 @@ TEST_F(PtyIntegration, EveryOtherWriteIsStoredByThePhone) {
   EXPECT_EQ(transfers.writeSms(message, link::wire::SmsOperation::Write), Outcome::Ok);
   EXPECT_FALSE(model.state().saved[3].empty());
   EXPECT_EQ(transfers.sendSms(message, "0111", "0222"), Outcome::Ok);
-  EXPECT_EQ(
-      transfers.downloadAnimation(link::wire::encodeAnimationPayload(1, "Ani", 2, link::wire::Bytes(612, 1))),
-      Outcome::Ok);
+  animation::CAnimation picture;
+  picture.setEffect(2);
+  EXPECT_EQ(transfers.downloadAnimation(animation::animationSetPayload(1, picture)), Outcome::Ok);
   EXPECT_EQ(model.state().animations[1][18], 3);
 }
 

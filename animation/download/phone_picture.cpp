@@ -1,5 +1,7 @@
 #include "animation/download/phone_picture.h"
 
+#include <algorithm>
+
 namespace pdx::animation {
 
 namespace {
@@ -16,6 +18,17 @@ phonePictureBytes(std::span<const uint8_t, kPhonePictureBytes> bandBits) {
     }
   }
   return rows;
+}
+
+std::vector<uint8_t> animationSetPayload(int slot, const CAnimation &animation) {
+  std::vector<uint8_t> out(kAnimationPayloadBytes, 0);
+  out[0] = static_cast<uint8_t>(slot);
+  const std::string_view name = animation.name().view();
+  std::copy(name.begin(), name.end(), out.begin() + 1);
+  out[18] = static_cast<uint8_t>(animation.effect() + 1);
+  const auto rows = phonePictureBytes(animation.bits());
+  std::copy(rows.begin(), rows.end(), out.begin() + 19);
+  return out;
 }
 
 } // namespace pdx::animation

@@ -2,6 +2,8 @@
 #include "animation/file/mono_picture.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace pdx::animation {
 namespace {
@@ -34,6 +36,25 @@ TEST(PhonePicture, EveryPixelLandsAtItsRowAndColumn) {
       const bool bit = (rows[static_cast<size_t>(y * 12 + x / 8)] >> (7 - x % 8)) & 1;
       ASSERT_EQ(bit, picture.pixel(x, y)) << x << "," << y;
     }
+  }
+}
+
+TEST(PhonePicture, SetPayloadCarriesSlotNameEffectAndRows) {
+  for (const std::string &name : {std::string("Ani"), std::string(16, 'n')}) {
+    CAnimation animation;
+    animation.setName(name);
+    animation.setEffect(3);
+    animation.setPixel(0, 0, true);
+    animation.setPixel(95, 50, true);
+    const std::vector<uint8_t> p = animationSetPayload(1, animation);
+    ASSERT_EQ(p.size(), 631u);
+    EXPECT_EQ(p[0], 1);
+    EXPECT_EQ(std::string(p.begin() + 1, p.begin() + 1 + static_cast<long>(name.size())), name);
+    EXPECT_EQ(p[1 + name.size()], 0); // padded up to the separator at 17
+    EXPECT_EQ(p[17], 0);
+    EXPECT_EQ(p[18], 4);
+    EXPECT_EQ(p[19], 0x80);
+    EXPECT_EQ(p[630], 0x01);
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include "animation/download/phone_picture.h"
 #include "animation/file/animation_file.h"
-#include "link/wire/download_wire.h"
 
 namespace pdx::features {
 
@@ -30,12 +29,6 @@ std::vector<std::string> namesOf(const animation::CAnimationFile &file) {
 }
 
 } // namespace
-
-std::vector<uint8_t> animationSetPayload(int phoneSlot, const animation::CAnimation &animation) {
-  const auto rows = animation::phonePictureBytes(animation.bits());
-  return link::wire::encodeAnimationPayload(static_cast<uint8_t>(phoneSlot), animation.name().view(),
-                                            animation.effect(), rows);
-}
 
 std::optional<CatalogEntry> loadAnimationEntry(const fs::path &folder, const std::string &name) {
   animation::CAnimationFile file;
@@ -125,7 +118,7 @@ bool AnimationAssignment::send(int preview) {
   }
   const std::optional<animation::CAnimation> chosen = loadChosen();
   const int phoneSlot = kPhoneSlotOfPreview[static_cast<size_t>(preview)];
-  if (!chosen || !phone_.sendAnimation(animationSetPayload(phoneSlot, *chosen))) {
+  if (!chosen || !phone_.sendAnimation(animation::animationSetPayload(phoneSlot, *chosen))) {
     user_.tell(kAnimationSendFailure, false);
     return false;
   }

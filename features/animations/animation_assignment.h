@@ -26,8 +26,6 @@ inline constexpr const char *kAnimationSendFailure = "애니메이션을 지정�
 inline constexpr const char *kAnimationEditorProgram = "Velluto";
 inline constexpr const char *kAnimationEditorName = "애니메이션 편집기";
 
-// The animation-set payload of `animation` for phone slot `phoneSlot`.
-std::vector<uint8_t> animationSetPayload(int phoneSlot, const animation::CAnimation &animation);
 // The catalogue entry of an animation file (the scan's loader).
 std::optional<CatalogEntry> loadAnimationEntry(const std::filesystem::path &folder, const std::string &name);
 

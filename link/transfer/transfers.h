@@ -58,8 +58,7 @@ public:
   Outcome writeAlarm(size_t position, const core::AlarmEntry &alarm);
   Outcome deleteAlarm(size_t position);
   Outcome writeOptions(const core::PhoneOptions &options);
-  // `payload`: the melody library's melody-set payload, or
-  // wire::encodeAnimationPayload.
+  // `payload`: the melody or animation library's set payload.
   Outcome downloadMelody(std::span<const uint8_t> payload);
   Outcome downloadAnimation(std::span<const uint8_t> payload);
 

@@ -1,4 +1,3 @@
-#include "link/wire/download_wire.h"
 #include "link/wire/options_wire.h"
 #include "link/wire/phonebook_wire.h"
 #include "link/wire/sms_wire.h"
@@ -203,26 +202,6 @@ TEST(Options, ReceivedDigitValuesAndOverlongLengths) {
   core::PhoneOptions o;
   o.digitsA.set("12345");
   EXPECT_EQ(encodeOptions(o)[14], 4);
-}
-
-TEST(Downloads, AnimationPayloadCarriesNameEffectAndRows) {
-  Bytes rows(612, 0);
-  for (size_t i = 0; i < rows.size(); ++i) {
-    rows[i] = static_cast<uint8_t>(i * 7);
-  }
-  const Bytes p = encodeAnimationPayload(1, "Ani", 3, rows);
-  ASSERT_EQ(p.size(), 631u);
-  EXPECT_EQ(p[0], 1);
-  EXPECT_EQ(getText(p, 1, 16), "Ani");
-  EXPECT_EQ(p[17], 0);
-  EXPECT_EQ(p[18], 4);
-  EXPECT_EQ((Bytes(p.begin() + 19, p.end())), rows);
-  const Bytes shortPicture = encodeAnimationPayload(0, std::string(20, 'n'), 0, Bytes(10, 0xFF));
-  ASSERT_EQ(shortPicture.size(), 631u);
-  EXPECT_EQ(getText(shortPicture, 1, 16), std::string(16, 'n'));
-  EXPECT_EQ(shortPicture[17], 0);
-  EXPECT_EQ(shortPicture[28], 0xFF);
-  EXPECT_EQ(shortPicture[29], 0);
 }
 
 } // namespace
