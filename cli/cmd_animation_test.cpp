@@ -4,13 +4,12 @@
 #include "animation/file/animation_file.h"
 #include "animation/image/conversion.h"
 #include "animation/image/gif_reader.h"
+#include "cli/cli_test_support.h"
 
-#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace pdx::animation {
@@ -56,12 +55,10 @@ protected:
 
   // Runs the program; returns its exit status and keeps its output.
   int run(const std::string &arguments) {
-    const std::string command = "'" + std::string(PDX_CLI) + "' " + arguments + " > '" +
-                                (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() + "'";
-    const int status = std::system(command.c_str());
-    output_ = readAll(dir_ / "stdout");
-    errors_ = readAll(dir_ / "stderr");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const cli::testing::RunResult result = cli::testing::runCli(arguments);
+    output_ = result.out;
+    errors_ = result.err;
+    return result.status;
   }
   std::string path(const std::string &name) const { return "'" + (dir_ / name).string() + "'"; }
 

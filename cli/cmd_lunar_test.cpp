@@ -1,34 +1,16 @@
 // Runs the built pelodex-cli and checks the lunar command's output and exit
 // status.
+#include "cli/cli_test_support.h"
+
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
+using CliRun = pdx::cli::testing::RunResult;
 
 CliRun cli(const std::string &arguments) {
-  const std::string command = std::string(PDX_CLI_PATH) + " " + arguments + " 2>/dev/null";
-  FILE *pipe = popen(command.c_str(), "r");
-  CliRun run{-1, {}};
-  if (pipe == nullptr) {
-    return run;
-  }
-  std::array<char, 4096> buffer{};
-  size_t n = 0;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-    run.out.append(buffer.data(), n);
-  }
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return pdx::cli::testing::runCli(arguments);
 }
 
 TEST(CliLunar, OneDate) {

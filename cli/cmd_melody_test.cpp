@@ -1,5 +1,6 @@
 // Runs the built pelodex-cli on melody files and checks its output and exit
 // status.
+#include "cli/cli_test_support.h"
 #include "melody/file/test_melodies.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace pdx::melody {
@@ -16,11 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using CliRun = cli::testing::RunResult;
 
 class CliMelodyTest : public ::testing::Test {
 protected:
@@ -30,19 +26,7 @@ protected:
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  CliRun run(const std::string &arguments) {
-    const fs::path err = dir_ / "stderr.txt";
-    const std::string command = std::string(PDX_CLI) + " melody " + arguments + " 2>'" + err.string() + "'";
-    FILE *pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-      out.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, read(err)};
-  }
+  static CliRun run(const std::string &arguments) { return cli::testing::runCli("melody " + arguments); }
   static std::string read(const fs::path &p) {
     std::ifstream in(p, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -54,22 +54,14 @@ protected:
     }
     return text;
   }
-  // Runs with standard error caught; `err` gets its lines.
-  testing::RunResult run(const std::string &arguments, std::string *err = nullptr) {
-    const fs::path errFile = dir_ / "stderr.txt";
-    const auto result = testing::runCli(expand(arguments) + " 2>'" + errFile.string() + "'");
-    if (err != nullptr) {
-      std::ifstream in(errFile);
-      *err = std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    return result;
-  }
+  testing::RunResult run(const std::string &arguments) const { return testing::runCli(expand(arguments)); }
   void expectAll(const std::vector<Case> &cases) {
     for (const Case &c : cases) {
-      std::string err;
-      EXPECT_EQ(run(c.arguments, &err).status, c.status) << c.arguments << "\n" << err;
-      EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), c.status == 0 ? 0 : 1) << c.arguments << "\n"
-                                                                                 << err;
+      const testing::RunResult result = run(c.arguments);
+      EXPECT_EQ(result.status, c.status) << c.arguments << "\n" << result.err;
+      EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), c.status == 0 ? 0 : 1)
+          << c.arguments << "\n"
+          << result.err;
     }
   }
 

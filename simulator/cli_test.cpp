@@ -1,87 +1,24 @@
 // pelodex-cli phone against pelodex-cli simulate, as a user runs them: real
 // processes over a pseudo-terminal, checked by exit status and output.
 #include "animation/file/animation_file.h"
+#include "cli/cli_test_support.h"
 #include "simulator/state_json.h"
 
 #include <array>
-#include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-
-extern char **environ;
 
 namespace pdx::simulator {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result {
-  int status;
-  std::string out;
-};
-
-std::string cli() {
-  return PELODEX_CLI;
-}
-
-// `errors`: standard error joins the output instead of being discarded.
-Result run(const std::string &arguments, bool errors = false) {
-  const std::string command = cli() + " " + arguments + (errors ? " 2>&1" : " 2>/dev/null");
-  FILE *pipe = ::popen(command.c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buffer{};
-  while (size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-    out.append(buffer.data(), n);
-  }
-  const int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-// A running `pelodex-cli simulate`; stopped with SIGTERM.
-class Simulator {
-public:
-  explicit Simulator(const std::vector<std::string> &extra) {
-    int out[2];
-    EXPECT_EQ(::pipe(out), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::vector<std::string> args{cli(), "simulate"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    std::vector<char *> argv;
-    for (auto &a : args) {
-      argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-    EXPECT_EQ(::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    char c;
-    while (::read(out[0], &c, 1) == 1 && c != '\n') {
-      device_ += c;
-    }
-    ::close(out[0]);
-  }
-  ~Simulator() {
-    ::kill(pid_, SIGTERM);
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-  }
-  const std::string &device() const { return device_; }
-
-private:
-  pid_t pid_ = -1;
-  std::string device_;
-};
+using cli::testing::runCli;
+using cli::testing::RunResult;
+using cli::testing::SimulatedPhone;
 
 class PhoneCliTest : public ::testing::Test {
 protected:
@@ -105,16 +42,13 @@ protected:
     ASSERT_TRUE(saveState(dir / "phone.json", state, error)) << error;
   }
   void TearDown() override { fs::remove_all(dir); }
-  std::string phone(const Simulator &sim, const std::string &rest) {
-    return "phone --device " + sim.device() + " --password 0000 " + rest;
-  }
 
   fs::path dir;
 };
 
 TEST_F(PhoneCliTest, ReadsPrintJsonInTheDocumentedShapes) {
-  Simulator sim({"--state", (dir / "phone.json").string(), "--trace", (dir / "trace.txt").string()});
-  const Result book = run(phone(sim, "read phonebook"));
+  SimulatedPhone sim({"--state", (dir / "phone.json").string(), "--trace", (dir / "trace.txt").string()});
+  const RunResult book = runCli(sim.phone("read phonebook"));
   ASSERT_EQ(book.status, 0);
   const auto json = nlohmann::json::parse(book.out);
   ASSERT_EQ(json["entries"].size(), 6u);
@@ -124,10 +58,10 @@ TEST_F(PhoneCliTest, ReadsPrintJsonInTheDocumentedShapes) {
   EXPECT_EQ(json["groups"].size(), 5u);
   EXPECT_EQ(json["speed_dials"][0]["key"], 1);
   EXPECT_EQ(json["speed_dials"][0]["kind"], 2);
-  const auto sms = nlohmann::json::parse(run(phone(sim, "read sms")).out);
+  const auto sms = nlohmann::json::parse(runCli(sim.phone("read sms")).out);
   EXPECT_EQ(sms["received"].size(), 3u);
   EXPECT_EQ(sms["saved"][0]["time"], "1999-03-28T21:30:00");
-  const auto alarms = nlohmann::json::parse(run(phone(sim, "read alarms")).out);
+  const auto alarms = nlohmann::json::parse(runCli(sim.phone("read alarms")).out);
   EXPECT_EQ(alarms["alarms"][0]["title"], "기상");
   EXPECT_EQ(alarms["alarms"][0]["time"], "1999-03-15T07:00");
   std::ifstream trace(dir / "trace.txt");
@@ -138,32 +72,31 @@ TEST_F(PhoneCliTest, ReadsPrintJsonInTheDocumentedShapes) {
 }
 
 TEST_F(PhoneCliTest, WritesReachTheSavedPhoneState) {
-  Simulator sim({"--state", (dir / "phone.json").string()});
-  ASSERT_EQ(run(phone(sim, "write-entry 42 --name 홍길동 --mobile 011-555-6666 --group 2")).status, 0);
-  ASSERT_EQ(run(phone(sim, "erase-entry 1")).status, 0);
-  ASSERT_EQ(run(phone(sim, "send-sms --to 0167778888 --text 안녕하세요")).status, 0);
+  SimulatedPhone sim({"--state", (dir / "phone.json").string()});
+  ASSERT_EQ(runCli(sim.phone("write-entry 42 --name 홍길동 --mobile 011-555-6666 --group 2")).status, 0);
+  ASSERT_EQ(runCli(sim.phone("erase-entry 1")).status, 0);
+  ASSERT_EQ(runCli(sim.phone("send-sms --to 0167778888 --text 안녕하세요")).status, 0);
   PhoneState saved;
   std::string error;
   ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
   EXPECT_FALSE(saved.phonebook[42].empty());
   EXPECT_TRUE(saved.phonebook[1].empty());
   EXPECT_EQ(saved.outbox.size(), 0u); // sent messages are not kept
-  const auto json = nlohmann::json::parse(run(phone(sim, "read phonebook")).out);
+  const auto json = nlohmann::json::parse(runCli(sim.phone("read phonebook")).out);
   EXPECT_EQ(json["entries"].back()["name"], "홍길동");
   EXPECT_EQ(json["entries"].back()["mobile"], "011-555-6666");
 }
 
 TEST_F(PhoneCliTest, ExitStatusTellsWhatWentWrong) {
-  Simulator sim({"--refuse", "PC_MBK_SET_REQ"});
-  EXPECT_EQ(run(phone(sim, "erase-entry 3")).status, 4);
-  EXPECT_EQ(run("phone --device " + sim.device() + " --password 9999 read alarms").status, 3);
-  EXPECT_EQ(run("phone --device " + (dir / "missing").string() + " --password 0000 read alarms").status, 1);
-  EXPECT_EQ(run(phone(sim, "read everything")).status, 64);
-  EXPECT_EQ(run(phone(sim, "write-entry 200 --name x")).status, 64);
-  EXPECT_EQ(run(phone(sim, "add-alarm --period once --time 08:00 --date 02-30")).status, 64);
-  EXPECT_EQ(run(phone(sim, "set-option 20 02a")).status, 64);
-  EXPECT_EQ(run("phone --device " + sim.device() + " read sms").status, 64);
-  EXPECT_EQ(run("simulate --drop-rate 2").status, 64);
+  SimulatedPhone sim({"--refuse", "PC_MBK_SET_REQ"});
+  EXPECT_EQ(runCli(sim.phone("erase-entry 3")).status, 4);
+  EXPECT_EQ(runCli("phone --device " + sim.device() + " --password 9999 read alarms").status, 3);
+  EXPECT_EQ(runCli("phone --device " + (dir / "missing").string() + " --password 0000 read alarms").status,
+            1);
+  EXPECT_EQ(runCli(sim.phone("read everything")).status, 64);
+  EXPECT_EQ(runCli(sim.phone("write-entry 200 --name x")).status, 64);
+  EXPECT_EQ(runCli("phone --device " + sim.device() + " read sms").status, 64);
+  EXPECT_EQ(runCli("simulate --drop-rate 2").status, 64);
 }
 
 TEST_F(PhoneCliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
@@ -176,9 +109,9 @@ TEST_F(PhoneCliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
   const std::vector<uint8_t> bytes = document.serialize();
   std::ofstream(dir / "test.pca", std::ios::binary)
       .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  Simulator sim({"--state", (dir / "phone.json").string()});
+  SimulatedPhone sim({"--state", (dir / "phone.json").string()});
   const std::string file = (dir / "test.pca").string();
-  ASSERT_EQ(run(phone(sim, "send-animation " + file + " --index 1 --slot 2")).status, 0);
+  ASSERT_EQ(runCli(sim.phone("send-animation " + file + " --index 1 --slot 2")).status, 0);
   PhoneState saved;
   std::string error;
   ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
@@ -187,17 +120,17 @@ TEST_F(PhoneCliTest, SendAnimationPutsThePictureIntoTheSlotRowByRow) {
   EXPECT_EQ(std::string(payload.begin() + 1, payload.begin() + 5), "Wave");
   EXPECT_EQ(payload[18], 3);
   EXPECT_EQ(payload[19 + 12 + 1], 0x40);
-  EXPECT_EQ(run(phone(sim, "send-animation " + file + " --index 5 --slot 0")).status, 64);
-  EXPECT_EQ(run(phone(sim, "send-animation " + file + " --index 0 --slot 3")).status, 64);
-  EXPECT_EQ(run(phone(sim, "send-animation " + (dir / "none.pca").string() + " --index 0 --slot 0")).status,
+  EXPECT_EQ(runCli(sim.phone("send-animation " + file + " --index 5 --slot 0")).status, 64);
+  EXPECT_EQ(runCli(sim.phone("send-animation " + file + " --index 0 --slot 3")).status, 64);
+  EXPECT_EQ(runCli(sim.phone("send-animation " + (dir / "none.pca").string() + " --index 0 --slot 0")).status,
             64);
 }
 
 TEST_F(PhoneCliTest, SendMelodyPutsTheEncodedMelodyIntoTheSlot) {
   const std::string file = (dir / "tune.pcm").string();
-  ASSERT_EQ(run("melody import-rtttl 'Tune:d=4,o=5,b=120:c,d,8e' --out " + file).status, 0);
-  Simulator sim({"--state", (dir / "phone.json").string()});
-  ASSERT_EQ(run(phone(sim, "send-melody " + file + " --index 0 --slot 1")).status, 0);
+  ASSERT_EQ(runCli("melody import-rtttl 'Tune:d=4,o=5,b=120:c,d,8e' --out " + file).status, 0);
+  SimulatedPhone sim({"--state", (dir / "phone.json").string()});
+  ASSERT_EQ(runCli(sim.phone("send-melody " + file + " --index 0 --slot 1")).status, 0);
   PhoneState saved;
   std::string error;
   ASSERT_TRUE(loadState(dir / "phone.json", saved, error)) << error;
@@ -209,12 +142,12 @@ TEST_F(PhoneCliTest, SendMelodyPutsTheEncodedMelodyIntoTheSlot) {
   ASSERT_EQ(payload.size(), 22 + n);
   EXPECT_EQ(payload[20 + n], 2); // the end byte closes the melody
   EXPECT_EQ(payload[21 + n], 0);
-  EXPECT_EQ(run(phone(sim, "send-melody " + file + " --index 1 --slot 1")).status, 64);
+  EXPECT_EQ(runCli(sim.phone("send-melody " + file + " --index 1 --slot 1")).status, 64);
 }
 
 TEST_F(PhoneCliTest, BackupWritesEverythingWithAManifest) {
-  Simulator sim({"--state", (dir / "phone.json").string()});
-  ASSERT_EQ(run(phone(sim, "backup " + (dir / "backup").string())).status, 0);
+  SimulatedPhone sim({"--state", (dir / "phone.json").string()});
+  ASSERT_EQ(runCli(sim.phone("backup " + (dir / "backup").string())).status, 0);
   for (const char *name : {"phonebook.json", "sms.json", "alarms.json", "phonebook.vcf", "phonebook.csv",
                            "transcript.txt", "MANIFEST.sha256"}) {
     EXPECT_TRUE(fs::exists(dir / "backup" / name)) << name;
@@ -233,9 +166,9 @@ TEST_F(PhoneCliTest, HostilePhoneCasesEndWithTheirOwnStatus) {
   const std::string state = (dir / "phone.json").string();
   std::string cleanBook, cleanSms;
   {
-    Simulator sim({"--state", state});
-    cleanBook = run(phone(sim, "read phonebook")).out;
-    cleanSms = run(phone(sim, "read sms")).out;
+    SimulatedPhone sim({"--state", state});
+    cleanBook = runCli(sim.phone("read phonebook")).out;
+    cleanSms = runCli(sim.phone("read sms")).out;
   }
   const struct {
     std::vector<std::string> faults;
@@ -255,9 +188,9 @@ TEST_F(PhoneCliTest, HostilePhoneCasesEndWithTheirOwnStatus) {
     SCOPED_TRACE(c.faults[1] + " " + c.command);
     std::vector<std::string> args{"--state", state};
     args.insert(args.end(), c.faults.begin(), c.faults.end());
-    Simulator sim(args);
+    SimulatedPhone sim(args);
     const auto start = std::chrono::steady_clock::now();
-    const Result result = run(phone(sim, c.command));
+    const RunResult result = runCli(sim.phone(c.command));
     EXPECT_EQ(result.status, c.status);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
     if (c.out != nullptr) {
@@ -274,22 +207,22 @@ TEST_F(PhoneCliTest, HostilePhoneCasesEndWithTheirOwnStatus) {
 }
 
 TEST_F(PhoneCliTest, ANamedDeviceIsTheOnlyOneTriedAndADamagedStateIsRefused) {
-  const Result missing =
-      run("phone --device " + (dir / "missing").string() + " --password 0000 read alarms", true);
+  const RunResult missing =
+      runCli("phone --device " + (dir / "missing").string() + " --password 0000 read alarms");
   EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.out.find("COM1"), std::string::npos);
-  EXPECT_EQ(missing.out.find("COM2"), std::string::npos);
+  EXPECT_NE(missing.err.find("COM1"), std::string::npos);
+  EXPECT_EQ(missing.err.find("COM2"), std::string::npos);
   std::ofstream(dir / "bad.json") << R"({"phonebook":[{"slot":7,"group":40,"name":"x"}]})";
-  const Result bad = run("simulate --state " + (dir / "bad.json").string(), true);
+  const RunResult bad = runCli("simulate --state " + (dir / "bad.json").string());
   EXPECT_EQ(bad.status, 66);
-  EXPECT_NE(bad.out.find("그룹 번호는 0~19"), std::string::npos) << bad.out;
+  EXPECT_NE(bad.err.find("그룹 번호는 0~19"), std::string::npos) << bad.err;
 }
 
 TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus) {
   {
-    Simulator sim({"--state", (dir / "phone.json").string()});
+    SimulatedPhone sim({"--state", (dir / "phone.json").string()});
     std::ofstream(dir / "m.txt") << "1998-7-1 9:5:0\tabc\t0111234567\r\n\nhello\n";
-    const Result loaded = run(phone(sim, "sms-load " + (dir / "m.txt").string()));
+    const RunResult loaded = runCli(sim.phone("sms-load " + (dir / "m.txt").string()));
     ASSERT_EQ(loaded.status, 0);
     const auto json = nlohmann::json::parse(loaded.out);
     ASSERT_EQ(json.size(), 2u);
@@ -297,17 +230,18 @@ TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus
     EXPECT_EQ(json[1]["time"], "1998-07-01T09:05:00");
     EXPECT_EQ(json[1]["slot"], 130) << "the lowest slot the saved box leaves free";
     EXPECT_EQ(json[1]["index"], 4) << "the index sms-save takes for it below";
-    ASSERT_EQ(run(phone(sim, "mark-read 3")).status, 0);
-    ASSERT_EQ(run(phone(sim, "delete-sms --box received --index 1")).status, 0);
-    ASSERT_EQ(run(phone(sim, "sms-save --box saved --index 4 --out " + (dir / "out.txt").string())).status,
+    ASSERT_EQ(runCli(sim.phone("mark-read 3")).status, 0);
+    ASSERT_EQ(runCli(sim.phone("delete-sms --box received --index 1")).status, 0);
+    ASSERT_EQ(runCli(sim.phone("sms-save --box saved --index 4 --out " + (dir / "out.txt").string())).status,
               0);
-    EXPECT_EQ(run(phone(sim, "sms-save --box saved --index 9 --out " + (dir / "x.txt").string())).status, 64);
-    EXPECT_EQ(run(phone(sim, "sms-load " + (dir / "missing.txt").string())).status, 66);
-    EXPECT_EQ(run(phone(sim, "delete-sms --box sent --index 1")).status, 64);
+    EXPECT_EQ(runCli(sim.phone("sms-save --box saved --index 9 --out " + (dir / "x.txt").string())).status,
+              64);
+    EXPECT_EQ(runCli(sim.phone("sms-load " + (dir / "missing.txt").string())).status, 66);
+    EXPECT_EQ(runCli(sim.phone("delete-sms --box sent --index 1")).status, 64);
     std::ofstream(dir / "bad.txt") << "2023-02-30 1:2:3\tx\n";
-    const Result untimed = run(phone(sim, "sms-load " + (dir / "bad.txt").string()), true);
+    const RunResult untimed = runCli(sim.phone("sms-load " + (dir / "bad.txt").string()));
     EXPECT_EQ(untimed.status, 0);
-    EXPECT_NE(untimed.out.find("지금 시각의 메시지로 읽었습니다"), std::string::npos) << untimed.out;
+    EXPECT_NE(untimed.err.find("지금 시각의 메시지로 읽었습니다"), std::string::npos) << untimed.err;
   }
   PhoneState saved;
   std::string error;
@@ -320,11 +254,11 @@ TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus
   const std::string line((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   EXPECT_EQ(line, "1998-7-1 9:5:0\tabc\t0111234567");
 
-  Simulator refusing({"--refuse", "PC_SMS_SET_REQ"});
+  SimulatedPhone refusing({"--refuse", "PC_SMS_SET_REQ"});
   const std::string prefix = "phone --device " + refusing.device() + " --password 0000 ";
-  EXPECT_EQ(run(prefix + "sms-load " + (dir / "m.txt").string()).status, 4);
-  EXPECT_EQ(run(prefix + "mark-read 3").status, 4);
-  EXPECT_EQ(run(prefix + "delete-sms --box saved --index 1").status, 4);
+  EXPECT_EQ(runCli(prefix + "sms-load " + (dir / "m.txt").string()).status, 4);
+  EXPECT_EQ(runCli(prefix + "mark-read 3").status, 4);
+  EXPECT_EQ(runCli(prefix + "delete-sms --box saved --index 1").status, 4);
 }
 
 // What the modem answers to `command` until its final result code (or a
@@ -344,9 +278,9 @@ std::string askModem(int fd, const std::string &command) {
 }
 
 TEST(SimulateAtTest, PlaysAnAtModemWithTheGivenPinAndRefusal) {
-  EXPECT_EQ(run("simulate --protocol at --password 0000").status, 64);
-  EXPECT_EQ(run("simulate --protocol at --refuse :20").status, 64);
-  Simulator sim({"--protocol", "at", "--pin", "4321", "--refuse", "cpbw:20"});
+  EXPECT_EQ(runCli("simulate --protocol at --password 0000").status, 64);
+  EXPECT_EQ(runCli("simulate --protocol at --refuse :20").status, 64);
+  SimulatedPhone sim({"--protocol", "at", "--pin", "4321", "--refuse", "cpbw:20"});
   const int fd = ::open(sim.device().c_str(), O_RDWR | O_NOCTTY);
   ASSERT_GE(fd, 0);
   EXPECT_NE(askModem(fd, "ATE0").find("OK"), std::string::npos);

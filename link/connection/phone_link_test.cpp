@@ -91,34 +91,47 @@ TEST_F(LinkFixture, SearchFromPreferredTwoVisitsZeroOneThreeThenReportsNotFound)
   EXPECT_EQ((std::vector<int>(notes.end() - 2, notes.end())), (std::vector<int>{kBusyEnd, kPhoneNotFound}));
 }
 
-TEST_F(LinkFixture, SearchFromPreferredZeroGoesInOrder) {
-  device.setOpenablePorts({0, 1, 2, 3});
-  link.connect("1230", 0);
-  EXPECT_EQ(link.waitForConnection(), kPhoneNotFound);
-  EXPECT_EQ(phone.portsOf(PC_PING2), (std::vector<int>{0, 1, 2, 3}));
+// The preferred port first, then the others from port 0 up; the phone is
+// on `answering` (-1: nowhere).
+TEST(PortSearch, ThePreferredPortFirstThenFromZeroUp) {
+  const struct {
+    std::vector<int> openable;
+    int preferred;
+    int answering;
+    std::vector<int> pinged;
+    std::vector<int> opened;
+  } cases[] = {
+      {{0, 1, 2, 3}, 0, -1, {0, 1, 2, 3}, {0, 1, 2, 3}},
+      {{0, 1, 2, 3}, 2, 0, {2, 0}, {2, 0}},
+      {{0, 3}, 2, 0, {0}, {2, 0}}, // port 2 cannot open
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.preferred);
+    VirtualEventLoop loop;
+    FakeSerialDevice device{loop};
+    ScriptedPhone phone{loop, device};
+    CPhoneLink link{device, loop};
+    device.setOpenablePorts(std::set<int>(c.openable.begin(), c.openable.end()));
+    obligingPhone(phone);
+    phone.answeringPorts = {c.answering};
+    link.connect("1230", c.preferred);
+    EXPECT_EQ(link.waitForConnection(), c.answering < 0 ? kPhoneNotFound : kConnected);
+    EXPECT_EQ(phone.portsOf(PC_PING2), c.pinged);
+    EXPECT_EQ(device.openAttempts(), c.opened);
+    EXPECT_EQ(link.currentPort(), c.answering);
+  }
 }
 
-TEST_F(LinkFixture, PhoneOnZeroIsFoundAfterThePreferredPort) {
-  device.setOpenablePorts({0, 1, 2, 3});
+TEST_F(LinkFixture, ConnectionKeepsThePortAndThePhonesNumber) {
+  device.setOpenablePorts({0});
   obligingPhone(phone);
   phone.answeringPorts = {0};
   link.connect("1230", 2);
   EXPECT_EQ(link.waitForConnection(), kConnected);
-  EXPECT_EQ(phone.portsOf(PC_PING2), (std::vector<int>{2, 0}));
   EXPECT_EQ(phone.portsOf(PC_PW_SET_REQ), (std::vector<int>{0}));
-  EXPECT_EQ(link.currentPort(), 0);
   EXPECT_EQ(link.state(), CPhoneLink::Connected);
   EXPECT_EQ(link.phoneInfo(), "011");
   EXPECT_EQ(link.status().state(), LinkStatus::Hidden);
-}
-
-TEST_F(LinkFixture, PortZeroIsTriedWhenThePreferredPortCannotOpen) {
-  device.setOpenablePorts({0, 3});
-  obligingPhone(phone);
-  phone.answeringPorts = {0};
-  link.connect("1230", 2);
-  EXPECT_EQ(link.waitForConnection(), kConnected);
-  EXPECT_EQ(device.openAttempts(), (std::vector<int>{2, 0}));
   EXPECT_EQ(link.openFailure(2), OpenFailure::NoSuchDevice);
 }
 
@@ -229,17 +242,6 @@ TEST_F(LinkFixture, UnansweredPasswordOfAConnectionEndsAfterTheAnswerTime) {
   EXPECT_EQ(link.waitForConnection(), kNoAnswer);
   EXPECT_EQ(loop.now(), Millis(200 + 200 + 1000));
   EXPECT_EQ(link.state(), CPhoneLink::Idle);
-}
-
-TEST_F(LinkFixture, RefusedRequestFailsTheWait) {
-  device.setOpenablePorts({0});
-  ASSERT_TRUE(device.open(0));
-  phone.answeringPorts = {0};
-  phone.reply = [this](const Frame &f) {
-    phone.answer(f.code == PC_PW_SET_REQ ? PC_OK : PC_NG, Bytes{f.code});
-  };
-  link.request(PC_OPT_SET_REQ, Bytes(128, 0));
-  EXPECT_EQ(link.waitForAnswer(PC_OPT_SET_REQ), Answer::Refused);
 }
 
 TEST_F(LinkFixture, EnsureOpenReopensTheCurrentPort) {

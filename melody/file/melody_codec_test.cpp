@@ -3,48 +3,12 @@
 #include "melody/file/melody_file.h"
 #include "melody/file/test_melodies.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace pdx::melody {
 namespace {
 
 using namespace testing;
-
-std::vector<uint8_t> hex(std::initializer_list<int> bytes) {
-  return std::vector<uint8_t>(bytes.begin(), bytes.end());
-}
-
-void append(std::vector<uint8_t> &to, const std::vector<uint8_t> &more) {
-  to.insert(to.end(), more.begin(), more.end());
-}
-
-TEST(MelodyCodec, NewDocumentIsTheExact128Bytes) {
-  CMelodyFile doc;
-  const std::vector<uint8_t> bytes = encodeMelodyFile(doc.title(), [&] {
-    MelodyList list;
-    list.push_back(std::make_unique<CMelody>(doc.at(0)));
-    return list;
-  }());
-  std::vector<uint8_t> expected;
-  const char *magic = "Brevanto Data - QZ Telecom";
-  expected.assign(magic, magic + std::strlen(magic));
-  expected.push_back(0x1A);
-  expected.resize(32, 0);
-  append(expected, hex({1, 0, 1, 0, 2, 0}));
-  for (char c : std::string_view("qorvane")) {
-    expected.push_back(static_cast<uint8_t>(c));
-  }
-  expected.resize(64, 0);
-  append(expected, hex({0xBB, 0xF5, 0xB8, 0xE1, 0xB7, 0xCE, 0xB5, 0xF0, 0xC6, 0xC4, 0xC0, 0xCF}));
-  expected.resize(96, 0);
-  append(expected, hex({1, 0, 0, 0}));
-  append(expected, hex({0xBB, 0xF5, 0xB8, 0xE1, 0xB7, 0xCE, 0xB5, 0xF0}));
-  expected.resize(116, 0);
-  append(expected, hex({120, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  ASSERT_EQ(expected.size(), 128u);
-  EXPECT_EQ(bytes, expected);
-}
 
 TEST(MelodyCodec, RoundTripKeepsEveryField) {
   MelodyList list;

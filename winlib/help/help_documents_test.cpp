@@ -71,12 +71,5 @@ TEST(HelpDocuments, EnglishTopicsMatchTheKoreanOnes) {
   }
 }
 
-TEST(HelpDocuments, PhoneOptionsTopicDoesNotExist) {
-  setHelpTopics(resources::pelodexHelpTopics());
-  EXPECT_FALSE(winlib::findHelpTopic(2100).empty());
-  EXPECT_TRUE(winlib::findHelpTopic(2111).empty());
-  setHelpTopics({});
-}
-
 } // namespace
 } // namespace pdx::winlib

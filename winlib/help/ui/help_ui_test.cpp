@@ -3,7 +3,6 @@
 #include "winlib/help/rtf_reader.h"
 #include "winlib/help/ui/help_view.h"
 #include "winlib/help/ui/rtf_to_qt.h"
-#include "winlib/help/ui/stream_topic.h"
 
 #include <QApplication>
 #include <QTextBlock>
@@ -62,18 +61,6 @@ TEST_F(RtfToQt, RefillingReplacesTheOldContent) {
   EXPECT_TRUE(document_.isEmpty());
 }
 
-TEST_F(RtfToQt, StreamTopicShowsTheTopicOrNothing) {
-  setHelpTopics(resources::pelodexHelpTopics());
-  QTextEdit view;
-  EXPECT_TRUE(StreamTopic(view, 2100, 512));
-  EXPECT_TRUE(view.toPlainText().startsWith(QString("Pelodex 도움말\n")));
-  EXPECT_TRUE(view.toPlainText().contains(QString("휴대폰 기능설정")));
-  EXPECT_FALSE(StreamTopic(view, 2111));
-  EXPECT_TRUE(view.document()->isEmpty());
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  setHelpTopics({});
-}
-
 TEST(HelpView, ReadOnlyWhiteViewWithTheTopic) {
   setHelpTopics(resources::pelodexHelpTopics());
   QWidget dialog;
@@ -88,6 +75,7 @@ TEST(HelpView, ReadOnlyWhiteViewWithTheTopic) {
   EXPECT_EQ(view->textCursor().position(), 0);
   QTextEdit *empty = createHelpView(dialog, QRect(30, 50, 350, 187), 2111);
   EXPECT_TRUE(empty->document()->isEmpty());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   setHelpTopics({});
 }
 
