@@ -2,6 +2,7 @@
 
 #include "core/base/cp949.h"
 #include "core/base/phone_number.h"
+#include "core/base/user_text.h"
 #include "link/at/text_codec.h"
 
 #include <map>
@@ -27,11 +28,13 @@ int freeField(const core::PhoneBookEntry &entry, const std::string &number) {
 std::string recordName(const std::string &utf8, std::vector<ContactNote> &notes) {
   const Cp949Text name = toCp949(utf8);
   if (!name.missing.empty()) {
-    notes.push_back({utf8, "완성형 한글 코드에 없는 문자를 ?로 바꾸었습니다: " + name.missing});
+    notes.push_back(
+        {utf8, text::translate("pdx::at::Contacts", "완성형 한글 코드에 없는 문자를 ?로 바꾸었습니다: ") +
+                   name.missing});
   }
   const size_t cut = text::cutWhole(name.bytes, kNameBytes);
   if (cut < name.bytes.size()) {
-    notes.push_back({utf8, "이름이 16바이트보다 길어 잘랐습니다"});
+    notes.push_back({utf8, text::translate("pdx::at::Contacts", "이름이 16바이트보다 길어 잘랐습니다")});
   }
   return name.bytes.substr(0, cut);
 }
@@ -44,7 +47,9 @@ PelodexEntries entriesFromPhone(const std::vector<AtContact> &contacts) {
   for (const AtContact &contact : contacts) {
     const auto number = text::dialledNumber(contact.number);
     if (!number || !core::isValidPhoneNumber(*number)) {
-      out.notes.push_back({contact.name, "번호를 넣을 수 없어 건너뛰었습니다: " + contact.number});
+      out.notes.push_back(
+          {contact.name,
+           text::translate("pdx::at::Contacts", "번호를 넣을 수 없어 건너뛰었습니다: ") + contact.number});
       continue;
     }
     std::vector<size_t> &same = byName[contact.name];
@@ -54,11 +59,13 @@ PelodexEntries entriesFromPhone(const std::vector<AtContact> &contacts) {
       core::PhoneBookEntry entry;
       entry.name.set(recordName(contact.name, out.notes));
       out.entries.push_back(entry);
+      out.indexes.emplace_back();
       same.push_back(out.entries.size() - 1);
       at = same.end() - 1;
     }
     core::PhoneBookEntry &entry = out.entries[*at];
     entry.numbers[static_cast<size_t>(freeField(entry, *number))].set(*number);
+    out.indexes[*at].push_back(contact.index);
   }
   return out;
 }
@@ -69,7 +76,9 @@ PhoneContacts contactsForPhone(const core::PhoneBookEntry &entry, int nameLength
   std::u32string name = codePoints(full);
   if (nameLength >= 0 && name.size() > static_cast<size_t>(nameLength)) {
     name.resize(static_cast<size_t>(nameLength));
-    out.notes.push_back({full, "이름이 휴대폰의 " + std::to_string(nameLength) + "자보다 길어 잘랐습니다"});
+    out.notes.push_back(
+        {full, text::fill(text::translate("pdx::at::Contacts", "이름이 휴대폰의 %1자보다 길어 잘랐습니다"),
+                          {std::to_string(nameLength)})});
   }
   for (const auto &number : entry.numbers) {
     if (!number.empty()) {

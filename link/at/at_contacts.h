@@ -21,6 +21,7 @@ struct ContactNote {
 
 struct PelodexEntries {
   std::vector<core::PhoneBookEntry> entries;
+  std::vector<std::vector<int>> indexes; // beside each entry: the phone's indexes joined into it
   std::vector<ContactNote> notes;
 };
 

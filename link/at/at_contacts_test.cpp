@@ -53,6 +53,10 @@ TEST(AtContactsTest, JoinsEntriesOfOneNameByTheImportsRules) {
     EXPECT_EQ(entries, c.entries) << c.what;
     EXPECT_EQ(out.notes.size(), c.notes) << c.what;
   }
+  // Writes and deletes reach the phone's entries through the indexes kept.
+  const auto joined =
+      entriesFromPhone({{7, "021", "을"}, {2, "+1 (555)", "을"}, {9, "022", "갑"}, {4, "023", "을"}});
+  EXPECT_EQ(joined.indexes, (std::vector<std::vector<int>>{{7, 4}, {9}}));
 }
 
 TEST(AtContactsTest, GivesEachNumberAnEntryWithTheNameCutToThePhone) {

@@ -1,5 +1,6 @@
 #include "link/at/at_phone.h"
 
+#include "core/base/user_text.h"
 #include "link/at/phone_number.h"
 
 #include <array>
@@ -42,21 +43,43 @@ std::string quoted(std::string_view text) {
 
 } // namespace
 
+namespace {
+
+std::string tr(const char *context, const char *source) {
+  return text::translate(context, source);
+}
+
+std::string sentenceOf(AtStatus status) {
+  constexpr const char *kContext = "pdx::at::AtPhone";
+  switch (status) {
+  case AtStatus::Ok:
+    return tr(kContext, "완료되었습니다.");
+  case AtStatus::NoAnswer:
+    return tr(kContext, "휴대폰이 응답하지 않습니다.");
+  case AtStatus::HungUp:
+    return tr(kContext, "휴대폰과의 연결이 끊어졌습니다.");
+  case AtStatus::Refused:
+    return tr(kContext, "휴대폰이 요청을 거절했습니다.");
+  case AtStatus::PinNeeded:
+    return tr(kContext, "SIM 카드의 PIN이 필요합니다.");
+  case AtStatus::PukLocked:
+    return tr(kContext, "SIM 카드가 잠겼습니다. PUK를 휴대폰에서 입력하십시오.");
+  case AtStatus::WrongPin:
+    return tr(kContext, "PIN이 맞지 않습니다.");
+  case AtStatus::BadAnswer:
+    return tr(kContext, "휴대폰의 응답을 읽을 수 없습니다.");
+  case AtStatus::Cancelled:
+    break;
+  }
+  return tr(kContext, "취소되었습니다.");
+}
+
+} // namespace
+
 std::string describe(const AtResult &result) {
-  static constexpr std::array<const char *, 9> kTexts = {
-      "완료되었습니다.",
-      "휴대폰이 응답하지 않습니다.",
-      "휴대폰과의 연결이 끊어졌습니다.",
-      "휴대폰이 요청을 거절했습니다",
-      "SIM 카드의 PIN이 필요합니다.",
-      "SIM 카드가 잠겼습니다. PUK를 휴대폰에서 입력하십시오.",
-      "PIN이 맞지 않습니다.",
-      "휴대폰의 응답을 읽을 수 없습니다.",
-      "취소되었습니다.",
-  };
-  std::string text = kTexts[static_cast<size_t>(result.status)];
-  if (result.status == AtStatus::Refused) {
-    text += result.code >= 0 ? " (오류 " + std::to_string(result.code) + ")." : ".";
+  std::string text = sentenceOf(result.status);
+  if (result.status == AtStatus::Refused && result.code >= 0) {
+    text += " " + text::fill(text::translate("pdx::at::AtPhone", "(오류 %1)"), {std::to_string(result.code)});
   }
   return text;
 }
@@ -144,6 +167,11 @@ AtResult AtPhone::enterPdu(std::string_view text, const EncodedPdu &pdu, AtRespo
 }
 
 AtResult AtPhone::probe() {
+  // Ends whatever the line holds (bytes of another protocol's handshake):
+  // a modem drops a line that does not start with AT, unanswered.
+  if (device_.isOpen()) {
+    device_.writeText("\r");
+  }
   for (const std::string_view text : {"AT", "ATE0", "AT+CMEE=1"}) {
     if (const AtResult result = command(text); !result.ok()) {
       return result;

@@ -76,7 +76,8 @@ public:
   AtPhone(const AtPhone &) = delete;
   AtPhone &operator=(const AtPhone &) = delete;
 
-  // AT, ATE0, AT+CMEE=1 on the open device: Ok makes it an AT phone.
+  // AT, ATE0, AT+CMEE=1 on the open device (after a bare CR that ends what
+  // the line holds): Ok makes it an AT phone.
   AtResult probe();
   AtResult identify(AtIdentity &identity);
   AtResult simState(SimState &state);

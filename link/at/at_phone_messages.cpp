@@ -43,7 +43,7 @@ std::vector<StoredSms> messagesOf(const std::vector<std::string> &lines, std::op
       continue;
     }
     if (auto pdu = decodePdu(lines[i + 1], static_cast<size_t>(header->length))) {
-      out.push_back({index.value_or(header->index), std::move(*pdu)});
+      out.push_back({index.value_or(header->index), std::move(*pdu), header->status});
     }
     ++i;
   }

@@ -97,7 +97,7 @@ PartKey keyOf(const SmsPdu &pdu) {
 }
 
 JoinedSms alone(const StoredSms &stored, bool complete) {
-  return JoinedSms{{stored.index}, stored.pdu, complete};
+  return JoinedSms{{stored.index}, stored.pdu, complete, stored.status};
 }
 
 // The parts of one set in their order, each taken once, or nothing when
@@ -116,7 +116,7 @@ std::optional<JoinedSms> joinSet(const std::vector<StoredSms> &stored, std::vect
     rest.erase(found);
   }
   members = std::move(rest);
-  JoinedSms joined{{}, stored[taken.front()].pdu, true};
+  JoinedSms joined{{}, stored[taken.front()].pdu, true, stored[taken.front()].status};
   joined.pdu.concat.reset();
   joined.pdu.text.clear();
   joined.pdu.data.clear();

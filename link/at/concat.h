@@ -33,6 +33,7 @@ std::optional<std::vector<EncodedPdu>> submitPdus(const SmsAddress &recipient, s
 struct StoredSms {
   int index = 0;
   SmsPdu pdu;
+  int status = 0; // as +CMGL gives it: 0 received unread, 1 received read, 2 stored unsent, 3 stored sent
 };
 
 // One message for the user. The parts of a concatenated message (same kind,
@@ -44,6 +45,7 @@ struct JoinedSms {
   std::vector<int> indexes; // every stored part, to delete them together
   SmsPdu pdu;
   bool complete = true;
+  int status = 0; // the first part's
 };
 
 // Messages in the order their first part appears in `stored`.

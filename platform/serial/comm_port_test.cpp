@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <unistd.h>
@@ -167,6 +168,39 @@ TEST(PortTable, SettingsOverrideDefaults) {
   EXPECT_STREQ(portName(7), "COM8");
   std::filesystem::remove(file);
   EXPECT_TRUE(serialAliases("/nonexistent/by-id").empty());
+}
+
+TEST(PortHolder, NamesTheWayToFreeThePort) {
+  const struct {
+    PortHolder holder;
+    const char *advice;
+  } cases[] = {
+      {{812, "ModemManager"}, "ID_MM_DEVICE_IGNORE"},
+      {{90, "brltty"}, "systemctl stop brltty"},
+      {{4711, "minicom"}, "끝낸 뒤"},
+  };
+  for (const auto &c : cases) {
+    const std::string text = describeHolder(c.holder);
+    EXPECT_NE(text.find(c.holder.name + "(프로세스 " + std::to_string(c.holder.pid) + ")"),
+              std::string::npos);
+    EXPECT_NE(text.find(c.advice), std::string::npos) << text;
+  }
+}
+
+TEST(PortTable, SearchAddsUsbAdaptersAfterTheTableOnce) {
+  namespace fs = std::filesystem;
+  const fs::path dev = fs::temp_directory_path() / ("dev-" + std::to_string(::getpid()));
+  fs::create_directories(dev);
+  for (const char *name : {"ttyACM0", "ttyUSB10", "ttyUSB2", "ttyS0", "ttyUSB0"}) {
+    std::ofstream(dev / name).put('x');
+  }
+  fs::create_symlink(dev / "ttyACM0", dev / "modem");
+  PortTable table{(dev / "ttyUSB0").string(), "", (dev / "modem").string(), "/dev/none"};
+  const std::vector<std::string> expected = {(dev / "modem").string(), (dev / "ttyUSB0").string(),
+                                             "/dev/none", (dev / "ttyUSB2").string(),
+                                             (dev / "ttyUSB10").string()};
+  EXPECT_EQ(searchDevices(table, 2, dev), expected);
+  fs::remove_all(dev);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/serial/port_holder.h"
 
+#include "core/base/user_text.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -49,11 +51,26 @@ std::optional<PortHolder> findPortHolder(const std::string &device, const std::s
   return std::nullopt;
 }
 
+std::string describeHolder(const PortHolder &holder) {
+  const std::string advice =
+      holder.name == "ModemManager"
+          ? text::translate("pdx::platform::PortHolder",
+                            "멈추려면 sudo systemctl stop ModemManager, 늘 비켜 두려면 udev 규칙 "
+                            "ENV{ID_MM_DEVICE_IGNORE}=\"1\"을 쓰세요.")
+      : holder.name == "brltty"
+          ? text::translate(
+                "pdx::platform::PortHolder",
+                "점자 단말을 쓰지 않으면 sudo systemctl stop brltty 로 멈추거나 brltty 꾸러미를 지우세요.")
+          : text::translate("pdx::platform::PortHolder", "그 프로그램을 끝낸 뒤 다시 하세요.");
+  return text::fill(text::translate("pdx::platform::PortHolder", "장치를 %1(프로세스 %2)에서 쓰고 있습니다."),
+                    {holder.name, std::to_string(holder.pid)}) +
+         " " + advice;
+}
+
 std::string describeOpenFailure(const std::string &device, link::OpenFailure failure) {
   if (failure == link::OpenFailure::Busy) {
     if (const auto holder = findPortHolder(device)) {
-      return "장치를 " + holder->name + "(프로세스 " + std::to_string(holder->pid) +
-             ")에서 쓰고 있습니다. 그 프로그램을 끝낸 뒤 다시 하세요.";
+      return describeHolder(*holder);
     }
   }
   return link::describe(failure);

@@ -19,6 +19,11 @@ struct PortHolder {
 // followed) open; nothing when none is visible.
 std::optional<PortHolder> findPortHolder(const std::string &device, const std::string &proc = "/proc");
 
+// Who holds the device and how to free it: ModemManager and brltty, which
+// take USB serial devices by themselves, with the command or udev rule
+// that lets go of them; any other program by its process number.
+std::string describeHolder(const PortHolder &holder);
+
 // link::describe(failure), except that a busy device names its holder when
 // one is found.
 std::string describeOpenFailure(const std::string &device, link::OpenFailure failure);

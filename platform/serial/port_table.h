@@ -23,4 +23,11 @@ struct SerialAlias {
 };
 std::vector<SerialAlias> serialAliases(const std::filesystem::path &folder = "/dev/serial/by-id");
 
+// The devices a search for a phone of today tries, in order: COM1..COM4 of
+// `table` from `preferred` on (as the original search), then the USB
+// serial adapters and modems of `dev` (ttyUSB*, ttyACM*, in number order)
+// that no earlier one names; empty and repeated paths left out.
+std::vector<std::string> searchDevices(const PortTable &table, int preferred,
+                                       const std::filesystem::path &dev = "/dev");
+
 } // namespace pdx::platform
