@@ -24,7 +24,7 @@ FOLDERS = ["animation", "apps", "cli", "core", "features", "link", "melody", "pl
            "simulator", "winlib"]
 SKIPPED = re.compile(r"(_test|_tests|_fuzz|_fuzzer|_bench|_benchmark|test_support|_fakes|fakes)\.(cpp|h)$"
                      r"|/(testing|build[^/]*)/")
-TRANSLATING = {"tr", "translate", "qtTrId", "QT_TR_NOOP", "QT_TR_NOOP_UTF8", "QT_TRANSLATE_NOOP",
+TRANSLATING = {"tr", "translate", "translateLiteral", "qtTrId", "QT_TR_NOOP", "QT_TR_NOOP_UTF8", "QT_TRANSLATE_NOOP",
                "QT_TRANSLATE_NOOP3", "QT_TRANSLATE_NOOP_UTF8", "QT_TR_N_NOOP", "QT_TRANSLATE_N_NOOP",
                "QT_TRANSLATE_N_NOOP3", "QT_TRID_NOOP"}
 SETTERS = {"setText", "setToolTip", "setStatusTip", "setWhatsThis", "setAccessibleName",
