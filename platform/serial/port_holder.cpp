@@ -1,5 +1,7 @@
 #include "platform/serial/port_holder.h"
 
+#include "core/base/user_text.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -52,8 +54,10 @@ std::optional<PortHolder> findPortHolder(const std::string &device, const std::s
 std::string describeOpenFailure(const std::string &device, link::OpenFailure failure) {
   if (failure == link::OpenFailure::Busy) {
     if (const auto holder = findPortHolder(device)) {
-      return "장치를 " + holder->name + "(프로세스 " + std::to_string(holder->pid) +
-             ")에서 쓰고 있습니다. 그 프로그램을 끝낸 뒤 다시 하세요.";
+      return text::fill(
+          text::translate("pdx::platform",
+                          "장치를 %1(프로세스 %2)에서 쓰고 있습니다. 그 프로그램을 끝낸 뒤 다시 하세요."),
+          {holder->name, std::to_string(holder->pid)});
     }
   }
   return link::describe(failure);
