@@ -1,7 +1,9 @@
 #include "cli/animation_output.h"
 
 #include "animation/file/file_messages.h"
+#include "cli/output.h"
 #include "core/base/atomic_file.h"
+#include "core/base/user_text.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -22,7 +24,7 @@ bool endsWith(const std::string &text, const std::string &suffix) {
 }
 
 bool cannotWrite(const std::string &path) {
-  std::fprintf(stderr, "pelodex-cli: %s 파일을 쓸 수 없습니다.\n", path.c_str());
+  printError(pdx::text::fill(pdx::text::translate("pdx::cli", "%1 파일을 쓸 수 없습니다."), {path}));
   return false;
 }
 
@@ -177,8 +179,10 @@ PickedAnimation loadAnimationAt(const std::string &path, std::optional<long> ind
   const long i = index.value_or(0);
   animation::CAnimation *animation = file.at(static_cast<int>(i));
   if (animation == nullptr) {
-    std::fprintf(stderr, "pelodex-cli: %ld번 애니메이션이 없습니다. 파일에는 %d개의 애니메이션이 있습니다.\n",
-                 i, file.count());
+    printError(
+        pdx::text::fill(pdx::text::translate(
+                            "pdx::cli", "%1번 애니메이션이 없습니다. 파일에는 %2개의 애니메이션이 있습니다."),
+                        {std::to_string(i), std::to_string(file.count())}));
     return {nullptr, kBadArguments};
   }
   return {animation, 0};
@@ -211,7 +215,7 @@ int loadImageFile(const std::string &path, animation::CImportImage &image) {
   }
   // A picture read despite a fault (a damaged tail, odd pixels) says why.
   if (status != "OK" && status != "No Error") {
-    std::fprintf(stderr, "pelodex-cli: 경고: %s: %s\n", path.c_str(), status.c_str());
+    printError(pdx::text::fill(pdx::text::translate("pdx::cli", "경고: %1: %2"), {path, status}));
   }
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "cli/args.h"
 
+#include "core/base/user_text.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -9,7 +11,7 @@ std::optional<std::string> Args::option(const std::string &name) {
   for (size_t i = 0; i < tokens_.size(); ++i) {
     if (tokens_[i] == name) {
       if (i + 1 >= tokens_.size()) {
-        fail(name + " 옵션에 값이 없습니다.");
+        fail(text::fill(text::translate("pdx::cli", "%1 옵션에 값이 없습니다."), {name}));
         tokens_.erase(tokens_.begin() + static_cast<std::ptrdiff_t>(i));
         return std::nullopt;
       }
@@ -49,14 +51,14 @@ std::optional<std::string> Args::positional() {
 }
 
 std::optional<long> Args::number(const std::string &name, long low, long high) {
-  const auto text = option(name);
-  if (!text) {
+  const auto given = option(name);
+  if (!given) {
     return std::nullopt;
   }
   long value = 0;
-  const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
-  if (ec != std::errc() || end != text->data() + text->size() || value < low || value > high) {
-    fail(name + " 값이 올바르지 않습니다: " + *text);
+  const auto [end, ec] = std::from_chars(given->data(), given->data() + given->size(), value);
+  if (ec != std::errc() || end != given->data() + given->size() || value < low || value > high) {
+    fail(text::fill(text::translate("pdx::cli", "%1 값이 올바르지 않습니다: %2"), {name, *given}));
     return std::nullopt;
   }
   return value;
@@ -64,13 +66,17 @@ std::optional<long> Args::number(const std::string &name, long low, long high) {
 
 bool Args::finish() {
   if (error_.empty() && !tokens_.empty()) {
-    fail("알 수 없는 인수입니다: " + tokens_.front());
+    fail(text::fill(text::translate("pdx::cli", "알 수 없는 인수입니다: %1"), {tokens_.front()}));
   }
   if (!error_.empty()) {
     std::fprintf(stderr, "pelodex-cli: %s\n", error_.c_str());
     return false;
   }
   return true;
+}
+
+void Args::failUsage(std::string_view synopsis) {
+  fail(text::fill(text::translate("pdx::cli", "사용법: %1"), {synopsis}));
 }
 
 void Args::fail(const std::string &message) {

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pdx::cli {
@@ -29,6 +30,8 @@ public:
   // prints what was wrong to standard error.
   bool finish();
   void fail(const std::string &message);
+  // Fails with the usage line "사용법: <synopsis>" in the user's language.
+  void failUsage(std::string_view synopsis);
   bool ok() const { return error_.empty(); }
 
 private:

@@ -4,7 +4,9 @@
 #include "animation/file/file_messages.h"
 #include "cli/animation_output.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -54,7 +56,7 @@ int exportPicture(Args &args) {
   const auto index = args.number("--index", 0, 1 << 30);
   const auto out = args.option("--out");
   if (!path || !out || !isPictureOutput(*out)) {
-    args.fail("--out OUT.png 또는 --out OUT.pbm 을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--out OUT.png 또는 --out OUT.pbm 을 지정하십시오."));
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -89,7 +91,7 @@ int effect(Args &args) {
   const auto folder = args.option("--frames");
   const auto gif = args.option("--gif");
   if (!path || (!folder && !gif)) {
-    args.fail("--frames DIR 또는 --gif OUT.gif 를 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--frames DIR 또는 --gif OUT.gif 를 지정하십시오."));
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -128,7 +130,7 @@ int addImage(Args &args) {
   const auto name = args.option("--name");
   const auto settings = importOptions(args);
   if (!path || !image || !name) {
-    args.fail("사용법: animation add-image FILE.pca IMAGE --name NAME");
+    args.failUsage("animation add-image FILE.pca IMAGE --name NAME");
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -139,7 +141,8 @@ int addImage(Args &args) {
   }
   const int index = file.AddAnimation(text::fromUtf8(*name));
   if (index < 0) {
-    std::fprintf(stderr, "pelodex-cli: 같은 이름의 애니메이션이 이미 있습니다: %s\n", name->c_str());
+    printError(pdx::text::fill(pdx::text::translate("pdx::cli", "같은 이름의 애니메이션이 이미 있습니다: %1"),
+                               {*name}));
     return kBadArguments;
   }
   if (const int result = importOnto(*file.at(index), *image, settings); result != 0) {
@@ -168,7 +171,8 @@ int runAnimation(Args &args) {
   if (command == "add-image") {
     return addImage(args);
   }
-  std::fprintf(stderr, "pelodex-cli: animation show|export|effect|add-image 중 하나를 지정하십시오.\n");
+  printError(pdx::text::fill(pdx::text::translate("pdx::cli", "%1 중 하나를 지정하십시오."),
+                             {"animation show|export|effect|add-image"}));
   return kBadArguments;
 }
 

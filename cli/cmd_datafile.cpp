@@ -4,6 +4,7 @@
 #include "cli/output.h"
 #include "core/base/cp949.h"
 #include "core/base/input_file.h"
+#include "core/base/user_text.h"
 #include "core/data/datafile.h"
 #include "core/data/phonebook_export.h"
 #include "core/data/samples.h"
@@ -74,7 +75,7 @@ int loadOrReport(const std::string &path, CDataStore &store) {
 int show(Args &args) {
   const auto path = args.positional();
   if (!path) {
-    args.fail("데이터 파일을 지정하십시오.");
+    args.fail(text::translate("pdx::cli", "데이터 파일을 지정하십시오."));
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -94,7 +95,7 @@ int exportPhonebook(Args &args) {
   const auto format = args.option("--format");
   const auto out = args.option("--out");
   if (!path || !format || (*format != "vcard" && *format != "csv")) {
-    args.fail("사용법: datafile export PATH --format vcard|csv [--out FILE]");
+    args.failUsage("datafile export PATH --format vcard|csv [--out FILE]");
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -116,7 +117,7 @@ int find(Args &args) {
   const auto path = args.positional();
   const auto query = args.positional();
   if (!path || (!query && !number)) {
-    args.fail("사용법: datafile find PATH QUERY [--number NUMBER]");
+    args.failUsage("datafile find PATH QUERY [--number NUMBER]");
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -144,7 +145,7 @@ int find(Args &args) {
 int sample(Args &args) {
   const auto path = args.positional();
   if (!path) {
-    args.fail("만들 데이터 파일을 지정하십시오.");
+    args.fail(text::translate("pdx::cli", "만들 데이터 파일을 지정하십시오."));
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -164,7 +165,9 @@ int sample(Args &args) {
 // is written; the notes are valid UTF-8 (the importer escapes invalid bytes).
 std::string importReport(const features::ImportResult &result, bool asJson) {
   if (!asJson) {
-    return "추가 " + std::to_string(result.added) + "건, 건너뜀 " + std::to_string(result.skipped) + "건\n";
+    return text::fill(text::translate("pdx::cli", "추가 %1건, 건너뜀 %2건"),
+                      {std::to_string(result.added), std::to_string(result.skipped)}) +
+           "\n";
   }
   json notes = json::array();
   for (const features::ImportNote &n : result.notes) {
@@ -207,30 +210,31 @@ int importText(Args &args) {
   const auto data = args.option("--data");
   const bool report = args.flag("--report");
   if (!textFile || !data) {
-    args.fail("사용법: datafile import FILE --data PATH [--report]");
+    args.failUsage("datafile import FILE --data PATH [--report]");
   }
   if (!args.finish()) {
     return kBadArguments;
   }
   const InputBytes in = readInputFile(*textFile, features::kMaxImportFileBytes);
   if (in.error != InputError::None) {
-    std::fprintf(stderr, "pelodex-cli: 전화번호부를 읽어들일 수 없습니다. (%s: %s)\n", textFile->c_str(),
-                 describe(in.error));
+    printError(text::fill(text::translate("pdx::cli", "전화번호부를 읽어들일 수 없습니다. (%1: %2)"),
+                          {*textFile, describe(in.error)}));
     return code(docResultOf(in.error));
   }
-  const std::string text(in.bytes.begin(), in.bytes.end());
+  const std::string content(in.bytes.begin(), in.bytes.end());
   CDataStore store;
   if (const int status = loadImportTarget(*data, store); status != 0) {
     return status;
   }
   const features::ImportResult result =
-      features::importPhonebookFile(text, store, features::offlineGroupCreator(store));
+      features::importPhonebookFile(content, store, features::offlineGroupCreator(store));
   if (result.status == features::ImportResult::NotText) {
     std::fprintf(stderr, "pelodex-cli: %s: %s\n", textFile->c_str(), features::importSummary(result).c_str());
     return kBadData;
   }
   if (result.status == features::ImportResult::Ok && result.added + result.skipped == 0) {
-    std::fprintf(stderr, "pelodex-cli: %s: 가져올 전화번호부 항목이 없습니다.\n", textFile->c_str());
+    printError(
+        text::fill(text::translate("pdx::cli", "%1: 가져올 전화번호부 항목이 없습니다."), {*textFile}));
     return kBadData;
   }
   const std::string printed = importReport(result, report);
@@ -249,7 +253,7 @@ int importText(Args &args) {
     }
   }
   if (result.status == features::ImportResult::BadFormat) {
-    std::fprintf(stderr, "pelodex-cli: 파일 형식이 잘못되어 있습니다.\n");
+    printError(text::translate("pdx::cli", "파일 형식이 잘못되어 있습니다."));
     return 1;
   }
   return 0;
@@ -279,8 +283,8 @@ int runDatafile(Args &args) {
     return printDatafile(args);
   }
 #endif
-  std::fprintf(stderr,
-               "pelodex-cli: datafile show|export|find|import|sample|print 중 하나를 지정하십시오.\n");
+  printError(text::fill(text::translate("pdx::cli", "%1 중 하나를 지정하십시오."),
+                        {"datafile show|export|find|import|sample|print"}));
   return kBadArguments;
 }
 

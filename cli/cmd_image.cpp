@@ -2,6 +2,8 @@
 // 96 x 51 black and white.
 #include "cli/animation_output.h"
 #include "cli/commands.h"
+#include "cli/output.h"
+#include "core/base/user_text.h"
 
 #include <cstdio>
 
@@ -13,7 +15,7 @@ int decode(Args &args) {
   const auto in = args.positional();
   const auto out = args.option("--out");
   if (!in || !out) {
-    args.fail("사용법: image decode IN --out OUT.ppm");
+    args.failUsage("image decode IN --out OUT.ppm");
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -32,10 +34,10 @@ int convert(Args &args) {
   const auto index = args.number("--index", 0, 1 << 30);
   const auto out = args.option("--out");
   if (!in || !out || !isPictureOutput(*out)) {
-    args.fail("--out OUT.png 또는 --out OUT.pbm 을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--out OUT.png 또는 --out OUT.pbm 을 지정하십시오."));
   }
   if (index && !onto) {
-    args.fail("--index 는 --onto 와 함께 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--index 는 --onto 와 함께 지정하십시오."));
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -65,7 +67,8 @@ int runImage(Args &args) {
   if (command == "convert") {
     return convert(args);
   }
-  std::fprintf(stderr, "pelodex-cli: image decode|convert 중 하나를 지정하십시오.\n");
+  printError(pdx::text::fill(pdx::text::translate("pdx::cli", "%1 중 하나를 지정하십시오."),
+                             {"image decode|convert"}));
   return kBadArguments;
 }
 

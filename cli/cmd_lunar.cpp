@@ -1,6 +1,7 @@
 // pelodex-cli lunar: Gregorian dates to Korean lunar dates, one JSON line per
 // day.
 #include "cli/commands.h"
+#include "core/base/user_text.h"
 #include "core/calendar/gregorian.h"
 #include "core/calendar/lunar.h"
 
@@ -56,7 +57,8 @@ std::optional<Date> takeDate(Args &args, const std::optional<std::string> &text)
   }
   const auto date = parseDate(*text);
   if (!date) {
-    args.fail("날짜가 올바르지 않습니다 (YYYY-MM-DD): " + *text);
+    args.fail(pdx::text::fill(pdx::text::translate("pdx::cli", "날짜가 올바르지 않습니다 (YYYY-MM-DD): %1"),
+                              {*text}));
   }
   return date;
 }
@@ -70,11 +72,11 @@ int runLunar(Args &args) {
   auto from = takeDate(args, single ? single : fromText);
   auto to = takeDate(args, single ? single : toText);
   if (args.ok() && (!from || !to)) {
-    args.fail("날짜를 하나 주거나 --from 과 --to 를 함께 주십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "날짜를 하나 주거나 --from 과 --to 를 함께 주십시오."));
   }
   if (args.ok() && calendar::dayNumber(from->year, from->month, from->day) >
                        calendar::dayNumber(to->year, to->month, to->day)) {
-    args.fail("--from 날짜가 --to 날짜보다 늦습니다.");
+    args.fail(pdx::text::translate("pdx::cli", "--from 날짜가 --to 날짜보다 늦습니다."));
   }
   if (!args.finish()) {
     return kBadArguments;

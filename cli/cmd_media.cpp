@@ -3,7 +3,9 @@
 // with its items sorted by name and their places in the file (the --index
 // of phone send-melody and send-animation).
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 #include "features/animations/animation_assignment.h"
 #include "features/melodies/melody_assignment.h"
 #include "platform/settings/folders.h"
@@ -15,8 +17,6 @@ namespace pdx::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char *kUsage = "사용법: pelodex-cli media list melodies|animations [--folder DIR]\n";
 
 // The page's lists of `folder` as JSON.
 nlohmann::json listFolder(const fs::path &folder, bool melodies) {
@@ -47,7 +47,10 @@ int runMedia(Args &args) {
   const auto kind = args.positional();
   const auto folderOption = args.option("--folder");
   if (!args.finish() || command != "list" || (kind != "melodies" && kind != "animations")) {
-    std::fputs(kUsage, stderr);
+    std::fprintf(stderr, "%s\n",
+                 text::fill(text::translate("pdx::cli", "사용법: %1"),
+                            {"pelodex-cli media list melodies|animations [--folder DIR]"})
+                     .c_str());
     return kBadArguments;
   }
   const bool melodies = *kind == "melodies";
@@ -60,7 +63,7 @@ int runMedia(Args &args) {
   }
   std::error_code error;
   if (!fs::is_directory(folder, error)) {
-    std::fprintf(stderr, "pelodex-cli: 폴더를 읽을 수 없습니다: %s\n", folder.c_str());
+    printError(text::fill(text::translate("pdx::cli", "폴더를 읽을 수 없습니다: %1"), {folder.string()}));
     return 66;
   }
   // File names need not be UTF-8: what does not decode is replaced.

@@ -1,10 +1,13 @@
 // pelodex-cli melody: show, encode, render, play and convert melody files.
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/output.h"
 #include "cli/terminal_text.h"
+#include "cli/usage.h"
 #include "core/base/atomic_file.h"
 #include "core/base/cp949.h"
 #include "core/base/input_file.h"
+#include "core/base/user_text.h"
 #include "melody/encode/phone_encoding.h"
 #include "melody/file/melody_file.h"
 #include "melody/midi/midi.h"
@@ -29,24 +32,12 @@ namespace fs = std::filesystem;
 using melody::CMelody;
 using melody::CMelodyFile;
 
-constexpr const char *kUsage =
-    "사용법: pelodex-cli melody show|encode|render|play|import-rtttl|export-rtttl|export-midi|import-midi "
-    "...\n"
-    "  melody show FILE.pcm\n"
-    "  melody encode FILE.pcm [--index I]\n"
-    "  melody render FILE.pcm [--index I] --out OUT.wav [--rate HZ]\n"
-    "  melody play FILE.pcm [--index I] [--silent]\n"
-    "  melody import-rtttl TEXT|FILE --out FILE.pcm\n"
-    "  melody export-rtttl FILE.pcm [--index I]\n"
-    "  melody export-midi FILE.pcm [--index I] --out OUT.mid\n"
-    "  melody import-midi FILE.mid --out FILE.pcm [--track N] [--channel C] [--name NAME]\n";
-
 // Any melody number a file may hold; the file says how many there are.
 constexpr long kMaxIndex = 1L << 30;
 
 // Texts from files (names, notes) are shown escaped.
 void warn(const std::string &text) {
-  std::fprintf(stderr, "pelodex-cli: 경고: %s\n", visible(text).c_str());
+  printError(pdx::text::fill(pdx::text::translate("pdx::cli", "경고: %1"), {visible(text)}));
 }
 
 int fail(const std::string &text, int status) {
@@ -75,8 +66,9 @@ void openMelodyFile(Opened &out, const std::string &path) {
 const CMelody *chosen(Opened &file, std::optional<long> index) {
   const long i = index.value_or(0);
   if (i >= file.doc.size()) {
-    file.status = fail("멜로디 번호가 범위를 벗어났습니다: " + std::to_string(i) + " (멜로디 " +
-                           std::to_string(file.doc.size()) + "개)",
+    file.status = fail(pdx::text::fill(pdx::text::translate(
+                                           "pdx::cli", "멜로디 번호가 범위를 벗어났습니다: %1 (멜로디 %2개)"),
+                                       {std::to_string(i), std::to_string(file.doc.size())}),
                        kBadArguments);
     return nullptr;
   }
@@ -88,7 +80,7 @@ const CMelody *chosen(Opened &file, std::optional<long> index) {
 std::optional<std::string> melodyPath(Args &args) {
   const auto path = args.positional();
   if (!path) {
-    args.fail("멜로디 파일을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "멜로디 파일을 지정하십시오."));
   }
   return args.finish() ? path : std::nullopt;
 }
@@ -155,7 +147,7 @@ int render(Args &args) {
   const auto out = args.option("--out");
   const auto rate = args.number("--rate", 8000, 192000);
   if (!out) {
-    args.fail("--out 옵션으로 WAV 파일을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--out 옵션으로 WAV 파일을 지정하십시오."));
   }
   Opened file;
   const CMelody *m = commandMelody(args, file);
@@ -166,7 +158,9 @@ int render(Args &args) {
   options.sampleRate = static_cast<unsigned>(rate.value_or(44100));
   const DocResult result = melody::renderToWav(*m, *out, options);
   if (result != DocResult::Ok) {
-    return fail("WAV 파일을 저장할 수 없습니다: " + *out, code(result));
+    return fail(
+        pdx::text::fill(pdx::text::translate("pdx::cli", "WAV 파일을 저장할 수 없습니다: %1"), {*out}),
+        code(result));
   }
   return 0;
 }
@@ -198,7 +192,9 @@ void playMelody(const CMelody &m, bool silent) {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
   }
-  std::printf("연주합니다: %s (빠르기 %d)\n", m.name().utf8().c_str(), m.tempo());
+  std::printf("%s\n", pdx::text::fill(pdx::text::translate("pdx::cli", "연주합니다: %1 (빠르기 %2)"),
+                                      {m.name().utf8(), std::to_string(m.tempo())})
+                          .c_str());
   std::fflush(stdout);
   player.Play(0, -1);
   std::signal(SIGINT, SIG_DFL);
@@ -271,7 +267,10 @@ void reportRingtones(const std::vector<melody::RtttlLine> &ringtones) {
     }
   };
   for (const melody::RtttlLine &r : ringtones) {
-    const std::string where = ringtones.size() > 1 ? std::to_string(r.line) + "행: " : "";
+    const std::string where =
+        ringtones.size() > 1
+            ? pdx::text::fill(pdx::text::translate("pdx::cli", "%1행: "), {std::to_string(r.line)})
+            : "";
     if (!r.import.ok) {
       report([](const std::string &text) { (void)fail(text, 0); }, where + r.import.error);
     }
@@ -280,18 +279,19 @@ void reportRingtones(const std::vector<melody::RtttlLine> &ringtones) {
     }
   }
   if (unlisted > 0) {
-    warn("그 밖의 경고와 오류 " + std::to_string(unlisted) + "건은 줄였습니다.");
+    warn(pdx::text::fill(pdx::text::translate("pdx::cli", "그 밖의 경고와 오류 %1건은 줄였습니다."),
+                         {std::to_string(unlisted)}));
   }
 }
 
 int importRtttl(Args &args) {
   const auto out = args.option("--out");
   if (!out) {
-    args.fail("--out 옵션으로 멜로디 파일을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--out 옵션으로 멜로디 파일을 지정하십시오."));
   }
   const auto text = args.positional();
   if (!text) {
-    args.fail("벨소리 텍스트나 파일을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "벨소리 텍스트나 파일을 지정하십시오."));
   }
   if (!args.finish()) {
     return kBadArguments;
@@ -303,7 +303,7 @@ int importRtttl(Args &args) {
   const bool fromFile = namesFile(*text);
   std::vector<melody::RtttlLine> ringtones = melody::importRtttlLines(*source);
   if (ringtones.empty()) {
-    return fail("벨소리가 없습니다.", kBadArguments);
+    return fail(pdx::text::translate("pdx::cli", "벨소리가 없습니다."), kBadArguments);
   }
   const std::optional<fs::path> target = outputTarget(*out);
   if (!target) {
@@ -326,9 +326,10 @@ int importRtttl(Args &args) {
     return cannotSave(*out, result);
   }
   if (static_cast<size_t>(added) < ringtones.size()) {
-    return fail("벨소리 " + std::to_string(ringtones.size()) + "개 중 " + std::to_string(added) +
-                    "개를 멜로디로 저장했습니다.",
-                kBadData);
+    return fail(
+        pdx::text::fill(pdx::text::translate("pdx::cli", "벨소리 %1개 중 %2개를 멜로디로 저장했습니다."),
+                        {std::to_string(ringtones.size()), std::to_string(added)}),
+        kBadData);
   }
   return 0;
 }
@@ -370,7 +371,7 @@ int saveSingleMelody(CMelody melody, const std::string &out) {
 int exportMidi(Args &args) {
   const auto out = args.option("--out");
   if (!out) {
-    args.fail("--out 옵션으로 MIDI 파일을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--out 옵션으로 MIDI 파일을 지정하십시오."));
   }
   Opened file;
   const CMelody *m = commandMelody(args, file);
@@ -378,7 +379,9 @@ int exportMidi(Args &args) {
     return file.status;
   }
   if (writeFileAtomically(*out, melody::exportMidi(*m)) != DocResult::Ok) {
-    return fail("MIDI 파일을 저장할 수 없습니다: " + *out, 73);
+    return fail(
+        pdx::text::fill(pdx::text::translate("pdx::cli", "MIDI 파일을 저장할 수 없습니다: %1"), {*out}),
+        kCannotCreate);
   }
   return 0;
 }
@@ -386,7 +389,7 @@ int exportMidi(Args &args) {
 int importMidi(Args &args) {
   const auto out = args.option("--out");
   if (!out) {
-    args.fail("--out 옵션으로 멜로디 파일을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "--out 옵션으로 멜로디 파일을 지정하십시오."));
   }
   melody::MidiImportOptions options;
   if (const auto track = args.number("--track", 0, 65535)) {
@@ -398,14 +401,16 @@ int importMidi(Args &args) {
   const auto name = args.option("--name");
   const auto path = args.positional();
   if (!path) {
-    args.fail("MIDI 파일을 지정하십시오.");
+    args.fail(pdx::text::translate("pdx::cli", "MIDI 파일을 지정하십시오."));
   }
   if (!args.finish()) {
     return kBadArguments;
   }
   std::error_code error;
   if (!fs::is_regular_file(*path, error)) {
-    return fail("MIDI 파일을 읽을 수 없습니다: " + *path, 66);
+    return fail(
+        pdx::text::fill(pdx::text::translate("pdx::cli", "MIDI 파일을 읽을 수 없습니다: %1"), {*path}),
+        kUnreadableInput);
   }
   melody::MidiImport in = melody::importMidiFile(*path, options);
   if (!in.ok) {
@@ -440,9 +445,10 @@ int runMelody(Args &args) {
     }
   }
   if (command) {
-    std::fprintf(stderr, "pelodex-cli: 알 수 없는 melody 명령입니다: %s\n", command->c_str());
+    printError(
+        pdx::text::fill(pdx::text::translate("pdx::cli", "알 수 없는 melody 명령입니다: %1"), {*command}));
   }
-  std::fputs(kUsage, stderr);
+  printGroupUsage(stderr, *findGroupUsage("melody"));
   return kBadArguments;
 }
 

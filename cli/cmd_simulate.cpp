@@ -2,6 +2,8 @@
 // device) until SIGINT or SIGTERM.
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/output.h"
+#include "core/base/user_text.h"
 #include "link/connection/password.h"
 #include "simulator/pty_phone.h"
 #include "simulator/state_json.h"
@@ -29,7 +31,8 @@ std::optional<double> rate(Args &args, const std::string &name) {
   char *end = nullptr;
   const double value = std::strtod(text->c_str(), &end);
   if (end == text->c_str() || *end != '\0' || !(value >= 0.0 && value <= 1.0)) {
-    args.fail(name + " 값은 0과 1 사이여야 합니다: " + *text);
+    args.fail(pdx::text::fill(pdx::text::translate("pdx::cli", "%1 값은 0과 1 사이여야 합니다: %2"),
+                              {name, *text}));
     return std::nullopt;
   }
   return value;
@@ -49,7 +52,9 @@ std::optional<int> refusedCode(Args &args) {
                : -1;
   }
   if (code < 0) {
-    args.fail("--refuse 값은 메시지 코드(0~39 또는 PC_... 이름)여야 합니다: " + *text);
+    args.fail(pdx::text::fill(
+        pdx::text::translate("pdx::cli", "--refuse 값은 메시지 코드(0~39 또는 PC_... 이름)여야 합니다: %1"),
+        {*text}));
   }
   return code;
 }
@@ -64,7 +69,9 @@ std::optional<std::vector<simulator::Push>> pushes(Args &args) {
                       : kind == "sms" ? simulator::Push::Sms
                                       : simulator::Push::Noise);
     } else {
-      args.fail("--push 값은 pong, sms, noise 를 쉼표로 이은 것이어야 합니다: " + kind);
+      args.fail(pdx::text::fill(
+          pdx::text::translate("pdx::cli", "--push 값은 pong, sms, noise 를 쉼표로 이은 것이어야 합니다: %1"),
+          {kind}));
       return std::nullopt;
     }
   }
@@ -99,7 +106,8 @@ int runSimulate(Args &args) {
     return runSimulateAt(args);
   }
   if (protocol && *protocol != "native") {
-    args.fail("--protocol 값은 native 또는 at 이어야 합니다: " + *protocol);
+    args.fail(pdx::text::fill(
+        pdx::text::translate("pdx::cli", "--protocol 값은 native 또는 at 이어야 합니다: %1"), {*protocol}));
   }
   const auto device = args.option("--device");
   const auto stateFile = args.option("--state");
@@ -117,7 +125,7 @@ int runSimulate(Args &args) {
   const auto pushEvery = args.number("--push-every", 10, 3600000);
   const auto push = pushes(args);
   if (password && !link::isValidPassword(*password)) {
-    args.fail("--password 는 숫자 네 자리여야 합니다.");
+    args.fail(pdx::text::translate("pdx::cli", "--password 는 숫자 네 자리여야 합니다."));
   }
   if (!args.finish() || !drop || !corrupt || !refuse || !push) {
     return kBadArguments;
@@ -147,7 +155,8 @@ int runSimulate(Args &args) {
   }
   FILE *trace = traceFile ? std::fopen(traceFile->c_str(), "w") : nullptr;
   if (traceFile && trace == nullptr) {
-    std::fprintf(stderr, "pelodex-cli: 기록 파일을 만들 수 없습니다: %s\n", traceFile->c_str());
+    printError(
+        pdx::text::fill(pdx::text::translate("pdx::cli", "기록 파일을 만들 수 없습니다: %1"), {*traceFile}));
     return kCannotCreate;
   }
   phone->setFaults(faults);

@@ -3,6 +3,7 @@
 // or SIGTERM or the hang-up it was told to make.
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "core/base/user_text.h"
 #include "simulator/at/at_pty_modem.h"
 
 #include <algorithm>
@@ -42,7 +43,9 @@ std::optional<simulator::at::AtRefusal> refusal(Args &args, bool &valid) {
                : -1;
   }
   if (prefix.size() < 2 || code < 0) {
-    args.fail("--refuse 값은 명령과 오류 번호(예: +CPBW:20)여야 합니다: " + *text);
+    args.fail(pdx::text::fill(
+        pdx::text::translate("pdx::cli", "--refuse 값은 명령과 오류 번호(예: +CPBW:20)여야 합니다: %1"),
+        {*text}));
     valid = false;
     return std::nullopt;
   }
@@ -58,7 +61,9 @@ bool pushes(Args &args, simulator::at::AtFaults &faults) {
     } else if (kind == "noise") {
       faults.noise = true;
     } else {
-      args.fail("--push 값은 sms, ring, noise 를 쉼표로 이은 것이어야 합니다: " + kind);
+      args.fail(pdx::text::fill(
+          pdx::text::translate("pdx::cli", "--push 값은 sms, ring, noise 를 쉼표로 이은 것이어야 합니다: %1"),
+          {kind}));
       return false;
     }
   }
@@ -82,7 +87,7 @@ int runSimulateAt(Args &args) {
   const bool pushValid = pushes(args, faults);
   if (pin &&
       (pin->size() < 4 || pin->size() > 8 || pin->find_first_not_of("0123456789") != std::string::npos)) {
-    args.fail("--pin 은 숫자 네 자리에서 여덟 자리여야 합니다.");
+    args.fail(pdx::text::translate("pdx::cli", "--pin 은 숫자 네 자리에서 여덟 자리여야 합니다."));
   }
   if (!args.finish() || !refusalValid || !pushValid) {
     return kBadArguments;

@@ -32,7 +32,7 @@ int printDatafile(Args &args) {
   const auto order = args.option("--order");
   const auto pdf = args.option("--pdf");
   if (!path || !pdf || (size != "wallet" && size != "normal") || (order != "group" && order != "name")) {
-    args.fail("사용법: datafile print PATH --size wallet|normal --order group|name --pdf OUT.pdf");
+    args.failUsage("datafile print PATH --size wallet|normal --order group|name --pdf OUT.pdf");
   }
   if (!args.finish()) {
     return kBadArguments;

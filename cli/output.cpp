@@ -21,4 +21,8 @@ int writeOutput(const std::optional<std::string> &path, const std::string &text)
   return code(result);
 }
 
+void printError(const std::string &message) {
+  std::fprintf(stderr, "pelodex-cli: %s\n", message.c_str());
+}
+
 } // namespace pdx::cli

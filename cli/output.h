@@ -12,4 +12,7 @@ namespace pdx::cli {
 // error.
 int writeOutput(const std::optional<std::string> &path, const std::string &text);
 
+// Prints "pelodex-cli: <message>" as one line on standard error.
+void printError(const std::string &message);
+
 } // namespace pdx::cli

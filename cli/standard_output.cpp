@@ -1,6 +1,8 @@
 #include "cli/standard_output.h"
 
 #include "cli/exit_status.h"
+#include "cli/output.h"
+#include "core/base/user_text.h"
 
 #include <cstdio>
 #include <iostream>
@@ -13,7 +15,7 @@ int checkStandardOutput(int status) {
   if (written || status != 0) {
     return status;
   }
-  std::fprintf(stderr, "pelodex-cli: 표준 출력에 쓸 수 없습니다.\n");
+  printError(pdx::text::translate("pdx::cli", "표준 출력에 쓸 수 없습니다."));
   return kOutputError;
 }
 

@@ -8,13 +8,14 @@ targets and benchmarks left out):
   - a literal with words in it passed straight to a Qt setter of a visible
     text (setText, setToolTip, setAccessibleName, setWindowTitle, ...).
 Data the phone or the files hold, and developers' log lines, stay as they
-are: the allow-list names them, by file or by file and text, each under a
-comment that says why.
+are: the allow-list names them, by file (a glob) or by file and the exact
+text of a literal, each under a comment that says why.
 
 Usage: check-untranslated.py [--root DIR] [--allow FILE] [--counts] [FOLDER...]
 FOLDERs are relative to the root; without any, every source folder.
 """
 import argparse
+import fnmatch
 import os
 import re
 import sys
@@ -24,7 +25,7 @@ FOLDERS = ["animation", "apps", "cli", "core", "features", "link", "melody", "pl
            "simulator", "winlib"]
 SKIPPED = re.compile(r"(_test|_tests|_fuzz|_fuzzer|_bench|_benchmark|test_support|_fakes|fakes)\.(cpp|h)$"
                      r"|/(testing|build[^/]*)/")
-TRANSLATING = {"tr", "translate", "qtTrId", "QT_TR_NOOP", "QT_TR_NOOP_UTF8", "QT_TRANSLATE_NOOP",
+TRANSLATING = {"tr", "translate", "translateLiteral", "qtTrId", "QT_TR_NOOP", "QT_TR_NOOP_UTF8", "QT_TRANSLATE_NOOP",
                "QT_TRANSLATE_NOOP3", "QT_TRANSLATE_NOOP_UTF8", "QT_TR_N_NOOP", "QT_TRANSLATE_N_NOOP",
                "QT_TRANSLATE_N_NOOP3", "QT_TRID_NOOP"}
 SETTERS = {"setText", "setToolTip", "setStatusTip", "setWhatsThis", "setAccessibleName",
@@ -86,8 +87,8 @@ def faults_in(source):
 
 
 def read_allow(path):
-    """{file: None (the whole file) or [texts]}; an entry without a comment
-    above it (its reason) is an error."""
+    """{file glob: None (the whole file) or [texts]}; an entry without a
+    comment above it (its reason) is an error."""
     entries, reasoned, errors = {}, False, []
     with open(path, encoding="utf-8") as lines:
         for number, raw in enumerate(lines, 1):
@@ -123,17 +124,28 @@ def source_files(root, folders):
                     yield path
 
 
+def allowed_in(path, allow):
+    """None when the whole file is allowed, else the set of allowed texts."""
+    texts = set()
+    for pattern, entries in allow.items():
+        if fnmatch.fnmatchcase(path, pattern):
+            if entries is None:
+                return None
+            texts.update(entries)
+    return texts
+
+
 def check(root, folders, allow):
     """Returns the fault lines and the count of faults per top folder."""
     found, counts = [], Counter()
     for path in source_files(root, folders):
-        allowed = allow.get(path, [])
+        allowed = allowed_in(path, allow)
         if allowed is None:
             continue
         with open(os.path.join(root, path), encoding="utf-8") as source:
             text = source.read()
         for line, literal in faults_in(text):
-            if not any(entry in literal for entry in allowed):
+            if literal not in allowed:
                 found.append(f'{path}:{line}: not translated: "{literal}"')
                 counts[path.split("/")[0]] += 1
     return found, counts

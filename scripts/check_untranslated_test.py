@@ -61,9 +61,10 @@ class AllowList(unittest.TestCase):
             "cli/build/gen.cpp": 'd("생성");',
         }
         errors, found, counts = self.check(
-            '# the phone\'s sample data\nsimulator/sample_state.cpp\n\n# a log line\ncli/run.cpp "상태"\n', files)
+            '# the phone\'s sample data\nsimulator/sample_*.cpp\n\n# a font\n* "오류"\n\n# a log line\n'
+            'cli/run.cpp "휴대폰"\n', files)
         self.assertEqual(errors, [])
-        self.assertEqual(found, ['cli/run.cpp:1: not translated: "오류"'])
+        self.assertEqual(found, ['cli/run.cpp:1: not translated: "휴대폰 상태"'])
         self.assertEqual(counts, {"cli": 1})
 
     def test_entries_need_a_reason_and_quotes(self):

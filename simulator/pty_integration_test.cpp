@@ -232,7 +232,7 @@ TEST(StateFile, DamagedRecordsAreRefusedWithTheirPlace) {
       {{{"alarms", "zz"}}, "16진수"},
       {{{"password", "12a4"}}, "password"},
       {{{"phonebook", {{{"slot", 3}, {"group", 25}, {"name", "x"}}}}}, "그룹"},
-      {{{"phonebook", {{{"slot", 3}, {"name", "12345678901234567"}}}}}, "이름"},
+      {{{"phonebook", {{{"slot", 3}, {"name", "12345678901234567"}}}}}, "phonebook: name: 16"},
       {{{"phonebook", {{{"slot", 3}, {"name", "a"}}, {{"slot", 3}, {"name", "b"}}}}}, "두 번"},
       {{{"phonebook", {{{"slot", 4}}}}}, "phonebook[4]: 사용 중"},
       {{{"melodies", {"", "0100"}}}, "melodies[1]"},

@@ -1,5 +1,7 @@
 #include "simulator/pty_port.h"
 
+#include "core/base/user_text.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -30,7 +32,7 @@ std::string systemError(const std::string &what) {
 std::optional<PtyEnds> createPty(speed_t speed, std::string &error) {
   const int fd = ::posix_openpt(O_RDWR | O_NOCTTY);
   if (fd < 0 || ::grantpt(fd) != 0 || ::unlockpt(fd) != 0) {
-    error = systemError("의사 터미널을 만들 수 없습니다");
+    error = systemError(text::translate("pdx::simulator", "의사 터미널을 만들 수 없습니다"));
     if (fd >= 0) {
       ::close(fd);
     }
@@ -40,7 +42,8 @@ std::optional<PtyEnds> createPty(speed_t speed, std::string &error) {
   ::ptsname_r(fd, name, sizeof name);
   const int slave = ::open(name, O_RDWR | O_NOCTTY);
   if (slave < 0 || !makeRaw(slave, speed)) {
-    error = systemError(std::string("의사 터미널을 설정할 수 없습니다: ") + name);
+    error = systemError(
+        text::fill(text::translate("pdx::simulator", "의사 터미널을 설정할 수 없습니다: %1"), {name}));
     ::close(fd);
     if (slave >= 0) {
       ::close(slave);
@@ -53,7 +56,7 @@ std::optional<PtyEnds> createPty(speed_t speed, std::string &error) {
 std::optional<PtyEnds> openRawDevice(const std::string &path, speed_t speed, std::string &error) {
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY);
   if (fd < 0 || !makeRaw(fd, speed)) {
-    error = systemError("장치를 열 수 없습니다: " + path);
+    error = systemError(text::fill(text::translate("pdx::simulator", "장치를 열 수 없습니다: %1"), {path}));
     if (fd >= 0) {
       ::close(fd);
     }

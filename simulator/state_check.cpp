@@ -1,5 +1,6 @@
 #include "simulator/state_check.h"
 
+#include "core/base/user_text.h"
 #include "link/connection/password.h"
 #include "link/connection/phone_link.h"
 #include "link/wire/download_wire.h"
@@ -28,9 +29,15 @@ std::string at(const char *field, size_t index) {
 }
 
 std::string lengthFault(const std::string &where, const Bytes &record, size_t size) {
-  return record.size() == size ? std::string()
-                               : where + std::to_string(size) + "바이트여야 합니다 (" +
-                                     std::to_string(record.size()) + "바이트)";
+  return record.size() == size
+             ? std::string()
+             : where + text::fill(text::translate("pdx::simulator", "%1바이트여야 합니다 (%2바이트)"),
+                                  {std::to_string(size), std::to_string(record.size())});
+}
+
+std::string slotFault(const std::string &where, const Bytes &record) {
+  return where + text::fill(text::translate("pdx::simulator", "기록의 슬롯 번호가 %1입니다"),
+                            {std::to_string(record[0])});
 }
 
 std::string phonebookFault(const Bytes &record, size_t slot) {
@@ -39,12 +46,13 @@ std::string phonebookFault(const Bytes &record, size_t slot) {
     return fault;
   }
   if (record[0] != slot) {
-    return where + "기록의 슬롯 번호가 " + std::to_string(record[0]) + "입니다";
+    return slotFault(where, record);
   }
   if (record[1] > kMaxGroupId) {
-    return where + "그룹 번호는 0~19여야 합니다";
+    return where + text::translate("pdx::simulator", "그룹 번호는 0~19여야 합니다");
   }
-  return (record[2] & 1) == 0 ? where + "사용 중 표시가 없습니다" : std::string();
+  return (record[2] & 1) == 0 ? where + text::translate("pdx::simulator", "사용 중 표시가 없습니다")
+                              : std::string();
 }
 
 std::string smsFault(const char *box, const Bytes &record, size_t index, uint8_t slotByte) {
@@ -53,9 +61,10 @@ std::string smsFault(const char *box, const Bytes &record, size_t index, uint8_t
     return fault;
   }
   if (record[0] != slotByte) {
-    return where + "기록의 슬롯 번호가 " + std::to_string(record[0]) + "입니다";
+    return slotFault(where, record);
   }
-  return record[42] > kMaxSmsText ? where + "글자 수는 85바이트까지입니다" : std::string();
+  return record[42] > kMaxSmsText ? where + text::translate("pdx::simulator", "글자 수는 85바이트까지입니다")
+                                  : std::string();
 }
 
 std::string mediaFault(const char *field, const Bytes &record, size_t index) {
@@ -63,15 +72,14 @@ std::string mediaFault(const char *field, const Bytes &record, size_t index) {
   const bool melody = std::string_view(field) == "melodies";
   if (melody && (record.size() < kMelodyHeader || record.size() != kMelodyHeader + getU16(record, 19) ||
                  getU16(record, 19) > kMelodyMax)) {
-    return where + "멜로디 길이가 맞지 않습니다";
+    return where + text::translate("pdx::simulator", "멜로디 길이가 맞지 않습니다");
   }
   if (!melody) {
     if (std::string fault = lengthFault(where, record, link::wire::kAnimationPayloadSize); !fault.empty()) {
       return fault;
     }
   }
-  return record[0] != index ? where + "기록의 슬롯 번호가 " + std::to_string(record[0]) + "입니다"
-                            : std::string();
+  return record[0] != index ? slotFault(where, record) : std::string();
 }
 
 template <typename Check> std::string firstFault(std::span<const Bytes> records, Check check) {
@@ -105,10 +113,10 @@ std::string tableFault(const PhoneState &state) {
 
 std::string stateFault(const PhoneState &state) {
   if (!link::isValidPassword(state.password)) {
-    return "password: 숫자 네 자리여야 합니다";
+    return "password: " + text::translate("pdx::simulator", "숫자 네 자리여야 합니다");
   }
   if (state.info.size() > link::kPhoneInfoSize) {
-    return "info: 32바이트까지입니다";
+    return "info: " + text::translate("pdx::simulator", "32바이트까지입니다");
   }
   std::string fault = tableFault(state);
   if (fault.empty()) {

@@ -2,6 +2,7 @@
 
 #include "core/base/atomic_file.h"
 #include "core/base/input_file.h"
+#include "core/base/user_text.h"
 #include "link/wire/phonebook_wire.h"
 #include "simulator/state_check.h"
 
@@ -30,12 +31,13 @@ int hexDigit(char c) {
   if (c >= 'A' && c <= 'F') {
     return c - 'A' + 10;
   }
-  throw std::invalid_argument(std::string("16진수가 아닌 글자가 있습니다: ") + c);
+  throw std::invalid_argument(text::fill(
+      text::translate("pdx::simulator", "16진수가 아닌 글자가 있습니다: %1"), {std::string(1, c)}));
 }
 
 Bytes fromHex(const std::string &hex) {
   if (hex.size() % 2 != 0) {
-    throw std::invalid_argument("16진수의 자릿수가 홀수입니다");
+    throw std::invalid_argument(text::translate("pdx::simulator", "16진수의 자릿수가 홀수입니다"));
   }
   Bytes bytes;
   for (size_t i = 0; i < hex.size(); i += 2) {
@@ -54,7 +56,8 @@ template <size_t N> json hexArray(const std::array<Bytes, N> &records) {
 
 template <size_t N> void readHexArray(const json &in, std::array<Bytes, N> &records) {
   if (!in.is_array() || in.size() > N) {
-    throw std::length_error("기록은 " + std::to_string(N) + "개까지의 배열이어야 합니다");
+    throw std::length_error(text::fill(
+        text::translate("pdx::simulator", "기록은 %1개까지의 배열이어야 합니다"), {std::to_string(N)}));
   }
   for (size_t i = 0; i < in.size(); ++i) {
     records[i] = fromHex(in[i].get<std::string>());
@@ -74,7 +77,8 @@ json entryToJson(const Bytes &record) {
 std::string fieldText(const std::string &utf8, size_t size, const char *field) {
   std::string bytes = text::fromUtf8(utf8);
   if (bytes.size() > size) {
-    throw std::length_error(std::string(field) + "이(가) " + std::to_string(size) + "바이트보다 깁니다");
+    throw std::length_error(text::fill(text::translate("pdx::simulator", "%1: %2바이트보다 깁니다"),
+                                       {field, std::to_string(size)}));
   }
   return bytes;
 }
@@ -83,13 +87,13 @@ Bytes entryFromJson(const json &in) {
   core::PhoneBookEntry e;
   const int group = in.value("group", 0);
   if (group < 0 || group > 19) {
-    throw std::out_of_range("phonebook: 그룹 번호는 0~19여야 합니다");
+    throw std::out_of_range("phonebook: " + text::translate("pdx::simulator", "그룹 번호는 0~19여야 합니다"));
   }
   e.group = static_cast<uint16_t>(group);
-  e.name.set(fieldText(in.value("name", ""), 16, "phonebook: 이름"));
+  e.name.set(fieldText(in.value("name", ""), 16, "phonebook: name"));
   const json numbers = in.value("numbers", json::array());
   for (size_t n = 0; n < e.numbers.size() && n < numbers.size(); ++n) {
-    e.numbers[n].set(fieldText(numbers[n].get<std::string>(), 32, "phonebook: 번호"));
+    e.numbers[n].set(fieldText(numbers[n].get<std::string>(), 32, "phonebook: numbers"));
   }
   return link::wire::encodeSlotRecord(e, static_cast<uint8_t>(in.at("slot").get<int>()));
 }
@@ -127,7 +131,9 @@ bool stateFromJson(const json &in, PhoneState &state, std::string &error) {
         throw std::out_of_range("slot");
       }
       if (!next.phonebook[static_cast<size_t>(slot)].empty()) {
-        throw std::invalid_argument("phonebook: 슬롯 " + std::to_string(slot) + "이(가) 두 번 나옵니다");
+        throw std::invalid_argument(
+            "phonebook: " + text::fill(text::translate("pdx::simulator", "슬롯 %1이(가) 두 번 나옵니다"),
+                                       {std::to_string(slot)}));
       }
       next.phonebook[static_cast<size_t>(slot)] = entryFromJson(entry);
     }
@@ -148,7 +154,8 @@ bool stateFromJson(const json &in, PhoneState &state, std::string &error) {
     state = std::move(next);
     return true;
   } catch (const std::exception &e) {
-    error = std::string("휴대폰 상태 파일의 형식이 올바르지 않습니다: ") + e.what();
+    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일의 형식이 올바르지 않습니다: %1"),
+                       {e.what()});
     return false;
   }
 }
@@ -158,12 +165,14 @@ bool loadState(const std::filesystem::path &path, PhoneState &state, std::string
   constexpr uint64_t kMaxStateFileBytes = uint64_t(16) << 20;
   const InputBytes in = readInputFile(path, kMaxStateFileBytes);
   if (in.error != InputError::None) {
-    error = "휴대폰 상태 파일을 열 수 없습니다: " + path.string() + " (" + describe(in.error) + ")";
+    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일을 열 수 없습니다: %1 (%2)"),
+                       {path.string(), describe(in.error)});
     return false;
   }
   const json document = json::parse(in.bytes.begin(), in.bytes.end(), nullptr, false);
   if (document.is_discarded() || !document.is_object()) {
-    error = "휴대폰 상태 파일이 JSON 형식이 아닙니다: " + path.string();
+    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일이 JSON 형식이 아닙니다: %1"),
+                       {path.string()});
     return false;
   }
   return stateFromJson(document, state, error);
@@ -173,7 +182,8 @@ bool saveState(const std::filesystem::path &path, const PhoneState &state, std::
   const std::string text = stateToJson(state).dump(2) + "\n";
   const auto *bytes = reinterpret_cast<const uint8_t *>(text.data());
   if (writeFileAtomically(path, std::span(bytes, text.size())) != DocResult::Ok) {
-    error = "휴대폰 상태 파일을 저장할 수 없습니다: " + path.string();
+    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일을 저장할 수 없습니다: %1"),
+                       {path.string()});
     return false;
   }
   return true;

@@ -1,6 +1,7 @@
 #include "core/base/last_resort.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/user_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,8 +13,13 @@ namespace pdx {
 
 namespace {
 
-constexpr char kMessage[] = "내부 오류로 프로그램을 끝냅니다.";
 const char *programName = "pelodex";
+// Looked up before the handler may run: it cannot allocate.
+const char *terminateMessage = "";
+
+const char *message() {
+  return text::translateLiteral("pdx::LastResort", "내부 오류로 프로그램을 끝냅니다.");
+}
 
 void writeAll(const char *text) {
   [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, text, std::strlen(text));
@@ -24,7 +30,7 @@ void writeAll(const char *text) {
   discardUnfinishedSaves();
   writeAll(programName);
   writeAll(": ");
-  writeAll(kMessage);
+  writeAll(terminateMessage);
   writeAll("\n");
   std::_Exit(kInternalErrorStatus);
 }
@@ -33,14 +39,15 @@ void writeAll(const char *text) {
 
 void installLastResortHandler(const char *program) {
   programName = program;
+  terminateMessage = message();
   std::set_terminate(onTerminate);
 }
 
 int reportInternalError(const char *program, const char *what) {
   if (what != nullptr && *what != '\0') {
-    std::fprintf(stderr, "%s: %s (%s)\n", program, kMessage, what);
+    std::fprintf(stderr, "%s: %s (%s)\n", program, message(), what);
   } else {
-    std::fprintf(stderr, "%s: %s\n", program, kMessage);
+    std::fprintf(stderr, "%s: %s\n", program, message());
   }
   return kInternalErrorStatus;
 }

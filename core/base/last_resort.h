@@ -16,9 +16,9 @@ namespace pdx {
 inline constexpr int kInternalErrorStatus = 70;
 
 // From here on a termination (an exception escaping a thread or a noexcept
-// function) writes "`program`: 내부 오류로 프로그램을 끝냅니다." and exits
-// with kInternalErrorStatus. `program` must live as long as the process (a
-// string literal).
+// function) writes "`program`: 내부 오류로 프로그램을 끝냅니다." (in the
+// language chosen before this call) and exits with kInternalErrorStatus.
+// `program` must live as long as the process (a string literal).
 void installLastResortHandler(const char *program);
 
 // Prints the internal error of `program`, with `what` when known, and

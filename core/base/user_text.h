@@ -20,6 +20,11 @@ void setLookup(Lookup lookup);
 // or it has no entry.
 std::string translate(const char *context, const char *source);
 
+// translate() for callers that need a C string (printf, the libraries'
+// describe functions): the text stays valid for the life of the program.
+// `source` must be a string literal.
+const char *translateLiteral(const char *context, const char *source);
+
 // Replaces %1, %2, ... in `pattern` with `values` (in order); a translation
 // may move them.
 std::string fill(std::string pattern, std::initializer_list<std::string_view> values);

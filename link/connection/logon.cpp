@@ -1,5 +1,7 @@
 #include "link/connection/logon.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::link {
 namespace {
 
@@ -8,7 +10,8 @@ int attempt(CPhoneLink &link, LogOnView &view, const LogOnSettings &settings, co
   if (settings.testMode) {
     return digits == kTestModePassword ? kConnected : kWrongPassword;
   }
-  view.showWaiting(kCheckingPassword);
+  view.showWaiting(
+      text::translateLiteral("pdx::link::LogOn", "비밀번호를 확인하고 있습니다. 잠시만 기다려주세요."));
   link.connect(digits, settings.preferredPort);
   const int result = link.waitForConnection();
   view.hideWaiting();
@@ -41,14 +44,15 @@ LogOnResult logOn(CPhoneLink &link, LogOnView &view, const LogOnSettings &settin
     case kPhoneNotFound:
       link.status().set(LinkStatus::NotConnected);
       if (warn) {
-        view.showStop(kPhoneNotFoundMessage);
+        view.showStop(
+            text::translateLiteral("pdx::link::LogOn", "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요."));
       }
       break;
     case kNoAnswer:
     case -1:
       link.status().set(LinkStatus::NotConnected);
       if (warn) {
-        view.showStop(kConnectionFailedMessage);
+        view.showStop(text::translateLiteral("pdx::link::LogOn", "연결이 실패하였습니다. 다시 시도하세요."));
       }
       break;
     default:
@@ -57,7 +61,10 @@ LogOnResult logOn(CPhoneLink &link, LogOnView &view, const LogOnSettings &settin
       break;
     }
   }
-  view.showStop(last == kWrongPassword ? kWrongPasswordMessage : kCheckConnectionMessage);
+  view.showStop(
+      last == kWrongPassword
+          ? text::translateLiteral("pdx::link::LogOn", "비밀번호가 틀렸습니다. 비밀번호를 확인하세요.")
+          : text::translateLiteral("pdx::link::LogOn", "휴대폰과의 연결을 확인해주시기 바랍니다."));
   return LogOnResult::Failed;
 }
 

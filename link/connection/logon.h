@@ -15,12 +15,6 @@ namespace pdx::link {
 inline constexpr std::string_view kTestModePassword = "1999";
 inline constexpr int kLogOnAttempts = 3;
 
-inline constexpr const char *kCheckingPassword = "비밀번호를 확인하고 있습니다. 잠시만 기다려주세요.";
-inline constexpr const char *kPhoneNotFoundMessage = "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.";
-inline constexpr const char *kConnectionFailedMessage = "연결이 실패하였습니다. 다시 시도하세요.";
-inline constexpr const char *kWrongPasswordMessage = "비밀번호가 틀렸습니다. 비밀번호를 확인하세요.";
-inline constexpr const char *kCheckConnectionMessage = "휴대폰과의 연결을 확인해주시기 바랍니다.";
-
 // What the password page and the program's windows do for the log-on.
 class LogOnView {
 public:

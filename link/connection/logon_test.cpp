@@ -23,7 +23,7 @@ struct ScriptedView : LogOnView {
   }
   void showWaiting(const char *text) override {
     ++waiting;
-    EXPECT_STREQ(text, kCheckingPassword);
+    EXPECT_STREQ(text, "비밀번호를 확인하고 있습니다. 잠시만 기다려주세요.");
   }
   void hideWaiting() override { --waiting; }
   void showStop(const char *text) override { shown.emplace_back(text); }
@@ -78,7 +78,7 @@ TEST_F(LogOnFixture, WrongPasswordShakesThePageThreeTimesThenSaysSo) {
   }
   EXPECT_EQ(logOn(link, view, settings), LogOnResult::Failed);
   EXPECT_EQ(view.shakes, 3);
-  EXPECT_EQ(view.shown, std::vector<std::string>{kWrongPasswordMessage});
+  EXPECT_EQ(view.shown, std::vector<std::string>{"비밀번호가 틀렸습니다. 비밀번호를 확인하세요."});
 }
 
 TEST_F(LogOnFixture, MissingPhoneWarnsTwiceThenAsksToCheckTheConnection) {
@@ -87,8 +87,9 @@ TEST_F(LogOnFixture, MissingPhoneWarnsTwiceThenAsksToCheckTheConnection) {
     answer(LogOnView::Choice::Ok, "1234");
   }
   EXPECT_EQ(logOn(link, view, settings), LogOnResult::Failed);
-  EXPECT_EQ(view.shown, (std::vector<std::string>{kPhoneNotFoundMessage, kPhoneNotFoundMessage,
-                                                  kCheckConnectionMessage}));
+  EXPECT_EQ(view.shown, (std::vector<std::string>{"휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.",
+                                                  "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.",
+                                                  "휴대폰과의 연결을 확인해주시기 바랍니다."}));
   EXPECT_EQ(link.status().state(), LinkStatus::NotConnected);
 }
 

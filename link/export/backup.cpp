@@ -1,6 +1,7 @@
 #include "link/export/backup.h"
 
 #include "core/base/atomic_file.h"
+#include "core/base/user_text.h"
 #include "link/export/phone_json.h"
 
 #include <cstdio>
@@ -68,13 +69,15 @@ bool writeBackup(const std::filesystem::path &folder, const core::CDataStore &st
   std::string manifest;
   for (const auto &[name, contents] : files) {
     if (writeFileAtomically(folder / name, bytesOf(contents)) != DocResult::Ok) {
-      error = "백업 파일을 쓸 수 없습니다: " + (folder / name).string();
+      error = text::fill(text::translate("pdx::link", "백업 파일을 쓸 수 없습니다: %1"),
+                         {(folder / name).string()});
       return false;
     }
     manifest += sha256Hex(bytesOf(contents)) + "  " + name + "\n";
   }
   if (writeFileAtomically(folder / "MANIFEST.sha256", bytesOf(manifest)) != DocResult::Ok) {
-    error = "백업 목록을 쓸 수 없습니다: " + (folder / "MANIFEST.sha256").string();
+    error = text::fill(text::translate("pdx::link", "백업 목록을 쓸 수 없습니다: %1"),
+                       {(folder / "MANIFEST.sha256").string()});
     return false;
   }
   return true;

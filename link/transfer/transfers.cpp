@@ -1,5 +1,6 @@
 #include "link/transfer/transfers.h"
 
+#include "core/base/user_text.h"
 #include "core/data/samples.h"
 #include "link/wire/alarm_wire.h"
 #include "link/wire/options_wire.h"
@@ -10,23 +11,23 @@ namespace pdx::link {
 const char *describe(Outcome outcome) {
   switch (outcome) {
   case Outcome::Ok:
-    return "완료되었습니다.";
+    return text::translateLiteral("pdx::link", "완료되었습니다.");
   case Outcome::NotFound:
-    return "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.";
+    return text::translateLiteral("pdx::link", "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.");
   case Outcome::PortClosed:
-    return "통신 포트를 열 수 없습니다.";
+    return text::translateLiteral("pdx::link", "통신 포트를 열 수 없습니다.");
   case Outcome::NoAnswer:
-    return "휴대폰이 응답하지 않습니다.";
+    return text::translateLiteral("pdx::link", "휴대폰이 응답하지 않습니다.");
   case Outcome::WrongPassword:
-    return "비밀번호가 틀렸습니다. 비밀번호를 확인하세요.";
+    return text::translateLiteral("pdx::link", "비밀번호가 틀렸습니다. 비밀번호를 확인하세요.");
   case Outcome::Refused:
-    return "휴대폰이 요청을 거부하였습니다.";
+    return text::translateLiteral("pdx::link", "휴대폰이 요청을 거부하였습니다.");
   case Outcome::Cancelled:
-    return "취소되었습니다.";
+    return text::translateLiteral("pdx::link", "취소되었습니다.");
   case Outcome::Disconnected:
-    return "휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.";
+    return text::translateLiteral("pdx::link", "휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.");
   }
-  return "알 수 없는 오류입니다.";
+  return text::translateLiteral("pdx::link", "알 수 없는 오류입니다.");
 }
 
 PhoneTransfers::PhoneTransfers(CPhoneLink &link, core::PhoneMirror &mirror)

@@ -47,7 +47,8 @@ PasswordDisplay::PasswordDisplay(QWidget *parent) : QWidget(parent) {
 void PasswordDisplay::setDigits(int count) {
   digits_ = count;
   // The digits stay secret; their number is said.
-  winlib::AnnounceName(this, QStringLiteral("비밀번호 %1자리 입력됨").arg(count));
+  winlib::AnnounceName(
+      this, QCoreApplication::translate("pdx::link::PasswordDisplay", "비밀번호 %1자리 입력됨").arg(count));
   update();
 }
 

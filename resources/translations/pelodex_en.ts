@@ -2,6 +2,212 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ko">
 <context>
+    <name>pdx::LastResort</name>
+    <message>
+        <source>내부 오류로 프로그램을 끝냅니다.</source>
+        <translation>Internal error; the program stops.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::cli</name>
+    <message>
+        <source>%1 파일을 쓸 수 없습니다.</source>
+        <translation>Cannot write the file %1.</translation>
+    </message>
+    <message>
+        <source>%1번 애니메이션이 없습니다. 파일에는 %2개의 애니메이션이 있습니다.</source>
+        <translation>There is no animation %1. The file holds %2 animations.</translation>
+    </message>
+    <message>
+        <source>경고: %1: %2</source>
+        <translation>Warning: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 옵션에 값이 없습니다.</source>
+        <translation>The %1 option has no value.</translation>
+    </message>
+    <message>
+        <source>%1 값이 올바르지 않습니다: %2</source>
+        <translation>Invalid value for %1: %2</translation>
+    </message>
+    <message>
+        <source>알 수 없는 인수입니다: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>사용법: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>--out OUT.png 또는 --out OUT.pbm 을 지정하십시오.</source>
+        <translation>Give --out OUT.png or --out OUT.pbm.</translation>
+    </message>
+    <message>
+        <source>--frames DIR 또는 --gif OUT.gif 를 지정하십시오.</source>
+        <translation>Give --frames DIR or --gif OUT.gif.</translation>
+    </message>
+    <message>
+        <source>같은 이름의 애니메이션이 이미 있습니다: %1</source>
+        <translation>An animation of this name already exists: %1</translation>
+    </message>
+    <message>
+        <source>%1 중 하나를 지정하십시오.</source>
+        <translation>Give one of %1.</translation>
+    </message>
+    <message>
+        <source>데이터 파일을 지정하십시오.</source>
+        <translation>Name a data file.</translation>
+    </message>
+    <message>
+        <source>만들 데이터 파일을 지정하십시오.</source>
+        <translation>Name the data file to create.</translation>
+    </message>
+    <message>
+        <source>추가 %1건, 건너뜀 %2건</source>
+        <translation>%1 added, %2 skipped</translation>
+    </message>
+    <message>
+        <source>전화번호부를 읽어들일 수 없습니다. (%1: %2)</source>
+        <translation>Cannot read the phonebook. (%1: %2)</translation>
+    </message>
+    <message>
+        <source>%1: 가져올 전화번호부 항목이 없습니다.</source>
+        <translation>%1: no phonebook entries to import.</translation>
+    </message>
+    <message>
+        <source>파일 형식이 잘못되어 있습니다.</source>
+        <translation>The file&apos;s format is wrong.</translation>
+    </message>
+    <message>
+        <source>--index 는 --onto 와 함께 지정하십시오.</source>
+        <translation>Give --index together with --onto.</translation>
+    </message>
+    <message>
+        <source>날짜가 올바르지 않습니다 (YYYY-MM-DD): %1</source>
+        <translation>Invalid date (YYYY-MM-DD): %1</translation>
+    </message>
+    <message>
+        <source>날짜를 하나 주거나 --from 과 --to 를 함께 주십시오.</source>
+        <translation>Give one date, or --from and --to together.</translation>
+    </message>
+    <message>
+        <source>--from 날짜가 --to 날짜보다 늦습니다.</source>
+        <translation>The --from date is later than the --to date.</translation>
+    </message>
+    <message>
+        <source>폴더를 읽을 수 없습니다: %1</source>
+        <translation>Cannot read the folder: %1</translation>
+    </message>
+    <message>
+        <source>경고: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>멜로디 번호가 범위를 벗어났습니다: %1 (멜로디 %2개)</source>
+        <translation>Melody number out of range: %1 (%2 melodies)</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 지정하십시오.</source>
+        <translation>Name a melody file.</translation>
+    </message>
+    <message>
+        <source>--out 옵션으로 WAV 파일을 지정하십시오.</source>
+        <translation>Name a WAV file with the --out option.</translation>
+    </message>
+    <message>
+        <source>WAV 파일을 저장할 수 없습니다: %1</source>
+        <translation>Cannot save the WAV file: %1</translation>
+    </message>
+    <message>
+        <source>연주합니다: %1 (빠르기 %2)</source>
+        <translation>Playing: %1 (tempo %2)</translation>
+    </message>
+    <message>
+        <source>%1행: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>그 밖의 경고와 오류 %1건은 줄였습니다.</source>
+        <translation>%1 more warnings and errors left out.</translation>
+    </message>
+    <message>
+        <source>--out 옵션으로 멜로디 파일을 지정하십시오.</source>
+        <translation>Name a melody file with the --out option.</translation>
+    </message>
+    <message>
+        <source>벨소리 텍스트나 파일을 지정하십시오.</source>
+        <translation>Give a ringtone text or file.</translation>
+    </message>
+    <message>
+        <source>벨소리가 없습니다.</source>
+        <translation>No ringtone found.</translation>
+    </message>
+    <message>
+        <source>벨소리 %1개 중 %2개를 멜로디로 저장했습니다.</source>
+        <translation>Saved %2 of %1 ringtones as melodies.</translation>
+    </message>
+    <message>
+        <source>--out 옵션으로 MIDI 파일을 지정하십시오.</source>
+        <translation>Name a MIDI file with the --out option.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 저장할 수 없습니다: %1</source>
+        <translation>Cannot save the MIDI file: %1</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 지정하십시오.</source>
+        <translation>Name a MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 읽을 수 없습니다: %1</source>
+        <translation>Cannot read the MIDI file: %1</translation>
+    </message>
+    <message>
+        <source>알 수 없는 melody 명령입니다: %1</source>
+        <translation>Unknown melody command: %1</translation>
+    </message>
+    <message>
+        <source>%1 값은 0과 1 사이여야 합니다: %2</source>
+        <translation>%1 must be between 0 and 1: %2</translation>
+    </message>
+    <message>
+        <source>--refuse 값은 메시지 코드(0~39 또는 PC_... 이름)여야 합니다: %1</source>
+        <translation>--refuse must be a message code (0 to 39 or a PC_... name): %1</translation>
+    </message>
+    <message>
+        <source>--push 값은 pong, sms, noise 를 쉼표로 이은 것이어야 합니다: %1</source>
+        <translation>--push must be pong, sms and noise joined by commas: %1</translation>
+    </message>
+    <message>
+        <source>--protocol 값은 native 또는 at 이어야 합니다: %1</source>
+        <translation>--protocol must be native or at: %1</translation>
+    </message>
+    <message>
+        <source>--password 는 숫자 네 자리여야 합니다.</source>
+        <translation>--password must be four digits.</translation>
+    </message>
+    <message>
+        <source>기록 파일을 만들 수 없습니다: %1</source>
+        <translation>Cannot create the trace file: %1</translation>
+    </message>
+    <message>
+        <source>--refuse 값은 명령과 오류 번호(예: +CPBW:20)여야 합니다: %1</source>
+        <translation>--refuse must be a command and an error number (for example +CPBW:20): %1</translation>
+    </message>
+    <message>
+        <source>--push 값은 sms, ring, noise 를 쉼표로 이은 것이어야 합니다: %1</source>
+        <translation>--push must be sms, ring and noise joined by commas: %1</translation>
+    </message>
+    <message>
+        <source>--pin 은 숫자 네 자리에서 여덟 자리여야 합니다.</source>
+        <translation>--pin must be four to eight digits.</translation>
+    </message>
+    <message>
+        <source>표준 출력에 쓸 수 없습니다.</source>
+        <translation>Cannot write to standard output.</translation>
+    </message>
+</context>
+<context>
     <name>pdx::cli::Usage</name>
     <message>
         <source>알 수 없는 명령입니다</source>
@@ -238,6 +444,233 @@
     <message>
         <source>종료 상태: 0 성공, 1 휴대폰 없음, 2-9 문서 오류, 3 비밀번호 틀림, 4 휴대폰이 거절, 64 잘못된 인수, 65 잘못된 자료, 66 읽을 수 없는 입력, 70 내부 오류, 73 만들 수 없음, 74 출력 오류</source>
         <translation>Exit status: 0 success, 1 no phone, 2-9 document error, 3 wrong password, 4 refused by the phone, 64 bad arguments, 65 bad data, 66 unreadable input, 70 internal error, 73 cannot create, 74 output error</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::link</name>
+    <message>
+        <source>백업 파일을 쓸 수 없습니다: %1</source>
+        <translation>Cannot write the backup file: %1</translation>
+    </message>
+    <message>
+        <source>백업 목록을 쓸 수 없습니다: %1</source>
+        <translation>Cannot write the backup list: %1</translation>
+    </message>
+    <message>
+        <source>열려 있습니다.</source>
+        <translation>Open.</translation>
+    </message>
+    <message>
+        <source>장치가 없습니다. 케이블이 연결되어 있는지 확인하세요.</source>
+        <translation>No such device. Check that the cable is connected.</translation>
+    </message>
+    <message>
+        <source>장치를 열 권한이 없습니다. 사용자를 dialout 그룹에 추가한 뒤 다시 로그인하세요.</source>
+        <translation>No permission to open the device. Add the user to the dialout group and log in again.</translation>
+    </message>
+    <message>
+        <source>다른 프로그램이 장치를 사용하고 있습니다. ModemManager나 brltty 같은 프로그램을 끄세요.</source>
+        <translation>Another program is using the device. Stop programs such as ModemManager or brltty.</translation>
+    </message>
+    <message>
+        <source>직렬 포트가 아닙니다.</source>
+        <translation>Not a serial port.</translation>
+    </message>
+    <message>
+        <source>포트가 이미 열려 있습니다.</source>
+        <translation>The port is already open.</translation>
+    </message>
+    <message>
+        <source>장치를 열 수 없습니다.</source>
+        <translation>Cannot open the device.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 단문 메시지를 읽고 있습니다.</source>
+        <translation>Reading messages from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 단문 메시지를 읽어오는데 실패하였습니다.</source>
+        <translation>Reading messages from the phone failed.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 전화번호부를 읽고 있습니다.</source>
+        <translation>Reading the phonebook from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 전화번호부를 읽어오는데 실패하였습니다.</source>
+        <translation>Reading the phonebook from the phone failed.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 환경 설정을 읽고 있습니다.</source>
+        <translation>Reading the settings from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 환경 설정을 읽어오는데 실패하였습니다.</source>
+        <translation>Reading the settings from the phone failed.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 알람정보를 읽고 있습니다.</source>
+        <translation>Reading alarms from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 알람정보를 읽어오는데 실패하였습니다.</source>
+        <translation>Reading alarms from the phone failed.</translation>
+    </message>
+    <message>
+        <source>완료되었습니다.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.</source>
+        <translation>Cannot find the phone. Connect the phone.</translation>
+    </message>
+    <message>
+        <source>통신 포트를 열 수 없습니다.</source>
+        <translation>Cannot open the communication port.</translation>
+    </message>
+    <message>
+        <source>휴대폰이 응답하지 않습니다.</source>
+        <translation>The phone does not answer.</translation>
+    </message>
+    <message>
+        <source>비밀번호가 틀렸습니다. 비밀번호를 확인하세요.</source>
+        <translation>Wrong password. Check the password.</translation>
+    </message>
+    <message>
+        <source>휴대폰이 요청을 거부하였습니다.</source>
+        <translation>The phone refused the request.</translation>
+    </message>
+    <message>
+        <source>취소되었습니다.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.</source>
+        <translation>The connection to the phone was lost. Check the cable.</translation>
+    </message>
+    <message>
+        <source>알 수 없는 오류입니다.</source>
+        <translation>Unknown error.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::link::LogOn</name>
+    <message>
+        <source>비밀번호를 확인하고 있습니다. 잠시만 기다려주세요.</source>
+        <translation>Checking the password. Please wait.</translation>
+    </message>
+    <message>
+        <source>휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.</source>
+        <translation>Cannot find the phone. Connect the phone.</translation>
+    </message>
+    <message>
+        <source>연결이 실패하였습니다. 다시 시도하세요.</source>
+        <translation>The connection failed. Try again.</translation>
+    </message>
+    <message>
+        <source>비밀번호가 틀렸습니다. 비밀번호를 확인하세요.</source>
+        <translation>Wrong password. Check the password.</translation>
+    </message>
+    <message>
+        <source>휴대폰과의 연결을 확인해주시기 바랍니다.</source>
+        <translation>Please check the connection to the phone.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::link::PasswordDisplay</name>
+    <message>
+        <source>비밀번호 %1자리 입력됨</source>
+        <translation>%1 password digits entered</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::platform</name>
+    <message>
+        <source>장치를 %1(프로세스 %2)에서 쓰고 있습니다. 그 프로그램을 끝낸 뒤 다시 하세요.</source>
+        <translation>The device is in use by %1 (process %2). Close that program and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::simulator</name>
+    <message>
+        <source>의사 터미널을 만들 수 없습니다</source>
+        <translation>Cannot create a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>의사 터미널을 설정할 수 없습니다: %1</source>
+        <translation>Cannot set up the pseudo-terminal: %1</translation>
+    </message>
+    <message>
+        <source>장치를 열 수 없습니다: %1</source>
+        <translation>Cannot open the device: %1</translation>
+    </message>
+    <message>
+        <source>%1바이트여야 합니다 (%2바이트)</source>
+        <translation>must be %1 bytes (is %2 bytes)</translation>
+    </message>
+    <message>
+        <source>기록의 슬롯 번호가 %1입니다</source>
+        <translation>the record&apos;s slot number is %1</translation>
+    </message>
+    <message>
+        <source>그룹 번호는 0~19여야 합니다</source>
+        <translation>the group number must be 0 to 19</translation>
+    </message>
+    <message>
+        <source>사용 중 표시가 없습니다</source>
+        <translation>the in-use mark is missing</translation>
+    </message>
+    <message>
+        <source>글자 수는 85바이트까지입니다</source>
+        <translation>the text is at most 85 bytes</translation>
+    </message>
+    <message>
+        <source>멜로디 길이가 맞지 않습니다</source>
+        <translation>the melody&apos;s length does not match</translation>
+    </message>
+    <message>
+        <source>숫자 네 자리여야 합니다</source>
+        <translation>must be four digits</translation>
+    </message>
+    <message>
+        <source>32바이트까지입니다</source>
+        <translation>at most 32 bytes</translation>
+    </message>
+    <message>
+        <source>16진수가 아닌 글자가 있습니다: %1</source>
+        <translation>Not a hexadecimal digit: %1</translation>
+    </message>
+    <message>
+        <source>16진수의 자릿수가 홀수입니다</source>
+        <translation>Odd number of hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>기록은 %1개까지의 배열이어야 합니다</source>
+        <translation>records must be an array of at most %1</translation>
+    </message>
+    <message>
+        <source>%1: %2바이트보다 깁니다</source>
+        <translation>%1: longer than %2 bytes</translation>
+    </message>
+    <message>
+        <source>슬롯 %1이(가) 두 번 나옵니다</source>
+        <translation>slot %1 appears twice</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일의 형식이 올바르지 않습니다: %1</source>
+        <translation>The phone state file&apos;s format is wrong: %1</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일을 열 수 없습니다: %1 (%2)</source>
+        <translation>Cannot open the phone state file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일이 JSON 형식이 아닙니다: %1</source>
+        <translation>The phone state file is not JSON: %1</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일을 저장할 수 없습니다: %1</source>
+        <translation>Cannot save the phone state file: %1</translation>
     </message>
 </context>
 <context>
