@@ -10,6 +10,8 @@
 #include "core/data/phone_mirror.h"
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace pdx::core {
@@ -84,6 +86,9 @@ public:
 
 // Writes a message as "Y-M-D h:m:s<TAB>text<TAB>number" (no line end) to
 // `path`, replacing it atomically: Ok, CannotCreate or WriteError.
-DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message);
+// `wholeText` (code page 949), when given, stands for a text the record
+// holds cut.
+DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message,
+                        std::optional<std::string_view> wholeText = std::nullopt);
 
 } // namespace pdx::core
