@@ -4,7 +4,6 @@
 #include "apps/carrowin/name_dialog.h"
 #include "melody/sound/tone_output_factory.h"
 #include "platform/settings/folders.h"
-#include "platform/settings/settings.h"
 #include "resources/fonts.h"
 #include "resources/help/help_tables.h"
 #include "resources/resource_ids.h"
@@ -13,8 +12,7 @@
 #include "winlib/help/ui/help_dialog.h"
 #include "winlib/marker/pelodex_notice.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
-
-#include <QUrl>
+#include "winlib/program_main.h"
 
 namespace pdx::carrowin {
 using namespace melody;
@@ -43,18 +41,13 @@ std::optional<std::string> pick(QWidget *owner, bool save) {
 } // namespace
 
 std::filesystem::path melodyFolder() {
-  const platform::Settings settings = platform::Settings::forProfile(kProfile);
-  return platform::resolveFolder(settings.text("General", "MelodyDir"), platform::userDataBase(), "melody",
-                                 true);
+  return platform::documentFolder(kProfile, "MelodyDir", "melody");
 }
 
 std::optional<std::string> fileArgument(const QStringList &arguments) {
   for (const QString &a : arguments.mid(1)) {
-    if (a.startsWith(QLatin1String("file:"))) {
-      return QUrl(a).toLocalFile().toStdString();
-    }
     if (!a.startsWith(QLatin1Char('-'))) {
-      return a.toStdString();
+      return winlib::argumentPath(a);
     }
   }
   return std::nullopt;
