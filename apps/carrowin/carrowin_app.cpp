@@ -57,7 +57,10 @@ CarrowinApp::CarrowinApp(std::unique_ptr<ToneOutput> output)
     : base_(QString::fromLatin1(kProfile), QString::fromUtf8(kWindowTitle)),
       output_(chosenOutput(std::move(output))), player_(loop_, *output_) {}
 
-CarrowinApp::~CarrowinApp() = default;
+CarrowinApp::~CarrowinApp() {
+  // The window borrows the document and the player: it goes first.
+  delete Window();
+}
 
 MelodyWindow *CarrowinApp::Window() const {
   return qobject_cast<MelodyWindow *>(base_.MainWindow());
@@ -103,8 +106,6 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
   if (!base_.CreateMainWindow(window, resources::kMelodyEditorSkin)) {
     return false;
   }
-  window->setWindowTitle(QString::fromUtf8(kWindowTitle));
-  window->CreateControls();
   window->Commands().Open(file);
   return true;
 }
