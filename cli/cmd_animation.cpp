@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <nlohmann/json.hpp>
 
 namespace pdx::cli {
@@ -51,6 +52,18 @@ int show(Args &args) {
   return 0;
 }
 
+// Once the arguments are complete, runs `use` on animation `index` of the
+// file at `path`; returns its status, or why there is no such animation.
+int withAnimation(Args &args, const std::optional<std::string> &path, std::optional<long> index,
+                  const std::function<int(const animation::CAnimation &)> &use) {
+  if (!args.finish()) {
+    return kBadArguments;
+  }
+  CAnimationFile file;
+  const PickedAnimation picked = loadAnimationAt(*path, index, file);
+  return picked.animation == nullptr ? picked.status : use(*picked.animation);
+}
+
 int exportPicture(Args &args) {
   const auto path = args.positional();
   const auto index = args.number("--index", 0, 1 << 30);
@@ -58,16 +71,9 @@ int exportPicture(Args &args) {
   if (!path || !out || !isPictureOutput(*out)) {
     args.fail(pdx::text::translate("pdx::cli", "--out OUT.png 또는 --out OUT.pbm 을 지정하십시오."));
   }
-  if (!args.finish()) {
-    return kBadArguments;
-  }
-  CAnimationFile file;
-  const PickedAnimation picked = loadAnimationAt(*path, index, file);
-  if (picked.animation == nullptr) {
-    return picked.status;
-  }
-  const auto *animation = picked.animation;
-  return writePicture(*out, *animation) ? 0 : kCannotWriteOutput;
+  return withAnimation(args, path, index, [&](const animation::CAnimation &animation) {
+    return writePicture(*out, animation) ? 0 : kCannotWriteOutput;
+  });
 }
 
 bool writeFrames(const std::string &folder, const std::vector<animation::CMonoPicture> &frames) {
@@ -93,24 +99,17 @@ int effect(Args &args) {
   if (!path || (!folder && !gif)) {
     args.fail(pdx::text::translate("pdx::cli", "--frames DIR 또는 --gif OUT.gif 를 지정하십시오."));
   }
-  if (!args.finish()) {
-    return kBadArguments;
-  }
-  CAnimationFile file;
-  const PickedAnimation picked = loadAnimationAt(*path, index, file);
-  if (picked.animation == nullptr) {
-    return picked.status;
-  }
-  const auto *animation = picked.animation;
-  animation::SystemRandom random;
-  const auto frames = animation::effectFrames(static_cast<uint16_t>(code.value_or(animation->effect())),
-                                              *animation, random, static_cast<size_t>(maxFrames));
-  const bool written =
-      (!folder || writeFrames(*folder, frames)) && (!gif || writeGif(*gif, frames, kEffectFrameMs));
-  if (written) {
-    std::printf("%zu\n", frames.size());
-  }
-  return written ? 0 : kCannotWriteOutput;
+  return withAnimation(args, path, index, [&](const animation::CAnimation &animation) {
+    animation::SystemRandom random;
+    const auto frames = animation::effectFrames(static_cast<uint16_t>(code.value_or(animation.effect())),
+                                                animation, random, static_cast<size_t>(maxFrames));
+    const bool written =
+        (!folder || writeFrames(*folder, frames)) && (!gif || writeGif(*gif, frames, kEffectFrameMs));
+    if (written) {
+      std::printf("%zu\n", frames.size());
+    }
+    return written ? 0 : kCannotWriteOutput;
+  });
 }
 
 // Opens the file, or starts a new one holding no animation yet.

@@ -25,6 +25,15 @@ void paintPageDecoration(QPainter &p, int id) {
     p.setFont(big);
     p.setPen(palette::bluePale());
     p.drawText(QRect(380, 90, 200, 260), Qt::AlignCenter, symbolText(1));
+  } else if (id == 3050 || id == 3060) {
+    // The editors paint their status line black over (4, 442)-(500, 457):
+    // it sits in a sunken well below a groove of its own, not on the bare
+    // page by the bottom edge.
+    p.setPen(palette::silverDark());
+    p.drawLine(2, 435, 597, 435);
+    p.setPen(palette::silverLight());
+    p.drawLine(2, 436, 597, 436);
+    drawBevel(p, QRect(3, 441, 498, 17), false, 1);
   }
 }
 

@@ -116,6 +116,21 @@ TEST_F(Resources, SymbolStripShowsTenDifferentSymbols) {
   EXPECT_EQ(cells.size(), 10u);
 }
 
+TEST_F(Resources, EditorSkinsSetTheStatusLineInAWell) {
+  for (const int id : {kMelodyEditorSkin, kAnimationEditorSkin}) {
+    const QImage skin = ResourceStore::instance().image(id);
+    const QRect ring(3, 441, 498, 17); // around the line the window fills black
+    for (int y = ring.top(); y <= ring.bottom(); ++y) {
+      for (int x = ring.left(); x <= ring.right(); ++x) {
+        if (y == ring.top() || y == ring.bottom() || x == ring.left() || x == ring.right()) {
+          // The page's own colour of that row stands at x = 2.
+          ASSERT_NE(skin.pixel(x, y), skin.pixel(2, y)) << id << " at " << x << ", " << y;
+        }
+      }
+    }
+  }
+}
+
 TEST_F(Resources, SkinFolderOverridesByNumber) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

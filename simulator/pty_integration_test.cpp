@@ -1,15 +1,14 @@
 // The real link (termios port, Qt loop, transfers) against the simulator
 // over a pseudo-terminal. The phone holds a small phonebook so that the
 // 100 ms pause before each frame keeps the suite quick.
-#include "link/session/phone_session.h"
 #include "animation/download/phone_picture.h"
+#include "link/session/phone_session.h"
 #include "link/wire/phonebook_wire.h"
-#include "platform/event_loop/qt_event_loop.h"
 #include "platform/serial/comm_port.h"
 #include "simulator/pty_phone.h"
 #include "simulator/state_json.h"
+#include "simulator/testing/served_line_test.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <thread>
@@ -29,37 +28,25 @@ PhoneState smallState() {
   return state;
 }
 
-class PtyIntegration : public ::testing::Test {
+class PtyIntegration : public testing::ServedLineTest {
 protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-  }
   void SetUp() override {
     std::string error;
     phone = PtyPhone::create(model, error);
     ASSERT_NE(phone, nullptr) << error;
-    server = std::thread([this] { phone->run(stop); });
+    serve([this](const std::atomic<bool> &stop) { phone->run(stop); });
     port = std::make_unique<platform::CCommPort>(loop, platform::PortTable{phone->devicePath()});
     session = std::make_unique<link::PhoneSession>(*port, loop);
   }
   void TearDown() override {
     session.reset();
     port.reset();
-    stop = true;
-    if (server.joinable()) {
-      server.join();
-    }
+    stopServing();
   }
   void setFaults(const Faults &faults) { phone->setFaults(faults); }
 
   PhoneModel model{smallState()};
   std::unique_ptr<PtyPhone> phone;
-  std::atomic<bool> stop{false};
-  std::thread server;
-  platform::QtEventLoop loop;
   std::unique_ptr<platform::CCommPort> port;
   std::unique_ptr<link::PhoneSession> session;
 };
@@ -175,8 +162,7 @@ TEST_F(PtyIntegration, PhoneGoneMidReadEndsTheReadAtOnceWithoutSpinning) {
   setFaults(Faults{.pace = true});
   std::thread pull([this] {
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    stop = true;
-    server.join();
+    stopServing();
     phone.reset();
   });
   const auto start = std::chrono::steady_clock::now();

@@ -3,9 +3,7 @@
 #include "simulator/pty_port.h"
 
 #include <algorithm>
-#include <poll.h>
 #include <thread>
-#include <unistd.h>
 
 namespace pdx::simulator {
 
@@ -18,27 +16,21 @@ const Bytes kNoise{0x00, 0x43, 0x50};
 
 } // namespace
 
-PtyPhone::PtyPhone(int fd, int slaveFd, std::string path, PhoneModel &model)
-    : fd_(fd), slaveFd_(slaveFd), path_(std::move(path)), model_(model) {}
+PtyPhone::PtyPhone(PtyEnds ends, PhoneModel &model) : line_(std::move(ends)), model_(model) {}
 
-PtyPhone::~PtyPhone() {
-  if (slaveFd_ >= 0) {
-    ::close(slaveFd_);
-  }
-  ::close(fd_);
-}
+PtyPhone::~PtyPhone() = default;
 
 std::unique_ptr<PtyPhone> PtyPhone::create(PhoneModel &model, std::string &error) {
   // Holding the other side open keeps the terminal alive (and raw, without
   // echo) between the program's sessions.
   auto ends = createPty(B19200, error);
-  return ends ? std::unique_ptr<PtyPhone>(new PtyPhone(ends->fd, ends->slaveFd, ends->path, model)) : nullptr;
+  return ends ? std::unique_ptr<PtyPhone>(new PtyPhone(std::move(*ends), model)) : nullptr;
 }
 
 std::unique_ptr<PtyPhone> PtyPhone::openDevice(const std::string &path, PhoneModel &model,
                                                std::string &error) {
   auto ends = openRawDevice(path, B19200, error);
-  return ends ? std::unique_ptr<PtyPhone>(new PtyPhone(ends->fd, -1, path, model)) : nullptr;
+  return ends ? std::unique_ptr<PtyPhone>(new PtyPhone(std::move(*ends), model)) : nullptr;
 }
 
 void PtyPhone::setFaults(const Faults &faults) {
@@ -83,21 +75,12 @@ std::chrono::milliseconds PtyPhone::pushDue() {
 }
 
 void PtyPhone::run(const std::atomic<bool> &stop) {
-  std::array<uint8_t, 4096> buffer{};
-  while (!stop) {
-    pollfd pfd{fd_, POLLIN, 0};
-    const int ready = ::poll(&pfd, 1, static_cast<int>(pushDue().count()));
-    if (ready <= 0 || (pfd.revents & POLLIN) == 0) {
-      if (ready > 0 && slaveFd_ < 0 && (pfd.revents & (POLLHUP | POLLERR)) != 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      }
-      continue;
-    }
-    const ssize_t count = ::read(fd_, buffer.data(), buffer.size());
-    if (count > 0) {
-      receive(std::span(buffer).first(static_cast<size_t>(count)));
-    }
-  }
+  line_.serve(
+      stop, [this] { return pushDue(); },
+      [this](std::span<const uint8_t> bytes) {
+        receive(bytes);
+        return true;
+      });
 }
 
 void PtyPhone::receive(std::span<const uint8_t> bytes) {
@@ -151,13 +134,7 @@ void PtyPhone::writeBytes(const Bytes &bytes) {
     pace = faults_.pace;
   }
   if (!pace) {
-    for (size_t done = 0; done < bytes.size();) {
-      const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-      if (n <= 0) {
-        return;
-      }
-      done += static_cast<size_t>(n);
-    }
+    (void)line_.write(bytes);
     return;
   }
   // Each byte leaves when the cable would have carried it, after the
@@ -167,7 +144,7 @@ void PtyPhone::writeBytes(const Bytes &bytes) {
     const auto due = start + std::chrono::duration_cast<Clock::duration>(
                                  std::chrono::duration<double>(static_cast<double>(i + 1) / kBytesPerSecond));
     std::this_thread::sleep_until(due);
-    if (::write(fd_, &bytes[i], 1) != 1) {
+    if (!line_.write(std::span(bytes).subspan(i, 1))) {
       return;
     }
   }

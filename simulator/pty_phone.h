@@ -5,6 +5,7 @@
 #pragma once
 
 #include "simulator/phone_model.h"
+#include "simulator/pty_port.h"
 
 #include <atomic>
 #include <chrono>
@@ -45,7 +46,7 @@ public:
   PtyPhone(const PtyPhone &) = delete;
   PtyPhone &operator=(const PtyPhone &) = delete;
 
-  const std::string &devicePath() const { return path_; }
+  const std::string &devicePath() const { return line_.path(); }
   void setFaults(const Faults &faults);
   void setSeed(uint32_t seed);
   // Every frame both ways is written to `trace` (hex, with seconds since
@@ -60,7 +61,7 @@ public:
 private:
   using Clock = std::chrono::steady_clock;
 
-  PtyPhone(int fd, int slaveFd, std::string path, PhoneModel &model);
+  PtyPhone(PtyEnds ends, PhoneModel &model);
   void receive(std::span<const uint8_t> bytes);
   void reply(const Frame &frame);
   void writeBytes(const Bytes &bytes);
@@ -70,9 +71,7 @@ private:
   void trace(bool fromPhone, const Frame &frame);
   bool chance(double rate);
 
-  int fd_;
-  int slaveFd_;
-  std::string path_;
+  PtyLine line_;
   PhoneModel &model_;
   link::FrameParser parser_{link::codesFromProgram()};
   std::mutex faultsMutex_;

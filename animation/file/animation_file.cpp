@@ -4,6 +4,7 @@
 #include "core/base/bytes.h"
 #include "core/base/cp949.h"
 #include "core/base/input_file.h"
+#include "core/base/named_items.h"
 
 #include <algorithm>
 #include <array>
@@ -204,12 +205,7 @@ DocResult CAnimationFile::Save() {
 }
 
 int CAnimationFile::FindByName(std::string_view name) const {
-  for (size_t i = 0; i < list_.size(); ++i) {
-    if (list_[i]->name().view() == name) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
+  return indexOfName(list_, name);
 }
 
 int CAnimationFile::AddAnimation(std::optional<std::string> name) {

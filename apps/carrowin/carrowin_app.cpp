@@ -4,7 +4,6 @@
 #include "apps/carrowin/name_dialog.h"
 #include "melody/sound/tone_output_factory.h"
 #include "platform/settings/folders.h"
-#include "platform/settings/settings.h"
 #include "resources/fonts.h"
 #include "resources/help/help_tables.h"
 #include "resources/resource_ids.h"
@@ -13,8 +12,7 @@
 #include "winlib/help/ui/help_dialog.h"
 #include "winlib/marker/pelodex_notice.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
-
-#include <QUrl>
+#include "winlib/program_main.h"
 
 namespace pdx::carrowin {
 using namespace melody;
@@ -43,18 +41,13 @@ std::optional<std::string> pick(QWidget *owner, bool save) {
 } // namespace
 
 std::filesystem::path melodyFolder() {
-  const platform::Settings settings = platform::Settings::forProfile(kProfile);
-  return platform::resolveFolder(settings.text("General", "MelodyDir"), platform::userDataBase(), "melody",
-                                 true);
+  return platform::documentFolder(kProfile, "MelodyDir", "melody");
 }
 
 std::optional<std::string> fileArgument(const QStringList &arguments) {
   for (const QString &a : arguments.mid(1)) {
-    if (a.startsWith(QLatin1String("file:"))) {
-      return QUrl(a).toLocalFile().toStdString();
-    }
     if (!a.startsWith(QLatin1Char('-'))) {
-      return a.toStdString();
+      return winlib::argumentPath(a);
     }
   }
   return std::nullopt;
@@ -64,7 +57,10 @@ CarrowinApp::CarrowinApp(std::unique_ptr<ToneOutput> output)
     : base_(QString::fromLatin1(kProfile), QString::fromUtf8(kWindowTitle)),
       output_(chosenOutput(std::move(output))), player_(loop_, *output_) {}
 
-CarrowinApp::~CarrowinApp() = default;
+CarrowinApp::~CarrowinApp() {
+  // The window borrows the document and the player: it goes first.
+  delete Window();
+}
 
 MelodyWindow *CarrowinApp::Window() const {
   return qobject_cast<MelodyWindow *>(base_.MainWindow());
@@ -110,8 +106,6 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
   if (!base_.CreateMainWindow(window, resources::kMelodyEditorSkin)) {
     return false;
   }
-  window->setWindowTitle(QString::fromUtf8(kWindowTitle));
-  window->CreateControls();
   window->Commands().Open(file);
   return true;
 }

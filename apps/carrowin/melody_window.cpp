@@ -143,7 +143,7 @@ MelodyWindow::MelodyWindow(EditorServices services)
 
 MelodyWindow::~MelodyWindow() = default;
 
-void MelodyWindow::CreateControls() {
+void MelodyWindow::OnCreate() {
   createButtons();
   createLists();
   NoteInput input{&editor_, services_.output, [this] { return isPlaying(); }, [this] { edited(); }};
@@ -159,9 +159,6 @@ void MelodyWindow::CreateControls() {
   refresh();
   syncToggles();
   setPlayingLook(false);
-  strip_->show();
-  staff_->show();
-  piano_->show();
   setFocus();
 }
 
@@ -173,7 +170,6 @@ void MelodyWindow::createButtons() {
     const QString tip = commandTip(b.id);
     button->setToolTip(tip);
     button->setAccessibleName(tip);
-    button->show();
     buttons_[b.id] = button;
   }
 }
@@ -214,7 +210,6 @@ void MelodyWindow::createLists() {
   for (QWidget *w : {static_cast<QWidget *>(melodyList_), static_cast<QWidget *>(tempo_),
                      static_cast<QWidget *>(keyList_)}) {
     w->setFont(resources::dialogFont());
-    w->show();
   }
 }
 

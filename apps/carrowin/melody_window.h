@@ -88,9 +88,6 @@ public:
   explicit MelodyWindow(EditorServices services);
   ~MelodyWindow() override;
 
-  // Builds the controls (after Create) and starts a new untitled document.
-  void CreateControls();
-
   void OnCommand(int id, int code) override;
   EditorCommands &Commands() { return commands_; }
   // The services, to set the dialogs that need the window as their owner.
@@ -123,6 +120,9 @@ public:
   void notifySaved(bool outsideFolder, const std::string &path) override;
 
 protected:
+  // Builds the controls at the end of Create, before the window is shown,
+  // and starts a new untitled document.
+  void OnCreate() override;
   void PaintText(QPainter &painter) override;
   void keyPressEvent(QKeyEvent *event) override;
   void keyReleaseEvent(QKeyEvent *event) override;

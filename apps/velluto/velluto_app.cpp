@@ -4,26 +4,17 @@
 #include "apps/velluto/import_dialog.h"
 #include "apps/velluto/velluto_window.h"
 #include "platform/settings/folders.h"
-#include "platform/settings/settings.h"
 #include "resources/help/help_tables.h"
 #include "resources/resource_ids.h"
 #include "winlib/help/help_topics.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
-
-#include <QUrl>
+#include "winlib/program_main.h"
 
 namespace pdx::velluto {
 using namespace animation;
 
 std::filesystem::path animationFolder() {
-  const platform::Settings settings = platform::Settings::forProfile(kVellutoProfile);
-  return platform::resolveFolder(settings.text("General", "AnimateDir"), platform::userDataBase(), "animate",
-                                 true);
-}
-
-std::string argumentPath(const std::string &argument) {
-  const QUrl url(QString::fromStdString(argument));
-  return url.isLocalFile() ? url.toLocalFile().toStdString() : argument;
+  return platform::documentFolder(kVellutoProfile, "AnimateDir", "animate");
 }
 
 VellutoApp::VellutoApp(std::unique_ptr<DialogPorts> ports)
@@ -60,7 +51,8 @@ bool VellutoApp::InitInstance(const std::optional<std::string> &file) {
   base_.SetExitCommand([this] { window_->OnCommand(kCmdExit, winlib::kNotifyCommand); });
   base_.CreateMainWindow(window_, resources::kAnimationEditorSkin);
   base_.SetOpenHandler([this](const std::string &path) { (void)window_->Session().Open(path); });
-  (void)window_->Session().Open(file ? std::optional<std::string>(argumentPath(*file)) : std::nullopt);
+  (void)window_->Session().Open(file ? std::optional(winlib::argumentPath(QString::fromStdString(*file)))
+                                     : std::nullopt);
   return true;
 }
 

@@ -25,9 +25,6 @@ inline constexpr const char *kVellutoTitle = "애니메이션 편집기";
 // per-user data folder's "animate"; created when missing.
 std::filesystem::path animationFolder();
 
-// A command-line argument as a path: a file URL becomes its local path.
-std::string argumentPath(const std::string &argument);
-
 class VellutoApp {
 public:
   // `ports` answers the editor's questions; null: the suite's dialogs.

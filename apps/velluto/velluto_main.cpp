@@ -1,19 +1,13 @@
 // Velluto: the animation editor.
 #include "apps/velluto/velluto_app.h"
-#include "core/base/last_resort.h"
-#include "platform/settings/language.h"
-#include "resources/translations/translation.h"
+#include "winlib/program_main.h"
 
 #include <QApplication>
 #include <cstdio>
 
 namespace {
 
-int run(int argc, char **argv) {
-  const std::string language = pdx::platform::takeLanguageOption(argc, argv);
-  QApplication qt(argc, argv);
-  pdx::resources::useLanguage(pdx::platform::programLanguage(pdx::velluto::kVellutoProfile, language));
-  QApplication::setApplicationName("Velluto");
+int start() {
   const QStringList arguments = QApplication::arguments().mid(1);
   std::optional<std::string> file;
   if (!arguments.isEmpty()) {
@@ -23,8 +17,9 @@ int run(int argc, char **argv) {
     std::fprintf(stderr, "Velluto: 알 수 없는 인수를 무시합니다: %s\n",
                  arguments[i].toLocal8Bit().constData());
   }
-  if (pdx::winlib::HandOverToRunning(QString::fromUtf8(pdx::velluto::kVellutoTitle),
-                                     file ? std::optional(pdx::velluto::argumentPath(*file)) : file)) {
+  if (pdx::winlib::HandOverToRunning(
+          QString::fromUtf8(pdx::velluto::kVellutoTitle),
+          file ? std::optional(pdx::winlib::argumentPath(QString::fromStdString(*file))) : file)) {
     return 0;
   }
   pdx::velluto::VellutoApp app;
@@ -37,5 +32,5 @@ int run(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
-  return pdx::runGuarded("Velluto", [&] { return run(argc, argv); });
+  return pdx::winlib::runProgram(argc, argv, "Velluto", pdx::velluto::kVellutoProfile, start);
 }

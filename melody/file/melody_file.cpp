@@ -2,6 +2,7 @@
 
 #include "core/base/atomic_file.h"
 #include "core/base/input_file.h"
+#include "core/base/named_items.h"
 
 #include <algorithm>
 #include <cctype>
@@ -166,12 +167,7 @@ bool CMelodyFile::nameTaken(const CMelody::Name &name) const {
 }
 
 int CMelodyFile::FindByName(std::string_view name) const {
-  for (size_t i = 0; i < melodies_.size(); ++i) {
-    if (melodies_[i]->name().view() == name) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
+  return indexOfName(melodies_, name);
 }
 
 int CMelodyFile::AddMelody(std::optional<std::string_view> name) {

@@ -42,16 +42,18 @@ fs::path resolveFolder(const std::string &value, const fs::path &base, const std
   return withTrailingSeparator(folder);
 }
 
+fs::path documentFolder(const std::string &profile, const std::string &key, const std::string &defaultName) {
+  return resolveFolder(Settings::forProfile(profile).text("General", key), userDataBase(), defaultName, true);
+}
+
 PelodexFolders loadPelodexFolders() {
   const fs::path base = userDataBase();
   PelodexFolders folders;
   const Settings pelodex = Settings::forProfile("Pelodex");
   folders.data = resolveFolder(pelodex.text("General", "DataDir"), base, "", false);
   folders.message = resolveFolder(pelodex.text("General", "MessageDir"), base, "save", true);
-  folders.melody =
-      resolveFolder(Settings::forProfile("Carrowin").text("General", "MelodyDir"), base, "melody", true);
-  folders.animation =
-      resolveFolder(Settings::forProfile("Velluto").text("General", "AnimateDir"), base, "animate", true);
+  folders.melody = documentFolder("Carrowin", "MelodyDir", "melody");
+  folders.animation = documentFolder("Velluto", "AnimateDir", "animate");
   return folders;
 }
 

@@ -19,6 +19,12 @@ std::filesystem::path userDataBase();
 std::filesystem::path resolveFolder(const std::string &value, const std::filesystem::path &base,
                                     const std::string &defaultName, bool create);
 
+// A folder of documents: `key` of section "General" in settings profile
+// `profile`, else the per-user base folder's `defaultName`; created when
+// missing.
+std::filesystem::path documentFolder(const std::string &profile, const std::string &key,
+                                     const std::string &defaultName);
+
 // Adds a trailing separator when missing.
 std::filesystem::path withTrailingSeparator(const std::filesystem::path &folder);
 

@@ -3,11 +3,10 @@
 #include "link/at/at_contacts.h"
 #include "link/at/at_phone.h"
 #include "link/at/phone_number.h"
-#include "platform/event_loop/qt_event_loop.h"
 #include "platform/serial/comm_port.h"
 #include "simulator/at/at_pty_modem.h"
+#include "simulator/testing/served_line_test.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -19,20 +18,14 @@ using pdx::at::AtPhone;
 using pdx::at::AtResult;
 using pdx::at::AtStatus;
 
-class AtModemTest : public ::testing::Test {
+class AtModemTest : public testing::ServedLineTest {
 protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-  }
   void start(const AtFaults &faults = {}) {
     std::string error;
     pty = AtPtyModem::create(modem, error);
     ASSERT_NE(pty, nullptr) << error;
     pty->setFaults(faults);
-    server = std::thread([this] { pty->run(stop); });
+    serve([this](const std::atomic<bool> &stop) { pty->run(stop); });
     port = std::make_unique<platform::CCommPort>(loop, platform::PortTable{pty->devicePath()});
     ASSERT_TRUE(port->open(0));
     phone = std::make_unique<AtPhone>(*port, loop);
@@ -47,17 +40,11 @@ protected:
   void TearDown() override {
     phone.reset();
     port.reset();
-    stop = true;
-    if (server.joinable()) {
-      server.join();
-    }
+    stopServing();
   }
 
   AtModem modem{sampleModemState()};
   std::unique_ptr<AtPtyModem> pty;
-  std::atomic<bool> stop{false};
-  std::thread server;
-  platform::QtEventLoop loop;
   std::unique_ptr<platform::CCommPort> port;
   std::unique_ptr<AtPhone> phone;
 };
@@ -171,8 +158,7 @@ TEST_F(AtModemTest, ListsSendsStoresAndDeletesMessages) {
   (void)loop.waitFor([&] { return !notices.empty(); }, Millis(2000));
   ASSERT_FALSE(notices.empty());
   EXPECT_EQ(notices[0], (std::pair<std::string, int>{"SM", 13}));
-  stop = true;
-  server.join();
+  stopServing();
   EXPECT_EQ(modem.state().sent.size(), 2u);
 }
 

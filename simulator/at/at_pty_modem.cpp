@@ -3,10 +3,7 @@
 #include "simulator/pty_port.h"
 
 #include <algorithm>
-#include <array>
-#include <poll.h>
 #include <thread>
-#include <unistd.h>
 
 namespace pdx::simulator::at {
 
@@ -25,23 +22,19 @@ Clock::duration wireTime(size_t bytes) {
 
 } // namespace
 
-AtPtyModem::AtPtyModem(int fd, int slaveFd, std::string path, AtModem &modem)
-    : fd_(fd), slaveFd_(slaveFd), path_(std::move(path)), modem_(modem) {}
+AtPtyModem::AtPtyModem(PtyEnds ends, AtModem &modem) : line_(std::move(ends)), modem_(modem) {}
 
-AtPtyModem::~AtPtyModem() {
-  hangUp();
-}
+AtPtyModem::~AtPtyModem() = default;
 
 std::unique_ptr<AtPtyModem> AtPtyModem::create(AtModem &modem, std::string &error) {
   auto ends = createPty(B115200, error);
-  return ends ? std::unique_ptr<AtPtyModem>(new AtPtyModem(ends->fd, ends->slaveFd, ends->path, modem))
-              : nullptr;
+  return ends ? std::unique_ptr<AtPtyModem>(new AtPtyModem(std::move(*ends), modem)) : nullptr;
 }
 
 std::unique_ptr<AtPtyModem> AtPtyModem::openDevice(const std::string &path, AtModem &modem,
                                                    std::string &error) {
   auto ends = openRawDevice(path, B115200, error);
-  return ends ? std::unique_ptr<AtPtyModem>(new AtPtyModem(ends->fd, -1, path, modem)) : nullptr;
+  return ends ? std::unique_ptr<AtPtyModem>(new AtPtyModem(std::move(*ends), modem)) : nullptr;
 }
 
 void AtPtyModem::setFaults(const AtFaults &faults) {
@@ -53,15 +46,6 @@ void AtPtyModem::setFaults(const AtFaults &faults) {
 AtFaults AtPtyModem::faults() {
   std::lock_guard lock(faultsMutex_);
   return faults_;
-}
-
-void AtPtyModem::hangUp() {
-  if (slaveFd_ >= 0) {
-    ::close(std::exchange(slaveFd_, -1));
-  }
-  if (fd_ >= 0) {
-    ::close(std::exchange(fd_, -1));
-  }
 }
 
 std::chrono::milliseconds AtPtyModem::pushDue() {
@@ -84,24 +68,14 @@ std::chrono::milliseconds AtPtyModem::pushDue() {
 }
 
 void AtPtyModem::run(const std::atomic<bool> &stop) {
-  std::array<char, 4096> buffer{};
-  while (!stop && fd_ >= 0) {
-    pollfd pfd{fd_, POLLIN, 0};
-    const int ready = ::poll(&pfd, 1, static_cast<int>(pushDue().count()));
-    if (ready <= 0 || (pfd.revents & POLLIN) == 0) {
-      if (ready > 0 && slaveFd_ < 0 && (pfd.revents & (POLLHUP | POLLERR)) != 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      }
-      continue;
-    }
-    const ssize_t count = ::read(fd_, buffer.data(), buffer.size());
-    if (count > 0) {
-      receive(std::string_view(buffer.data(), static_cast<size_t>(count)));
-    }
-  }
+  line_.serve(
+      stop, [this] { return pushDue(); },
+      [this](std::span<const uint8_t> bytes) {
+        return receive(std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
+      });
 }
 
-void AtPtyModem::receive(std::string_view bytes) {
+bool AtPtyModem::receive(std::string_view bytes) {
   const AtFaults now = faults();
   bytesIn_ += bytes.size();
   if (now.pace) {
@@ -116,14 +90,13 @@ void AtPtyModem::receive(std::string_view bytes) {
     commands = commandsSinceFaults_ += modem_.commandsHandled() - before;
   }
   if (now.hangUpAfter > 0 && commands >= now.hangUpAfter) {
-    hangUp();
-    return;
+    return false;
   }
-  if (answer.empty() || now.silent) {
-    return;
+  if (!answer.empty() && !now.silent) {
+    std::this_thread::sleep_for(now.latency);
+    send(now.noise ? std::string(kNoise) + answer : answer);
   }
-  std::this_thread::sleep_for(now.latency);
-  send(now.noise ? std::string(kNoise) + answer : answer);
+  return true;
 }
 
 void AtPtyModem::send(const std::string &bytes) {
@@ -131,17 +104,17 @@ void AtPtyModem::send(const std::string &bytes) {
   // Paced bytes leave in small chunks, each when the cable would have
   // carried its last byte, after the command itself has arrived.
   const auto start = std::max(inboundDone_, Clock::now());
-  for (size_t done = 0; done < bytes.size() && fd_ >= 0;) {
+  const auto *data = reinterpret_cast<const uint8_t *>(bytes.data());
+  for (size_t done = 0; done < bytes.size();) {
     const size_t chunk = pace ? std::min(kPacedChunk, bytes.size() - done) : bytes.size() - done;
     if (pace) {
       std::this_thread::sleep_until(start + wireTime(done + chunk));
     }
-    const ssize_t n = ::write(fd_, bytes.data() + done, chunk);
-    if (n <= 0) {
+    if (!line_.write(std::span(data + done, chunk))) {
       return;
     }
-    done += static_cast<size_t>(n);
-    bytesOut_ += static_cast<size_t>(n);
+    done += chunk;
+    bytesOut_ += chunk;
   }
   if (pace) {
     inboundDone_ = Clock::now();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "simulator/at/at_modem.h"
+#include "simulator/pty_port.h"
 
 #include <atomic>
 #include <chrono>
@@ -37,7 +38,7 @@ public:
   AtPtyModem(const AtPtyModem &) = delete;
   AtPtyModem &operator=(const AtPtyModem &) = delete;
 
-  const std::string &devicePath() const { return path_; }
+  const std::string &devicePath() const { return line_.path(); }
   void setFaults(const AtFaults &faults);
 
   // Bytes received from and sent to the program so far.
@@ -51,16 +52,14 @@ public:
 private:
   using Clock = std::chrono::steady_clock;
 
-  AtPtyModem(int fd, int slaveFd, std::string path, AtModem &modem);
-  void receive(std::string_view bytes);
+  AtPtyModem(PtyEnds ends, AtModem &modem);
+  // False when the line is to hang up.
+  bool receive(std::string_view bytes);
   void send(const std::string &bytes);
   std::chrono::milliseconds pushDue();
   AtFaults faults();
-  void hangUp();
 
-  int fd_;
-  int slaveFd_;
-  std::string path_;
+  PtyLine line_;
   AtModem &modem_;
   std::mutex faultsMutex_;
   AtFaults faults_;

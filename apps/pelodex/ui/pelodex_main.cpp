@@ -1,19 +1,13 @@
 // Pelodex: the phone-data program.
 #include "apps/pelodex/ui/pelodex_app.h"
-#include "core/base/last_resort.h"
-#include "platform/settings/language.h"
-#include "resources/translations/translation.h"
+#include "winlib/program_main.h"
 
 #include <QApplication>
 #include <cstdio>
 
 namespace {
 
-int run(int argc, char **argv) {
-  const std::string language = pdx::platform::takeLanguageOption(argc, argv);
-  QApplication qt(argc, argv);
-  pdx::resources::useLanguage(pdx::platform::programLanguage("Pelodex", language));
-  QApplication::setApplicationName("Pelodex");
+int start() {
   std::vector<std::string> arguments;
   for (const QString &a : QApplication::arguments().mid(1)) {
     arguments.push_back(a.toStdString());
@@ -34,5 +28,5 @@ int run(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
-  return pdx::runGuarded("Pelodex", [&] { return run(argc, argv); });
+  return pdx::winlib::runProgram(argc, argv, "Pelodex", "Pelodex", start);
 }
