@@ -13,17 +13,18 @@ CliRun cli(const std::string &arguments) {
   return pdx::cli::testing::runCli(arguments);
 }
 
-TEST(CliLunar, OneDate) {
-  const CliRun run = cli("lunar 2001-05-23");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "{\"date\":\"2001-05-23\",\"year\":2001,\"month\":4,\"day\":1,\"leap\":true}\n");
-}
-
-TEST(CliLunar, RangeAcrossTheStartOfTheTable) {
-  const CliRun run = cli("lunar --from 1881-01-29 --to 1881-01-30");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "{\"date\":\"1881-01-29\",\"lunar\":null}\n"
-                     "{\"date\":\"1881-01-30\",\"year\":1881,\"month\":1,\"day\":1,\"leap\":false}\n");
+TEST(CliLunar, OneDateAndARangeAcrossTheStartOfTheTable) {
+  const std::pair<const char *, const char *> cases[] = {
+      {"lunar 2001-05-23", "{\"date\":\"2001-05-23\",\"year\":2001,\"month\":4,\"day\":1,\"leap\":true}\n"},
+      {"lunar --from 1881-01-29 --to 1881-01-30",
+       "{\"date\":\"1881-01-29\",\"lunar\":null}\n"
+       "{\"date\":\"1881-01-30\",\"year\":1881,\"month\":1,\"day\":1,\"leap\":false}\n"},
+  };
+  for (const auto &[arguments, out] : cases) {
+    const CliRun run = cli(arguments);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, out);
+  }
 }
 
 TEST(CliLunar, RangeAcrossMonthAndYearEnds) {

@@ -53,40 +53,33 @@ TEST_F(Buttons, PushButtonSendsItsCommandOnReleaseInside) {
   EXPECT_EQ(parent.commands(77), 1);
 }
 
-TEST_F(Buttons, PressLeaveAndReleaseOutsideSendsNothing) {
-  CBmpButton *b = make(kPushStyle, 3);
-  QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
-  QTest::mouseMove(b, QPoint(60, 60));
-  EXPECT_EQ(b->State(), ButtonState::Normal) << "pressed look only while over the button";
-  QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(60, 60));
-  EXPECT_EQ(parent.commands(77), 0);
-}
-
-TEST_F(Buttons, WithoutPressedLookTheCommandStillComesOnReleaseInside) {
-  CBmpButton *b = make(kNoPressedLook | kHoverFrame, 2);
-  QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_FALSE(b->IsPressed());
-  EXPECT_EQ(parent.commands(77), 0);
-  QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(parent.commands(77), 1);
-}
-
-TEST_F(Buttons, StickyChoiceStaysPressedAndSendsAtEachPress) {
-  CBmpButton *b = make(kChoiceStyle, 3);
-  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(b->IsPressed());
-  EXPECT_EQ(b->CurrentFrame(), 2);
-  EXPECT_EQ(parent.commands(77), 2);
-}
-
-TEST_F(Buttons, StickyTogglePressedTwiceIsReleased) {
-  CBmpButton *b = make(kToggleStyle, 3);
-  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(b->IsPressed());
-  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_FALSE(b->IsPressed());
-  EXPECT_EQ(b->CurrentFrame(), 0);
+// Each click presses at (5, 5) and lets go at `release`.
+TEST_F(Buttons, ReleasingInsideSendsTheCommandAndStickyStylesKeepTheirState) {
+  const struct {
+    uint32_t style;
+    int clicks;
+    QPoint release;
+    bool pressed;
+    int frame;
+    int commands;
+  } cases[] = {
+      {kPushStyle, 1, {60, 60}, false, 0, 0},
+      {kNoPressedLook | kHoverFrame, 1, {5, 5}, false, 2, 1}, // still hovered
+      {kChoiceStyle, 2, {5, 5}, true, 2, 2},
+      {kToggleStyle, 2, {5, 5}, false, 0, 2},
+  };
+  int id = 100;
+  for (const auto &c : cases) {
+    CBmpButton *b = make(c.style, 3, ++id);
+    for (int i = 0; i < c.clicks; ++i) {
+      QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+      QTest::mouseMove(b, c.release);
+      QTest::mouseRelease(b, Qt::LeftButton, {}, c.release);
+    }
+    EXPECT_EQ(b->IsPressed(), c.pressed) << id;
+    EXPECT_EQ(b->CurrentFrame(), c.frame) << id;
+    EXPECT_EQ(parent.commands(id), c.commands) << id;
+  }
 }
 
 TEST_F(Buttons, DisabledButtonShowsItsFrameAndIgnoresPresses) {

@@ -105,10 +105,6 @@ bool unitMatches(char32_t queryUnit, char32_t syllable) {
 
 } // namespace
 
-bool isInitialsQuery(std::string_view query) {
-  return isInitialsUnits(splitClusters(codePoints(query)));
-}
-
 bool nameMatches(std::string_view name, std::string_view query) {
   // Only a lead byte can start a Hangul letter or syllable: plain ASCII
   // queries never need the conversion.

@@ -7,13 +7,10 @@
 
 namespace pdx::text {
 
-// True when `query` holds only Hangul syllables and initial consonant
-// letters (ㄱ to ㅎ, the double consonants included) and at least one such
-// letter; a cluster letter (ㄳ, as an input method joins ㄱ and ㅅ) counts
-// as its two consonants. Other queries keep the plain byte-substring rule.
-bool isInitialsQuery(std::string_view query);
-
-// The phonebook find's name rule. An initials query matches when it lines up
+// The phonebook find's name rule. An initials query holds only Hangul
+// syllables and initial consonant letters (ㄱ to ㅎ, the double consonants
+// included) and at least one such letter; a cluster letter (ㄳ, as an input
+// method joins ㄱ and ㅅ) counts as its two consonants. It matches when it lines up
 // with a run of the name's syllables, starting at any syllable: a letter
 // matches a syllable that begins with it, a syllable only itself. Characters
 // of the name that are not Hangul syllables are passed over. Any other query

@@ -44,13 +44,5 @@ INSTANTIATE_TEST_SUITE_P(OrdinaryQueries, NameMatchTest,
                                            Case{"홍길동", "ㅎ ㄱ", false}, Case{"ㅎ ㄱ", "ㅎ ㄱ", true},
                                            Case{"홍길동a", "ㄷa", false}));
 
-TEST(InitialsQueryTest, NeedsALetterAndNothingButHangul) {
-  EXPECT_TRUE(isInitialsQuery(fromUtf8("ㅎㄱㄷ")));
-  EXPECT_TRUE(isInitialsQuery(fromUtf8("홍ㄱ")));
-  EXPECT_FALSE(isInitialsQuery(fromUtf8("홍길동")));
-  EXPECT_FALSE(isInitialsQuery(fromUtf8("ㅎ1")));
-  EXPECT_FALSE(isInitialsQuery(""));
-}
-
 } // namespace
 } // namespace pdx::text

@@ -45,26 +45,26 @@ TEST_F(PlayerTest, NotesLastTheirTicksAtTheTempoAndRestsAreSilent) {
   EXPECT_EQ(player_.position(), 4);
 }
 
-TEST_F(PlayerTest, APassageBetweenRepeatSignsSoundsTwice) {
-  EXPECT_EQ(play(makeMelody({A, L, B, bar, C, R, D})), (std::vector<unsigned>{fA, fB, fC, fB, fC, fD}));
-  EXPECT_EQ(player_.repeatCount(), 0);
-}
-
-TEST_F(PlayerTest, ARightSignWithoutALeftOneRepeatsFromTheStartOnce) {
-  EXPECT_EQ(play(makeMelody({A, B, R, C})), (std::vector<unsigned>{fA, fB, fA, fB, fC}));
-}
-
-TEST_F(PlayerTest, SequentialPassagesEachSoundTwice) {
-  EXPECT_EQ(play(makeMelody({L, A, R, L, B, R})), (std::vector<unsigned>{fA, fA, fB, fB}));
-}
-
-TEST_F(PlayerTest, AnOuterRightSignGoesBackToTheNearestLeftSign) {
-  EXPECT_EQ(play(makeMelody({L, A, L, B, R, C, R, D})),
-            (std::vector<unsigned>{fA, fB, fB, fC, fB, fB, fC, fD}));
-}
-
-TEST_F(PlayerTest, ASelectionPlaysOnlyItsEntries) {
-  EXPECT_EQ(play(makeMelody({A, A, A, B, C, D, A}), 3, 6), (std::vector<unsigned>{fB, fC, fD}));
+TEST_F(PlayerTest, RepeatSignsAndSelectionsDecideWhatSounds) {
+  const struct {
+    CMelody melody;
+    int from, to;
+    std::vector<unsigned> tones;
+  } cases[] = {
+      {makeMelody({A, L, B, bar, C, R, D}), 0, -1, {fA, fB, fC, fB, fC, fD}},
+      {makeMelody({A, B, R, C}), 0, -1, {fA, fB, fA, fB, fC}}, // no left sign: from the start, once
+      {makeMelody({L, A, R, L, B, R}), 0, -1, {fA, fA, fB, fB}},
+      {makeMelody({L, A, L, B, R, C, R, D}),
+       0,
+       -1,
+       {fA, fB, fB, fC, fB, fB, fC, fD}}, // to the nearest left sign
+      {makeMelody({A, A, A, B, C, D, A}), 3, 6, {fB, fC, fD}},
+  };
+  for (const auto &c : cases) {
+    out_.clear();
+    EXPECT_EQ(play(c.melody, c.from, c.to), c.tones);
+    EXPECT_EQ(player_.repeatCount(), 0);
+  }
 }
 
 TEST_F(PlayerTest, AnEndMarkPlaysOnUntilStopped) {

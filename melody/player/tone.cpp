@@ -9,8 +9,6 @@ namespace pdx::melody {
 
 namespace {
 
-constexpr unsigned kTimerClock = 1193181;
-
 // Rows are semitones; the first column is one octave below octave 0 and is
 // never used by a code. A sharp of octave 3 is 923 Hz and F sharp of octave
 // 4 is 1475 Hz, as the phone's own table has them.
@@ -42,10 +40,6 @@ unsigned noteFrequency(int octave, int semitone) {
   }
   // Codes reach octave 4095; past octave 21 the value would not fit.
   return kFrequencies[static_cast<size_t>(s)][kHighestColumn + 1] << std::min(o - kHighestColumn, 16);
-}
-
-unsigned timerDivisor(unsigned hz) {
-  return hz == 0 ? 0 : kTimerClock / hz;
 }
 
 void ToneOn(ToneOutput &out, int octave, int semitone) {

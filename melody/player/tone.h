@@ -21,9 +21,6 @@ public:
 // next octave, as the pitch number 12 x octave + semitone does.
 unsigned noteFrequency(int octave, int semitone);
 
-// The divisor of the PC's interval timer (1193181 Hz) for `hz`.
-unsigned timerDivisor(unsigned hz);
-
 void ToneOn(ToneOutput &out, int octave, int semitone);
 void ToneOff(ToneOutput &out);
 // A rest silences, repeat signs and the end mark do nothing, any other code

@@ -143,14 +143,27 @@ TEST_F(ScoreEditorTest, ASeparatorThatNoLongerFitsIsLeftOut) {
   EXPECT_EQ(melody_.at(melody_.count() - 2), note(500, 3, 0));
 }
 
-TEST_F(ScoreEditorTest, InsertionShiftsTheSelection) {
-  melody_ = makeMelody({note(1000, 3, 0), note(1000, 3, 2), note(1000, 3, 4)});
-  editor_.setMelody(&melody_);
-  editor_.setCursor(1);
-  editor_.setSelection(1, 3);
-  ASSERT_TRUE(editor_.EnterBar());
-  EXPECT_EQ(editor_.selectionStart(), 2);
-  EXPECT_EQ(editor_.selectionEnd(), 4);
+// A bar entered at the cursor, or the entry before the cursor erased, moves
+// the selection with the entries it covers.
+TEST_F(ScoreEditorTest, EditsBeforeTheSelectionMoveIt) {
+  const struct {
+    bool insert;
+    int cursor, start, end;
+    int movedStart, movedEnd;
+  } cases[] = {{true, 1, 1, 3, 2, 4}, {false, 1, 2, 4, 1, 3}};
+  for (const auto &c : cases) {
+    melody_ = makeMelody({note(1000, 3, 0), note(1000, 3, 2), note(1000, 3, 4), note(1000, 3, 5)});
+    editor_.setMelody(&melody_);
+    editor_.setCursor(c.cursor);
+    editor_.setSelection(c.start, c.end);
+    if (c.insert) {
+      ASSERT_TRUE(editor_.EnterBar());
+    } else {
+      editor_.Backspace();
+    }
+    EXPECT_EQ(editor_.selectionStart(), c.movedStart) << c.insert;
+    EXPECT_EQ(editor_.selectionEnd(), c.movedEnd) << c.insert;
+  }
 }
 
 TEST_F(ScoreEditorTest, RandomInsertionsKeepTheEncodedLengthExact) {
@@ -210,17 +223,6 @@ TEST_F(ScoreEditorTest, DeleteWithTheCursorInsideTheSelectionRemovesIt) {
   EXPECT_EQ(codes(), (std::vector<uint16_t>{0x30, 0x37}));
   EXPECT_FALSE(editor_.hasSelection());
   EXPECT_EQ(editor_.cursor(), 1);
-}
-
-TEST_F(ScoreEditorTest, DeletingBeforeTheSelectionMovesIt) {
-  melody_ =
-      makeMelody({note(1000, 3, 0), note(1000, 3, 2), note(1000, 3, 4), note(1000, 3, 5), note(1000, 3, 7)});
-  editor_.setMelody(&melody_);
-  editor_.setCursor(1);
-  editor_.setSelection(2, 4);
-  editor_.Backspace();
-  EXPECT_EQ(editor_.selectionStart(), 1);
-  EXPECT_EQ(editor_.selectionEnd(), 3);
 }
 
 TEST_F(ScoreEditorTest, TempoAndKeyStayInTheirLists) {

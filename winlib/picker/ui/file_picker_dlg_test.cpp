@@ -154,19 +154,6 @@ TEST_F(FilePickerTest, SaveAsksBeforeOverwritingAndCancelKeepsTheDialogOpen) {
   EXPECT_EQ(picker_.FileName(), QString("노트.txt"));
 }
 
-TEST_F(FilePickerTest, OpenShowsAMessageForAMissingFileAndStays) {
-  const int result =
-      run(CFilePickerDlg::kOpen, "*.pcm", 0,
-          {[&] { enter("없는파일"); }, [&] { answer(MessageBoxIcon::Exclamation, 2, kIdOkCommand); },
-           [&] {
-             EXPECT_TRUE(picker_.IsRunning());
-             enter("song");
-           }});
-  EXPECT_EQ(result, 1);
-  EXPECT_EQ(answered_, 1);
-  EXPECT_EQ(picker_.ChosenPath(), folder_ + "song.pcm");
-}
-
 TEST_F(FilePickerTest, FolderOnlyModeKeepsItsFolderButAcceptsFullPaths) {
   const QString elsewhere = folder_ + "melody/tune.pcm";
   const int result = run(CFilePickerDlg::kSave, "*.pcm", kPickerFolderOnly,
