@@ -14,6 +14,7 @@
 #include "winlib/marker/pelodex_notice.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace pdx::carrowin {
@@ -110,7 +111,7 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
   if (!base_.CreateMainWindow(window, resources::kMelodyEditorSkin)) {
     return false;
   }
-  window->setWindowTitle(QString::fromUtf8(kWindowTitle));
+  window->setWindowTitle(QCoreApplication::translate("WindowTitle", kWindowTitle));
   window->CreateControls();
   window->Commands().Open(file);
   return true;

@@ -1,6 +1,9 @@
 #include "core/base/user_text.h"
 
 #include <atomic>
+#include <map>
+#include <mutex>
+#include <utility>
 
 namespace pdx::text {
 
@@ -21,6 +24,19 @@ std::string translate(const char *context, const char *source) {
     }
   }
   return source;
+}
+
+const char *translateLiteral(const char *context, const char *source) {
+  static std::mutex guard;
+  static std::map<std::pair<const char *, const char *>, std::string> shown;
+  std::string text = translate(context, source);
+  const std::lock_guard lock(guard);
+  std::string &kept = shown[{context, source}];
+  // Only a lookup installed after an earlier call changes a kept text.
+  if (kept != text) {
+    kept = std::move(text);
+  }
+  return kept.c_str();
 }
 
 std::string fill(std::string pattern, std::initializer_list<std::string_view> values) {
