@@ -49,10 +49,12 @@ constexpr double kStep = 0.5;
 constexpr double kWrapBelow = 8;
 constexpr double kFloor = 4;
 
-// One line is measured across only: the boxes are a line high, and a face's
-// line height includes air above and below the letters.
+// One line is measured across only, as drawText lays it out: the boxes are a
+// line high, and a face's line height includes air above and below the letters.
 bool fitsOneLine(const QFont &font, const QString &text, QSize box) {
-  return QFontMetrics(font).horizontalAdvance(text) <= box.width();
+  const QRect used =
+      QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), box), Qt::AlignCenter | Qt::TextSingleLine, text);
+  return used.width() <= box.width();
 }
 
 bool fitsTwoLines(const QFont &font, const QString &text, QSize box) {
