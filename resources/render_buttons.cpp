@@ -6,7 +6,6 @@
 #include "resources/render_util.h"
 #include "resources/renderer.h"
 
-#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainterPath>
 
@@ -69,16 +68,6 @@ void paintKeyFace(QPainter &p, const QRect &r, Look look, const QString &label) 
   drawCentred(p, content.toRect(), label, font(QStringLiteral("굴림"), 14, true), colour);
 }
 
-// The caption's font, made smaller (down to 7.5 points) until the caption
-// keeps 3 pixels of air on each side of the face.
-QFont captionFont(const QString &caption, double points, int faceWidth) {
-  QFont f = font(QStringLiteral("굴림"), points, true);
-  while (f.pointSizeF() > 7.5 && QFontMetrics(f).horizontalAdvance(caption) > faceWidth - 6) {
-    f.setPointSizeF(f.pointSizeF() - 0.5);
-  }
-  return f;
-}
-
 QImage renderTextButtonStrip(const QString &caption, QSize frame, int frames) {
   ResourceSpec spec{0, frame.width(), frame.height(), frames, Kind::TextButton, {}};
   QImage image(frame.width() * frames, frame.height(), QImage::Format_RGB32);
@@ -92,7 +81,11 @@ QImage renderTextButtonStrip(const QString &caption, QSize frame, int frames) {
                           : look == Look::Pressed ? palette::blueDeep()
                                                   : palette::ink();
     const double points = frame.height() >= 30 ? 9.5 : 9;
-    drawCentred(p, content.toRect(), caption, captionFont(caption, points, content.toRect().width()), colour);
+    // Three pixels of air on each side of the caption.
+    const QRect box = content.toRect();
+    const FittedText fitted =
+        fitText(caption, font(QStringLiteral("굴림"), points, true), box.size() - QSize(6, 0), true);
+    drawFitted(p, box, caption, fitted, colour);
   }
   return image;
 }

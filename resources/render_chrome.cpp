@@ -5,6 +5,8 @@
 #include "resources/render_util.h"
 
 #include <QPainterPath>
+#include <algorithm>
+#include <cstdlib>
 
 namespace pdx::resources {
 
@@ -37,15 +39,34 @@ void paintPageDecoration(QPainter &p, int id) {
   }
 }
 
-void paintLabels(QPainter &p, int id) {
+// The width a label may take: its own room, else up to the next label on its
+// row or the page's edge, at most 300 pixels.
+int labelRoom(const SkinLabel &label, int pageWidth) {
+  if (label.room > 0) {
+    return label.room;
+  }
+  if (label.alignRight) {
+    return std::min(300, label.x - 10);
+  }
+  int end = pageWidth - 10;
+  for (const SkinLabel &other : skinLabels()) {
+    if (other.page == label.page && std::abs(other.y - label.y) < 12 && other.x > label.x) {
+      end = std::min(end, other.x - 8);
+    }
+  }
+  return std::min(300, end - label.x);
+}
+
+void paintLabels(QPainter &p, int id, int pageWidth) {
   const QFont labelFont = font(QStringLiteral("굴림"), 10, true);
   for (const SkinLabel &label : skinLabels()) {
     if (label.page != id) {
       continue;
     }
-    const QString text = QString::fromUtf8(label.text.data(), qsizetype(label.text.size()));
-    const QRect box =
-        label.alignRight ? QRect(label.x - 300, label.y - 2, 300, 20) : QRect(label.x, label.y - 2, 300, 20);
+    const QString text = QString::fromStdString(shownText(label));
+    const int room = labelRoom(label, pageWidth);
+    const QRect box = label.alignRight ? QRect(label.x - room, label.y - 2, room, 20)
+                                       : QRect(label.x, label.y - 2, room, 20);
     const int align = (label.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     drawEmbossed(p, box, text, labelFont, palette::ink(), palette::silverLight(), align);
   }
@@ -104,7 +125,8 @@ void paintPage(QPainter &p, const ResourceSpec &spec, const QString &title) {
   QFont symbols(QString::fromLatin1(kSymbolFamily));
   symbols.setPixelSize(16);
   drawCentred(p, QRect(10, 6, 22, 23), symbolText(1), symbols, palette::blue());
-  drawEmbossed(p, band.adjusted(38, 0, 0, 0), title, font(QStringLiteral("굴림"), 12, true), Qt::white,
+  // The title keeps clear of the maker's name on the right.
+  drawEmbossed(p, band.adjusted(38, 0, -90, 0), title, font(QStringLiteral("굴림"), 12, true), Qt::white,
                palette::blueDeep(), Qt::AlignLeft | Qt::AlignVCenter);
   drawEmbossed(p, band.adjusted(0, 0, -12, 0), QStringLiteral("QZ Telecom"),
                font(QStringLiteral("Times New Roman"), 9, true), palette::bluePale(), palette::blueDeep(),
@@ -117,7 +139,7 @@ void paintPage(QPainter &p, const ResourceSpec &spec, const QString &title) {
   p.setPen(palette::silverLight());
   p.drawLine(10, 380, spec.frameWidth - 11, 380);
   paintPageDecoration(p, spec.id);
-  paintLabels(p, spec.id);
+  paintLabels(p, spec.id, spec.frameWidth);
 }
 
 void paintDialogPiece(QPainter &p, const ResourceSpec &spec) {
@@ -190,8 +212,10 @@ void paintLinkStatus(QPainter &p, const ResourceSpec &spec, int frame, const QSt
   p.setPen(led.darker(160));
   p.drawEllipse(QRectF(6, 6, 10, 10));
   p.setRenderHint(QPainter::Antialiasing, false);
-  drawEmbossed(p, all.adjusted(24, 0, 0, 0), text, font(QStringLiteral("굴림"), 9), Qt::white, Qt::black,
-               Qt::AlignLeft | Qt::AlignVCenter);
+  // A busy indicator keeps its row of cells (from x = 114) clear.
+  const int textEnd = spec.frames > 1 ? 110 : spec.frameWidth - 4;
+  drawEmbossed(p, QRect(24, 0, textEnd - 24, spec.frameHeight), text, font(QStringLiteral("굴림"), 9),
+               Qt::white, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
   if (spec.frames > 1) {
     // A row of twelve cells, one lit per frame, shows that work goes on.
     for (int i = 0; i < 12; ++i) {

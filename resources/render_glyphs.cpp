@@ -60,7 +60,8 @@ void paintListIcon(QPainter &p, const QRect &cell, const QString &name) {
   } else if (name == QLatin1String("clock")) {
     paintArt(p, r, Art::Clock, ink);
   } else {
-    drawCentred(p, cell, name, font(QStringLiteral("굴림"), 7, true), ink);
+    drawCentred(p, cell, QString::fromStdString(shownIconMark(name.toStdString())),
+                font(QStringLiteral("굴림"), 7, true), ink);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 namespace pdx::resources {
@@ -20,10 +21,26 @@ void fillTitleBand(QPainter &p, const QRect &r, int bandTop, int bandHeight);
 // The silver body of windows and frames.
 void fillSilver(QPainter &p, const QRect &r);
 
+// How a caption fits its box: the font, made smaller half a point at a time
+// (down to 4 points) until the caption fits across, and whether it takes two
+// lines. A caption of several words that would drop below 8 points in one
+// line takes two when that keeps it larger, if `mayWrap` and the box is high
+// enough. Used instead of cutting a caption.
+struct FittedText {
+  QFont font;
+  bool twoLines = false;
+};
+FittedText fitText(const QString &text, QFont font, QSize box, bool mayWrap);
+
 // Text centred in `r`, in one line.
 void drawCentred(QPainter &p, const QRect &r, const QString &text, const QFont &font, const QColor &colour);
 
-// Text with a one-pixel shadow, left-aligned and vertically centred.
+// Text centred in `r` as fitText lays it out.
+void drawFitted(QPainter &p, const QRect &r, const QString &text, const FittedText &fitted,
+                const QColor &colour);
+
+// Text with a one-pixel shadow in one line, in `font` or smaller so that it
+// fits the width of `r`.
 void drawEmbossed(QPainter &p, const QRect &r, const QString &text, const QFont &font, const QColor &colour,
                   const QColor &shadowColour, int flags);
 

@@ -10,7 +10,7 @@ namespace pdx::resources {
 namespace {
 
 QString textOf(const ResourceSpec &spec) {
-  return QString::fromUtf8(spec.text.data(), static_cast<qsizetype>(spec.text.size()));
+  return QString::fromStdString(shownText(spec));
 }
 
 void paintArtStrip(QPainter &p, const ResourceSpec &spec) {

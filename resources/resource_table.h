@@ -5,6 +5,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace pdx::resources {
@@ -128,10 +129,19 @@ struct SkinLabel {
   int y;
   std::string_view text;
   bool alignRight = false; // x is the right end of the text
+  int room = 0;            // pixels the text may take before a field; 0: up to the next label or the edge
 };
 
 std::span<const ResourceSpec> resourceTable();
 std::span<const SkinLabel> skinLabels();
+
+// The text as the user sees it, in the chosen language: titles, captions,
+// accessible names. An icon strip's list is a list of keys and stays as it is.
+std::string shownText(const ResourceSpec &spec);
+std::string shownText(const SkinLabel &label);
+
+// The short mark drawn on a list icon that has no picture of its own.
+std::string shownIconMark(std::string_view name);
 
 // The entry of a resource number, or nullptr.
 const ResourceSpec *findResource(int id);

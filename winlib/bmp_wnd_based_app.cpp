@@ -30,7 +30,9 @@ QSize screenSize() {
 CBmpWndBasedApp::CBmpWndBasedApp(QString profile, QString title)
     : profile_(std::move(profile)), title_(std::move(title)), owner_(std::make_unique<QWidget>()) {
   gInstance = this;
-  owner_->setWindowTitle(title_);
+  // The title names the program to other instances untranslated; the user
+  // sees it in the chosen language.
+  owner_->setWindowTitle(QCoreApplication::translate("WindowTitle", title_.toUtf8().constData()));
   resources::installFonts();
   resources::ResourceStore::instance().applySettings(platform::Settings::forProfile(profile_.toStdString()));
   server_.SetHandler([this](uint32_t message, uint64_t w, uint64_t l) -> int64_t {

@@ -1,6 +1,7 @@
 #include "winlib/dialog_skin.h"
 
 #include "resources/fonts.h"
+#include "resources/render_util.h"
 #include "resources/resource_ids.h"
 #include "resources/resource_store.h"
 
@@ -61,12 +62,14 @@ void paintContentBevel(QPainter &p, const QRect &c) {
   p.drawImage(c.right() + 1, c.bottom() + 1, piece(5216));
 }
 
-void paintCaptionText(QPainter &p, const QString &text) {
-  p.setFont(resources::font(QStringLiteral("굴림"), 9, true));
+// The caption on the title band, smaller when it would not fit the band.
+void paintCaptionText(QPainter &p, const QString &text, int width) {
+  const QSize room(width - 20, 18);
+  p.setFont(resources::fitText(text, resources::font(QStringLiteral("굴림"), 9, true), room, false).font);
   p.setPen(QColor(0x1c, 0x3a, 0x6e));
-  p.drawText(QRect(10, 4, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, text);
+  p.drawText(QRect(QPoint(10, 4), room), Qt::AlignLeft | Qt::AlignVCenter, text);
   p.setPen(Qt::white);
-  p.drawText(QRect(9, 3, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, text);
+  p.drawText(QRect(QPoint(9, 3), room), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 } // namespace
@@ -87,7 +90,7 @@ QImage composeDialogSkin(QSize size, const QRect &content, int captionId, const 
   } else if (captionId != 0) {
     p.drawImage(5, 2, piece(captionId));
   } else if (!captionText.isEmpty()) {
-    paintCaptionText(p, captionText);
+    paintCaptionText(p, captionText, size.width());
   }
   return image;
 }

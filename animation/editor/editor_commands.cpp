@@ -1,5 +1,7 @@
 #include "animation/editor/editor_commands.h"
 
+#include "core/base/user_text.h"
+
 #include <array>
 #include <string>
 #include <utility>
@@ -41,8 +43,7 @@ constexpr std::array<std::pair<int, int>, 8> kTools{{
     {kCmdToolFill, 9},
 }};
 
-// The drawing tools' texts end alike.
-constexpr const char *kDrawingHint = " 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.";
+constexpr const char *kHelpContext = "pdx::animation::EditorCommands";
 
 } // namespace
 
@@ -86,32 +87,46 @@ std::optional<int> commandOfTool(int tool) {
 }
 
 const char *buttonHelpText(int command) {
-  static const std::array<std::pair<int, std::string>, 21> texts{{
-      {kCmdNewAnimation, "새 애니메이션을 만듭니다."},
-      {kCmdDelete, "현재 편집중인 애니메이션을 삭제합니다."},
-      {kCmdRename, "현재 편집중인 애니메이션의 이름을 바꿉니다."},
-      {kCmdImport, "외부의 그림파일을 읽어 들입니다."},
-      {kCmdNewFile, "새 애니메이션을 파일을 만듭니다."},
-      {kCmdOpen, "애니메이션 파일을 읽어들입니다."},
-      {kCmdSave, "애니메이션 파일을 저장합니다."},
-      {kCmdHelp, "도움말을 봅니다."},
-      {kCmdExit, "애니메이션 편집기 프로그램을 종료합니다."},
-      {kCmdPlay, "애니메이션을 시작합니다."},
-      {kCmdStop, "애니메이션을 중지합니다."},
-      {kCmdUndo, "마지막으로 한 편집을 취소합니다."},
-      {kCmdRedo, "이전에 취소한 편집을 다시 실행합니다."},
-      {kCmdToolSelect, "블록을 지정합니다."},
-      {kCmdToolPoint, std::string("점을 찍습니다.") + kDrawingHint},
-      {kCmdToolLine, std::string("선을 긋습니다.") + kDrawingHint},
-      {kCmdToolRectangle, std::string("네모를 그립니다.") + kDrawingHint},
-      {kCmdToolEllipse, std::string("원을 그립니다.") + kDrawingHint},
-      {kCmdToolText, std::string("위치를 지정하여 글자를 입력합니다.") + kDrawingHint},
-      {kCmdToolSpray, std::string("스프레이로 칠합니다.") + kDrawingHint},
-      {kCmdToolFill, std::string("영역을 지정한 색으로 채웁니다.") + kDrawingHint},
-  }};
-  for (const auto &[cmd, text] : texts) {
+  // The drawing tools' texts end alike: left button black, right button white.
+  static constexpr std::pair<int, const char *> kTexts[] = {
+      {kCmdNewAnimation, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "새 애니메이션을 만듭니다.")},
+      {kCmdDelete,
+       QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "현재 편집중인 애니메이션을 삭제합니다.")},
+      {kCmdRename,
+       QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "현재 편집중인 애니메이션의 이름을 바꿉니다.")},
+      {kCmdImport, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "외부의 그림파일을 읽어 들입니다.")},
+      {kCmdNewFile, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "새 애니메이션을 파일을 만듭니다.")},
+      {kCmdOpen, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "애니메이션 파일을 읽어들입니다.")},
+      {kCmdSave, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "애니메이션 파일을 저장합니다.")},
+      {kCmdHelp, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "도움말을 봅니다.")},
+      {kCmdExit,
+       QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "애니메이션 편집기 프로그램을 종료합니다.")},
+      {kCmdPlay, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "애니메이션을 시작합니다.")},
+      {kCmdStop, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "애니메이션을 중지합니다.")},
+      {kCmdUndo, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "마지막으로 한 편집을 취소합니다.")},
+      {kCmdRedo,
+       QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "이전에 취소한 편집을 다시 실행합니다.")},
+      {kCmdToolSelect, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands", "블록을 지정합니다.")},
+      {kCmdToolPoint, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands",
+                                        "점을 찍습니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.")},
+      {kCmdToolLine, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands",
+                                       "선을 긋습니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.")},
+      {kCmdToolRectangle, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands",
+                                            "네모를 그립니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.")},
+      {kCmdToolEllipse, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands",
+                                          "원을 그립니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.")},
+      {kCmdToolText,
+       QT_TRANSLATE_NOOP("pdx::animation::EditorCommands",
+                         "위치를 지정하여 글자를 입력합니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.")},
+      {kCmdToolSpray, QT_TRANSLATE_NOOP("pdx::animation::EditorCommands",
+                                        "스프레이로 칠합니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.")},
+      {kCmdToolFill,
+       QT_TRANSLATE_NOOP("pdx::animation::EditorCommands",
+                         "영역을 지정한 색으로 채웁니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.")},
+  };
+  for (const auto &[cmd, text] : kTexts) {
     if (cmd == command) {
-      return text.c_str();
+      return text::translateLiteral(kHelpContext, text);
     }
   }
   return nullptr;

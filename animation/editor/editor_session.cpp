@@ -3,6 +3,7 @@
 #include "animation/file/file_messages.h"
 #include "core/base/cp949.h"
 #include "core/base/message_box_codes.h"
+#include "core/base/user_text.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,8 +15,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr uint32_t kQuestion3 = kMbYesNoCancel | kMbIconQuestion;
-constexpr const char *kCannotSave = "애니메이션을 저장할 수 없습니다.";
-constexpr const char *kNameTaken = "같은 이름의 애니메이션이 있습니다.";
+constexpr const char *kContext = "pdx::animation::EditorSession";
+constexpr const char *kCannotSave =
+    QT_TRANSLATE_NOOP("pdx::animation::EditorSession", "애니메이션을 저장할 수 없습니다.");
+constexpr const char *kNameTaken =
+    QT_TRANSLATE_NOOP("pdx::animation::EditorSession", "같은 이름의 애니메이션이 있습니다.");
 
 // A chosen file name with ".pca" added when it has no extension.
 std::string withExtension(const std::string &name) {
@@ -38,14 +42,18 @@ bool EditorSession::FolderCheck() {
   if (!document_.movePending()) {
     return true;
   }
-  const int move = ports_.Ask("이 파일이 애니메이션 폴더에 있지 않습니다.\n애니메이션 폴더로 옮길까요?",
-                              kQuestion3, AskCaption::Save);
+  const int move = ports_.Ask(
+      pdx::text::translateLiteral("pdx::animation::EditorSession",
+                                  "이 파일이 애니메이션 폴더에 있지 않습니다.\n애니메이션 폴더로 옮길까요?"),
+      kQuestion3, AskCaption::Save);
   if (move != kIdYes) {
     return move == kIdNo;
   }
   if (!document_.MoveIntoFolder()) {
     const int overwrite =
-        ports_.Ask("같은 이름을 가진 애니메이션 파일이 있습니다. 덮어쓸까요?", kQuestion3, AskCaption::Save);
+        ports_.Ask(pdx::text::translateLiteral("pdx::animation::EditorSession",
+                                               "같은 이름을 가진 애니메이션 파일이 있습니다. 덮어쓸까요?"),
+                   kQuestion3, AskCaption::Save);
     if (overwrite == kIdCancel) {
       return false;
     }
@@ -61,8 +69,9 @@ bool EditorSession::KeepOrDiscard() {
   if (!document_.IsModified()) {
     return true;
   }
-  const int answer =
-      ports_.Ask("애니메이션이 변경되었습니다. 저장하시겠습니까?", kQuestion3, AskCaption::Save);
+  const int answer = ports_.Ask(pdx::text::translateLiteral("pdx::animation::EditorSession",
+                                                            "애니메이션이 변경되었습니다. 저장하시겠습니까?"),
+                                kQuestion3, AskCaption::Save);
   if (answer == kIdYes) {
     return Save();
   }
@@ -81,7 +90,7 @@ bool EditorSession::Save() {
     document_.setAskNameOnSave(false);
   }
   if (document_.Save() != DocResult::Ok) {
-    message(kCannotSave, kMbOk | kMbIconExclamation);
+    message(pdx::text::translateLiteral(kContext, kCannotSave), kMbOk | kMbIconExclamation);
     return false;
   }
   ports_.Saved(document_.outsideFolder(), document_.path());
@@ -108,8 +117,9 @@ bool EditorSession::NewFile() {
   const std::string fileName = withExtension(*typed);
   const std::string title = fs::path(*typed).stem().string();
   if (fs::exists(fs::path(document_.folder()) / fileName) &&
-      ports_.Ask("파일이 이미 있습니다. 덮어쓸까요?", kMbOkCancel | kMbIconQuestion, AskCaption::Notice) !=
-          kIdOk) {
+      ports_.Ask(
+          pdx::text::translateLiteral("pdx::animation::EditorSession", "파일이 이미 있습니다. 덮어쓸까요?"),
+          kMbOkCancel | kMbIconQuestion, AskCaption::Notice) != kIdOk) {
     return false;
   }
   document_.New(text::fromUtf8(title), fileName);
@@ -139,14 +149,15 @@ bool EditorSession::Exit() {
   if (document_.IsModified()) {
     return KeepOrDiscard();
   }
-  return ports_.Ask("프로그램을 종료하시겠습니까?", kMbOkCancel | kMbIconExclamation, AskCaption::Exit) ==
-         kIdOk;
+  return ports_.Ask(
+             pdx::text::translateLiteral("pdx::animation::EditorSession", "프로그램을 종료하시겠습니까?"),
+             kMbOkCancel | kMbIconExclamation, AskCaption::Exit) == kIdOk;
 }
 
 std::optional<int> EditorSession::NewAnimation(const std::string &nameUtf8) {
   const int index = document_.AddAnimation(text::fromUtf8(nameUtf8));
   if (index < 0) {
-    message(kNameTaken, kMbOk | kMbIconExclamation);
+    message(pdx::text::translateLiteral(kContext, kNameTaken), kMbOk | kMbIconExclamation);
     return std::nullopt;
   }
   document_.at(index)->setModified();
@@ -164,7 +175,7 @@ bool EditorSession::RenameAnimation(int index, const std::string &nameUtf8) {
     return false;
   }
   if (document_.RenameAnimation(index, wanted.view()) < 0) {
-    message(kNameTaken, kMbOk | kMbIconExclamation);
+    message(pdx::text::translateLiteral(kContext, kNameTaken), kMbOk | kMbIconExclamation);
     return false;
   }
   animation->setModified();
@@ -173,12 +184,15 @@ bool EditorSession::RenameAnimation(int index, const std::string &nameUtf8) {
 
 std::optional<int> EditorSession::DeleteAnimation(int index) {
   if (document_.count() <= 1) {
-    message("애니메이션은 하나 이상 등록되어 있어야 합니다.", kMbOk | kMbIconExclamation);
+    message(pdx::text::translateLiteral("pdx::animation::EditorSession",
+                                        "애니메이션은 하나 이상 등록되어 있어야 합니다."),
+            kMbOk | kMbIconExclamation);
     return std::nullopt;
   }
   if (document_.at(index) == nullptr ||
-      ports_.Ask("애니메이션을 삭제하시겠습니까?", kMbOkCancel | kMbIconQuestion, AskCaption::Delete) !=
-          kIdOk) {
+      ports_.Ask(
+          pdx::text::translateLiteral("pdx::animation::EditorSession", "애니메이션을 삭제하시겠습니까?"),
+          kMbOkCancel | kMbIconQuestion, AskCaption::Delete) != kIdOk) {
     return std::nullopt;
   }
   // The row at the same place of the sorted list stays selected.

@@ -1,5 +1,7 @@
 #include "animation/file/file_messages.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::animation {
 
 const char *fileMessage(DocResult result) {
@@ -7,20 +9,20 @@ const char *fileMessage(DocResult result) {
   case DocResult::Ok:
     return nullptr;
   case DocResult::CannotOpen:
-    return "애니메이션 파일을 찾을 수 없습니다.";
+    return text::translateLiteral("pdx::animation::FileMessages", "애니메이션 파일을 찾을 수 없습니다.");
   case DocResult::NotThisKind:
-    return "애니메이션 파일이 아닙니다.";
+    return text::translateLiteral("pdx::animation::FileMessages", "애니메이션 파일이 아닙니다.");
   case DocResult::UnsupportedVersion:
   case DocResult::UnsupportedFormat:
-    return "이 파일 버전은 지원하지 않습니다.";
+    return text::translateLiteral("pdx::animation::FileMessages", "이 파일 버전은 지원하지 않습니다.");
   case DocResult::ReadError:
   case DocResult::BackupExists:
-    return "애니메이션을 읽어들일 수 없습니다.";
+    return text::translateLiteral("pdx::animation::FileMessages", "애니메이션을 읽어들일 수 없습니다.");
   case DocResult::CannotCreate:
   case DocResult::WriteError:
-    return "애니메이션을 저장할 수 없습니다.";
+    return text::translateLiteral("pdx::animation::FileMessages", "애니메이션을 저장할 수 없습니다.");
   }
-  return "애니메이션을 읽어들일 수 없습니다.";
+  return text::translateLiteral("pdx::animation::FileMessages", "애니메이션을 읽어들일 수 없습니다.");
 }
 
 } // namespace pdx::animation

@@ -1,5 +1,7 @@
 #include "animation/image/conversion.h"
 
+#include "core/base/user_text.h"
+
 #include <algorithm>
 #include <string>
 
@@ -111,19 +113,24 @@ CImportImage Convert(const CImportImage &source, int width, int height, int brig
 }
 
 const char *importMessage(ImportResult result) {
-  // The second line names what the import takes.
-  static const std::string notAPicture =
-      std::string("그림 파일이 아니거나 지원하지 않는 포맷입니다.\n") + kTakenFormats;
-  static const std::string cannotRead = std::string("그림 파일을 읽어들일 수 없습니다.\n") + kTakenFormats;
+  // The second line names what the import takes (kTakenFormats).
+  static constexpr const char *kNotAPicture =
+      QT_TRANSLATE_NOOP("pdx::animation::ImportImage",
+                        "그림 파일이 아니거나 지원하지 않는 포맷입니다.\n"
+                        "가져올 수 있는 그림: .bmp(1·4·8·24비트, 압축 없음), .gif, .jpg(CMYK 포함)");
+  static constexpr const char *kCannotRead =
+      QT_TRANSLATE_NOOP("pdx::animation::ImportImage",
+                        "그림 파일을 읽어들일 수 없습니다.\n"
+                        "가져올 수 있는 그림: .bmp(1·4·8·24비트, 압축 없음), .gif, .jpg(CMYK 포함)");
   switch (result) {
   case ImportResult::Ok:
     return nullptr;
   case ImportResult::NotAPicture:
-    return notAPicture.c_str();
+    return pdx::text::translateLiteral("pdx::animation::ImportImage", kNotAPicture);
   case ImportResult::CannotRead:
     break;
   }
-  return cannotRead.c_str();
+  return pdx::text::translateLiteral("pdx::animation::ImportImage", kCannotRead);
 }
 
 ImportResult ImportIntoPicture(CAnimation &picture, const CImportImage &image,

@@ -4,6 +4,7 @@
 #include "animation/image/gif_reader.h"
 #include "animation/image/jpeg_reader.h"
 #include "core/base/input_file.h"
+#include "core/base/user_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -79,7 +80,8 @@ bool readImage(ImageType type, std::span<const uint8_t> data, CImportImage &imag
   case ImageType::Jpeg: {
     FILE *file = ::fmemopen(const_cast<uint8_t *>(data.data()), data.size(), "rb");
     if (file == nullptr) {
-      image.setStatus("메모리가 부족하여 작업을 수행할 수 없습니다.");
+      image.setStatus(pdx::text::translate("pdx::animation::ImportImage",
+                                           "메모리가 부족하여 작업을 수행할 수 없습니다."));
       return false;
     }
     const bool ok = readJpeg(file, image, limits);
@@ -101,7 +103,8 @@ LoadResult CImportImage::LoadImage(const std::string &path, const ImageLimits &l
     InputFd input(path, kMaxPictureFileBytes);
     FILE *file = input.error() == InputError::None ? ::fdopen(input.fd(), "rb") : nullptr;
     if (file == nullptr) {
-      status_ = path + " 파일을 열 수 없습니다.\n";
+      status_ = pdx::text::fill(
+          pdx::text::translate("pdx::animation::ImportImage", "%1 파일을 열 수 없습니다.\n"), {path});
       return LoadResult::ReaderFailed;
     }
     input.release();

@@ -1,6 +1,7 @@
 #include "animation/image/jpeg_reader.h"
 
 #include "animation/image/orientation.h"
+#include "core/base/user_text.h"
 
 #include <csetjmp>
 #include <cstdint>
@@ -11,8 +12,10 @@ namespace pdx::animation {
 
 namespace {
 
-constexpr const char *kJpegError = "JPEG 파일을 읽어들일 때 에러가 발생하였습니다.";
-constexpr const char *kNoMemory = "메모리가 부족하여 작업을 수행할 수 없습니다.";
+constexpr const char *kJpegError =
+    QT_TRANSLATE_NOOP("pdx::animation::ImportImage", "JPEG 파일을 읽어들일 때 에러가 발생하였습니다.");
+constexpr const char *kNoMemory =
+    QT_TRANSLATE_NOOP("pdx::animation::ImportImage", "메모리가 부족하여 작업을 수행할 수 없습니다.");
 
 // libjpeg's standard error manager with its fatal exit returning here
 // instead of ending the process. It also keeps what outlives the jump: the
@@ -155,7 +158,9 @@ bool readJpeg(FILE *file, CImportImage &image, const ImageLimits &limits) {
   if (failure != nullptr) {
     (void)image.allocate(0, 0);
   }
-  image.setStatus(failure != nullptr ? failure : errors.message[0] != '\0' ? errors.message : "OK");
+  image.setStatus(failure != nullptr          ? pdx::text::translate("pdx::animation::ImportImage", failure)
+                  : errors.message[0] != '\0' ? errors.message
+                                              : "OK");
   return failure == nullptr;
 }
 

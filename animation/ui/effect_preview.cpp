@@ -3,6 +3,7 @@
 #include "animation/ui/picture_image.h"
 #include "winlib/access/accessibility.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace pdx::animation {
@@ -10,7 +11,7 @@ namespace pdx::animation {
 CEffectPreview::CEffectPreview(QWidget *parent, RandomSource &random) : QWidget(parent), player_(random) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   winlib::SetAccessibleRole(this, QAccessible::Animation);
-  setAccessibleName(QStringLiteral("효과 미리보기"));
+  setAccessibleName(QCoreApplication::translate("pdx::animation::ui", "효과 미리보기"));
   timer_.setInterval(kFrameMs);
   connect(&timer_, &QTimer::timeout, this, [this] { (void)Tick(); });
 }

@@ -4,6 +4,7 @@
 #include "animation/ui/picture_image.h"
 #include "winlib/access/accessibility.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,7 +23,7 @@ CPictureCanvas::CPictureCanvas(QWidget *parent, CanvasOwner &owner, RandomSource
   setCursor(Qt::CrossCursor);
   setAttribute(Qt::WA_OpaquePaintEvent);
   winlib::SetAccessibleRole(this, QAccessible::Canvas);
-  setAccessibleName(QStringLiteral("그림"));
+  setAccessibleName(QCoreApplication::translate("pdx::animation::ui", "그림"));
   sprayTimer_.setInterval(kSprayTimerMs);
   connect(&sprayTimer_, &QTimer::timeout, this, [this] { model_.Timer(); });
 }

@@ -14,6 +14,8 @@
 #include "winlib/picker/ui/file_picker_dlg.h"
 #include "winlib/program_main.h"
 
+#include <QCoreApplication>
+
 namespace pdx::carrowin {
 using namespace melody;
 using namespace melody::ui;
@@ -106,6 +108,7 @@ bool CarrowinApp::InitInstance(const std::optional<std::string> &file) {
   if (!base_.CreateMainWindow(window, resources::kMelodyEditorSkin)) {
     return false;
   }
+  window->setWindowTitle(QCoreApplication::translate("WindowTitle", kWindowTitle));
   window->Commands().Open(file);
   return true;
 }

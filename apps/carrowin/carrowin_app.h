@@ -20,7 +20,7 @@ using namespace melody;
 class MelodyWindow;
 
 inline constexpr const char *kProfile = "Brevanto";
-inline constexpr const char *kWindowTitle = "멜로디 편집기";
+inline constexpr const char *kWindowTitle = QT_TRANSLATE_NOOP("WindowTitle", "멜로디 편집기");
 
 // The melody folder: "MelodyDir" of section "General", or the per-user
 // data folder's "melody"; created when missing.

@@ -4,10 +4,12 @@
 #include "melody/ui/entry_staff.h"
 #include "melody/ui/score_strip.h"
 #include "resources/fonts.h"
+#include "resources/render_util.h"
 #include "resources/resource_store.h"
 #include "winlib/bmp_button.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -46,44 +48,44 @@ constexpr ButtonPlace kButtons[] = {
 };
 
 constexpr std::pair<int, const char *> kTips[] = {
-    {4405, "새 멜로디를 입력합니다."},
-    {4407, "현재 멜로디를 삭제합니다."},
-    {4406, "현재 멜로디의 이름을 바꿉니다."},
-    {4482, "음정을 반음 올립니다."},
-    {4483, "음정을 반음 낮춥니다."},
-    {4412, "마디를 입력합니다."},
-    {4484, "커서 이전 위치의 음표를 삭제합니다."},
-    {4485, "커서 위치의 음표를 삭제합니다."},
-    {4486, "선택한 악보를 클립보드에 복사합니다."},
-    {4487, "선택한 악보를 클립보드에 잘라 넣습니다."},
-    {4488, "현재 위치에 클립보드의 악보를 끼워 넣습니다."},
-    {4408, "멜로디를 연주합니다."},
-    {4411, "멜로디를 일시 정지합니다."},
-    {4409, "멜로디 연주를 중지합니다."},
-    {4410, "멜로디의 맨 처음으로 갑니다."},
-    {4431, "온음표를 입력합니다."},
-    {4433, "2분음표를 입력합니다."},
-    {4435, "4분음표를 입력합니다."},
-    {4437, "8분음표를 입력합니다."},
-    {4439, "16분음표를 입력합니다."},
-    {4441, "32분음표를 입력합니다."},
-    {4451, "온쉼표를 입력합니다."},
-    {4453, "2분쉼표를 입력합니다."},
-    {4455, "4분쉼표를 입력합니다."},
-    {4457, "8분쉼표를 입력합니다."},
-    {4459, "16분쉼표를 입력합니다."},
-    {4461, "32분쉼표를 입력합니다."},
-    {4421, "점음표를 입력합니다."},
-    {4471, "왼쪽 도돌이표를 입력합니다."},
-    {4473, "오른쪽 도돌이표를 입력합니다."},
-    {4477, "올림표를 가진 음표를 입력합니다."},
-    {4479, "내림표를 가진 음표를 입력합니다."},
-    {4481, "제자리표를 가진 음표를 입력합니다."},
-    {4402, "새 멜로디 파일을 만듭니다."},
-    {4403, "멜로디 파일을 읽어들입니다."},
-    {4404, "멜로디 파일을 저장합니다."},
-    {4401, "도움말을 봅니다."},
-    {4400, "멜로디 편집기 프로그램을 종료합니다."},
+    {4405, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "새 멜로디를 입력합니다.")},
+    {4407, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "현재 멜로디를 삭제합니다.")},
+    {4406, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "현재 멜로디의 이름을 바꿉니다.")},
+    {4482, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "음정을 반음 올립니다.")},
+    {4483, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "음정을 반음 낮춥니다.")},
+    {4412, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "마디를 입력합니다.")},
+    {4484, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "커서 이전 위치의 음표를 삭제합니다.")},
+    {4485, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "커서 위치의 음표를 삭제합니다.")},
+    {4486, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "선택한 악보를 클립보드에 복사합니다.")},
+    {4487, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "선택한 악보를 클립보드에 잘라 넣습니다.")},
+    {4488, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "현재 위치에 클립보드의 악보를 끼워 넣습니다.")},
+    {4408, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "멜로디를 연주합니다.")},
+    {4411, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "멜로디를 일시 정지합니다.")},
+    {4409, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "멜로디 연주를 중지합니다.")},
+    {4410, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "멜로디의 맨 처음으로 갑니다.")},
+    {4431, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "온음표를 입력합니다.")},
+    {4433, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "2분음표를 입력합니다.")},
+    {4435, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "4분음표를 입력합니다.")},
+    {4437, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "8분음표를 입력합니다.")},
+    {4439, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "16분음표를 입력합니다.")},
+    {4441, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "32분음표를 입력합니다.")},
+    {4451, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "온쉼표를 입력합니다.")},
+    {4453, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "2분쉼표를 입력합니다.")},
+    {4455, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "4분쉼표를 입력합니다.")},
+    {4457, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "8분쉼표를 입력합니다.")},
+    {4459, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "16분쉼표를 입력합니다.")},
+    {4461, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "32분쉼표를 입력합니다.")},
+    {4421, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "점음표를 입력합니다.")},
+    {4471, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "왼쪽 도돌이표를 입력합니다.")},
+    {4473, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "오른쪽 도돌이표를 입력합니다.")},
+    {4477, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "올림표를 가진 음표를 입력합니다.")},
+    {4479, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "내림표를 가진 음표를 입력합니다.")},
+    {4481, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "제자리표를 가진 음표를 입력합니다.")},
+    {4402, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "새 멜로디 파일을 만듭니다.")},
+    {4403, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "멜로디 파일을 읽어들입니다.")},
+    {4404, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "멜로디 파일을 저장합니다.")},
+    {4401, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "도움말을 봅니다.")},
+    {4400, QT_TRANSLATE_NOOP("pdx::carrowin::MelodyWindow", "멜로디 편집기 프로그램을 종료합니다.")},
 };
 
 uint32_t styleOf(Kind kind) {
@@ -127,7 +129,7 @@ std::string displayName(const std::string &path) {
 QString commandTip(int command) {
   for (const auto &[id, text] : kTips) {
     if (id == command) {
-      return QString::fromUtf8(text);
+      return QCoreApplication::translate("pdx::carrowin::MelodyWindow", text);
     }
   }
   return {};
@@ -138,7 +140,7 @@ MelodyWindow::MelodyWindow(EditorServices services)
       playback_(*services_.player, editor_) {
   setAcceptDrops(true);
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName(QStringLiteral("멜로디 편집기"));
+  setAccessibleName(QCoreApplication::translate("pdx::carrowin::MelodyWindow", "멜로디 편집기"));
 }
 
 MelodyWindow::~MelodyWindow() = default;
@@ -178,7 +180,7 @@ void MelodyWindow::createLists() {
   const auto pauseFirst = [this] { pause(); };
   melodyList_ = new PausingCombo(this, pauseFirst);
   melodyList_->setGeometry(105, 63, 165, 22);
-  melodyList_->setAccessibleName(QStringLiteral("멜로디 목록"));
+  melodyList_->setAccessibleName(QCoreApplication::translate("pdx::carrowin::MelodyWindow", "멜로디 목록"));
   melodyList_->setToolTip(melodyList_->accessibleName());
   connect(melodyList_, &QComboBox::activated, this, [this](int row) {
     SelectMelody(melodyList_->itemData(row).toInt());
@@ -187,7 +189,7 @@ void MelodyWindow::createLists() {
   tempo_ = new QSpinBox(this);
   tempo_->setGeometry(340, 40, 70, 20);
   tempo_->setRange(30, 255);
-  tempo_->setAccessibleName(QStringLiteral("템포"));
+  tempo_->setAccessibleName(QCoreApplication::translate("pdx::carrowin::MelodyWindow", "템포"));
   tempo_->setToolTip(tempo_->accessibleName());
   connect(tempo_, &QSpinBox::valueChanged, this, [this](int value) {
     if (!filling_ && editor_.SetTempo(value)) {
@@ -196,10 +198,10 @@ void MelodyWindow::createLists() {
   });
   keyList_ = new PausingCombo(this, pauseFirst);
   keyList_->setGeometry(340, 63, 155, 22);
-  keyList_->setAccessibleName(QStringLiteral("조성"));
+  keyList_->setAccessibleName(QCoreApplication::translate("pdx::carrowin::MelodyWindow", "조성"));
   keyList_->setToolTip(keyList_->accessibleName());
   for (const KeySignature &k : kKeySignatures) {
-    keyList_->addItem(QString::fromUtf8(k.label.data(), static_cast<int>(k.label.size())), k.id);
+    keyList_->addItem(QCoreApplication::translate("pdx::melody::Keys", k.label.data()), k.id);
   }
   connect(keyList_, &QComboBox::activated, this, [this](int row) {
     if (editor_.SetKey(static_cast<uint16_t>(keyList_->itemData(row).toInt()))) {
@@ -328,7 +330,8 @@ void MelodyWindow::PaintText(QPainter &painter) {
   const QRect status(QPoint(4, 442), QPoint(499, 456));
   painter.fillRect(status, Qt::black);
   painter.setPen(Qt::white);
-  painter.setFont(resources::font(QStringLiteral("굴림"), 10));
+  painter.setFont(
+      resources::fitText(status_, resources::font(QStringLiteral("굴림"), 10), status.size(), false).font);
   painter.drawText(status, Qt::AlignBottom | Qt::AlignLeft | Qt::TextSingleLine, status_);
 }
 

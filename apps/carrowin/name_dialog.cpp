@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -20,7 +21,8 @@ bool isFileDialog(int captionId) {
 }
 
 QString label(int captionId) {
-  return isFileDialog(captionId) ? QStringLiteral("이름") : QStringLiteral("멜로디이름");
+  return isFileDialog(captionId) ? QCoreApplication::translate("pdx::carrowin::NameDialog", "이름")
+                                 : QCoreApplication::translate("pdx::carrowin::NameDialog", "멜로디이름");
 }
 
 } // namespace
@@ -54,11 +56,11 @@ void CNameDlg::OnInitDialog() {
   ok_ = new winlib::CBmpButton(this);
   ok_->Create(winlib::kPushDisabledStyle, QRect(165, 105, 1, 1), this, winlib::kIdOkCommand,
               resources::kButtonOk, 4);
-  ok_->setAccessibleName(QStringLiteral("확인"));
+  ok_->setAccessibleName(QCoreApplication::translate("pdx::carrowin::NameDialog", "확인"));
   auto *cancel = new winlib::CBmpButton(this);
   cancel->Create(winlib::kPushStyle, QRect(235, 105, 1, 1), this, winlib::kIdCancelCommand,
                  resources::kButtonCancel, 3);
-  cancel->setAccessibleName(QStringLiteral("취소"));
+  cancel->setAccessibleName(QCoreApplication::translate("pdx::carrowin::NameDialog", "취소"));
   const auto updateOk = [this] { ok_->Enable(!field_->text().isEmpty()); };
   connect(field_, &QLineEdit::textChanged, this, updateOk);
   updateOk();

@@ -6,6 +6,8 @@
 #include "winlib/marker/pelodex_notice.h"
 #include "winlib/picker/ui/file_picker_dlg.h"
 
+#include <QCoreApplication>
+
 namespace pdx::velluto {
 using namespace animation;
 
@@ -61,7 +63,8 @@ std::optional<std::string> DialogPorts::PickOpenPath() {
 }
 
 std::optional<std::string> DialogPorts::AskFileName() {
-  CNameDlg dialog(QStringLiteral("새 파일"), QStringLiteral("이름"), kFileNameCharacters, false);
+  CNameDlg dialog(QCoreApplication::translate("pdx::velluto::Dialogs", "새 파일"),
+                  QCoreApplication::translate("pdx::velluto::Dialogs", "이름"), kFileNameCharacters, false);
   if (dialog.DoModal(owner_, std::nullopt, resources::kCaptionNewFile) != winlib::kIdOkCommand) {
     return std::nullopt;
   }
@@ -69,9 +72,10 @@ std::optional<std::string> DialogPorts::AskFileName() {
 }
 
 std::optional<std::string> DialogPorts::AskAnimationName(const std::string &initial, bool rename) {
-  CNameDlg dialog(rename ? QStringLiteral("이름 바꾸기") : QStringLiteral("새 애니메이션"),
-                  QStringLiteral("애니메이션 이름"), kAnimationNameBytes, true,
-                  QString::fromStdString(initial));
+  CNameDlg dialog(rename ? QCoreApplication::translate("pdx::velluto::Dialogs", "이름 바꾸기")
+                         : QCoreApplication::translate("pdx::velluto::Dialogs", "새 애니메이션"),
+                  QCoreApplication::translate("pdx::velluto::Dialogs", "애니메이션 이름"),
+                  kAnimationNameBytes, true, QString::fromStdString(initial));
   if (dialog.DoModal(owner_, std::nullopt, 0) != winlib::kIdOkCommand) {
     return std::nullopt;
   }

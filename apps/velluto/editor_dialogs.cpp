@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -41,13 +42,13 @@ winlib::CBmpButton *addOkCancel(QWidget *dialog, QPoint ok, QPoint cancel) {
   auto *okButton = new winlib::CBmpButton(dialog);
   (void)okButton->Create(winlib::kPushDisabledStyle, QRect(ok, QSize(1, 1)), dialog, winlib::kIdOkCommand,
                          resources::kButtonOk, 4);
-  okButton->setAccessibleName(QStringLiteral("확인"));
-  okButton->setToolTip(QStringLiteral("확인"));
+  okButton->setAccessibleName(QCoreApplication::translate("pdx::velluto::Dialogs", "확인"));
+  okButton->setToolTip(QCoreApplication::translate("pdx::velluto::Dialogs", "확인"));
   auto *cancelButton = new winlib::CBmpButton(dialog);
   (void)cancelButton->Create(winlib::kPushStyle, QRect(cancel, QSize(1, 1)), dialog, winlib::kIdCancelCommand,
                              resources::kButtonCancel, 3);
-  cancelButton->setAccessibleName(QStringLiteral("취소"));
-  cancelButton->setToolTip(QStringLiteral("취소"));
+  cancelButton->setAccessibleName(QCoreApplication::translate("pdx::velluto::Dialogs", "취소"));
+  cancelButton->setToolTip(QCoreApplication::translate("pdx::velluto::Dialogs", "취소"));
   return okButton;
 }
 
@@ -105,7 +106,7 @@ void CNameDlg::paintEvent(QPaintEvent *event) {
 
 CTextDlg::CTextDlg() : font_(rememberedFont().value_or(DefaultFont())) {
   SetDialogSize(QSize(320, 140));
-  SetCaptionText(QStringLiteral("글자 입력"));
+  SetCaptionText(QCoreApplication::translate("pdx::velluto::Dialogs", "글자 입력"));
 }
 
 QFont CTextDlg::DefaultFont() {
@@ -115,15 +116,16 @@ QFont CTextDlg::DefaultFont() {
 }
 
 void CTextDlg::OnInitDialog() {
-  edit_ = addEdit(this, QStringLiteral("내용"), QRect(60, 45, 240, 22));
-  auto *fontButton = new QPushButton(QStringLiteral("글꼴..."), this);
+  edit_ = addEdit(this, QCoreApplication::translate("pdx::velluto::Dialogs", "내용"), QRect(60, 45, 240, 22));
+  auto *fontButton = new QPushButton(QCoreApplication::translate("pdx::velluto::Dialogs", "글꼴..."), this);
   fontButton->setGeometry(20, 90, 70, 26);
   fontButton->setFont(resources::dialogFont());
-  fontButton->setAccessibleName(QStringLiteral("글꼴"));
-  fontButton->setToolTip(QStringLiteral("글꼴을 고릅니다."));
+  fontButton->setAccessibleName(QCoreApplication::translate("pdx::velluto::Dialogs", "글꼴"));
+  fontButton->setToolTip(QCoreApplication::translate("pdx::velluto::Dialogs", "글꼴을 고릅니다."));
   connect(fontButton, &QPushButton::clicked, this, [this] {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font_, this, QStringLiteral("글꼴"));
+    const QFont chosen =
+        QFontDialog::getFont(&ok, font_, this, QCoreApplication::translate("pdx::velluto::Dialogs", "글꼴"));
     if (ok) {
       font_ = chosen;
       rememberedFont() = chosen;
@@ -149,7 +151,7 @@ void CTextDlg::OnOK() {
 void CTextDlg::paintEvent(QPaintEvent *event) {
   CBmpDialog::paintEvent(event);
   QPainter painter(this);
-  drawLabel(painter, QPoint(20, 49), QStringLiteral("내용"));
+  drawLabel(painter, QPoint(20, 49), QCoreApplication::translate("pdx::velluto::Dialogs", "내용"));
 }
 
 } // namespace pdx::velluto

@@ -3,6 +3,7 @@
 #include "animation/editor/import_preview.h"
 #include "animation/ui/picture_image.h"
 #include "resources/fonts.h"
+#include "resources/render_util.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
@@ -10,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QRadioButton>
@@ -22,6 +24,23 @@ namespace {
 
 constexpr const char *kPatterns[] = {"*.bmp", "*.gif", "*.jpg"};
 constexpr QRect kOriginalView(300, 70, 225, 135);
+constexpr int kSliderLeft = 330;
+
+// A slider's label at x = 300 on its row; a label longer than the room before
+// the slider ends at the slider, reaching left into the gap between the
+// columns, and is drawn smaller if it still does not fit.
+void drawSliderLabel(QPainter &painter, int y, const QString &text) {
+  const int ascent = painter.fontMetrics().ascent();
+  if (painter.fontMetrics().horizontalAdvance(text) <= kSliderLeft - 2 - 300) {
+    painter.drawText(300, y + ascent, text);
+    return;
+  }
+  const QRect room(280, y, kSliderLeft - 2 - 280, painter.fontMetrics().height());
+  painter.save();
+  painter.setFont(resources::fitText(text, painter.font(), room.size(), false).font);
+  painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, text);
+  painter.restore();
+}
 constexpr QRect kConvertedView(300, 230, 225, 115);
 constexpr int kOriginalMargin = 7;
 constexpr int kSliderRange = 100;
@@ -78,14 +97,15 @@ void CImportDialog::OnInitDialog() {
   for (auto *button : findChildren<winlib::CBmpButton *>()) {
     if (button->CommandId() == winlib::kIdOkCommand || button->CommandId() == winlib::kIdCancelCommand) {
       button->move(button->CommandId() == winlib::kIdOkCommand ? 385 : 455, 415);
-      button->setAccessibleName(button->CommandId() == winlib::kIdOkCommand ? QStringLiteral("확인")
-                                                                            : QStringLiteral("취소"));
+      button->setAccessibleName(button->CommandId() == winlib::kIdOkCommand
+                                    ? QCoreApplication::translate("pdx::velluto::ImportDialog", "확인")
+                                    : QCoreApplication::translate("pdx::velluto::ImportDialog", "취소"));
     }
   }
   addTypeList();
   addRadios();
-  brightness_ = addSlider(QStringLiteral("밝기"), 355);
-  contrast_ = addSlider(QStringLiteral("명암"), 380);
+  brightness_ = addSlider(QCoreApplication::translate("pdx::velluto::ImportDialog", "밝기"), 355);
+  contrast_ = addSlider(QCoreApplication::translate("pdx::velluto::ImportDialog", "명암"), 380);
   updateEnabling();
   Reconvert();
 }
@@ -94,7 +114,7 @@ void CImportDialog::addTypeList() {
   types_ = new QComboBox(this);
   types_->setGeometry(120, 290, 155, 22);
   types_->setFont(resources::dialogFont());
-  types_->setAccessibleName(QStringLiteral("파일형식"));
+  types_->setAccessibleName(QCoreApplication::translate("pdx::velluto::ImportDialog", "파일형식"));
   for (const char *pattern : kPatterns) {
     types_->addItem(QString::fromLatin1(pattern));
   }
@@ -109,10 +129,12 @@ void CImportDialog::chooseType(int type) {
 }
 
 void CImportDialog::addRadios() {
-  const QString fits[] = {QStringLiteral("큰쪽에 맞춤"), QStringLiteral("작은쪽에 맞춤"),
-                          QStringLiteral("네모크기에 맞춤")};
-  const QString positions[] = {QStringLiteral("왼쪽/위쪽"), QStringLiteral("가운데"),
-                               QStringLiteral("오른쪽/아래쪽")};
+  const QString fits[] = {QCoreApplication::translate("pdx::velluto::ImportDialog", "큰쪽에 맞춤"),
+                          QCoreApplication::translate("pdx::velluto::ImportDialog", "작은쪽에 맞춤"),
+                          QCoreApplication::translate("pdx::velluto::ImportDialog", "네모크기에 맞춤")};
+  const QString positions[] = {QCoreApplication::translate("pdx::velluto::ImportDialog", "왼쪽/위쪽"),
+                               QCoreApplication::translate("pdx::velluto::ImportDialog", "가운데"),
+                               QCoreApplication::translate("pdx::velluto::ImportDialog", "오른쪽/아래쪽")};
   fitGroup_ = new QButtonGroup(this);
   positionGroup_ = new QButtonGroup(this);
   for (int i = 0; i < 3; ++i) {
@@ -133,7 +155,7 @@ void CImportDialog::addRadios() {
 
 QSlider *CImportDialog::addSlider(const QString &name, int y) {
   auto *slider = new QSlider(Qt::Horizontal, this);
-  slider->setGeometry(330, y, 195, 20);
+  slider->setGeometry(kSliderLeft, y, 195, 20);
   slider->setRange(-kSliderRange, kSliderRange);
   slider->setPageStep(kSliderPage);
   slider->setTickInterval(kSliderTicks);
@@ -205,13 +227,15 @@ void CImportDialog::paintEvent(QPaintEvent *event) {
   painter.setFont(resources::dialogFont());
   painter.setPen(Qt::black);
   const int ascent = painter.fontMetrics().ascent();
-  painter.drawText(25, 293 + ascent, QStringLiteral("파일형식"));
-  painter.drawText(25, 320 + ascent, QStringLiteral("크기 맞춤 :"));
-  painter.drawText(165, 320 + ascent, QStringLiteral("위치 :"));
-  painter.drawText(300, 50 + ascent, QStringLiteral("원본 그림"));
-  painter.drawText(300, 210 + ascent, QStringLiteral("변환된 그림"));
-  painter.drawText(300, 357 + ascent, QStringLiteral("밝기"));
-  painter.drawText(300, 382 + ascent, QStringLiteral("명암"));
+  painter.drawText(25, 293 + ascent, QCoreApplication::translate("pdx::velluto::ImportDialog", "파일형식"));
+  painter.drawText(25, 320 + ascent,
+                   QCoreApplication::translate("pdx::velluto::ImportDialog", "크기 맞춤 :"));
+  painter.drawText(165, 320 + ascent, QCoreApplication::translate("pdx::velluto::ImportDialog", "위치 :"));
+  painter.drawText(300, 50 + ascent, QCoreApplication::translate("pdx::velluto::ImportDialog", "원본 그림"));
+  painter.drawText(300, 210 + ascent,
+                   QCoreApplication::translate("pdx::velluto::ImportDialog", "변환된 그림"));
+  drawSliderLabel(painter, 357, QCoreApplication::translate("pdx::velluto::ImportDialog", "밝기"));
+  drawSliderLabel(painter, 382, QCoreApplication::translate("pdx::velluto::ImportDialog", "명암"));
   painter.fillRect(kOriginalView, Qt::white);
   painter.drawRect(kOriginalView.adjusted(0, 0, -1, -1));
   if (!original_.isNull()) {

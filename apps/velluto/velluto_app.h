@@ -19,7 +19,7 @@ using namespace animation;
 class CVellutoWnd;
 
 inline constexpr const char *kVellutoProfile = "Tesselin";
-inline constexpr const char *kVellutoTitle = "애니메이션 편집기";
+inline constexpr const char *kVellutoTitle = QT_TRANSLATE_NOOP("WindowTitle", "애니메이션 편집기");
 
 // The animation folder: "AnimateDir" of section "General", else the
 // per-user data folder's "animate"; created when missing.

@@ -14,8 +14,10 @@ int start() {
     file = arguments.front().toStdString();
   }
   for (qsizetype i = 1; i < arguments.size(); ++i) {
-    std::fprintf(stderr, "Velluto: 알 수 없는 인수를 무시합니다: %s\n",
-                 arguments[i].toLocal8Bit().constData());
+    const QString ignored =
+        pdx::resources::translate("pdx::velluto::Main", "Velluto: 알 수 없는 인수를 무시합니다: %1")
+            .arg(arguments[i]);
+    std::fprintf(stderr, "%s\n", ignored.toLocal8Bit().constData());
   }
   if (pdx::winlib::HandOverToRunning(
           QString::fromUtf8(pdx::velluto::kVellutoTitle),

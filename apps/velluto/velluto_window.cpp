@@ -6,11 +6,13 @@
 #include "animation/ui/picture_canvas.h"
 #include "apps/velluto/editor_dialogs.h"
 #include "resources/fonts.h"
+#include "resources/render_util.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -30,27 +32,55 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {kCmdHelp, {487, 386}, winlib::kPushStyle, 3, "도움말"},
-    {kCmdExit, {537, 386}, winlib::kPushStyle, 3, "종료"},
-    {kCmdNewFile, {295, 386}, winlib::kPushStyle, 3, "새파일"},
-    {kCmdOpen, {345, 386}, winlib::kPushStyle, 3, "열기"},
-    {kCmdSave, {395, 386}, winlib::kPushStyle, 3, "저장"},
-    {kCmdImport, {198, 386}, winlib::kPushStyle, 3, "그림읽기"},
-    {kCmdNewAnimation, {130, 92}, winlib::kPushStyle, 3, "새 애니메이션"},
-    {kCmdDelete, {160, 92}, winlib::kPushStyle, 3, "애니메이션 삭제"},
-    {kCmdRename, {190, 92}, winlib::kPushStyle, 3, "이름 바꾸기"},
-    {kCmdToolSelect, {28, 149}, winlib::kChoiceStyle, 2, "블록 지정"},
-    {kCmdToolPoint, {28, 176}, winlib::kChoiceStyle, 2, "점"},
-    {kCmdToolLine, {28, 203}, winlib::kChoiceStyle, 2, "선"},
-    {kCmdToolRectangle, {28, 230}, winlib::kChoiceStyle, 2, "네모"},
-    {kCmdToolEllipse, {28, 257}, winlib::kChoiceStyle, 2, "원"},
-    {kCmdToolFill, {28, 284}, winlib::kChoiceStyle, 2, "채우기"},
-    {kCmdToolSpray, {28, 311}, winlib::kChoiceStyle, 2, "스프레이"},
-    {kCmdToolText, {28, 338}, winlib::kChoiceStyle, 2, "글자"},
-    {kCmdPlay, {509, 223}, winlib::kPushStyle, 3, "효과 시작"},
-    {kCmdStop, {539, 223}, winlib::kPushStyle, 3, "효과 중지"},
-    {kCmdUndo, {31, 385}, winlib::kPushDisabledStyle, 4, "되돌리기"},
-    {kCmdRedo, {63, 385}, winlib::kPushDisabledStyle, 4, "다시 실행"},
+    {kCmdHelp, {487, 386}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "도움말")},
+    {kCmdExit, {537, 386}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "종료")},
+    {kCmdNewFile, {295, 386}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "새파일")},
+    {kCmdOpen, {345, 386}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "열기")},
+    {kCmdSave, {395, 386}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "저장")},
+    {kCmdImport, {198, 386}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "그림읽기")},
+    {kCmdNewAnimation,
+     {130, 92},
+     winlib::kPushStyle,
+     3,
+     QT_TRANSLATE_NOOP("pdx::velluto::Window", "새 애니메이션")},
+    {kCmdDelete,
+     {160, 92},
+     winlib::kPushStyle,
+     3,
+     QT_TRANSLATE_NOOP("pdx::velluto::Window", "애니메이션 삭제")},
+    {kCmdRename, {190, 92}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "이름 바꾸기")},
+    {kCmdToolSelect,
+     {28, 149},
+     winlib::kChoiceStyle,
+     2,
+     QT_TRANSLATE_NOOP("pdx::velluto::Window", "블록 지정")},
+    {kCmdToolPoint, {28, 176}, winlib::kChoiceStyle, 2, QT_TRANSLATE_NOOP("pdx::velluto::Window", "점")},
+    {kCmdToolLine, {28, 203}, winlib::kChoiceStyle, 2, QT_TRANSLATE_NOOP("pdx::velluto::Window", "선")},
+    {kCmdToolRectangle,
+     {28, 230},
+     winlib::kChoiceStyle,
+     2,
+     QT_TRANSLATE_NOOP("pdx::velluto::Window", "네모")},
+    {kCmdToolEllipse, {28, 257}, winlib::kChoiceStyle, 2, QT_TRANSLATE_NOOP("pdx::velluto::Window", "원")},
+    {kCmdToolFill, {28, 284}, winlib::kChoiceStyle, 2, QT_TRANSLATE_NOOP("pdx::velluto::Window", "채우기")},
+    {kCmdToolSpray,
+     {28, 311},
+     winlib::kChoiceStyle,
+     2,
+     QT_TRANSLATE_NOOP("pdx::velluto::Window", "스프레이")},
+    {kCmdToolText, {28, 338}, winlib::kChoiceStyle, 2, QT_TRANSLATE_NOOP("pdx::velluto::Window", "글자")},
+    {kCmdPlay, {509, 223}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "효과 시작")},
+    {kCmdStop, {539, 223}, winlib::kPushStyle, 3, QT_TRANSLATE_NOOP("pdx::velluto::Window", "효과 중지")},
+    {kCmdUndo,
+     {31, 385},
+     winlib::kPushDisabledStyle,
+     4,
+     QT_TRANSLATE_NOOP("pdx::velluto::Window", "되돌리기")},
+    {kCmdRedo,
+     {63, 385},
+     winlib::kPushDisabledStyle,
+     4,
+     QT_TRANSLATE_NOOP("pdx::velluto::Window", "다시 실행")},
 };
 
 constexpr QRect kAnimationList(130, 63, 165, 22);
@@ -81,7 +111,7 @@ CVellutoWnd::CVellutoWnd(CAnimationFile &document, EditorPorts &ports)
       Refresh();
     }
   });
-  setAccessibleName(QStringLiteral("애니메이션 편집기"));
+  setAccessibleName(QCoreApplication::translate("pdx::velluto::Window", "애니메이션 편집기"));
   qApp->installEventFilter(this);
 }
 
@@ -113,8 +143,9 @@ void CVellutoWnd::addButtons() {
     (void)button->Create(place.style, QRect(place.at, QSize(1, 1)), this, place.command, place.command,
                          place.frames);
     const char *help = buttonHelpText(place.command);
-    button->setAccessibleName(QString::fromUtf8(place.caption));
-    button->setToolTip(QString::fromUtf8(help != nullptr ? help : place.caption));
+    const QString caption = QCoreApplication::translate("pdx::velluto::Window", place.caption);
+    button->setAccessibleName(caption);
+    button->setToolTip(help != nullptr ? QString::fromUtf8(help) : caption);
     buttons_[place.command] = button;
   }
 }
@@ -123,8 +154,9 @@ void CVellutoWnd::addLists() {
   animations_ = new QComboBox(this);
   animations_->setGeometry(kAnimationList);
   animations_->setFont(resources::dialogFont());
-  animations_->setAccessibleName(QStringLiteral("애니메이션"));
-  animations_->setToolTip(QStringLiteral("편집할 애니메이션을 고릅니다."));
+  animations_->setAccessibleName(QCoreApplication::translate("pdx::velluto::Window", "애니메이션"));
+  animations_->setToolTip(
+      QCoreApplication::translate("pdx::velluto::Window", "편집할 애니메이션을 고릅니다."));
   connect(animations_, &QComboBox::activated, this, [this](int row) {
     preview_->Stop();
     makeCurrent(animations_->itemData(row).toInt());
@@ -133,10 +165,11 @@ void CVellutoWnd::addLists() {
   effects_->setGeometry(kEffectList);
   effects_->setFont(resources::dialogFont());
   effects_->setMaxVisibleItems(13);
-  effects_->setAccessibleName(QStringLiteral("효과"));
-  effects_->setToolTip(QStringLiteral("애니메이션이 나타나는 효과를 고릅니다."));
+  effects_->setAccessibleName(QCoreApplication::translate("pdx::velluto::Window", "효과"));
+  effects_->setToolTip(
+      QCoreApplication::translate("pdx::velluto::Window", "애니메이션이 나타나는 효과를 고릅니다."));
   for (const EffectRow &row : effectTable()) {
-    effects_->addItem(QString::fromUtf8(row.name));
+    effects_->addItem(QCoreApplication::translate("pdx::animation::Effects", row.name));
   }
   connect(effects_, &QComboBox::activated, this, [this](int row) { chooseEffect(row); });
 }
@@ -280,8 +313,10 @@ void CVellutoWnd::setStatus(const QString &text) {
 void CVellutoWnd::PaintText(QPainter &painter) {
   painter.fillRect(kStatusLine, Qt::black);
   painter.setPen(Qt::white);
-  painter.setFont(resources::font(QStringLiteral("굴림"), 10));
-  painter.drawText(kStatusLine.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, status_);
+  const QRect status = kStatusLine.adjusted(4, 0, 0, 0);
+  painter.setFont(
+      resources::fitText(status_, resources::font(QStringLiteral("굴림"), 10), status.size(), false).font);
+  painter.drawText(status, Qt::AlignLeft | Qt::AlignVCenter, status_);
   painter.setPen(Qt::black);
   painter.setFont(resources::font(QStringLiteral("굴림"), 12));
   QString name = QString::fromStdString(session_.FileName());

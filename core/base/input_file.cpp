@@ -1,5 +1,7 @@
 #include "core/base/input_file.h"
 
+#include "core/base/user_text.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -26,17 +28,17 @@ DocResult docResultOf(InputError error) {
 const char *describe(InputError error) {
   switch (error) {
   case InputError::None:
-    return "완료되었습니다.";
+    return text::translateLiteral("pdx::InputFile", "완료되었습니다.");
   case InputError::CannotOpen:
-    return "파일을 열 수 없습니다.";
+    return text::translateLiteral("pdx::InputFile", "파일을 열 수 없습니다.");
   case InputError::NotAFile:
-    return "일반 파일이 아닙니다.";
+    return text::translateLiteral("pdx::InputFile", "일반 파일이 아닙니다.");
   case InputError::TooLarge:
-    return "파일이 너무 큽니다.";
+    return text::translateLiteral("pdx::InputFile", "파일이 너무 큽니다.");
   case InputError::ReadFailed:
-    return "파일을 읽는 도중에 에러가 발생하였습니다.";
+    return text::translateLiteral("pdx::InputFile", "파일을 읽는 도중에 에러가 발생하였습니다.");
   }
-  return "파일을 읽을 수 없습니다.";
+  return text::translateLiteral("pdx::InputFile", "파일을 읽을 수 없습니다.");
 }
 
 InputFd::InputFd(const std::filesystem::path &path, uint64_t maxBytes) {

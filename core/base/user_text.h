@@ -8,6 +8,12 @@
 #include <string>
 #include <string_view>
 
+// Marks a text for lupdate where a table or constant defines it; translate()
+// looks it up where it is shown. Qt code has the same macro from QtCore.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace pdx::text {
 
 // Returns the text for `source` in `context`, or an empty string when the

@@ -14,6 +14,9 @@ TEST(UserText, LookupFallsBackToTheSource) {
   setLookup(&englishOnlyForGreeting);
   EXPECT_EQ(translate("Test", "안녕"), "Hello");
   EXPECT_EQ(translate("Test", "잘 가"), "잘 가");
+  const char *kept = translateLiteral("Test", "안녕");
+  EXPECT_STREQ(kept, "Hello");
+  EXPECT_EQ(translateLiteral("Test", "안녕"), kept); // the same text, still valid
   setLookup(nullptr);
   EXPECT_EQ(translate("Test", "안녕"), "안녕");
 }

@@ -27,7 +27,10 @@ std::string lowerExtension(const std::string &path) {
 // the file holds several; empty when all went through unchanged.
 std::string firstProblem(const std::vector<RtttlLine> &ringtones) {
   for (const RtttlLine &r : ringtones) {
-    const std::string where = ringtones.size() > 1 ? std::to_string(r.line) + "행: " : "";
+    const std::string where = ringtones.size() > 1
+                                  ? pdx::text::fill(text::translate("pdx::melody::EditorCommands", "%1행: "),
+                                                    {std::to_string(r.line)})
+                                  : "";
     if (!r.import.ok) {
       return where + r.import.error;
     }
@@ -40,6 +43,10 @@ std::string firstProblem(const std::vector<RtttlLine> &ringtones) {
 
 } // namespace
 
+std::string shown(std::string_view source) {
+  return pdx::text::translate("pdx::melody::EditorCommands", std::string(source).c_str());
+}
+
 std::string withPcmExtension(const std::string &name) {
   return fs::path(name).has_extension() ? name : name + ".pcm";
 }
@@ -48,7 +55,7 @@ EditorCommands::Check EditorCommands::FolderCheck() {
   if (!doc_.movePending()) {
     return Check::Unchanged;
   }
-  const int answer = user_.ask(kFolderQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
+  const int answer = user_.ask(shown(kFolderQuestion), kBoxYesNoCancel, kCaptionSaveQuestion);
   if (answer == kIdCancel) {
     return Check::Abandon;
   }
@@ -56,7 +63,7 @@ EditorCommands::Check EditorCommands::FolderCheck() {
     return Check::Unchanged;
   }
   if (!doc_.MoveIntoFolder(false)) {
-    const int overwrite = user_.ask(kOverwriteQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
+    const int overwrite = user_.ask(shown(kOverwriteQuestion), kBoxYesNoCancel, kCaptionSaveQuestion);
     if (overwrite == kIdCancel) {
       return Check::Abandon;
     }
@@ -78,7 +85,7 @@ bool EditorCommands::Save() {
     user_.redraw();
   }
   if (doc_.Save() != DocResult::Ok) {
-    warn(kSaveFailureMessage);
+    warn(pdx::text::translate("pdx::melody::MelodyFile", kSaveFailureMessage));
     return false;
   }
   user_.notifySaved(doc_.outsideFolder(), doc_.outsideFolder() ? doc_.path() : doc_.FullPath());
@@ -98,7 +105,7 @@ bool EditorCommands::SavePrompt() {
   if (!doc_.IsModified()) {
     return true;
   }
-  const int answer = user_.ask(kSaveQuestion, kBoxYesNoCancel, kCaptionSaveQuestion);
+  const int answer = user_.ask(shown(kSaveQuestion), kBoxYesNoCancel, kCaptionSaveQuestion);
   if (answer == kIdCancel) {
     return false;
   }
@@ -159,7 +166,8 @@ void EditorCommands::ImportRingtones(const std::string &path) {
   std::vector<RtttlLine> ringtones =
       importRtttlLines({reinterpret_cast<const char *>(in.bytes.data()), in.bytes.size()});
   if (std::none_of(ringtones.begin(), ringtones.end(), [](const RtttlLine &r) { return r.import.ok; })) {
-    warn(ringtones.empty() ? "벨소리가 없습니다." : firstProblem(ringtones));
+    warn(ringtones.empty() ? pdx::text::translate("pdx::melody::EditorCommands", "벨소리가 없습니다.")
+                           : firstProblem(ringtones));
     return;
   }
   doc_.New(std::nullopt, std::nullopt);
@@ -183,7 +191,7 @@ void EditorCommands::NewFile() {
   const std::string fileName = withPcmExtension(*typed);
   std::error_code ignored;
   if (fs::exists(fs::path(doc_.folder() + fileName), ignored) &&
-      user_.ask(kFileExistsQuestion, kBoxOkCancel, kCaptionNotice) != kIdOk) {
+      user_.ask(shown(kFileExistsQuestion), kBoxOkCancel, kCaptionNotice) != kIdOk) {
     return;
   }
   const std::string title = text::fromUtf8(fs::path(fileName).stem().string());
@@ -199,7 +207,7 @@ std::optional<int> EditorCommands::NewMelody() {
   }
   const int index = doc_.AddMelody(text::fromUtf8(*name));
   if (index < 0) {
-    warn(kDuplicateName);
+    warn(shown(kDuplicateName));
     return std::nullopt;
   }
   return index;
@@ -222,7 +230,7 @@ std::optional<int> EditorCommands::RenameMelody() {
     return std::nullopt;
   }
   if (doc_.RenameMelody(doc_.currentIndex(), bytes) < 0) {
-    warn(kDuplicateName);
+    warn(shown(kDuplicateName));
     return std::nullopt;
   }
   return doc_.currentIndex();
@@ -231,10 +239,10 @@ std::optional<int> EditorCommands::RenameMelody() {
 bool EditorCommands::DeleteMelody() {
   user_.pause();
   if (doc_.size() <= 1) {
-    warn(kLastMelody);
+    warn(shown(kLastMelody));
     return false;
   }
-  if (user_.ask(kDeleteQuestion, kBoxOkCancel, kCaptionDelete) != kIdOk) {
+  if (user_.ask(shown(kDeleteQuestion), kBoxOkCancel, kCaptionDelete) != kIdOk) {
     return false;
   }
   doc_.RemoveMelody(doc_.currentIndex());
@@ -244,7 +252,7 @@ bool EditorCommands::DeleteMelody() {
 bool EditorCommands::Exit() {
   user_.pause();
   if (!doc_.IsModified()) {
-    return user_.ask(kExitQuestion, kBoxExitQuestion, kCaptionExit) == kIdOk;
+    return user_.ask(shown(kExitQuestion), kBoxExitQuestion, kCaptionExit) == kIdOk;
   }
   return SavePrompt();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/base/message_box_codes.h"
+#include "core/base/user_text.h"
 #include "melody/file/melody_file.h"
 
 #include <cstdint>
@@ -91,16 +92,27 @@ private:
   EditorUser &user_;
 };
 
-// Texts of the commands (UTF-8).
-inline constexpr std::string_view kSaveQuestion = "멜로디가 변경되었습니다. 저장하시겠습니까?";
-inline constexpr std::string_view kFolderQuestion =
-    "이 파일이 멜로디 폴더에 있지 않습니다.\n멜로디 폴더로 옮길까요?";
-inline constexpr std::string_view kOverwriteQuestion = "같은 이름을 가진 멜로디 파일이 있습니다. 덮어쓸까요?";
-inline constexpr std::string_view kFileExistsQuestion = "파일이 이미 있습니다. 덮어쓸까요?";
-inline constexpr std::string_view kExitQuestion = "프로그램을 종료하시겠습니까?";
-inline constexpr std::string_view kDuplicateName = "같은 이름의 멜로디가 있습니다.";
-inline constexpr std::string_view kLastMelody = "멜로디는 하나 이상 등록되어 있어야 합니다.";
-inline constexpr std::string_view kDeleteQuestion = "멜로디를 삭제하시겠습니까?";
+// Texts of the commands (UTF-8 source texts; shown() gives them in the
+// user's language).
+inline constexpr std::string_view kSaveQuestion =
+    QT_TRANSLATE_NOOP("pdx::melody::EditorCommands", "멜로디가 변경되었습니다. 저장하시겠습니까?");
+inline constexpr std::string_view kFolderQuestion = QT_TRANSLATE_NOOP(
+    "pdx::melody::EditorCommands", "이 파일이 멜로디 폴더에 있지 않습니다.\n멜로디 폴더로 옮길까요?");
+inline constexpr std::string_view kOverwriteQuestion =
+    QT_TRANSLATE_NOOP("pdx::melody::EditorCommands", "같은 이름을 가진 멜로디 파일이 있습니다. 덮어쓸까요?");
+inline constexpr std::string_view kFileExistsQuestion =
+    QT_TRANSLATE_NOOP("pdx::melody::EditorCommands", "파일이 이미 있습니다. 덮어쓸까요?");
+inline constexpr std::string_view kExitQuestion =
+    QT_TRANSLATE_NOOP("pdx::melody::EditorCommands", "프로그램을 종료하시겠습니까?");
+inline constexpr std::string_view kDuplicateName =
+    QT_TRANSLATE_NOOP("pdx::melody::EditorCommands", "같은 이름의 멜로디가 있습니다.");
+inline constexpr std::string_view kLastMelody =
+    QT_TRANSLATE_NOOP("pdx::melody::EditorCommands", "멜로디는 하나 이상 등록되어 있어야 합니다.");
+inline constexpr std::string_view kDeleteQuestion =
+    QT_TRANSLATE_NOOP("pdx::melody::EditorCommands", "멜로디를 삭제하시겠습니까?");
+
+// A text of the commands in the user's language.
+std::string shown(std::string_view source);
 
 // The name typed in the new-file dialog as a file name: ".pcm" added when
 // it has no extension.

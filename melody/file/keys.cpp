@@ -1,25 +1,27 @@
 #include "melody/file/keys.h"
 
+#include "core/base/user_text.h"
+
 #include <algorithm>
 
 namespace pdx::melody {
 
 const std::array<KeySignature, 15> kKeySignatures = {{
-    {0, "다장조 (C)", 0, 0},
-    {10, "사장조 (G, #1)", 1, 0},
-    {3, "라장조 (D, #2)", 2, 0},
-    {13, "가장조 (A, #3)", 3, 0},
-    {6, "마장조 (E, #4)", 4, 0},
-    {16, "나장조 (B, #5)", 5, 0},
-    {8, "올림바장조 (F#, #6)", 6, 0},
-    {1, "올림다장조 (C#, #7)", 7, 0},
-    {7, "바장조 (F, b1)", 0, 1},
-    {15, "내림나장조 (Bb, b2)", 0, 2},
-    {5, "내림마장조 (Eb, b3)", 0, 3},
-    {12, "내림가장조 (Ab, b4)", 0, 4},
-    {2, "내림라장조 (Db, b5)", 0, 5},
-    {9, "내림사장조 (Gb, b6)", 0, 6},
-    {17, "내림다장조 (Cb, b7)", 0, 7},
+    {0, QT_TRANSLATE_NOOP("pdx::melody::Keys", "다장조 (C)"), 0, 0},
+    {10, QT_TRANSLATE_NOOP("pdx::melody::Keys", "사장조 (G, #1)"), 1, 0},
+    {3, QT_TRANSLATE_NOOP("pdx::melody::Keys", "라장조 (D, #2)"), 2, 0},
+    {13, QT_TRANSLATE_NOOP("pdx::melody::Keys", "가장조 (A, #3)"), 3, 0},
+    {6, QT_TRANSLATE_NOOP("pdx::melody::Keys", "마장조 (E, #4)"), 4, 0},
+    {16, QT_TRANSLATE_NOOP("pdx::melody::Keys", "나장조 (B, #5)"), 5, 0},
+    {8, QT_TRANSLATE_NOOP("pdx::melody::Keys", "올림바장조 (F#, #6)"), 6, 0},
+    {1, QT_TRANSLATE_NOOP("pdx::melody::Keys", "올림다장조 (C#, #7)"), 7, 0},
+    {7, QT_TRANSLATE_NOOP("pdx::melody::Keys", "바장조 (F, b1)"), 0, 1},
+    {15, QT_TRANSLATE_NOOP("pdx::melody::Keys", "내림나장조 (Bb, b2)"), 0, 2},
+    {5, QT_TRANSLATE_NOOP("pdx::melody::Keys", "내림마장조 (Eb, b3)"), 0, 3},
+    {12, QT_TRANSLATE_NOOP("pdx::melody::Keys", "내림가장조 (Ab, b4)"), 0, 4},
+    {2, QT_TRANSLATE_NOOP("pdx::melody::Keys", "내림라장조 (Db, b5)"), 0, 5},
+    {9, QT_TRANSLATE_NOOP("pdx::melody::Keys", "내림사장조 (Gb, b6)"), 0, 6},
+    {17, QT_TRANSLATE_NOOP("pdx::melody::Keys", "내림다장조 (Cb, b7)"), 0, 7},
 }};
 
 namespace {

@@ -3,6 +3,7 @@
 #include "core/base/atomic_file.h"
 #include "core/base/input_file.h"
 #include "core/base/named_items.h"
+#include "core/base/user_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -50,13 +51,13 @@ CMelody::Name nameFrom(std::string_view text) {
 const char *loadFailureMessage(DocResult result) {
   switch (result) {
   case DocResult::CannotOpen:
-    return "멜로디 파일을 찾을 수 없습니다.";
+    return text::translateLiteral("pdx::melody::MelodyFile", "멜로디 파일을 찾을 수 없습니다.");
   case DocResult::NotThisKind:
-    return "멜로디 파일이 아닙니다.";
+    return text::translateLiteral("pdx::melody::MelodyFile", "멜로디 파일이 아닙니다.");
   case DocResult::UnsupportedVersion:
-    return "이 파일 버전은 지원하지 않습니다.";
+    return text::translateLiteral("pdx::melody::MelodyFile", "이 파일 버전은 지원하지 않습니다.");
   default:
-    return "멜로디를 읽어들일 수 없습니다.";
+    return text::translateLiteral("pdx::melody::MelodyFile", "멜로디를 읽어들일 수 없습니다.");
   }
 }
 

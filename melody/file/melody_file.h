@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/base/doc_result.h"
+#include "core/base/user_text.h"
 #include "melody/file/melody_codec.h"
 
 #include <filesystem>
@@ -14,7 +15,8 @@ namespace pdx::melody {
 
 // What the editor tells the user when Load fails with `result` (UTF-8).
 const char *loadFailureMessage(DocResult result);
-inline constexpr const char *kSaveFailureMessage = "멜로디를 저장할 수 없습니다.";
+inline constexpr const char *kSaveFailureMessage =
+    QT_TRANSLATE_NOOP("pdx::melody::MelodyFile", "멜로디를 저장할 수 없습니다.");
 
 // Largest melody file read: room for some 4,000 melodies of 1024 entries,
 // far more than the editor's list is meant for.

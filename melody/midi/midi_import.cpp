@@ -1,5 +1,6 @@
 #include "core/base/cp949.h"
 #include "core/base/input_file.h"
+#include "core/base/user_text.h"
 #include "melody/midi/midi.h"
 #include "melody/midi/midi_quantise.h"
 #include "melody/midi/midi_reader.h"
@@ -107,11 +108,13 @@ uint16_t tempoOf(const VoiceCollector &c, std::vector<std::string> &warnings) {
   const double bpm = std::round(60000000.0 / *us);
   const auto tempo = static_cast<uint16_t>(std::clamp(bpm, 30.0, 255.0));
   if (tempo != bpm) {
-    warnings.push_back("빠르기 " + std::to_string(static_cast<long>(bpm)) + "을(를) " +
-                       std::to_string(tempo) + "(으)로 바꾸었습니다.");
+    warnings.push_back(
+        pdx::text::fill(text::translate("pdx::melody::MidiImport", "빠르기 %1을(를) %2(으)로 바꾸었습니다."),
+                        {std::to_string(static_cast<long>(bpm)), std::to_string(tempo)}));
   }
   if (c.tempoChanges) {
-    warnings.push_back("도중의 빠르기 변화는 옮기지 못했습니다.");
+    warnings.push_back(
+        pdx::text::translate("pdx::melody::MidiImport", "도중의 빠르기 변화는 옮기지 못했습니다."));
   }
   return tempo;
 }
@@ -171,19 +174,32 @@ VoiceReport buildVoice(std::span<const VoiceSpan> spans, int division, CMelody &
 
 void reportVoice(const VoiceReport &r, int moreLeftOut, std::vector<std::string> &warnings) {
   if (r.shift != 0) {
-    warnings.push_back("연주할 수 있는 범위에 맞추어 멜로디 전체를 " + std::to_string(std::abs(r.shift)) +
-                       (r.shift > 0 ? "옥타브 올렸습니다." : "옥타브 내렸습니다."));
+    const std::string octaves = std::to_string(std::abs(r.shift));
+    warnings.push_back(
+        r.shift > 0 ? pdx::text::fill(
+                          text::translate("pdx::melody::MidiImport",
+                                          "연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 올렸습니다."),
+                          {octaves})
+                    : pdx::text::fill(
+                          text::translate("pdx::melody::MidiImport",
+                                          "연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 내렸습니다."),
+                          {octaves}));
   }
   if (r.folded > 0) {
-    warnings.push_back("그래도 범위를 벗어나는 음 " + std::to_string(r.folded) +
-                       "개는 따로 옥타브를 옮겼습니다.");
+    warnings.push_back(
+        pdx::text::fill(text::translate("pdx::melody::MidiImport",
+                                        "그래도 범위를 벗어나는 음 %1개는 따로 옥타브를 옮겼습니다."),
+                        {std::to_string(r.folded)}));
   }
   if (r.split) {
-    warnings.push_back("한 음표로 나타낼 수 없는 긴 음을 여러 음표로 나누었습니다.");
+    warnings.push_back(pdx::text::translate("pdx::melody::MidiImport",
+                                            "한 음표로 나타낼 수 없는 긴 음을 여러 음표로 나누었습니다."));
   }
   if (const int leftOut = r.leftOut + moreLeftOut; leftOut > 0) {
-    warnings.push_back("멜로디의 한도에 이르러 나머지 음표 " + std::to_string(leftOut) +
-                       "개는 넣지 못했습니다.");
+    warnings.push_back(
+        pdx::text::fill(text::translate("pdx::melody::MidiImport",
+                                        "멜로디의 한도에 이르러 나머지 음표 %1개는 넣지 못했습니다."),
+                        {std::to_string(leftOut)}));
   }
 }
 
@@ -203,17 +219,20 @@ MidiImport importMidi(std::span<const uint8_t> bytes, const MidiImportOptions &o
     return refused(read.error);
   }
   if (!voice.chosen()) {
-    return refused(options.track && *options.track >= voice.tracks() ? "트랙 번호가 범위를 벗어났습니다."
-                                                                     : "가져올 음표가 없습니다.");
+    return refused(options.track && *options.track >= voice.tracks()
+                       ? pdx::text::translate("pdx::melody::MidiImport", "트랙 번호가 범위를 벗어났습니다.")
+                       : pdx::text::translate("pdx::melody::MidiImport", "가져올 음표가 없습니다."));
   }
   MidiImport out;
   if (read.skippedSystemMessages > 0) {
-    out.warnings.push_back("재생기가 건너뛰는 시스템 메시지 " + std::to_string(read.skippedSystemMessages) +
-                           "개를 건너뛰었습니다.");
+    out.warnings.push_back(pdx::text::fill(
+        text::translate("pdx::melody::MidiImport", "재생기가 건너뛰는 시스템 메시지 %1개를 건너뛰었습니다."),
+        {std::to_string(read.skippedSystemMessages)}));
   }
   out.melody.setStoredTempo(tempoOf(voice, out.warnings));
   if (voice.chords) {
-    out.warnings.push_back("여러 음이 함께 울리는 곳에서는 가장 높은 음만 옮겼습니다.");
+    out.warnings.push_back(pdx::text::translate("pdx::melody::MidiImport",
+                                                "여러 음이 함께 울리는 곳에서는 가장 높은 음만 옮겼습니다."));
   }
   reportVoice(buildVoice(voice.spans, read.division, out.melody), voice.notesLeftOut, out.warnings);
   nameMelody(out.melody, voice.name());
@@ -233,13 +252,13 @@ MidiImport importMidiFile(const fs::path &path, const MidiImportOptions &options
   }
   case InputError::CannotOpen:
   case InputError::NotAFile:
-    return refused("MIDI 파일을 찾을 수 없습니다.");
+    return refused(pdx::text::translate("pdx::melody::MidiImport", "MIDI 파일을 찾을 수 없습니다."));
   case InputError::TooLarge:
-    return refused("MIDI 파일이 너무 큽니다.");
+    return refused(pdx::text::translate("pdx::melody::MidiImport", "MIDI 파일이 너무 큽니다."));
   case InputError::ReadFailed:
     break;
   }
-  return refused("MIDI 파일을 읽을 수 없습니다.");
+  return refused(pdx::text::translate("pdx::melody::MidiImport", "MIDI 파일을 읽을 수 없습니다."));
 }
 
 } // namespace pdx::melody

@@ -1,5 +1,7 @@
 #include "melody/midi/midi_reader.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::melody {
 
 namespace {
@@ -44,7 +46,7 @@ public:
         return v;
       }
     }
-    throw Damaged{"길이 값이 잘못되었습니다."};
+    throw Damaged{pdx::text::translate("pdx::melody::MidiReader", "길이 값이 잘못되었습니다.")};
   }
   std::span<const uint8_t> take(size_t n) {
     need(n);
@@ -56,7 +58,7 @@ public:
 private:
   void need(size_t n) const {
     if (left() < n) {
-      throw Damaged{"파일이 중간에 끊겼습니다."};
+      throw Damaged{pdx::text::translate("pdx::melody::MidiReader", "파일이 중간에 끊겼습니다.")};
     }
   }
   std::span<const uint8_t> bytes_;
@@ -88,7 +90,8 @@ public:
         running = first;
         channel(in, now, running, in.byte());
       } else if (running == 0) {
-        throw Damaged{"상태 바이트가 없는 데이터가 있습니다."};
+        throw Damaged{
+            pdx::text::translate("pdx::melody::MidiReader", "상태 바이트가 없는 데이터가 있습니다.")};
       } else {
         channel(in, now, running, first);
       }
@@ -128,7 +131,8 @@ private:
     const bool twoBytes = kind != 0xC && kind != 0xD;
     const uint8_t second = twoBytes ? in.byte() : 0;
     if ((first | second) & 0x80) {
-      throw Damaged{"채널 메시지의 데이터가 잘못되었습니다."};
+      throw Damaged{
+          pdx::text::translate("pdx::melody::MidiReader", "채널 메시지의 데이터가 잘못되었습니다.")};
     }
     if (kind == 0x8 || kind == 0x9) {
       handler_.note(now, status & 0x0F, first, kind == 0x9 && second > 0);
@@ -143,21 +147,21 @@ private:
 void readSong(std::span<const uint8_t> bytes, MidiHandler &handler, MidiReadResult &result) {
   Cursor in(bytes);
   if (in.left() < 14 || in.be(4) != 0x4D546864) {
-    throw Damaged{"MIDI 파일이 아닙니다."};
+    throw Damaged{pdx::text::translate("pdx::melody::MidiReader", "MIDI 파일이 아닙니다.")};
   }
   const uint32_t headerLength = in.be(4);
   if (headerLength < 6) {
-    throw Damaged{"MIDI 파일의 머리말이 잘못되었습니다."};
+    throw Damaged{pdx::text::translate("pdx::melody::MidiReader", "MIDI 파일의 머리말이 잘못되었습니다.")};
   }
   const uint32_t format = in.be(2);
   const uint32_t trackCount = in.be(2);
   const uint32_t division = in.be(2);
   in.take(headerLength - 6);
   if (format > 2) {
-    throw Damaged{"지원하지 않는 MIDI 형식입니다."};
+    throw Damaged{pdx::text::translate("pdx::melody::MidiReader", "지원하지 않는 MIDI 형식입니다.")};
   }
   if (division == 0 || (division & 0x8000) != 0) {
-    throw Damaged{"지원하지 않는 MIDI 시간 단위입니다."};
+    throw Damaged{pdx::text::translate("pdx::melody::MidiReader", "지원하지 않는 MIDI 시간 단위입니다.")};
   }
   result.division = static_cast<int>(division);
   uint32_t tracks = 0;
@@ -170,7 +174,7 @@ void readSong(std::span<const uint8_t> bytes, MidiHandler &handler, MidiReadResu
     }
   }
   if (tracks < trackCount) {
-    throw Damaged{"트랙이 머리말보다 적습니다."};
+    throw Damaged{pdx::text::translate("pdx::melody::MidiReader", "트랙이 머리말보다 적습니다.")};
   }
 }
 

@@ -1,3 +1,4 @@
+#include "core/base/user_text.h"
 #include "melody/rtttl/rtttl.h"
 
 #include <array>
@@ -92,7 +93,8 @@ RtttlExport exportRtttl(const CMelody &melody) {
       melody, [](const NoteEntry &e) { return isPlayableNote(e) ? pitchOf(e.code) / 12 + 2 : -1; }, 5);
   const int tempo = melody.tempo() > 0 ? melody.tempo() : kDefaultTempo;
   if (melody.tempo() == 0) {
-    out.warnings.push_back("빠르기 0은 쓸 수 없어 120으로 적었습니다.");
+    out.warnings.push_back(
+        pdx::text::translate("pdx::melody::RtttlExport", "빠르기 0은 쓸 수 없어 120으로 적었습니다."));
   }
   out.text = exportedName(melody) + ":d=" + std::to_string(defaultValue) +
              ",o=" + std::to_string(defaultOctave) + ",b=" + std::to_string(tempo) + ":";
@@ -107,8 +109,9 @@ RtttlExport exportRtttl(const CMelody &melody) {
     }
     const TextDuration &d = nearestDuration(e.duration);
     if (d.ticks != e.duration) {
-      out.warnings.push_back("길이 " + std::to_string(e.duration) + "을(를) 가까운 길이 " +
-                             std::to_string(d.ticks) + "(으)로 바꾸었습니다.");
+      out.warnings.push_back(pdx::text::fill(
+          text::translate("pdx::melody::RtttlExport", "길이 %1을(를) 가까운 길이 %2(으)로 바꾸었습니다."),
+          {std::to_string(e.duration), std::to_string(d.ticks)}));
     }
     std::string item = d.value == defaultValue ? "" : std::to_string(d.value);
     if (isPlayableNote(e)) {
@@ -118,7 +121,8 @@ RtttlExport exportRtttl(const CMelody &melody) {
       item += pitch / 12 + 2 == defaultOctave ? "" : std::to_string(pitch / 12 + 2);
     } else {
       if (kindOf(e.code) == EntryKind::Note) {
-        out.warnings.push_back("연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다.");
+        out.warnings.push_back(pdx::text::translate(
+            "pdx::melody::RtttlExport", "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다."));
       }
       item += d.dotted ? "p." : "p";
     }
@@ -126,7 +130,9 @@ RtttlExport exportRtttl(const CMelody &melody) {
     first = false;
   }
   if (marks > 0) {
-    out.warnings.push_back("도돌이표와 끝 표시 " + std::to_string(marks) + "개는 옮길 수 없어 뺐습니다.");
+    out.warnings.push_back(pdx::text::fill(
+        text::translate("pdx::melody::RtttlExport", "도돌이표와 끝 표시 %1개는 옮길 수 없어 뺐습니다."),
+        {std::to_string(marks)}));
   }
   return out;
 }

@@ -1,3 +1,4 @@
+#include "core/base/user_text.h"
 #include "melody/rtttl/rtttl.h"
 #include "melody/rtttl/rtttl_text.h"
 
@@ -69,11 +70,15 @@ Tempo tempoOf(int beats, std::vector<std::string> &warnings) {
     }
   }
   if (t.factor > 1) {
-    warnings.push_back("빠르기 " + std::to_string(beats) + "을(를) " + std::to_string(t.stored) +
-                       "(으)로 낮추고 음표 길이를 1/" + std::to_string(t.factor) + "로 줄였습니다.");
+    warnings.push_back(
+        pdx::text::fill(text::translate("pdx::melody::RtttlImport",
+                                        "빠르기 %1을(를) %2(으)로 낮추고 음표 길이를 1/%3로 줄였습니다."),
+                        {std::to_string(beats), std::to_string(t.stored), std::to_string(t.factor)}));
   }
   if (t.stored < kLowestTempo || t.stored > kHighestTempo) {
-    warnings.push_back("빠르기를 30에서 255 사이로 맞추었습니다: " + std::to_string(beats));
+    warnings.push_back(pdx::text::fill(
+        text::translate("pdx::melody::RtttlImport", "빠르기를 30에서 255 사이로 맞추었습니다: %1"),
+        {std::to_string(beats)}));
     t.stored = std::clamp(t.stored, kLowestTempo, kHighestTempo);
   }
   return t;
@@ -145,18 +150,24 @@ public:
 
   void add(const ParsedNote &note, const std::string &source) {
     if (!validDuration(note.duration)) {
-      warn(out_, "지원하지 않는 길이의 음표를 뺐습니다: " + source);
+      warn(out_, pdx::text::fill(
+                     text::translate("pdx::melody::RtttlImport", "지원하지 않는 길이의 음표를 뺐습니다: %1"),
+                     {source}));
       return;
     }
     int value = note.duration * factor_;
     if (value > 32) {
-      warn(out_, "너무 짧은 음표를 32분음표로 늘렸습니다: " + source);
+      warn(out_, pdx::text::fill(text::translate("pdx::melody::RtttlImport",
+                                                 "너무 짧은 음표를 32분음표로 늘렸습니다: %1"),
+                                 {source}));
       value = 32;
     }
     const uint16_t code = codeOf(note, source);
     if (note.dotted && value == 1) {
       // The phone holds no dotted whole note: a whole tied to a half.
-      warn(out_, "점온음표를 온음표와 2분음표로 나누었습니다: " + source);
+      warn(out_, pdx::text::fill(text::translate("pdx::melody::RtttlImport",
+                                                 "점온음표를 온음표와 2분음표로 나누었습니다: %1"),
+                                 {source}));
       append({4000, code});
       append({2000, code});
       return;
@@ -166,10 +177,14 @@ public:
 
   void finish() {
     if (out_.unlisted > 0) {
-      out_.warnings.push_back("그 밖의 경고 " + std::to_string(out_.unlisted) + "건은 줄였습니다.");
+      out_.warnings.push_back(
+          pdx::text::fill(text::translate("pdx::melody::RtttlImport", "그 밖의 경고 %1건은 줄였습니다."),
+                          {std::to_string(out_.unlisted)}));
     }
     if (dropped_ > 0) {
-      out_.warnings.push_back("멜로디 길이 제한을 넘는 음표 " + std::to_string(dropped_) + "개를 뺐습니다.");
+      out_.warnings.push_back(pdx::text::fill(
+          text::translate("pdx::melody::RtttlImport", "멜로디 길이 제한을 넘는 음표 %1개를 뺐습니다."),
+          {std::to_string(dropped_)}));
     }
   }
 
@@ -182,7 +197,9 @@ private:
     if (isPlayablePitch(pitch)) {
       return codeOfPitch(pitch);
     }
-    warn(out_, "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: " + source);
+    warn(out_, pdx::text::fill(text::translate("pdx::melody::RtttlImport",
+                                               "연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: %1"),
+                               {source}));
     return kRest;
   }
 
@@ -206,16 +223,22 @@ void nameMelody(RtttlImport &out, std::string_view name) {
   }
   const std::string stored = text::fromUtf8(name);
   if (text::toUtf8(stored) != name) {
-    out.warnings.push_back("이름에서 코드 페이지 949에 없는 글자를 ?로 바꾸었습니다: " + std::string(name));
+    out.warnings.push_back(
+        pdx::text::fill(text::translate("pdx::melody::RtttlImport",
+                                        "이름에서 코드 페이지 949에 없는 글자를 ?로 바꾸었습니다: %1"),
+                        {name}));
   }
   out.melody.name().setWhole(stored);
   if (out.melody.name().view().size() < stored.size()) {
-    out.warnings.push_back("이름을 16바이트로 줄였습니다: " + out.melody.name().utf8());
+    out.warnings.push_back(
+        pdx::text::fill(text::translate("pdx::melody::RtttlImport", "이름을 16바이트로 줄였습니다: %1"),
+                        {out.melody.name().utf8()}));
   }
 }
 
-bool refuse(RtttlImport &out, std::string_view whole, const Field &item, size_t at, const char *what) {
-  out.error = std::string(what) + " (" + positionText(whole, item.offset(at)) + "): " + item.text;
+bool refuse(RtttlImport &out, std::string_view whole, const Field &item, size_t at, const std::string &what) {
+  out.error = pdx::text::fill(text::translate("pdx::melody::RtttlImport", "%1 (%2): %3"),
+                              {what, positionText(whole, item.offset(at)), item.text});
   return false;
 }
 
@@ -233,7 +256,9 @@ bool readNotes(RtttlImport &out, std::string_view whole, const std::vector<Field
                                std::isdigit(static_cast<unsigned char>(item.text[fault])) &&
                                std::isdigit(static_cast<unsigned char>(item.text[fault - 1]));
       return refuse(out, whole, item, fault,
-                    secondDigit ? "옥타브는 한 자리 숫자여야 합니다" : "음표를 읽을 수 없습니다");
+                    secondDigit
+                        ? pdx::text::translate("pdx::melody::RtttlImport", "옥타브는 한 자리 숫자여야 합니다")
+                        : pdx::text::translate("pdx::melody::RtttlImport", "음표를 읽을 수 없습니다"));
     }
     builder.add(note, item.text);
   }
@@ -249,13 +274,16 @@ RtttlImport importRtttlPart(std::string_view whole, size_t begin, size_t end) {
   const size_t first = text.find(':');
   const size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
   if (second == std::string_view::npos) {
-    out.error = "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).";
+    out.error =
+        pdx::text::translate("pdx::melody::RtttlImport", "벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).");
     return out;
   }
   Defaults defaults;
   for (const Field &item : splitFields(whole, begin + first + 1, begin + second)) {
     if (!item.text.empty() && !applyDefault(item, defaults)) {
-      out.error = "기본값을 읽을 수 없습니다 (" + positionText(whole, item.offset(0)) + "): " + item.text;
+      out.error =
+          pdx::text::fill(text::translate("pdx::melody::RtttlImport", "기본값을 읽을 수 없습니다 (%1): %2"),
+                          {positionText(whole, item.offset(0)), item.text});
       return out;
     }
   }

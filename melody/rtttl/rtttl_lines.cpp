@@ -1,4 +1,5 @@
 #include "core/base/text_file.h"
+#include "core/base/user_text.h"
 #include "melody/rtttl/rtttl.h"
 #include "melody/rtttl/rtttl_text.h"
 
@@ -52,8 +53,10 @@ std::vector<RtttlLine> importRtttlLines(std::string_view bytes) {
     RtttlLine &ringtone = out.emplace_back();
     ringtone.line = lineOf(text, begin);
     if (out.size() > static_cast<size_t>(kMaxRingtonesPerFile)) {
-      ringtone.import.error = "한 파일에는 멜로디를 " + std::to_string(kMaxRingtonesPerFile) +
-                              "개까지만 넣을 수 있어 가져오지 않았습니다.";
+      ringtone.import.error = pdx::text::fill(
+          text::translate("pdx::melody::RtttlImport",
+                          "한 파일에는 멜로디를 %1개까지만 넣을 수 있어 가져오지 않았습니다."),
+          {std::to_string(kMaxRingtonesPerFile)});
     } else {
       ringtone.import = importRtttlPart(text, begin, end);
     }
@@ -76,7 +79,9 @@ int appendRingtones(CMelodyFile &doc, std::vector<RtttlLine> &ringtones) {
       melody.name().set(numberedName(name, n));
     }
     if (melody.name().view() != name) {
-      r.import.warnings.push_back("같은 이름이 있어 '" + melody.name().utf8() + "'(으)로 바꾸었습니다.");
+      r.import.warnings.push_back(pdx::text::fill(
+          text::translate("pdx::melody::RtttlImport", "같은 이름이 있어 '%1'(으)로 바꾸었습니다."),
+          {melody.name().utf8()}));
     }
     if (doc.InsertAt(doc.size(), melody)) {
       ++added;

@@ -1,5 +1,7 @@
 #include "melody/rtttl/rtttl_text.h"
 
+#include "core/base/user_text.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -28,7 +30,8 @@ std::string positionText(std::string_view whole, size_t offset) {
   const auto column =
       1 + std::count_if(before.begin() + static_cast<long>(lineStart), before.end(),
                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-  return std::to_string(line) + "행 " + std::to_string(column) + "번째 글자";
+  return pdx::text::fill(text::translate("pdx::melody::RtttlImport", "%1행 %2번째 글자"),
+                         {std::to_string(line), std::to_string(column)});
 }
 
 } // namespace pdx::melody

@@ -20,7 +20,8 @@ bool ScoreEditor::Transpose(int step) {
       leaves = leaves || !isPlayablePitch(pitchOf(melody_->at(i).code) + step);
     }
   }
-  if (leaves && !host_.askYesNo(kOutOfRangeQuestion)) {
+  if (leaves &&
+      !host_.askYesNo(pdx::text::translate("pdx::melody::ScoreEditor", kOutOfRangeQuestion.data()))) {
     return false;
   }
   for (int i = begin; i < end; ++i) {
@@ -68,7 +69,7 @@ void ScoreEditor::Paste() {
   const int length = encodedLengthAfterInsert(trial, position, clipboard_.entries());
   if (trial.count() + clipboard_.count() > kMaxEntries || length >= kEncodedLimit) {
     host_.silence();
-    host_.showMessage(kCannotAddMore);
+    host_.showMessage(pdx::text::translate("pdx::melody::ScoreEditor", kCannotAddMore.data()));
     return;
   }
   if (hasSelection()) {

@@ -77,7 +77,7 @@ bool ScoreEditor::InsertEntries(int position, std::span<const NoteEntry> entries
   const auto n = static_cast<int>(entries.size());
   if (!withinLimits(count() + n, encodedLengthAfterInsert(*melody_, position, entries))) {
     host_.silence();
-    host_.showMessage(kCannotAddMore);
+    host_.showMessage(pdx::text::translate("pdx::melody::ScoreEditor", kCannotAddMore.data()));
     return false;
   }
   int separators = 0;

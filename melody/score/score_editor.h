@@ -4,6 +4,7 @@
 // ScoreHost to show messages, ask questions and reach the player.
 #pragma once
 
+#include "core/base/user_text.h"
 #include "melody/file/keys.h"
 #include "melody/file/melody.h"
 #include "melody/score/note_tools.h"
@@ -16,9 +17,10 @@
 namespace pdx::melody {
 
 // Texts the editor shows through its host (UTF-8).
-inline constexpr std::string_view kCannotAddMore = "더이상 멜로디를 추가할 수 없습니다.";
-inline constexpr std::string_view kOutOfRangeQuestion =
-    "연주할 수 있는 범위를 벗어나는 음이 있습니다. 계속할까요?";
+inline constexpr std::string_view kCannotAddMore =
+    QT_TRANSLATE_NOOP("pdx::melody::ScoreEditor", "더이상 멜로디를 추가할 수 없습니다.");
+inline constexpr std::string_view kOutOfRangeQuestion = QT_TRANSLATE_NOOP(
+    "pdx::melody::ScoreEditor", "연주할 수 있는 범위를 벗어나는 음이 있습니다. 계속할까요?");
 
 class ScoreHost {
 public:

@@ -1,5 +1,6 @@
 #include "melody/sound/tone_output_factory.h"
 
+#include "core/base/user_text.h"
 #include "melody/sound/alsa_output.h"
 #include "melody/sound/pc_speaker_output.h"
 
@@ -19,7 +20,9 @@ std::unique_ptr<ToneOutput> openToneOutput(ToneDevice choice, FILE *messages) {
       return card;
     }
   }
-  std::fputs("소리를 낼 장치를 찾을 수 없어 소리 없이 연주합니다.\n", messages);
+  std::fprintf(messages, "%s\n",
+               pdx::text::translateLiteral("pdx::melody::Sound",
+                                           "소리를 낼 장치를 찾을 수 없어 소리 없이 연주합니다."));
   return std::make_unique<SilentOutput>();
 }
 

@@ -4,6 +4,7 @@
 #include "resources/resource_store.h"
 #include "winlib/access/accessibility.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,7 +14,7 @@ EntryStaff::EntryStaff(NoteInput input, const ScoreGlyphs &glyphs, QWidget *pare
     : QWidget(parent), input_(std::move(input)), glyphs_(glyphs) {
   setMouseTracking(true);
   winlib::SetAccessibleRole(this, QAccessible::Canvas);
-  setAccessibleName(QStringLiteral("음표 입력 오선"));
+  setAccessibleName(QCoreApplication::translate("pdx::melody::ui", "음표 입력 오선"));
   setToolTip(accessibleName());
 }
 
@@ -123,7 +124,7 @@ PianoKeyboard::PianoKeyboard(NoteInput input, QWidget *parent) : QWidget(parent)
   setGeometry(kKeyboardOrigin.x(), kKeyboardOrigin.y(), 413 - 74 + 1, 221 - 169 + 1);
   setMouseTracking(true);
   winlib::SetAccessibleRole(this, QAccessible::Canvas);
-  setAccessibleName(QStringLiteral("피아노 건반"));
+  setAccessibleName(QCoreApplication::translate("pdx::melody::ui", "피아노 건반"));
   setToolTip(accessibleName());
 }
 

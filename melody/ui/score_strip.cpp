@@ -1,5 +1,6 @@
 #include "melody/ui/score_strip.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -8,8 +9,8 @@ namespace pdx::melody::ui {
 
 ScoreStrip::ScoreStrip(ScoreEditor &editor, const ScoreGlyphs &glyphs, QWidget *parent)
     : QWidget(parent), editor_(editor), glyphs_(glyphs), bar_(new QScrollBar(Qt::Horizontal, this)) {
-  setAccessibleName(QStringLiteral("악보"));
-  bar_->setAccessibleName(QStringLiteral("악보 스크롤 막대"));
+  setAccessibleName(QCoreApplication::translate("pdx::melody::ui", "악보"));
+  bar_->setAccessibleName(QCoreApplication::translate("pdx::melody::ui", "악보 스크롤 막대"));
   setFocusPolicy(Qt::ClickFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   connect(bar_, &QScrollBar::valueChanged, this, &ScoreStrip::onScrolled);

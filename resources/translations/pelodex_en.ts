@@ -809,12 +809,24 @@
         <source>드라이브선택</source>
         <translation>Drive</translation>
     </message>
+    <message>
+        <source>[-홈-]</source>
+        <translation>[-home-]</translation>
+    </message>
 </context>
 <context>
     <name>pdx::winlib::WaitWindow</name>
     <message>
         <source>취소하는 중입니다.</source>
         <translation>Cancelling.</translation>
+    </message>
+    <message>
+        <source>남은 시간 약 %1분 %2초</source>
+        <translation>About %1 min %2 s left</translation>
+    </message>
+    <message>
+        <source>남은 시간 약 %1초</source>
+        <translation>About %1 s left</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1150,1605 @@
     <message>
         <source>장치를 %1(프로세스 %2)에서 쓰고 있습니다.</source>
         <translation>The device is in use by %1 (process %2).</translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>휴대폰 연결됨</source>
+        <translation>Phone connected</translation>
+    </message>
+    <message>
+        <source>휴대폰 연결 안됨</source>
+        <translation>Phone not connected</translation>
+    </message>
+    <message>
+        <source>휴대폰 찾는 중</source>
+        <translation>Looking for phone</translation>
+    </message>
+    <message>
+        <source>데이터 전송 중</source>
+        <translation>Transferring data</translation>
+    </message>
+    <message>
+        <source>비밀번호 입력</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>시작메뉴</source>
+        <translation>Start menu</translation>
+    </message>
+    <message>
+        <source>단문 메시지</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>문자 메시지 확인</source>
+        <translation>Read messages</translation>
+    </message>
+    <message>
+        <source>문자 메시지 발신</source>
+        <translation>Send a message</translation>
+    </message>
+    <message>
+        <source>다이어리 전화번호부</source>
+        <translation>Diary Phonebook</translation>
+    </message>
+    <message>
+        <source>단축 다이얼 편집</source>
+        <translation>Speed dials</translation>
+    </message>
+    <message>
+        <source>나만의 멜로디 지정</source>
+        <translation>My melodies</translation>
+    </message>
+    <message>
+        <source>애니메이션 지정</source>
+        <translation>Animations</translation>
+    </message>
+    <message>
+        <source>알람 지정</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>휴대폰 환경 설정</source>
+        <translation>Phone settings</translation>
+    </message>
+    <message>
+        <source>도움말</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>멜로디 편집기</source>
+        <translation>Melody Editor</translation>
+    </message>
+    <message>
+        <source>애니메이션 편집기</source>
+        <translation>Animation Editor</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>휴대폰 없이 사용</source>
+        <translation>Use without phone</translation>
+    </message>
+    <message>
+        <source>단문 메시지 주고받기</source>
+        <translation>Send and read messages</translation>
+    </message>
+    <message>
+        <source>데이터 서비스 연결</source>
+        <translation>Data service</translation>
+    </message>
+    <message>
+        <source>연주</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>1번</source>
+        <translation>No. 1</translation>
+    </message>
+    <message>
+        <source>2번</source>
+        <translation>No. 2</translation>
+    </message>
+    <message>
+        <source>3번</source>
+        <translation>No. 3</translation>
+    </message>
+    <message>
+        <source>편집기</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>정지</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>이전</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>미리보기</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>새파일</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>새 멜로디</source>
+        <translation>New melody</translation>
+    </message>
+    <message>
+        <source>멜로디 이름 바꾸기</source>
+        <translation>Rename melody</translation>
+    </message>
+    <message>
+        <source>멜로디 삭제</source>
+        <translation>Delete melody</translation>
+    </message>
+    <message>
+        <source>일시 정지</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>마디</source>
+        <translation>Bar line</translation>
+    </message>
+    <message>
+        <source>점음표</source>
+        <translation>Dotted note</translation>
+    </message>
+    <message>
+        <source>온음표</source>
+        <translation>Whole note</translation>
+    </message>
+    <message>
+        <source>2분음표</source>
+        <translation>Half note</translation>
+    </message>
+    <message>
+        <source>4분음표</source>
+        <translation>Quarter note</translation>
+    </message>
+    <message>
+        <source>8분음표</source>
+        <translation>Eighth note</translation>
+    </message>
+    <message>
+        <source>16분음표</source>
+        <translation>Sixteenth note</translation>
+    </message>
+    <message>
+        <source>32분음표</source>
+        <translation>Thirty-second note</translation>
+    </message>
+    <message>
+        <source>온쉼표</source>
+        <translation>Whole rest</translation>
+    </message>
+    <message>
+        <source>2분쉼표</source>
+        <translation>Half rest</translation>
+    </message>
+    <message>
+        <source>4분쉼표</source>
+        <translation>Quarter rest</translation>
+    </message>
+    <message>
+        <source>8분쉼표</source>
+        <translation>Eighth rest</translation>
+    </message>
+    <message>
+        <source>16분쉼표</source>
+        <translation>Sixteenth rest</translation>
+    </message>
+    <message>
+        <source>32분쉼표</source>
+        <translation>Thirty-second rest</translation>
+    </message>
+    <message>
+        <source>왼쪽 도돌이표</source>
+        <translation>Start repeat</translation>
+    </message>
+    <message>
+        <source>오른쪽 도돌이표</source>
+        <translation>End repeat</translation>
+    </message>
+    <message>
+        <source>올림표</source>
+        <translation>Sharp</translation>
+    </message>
+    <message>
+        <source>내림표</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>제자리표</source>
+        <translation>Natural</translation>
+    </message>
+    <message>
+        <source>반음 올림</source>
+        <translation>Semitone up</translation>
+    </message>
+    <message>
+        <source>반음 내림</source>
+        <translation>Semitone down</translation>
+    </message>
+    <message>
+        <source>커서 앞 음표 삭제</source>
+        <translation>Delete note before cursor</translation>
+    </message>
+    <message>
+        <source>커서 위치 음표 삭제</source>
+        <translation>Delete note at cursor</translation>
+    </message>
+    <message>
+        <source>복사</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>잘라내기</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>붙여넣기</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>새 애니메이션</source>
+        <translation>New animation</translation>
+    </message>
+    <message>
+        <source>애니메이션 이름 바꾸기</source>
+        <translation>Rename animation</translation>
+    </message>
+    <message>
+        <source>애니메이션 삭제</source>
+        <translation>Delete animation</translation>
+    </message>
+    <message>
+        <source>애니메이션 시작</source>
+        <translation>Start animation</translation>
+    </message>
+    <message>
+        <source>애니메이션 중지</source>
+        <translation>Stop animation</translation>
+    </message>
+    <message>
+        <source>그림읽기</source>
+        <translation>Import picture</translation>
+    </message>
+    <message>
+        <source>실행 취소</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>다시 실행</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>사각형</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>타원</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>점</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>직선</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>채우기</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>글자</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>영역 선택</source>
+        <translation>Select area</translation>
+    </message>
+    <message>
+        <source>스프레이</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>예</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>아니오</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>재시도</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>알림</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>새 파일</source>
+        <translation>New file</translation>
+    </message>
+    <message>
+        <source>파일 열기</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>파일 저장</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>프로그램 종료</source>
+        <translation>Exit program</translation>
+    </message>
+    <message>
+        <source>삭제 확인</source>
+        <translation>Confirm delete</translation>
+    </message>
+    <message>
+        <source>음정 바꾸기</source>
+        <translation>Transpose</translation>
+    </message>
+    <message>
+        <source>휴대폰 비밀번호 4자리를 입력하세요.</source>
+        <translation>Enter the phone&apos;s four-digit password.</translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>멜로디</source>
+        <translation>Melody</translation>
+    </message>
+    <message>
+        <source>템포</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>조성</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>애니메이션</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>효과</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>일</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>주</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>월</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>년</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>WindowTitle</name>
+    <message>
+        <source>멜로디 편집기</source>
+        <translation>Melody Editor</translation>
+    </message>
+    <message>
+        <source>애니메이션 편집기</source>
+        <translation>Animation Editor</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::DocResult</name>
+    <message>
+        <source>완료되었습니다.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다.</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>데이터 파일이 없습니다. 백업 파일이 있습니다.</source>
+        <translation>The data file is missing. There is a backup file.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 종류의 파일입니다.</source>
+        <translation>This kind of file is not supported.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 버전의 파일입니다.</source>
+        <translation>This file version is not supported.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 형식의 파일입니다.</source>
+        <translation>This file format is not supported.</translation>
+    </message>
+    <message>
+        <source>파일을 읽는 도중에 에러가 발생하였습니다.</source>
+        <translation>An error occurred while reading the file.</translation>
+    </message>
+    <message>
+        <source>파일을 만들 수 없습니다.</source>
+        <translation>Cannot create the file.</translation>
+    </message>
+    <message>
+        <source>파일을 쓰는 도중에 에러가 발생하였습니다.</source>
+        <translation>An error occurred while writing the file.</translation>
+    </message>
+    <message>
+        <source>알 수 없는 에러가 발생하였습니다.</source>
+        <translation>An unknown error occurred.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::InputFile</name>
+    <message>
+        <source>완료되었습니다.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다.</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>일반 파일이 아닙니다.</source>
+        <translation>Not a regular file.</translation>
+    </message>
+    <message>
+        <source>파일이 너무 큽니다.</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>파일을 읽는 도중에 에러가 발생하였습니다.</source>
+        <translation>An error occurred while reading the file.</translation>
+    </message>
+    <message>
+        <source>파일을 읽을 수 없습니다.</source>
+        <translation>Cannot read the file.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::animation::EditorCommands</name>
+    <message>
+        <source>새 애니메이션을 만듭니다.</source>
+        <translation>Creates a new animation.</translation>
+    </message>
+    <message>
+        <source>현재 편집중인 애니메이션을 삭제합니다.</source>
+        <translation>Deletes the animation being edited.</translation>
+    </message>
+    <message>
+        <source>현재 편집중인 애니메이션의 이름을 바꿉니다.</source>
+        <translation>Renames the animation being edited.</translation>
+    </message>
+    <message>
+        <source>외부의 그림파일을 읽어 들입니다.</source>
+        <translation>Imports a picture file.</translation>
+    </message>
+    <message>
+        <source>새 애니메이션을 파일을 만듭니다.</source>
+        <translation>Creates a new animation file.</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일을 읽어들입니다.</source>
+        <translation>Opens an animation file.</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일을 저장합니다.</source>
+        <translation>Saves the animation file.</translation>
+    </message>
+    <message>
+        <source>도움말을 봅니다.</source>
+        <translation>Shows the help.</translation>
+    </message>
+    <message>
+        <source>애니메이션 편집기 프로그램을 종료합니다.</source>
+        <translation>Exits the Animation Editor.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 시작합니다.</source>
+        <translation>Starts the animation.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 중지합니다.</source>
+        <translation>Stops the animation.</translation>
+    </message>
+    <message>
+        <source>마지막으로 한 편집을 취소합니다.</source>
+        <translation>Undoes the last edit.</translation>
+    </message>
+    <message>
+        <source>이전에 취소한 편집을 다시 실행합니다.</source>
+        <translation>Redoes the edit last undone.</translation>
+    </message>
+    <message>
+        <source>블록을 지정합니다.</source>
+        <translation>Selects a block.</translation>
+    </message>
+    <message>
+        <source>점을 찍습니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.</source>
+        <translation>Draws points. The left button draws black, the right button white.</translation>
+    </message>
+    <message>
+        <source>선을 긋습니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.</source>
+        <translation>Draws lines. The left button draws black, the right button white.</translation>
+    </message>
+    <message>
+        <source>네모를 그립니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.</source>
+        <translation>Draws rectangles. The left button draws black, the right button white.</translation>
+    </message>
+    <message>
+        <source>원을 그립니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.</source>
+        <translation>Draws ellipses. The left button draws black, the right button white.</translation>
+    </message>
+    <message>
+        <source>위치를 지정하여 글자를 입력합니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.</source>
+        <translation>Types text where you click. The left button draws black, the right button white.</translation>
+    </message>
+    <message>
+        <source>스프레이로 칠합니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.</source>
+        <translation>Sprays. The left button draws black, the right button white.</translation>
+    </message>
+    <message>
+        <source>영역을 지정한 색으로 채웁니다. 왼쪽버튼은 검은색 오른쪽 버튼은 흰색입니다.</source>
+        <translation>Fills an area. The left button draws black, the right button white.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::animation::EditorSession</name>
+    <message>
+        <source>애니메이션을 저장할 수 없습니다.</source>
+        <translation>Cannot save the animation.</translation>
+    </message>
+    <message>
+        <source>같은 이름의 애니메이션이 있습니다.</source>
+        <translation>An animation with this name already exists.</translation>
+    </message>
+    <message>
+        <source>이 파일이 애니메이션 폴더에 있지 않습니다.
+애니메이션 폴더로 옮길까요?</source>
+        <translation>This file is not in the animation folder.
+Move it to the animation folder?</translation>
+    </message>
+    <message>
+        <source>같은 이름을 가진 애니메이션 파일이 있습니다. 덮어쓸까요?</source>
+        <translation>An animation file with the same name exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>애니메이션이 변경되었습니다. 저장하시겠습니까?</source>
+        <translation>The animation has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>프로그램을 종료하시겠습니까?</source>
+        <translation>Exit the program?</translation>
+    </message>
+    <message>
+        <source>애니메이션은 하나 이상 등록되어 있어야 합니다.</source>
+        <translation>There must be at least one animation.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 삭제하시겠습니까?</source>
+        <translation>Delete the animation?</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::animation::Effects</name>
+    <message>
+        <source>왼쪽에서 오른쪽으로 이동</source>
+        <translation>Move left to right</translation>
+    </message>
+    <message>
+        <source>오른쪽에서 왼쪽으로 이동</source>
+        <translation>Move right to left</translation>
+    </message>
+    <message>
+        <source>위에서 아래로 이동</source>
+        <translation>Move top to bottom</translation>
+    </message>
+    <message>
+        <source>아래에서 위로 이동</source>
+        <translation>Move bottom to top</translation>
+    </message>
+    <message>
+        <source>가운데서 상하로 펼치기</source>
+        <translation>Open from the middle</translation>
+    </message>
+    <message>
+        <source>위에서 아래로 펼치기</source>
+        <translation>Unroll downwards</translation>
+    </message>
+    <message>
+        <source>아래서 위로 펼치기</source>
+        <translation>Unroll upwards</translation>
+    </message>
+    <message>
+        <source>위에서 아래로 흘리기</source>
+        <translation>Pour downwards</translation>
+    </message>
+    <message>
+        <source>아래에서 위로 흘리기</source>
+        <translation>Pour upwards</translation>
+    </message>
+    <message>
+        <source>점점이 나타나기</source>
+        <translation>Dissolve in</translation>
+    </message>
+    <message>
+        <source>왼쪽에서 오른쪽으로 회전</source>
+        <translation>Turn left to right</translation>
+    </message>
+    <message>
+        <source>오른쪽에서 왼쪽으로 회전</source>
+        <translation>Turn right to left</translation>
+    </message>
+    <message>
+        <source>위에서 아래로 회전</source>
+        <translation>Turn top to bottom</translation>
+    </message>
+    <message>
+        <source>아래에서 위로 회전</source>
+        <translation>Turn bottom to top</translation>
+    </message>
+    <message>
+        <source>2조각 애니메이션</source>
+        <translation>2 pieces</translation>
+    </message>
+    <message>
+        <source>2x2조각 애니메이션</source>
+        <translation>2x2 pieces</translation>
+    </message>
+    <message>
+        <source>3조각 애니메이션</source>
+        <translation>3 pieces</translation>
+    </message>
+    <message>
+        <source>3x3조각 애니메이션</source>
+        <translation>3x3 pieces</translation>
+    </message>
+    <message>
+        <source>4조각 애니메이션</source>
+        <translation>4 pieces</translation>
+    </message>
+    <message>
+        <source>4x4조각 애니메이션</source>
+        <translation>4x4 pieces</translation>
+    </message>
+    <message>
+        <source>가운데로 오므리기</source>
+        <translation>Close to the middle</translation>
+    </message>
+    <message>
+        <source>아래에서 위로 오므리기</source>
+        <translation>Close upwards</translation>
+    </message>
+    <message>
+        <source>위에서 아래로 오므리기 </source>
+        <translation>Close downwards</translation>
+    </message>
+    <message>
+        <source>아래에서 위로 흘려 지우기</source>
+        <translation>Wipe upwards</translation>
+    </message>
+    <message>
+        <source>위에서 아래로 흘려 지우기</source>
+        <translation>Wipe downwards</translation>
+    </message>
+    <message>
+        <source>점점이 지우기</source>
+        <translation>Dissolve out</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::animation::FileMessages</name>
+    <message>
+        <source>애니메이션 파일을 찾을 수 없습니다.</source>
+        <translation>Cannot find the animation file.</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일이 아닙니다.</source>
+        <translation>Not an animation file.</translation>
+    </message>
+    <message>
+        <source>이 파일 버전은 지원하지 않습니다.</source>
+        <translation>This file version is not supported.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 읽어들일 수 없습니다.</source>
+        <translation>Cannot read the animation.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 저장할 수 없습니다.</source>
+        <translation>Cannot save the animation.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::animation::ImportImage</name>
+    <message>
+        <source>그림 파일이 아니거나 지원하지 않는 포맷입니다.
+가져올 수 있는 그림: .bmp(1·4·8·24비트, 압축 없음), .gif, .jpg(CMYK 포함)</source>
+        <translation>Not a picture file, or a format that is not supported.
+Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .jpg (CMYK included)</translation>
+    </message>
+    <message>
+        <source>그림 파일을 읽어들일 수 없습니다.
+가져올 수 있는 그림: .bmp(1·4·8·24비트, 압축 없음), .gif, .jpg(CMYK 포함)</source>
+        <translation>Cannot read the picture file.
+Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .jpg (CMYK included)</translation>
+    </message>
+    <message>
+        <source>메모리가 부족하여 작업을 수행할 수 없습니다.</source>
+        <translation>Not enough memory to do this.</translation>
+    </message>
+    <message>
+        <source>%1 파일을 열 수 없습니다.
+</source>
+        <translation>Cannot open the file %1.
+</translation>
+    </message>
+    <message>
+        <source>JPEG 파일을 읽어들일 때 에러가 발생하였습니다.</source>
+        <translation>An error occurred while reading the JPEG file.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::animation::ui</name>
+    <message>
+        <source>효과 미리보기</source>
+        <translation>Effect preview</translation>
+    </message>
+    <message>
+        <source>그림</source>
+        <translation>Picture</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::carrowin::MelodyWindow</name>
+    <message>
+        <source>새 멜로디를 입력합니다.</source>
+        <translation>Adds a new melody.</translation>
+    </message>
+    <message>
+        <source>현재 멜로디를 삭제합니다.</source>
+        <translation>Deletes the current melody.</translation>
+    </message>
+    <message>
+        <source>현재 멜로디의 이름을 바꿉니다.</source>
+        <translation>Renames the current melody.</translation>
+    </message>
+    <message>
+        <source>음정을 반음 올립니다.</source>
+        <translation>Raises the pitch a semitone.</translation>
+    </message>
+    <message>
+        <source>음정을 반음 낮춥니다.</source>
+        <translation>Lowers the pitch a semitone.</translation>
+    </message>
+    <message>
+        <source>마디를 입력합니다.</source>
+        <translation>Enters a bar line.</translation>
+    </message>
+    <message>
+        <source>커서 이전 위치의 음표를 삭제합니다.</source>
+        <translation>Deletes the note before the cursor.</translation>
+    </message>
+    <message>
+        <source>커서 위치의 음표를 삭제합니다.</source>
+        <translation>Deletes the note at the cursor.</translation>
+    </message>
+    <message>
+        <source>선택한 악보를 클립보드에 복사합니다.</source>
+        <translation>Copies the selected notes to the clipboard.</translation>
+    </message>
+    <message>
+        <source>선택한 악보를 클립보드에 잘라 넣습니다.</source>
+        <translation>Cuts the selected notes to the clipboard.</translation>
+    </message>
+    <message>
+        <source>현재 위치에 클립보드의 악보를 끼워 넣습니다.</source>
+        <translation>Inserts the notes on the clipboard at the cursor.</translation>
+    </message>
+    <message>
+        <source>멜로디를 연주합니다.</source>
+        <translation>Plays the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디를 일시 정지합니다.</source>
+        <translation>Pauses the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디 연주를 중지합니다.</source>
+        <translation>Stops playing the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디의 맨 처음으로 갑니다.</source>
+        <translation>Goes to the start of the melody.</translation>
+    </message>
+    <message>
+        <source>온음표를 입력합니다.</source>
+        <translation>Enters a whole note.</translation>
+    </message>
+    <message>
+        <source>2분음표를 입력합니다.</source>
+        <translation>Enters a half note.</translation>
+    </message>
+    <message>
+        <source>4분음표를 입력합니다.</source>
+        <translation>Enters a quarter note.</translation>
+    </message>
+    <message>
+        <source>8분음표를 입력합니다.</source>
+        <translation>Enters an eighth note.</translation>
+    </message>
+    <message>
+        <source>16분음표를 입력합니다.</source>
+        <translation>Enters a sixteenth note.</translation>
+    </message>
+    <message>
+        <source>32분음표를 입력합니다.</source>
+        <translation>Enters a thirty-second note.</translation>
+    </message>
+    <message>
+        <source>온쉼표를 입력합니다.</source>
+        <translation>Enters a whole rest.</translation>
+    </message>
+    <message>
+        <source>2분쉼표를 입력합니다.</source>
+        <translation>Enters a half rest.</translation>
+    </message>
+    <message>
+        <source>4분쉼표를 입력합니다.</source>
+        <translation>Enters a quarter rest.</translation>
+    </message>
+    <message>
+        <source>8분쉼표를 입력합니다.</source>
+        <translation>Enters an eighth rest.</translation>
+    </message>
+    <message>
+        <source>16분쉼표를 입력합니다.</source>
+        <translation>Enters a sixteenth rest.</translation>
+    </message>
+    <message>
+        <source>32분쉼표를 입력합니다.</source>
+        <translation>Enters a thirty-second rest.</translation>
+    </message>
+    <message>
+        <source>점음표를 입력합니다.</source>
+        <translation>Enters a dotted note.</translation>
+    </message>
+    <message>
+        <source>왼쪽 도돌이표를 입력합니다.</source>
+        <translation>Enters a start repeat.</translation>
+    </message>
+    <message>
+        <source>오른쪽 도돌이표를 입력합니다.</source>
+        <translation>Enters an end repeat.</translation>
+    </message>
+    <message>
+        <source>올림표를 가진 음표를 입력합니다.</source>
+        <translation>Enters a note with a sharp.</translation>
+    </message>
+    <message>
+        <source>내림표를 가진 음표를 입력합니다.</source>
+        <translation>Enters a note with a flat.</translation>
+    </message>
+    <message>
+        <source>제자리표를 가진 음표를 입력합니다.</source>
+        <translation>Enters a note with a natural.</translation>
+    </message>
+    <message>
+        <source>새 멜로디 파일을 만듭니다.</source>
+        <translation>Creates a new melody file.</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 읽어들입니다.</source>
+        <translation>Opens a melody file.</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 저장합니다.</source>
+        <translation>Saves the melody file.</translation>
+    </message>
+    <message>
+        <source>도움말을 봅니다.</source>
+        <translation>Shows the help.</translation>
+    </message>
+    <message>
+        <source>멜로디 편집기 프로그램을 종료합니다.</source>
+        <translation>Exits the Melody Editor.</translation>
+    </message>
+    <message>
+        <source>멜로디 편집기</source>
+        <translation>Melody Editor</translation>
+    </message>
+    <message>
+        <source>멜로디 목록</source>
+        <translation>Melody list</translation>
+    </message>
+    <message>
+        <source>템포</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>조성</source>
+        <translation>Key</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::carrowin::NameDialog</name>
+    <message>
+        <source>이름</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>멜로디이름</source>
+        <translation>Melody name</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::EditorCommands</name>
+    <message>
+        <source>%1행: </source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <source>벨소리가 없습니다.</source>
+        <translation>There are no ringtones.</translation>
+    </message>
+    <message>
+        <source>멜로디가 변경되었습니다. 저장하시겠습니까?</source>
+        <translation>The melody has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>이 파일이 멜로디 폴더에 있지 않습니다.
+멜로디 폴더로 옮길까요?</source>
+        <translation>This file is not in the melody folder.
+Move it to the melody folder?</translation>
+    </message>
+    <message>
+        <source>같은 이름을 가진 멜로디 파일이 있습니다. 덮어쓸까요?</source>
+        <translation>A melody file with the same name exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>프로그램을 종료하시겠습니까?</source>
+        <translation>Exit the program?</translation>
+    </message>
+    <message>
+        <source>같은 이름의 멜로디가 있습니다.</source>
+        <translation>A melody with this name already exists.</translation>
+    </message>
+    <message>
+        <source>멜로디는 하나 이상 등록되어 있어야 합니다.</source>
+        <translation>There must be at least one melody.</translation>
+    </message>
+    <message>
+        <source>멜로디를 삭제하시겠습니까?</source>
+        <translation>Delete the melody?</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::Keys</name>
+    <message>
+        <source>다장조 (C)</source>
+        <translation>C major</translation>
+    </message>
+    <message>
+        <source>사장조 (G, #1)</source>
+        <translation>G major (1 sharp)</translation>
+    </message>
+    <message>
+        <source>라장조 (D, #2)</source>
+        <translation>D major (2 sharps)</translation>
+    </message>
+    <message>
+        <source>가장조 (A, #3)</source>
+        <translation>A major (3 sharps)</translation>
+    </message>
+    <message>
+        <source>마장조 (E, #4)</source>
+        <translation>E major (4 sharps)</translation>
+    </message>
+    <message>
+        <source>나장조 (B, #5)</source>
+        <translation>B major (5 sharps)</translation>
+    </message>
+    <message>
+        <source>올림바장조 (F#, #6)</source>
+        <translation>F# major (6 sharps)</translation>
+    </message>
+    <message>
+        <source>올림다장조 (C#, #7)</source>
+        <translation>C# major (7 sharps)</translation>
+    </message>
+    <message>
+        <source>바장조 (F, b1)</source>
+        <translation>F major (1 flat)</translation>
+    </message>
+    <message>
+        <source>내림나장조 (Bb, b2)</source>
+        <translation>Bb major (2 flats)</translation>
+    </message>
+    <message>
+        <source>내림마장조 (Eb, b3)</source>
+        <translation>Eb major (3 flats)</translation>
+    </message>
+    <message>
+        <source>내림가장조 (Ab, b4)</source>
+        <translation>Ab major (4 flats)</translation>
+    </message>
+    <message>
+        <source>내림라장조 (Db, b5)</source>
+        <translation>Db major (5 flats)</translation>
+    </message>
+    <message>
+        <source>내림사장조 (Gb, b6)</source>
+        <translation>Gb major (6 flats)</translation>
+    </message>
+    <message>
+        <source>내림다장조 (Cb, b7)</source>
+        <translation>Cb major (7 flats)</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::MelodyFile</name>
+    <message>
+        <source>멜로디 파일을 찾을 수 없습니다.</source>
+        <translation>Cannot find the melody file.</translation>
+    </message>
+    <message>
+        <source>멜로디 파일이 아닙니다.</source>
+        <translation>Not a melody file.</translation>
+    </message>
+    <message>
+        <source>이 파일 버전은 지원하지 않습니다.</source>
+        <translation>This file version is not supported.</translation>
+    </message>
+    <message>
+        <source>멜로디를 읽어들일 수 없습니다.</source>
+        <translation>Cannot read the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디를 저장할 수 없습니다.</source>
+        <translation>Cannot save the melody.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::MidiImport</name>
+    <message>
+        <source>빠르기 %1을(를) %2(으)로 바꾸었습니다.</source>
+        <translation>Changed the tempo %1 to %2.</translation>
+    </message>
+    <message>
+        <source>도중의 빠르기 변화는 옮기지 못했습니다.</source>
+        <translation>Tempo changes within the piece were not taken over.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 올렸습니다.</source>
+        <translation>Raised the whole melody %1 octave(s) to fit the playable range.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 내렸습니다.</source>
+        <translation>Lowered the whole melody %1 octave(s) to fit the playable range.</translation>
+    </message>
+    <message>
+        <source>그래도 범위를 벗어나는 음 %1개는 따로 옥타브를 옮겼습니다.</source>
+        <translation>Moved %1 note(s) still out of range by octaves one by one.</translation>
+    </message>
+    <message>
+        <source>한 음표로 나타낼 수 없는 긴 음을 여러 음표로 나누었습니다.</source>
+        <translation>Split long notes that no single note can show into several notes.</translation>
+    </message>
+    <message>
+        <source>멜로디의 한도에 이르러 나머지 음표 %1개는 넣지 못했습니다.</source>
+        <translation>The melody is full; %1 remaining note(s) were left out.</translation>
+    </message>
+    <message>
+        <source>트랙 번호가 범위를 벗어났습니다.</source>
+        <translation>The track number is out of range.</translation>
+    </message>
+    <message>
+        <source>가져올 음표가 없습니다.</source>
+        <translation>There are no notes to import.</translation>
+    </message>
+    <message>
+        <source>재생기가 건너뛰는 시스템 메시지 %1개를 건너뛰었습니다.</source>
+        <translation>Skipped %1 system message(s) that players skip.</translation>
+    </message>
+    <message>
+        <source>여러 음이 함께 울리는 곳에서는 가장 높은 음만 옮겼습니다.</source>
+        <translation>Where several notes sound together, only the highest was taken.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 찾을 수 없습니다.</source>
+        <translation>Cannot find the MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일이 너무 큽니다.</source>
+        <translation>The MIDI file is too large.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 읽을 수 없습니다.</source>
+        <translation>Cannot read the MIDI file.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::MidiReader</name>
+    <message>
+        <source>길이 값이 잘못되었습니다.</source>
+        <translation>A length value is wrong.</translation>
+    </message>
+    <message>
+        <source>파일이 중간에 끊겼습니다.</source>
+        <translation>The file ends too early.</translation>
+    </message>
+    <message>
+        <source>상태 바이트가 없는 데이터가 있습니다.</source>
+        <translation>There is data without a status byte.</translation>
+    </message>
+    <message>
+        <source>채널 메시지의 데이터가 잘못되었습니다.</source>
+        <translation>A channel message has wrong data.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일이 아닙니다.</source>
+        <translation>Not a MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일의 머리말이 잘못되었습니다.</source>
+        <translation>The MIDI file header is wrong.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 MIDI 형식입니다.</source>
+        <translation>This MIDI format is not supported.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 MIDI 시간 단위입니다.</source>
+        <translation>This MIDI time division is not supported.</translation>
+    </message>
+    <message>
+        <source>트랙이 머리말보다 적습니다.</source>
+        <translation>There are fewer tracks than the header says.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::RtttlExport</name>
+    <message>
+        <source>빠르기 0은 쓸 수 없어 120으로 적었습니다.</source>
+        <translation>Tempo 0 cannot be written; wrote 120.</translation>
+    </message>
+    <message>
+        <source>길이 %1을(를) 가까운 길이 %2(으)로 바꾸었습니다.</source>
+        <translation>Changed the length %1 to the nearest length %2.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다.</source>
+        <translation>Replaced notes out of the playable range with rests.</translation>
+    </message>
+    <message>
+        <source>도돌이표와 끝 표시 %1개는 옮길 수 없어 뺐습니다.</source>
+        <translation>Left out %1 repeat or end mark(s) that cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::RtttlImport</name>
+    <message>
+        <source>빠르기 %1을(를) %2(으)로 낮추고 음표 길이를 1/%3로 줄였습니다.</source>
+        <translation>Lowered the tempo %1 to %2 and shortened the notes to 1/%3.</translation>
+    </message>
+    <message>
+        <source>빠르기를 30에서 255 사이로 맞추었습니다: %1</source>
+        <translation>Brought the tempo into 30 to 255: %1</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 길이의 음표를 뺐습니다: %1</source>
+        <translation>Left out a note of a length that is not supported: %1</translation>
+    </message>
+    <message>
+        <source>너무 짧은 음표를 32분음표로 늘렸습니다: %1</source>
+        <translation>Lengthened a note too short to a thirty-second note: %1</translation>
+    </message>
+    <message>
+        <source>점온음표를 온음표와 2분음표로 나누었습니다: %1</source>
+        <translation>Split a dotted whole note into a whole and a half note: %1</translation>
+    </message>
+    <message>
+        <source>그 밖의 경고 %1건은 줄였습니다.</source>
+        <translation>%1 more warning(s) not listed.</translation>
+    </message>
+    <message>
+        <source>멜로디 길이 제한을 넘는 음표 %1개를 뺐습니다.</source>
+        <translation>Left out %1 note(s) beyond the melody length limit.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: %1</source>
+        <translation>Replaced a note out of the playable range with a rest: %1</translation>
+    </message>
+    <message>
+        <source>이름에서 코드 페이지 949에 없는 글자를 ?로 바꾸었습니다: %1</source>
+        <translation>Replaced characters of the name not in code page 949 with ?: %1</translation>
+    </message>
+    <message>
+        <source>이름을 16바이트로 줄였습니다: %1</source>
+        <translation>Shortened the name to 16 bytes: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>옥타브는 한 자리 숫자여야 합니다</source>
+        <translation>An octave must be a single digit</translation>
+    </message>
+    <message>
+        <source>음표를 읽을 수 없습니다</source>
+        <translation>Cannot read the note</translation>
+    </message>
+    <message>
+        <source>벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).</source>
+        <translation>Not a ringtone text (name:defaults:notes).</translation>
+    </message>
+    <message>
+        <source>기본값을 읽을 수 없습니다 (%1): %2</source>
+        <translation>Cannot read the defaults (%1): %2</translation>
+    </message>
+    <message>
+        <source>한 파일에는 멜로디를 %1개까지만 넣을 수 있어 가져오지 않았습니다.</source>
+        <translation>Not imported: a file holds at most %1 melodies.</translation>
+    </message>
+    <message>
+        <source>같은 이름이 있어 &apos;%1&apos;(으)로 바꾸었습니다.</source>
+        <translation>Renamed to &apos;%1&apos; because the name was taken.</translation>
+    </message>
+    <message>
+        <source>%1행 %2번째 글자</source>
+        <translation>line %1, character %2</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::ScoreEditor</name>
+    <message>
+        <source>더이상 멜로디를 추가할 수 없습니다.</source>
+        <translation>No more melodies can be added.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위를 벗어나는 음이 있습니다. 계속할까요?</source>
+        <translation>Some notes are out of the playable range. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::Sound</name>
+    <message>
+        <source>소리를 낼 장치를 찾을 수 없어 소리 없이 연주합니다.</source>
+        <translation>No sound device found; playing without sound.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::ui</name>
+    <message>
+        <source>음표 입력 오선</source>
+        <translation>Note entry staff</translation>
+    </message>
+    <message>
+        <source>피아노 건반</source>
+        <translation>Piano keyboard</translation>
+    </message>
+    <message>
+        <source>악보</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>악보 스크롤 막대</source>
+        <translation>Score scroll bar</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::velluto::Dialogs</name>
+    <message>
+        <source>새 파일</source>
+        <translation>New file</translation>
+    </message>
+    <message>
+        <source>이름</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>이름 바꾸기</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>새 애니메이션</source>
+        <translation>New animation</translation>
+    </message>
+    <message>
+        <source>애니메이션 이름</source>
+        <translation>Animation name</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>글자 입력</source>
+        <translation>Enter text</translation>
+    </message>
+    <message>
+        <source>내용</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>글꼴...</source>
+        <translation>Font...</translation>
+    </message>
+    <message>
+        <source>글꼴</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>글꼴을 고릅니다.</source>
+        <translation>Chooses the font.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::velluto::ImportDialog</name>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>밝기</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>명암</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>파일형식</source>
+        <translation>File type</translation>
+    </message>
+    <message>
+        <source>큰쪽에 맞춤</source>
+        <translation>Fit larger side</translation>
+    </message>
+    <message>
+        <source>작은쪽에 맞춤</source>
+        <translation>Fit smaller side</translation>
+    </message>
+    <message>
+        <source>네모크기에 맞춤</source>
+        <translation>Stretch to fit</translation>
+    </message>
+    <message>
+        <source>왼쪽/위쪽</source>
+        <translation>Left/top</translation>
+    </message>
+    <message>
+        <source>가운데</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>오른쪽/아래쪽</source>
+        <translation>Right/bottom</translation>
+    </message>
+    <message>
+        <source>크기 맞춤 :</source>
+        <translation>Fit:</translation>
+    </message>
+    <message>
+        <source>위치 :</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>원본 그림</source>
+        <translation>Original picture</translation>
+    </message>
+    <message>
+        <source>변환된 그림</source>
+        <translation>Converted picture</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::velluto::Main</name>
+    <message>
+        <source>Velluto: 알 수 없는 인수를 무시합니다: %1</source>
+        <translation>Velluto: ignoring an unknown argument: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::velluto::Window</name>
+    <message>
+        <source>도움말</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>새파일</source>
+        <translation>New file</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>그림읽기</source>
+        <translation>Import picture</translation>
+    </message>
+    <message>
+        <source>새 애니메이션</source>
+        <translation>New animation</translation>
+    </message>
+    <message>
+        <source>애니메이션 삭제</source>
+        <translation>Delete animation</translation>
+    </message>
+    <message>
+        <source>이름 바꾸기</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>블록 지정</source>
+        <translation>Select block</translation>
+    </message>
+    <message>
+        <source>점</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>선</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>네모</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>원</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>채우기</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>스프레이</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>글자</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>효과 시작</source>
+        <translation>Start effect</translation>
+    </message>
+    <message>
+        <source>효과 중지</source>
+        <translation>Stop effect</translation>
+    </message>
+    <message>
+        <source>되돌리기</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>다시 실행</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>애니메이션 편집기</source>
+        <translation>Animation Editor</translation>
+    </message>
+    <message>
+        <source>애니메이션</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>편집할 애니메이션을 고릅니다.</source>
+        <translation>Chooses the animation to edit.</translation>
+    </message>
+    <message>
+        <source>효과</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>애니메이션이 나타나는 효과를 고릅니다.</source>
+        <translation>Chooses how the animation appears.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::RuntimeFolder</name>
+    <message>
+        <source>%1 자리에 폴더가 아닌 것이 있어 창 소켓을 만들 수 없습니다. 그것을 옮기거나 지우세요.</source>
+        <translation>Cannot make the window socket: %1 is not a folder. Move or delete it.</translation>
+    </message>
+    <message>
+        <source>%1 폴더를 다른 사용자가 쓸 수 있어 창 소켓에 쓰지 않습니다.</source>
+        <translation>Other users can write to the folder %1, so it is not used for the window socket.</translation>
+    </message>
+    <message>
+        <source>%1 폴더를 만들 수 없습니다: %2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 경로가 너무 길어 창 소켓을 만들 수 없습니다 (%2, %3바이트까지).</source>
+        <translation>Cannot make the window socket: the %1 path is too long (%2, at most %3 bytes).</translation>
+    </message>
+    <message>
+        <source>캐시 폴더</source>
+        <translation>cache folder</translation>
+    </message>
+    <message>
+        <source>%1 폴더가 이 사용자만의 것이 아니어서 %2 폴더를 대신 씁니다.</source>
+        <translation>The folder %1 is not private to this user; using %2 instead.</translation>
+    </message>
+    <message>
+        <source>임시 폴더</source>
+        <translation>temporary folder</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@ import os
 import subprocess
 
 from harness import App, WalkFailed, say, wait_until
+from names import tr
 
 # Keys of the piano in the main window (left, top of a white key's lower
 # half), and the codes they enter: octave << 4 | semitone.
@@ -20,8 +21,9 @@ QUARTER, EIGHTH, DOTTED_EIGHTH = 1000, 500, 750
 KEY_3, KEY_4, KEY_DOT, KEY_END = 0x33, 0x34, 0x2E, 0xFF57
 KEY_C, KEY_S, KEY_V = 0x63, 0x73, 0x76
 
-PLAY, STOP = "멜로디를 연주합니다.", "멜로디 연주를 중지합니다."
-NEW, RENAME, DELETE = "새 멜로디를 입력합니다.", "현재 멜로디의 이름을 바꿉니다.", "현재 멜로디를 삭제합니다."
+PLAY, STOP = tr("멜로디를 연주합니다."), tr("멜로디 연주를 중지합니다.")
+NEW, RENAME, DELETE = (tr("새 멜로디를 입력합니다."), tr("현재 멜로디의 이름을 바꿉니다."),
+                       tr("현재 멜로디를 삭제합니다."))
 
 
 def melody_show(cli, path):
@@ -42,7 +44,7 @@ def start_file(desktop, cli):
 
 def piano(app, window, key):
     x, y, _ = key
-    app.click(app.find("canvas", "피아노 건반", within=window), x - PIANO_ORIGIN[0], y - PIANO_ORIGIN[1])
+    app.click(app.find("canvas", tr("피아노 건반"), within=window), x - PIANO_ORIGIN[0], y - PIANO_ORIGIN[1])
 
 
 def saved(app, cli, path, check, what):
@@ -68,7 +70,7 @@ def enter_notes(app, window):
 
 def copy_all(app, window):
     """Drags across the whole score, copies, goes to the end and pastes."""
-    score = app.find("filler", "악보", within=window)
+    score = app.find("filler", tr("악보"), within=window)
     _, _, width, height = app.extents(score)
     app.drag(score, [(2, height // 3), (width // 2, height // 3), (width - 2, height // 3)])
     app.key(KEY_C, ctrl=True)
@@ -87,9 +89,9 @@ def play_and_stop(app, window):
 
 def name_melody(app, button, name):
     app.press(button)
-    app.type_into("멜로디이름", name)
-    app.press("확인")
-    app.gone("text", "멜로디이름")
+    app.type_into(tr("멜로디이름"), name)
+    app.press(tr("확인"))
+    app.gone("text", tr("멜로디이름"))
 
 
 def melody_names(doc):
@@ -102,7 +104,7 @@ def walk(desktop, build):
     first = melody_show(cli, path)["melodies"][0]
     program = desktop.spawn([os.path.join(build, "apps", "carrowin", "Carrowin"), path])
     app = App(desktop, "Carrowin")
-    window = app.window("멜로디 편집기")
+    window = app.window(tr("멜로디 편집기"))
     app.focus(window)
     say(f"Carrowin open on {os.path.basename(path)}: {first['entries']}")
 
@@ -116,11 +118,11 @@ def walk(desktop, build):
     name_melody(app, RENAME, "걷기셋")
     saved(app, cli, path, lambda d: melody_names(d) == sorted([first["name"], "걷기셋"]), "rename")
     app.press(DELETE)
-    app.press("확인", within=app.window("멜로디를 삭제하시겠습니까?"))
+    app.press(tr("확인"), within=app.window(tr("멜로디를 삭제하시겠습니까?")))
     saved(app, cli, path, lambda d: melody_names(d) == [first["name"]], "delete")
 
-    app.press("멜로디 편집기 프로그램을 종료합니다.")
-    app.press("확인", within=app.window("프로그램을 종료하시겠습니까?"))
+    app.press(tr("멜로디 편집기 프로그램을 종료합니다."))
+    app.press(tr("확인"), within=app.window(tr("프로그램을 종료하시겠습니까?")))
     program.wait(20)
     if program.returncode != 0:
         raise WalkFailed(f"Carrowin ended with status {program.returncode}")

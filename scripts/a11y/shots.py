@@ -1,5 +1,6 @@
 """Pictures of the real programs: shots.py BUILD_DIR OUT_DIR PICTURES...
-(pelodex, phonebook, settings, sms, assign, carrowin, velluto). Each program is started as a user starts it,
+(pelodex, phonebook, settings, sms, assign, carrowin, velluto), in Korean or,
+with PDX_WALK_LANGUAGE=en, in English (carrowin-en.png ...). Each program is started as a user starts it,
 on a private X display (Xvfb, the xcb platform, no window manager), driven
 through its controls by role and name where a picture needs it, and its
 window is grabbed from the X server with ImageMagick's import."""
@@ -12,6 +13,7 @@ import time
 
 import harness
 from harness import App, say
+from names import picture, tr
 from pelodex_walk import start_phone
 
 SETTLE = 1.0  # seconds for a window to paint after it shows
@@ -174,7 +176,15 @@ def carrowin(desktop, build, out):
     melody = sample_melody(desktop, build)
     program = desktop.spawn([os.path.join(build, "apps", "carrowin", "Carrowin"), melody])
     app = App(desktop, "Carrowin")
-    grab(desktop, app.window("멜로디 편집기"), out, "carrowin")
+    window = app.window(tr("멜로디 편집기"))
+    grab(desktop, window, out, picture("carrowin"))
+    # A dialog and a message box, for their captions and buttons.
+    app.press(tr("새 멜로디를 입력합니다."), within=window)
+    dialog = app.find("text", tr("멜로디이름")).parent
+    grab(desktop, dialog, out, picture("carrowin-name-dialog"))
+    app.press(tr("취소"), within=dialog)
+    app.press(tr("멜로디 편집기 프로그램을 종료합니다."), within=window)
+    grab(desktop, app.window(tr("프로그램을 종료하시겠습니까?")), out, picture("carrowin-exit-box"))
     end(program)
 
 
@@ -182,9 +192,9 @@ def velluto(desktop, build, out):
     animation = sample_animation(desktop, build)
     program = desktop.spawn([os.path.join(build, "apps", "velluto", "Velluto"), animation])
     app = App(desktop, "Velluto")
-    window = app.window("애니메이션 편집기")
-    app.find("canvas", "그림", within=window)
-    grab(desktop, window, out, "velluto")
+    window = app.window(tr("애니메이션 편집기"))
+    app.find("canvas", tr("그림"), within=window)
+    grab(desktop, window, out, picture("velluto"))
     end(program)
 
 

@@ -12,11 +12,12 @@ import subprocess
 import time
 
 from harness import App, WalkFailed, say, wait_until
+from names import tr
 
 WIDTH, HEIGHT = 96, 51
 SCALE, ORIGIN = 3, (16, 32)  # the canvas shows each pixel 3 x 3 from (16, 32)
 KEY_S, KEY_HOME, KEY_DOWN, KEY_RETURN, KEY_ESCAPE = 0x73, 0xFF50, 0xFF54, 0xFF0D, 0xFF1B
-EFFECT, EFFECT_NAME = 2, "위에서 아래로 이동"
+EFFECT, EFFECT_NAME = 2, tr("위에서 아래로 이동")
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 POINT = (10, 10)
@@ -97,8 +98,8 @@ def expect(pixels, black, white, what):
 def shown_parts(app, window):
     """The canvas, the preview and the two lists (a combo box is named by
     its shown item, so the lists are told apart by their items)."""
-    canvas = app.find("canvas", "그림", within=window, showing=False)
-    preview = app.find("animation", "효과 미리보기", within=window, showing=False)
+    canvas = app.find("canvas", tr("그림"), within=window, showing=False)
+    preview = app.find("animation", tr("효과 미리보기"), within=window, showing=False)
     lists = app.find_all("combo box", within=window)
     if len(lists) != 2:
         raise WalkFailed(f"{len(lists)} lists instead of the animation and effect lists")
@@ -135,14 +136,14 @@ def choose(app, combo, item, attempts=3):
 
 
 def import_jpeg(app, jpeg):
-    app.press("그림읽기")
-    dialog = app.find("text", "파일이름").parent
+    app.press(tr("그림읽기"))
+    dialog = app.find("text", tr("파일이름")).parent
     choose(app, app.find_all("combo box", within=dialog, name="*.bmp")[0], "*.jpg")
     app.find("list item", os.path.basename(jpeg), within=dialog)
-    app.type_into("파일이름", os.path.basename(jpeg), within=dialog)
-    app.press("큰쪽에 맞춤", within=dialog)
-    app.press("확인", within=dialog)
-    app.gone("text", "파일이름")
+    app.type_into(tr("파일이름"), os.path.basename(jpeg), within=dialog)
+    app.press(tr("큰쪽에 맞춤"), within=dialog)
+    app.press(tr("확인"), within=dialog)
+    app.gone("text", tr("파일이름"))
 
 
 def walk(desktop, build):
@@ -151,22 +152,22 @@ def walk(desktop, build):
     out = os.path.join(desktop.root, "out.pbm")
     program = desktop.spawn([os.path.join(build, "apps", "velluto", "Velluto"), path])
     app = App(desktop, "Velluto")
-    window = app.window("애니메이션 편집기")
+    window = app.window(tr("애니메이션 편집기"))
     canvas, preview, effects = shown_parts(app, window)
     say("canvas, lists and preview show")
 
-    app.press("점", within=window)
+    app.press(tr("점"), within=window)
     app.click(canvas, *at(POINT))
-    draw(app, window, canvas, "선", LINE)
-    draw(app, window, canvas, "네모", BOX)
-    app.press("채우기", within=window)
+    draw(app, window, canvas, tr("선"), LINE)
+    draw(app, window, canvas, tr("네모"), BOX)
+    app.press(tr("채우기"), within=window)
     app.click(canvas, *at(INSIDE))
-    app.press("되돌리기", within=window)
+    app.press(tr("되돌리기"), within=window)
     save(app, path, "point, line, rectangle, fill undone")
     line = [(x, LINE[0][1]) for x in range(LINE[0][0], LINE[1][0])]  # without its end point
     expect(picture(cli, path, out), [POINT, BOX[0], BOX[1]] + line, [INSIDE, LINE[1]], "drawn, fill undone")
 
-    app.press("다시 실행", within=window)
+    app.press(tr("다시 실행"), within=window)
     choose(app, effects, EFFECT_NAME)
     plays(app, preview)
     save(app, path, "fill redone, effect")
@@ -184,8 +185,8 @@ def walk(desktop, build):
     if picture(cli, path, out) != pbm_pixels(wanted):
         raise WalkFailed("the imported picture differs from pelodex-cli image convert --fit 0")
 
-    app.press("종료", within=window)
-    app.press("확인", within=app.window("프로그램을 종료하시겠습니까?"))
+    app.press(tr("종료"), within=window)
+    app.press(tr("확인"), within=app.window(tr("프로그램을 종료하시겠습니까?")))
     program.wait(20)
     if program.returncode != 0:
         raise WalkFailed(f"Velluto ended with status {program.returncode}")

@@ -121,7 +121,7 @@ QString ResourceName(int resourceId) {
   if (spec == nullptr || spec->kind == resources::Kind::IconStrip) {
     return {};
   }
-  return QString::fromUtf8(spec->text.data(), static_cast<qsizetype>(spec->text.size()));
+  return QString::fromStdString(resources::shownText(*spec));
 }
 
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role) {

@@ -1,5 +1,7 @@
 #include "winlib/marker/runtime_folder.h"
 
+#include "core/base/user_text.h"
+
 #include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
@@ -33,20 +35,32 @@ Check makePrivate(const std::string &path, uid_t uid) {
 
 RuntimeFolder refuse(const std::string &path, Check check) {
   if (check == Check::NotAFolder) {
-    return {
-        {}, {}, path + " 자리에 폴더가 아닌 것이 있어 창 소켓을 만들 수 없습니다. 그것을 옮기거나 지우세요."};
+    return {{},
+            {},
+            text::fill(text::translate("pdx::winlib::RuntimeFolder",
+                                       "%1 자리에 폴더가 아닌 것이 있어 창 소켓을 만들 수 없습니다. "
+                                       "그것을 옮기거나 지우세요."),
+                       {path})};
   }
   if (check == Check::Shared) {
-    return {{}, {}, path + " 폴더를 다른 사용자가 쓸 수 있어 창 소켓에 쓰지 않습니다."};
+    return {{},
+            {},
+            text::fill(text::translate("pdx::winlib::RuntimeFolder",
+                                       "%1 폴더를 다른 사용자가 쓸 수 있어 창 소켓에 쓰지 않습니다."),
+                       {path})};
   }
-  return {{}, {}, path + " 폴더를 만들 수 없습니다: " + std::strerror(errno)};
-}
-
-RuntimeFolder tooLong(const std::string &path, const char *what) {
   return {{},
           {},
-          std::string(what) + " 경로가 너무 길어 창 소켓을 만들 수 없습니다 (" + path + ", " +
-              std::to_string(kLongestRuntimeFolder) + "바이트까지)."};
+          text::fill(text::translate("pdx::winlib::RuntimeFolder", "%1 폴더를 만들 수 없습니다: %2"),
+                     {path, std::strerror(errno)})};
+}
+
+RuntimeFolder tooLong(const std::string &path, const std::string &what) {
+  return {{},
+          {},
+          text::fill(text::translate("pdx::winlib::RuntimeFolder",
+                                     "%1 경로가 너무 길어 창 소켓을 만들 수 없습니다 (%2, %3바이트까지)."),
+                     {what, path, std::to_string(kLongestRuntimeFolder)})};
 }
 
 // `base`/`leaf`, both private, or why not.
@@ -63,13 +77,16 @@ RuntimeFolder privateFolder(const std::string &base, const std::string &leaf, ui
 RuntimeFolder standIn(const RuntimePlaces &places, const std::string &refused) {
   const std::string base = places.cacheDir + "/qz-telecom";
   if (base.size() + 8 > kLongestRuntimeFolder) {
-    return tooLong(base, "캐시 폴더");
+    return tooLong(base, text::translate("pdx::winlib::RuntimeFolder", "캐시 폴더"));
   }
   std::error_code error;
   std::filesystem::create_directories(places.cacheDir, error);
   RuntimeFolder folder = privateFolder(base, "sockets", places.uid);
   if (folder.error.empty()) {
-    folder.notice = refused + " 폴더가 이 사용자만의 것이 아니어서 " + folder.path + " 폴더를 대신 씁니다.";
+    folder.notice =
+        text::fill(text::translate("pdx::winlib::RuntimeFolder",
+                                   "%1 폴더가 이 사용자만의 것이 아니어서 %2 폴더를 대신 씁니다."),
+                   {refused, folder.path});
   }
   return folder;
 }
@@ -90,7 +107,7 @@ RuntimeFolder chooseRuntimeFolder(const RuntimePlaces &places) {
   }
   const std::string base = places.tempDir + "/qz-telecom-" + std::to_string(places.uid);
   if (base.size() + 11 > kLongestRuntimeFolder) {
-    return tooLong(base, "임시 폴더");
+    return tooLong(base, text::translate("pdx::winlib::RuntimeFolder", "임시 폴더"));
   }
   RuntimeFolder folder = privateFolder(base, "qz-telecom", places.uid);
   return folder.error.empty() ? folder : standIn(places, base);

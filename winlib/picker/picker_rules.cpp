@@ -1,5 +1,7 @@
 #include "winlib/picker/picker_rules.h"
 
+#include "core/base/user_text.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fnmatch.h>
@@ -103,7 +105,7 @@ std::vector<std::string> listFolder(const std::string &folder, std::string_view 
 std::vector<PickerDrive> listDrives(std::string_view home, const std::vector<MountedVolume> &volumes) {
   std::vector<PickerDrive> drives = {{"[-/-]", "/"}};
   if (!home.empty() && normalFolder(home) != "/") {
-    drives.push_back({"[-홈-]", normalFolder(home)});
+    drives.push_back({text::translate("pdx::winlib::Picker", "[-홈-]"), normalFolder(home)});
   }
   for (const auto &volume : volumes) {
     const std::string path = normalFolder(volume.path);

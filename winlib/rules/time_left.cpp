@@ -1,5 +1,7 @@
 #include "winlib/rules/time_left.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::winlib {
 
 std::string timeLeftText(int done, int total, int64_t elapsedMs) {
@@ -8,11 +10,12 @@ std::string timeLeftText(int done, int total, int64_t elapsedMs) {
   }
   const int64_t leftMs = elapsedMs * (total - done) / done;
   const int64_t seconds = (leftMs + 999) / 1000;
-  std::string text = "남은 시간 약 ";
+  const std::string secs = std::to_string(seconds % 60);
   if (seconds >= 60) {
-    text += std::to_string(seconds / 60) + "분 ";
+    return text::fill(text::translate("pdx::winlib::WaitWindow", "남은 시간 약 %1분 %2초"),
+                      {std::to_string(seconds / 60), secs});
   }
-  return text + std::to_string(seconds % 60) + "초";
+  return text::fill(text::translate("pdx::winlib::WaitWindow", "남은 시간 약 %1초"), {secs});
 }
 
 } // namespace pdx::winlib
