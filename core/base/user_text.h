@@ -8,6 +8,12 @@
 #include <string>
 #include <string_view>
 
+// Marks a table's text for lupdate; it is translated where it is shown.
+// The same definition as Qt's, so either header may come first.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace pdx::text {
 
 // Returns the text for `source` in `context`, or an empty string when the

@@ -1,6 +1,7 @@
 // Pelodex: the phone-data program.
 #include "apps/pelodex/ui/pelodex_app.h"
 #include "core/base/last_resort.h"
+#include "core/base/user_text.h"
 #include "platform/settings/language.h"
 #include "resources/translations/translation.h"
 
@@ -20,7 +21,9 @@ int run(int argc, char **argv) {
   }
   const pdx::pelodex::PelodexOptions options = pdx::pelodex::parsePelodexOptions(arguments);
   for (const std::string &unknown : options.unknown) {
-    std::fprintf(stderr, "Pelodex: 알 수 없는 인수를 무시합니다: %s\n", unknown.c_str());
+    const std::string line = pdx::text::fill(
+        pdx::text::translate("pdx::pelodex", "Pelodex: 알 수 없는 인수를 무시합니다: %1"), {unknown});
+    std::fprintf(stderr, "%s\n", line.c_str());
   }
   pdx::pelodex::PelodexApp app(options);
   if (!app.InitInstance()) {
