@@ -1,9 +1,10 @@
 #!/bin/sh
 # Pictures of the message menu and both message pages, taken from Pelodex
 # on the simulated phone on a private X display (Xvfb, xcb), into OUT
-# (default build/sms-shots).
+# (default build/sms-shots), and the same in English into OUT/en.
 set -eu
 cd "$(dirname "$0")/.."
 OUT=${1:-build/sms-shots}
 cmake --build build -j2 --target Pelodex pelodex-cli
-exec /usr/bin/python3 scripts/a11y/shots.py build "$OUT" sms
+/usr/bin/python3 scripts/a11y/shots.py build "$OUT" sms
+exec /usr/bin/python3 scripts/a11y/shots.py --lang en build "$OUT/en" sms

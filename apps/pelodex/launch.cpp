@@ -1,5 +1,7 @@
 #include "apps/pelodex/launch.h"
 
+#include "core/base/user_text.h"
+
 #include <QString>
 #include <algorithm>
 #include <cstdio>
@@ -9,12 +11,7 @@ namespace pdx::pelodex {
 namespace {
 
 std::string format(const char *pattern, const std::string &name) {
-  std::string out = pattern;
-  const size_t at = out.find("%s");
-  if (at != std::string::npos) {
-    out.replace(at, 2, name);
-  }
-  return out;
+  return text::fill(text::translate("pdx::pelodex", pattern), {name});
 }
 
 bool equalsIgnoringCase(const std::string &a, const std::string &b) {
@@ -28,15 +25,16 @@ std::string startFailureMessage(platform::StartFailure failure, const std::strin
   case platform::StartFailure::None:
     return std::string();
   case platform::StartFailure::NoResources:
-    return "메모리나 시스템자원이 부족합니다";
+    return text::translate("pdx::pelodex", "메모리나 시스템자원이 부족합니다");
   case platform::StartFailure::NotFound:
-    return format("%s 실행파일을 찾을 수 없습니다", displayName);
+    return format(QT_TRANSLATE_NOOP("pdx::pelodex", "%1 실행파일을 찾을 수 없습니다"), displayName);
   case platform::StartFailure::NotExecutable:
-    return format("%s 실행파일에 이상이 있습니다", displayName);
+    return format(QT_TRANSLATE_NOOP("pdx::pelodex", "%1 실행파일에 이상이 있습니다"), displayName);
   case platform::StartFailure::Other:
     break;
   }
-  return format("문제가 발생하여 %s 프로그램을 실행할 수 없습니다", displayName);
+  return format(QT_TRANSLATE_NOOP("pdx::pelodex", "문제가 발생하여 %1 프로그램을 실행할 수 없습니다"),
+                displayName);
 }
 
 std::string runProgram(const std::string &program, const std::vector<std::string> &arguments,
@@ -71,11 +69,14 @@ DialupState checkDialup() {
 std::string dialupMessage(DialupState state) {
   switch (state) {
   case DialupState::NotInstalled:
-    return "전화접속 네트워킹이 설치되어 있지 않습니다.\nPelodex CD에서 데이터서비스 설치를 참조하여\n"
-           "전화접속네트워킹을 설치하신후 전화접속네트워킹에\nQZ Telecom을 설치하시기 바랍니다.";
+    return text::translate(
+        "pdx::pelodex",
+        "전화접속 네트워킹이 설치되어 있지 않습니다.\nPelodex CD에서 데이터서비스 설치를 참조하여\n"
+        "전화접속네트워킹을 설치하신후 전화접속네트워킹에\nQZ Telecom을 설치하시기 바랍니다.");
   case DialupState::NotRegistered:
-    return "전화접속 네트워킹에 QZ Telecom이 등록되어 있지 않습니다.\nPelodex CD에서 데이터서비스 설치를 "
-           "참조하여\nQZ Telecom을 설치하시기 바랍니다.";
+    return text::translate("pdx::pelodex",
+                           "전화접속 네트워킹에 QZ Telecom이 등록되어 있지 않습니다.\nPelodex CD에서 "
+                           "데이터서비스 설치를 참조하여\nQZ Telecom을 설치하시기 바랍니다.");
   case DialupState::Ready:
     break;
   }

@@ -47,15 +47,20 @@ StartupLoad unreadable(DataFile &file, CDataStore &store, DataFileUser &user, Do
                        std::time_t now) {
   clearPcSide(store);
   const fs::path aside = setAside(file.fileName(false), now);
-  const std::string reason =
-      "데이터 파일(" + file.fileName(false).string() + ")을 읽을 수 없습니다.\n" + describe(result);
+  const std::string reason = text::fill(text::translate("pdx::data", "데이터 파일(%1)을 읽을 수 없습니다."),
+                                        {file.fileName(false).string()}) +
+                             "\n" + describe(result) + "\n";
   if (aside.empty()) {
-    user.tell(reason + "\n파일을 보관할 수 없어 프로그램을 종료합니다. 파일을 다른 곳에 복사한 뒤 "
-                       "다시 시작하십시오.");
+    user.tell(reason + text::translate("pdx::data",
+                                       "파일을 보관할 수 없어 프로그램을 종료합니다. 파일을 다른 곳에 "
+                                       "복사한 뒤 다시 시작하십시오."));
     return StartupLoad::Refused;
   }
-  user.tell(reason + "\n읽지 못한 파일은 " + aside.filename().string() + " 이름으로 그대로 보관했습니다.");
-  if (offerBackup(file, store, user, "백업 파일(Pelodex.old)로 시작하시겠습니까?")) {
+  user.tell(reason +
+            text::fill(text::translate("pdx::data", "읽지 못한 파일은 %1 이름으로 그대로 보관했습니다."),
+                       {aside.filename().string()}));
+  if (offerBackup(file, store, user,
+                  text::translate("pdx::data", "백업 파일(Pelodex.old)로 시작하시겠습니까?"))) {
     return StartupLoad::FromBackup;
   }
   return StartupLoad::Empty;
@@ -86,8 +91,9 @@ StartupLoad loadAtStartup(DataFile &file, CDataStore &store, DataFileUser &user,
     outcome = unreadable(file, store, user, result, now);
   } else if (result == DocResult::BackupExists &&
              offerBackup(file, store, user,
-                         "데이터 파일(Pelodex.dat)이 없고 백업 파일(Pelodex.old)이 있습니다. 백업 "
-                         "파일로 시작하시겠습니까?")) {
+                         text::translate("pdx::data",
+                                         "데이터 파일(Pelodex.dat)이 없고 백업 파일(Pelodex.old)이 "
+                                         "있습니다. 백업 파일로 시작하시겠습니까?"))) {
     outcome = StartupLoad::FromBackup;
   } else {
     outcome = result == DocResult::BackupExists ? StartupLoad::Empty : StartupLoad::FirstStart;

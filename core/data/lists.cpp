@@ -20,11 +20,11 @@ const char *describe(GroupRefusal refusal) {
   case GroupRefusal::None:
     return "";
   case GroupRefusal::Full:
-    return "더이상 그룹을 추가할 수 없습니다.";
+    return QT_TRANSLATE_NOOP("pdx::data", "더이상 그룹을 추가할 수 없습니다.");
   case GroupRefusal::NoName:
-    return "그룹 이름을 입력하십시오.";
+    return QT_TRANSLATE_NOOP("pdx::data", "그룹 이름을 입력하십시오.");
   case GroupRefusal::SameName:
-    return "같은 이름의 그룹이 있습니다.";
+    return QT_TRANSLATE_NOOP("pdx::data", "같은 이름의 그룹이 있습니다.");
   }
   return "";
 }

@@ -4,6 +4,11 @@
 
 namespace pdx::core {
 
+std::string numberLabel(size_t kind) {
+  return kind < kNumberLabels.size() ? text::translate("pdx::data", kNumberLabels[kind].data())
+                                     : std::string();
+}
+
 bool PhoneBookEntry::isEmpty() const {
   return name.empty() && std::all_of(numbers.begin(), numbers.end(), [](const auto &n) { return n.empty(); });
 }

@@ -4,9 +4,11 @@
 
 #include "core/base/bytes.h"
 #include "core/base/fixed_text.h"
+#include "core/base/user_text.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace pdx::core {
@@ -22,8 +24,13 @@ enum PhoneState : uint16_t {
   kUnconfirmed = 2, // changed while no phone was connected
 };
 
-// Labels of the four number kinds, in their fixed order (UTF-8).
-inline constexpr std::array<std::string_view, kNumberKinds> kNumberLabels = {"집", "회사", "휴대폰", "삐삐"};
+// Labels of the four number kinds, in their fixed order (UTF-8): the names
+// files and scripts use.
+inline constexpr std::array<std::string_view, kNumberKinds> kNumberLabels = {
+    QT_TRANSLATE_NOOP("pdx::data", "집"), QT_TRANSLATE_NOOP("pdx::data", "회사"),
+    QT_TRANSLATE_NOOP("pdx::data", "휴대폰"), QT_TRANSLATE_NOOP("pdx::data", "삐삐")};
+// The label as the user reads it, in the user's language.
+std::string numberLabel(size_t kind);
 
 struct PhoneBookEntry {
   static constexpr size_t kFileSize = 157;
@@ -140,8 +147,9 @@ struct PhoneOptions {
   FixedText<4> digitsA;
 };
 
-// The 51 bell names (UTF-8), index = a group's melody value.
+// The 51 bell names as the user reads them (UTF-8, in the user's
+// language), index = a group's melody value.
 inline constexpr int kBellNameCount = 51;
-std::string_view bellName(int index);
+std::string bellName(int index);
 
 } // namespace pdx::core

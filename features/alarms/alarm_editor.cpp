@@ -1,5 +1,7 @@
 #include "features/alarms/alarm_editor.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::features {
 
 AlarmEditor::AlarmEditor(core::CDataStore &store, AlarmPhone &phone, PageUser &user, const Clock &clock)
@@ -14,7 +16,7 @@ std::string AlarmEditor::rowText(size_t position) const {
 
 bool AlarmEditor::mayAdd() {
   if (store_.alarms.full()) {
-    user_.tell("알람은 10개까지 등록할 수 있습니다.");
+    user_.tell(text::translate("pdx::alarms", "알람은 10개까지 등록할 수 있습니다."));
     return false;
   }
   return true;
@@ -26,7 +28,7 @@ std::optional<size_t> AlarmEditor::add(core::AlarmEntry alarm) {
   }
   alarm.slot = static_cast<uint16_t>(size());
   if (!phone_.writeAlarm(alarm.slot, alarm)) {
-    user_.tell("알람을 추가할 수 없습니다.");
+    user_.tell(text::translate("pdx::alarms", "알람을 추가할 수 없습니다."));
     return std::nullopt;
   }
   return store_.alarms.insert(alarm, now());
@@ -38,7 +40,7 @@ std::optional<size_t> AlarmEditor::modify(size_t position, core::AlarmEntry alar
   }
   alarm.slot = static_cast<uint16_t>(position);
   if (!phone_.writeAlarm(position, alarm)) {
-    user_.tell("알람을 수정할 수 없습니다.");
+    user_.tell(text::translate("pdx::alarms", "알람을 수정할 수 없습니다."));
     return std::nullopt;
   }
   store_.alarms.removeAt(position);
@@ -46,11 +48,11 @@ std::optional<size_t> AlarmEditor::modify(size_t position, core::AlarmEntry alar
 }
 
 std::optional<int> AlarmEditor::remove(size_t position) {
-  if (position >= size() || !user_.ask("알람을 삭제하시겠습니까?")) {
+  if (position >= size() || !user_.ask(text::translate("pdx::alarms", "알람을 삭제하시겠습니까?"))) {
     return std::nullopt;
   }
   if (!phone_.deleteAlarm(position)) {
-    user_.tell("알람을 삭제할 수 없습니다.");
+    user_.tell(text::translate("pdx::alarms", "알람을 삭제할 수 없습니다."));
     return std::nullopt;
   }
   store_.alarms.removeAt(position);

@@ -1,6 +1,8 @@
 #include "features/alarms/alarm_form.h"
 
 #include "core/base/cp949.h"
+#include "core/base/date_text.h"
+#include "core/base/user_text.h"
 #include "core/calendar/gregorian.h"
 
 #include <array>
@@ -10,20 +12,13 @@
 namespace pdx::features {
 namespace {
 
-constexpr std::array<const char *, kPeriodCount> kPeriodNames = {"시간지정", "매일주기", "매주주기",
-                                                                 "매월주기"};
-constexpr std::array<const char *, 7> kWeekdays = {"일요일", "월요일", "화요일", "수요일",
-                                                   "목요일", "금요일", "토요일"};
+constexpr std::array<const char *, kPeriodCount> kPeriodNames = {
+    QT_TRANSLATE_NOOP("pdx::alarms", "시간지정"), QT_TRANSLATE_NOOP("pdx::alarms", "매일주기"),
+    QT_TRANSLATE_NOOP("pdx::alarms", "매주주기"), QT_TRANSLATE_NOOP("pdx::alarms", "매월주기")};
 
+// The memo is stored on the phone: its words stay Korean in every language.
 const char *half(bool pm) {
   return pm ? "오후" : "오전";
-}
-
-// Hour and half as the screen shows them: 0 is 오전 12시, 12 is 오후 12시.
-std::string clockText(int hour, int minute) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%s %d시 %d분", half(hour >= 12), hour % 12 == 0 ? 12 : hour % 12, minute);
-  return text;
 }
 
 // Whether the form's date and time exist in `year` and are not yet past.
@@ -52,11 +47,11 @@ int periodIndex(uint16_t kind) {
 
 std::string periodName(uint16_t kind) {
   const int index = periodIndex(kind);
-  return index >= 0 ? kPeriodNames[static_cast<size_t>(index)] : "";
+  return index >= 0 ? text::translate("pdx::alarms", kPeriodNames[static_cast<size_t>(index)]) : "";
 }
 
 std::string weekdayName(int weekday) {
-  return weekday >= 0 && weekday < 7 ? kWeekdays[static_cast<size_t>(weekday)] : "";
+  return text::weekdayText(weekday);
 }
 
 void AlarmForm::setHalf(bool afternoon) {
@@ -111,9 +106,8 @@ std::optional<std::string> alarmDateRefusal(const AlarmForm &form) {
   if (periodKind(form.period) != core::kOnce || calendar::isMonthDay(form.month, form.day)) {
     return std::nullopt;
   }
-  char text[96];
-  std::snprintf(text, sizeof text, "%d월 %d일은 달력에 없는 날짜입니다.", form.month, form.day);
-  return text;
+  return text::fill(text::translate("pdx::alarms", "%1은 달력에 없는 날짜입니다."),
+                    {text::monthDayText(form.month, form.day)});
 }
 
 std::optional<int> onceYear(const AlarmForm &form, const core::CivilTime &now) {
@@ -167,19 +161,16 @@ core::AlarmEntry buildAlarm(const AlarmForm &form, const core::CivilTime &now) {
 }
 
 std::string alarmTimeText(const core::AlarmEntry &alarm) {
-  const std::string clock = clockText(alarm.hour, alarm.minute);
-  char text[96];
+  const std::string clock = "\n" + text::clockText(alarm.hour, alarm.minute);
   switch (alarm.repeat) {
   case core::kOnce:
-    std::snprintf(text, sizeof text, "%d월 %d일\n", alarm.month, alarm.day);
-    return text + clock;
+    return text::monthDayText(alarm.month, alarm.day) + clock;
   case core::kDaily:
-    return "매일\n" + clock;
+    return text::translate("pdx::alarms", "매일") + clock;
   case core::kWeekly:
-    return "매주 " + weekdayName(alarm.weekday) + "\n" + clock;
+    return text::fill(text::translate("pdx::alarms", "매주 %1"), {weekdayName(alarm.weekday)}) + clock;
   case core::kMonthly:
-    std::snprintf(text, sizeof text, "매월 %d일\n", alarm.day);
-    return text + clock;
+    return text::fill(text::translate("pdx::alarms", "매월 %1일"), {std::to_string(alarm.day)}) + clock;
   default:
     return {};
   }

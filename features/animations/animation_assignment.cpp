@@ -119,7 +119,7 @@ bool AnimationAssignment::send(int preview) {
   const std::optional<animation::CAnimation> chosen = loadChosen();
   const int phoneSlot = kPhoneSlotOfPreview[static_cast<size_t>(preview)];
   if (!chosen || !phone_.sendAnimation(animation::animationSetPayload(phoneSlot, *chosen))) {
-    user_.tell(kAnimationSendFailure, false);
+    user_.tell(text::translate("pdx::animations", kAnimationSendFailure), false);
     return false;
   }
   slots_[static_cast<size_t>(preview)] = chosen;
@@ -129,7 +129,8 @@ bool AnimationAssignment::send(int preview) {
 
 void AnimationAssignment::startEditor() {
   stopPreview();
-  const std::string failure = starter_.start(kAnimationEditorProgram, kAnimationEditorName);
+  const std::string failure =
+      starter_.start(kAnimationEditorProgram, text::translate("pdx::animations", kAnimationEditorName));
   if (!failure.empty()) {
     user_.tell(failure, true);
   }

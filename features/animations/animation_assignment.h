@@ -9,6 +9,7 @@
 #include "animation/effects/effect_player.h"
 #include "animation/file/animation.h"
 #include "core/base/event_loop.h"
+#include "core/base/user_text.h"
 #include "features/common/media_catalog.h"
 #include "features/common/media_ports.h"
 
@@ -22,9 +23,10 @@ inline constexpr int kAnimationSlots = 3;
 // The phone slot of the first, second and third slot preview.
 inline constexpr std::array<int, kAnimationSlots> kPhoneSlotOfPreview = {0, 2, 1};
 inline constexpr Millis kEffectFrameInterval{150};
-inline constexpr const char *kAnimationSendFailure = "애니메이션을 지정할 수 없습니다.";
+inline constexpr const char *kAnimationSendFailure =
+    QT_TRANSLATE_NOOP("pdx::animations", "애니메이션을 지정할 수 없습니다.");
 inline constexpr const char *kAnimationEditorProgram = "Velluto";
-inline constexpr const char *kAnimationEditorName = "애니메이션 편집기";
+inline constexpr const char *kAnimationEditorName = QT_TRANSLATE_NOOP("pdx::animations", "애니메이션 편집기");
 
 // The catalogue entry of an animation file (the scan's loader).
 std::optional<CatalogEntry> loadAnimationEntry(const std::filesystem::path &folder, const std::string &name);

@@ -1,10 +1,12 @@
 #include "features/groups/group_editor.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::features {
 
 namespace {
 
-constexpr const char *kCannotAdd = "휴대폰에 그룹을 추가할 수 없습니다.";
+constexpr const char *kCannotAdd = QT_TRANSLATE_NOOP("pdx::groups", "휴대폰에 그룹을 추가할 수 없습니다.");
 
 } // namespace
 
@@ -24,7 +26,7 @@ std::vector<size_t> GroupEditor::listedGroups() const {
 bool GroupEditor::allowed(const core::PhoneGroup &group, std::optional<size_t> replacing) {
   const core::GroupRefusal refusal = table().refusal(group, replacing);
   if (refusal != core::GroupRefusal::None) {
-    user_.tell(core::describe(refusal));
+    user_.tell(text::translate("pdx::data", core::describe(refusal)));
   }
   return refusal == core::GroupRefusal::None;
 }
@@ -51,7 +53,7 @@ std::optional<size_t> GroupEditor::add(const core::PhoneGroup &group) {
   core::PhoneGroup added = group;
   added.id = static_cast<uint16_t>(id);
   if (connected_ && !phone_.writeGroup(table(), id, added)) {
-    user_.tell(kCannotAdd);
+    user_.tell(text::translate("pdx::groups", kCannotAdd));
     return std::nullopt;
   }
   return store(added, std::nullopt);
@@ -64,7 +66,7 @@ std::optional<size_t> GroupEditor::modify(size_t position, const core::PhoneGrou
     return std::nullopt;
   }
   if (connected_ && !phone_.writeGroup(table(), group.id, group)) {
-    user_.tell("휴대폰의 그룹설정을 바꿀 수 없습니다.");
+    user_.tell(text::translate("pdx::groups", "휴대폰의 그룹설정을 바꿀 수 없습니다."));
     return std::nullopt;
   }
   return store(group, position);
@@ -73,16 +75,16 @@ std::optional<size_t> GroupEditor::modify(size_t position, const core::PhoneGrou
 bool GroupEditor::remove(size_t position) {
   const core::PhoneGroup group = table()[position];
   if (store_.pcPhonebook.anyEntryHasGroup(group.id)) {
-    user_.tell("사람이 등록되어 있는 그룹은 삭제할 수 없습니다.");
+    user_.tell(text::translate("pdx::groups", "사람이 등록되어 있는 그룹은 삭제할 수 없습니다."));
     return false;
   }
-  if (!user_.ask("그룹을 삭제하시겠습니까?")) {
+  if (!user_.ask(text::translate("pdx::groups", "그룹을 삭제하시겠습니까?"))) {
     return false;
   }
   core::PhoneGroup empty;
   empty.id = group.id;
   if (connected_ && !phone_.writeGroup(table(), group.id, empty)) {
-    user_.tell("휴대폰의 그룹을 삭제할 수 없습니다.");
+    user_.tell(text::translate("pdx::groups", "휴대폰의 그룹을 삭제할 수 없습니다."));
     return false;
   }
   store_.phoneGroups.removeAt(position);
@@ -100,13 +102,14 @@ int GroupEditor::createByName(std::string_view name) {
   }
   core::PhoneGroup group;
   group.name.setWhole(name);
-  if (!user_.ask("해당하는 그룹이 없습니다. 새로 만들까요?") || !allowed(group, std::nullopt)) {
+  if (!user_.ask(text::translate("pdx::groups", "해당하는 그룹이 없습니다. 새로 만들까요?")) ||
+      !allowed(group, std::nullopt)) {
     return -1;
   }
   const int id = table().firstFreeId();
   group.id = static_cast<uint16_t>(id);
   if (connected_ && !phone_.writeGroup(table(), id, group)) {
-    user_.tell(kCannotAdd);
+    user_.tell(text::translate("pdx::groups", kCannotAdd));
     return -1;
   }
   store(group, std::nullopt);

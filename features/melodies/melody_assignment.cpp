@@ -72,7 +72,7 @@ void MelodyAssignment::play() {
   }
   const std::optional<melody::CMelody> melody = loadChosen();
   if (!melody) {
-    user_.tell(kMelodyPlayFailure, false);
+    user_.tell(text::translate("pdx::melodies", kMelodyPlayFailure), false);
     return;
   }
   player_.play(*melody, [this] {
@@ -102,7 +102,7 @@ bool MelodyAssignment::send(int slot) {
   }
   const std::optional<melody::CMelody> melody = loadChosen();
   if (!melody || !phone_.sendMelody(melody::buildMelodySetPayload(static_cast<uint8_t>(slot), *melody))) {
-    user_.tell(kMelodySendFailure, false);
+    user_.tell(text::translate("pdx::melodies", kMelodySendFailure), false);
     return false;
   }
   return true;
@@ -110,7 +110,8 @@ bool MelodyAssignment::send(int slot) {
 
 void MelodyAssignment::startEditor() {
   stop();
-  const std::string failure = starter_.start(kMelodyEditorProgram, kMelodyEditorName);
+  const std::string failure =
+      starter_.start(kMelodyEditorProgram, text::translate("pdx::melodies", kMelodyEditorName));
   if (!failure.empty()) {
     user_.tell(failure, true);
   }

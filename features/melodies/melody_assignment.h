@@ -5,6 +5,7 @@
 // stops the melody that plays.
 #pragma once
 
+#include "core/base/user_text.h"
 #include "features/common/media_catalog.h"
 #include "features/common/media_ports.h"
 #include "features/melodies/background_player.h"
@@ -16,10 +17,12 @@
 namespace pdx::features {
 
 inline constexpr int kMelodySlots = 3;
-inline constexpr const char *kMelodyPlayFailure = "멜로디를 연주할 수 없습니다.";
-inline constexpr const char *kMelodySendFailure = "멜로디를 지정할 수 없습니다.";
+inline constexpr const char *kMelodyPlayFailure =
+    QT_TRANSLATE_NOOP("pdx::melodies", "멜로디를 연주할 수 없습니다.");
+inline constexpr const char *kMelodySendFailure =
+    QT_TRANSLATE_NOOP("pdx::melodies", "멜로디를 지정할 수 없습니다.");
 inline constexpr const char *kMelodyEditorProgram = "Carrowin";
-inline constexpr const char *kMelodyEditorName = "멜로디 편집기";
+inline constexpr const char *kMelodyEditorName = QT_TRANSLATE_NOOP("pdx::melodies", "멜로디 편집기");
 
 // The catalogue entry of a melody file (the scan's loader).
 std::optional<CatalogEntry> loadMelodyEntry(const std::filesystem::path &folder, const std::string &name);

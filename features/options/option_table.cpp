@@ -1,6 +1,7 @@
 #include "features/options/option_table.h"
 
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 
 #include <algorithm>
 #include <array>
@@ -12,13 +13,14 @@ using K = OptionKind;
 using S = OptionSubtype;
 
 constexpr const char *kOffOn = "OFF\tON";
-constexpr const char *kBells =
+constexpr const char *kBells = QT_TRANSLATE_NOOP(
+    "pdx::options",
     "(1) 나만의 멜로디 1\t(2) 나만의 멜로디 2\t(3) 나만의 멜로디 3\t(4) 벨 1\t(5) 벨 2\t(6) 벨 3\t(7) 벨 4\t"
     "(8) 벨 5\t(9) 벨 6\t(10) 벨 7\t(11) 하이든 트럼펫\t(12) 푸니쿨리 푸니쿨라\t(13) 환상즉흥곡\t"
     "(14) 엘리제를 위하여\t(15) 유모레스크\t(16) 파헬벨의 캐논\t(17) 유술피리 변주\t(18) 바흐 미뉴에트\t"
     "(19) 사랑의 기쁨\t(20) 복케리니 미뉴엣\t(21) 빌헬름 텔 서곡\t(22) 군밤타령\t(23) 잘살아보세\t"
     "(24) 밀양 아리랑\t(25) 몽금포 타령\t(26) 풍년가\t(27) 징글벨\t(28) 고요한밤 거룩한밤\t"
-    "(29) 축하하오 기쁜성탄\t(30) 기쁘다 구주 오셨네";
+    "(29) 축하하오 기쁜성탄\t(30) 기쁘다 구주 오셨네");
 
 constexpr OptionRow heading(const char *label) {
   return {label, K::Heading, S::None, "", 0};
@@ -31,44 +33,53 @@ constexpr OptionRow text(const char *label, K kind, S subtype, int length) {
 }
 
 constexpr std::array<OptionRow, kOptionRows> kRows = {
-    heading("단문 메시지"),
-    choice("   메시지 도착 알람", "소리 안남\t2번 울림\t2분마다 울림"),
-    heading("벨/멜로디/진동"),
-    choice("   벨/진동 선택", "벨\t진동\t진동 후 벨"),
-    choice("   벨/멜로디 선택", kBells),
-    choice("   벨/멜로디 크기", "레벨1\t레벨2\t레벨3\t레벨4\t레벨5"),
-    choice("   착신벨 횟수", "계속 울림\t벨1회만 울림\t벨2회만 울림\t벨3회만 울림"),
-    heading("리모트 진동기능"),
-    choice("   착신 진동기능", kOffOn),
-    choice("   분실 진동기능 ", kOffOn),
-    heading("자동 응답기능"),
-    choice("   자동응답 설정/해제", kOffOn),
-    choice("   자동응답벨 횟수", "즉시 자동응답\t진동1회 울림\t벨1회 울림\t벨2회 울림"),
-    choice("   안내음성선택", "일반\t운전중\t회의중\t사용자음성"),
-    heading("키톤/경보음"),
-    choice("   키톤크기", "무음\t레벨1\t레벨2\t레벨3\t레벨4\t레벨5"),
-    choice("   통화연결음", kOffOn),
-    choice("   통화 1분경과음", kOffOn),
-    choice("   서비스이탈경보", kOffOn),
-    heading("부가 기능"),
-    text("   자동지역번호", K::Digits, S::AreaCode, 4),
-    text("   국제전화번호", K::Digits, S::International, 7),
-    choice("   자동 재다이얼", kOffOn),
-    choice("   자동 조명기능", kOffOn),
-    choice("   자동 착신기능", kOffOn),
-    choice("   통화중녹음재생", kOffOn),
-    heading("잠금 기능"),
-    choice("   자동잠금", kOffOn),
-    choice("   국제전화잠금", kOffOn),
-    choice("   전화부잠금", kOffOn),
-    choice("   메뉴잠금", kOffOn),
-    choice("   최근발신잠금", kOffOn),
-    heading("환경 설정"),
-    text("   리모트 진동기 ID", K::Digits, S::RemoteId, 3),
-    choice("   애니메이션 표시", "OFF\t기본 애니메이션\t사용자 지정"),
-    choice("   대기모드 화면", "시계\t사용자 그림1\t사용자 그림2\t사용자 그림3"),
-    text("   초기화면 입력", K::Text, S::None, 16),
-    text("   비밀번호 변경", K::Digits, S::Password, 4),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "단문 메시지")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "메시지 도착 알람"),
+           QT_TRANSLATE_NOOP("pdx::options", "소리 안남\t2번 울림\t2분마다 울림")),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "벨/멜로디/진동")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "벨/진동 선택"),
+           QT_TRANSLATE_NOOP("pdx::options", "벨\t진동\t진동 후 벨")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "벨/멜로디 선택"), kBells),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "벨/멜로디 크기"),
+           QT_TRANSLATE_NOOP("pdx::options", "레벨1\t레벨2\t레벨3\t레벨4\t레벨5")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "착신벨 횟수"),
+           QT_TRANSLATE_NOOP("pdx::options", "계속 울림\t벨1회만 울림\t벨2회만 울림\t벨3회만 울림")),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "리모트 진동기능")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "착신 진동기능"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "분실 진동기능"), kOffOn),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "자동 응답기능")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "자동응답 설정/해제"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "자동응답벨 횟수"),
+           QT_TRANSLATE_NOOP("pdx::options", "즉시 자동응답\t진동1회 울림\t벨1회 울림\t벨2회 울림")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "안내음성선택"),
+           QT_TRANSLATE_NOOP("pdx::options", "일반\t운전중\t회의중\t사용자음성")),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "키톤/경보음")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "키톤크기"),
+           QT_TRANSLATE_NOOP("pdx::options", "무음\t레벨1\t레벨2\t레벨3\t레벨4\t레벨5")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "통화연결음"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "통화 1분경과음"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "서비스이탈경보"), kOffOn),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "부가 기능")),
+    text(QT_TRANSLATE_NOOP("pdx::options", "자동지역번호"), K::Digits, S::AreaCode, 4),
+    text(QT_TRANSLATE_NOOP("pdx::options", "국제전화번호"), K::Digits, S::International, 7),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "자동 재다이얼"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "자동 조명기능"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "자동 착신기능"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "통화중녹음재생"), kOffOn),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "잠금 기능")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "자동잠금"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "국제전화잠금"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "전화부잠금"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "메뉴잠금"), kOffOn),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "최근발신잠금"), kOffOn),
+    heading(QT_TRANSLATE_NOOP("pdx::options", "환경 설정")),
+    text(QT_TRANSLATE_NOOP("pdx::options", "리모트 진동기 ID"), K::Digits, S::RemoteId, 3),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "애니메이션 표시"),
+           QT_TRANSLATE_NOOP("pdx::options", "OFF\t기본 애니메이션\t사용자 지정")),
+    choice(QT_TRANSLATE_NOOP("pdx::options", "대기모드 화면"),
+           QT_TRANSLATE_NOOP("pdx::options", "시계\t사용자 그림1\t사용자 그림2\t사용자 그림3")),
+    text(QT_TRANSLATE_NOOP("pdx::options", "초기화면 입력"), K::Text, S::None, 16),
+    text(QT_TRANSLATE_NOOP("pdx::options", "비밀번호 변경"), K::Digits, S::Password, 4),
 };
 
 // The record's choice value of a row: rows 1..18 are the first fourteen
@@ -92,18 +103,12 @@ template <typename Options> auto choiceField(Options &o, int row) -> decltype(&o
   return find(kTailRows, o.tail);
 }
 
-} // namespace
-
-const OptionRow &optionRow(int row) {
-  return kRows.at(static_cast<size_t>(row));
+std::string translated(const char *source) {
+  return pdx::text::translate("pdx::options", source);
 }
 
-std::vector<std::string> choicesOf(int row) {
+std::vector<std::string> splitChoices(std::string_view all) {
   std::vector<std::string> choices;
-  const std::string_view all = optionRow(row).choices;
-  if (optionRow(row).kind != K::Choice) {
-    return choices;
-  }
   size_t start = 0;
   while (true) {
     const size_t tab = all.find('\t', start);
@@ -113,6 +118,25 @@ std::vector<std::string> choicesOf(int row) {
     }
     start = tab + 1;
   }
+}
+
+} // namespace
+
+const OptionRow &optionRow(int row) {
+  return kRows.at(static_cast<size_t>(row));
+}
+
+std::vector<std::string> choicesOf(int row) {
+  return optionRow(row).kind == K::Choice ? splitChoices(optionRow(row).choices) : std::vector<std::string>();
+}
+
+std::string shownLabel(int row) {
+  return translated(optionRow(row).label);
+}
+
+std::vector<std::string> shownChoices(int row) {
+  return optionRow(row).kind == K::Choice ? splitChoices(translated(optionRow(row).choices))
+                                          : std::vector<std::string>();
 }
 
 int choiceValue(const core::PhoneOptions &options, int row) {
@@ -179,8 +203,13 @@ std::string valueText(const core::PhoneOptions &options, int row) {
 }
 
 std::string listRow(const core::PhoneOptions &options, int row) {
-  const std::string label = text::fromUtf8(optionRow(row).label);
-  return optionRow(row).kind == K::Heading ? label : label + "\t" + text::fromUtf8(valueText(options, row));
+  if (optionRow(row).kind == K::Heading) {
+    return text::fromUtf8(shownLabel(row));
+  }
+  const std::string value = optionRow(row).kind == K::Choice
+                                ? shownChoices(row)[static_cast<size_t>(shownChoice(options, row))]
+                                : valueText(options, row);
+  return text::fromUtf8("   " + shownLabel(row) + "\t" + value);
 }
 
 std::optional<std::string> refusalOf(int row, std::string_view cp949) {
@@ -188,22 +217,23 @@ std::optional<std::string> refusalOf(int row, std::string_view cp949) {
   const bool digits = std::all_of(cp949.begin(), cp949.end(), [](char c) { return c >= '0' && c <= '9'; });
   const bool exact = static_cast<int>(cp949.size()) == r.length && digits;
   if (r.subtype == S::Password && !exact) {
-    return "비밀번호는 숫자로 네자를 입력해야 합니다.";
+    return pdx::text::translate("pdx::options", "비밀번호는 숫자로 네자를 입력해야 합니다.");
   }
   if (r.subtype == S::RemoteId && !exact) {
-    return "리모트 진동기 ID는 숫자로 세자를 입력해야 합니다.";
+    return pdx::text::translate("pdx::options", "리모트 진동기 ID는 숫자로 세자를 입력해야 합니다.");
   }
   if (r.kind == K::Heading || r.kind == K::Choice) {
-    return "값을 입력할 수 없는 항목입니다.";
+    return pdx::text::translate("pdx::options", "값을 입력할 수 없는 항목입니다.");
   }
   // The phone keeps these rows one digit per byte: anything else would
   // arrive as 0.
   if (r.kind == K::Digits && (!digits || static_cast<int>(cp949.size()) > r.length)) {
-    return std::string(r.label + 3) + "는 숫자로 " + std::to_string(r.length) + "자까지 입력할 수 있습니다.";
+    return pdx::text::fill(pdx::text::translate("pdx::options", "%1는 숫자로 %2자까지 입력할 수 있습니다."),
+                           {shownLabel(row), std::to_string(r.length)});
   }
   if (static_cast<int>(cp949.size()) > r.length) {
-    return std::string(r.label + 3) + " 항목은 " + std::to_string(r.length) +
-           "바이트까지 입력할 수 있습니다.";
+    return pdx::text::fill(pdx::text::translate("pdx::options", "%1 항목은 %2바이트까지 입력할 수 있습니다."),
+                           {shownLabel(row), std::to_string(r.length)});
   }
   return std::nullopt;
 }

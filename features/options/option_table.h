@@ -15,7 +15,7 @@ enum class OptionKind { Heading = 0, Choice = 1, Text = 2, Digits = 3 };
 enum class OptionSubtype { None = 0, Password = 1, RemoteId = 2, International = 3, AreaCode = 4 };
 
 struct OptionRow {
-  const char *label; // UTF-8; setting labels begin with three blanks
+  const char *label; // UTF-8, as the phone's menu names it (the Korean source text)
   OptionKind kind;
   OptionSubtype subtype;
   const char *choices; // choice rows: the choices separated by tabs
@@ -26,14 +26,20 @@ inline constexpr int kOptionRows = 38;
 inline constexpr int kPasswordRow = 37;
 const OptionRow &optionRow(int row);
 
-// The choices of a choice row, in index order (UTF-8).
+// The choices of a choice row, in index order (UTF-8): the names scripts
+// give, Korean in every language.
 std::vector<std::string> choicesOf(int row);
+// The label and choices as the options page shows them, in the user's
+// language.
+std::string shownLabel(int row);
+std::vector<std::string> shownChoices(int row);
 // The choice a value shows: the last one when the value is out of range.
 int shownChoice(const core::PhoneOptions &options, int row);
 // The value column's text (UTF-8): the shown choice, or the field's first
 // `length` bytes; empty for headings.
 std::string valueText(const core::PhoneOptions &options, int row);
-// The list row in code page 949: the label, or "label\tvalue".
+// The list row in code page 949, in the user's language: a heading's label,
+// or a setting's label indented by three blanks, a tab and its value.
 std::string listRow(const core::PhoneOptions &options, int row);
 
 int choiceValue(const core::PhoneOptions &options, int row);

@@ -1,5 +1,7 @@
 #include "features/options/options_editor.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::features {
 
 OptionsEditor::OptionsEditor(core::CDataStore &store, OptionsPhone &phone, PageUser &user)
@@ -32,7 +34,7 @@ bool OptionsEditor::commitText(int row, std::string_view cp949) {
 
 bool OptionsEditor::apply() {
   if (!received_) {
-    user_.tell("휴대폰에서 환경 설정을 받지 못해 지정할 수 없습니다.");
+    user_.tell(text::translate("pdx::options", "휴대폰에서 환경 설정을 받지 못해 지정할 수 없습니다."));
     return false;
   }
   if (const auto refusal = refusalOf(kPasswordRow, options_.password.view())) {
@@ -40,7 +42,7 @@ bool OptionsEditor::apply() {
     return false;
   }
   if (!phone_.writeOptions(options_)) {
-    user_.tell("휴대폰에 지정할 수 없습니다.");
+    user_.tell(text::translate("pdx::options", "휴대폰에 지정할 수 없습니다."));
     return false;
   }
   phone_.usePassword(options_.password.view());

@@ -1,4 +1,5 @@
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 #include "features/options/options_editor.h"
 #include "features/phonebook/phonebook_fakes.h"
 
@@ -45,6 +46,28 @@ TEST(OptionTableTest, RowsMapToDistinctFieldsAndShowTheirValues) {
   setTextValue(options, 21, "0012345");
   EXPECT_EQ(options.digitsB.view(), "0012345");
   EXPECT_EQ(valueText(options, 21), "0012345");
+}
+
+std::string englishBellRow(const char *context, const char *source) {
+  const std::string_view s = source;
+  if (std::string_view(context) != "pdx::options") {
+    return {};
+  }
+  return s == "벨/진동 선택"           ? "Bell or vibration"
+         : s == "벨\t진동\t진동 후 벨" ? "Bell\tVibration\tBoth"
+                                       : "";
+}
+
+// The page shows the translation; scripts name the choices the phone's way.
+TEST(OptionTableTest, OnlyWhatThePageShowsIsTranslated) {
+  text::setLookup(&englishBellRow);
+  core::PhoneOptions options;
+  setChoice(options, 3, 1);
+  EXPECT_EQ(text::toUtf8(listRow(options, 3)), "   Bell or vibration\tVibration");
+  EXPECT_EQ(shownChoices(3), (std::vector<std::string>{"Bell", "Vibration", "Both"}));
+  EXPECT_EQ(choicesOf(3)[1], "진동");
+  EXPECT_EQ(valueText(options, 3), "진동");
+  text::setLookup(nullptr);
 }
 
 TEST(OptionTableTest, TextRules) {

@@ -1,6 +1,7 @@
 #include "features/phonebook/phonebook_editor.h"
 
 #include "core/base/hangul_search.h"
+#include "core/base/user_text.h"
 
 #include <algorithm>
 
@@ -27,21 +28,22 @@ bool sameTexts(const PhoneBookEntry &a, const PhoneBookEntry &b) {
   return a.name == b.name && a.numbers == b.numbers;
 }
 
-const char *failureMessage(WriteMode mode) {
+std::string failureMessage(WriteMode mode) {
   switch (mode) {
   case WriteMode::Add:
-    return "휴대폰에 전화번호를 추가할 수 없습니다.";
+    return text::translate("pdx::phonebook", "휴대폰에 전화번호를 추가할 수 없습니다.");
   case WriteMode::Modify:
-    return "휴대폰의 전화번호를 수정할 수 없습니다.";
+    return text::translate("pdx::phonebook", "휴대폰의 전화번호를 수정할 수 없습니다.");
   case WriteMode::Delete:
-    return "휴대폰에 전화번호를 삭제할 수 없습니다.";
+    return text::translate("pdx::phonebook", "휴대폰에 전화번호를 삭제할 수 없습니다.");
   case WriteMode::Move:
     break;
   }
-  return "휴대폰에 전화번호를 옮길 수 없습니다.";
+  return text::translate("pdx::phonebook", "휴대폰에 전화번호를 옮길 수 없습니다.");
 }
 
-constexpr const char *kPhoneFull = "휴대폰에 더이상 전화번호를 추가할 수 없습니다.";
+constexpr const char *kPhoneFull =
+    QT_TRANSLATE_NOOP("pdx::phonebook", "휴대폰에 더이상 전화번호를 추가할 수 없습니다.");
 
 } // namespace
 
@@ -156,7 +158,7 @@ bool PhonebookEditor::writeEntryToPhone(PhoneBookEntry e, int slot, WriteMode mo
       }
     }
     if (cleared && !phone_.writeSpeedDials(dials)) {
-      user_.tell("전화번호와 연결된 단축다이얼을 삭제할 수 없습니다.");
+      user_.tell(text::translate("pdx::phonebook", "전화번호와 연결된 단축다이얼을 삭제할 수 없습니다."));
       return false;
     }
     store_.phoneSpeedDials = dials;
@@ -195,7 +197,7 @@ void PhonebookEditor::placeOnPhone(PhoneBookEntry &e) {
   e.phoneState = core::kNotOnPhone;
   const int slot = freePhoneSlot();
   if (slot < 0) {
-    user_.tell(kPhoneFull);
+    user_.tell(text::translate("pdx::phonebook", kPhoneFull));
     return;
   }
   if (writeEntryToPhone(e, slot, WriteMode::Add)) {
@@ -207,11 +209,11 @@ void PhonebookEditor::placeOnPhone(PhoneBookEntry &e) {
 std::optional<int> PhonebookEditor::addNew(const EntryForm &form) {
   PhoneBookEntry e = fromForm(form);
   if (store_.pcPhonebook.size() >= core::kMaxPcEntries) {
-    user_.tell("전화번호부에는 200,000건까지 넣을 수 있습니다.");
+    user_.tell(text::translate("pdx::phonebook", "전화번호부에는 200,000건까지 넣을 수 있습니다."));
     return std::nullopt;
   }
   if (nameExists(e.name.view())) {
-    user_.tell("같은 이름이 이미 존재하고 있습니다");
+    user_.tell(text::translate("pdx::phonebook", "같은 이름이 이미 존재하고 있습니다"));
     return std::nullopt;
   }
   if (connected_ && form.storeOnPhone) {
@@ -260,7 +262,7 @@ bool PhonebookEditor::changeOneOfSeveral(PhoneBookEntry &e, const GroupOnlyForm 
   if (form.storeOnPhone == true && !onPhone(e)) {
     const int slot = freePhoneSlot();
     if (slot < 0) {
-      user_.tell(kPhoneFull);
+      user_.tell(text::translate("pdx::phonebook", kPhoneFull));
       return true;
     }
     if (!writeEntryToPhone(e, slot, WriteMode::Add)) {
@@ -316,9 +318,10 @@ bool PhonebookEditor::deleteRows(std::vector<int> rows) {
     return false;
   }
   std::sort(rows.begin(), rows.end());
-  const std::string question = rows.size() == 1
-                                   ? "\"" + entry(rows[0]).name.utf8() + "\" 전화번호를 삭제하시겠습니까?"
-                                   : std::string("선택한 전화번호를 모두 삭제하시겠습니까?");
+  const std::string question =
+      rows.size() == 1 ? text::fill(text::translate("pdx::phonebook", "\"%1\" 전화번호를 삭제하시겠습니까?"),
+                                    {entry(rows[0]).name.utf8()})
+                       : text::translate("pdx::phonebook", "선택한 전화번호를 모두 삭제하시겠습니까?");
   if (!user_.ask(question)) {
     return false;
   }
@@ -403,7 +406,7 @@ int PhonebookEditor::find(const std::string &name, const std::string &number, in
       return row;
     }
   }
-  user_.tell("찾는 항목이 등록되어 있지 않습니다.");
+  user_.tell(text::translate("pdx::phonebook", "찾는 항목이 등록되어 있지 않습니다."));
   return -1;
 }
 
@@ -414,7 +417,7 @@ int PhonebookEditor::findNext(int selectedRow, bool upward) {
       return row;
     }
   }
-  user_.tell("더 이상 찾을 수 없습니다.");
+  user_.tell(text::translate("pdx::phonebook", "더 이상 찾을 수 없습니다."));
   return -1;
 }
 

@@ -1,5 +1,6 @@
 #include "features/phonebook/phonebook_import.h"
 
+#include "core/base/user_text.h"
 #include "features/phonebook/csv_import.h"
 #include "features/phonebook/import_decode.h"
 #include "features/phonebook/text_import.h"
@@ -47,7 +48,7 @@ std::string PhonebookImporter::recordText(std::string_view text, std::vector<std
   if (std::optional<std::string> exact = text::fromUtf8Exact(text)) {
     return std::move(*exact);
   }
-  notes.push_back("완성형 한글 코드에 없는 문자를 ?로 바꾸었습니다");
+  notes.push_back(text::translate("pdx::phonebook", "완성형 한글 코드에 없는 문자를 ?로 바꾸었습니다"));
   return text::fromUtf8(text);
 }
 
@@ -58,7 +59,7 @@ int PhonebookImporter::groupFor(std::string_view name, std::vector<std::string> 
   }
   const int id = stored.empty() ? -1 : createGroup_(stored);
   if (id < 0) {
-    notes.push_back("그룹을 만들 수 없어 그룹 없이 넣었습니다");
+    notes.push_back(text::translate("pdx::phonebook", "그룹을 만들 수 없어 그룹 없이 넣었습니다"));
     return 0;
   }
   return id;
@@ -80,29 +81,33 @@ void PhonebookImporter::note(const ImportedContact &contact, const std::vector<s
 void PhonebookImporter::add(const ImportedContact &contact) {
   std::vector<std::string> reasons = contact.notes;
   if (contact.unlistedNotes > 0) {
-    reasons.push_back("그 밖에 " + std::to_string(contact.unlistedNotes) + "건");
+    reasons.push_back(text::fill(text::translate("pdx::phonebook", "그 밖에 %1건"),
+                                 {std::to_string(contact.unlistedNotes)}));
   }
   core::PhoneBookEntry entry;
   const std::string name = recordText(contact.name, reasons);
   entry.name.set(std::string_view(name).substr(0, text::cutWhole(name, kNameBytes)));
   for (size_t k = 0; k < entry.numbers.size(); ++k) {
     if (contact.numbers[k].size() > kNumberBytes) {
-      reasons.push_back(std::string(core::kNumberLabels[k]) +
-                        " 번호가 32자보다 길어 넣지 않았습니다: " + contact.numbers[k]);
+      reasons.push_back(
+          text::fill(text::translate("pdx::phonebook", "%1 번호가 32자보다 길어 넣지 않았습니다: %2"),
+                     {core::numberLabel(k), contact.numbers[k]}));
     } else {
       entry.numbers[k].set(contact.numbers[k]);
     }
   }
   const bool anyNumber =
       std::any_of(entry.numbers.begin(), entry.numbers.end(), [](auto &n) { return !n.empty(); });
-  const char *skip = entry.name.empty()                                ? "이름이 없습니다"
-                     : !anyNumber                                      ? "전화번호가 없습니다"
-                     : names_.contains(std::string(entry.name.view())) ? "같은 이름이 이미 있습니다"
+  const char *skip = entry.name.empty() ? QT_TRANSLATE_NOOP("pdx::phonebook", "이름이 없습니다")
+                     : !anyNumber       ? QT_TRANSLATE_NOOP("pdx::phonebook", "전화번호가 없습니다")
+                     : names_.contains(std::string(entry.name.view()))
+                         ? QT_TRANSLATE_NOOP("pdx::phonebook", "같은 이름이 이미 있습니다")
                      : store_.pcPhonebook.size() >= core::kMaxPcEntries
-                         ? "전화번호부가 가득 찼습니다(200,000건)"
+                         ? QT_TRANSLATE_NOOP("pdx::phonebook", "전화번호부가 가득 찼습니다(200,000건)")
                          : nullptr;
   if (skip != nullptr) {
-    reasons.insert(reasons.begin(), std::string("건너뜀: ") + skip);
+    reasons.insert(reasons.begin(), text::fill(text::translate("pdx::phonebook", "건너뜀: %1"),
+                                               {text::translate("pdx::phonebook", skip)}));
     ++result_.skipped;
     return note(contact, reasons);
   }

@@ -1,5 +1,7 @@
 #include "features/phonebook/phonebook_merge.h"
 
+#include "core/base/user_text.h"
+
 namespace pdx::features {
 
 namespace {
@@ -8,18 +10,11 @@ using core::PhoneBookEntry;
 using core::PhoneGroup;
 
 std::string formatName(const char *pattern, const std::string &a, const std::string &b = std::string()) {
-  std::string out = pattern;
-  for (const std::string *value : {&a, &b}) {
-    const size_t at = out.find("%s");
-    if (at != std::string::npos) {
-      out.replace(at, 2, *value);
-    }
-  }
-  return out;
+  return text::fill(text::translate("pdx::phonebook", pattern), {a, b});
 }
 
 std::string secretLabel(uint16_t secret) {
-  return secret != 0 ? "비밀" : "일반";
+  return secret != 0 ? text::translate("pdx::phonebook", "비밀") : text::translate("pdx::phonebook", "일반");
 }
 
 std::string groupLabel(const core::GroupTable &groups, int id) {
@@ -119,7 +114,7 @@ void PhonebookMerge::mergeGroup(const PhoneGroup &phoneGroup, std::map<int, int>
   PhoneGroup added = phoneGroup;
   added.id = static_cast<uint16_t>(id);
   if (!phone_.writeGroup(store_.pcGroups, id, added)) {
-    user_.tell("휴대폰에 그룹을 추가할 수 없습니다.");
+    user_.tell(text::translate("pdx::phonebook", "휴대폰에 그룹을 추가할 수 없습니다."));
     return;
   }
   store_.pcGroups.insert(added);
@@ -154,14 +149,19 @@ void PhonebookMerge::settleGroupSetting(size_t pcIndex, const PhoneGroup &phoneG
   }
   const std::string name = pc.name.utf8();
   const Conflict conflict =
-      secret
-          ? Conflict{formatName("%s 그룹의 비밀설정이 PC와 휴대폰에 다르게 지정되어 있습니다.", name),
-                     secretLabel(pc.secret), secretLabel(phoneGroup.secret)}
-          : Conflict{formatName("%s 그룹의 멜로디설정이 PC와 휴대폰에 다르게 지정되어 있습니다.", name),
-                     std::string(core::bellName(pc.melody)), std::string(core::bellName(phoneGroup.melody))};
+      secret ? Conflict{formatName(
+                            QT_TRANSLATE_NOOP("pdx::phonebook",
+                                              "%1 그룹의 비밀설정이 PC와 휴대폰에 다르게 지정되어 있습니다."),
+                            name),
+                        secretLabel(pc.secret), secretLabel(phoneGroup.secret)}
+             : Conflict{formatName(QT_TRANSLATE_NOOP(
+                                       "pdx::phonebook",
+                                       "%1 그룹의 멜로디설정이 PC와 휴대폰에 다르게 지정되어 있습니다."),
+                                   name),
+                        core::bellName(pc.melody), core::bellName(phoneGroup.melody)};
   if (pcToPhone(conflict)) {
     if (!phone_.writeGroup(store_.pcGroups, pc.id, pc)) {
-      user_.tell("휴대폰의 그룹 속성을 수정할 수 없습니다.");
+      user_.tell(text::translate("pdx::phonebook", "휴대폰의 그룹 속성을 수정할 수 없습니다."));
     }
     return;
   }
@@ -204,7 +204,7 @@ void PhonebookMerge::mergeEntry(size_t slot) {
     if (phone_.writeEntry(static_cast<int>(slot), copy)) {
       store_.phonePhonebook.replaceAt(slot, copy);
     } else {
-      user_.tell("휴대폰의 전화번호를 수정할 수 없습니다.");
+      user_.tell(text::translate("pdx::phonebook", "휴대폰의 전화번호를 수정할 수 없습니다."));
       pc.phoneState = core::kNotOnPhone;
     }
   }
@@ -221,8 +221,10 @@ bool PhonebookMerge::compareGroups(PhoneBookEntry &pc, PhoneBookEntry &copy) {
     copy.group = 0;
   }
   if (pc.group != copy.group) {
-    const Conflict conflict{formatName("%s의 그룹이 PC와 휴대폰에 다르게 지정되어 있습니다.", pc.name.utf8()),
-                            groupLabel(store_.pcGroups, pc.group), groupLabel(store_.pcGroups, copy.group)};
+    const Conflict conflict{
+        formatName(QT_TRANSLATE_NOOP("pdx::phonebook", "%1의 그룹이 PC와 휴대폰에 다르게 지정되어 있습니다."),
+                   pc.name.utf8()),
+        groupLabel(store_.pcGroups, pc.group), groupLabel(store_.pcGroups, copy.group)};
     if (pcToPhone(conflict)) {
       copy.group = pc.group;
     } else {
@@ -244,9 +246,11 @@ bool PhonebookMerge::compareNumbers(PhoneBookEntry &pc, PhoneBookEntry &copy) {
       theirs = mine;
       rewrite = true;
     } else if (!mine.empty() && !core::numbersEqual(mine.view(), theirs.view())) {
-      const Conflict conflict{formatName("%s의 %s 전화번호가 PC와 휴대폰에 다르게 입력되어 있습니다.",
-                                         pc.name.utf8(), std::string(core::kNumberLabels[k])),
-                              mine.utf8(), theirs.utf8()};
+      const Conflict conflict{
+          formatName(QT_TRANSLATE_NOOP("pdx::phonebook",
+                                       "%1의 %2 전화번호가 PC와 휴대폰에 다르게 입력되어 있습니다."),
+                     pc.name.utf8(), core::numberLabel(k)),
+          mine.utf8(), theirs.utf8()};
       if (pcToPhone(conflict)) {
         theirs = mine;
         rewrite = true;

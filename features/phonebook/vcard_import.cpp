@@ -2,6 +2,7 @@
 
 #include "core/base/phone_number.h"
 #include "core/base/text_file.h"
+#include "core/base/user_text.h"
 #include "features/phonebook/import_decode.h"
 
 #include <algorithm>
@@ -175,12 +176,14 @@ int fieldFor(const ImportedContact &c, int typed, bool fax) {
 void takeTel(const Property &p, ImportedContact &c) {
   const std::optional<std::string> number = text::dialledNumber(components(p.value, ';').front());
   if (!number || number->empty()) {
-    c.addNote("전화번호로 쓸 수 없는 번호를 넣지 않았습니다: " + p.value);
+    c.addNote(text::fill(
+        text::translate("pdx::phonebook", "전화번호로 쓸 수 없는 번호를 넣지 않았습니다: %1"), {p.value}));
     return;
   }
   const int kind = fieldFor(c, typedKind(p), has(p, "FAX"));
   if (kind < 0) {
-    c.addNote("번호를 넣을 칸이 없어 넣지 않았습니다: " + *number);
+    c.addNote(text::fill(text::translate("pdx::phonebook", "번호를 넣을 칸이 없어 넣지 않았습니다: %1"),
+                         {*number}));
     return;
   }
   c.numbers[static_cast<size_t>(kind)] = *number;
@@ -295,7 +298,7 @@ void readVcards(std::string_view text, bool utf8, PhonebookImporter &importer) {
     }
   }
   if (card) { // a file cut short: its last card is kept, and that is said
-    card->notes.push_back("파일이 카드의 끝(END:VCARD) 없이 끝났습니다");
+    card->notes.push_back(text::translate("pdx::phonebook", "파일이 카드의 끝(END:VCARD) 없이 끝났습니다"));
     finish();
   }
 }

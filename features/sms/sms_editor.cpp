@@ -2,6 +2,7 @@
 
 #include "core/base/cp949.h"
 #include "core/data/alarm_list.h"
+#include "core/base/user_text.h"
 #include "features/sms/sms_text.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace pdx::features {
 
 namespace {
 
-const char *const kBoxFull = "단문은 10개까지 저장할 수 있습니다.";
+const char *const kBoxFull = QT_TRANSLATE_NOOP("pdx::sms", "단문은 10개까지 저장할 수 있습니다.");
 
 } // namespace
 
@@ -70,7 +71,7 @@ bool SmsEditor::markRead(int row) {
   marking_ = false;
   if (!accepted) {
     ++markFailures_;
-    user_.tell("읽음 표시를 할 수 없습니다.");
+    user_.tell(text::translate("pdx::sms", "읽음 표시를 할 수 없습니다."));
     return false;
   }
   markFailures_ = 0;
@@ -80,7 +81,7 @@ bool SmsEditor::markRead(int row) {
 
 bool SmsEditor::canReply() {
   if (freeSlot() < 0) {
-    user_.tell(std::string(kBoxFull) + " 답장을 쓸 수 없습니다.");
+    user_.tell(text::translate("pdx::sms", "단문은 10개까지 저장할 수 있습니다. 답장을 쓸 수 없습니다."));
     return false;
   }
   return true;
@@ -96,19 +97,19 @@ std::optional<int> SmsEditor::storeReply(const std::string &text, const SmsAddre
     m.number.set(address.recipient.substr(0, text::cutWhole(address.recipient, m.number.kCapacity)));
   }
   if (!phone_.storeSms(m)) {
-    user_.tell("단문을 저장할 수 없습니다.");
+    user_.tell(text::translate("pdx::sms", "단문을 저장할 수 없습니다."));
     return std::nullopt;
   }
   const int row = static_cast<int>(store_.savedSms.insert(m));
   if (sendNow && !phone_.sendSms(m, address.callback, address.recipient)) {
-    user_.tell("단문을 보낼 수 없습니다.");
+    user_.tell(text::translate("pdx::sms", "단문을 보낼 수 없습니다."));
   }
   return row;
 }
 
 bool SmsEditor::canAdd() {
   if (freeSlot() < 0) {
-    user_.tell(kBoxFull);
+    user_.tell(text::translate("pdx::sms", kBoxFull));
     return false;
   }
   return true;
@@ -121,7 +122,7 @@ std::optional<int> SmsEditor::addNew(const std::string &text) {
   }
   const core::SmsMessage m = newSaved(slot, text);
   if (!phone_.storeSms(m)) {
-    user_.tell("단문을 추가할 수 없습니다.");
+    user_.tell(text::translate("pdx::sms", "단문을 추가할 수 없습니다."));
     return std::nullopt;
   }
   return static_cast<int>(store_.savedSms.insert(m));
@@ -143,7 +144,7 @@ std::optional<int> SmsEditor::modify(int row, const std::string &text) {
   copy.minute = fresh.minute;
   copy.second = fresh.second;
   if (!phone_.storeSms(copy)) {
-    user_.tell("단문을 수정할 수 없습니다.");
+    user_.tell(text::translate("pdx::sms", "단문을 수정할 수 없습니다."));
     return std::nullopt;
   }
   store_.savedSms.removeAt(static_cast<size_t>(row));
@@ -155,7 +156,7 @@ bool SmsEditor::send(int row, const SmsAddress &address) {
     return false;
   }
   if (!phone_.sendSms(store_.savedSms[static_cast<size_t>(row)], address.callback, address.recipient)) {
-    user_.tell("단문을 보낼 수 없습니다.");
+    user_.tell(text::translate("pdx::sms", "단문을 보낼 수 없습니다."));
     return false;
   }
   return true;
@@ -163,11 +164,13 @@ bool SmsEditor::send(int row, const SmsAddress &address) {
 
 bool SmsEditor::remove(SmsBoxKind kind, int row) {
   core::SmsBox &target = mutableBox(kind);
-  if (row < 0 || static_cast<size_t>(row) >= target.size() || !user_.ask("메시지를 삭제하시겠습니까?")) {
+  if (row < 0 || static_cast<size_t>(row) >= target.size() ||
+      !user_.ask(text::translate("pdx::sms", "메시지를 삭제하시겠습니까?"))) {
     return false;
   }
   if (!phone_.eraseSms(target[static_cast<size_t>(row)])) {
-    user_.tell(kind == SmsBoxKind::Received ? "단문을 지울 수 없습니다." : "단문을 삭제할 수 없습니다.");
+    user_.tell(kind == SmsBoxKind::Received ? text::translate("pdx::sms", "단문을 지울 수 없습니다.")
+                                            : text::translate("pdx::sms", "단문을 삭제할 수 없습니다."));
     return false;
   }
   target.removeAt(static_cast<size_t>(row));
@@ -185,7 +188,7 @@ SmsEditor::LoadResult SmsEditor::load(std::string_view fileText) {
     }
     m.slot = static_cast<uint16_t>(slot);
     if (!phone_.storeSms(m)) {
-      user_.tell("단문을 추가할 수 없습니다.");
+      user_.tell(text::translate("pdx::sms", "단문을 추가할 수 없습니다."));
       break;
     }
     result.stored.push_back(m);
@@ -195,8 +198,10 @@ SmsEditor::LoadResult SmsEditor::load(std::string_view fileText) {
     }
   }
   if (!untimed.empty()) {
-    user_.tell("파일의 " + untimed + "번째 메시지는 시간이 달력에 없거나 휴대폰이 저장할 수 없는 해여서 " +
-               "지금 시각의 메시지로 읽었습니다.");
+    user_.tell(text::fill(text::translate("pdx::sms",
+                                          "파일의 %1번째 메시지는 시간이 달력에 없거나 휴대폰이 저장할 수 "
+                                          "없는 해여서 지금 시각의 메시지로 읽었습니다."),
+                          {untimed}));
   }
   return result;
 }

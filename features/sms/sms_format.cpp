@@ -1,12 +1,18 @@
 #include "features/sms/sms_format.h"
 
 #include "core/base/cp949.h"
+#include "core/base/date_text.h"
+#include "core/base/user_text.h"
 
 #include <cstdio>
 
 namespace pdx::features {
 
 namespace {
+
+std::string utf8(const auto &field) {
+  return text::toUtf8(field.view());
+}
 
 int twelveHour(int hour) {
   return hour % 12 == 0 ? 12 : hour % 12;
@@ -16,20 +22,21 @@ char halfDay(int hour) {
   return hour < 12 ? 'a' : 'p';
 }
 
-const char *halfDayWord(int hour) {
-  return hour < 12 ? "오전" : "오후";
-}
-
-// "%d년 %d월 %d일 오전 %d시 %d분" with the hour given.
+// The message's date and time with the hour given after 오전/오후.
 std::string spokenTime(const core::SmsMessage &m, int hour) {
-  char out[96];
-  std::snprintf(out, sizeof out, "%d년 %d월 %d일 %s %d시 %d분", m.year, m.month, m.day, halfDayWord(m.hour),
-                hour, m.minute);
-  return out;
+  return text::dateTimeText({m.year, m.month, m.day, m.hour, m.minute}, hour);
 }
 
-std::string utf8(const auto &field) {
-  return text::toUtf8(field.view());
+std::string sender(const core::SmsMessage &m) {
+  return text::fill(text::translate("pdx::sms", "발신번호 : %1"), {utf8(m.number)});
+}
+
+std::string receivedAt(const core::SmsMessage &m, int hour) {
+  return text::fill(text::translate("pdx::sms", "수신시간 : %1"), {spokenTime(m, hour)});
+}
+
+std::string storedAt(const core::SmsMessage &m, int hour) {
+  return text::fill(text::translate("pdx::sms", "저장시간 : %1"), {spokenTime(m, hour)});
 }
 
 } // namespace
@@ -66,20 +73,18 @@ std::string savedRow(int position, const core::SmsMessage &m) {
 }
 
 std::string receivedPane(const core::SmsMessage &m) {
-  return "발신번호 : " + utf8(m.number) + "\n수신시간 : " + spokenTime(m, twelveHour(m.hour)) + "\n" +
-         utf8(m.text);
+  return sender(m) + "\n" + receivedAt(m, twelveHour(m.hour)) + "\n" + utf8(m.text);
 }
 
 std::string savedPane(const core::SmsMessage &m) {
-  return "저장시간 : " + spokenTime(m, twelveHour(m.hour)) + "\n" + utf8(m.text);
+  return storedAt(m, twelveHour(m.hour)) + "\n" + utf8(m.text);
 }
 
 std::vector<std::string> printedHeading(const core::SmsMessage &m, bool received) {
   if (received) {
-    return {text::fromUtf8("발신번호 : ") + std::string(m.number.view()),
-            text::fromUtf8("수신시간 : " + spokenTime(m, m.hour))};
+    return {text::fromUtf8(sender(m)), text::fromUtf8(receivedAt(m, m.hour))};
   }
-  return {text::fromUtf8("저장시간 : " + spokenTime(m, m.hour))};
+  return {text::fromUtf8(storedAt(m, m.hour))};
 }
 
 } // namespace pdx::features

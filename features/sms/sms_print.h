@@ -3,14 +3,15 @@
 // to the area's width. The page frame is the print frame's.
 #pragma once
 
+#include "core/base/user_text.h"
 #include "core/data/records.h"
 #include "features/printing/print_layout.h"
 
 namespace pdx::features {
 
 // Document names of the two pages' prints (UTF-8).
-inline constexpr const char *kReceivedSmsDocument = "문자 메시지 확인";
-inline constexpr const char *kSavedSmsDocument = "문자 메시지 발신";
+inline constexpr const char *kReceivedSmsDocument = QT_TRANSLATE_NOOP("pdx::printing", "문자 메시지 확인");
+inline constexpr const char *kSavedSmsDocument = QT_TRANSLATE_NOOP("pdx::printing", "문자 메시지 발신");
 
 // Widths as well as heights of texts, for wrapping.
 class TextMetrics : public TextMeasure {

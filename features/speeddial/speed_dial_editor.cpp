@@ -1,6 +1,7 @@
 #include "features/speeddial/speed_dial_editor.h"
 
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 
 #include <algorithm>
 #include <string_view>
@@ -87,7 +88,7 @@ std::optional<std::string> speedDialNumberRefusal(int number) {
   if (number >= 1 && number <= core::kSpeedDialKeys) {
     return std::nullopt;
   }
-  return "단축다이얼 번호는 1에서 99 사이로 입력하세요.";
+  return text::translate("pdx::speeddial", "단축다이얼 번호는 1에서 99 사이로 입력하세요.");
 }
 
 int SpeedDialEditor::startNumber(std::optional<int> selectedKey) const {
@@ -99,7 +100,7 @@ int SpeedDialEditor::startNumber(std::optional<int> selectedKey) const {
 
 bool SpeedDialEditor::send(const core::SpeedDialTable &next, const char *failure) {
   if (!phone_.writeSpeedDials(next)) {
-    user_.tell(failure);
+    user_.tell(text::translate("pdx::speeddial", failure));
     return false;
   }
   store_.phoneSpeedDials = next;
@@ -118,16 +119,18 @@ bool SpeedDialEditor::assign(int key, int slot, int kind) {
   }
   core::SpeedDialTable next = table();
   next[static_cast<size_t>(key)] = {slot, kind};
-  return send(next, "단축다이얼을 지정할 수 없습니다");
+  return send(next, QT_TRANSLATE_NOOP("pdx::speeddial", "단축다이얼을 지정할 수 없습니다"));
 }
 
 bool SpeedDialEditor::clear(int key) {
-  if (!assigned(key) || !user_.ask("단축다이얼 " + std::to_string(key + 1) + "번을 삭제하시겠습니까?")) {
+  if (!assigned(key) ||
+      !user_.ask(text::fill(text::translate("pdx::speeddial", "단축다이얼 %1번을 삭제하시겠습니까?"),
+                            {std::to_string(key + 1)}))) {
     return false;
   }
   core::SpeedDialTable next = table();
   next[static_cast<size_t>(key)].clear();
-  return send(next, "단축다이얼을 삭제할 수 없습니다");
+  return send(next, QT_TRANSLATE_NOOP("pdx::speeddial", "단축다이얼을 삭제할 수 없습니다"));
 }
 
 bool SpeedDialEditor::move(int from, int to) {
@@ -137,7 +140,7 @@ bool SpeedDialEditor::move(int from, int to) {
   core::SpeedDialTable next = table();
   next[static_cast<size_t>(to)] = next[static_cast<size_t>(from)];
   next[static_cast<size_t>(from)].clear();
-  return send(next, "단축다이얼을 이동할 수 없습니다");
+  return send(next, QT_TRANSLATE_NOOP("pdx::speeddial", "단축다이얼을 이동할 수 없습니다"));
 }
 
 bool SpeedDialEditor::keyDropAllowed(int sourceKey, DropTarget target, int targetKey, bool busy) const {

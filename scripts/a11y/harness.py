@@ -38,7 +38,7 @@ class Desktop:
                         XDG_CONFIG_HOME=os.path.join(home, ".config"),
                         XDG_DATA_HOME=os.path.join(home, ".local", "share"),
                         QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                        QT_ACCESSIBILITY="1", LANG="C.UTF-8", LANGUAGE=names.LANGUAGE, NO_AT_BRIDGE="0")
+                        QT_ACCESSIBILITY="1", LANG="C.UTF-8", LANGUAGE=names.language(), NO_AT_BRIDGE="0")
         self.env.pop("WAYLAND_DISPLAY", None)
 
     def start(self):

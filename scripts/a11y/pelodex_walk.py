@@ -12,6 +12,7 @@ import subprocess
 import time
 
 from harness import App, WalkFailed, say, wait_until
+from names import t
 
 NAME = "접근성시험"
 NUMBER = "010-1234-5678"
@@ -74,94 +75,94 @@ def select_row(app, within, name):
 
 
 def log_on(app):
-    logon = app.window("비밀번호 입력")
+    logon = app.window(t("비밀번호 입력"))
     say("log-on page: pressing 0 0 0 0 on the keypad")
     for _ in range(4):
         app.press("0", within=logon)
-    app.find("label", "비밀번호 4자리 입력됨", within=logon)
-    app.press("확인", within=logon)
-    return app.window("시작메뉴")
+    app.find("label", t("비밀번호 4자리 입력됨"), within=logon)
+    app.press(t("확인"), within=logon)
+    return app.window(t("시작메뉴"))
 
 
 def open_page(app, menu_button, caption, timeout=30):
-    app.press(menu_button, within=app.window("시작메뉴"))
+    app.press(menu_button, within=app.window(t("시작메뉴")))
     page = app.window(caption, timeout=timeout)
     say(f"page {caption} open")
     return page
 
 
 def new_message(app, state):
-    open_page(app, "단문 메시지 주고받기", "단문 메시지")
-    app.press("문자 메시지 발신")
-    page = app.window("문자 메시지 발신")
-    app.press("새 단문 작성", within=page)
-    dialog = app.window("문자 메시지")
-    app.type_into("메시지 내용", MESSAGE, within=dialog)
-    app.press("확인", within=dialog)
+    open_page(app, t("단문 메시지 주고받기"), t("단문 메시지"))
+    app.press(t("문자 메시지 발신"))
+    page = app.window(t("문자 메시지 발신"))
+    app.press(t("새 단문 작성"), within=page)
+    dialog = app.window(t("문자 메시지"))
+    app.type_into(t("메시지 내용"), MESSAGE, within=dialog)
+    app.press(t("확인"), within=dialog)
     wait_for_phone(state, lambda p: any(hex_of(MESSAGE) in m for m in p["saved"]), "the new message")
-    app.press("이전", within=page)
-    app.press("이전", within=app.window("단문 메시지"))
+    app.press(t("이전"), within=page)
+    app.press(t("이전"), within=app.window(t("단문 메시지")))
 
 
 def phonebook_entry(app, state):
-    page = open_page(app, "다이어리 전화번호부", "다이어리 전화번호부", timeout=60)
-    rows = app.find("list", "전화번호 목록", within=page)
-    app.press("새 전화번호 입력", within=page)
-    entry = app.window("전화번호 입력")
-    app.type_into("이름", NAME, within=entry)
-    app.type_into("휴대폰", NUMBER, within=entry)
-    app.press("확인", within=entry)
+    page = open_page(app, t("다이어리 전화번호부"), t("다이어리 전화번호부"), timeout=60)
+    rows = app.find("list", t("전화번호 목록"), within=page)
+    app.press(t("새 전화번호 입력"), within=page)
+    entry = app.window(t("전화번호 입력"))
+    app.type_into(t("이름"), NAME, within=entry)
+    app.type_into(t("휴대폰"), NUMBER, within=entry)
+    app.press(t("확인"), within=entry)
     wait_for_phone(state, lambda p: NAME in [e["name"] for e in p["phonebook"]], "the new entry")
 
-    app.press("찾기", within=page)
-    find = app.window("찾기")
-    app.type_into("이름", NAME, within=find)
-    app.press("확인", within=find)
+    app.press(t("찾기"), within=page)
+    find = app.window(t("찾기"))
+    app.type_into(t("이름"), NAME, within=find)
+    app.press(t("확인"), within=find)
     row = app.find("list item", lambda n: NAME in n, within=rows)
     if not row.getState().contains(app.d.atspi.STATE_SELECTED):
         raise WalkFailed("the found row is not selected")
-    app.press("삭제", within=page)
-    app.press("확인", within=app.window(lambda n: NAME in n and "삭제" in n))
+    app.press(t("삭제"), within=page)
+    app.press(t("확인"), within=app.window(lambda n: NAME in n and t("삭제") in n))
     wait_for_phone(state, lambda p: NAME not in [e["name"] for e in p["phonebook"]], "the entry deleted")
     return page
 
 
 def speed_dial(app, state, phonebook):
     before = phone(state)["speed_dials"]
-    app.press("단축 다이얼 편집", within=phonebook)
-    page = app.window("단축 다이얼 편집")
-    select_row(app, app.find("list", "휴대폰 전화번호부 목록", within=page), lambda n: n.startswith("박민준"))
-    app.press("지정", within=page)
-    dialog = app.window("단축 다이얼 지정")
-    app.find("spin button", "번지", within=dialog).queryValue().currentValue = 7
-    app.press("확인", within=dialog)
+    app.press(t("단축 다이얼 편집"), within=phonebook)
+    page = app.window(t("단축 다이얼 편집"))
+    select_row(app, app.find("list", t("휴대폰 전화번호부 목록"), within=page), lambda n: n.startswith("박민준"))
+    app.press(t("지정"), within=page)
+    dialog = app.window(t("단축 다이얼 지정"))
+    app.find("spin button", t("번지"), within=dialog).queryValue().currentValue = 7
+    app.press(t("확인"), within=dialog)
     wait_for_phone(state, lambda p: p["speed_dials"] != before, "the speed dial")
-    app.press("이전", within=page)  # back to the menu
+    app.press(t("이전"), within=page)  # back to the menu
 
 
 def alarm(app, state):
-    page = open_page(app, "알람 지정", "알람 지정")
-    app.press("추가", within=page)
-    dialog = app.window("알람 추가")
-    app.type_into("알람메모", ALARM, within=dialog)
-    app.press("확인", within=dialog)
+    page = open_page(app, t("알람 지정"), t("알람 지정"))
+    app.press(t("추가"), within=page)
+    dialog = app.window(t("알람 추가"))
+    app.type_into(t("알람메모"), ALARM, within=dialog)
+    app.press(t("확인"), within=dialog)
     wait_for_phone(state, lambda p: hex_of(ALARM) in p["alarms"], "the new alarm")
-    app.press("이전", within=page)
+    app.press(t("이전"), within=page)
 
 
 def option(app, state):
     """Clicking a value opens its choices (a list the screen reader does not
     reach yet); the keyboard picks the next one."""
     before = phone(state)["options"]
-    page = open_page(app, "휴대폰 환경 설정", "휴대폰 환경 설정")
-    select_row(app, page, "   착신 진동기능, OFF")
+    page = open_page(app, t("휴대폰 환경 설정"), t("휴대폰 환경 설정"))
+    select_row(app, page, "   " + t("착신 진동기능") + ", OFF")
     time.sleep(0.5)
     app.key(KEY_DOWN)
     app.key(KEY_RETURN)
-    app.find("list item", "   착신 진동기능, ON", within=page)
-    app.press("적용", within=page)
+    app.find("list item", "   " + t("착신 진동기능") + ", ON", within=page)
+    app.press(t("적용"), within=page)
     wait_for_phone(state, lambda p: p["options"] != before, "the changed option")
-    app.press("이전", within=page)
+    app.press(t("이전"), within=page)
 
 
 def editor_starts(app, page, button, program):
@@ -174,21 +175,21 @@ def editor_starts(app, page, button, program):
 
 
 def melody(app, state):
-    page = open_page(app, "나만의 멜로디 지정", "나만의 멜로디 지정")
-    app.find("list item", "walk", within=app.find("list", "멜로디 목록", within=page))
-    app.press("휴대폰 2번 멜로디로 지정", within=page)
+    page = open_page(app, t("나만의 멜로디 지정"), t("나만의 멜로디 지정"))
+    app.find("list item", "walk", within=app.find("list", t("멜로디 목록"), within=page))
+    app.press(t("휴대폰 %1번 멜로디로 지정", 2), within=page)
     wait_for_phone(state, lambda p: hex_of("walk") in p["melodies"][1], "the melody in slot 1")
-    editor_starts(app, page, "멜로디 편집기", "Carrowin")
-    app.press("이전", within=page)
+    editor_starts(app, page, t("멜로디 편집기"), "Carrowin")
+    app.press(t("이전"), within=page)
 
 
 def animation(app, state):
-    page = open_page(app, "애니메이션 지정", "애니메이션 지정")
-    app.find("list item", "walk", within=app.find("list", "애니메이션 목록", within=page))
-    app.press("1번 애니메이션으로 지정", within=page)
+    page = open_page(app, t("애니메이션 지정"), t("애니메이션 지정"))
+    app.find("list item", "walk", within=app.find("list", t("애니메이션 목록"), within=page))
+    app.press(t("%1번 애니메이션으로 지정", 1), within=page)
     wait_for_phone(state, lambda p: hex_of("walk") in p["animations"][0], "the animation in slot 0")
-    editor_starts(app, page, "애니메이션 편집기", "Velluto")
-    app.press("이전", within=page)
+    editor_starts(app, page, t("애니메이션 편집기"), "Velluto")
+    app.press(t("이전"), within=page)
 
 
 def walk(desktop, build):
@@ -208,8 +209,8 @@ def walk(desktop, build):
     melody(app, state)
     animation(app, state)
 
-    app.press("종료", within=app.window("시작메뉴"))
-    app.press("확인", within=app.window("프로그램을 종료하시겠습니까?"))
+    app.press(t("종료"), within=app.window(t("시작메뉴")))
+    app.press(t("확인"), within=app.window(t("프로그램을 종료하시겠습니까?")))
     program.wait(20)
     say(f"Pelodex ended with status {program.returncode}")
     if program.returncode != 0:

@@ -1,5 +1,7 @@
-"""Runs the walks through the accessibility bus: run_walks.py BUILD_DIR
-[WALK...]. Each program adds its walk to WALKS when it lands."""
+"""Runs the walks through the accessibility bus: run_walks.py [--lang ko|en]
+BUILD_DIR [WALK...]. The programs run in the language given (Korean by
+default) and the walks look for their names in it. Each program adds its
+walk to WALKS when it lands."""
 
 import subprocess
 import sys
@@ -7,6 +9,7 @@ import time
 
 import carrowin_walk
 import harness
+import names
 import pelodex_walk
 import velluto_walk
 
@@ -25,14 +28,15 @@ def report_screen(desktop):
 
 def run(name, build):
     desktop = harness.Desktop()
+    desktop.env["LANGUAGE"] = names.language()
     started = time.monotonic()
     try:
         desktop.start()
         WALKS[name](desktop, build)
-        harness.say(f"{name}: passed in {time.monotonic() - started:.1f} s")
+        harness.say(f"{name} ({names.language()}): passed in {time.monotonic() - started:.1f} s")
         return 0
     except Exception as error:  # report every failure the same way
-        harness.say(f"{name}: FAILED: {error}")
+        harness.say(f"{name} ({names.language()}): FAILED: {error}")
         if hasattr(desktop, "atspi"):
             report_screen(desktop)
         return 1
@@ -41,15 +45,18 @@ def run(name, build):
 
 
 def main(argv):
-    if len(argv) < 2 or any(name not in WALKS for name in argv[2:]):
-        print(f"사용법: run_walks.py 빌드폴더 [{'|'.join(WALKS)}...]", file=sys.stderr)
+    language, argv = names.take_language(argv)
+    if language not in ("ko", "en") or len(argv) < 2 or any(name not in WALKS for name in argv[2:]):
+        print(f"사용법: run_walks.py [--lang ko|en] 빌드폴더 [{'|'.join(WALKS)}...]", file=sys.stderr)
         return 64
+    names.use(language)
     build, wanted = argv[1], argv[2:] or list(WALKS)
     if len(wanted) == 1:
         return run(wanted[0], build)
     # One process a walk: the accessibility library binds to the first bus
     # it meets, and each walk brings its own.
-    return max(subprocess.run([sys.executable, argv[0], build, name]).returncode for name in wanted)
+    return max(subprocess.run([sys.executable, argv[0], "--lang", language, build, name]).returncode
+               for name in wanted)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,7 @@
-"""Pictures of the real programs: shots.py BUILD_DIR OUT_DIR PICTURES...
-(pelodex, phonebook, settings, sms, assign, carrowin, velluto), in Korean or,
-with PDX_WALK_LANGUAGE=en, in English (carrowin-en.png ...). Each program is started as a user starts it,
-on a private X display (Xvfb, the xcb platform, no window manager), driven
+"""Pictures of the real programs: shots.py [--lang ko|en] BUILD_DIR OUT_DIR
+PICTURES... (pelodex, phonebook, settings, sms, assign, carrowin, velluto),
+the programs running in the language given (Korean by default). Each
+program is started as a user starts it, on a private X display (Xvfb, the xcb platform, no window manager), driven
 through its controls by role and name where a picture needs it, and its
 window is grabbed from the X server with ImageMagick's import."""
 
@@ -12,8 +12,9 @@ import sys
 import time
 
 import harness
+import names
 from harness import App, say
-from names import picture, tr
+from names import picture, t, tr
 from pelodex_walk import start_phone
 
 SETTLE = 1.0  # seconds for a window to paint after it shows
@@ -54,11 +55,11 @@ def logged_on(desktop, build):
     _, device = start_phone(desktop, os.path.join(build, "cli", "pelodex-cli"))
     program = desktop.spawn([os.path.join(build, "apps", "pelodex", "Pelodex"), "--device", device])
     app = App(desktop, "Pelodex")
-    logon = app.window("비밀번호 입력")
+    logon = app.window(t("비밀번호 입력"))
     for _ in range(4):
         app.press("0", within=logon)
-    app.press("확인", within=logon)
-    return program, app, app.window("시작메뉴")
+    app.press(t("확인"), within=logon)
+    return program, app, app.window(t("시작메뉴"))
 
 
 def menu_pages(desktop, build, out, pages):
@@ -73,8 +74,8 @@ def menu_pages(desktop, build, out, pages):
         grab(desktop, page, out, picture)
         if hook:
             page = hook(desktop, app, page, out)
-        app.press("이전", within=page)
-        menu = app.window("시작메뉴")
+        app.press(t("이전"), within=page)
+        menu = app.window(t("시작메뉴"))
     end(program)
 
 
@@ -83,7 +84,7 @@ def dialog_from(desktop, app, page, button, out, picture):
     app.press(button, within=page)
     dialog = app.find("dialog", lambda n: True)
     grab(desktop, dialog, out, picture)
-    app.press(lambda n: n in ("취소", "닫기"), within=dialog)
+    app.press(lambda n: n in (t("취소"), t("닫기")), within=dialog)
     app.gone("dialog", lambda n: True)
     return page
 
@@ -93,9 +94,9 @@ def phonebook_page(desktop, build, out, menu_picture):
     program, app, menu = logged_on(desktop, build)
     if menu_picture:
         grab(desktop, menu, out, "pelodex-menu")
-    app.press("다이어리 전화번호부", within=menu)
-    page = app.window("다이어리 전화번호부", timeout=60)
-    rows = app.find("list", "전화번호 목록", within=page)
+    app.press(t("다이어리 전화번호부"), within=menu)
+    page = app.window(t("다이어리 전화번호부"), timeout=60)
+    rows = app.find("list", t("전화번호 목록"), within=page)
     app.find("list item", lambda n: n != "", within=rows)
     return program, app, page
 
@@ -110,8 +111,8 @@ def phonebook(desktop, build, out):
     """The phonebook page and the dialogs its buttons open."""
     program, app, page = phonebook_page(desktop, build, out, False)
     grab(desktop, page, out, "phonebook-page")
-    for button, name in (("새 전화번호 입력", "entry-dialog"), ("그룹이름 수정", "group-list-dialog"),
-                         ("인쇄", "print-options-dialog")):
+    for button, name in ((t("새 전화번호 입력"), "entry-dialog"), (t("그룹이름 수정"), "group-list-dialog"),
+                         (t("인쇄"), "print-options-dialog")):
         dialog_from(desktop, app, page, button, out, name)
     end(program)
 
@@ -119,38 +120,38 @@ def phonebook(desktop, build, out):
 def settings(desktop, build, out):
     """The speed dials, the alarms with the add dialog, the phone options."""
     program, app, page = phonebook_page(desktop, build, out, False)
-    app.press("단축 다이얼 편집", within=page)
-    page = app.window("단축 다이얼 편집", timeout=60)
+    app.press(t("단축 다이얼 편집"), within=page)
+    page = app.window(t("단축 다이얼 편집"), timeout=60)
     time.sleep(READ)
     grab(desktop, page, out, "speed-dial-page")
     end(program)
     menu_pages(desktop, build, out, [
-        ("알람 지정", "알람 지정", "alarm-page",
-         lambda d, a, p, o: dialog_from(d, a, p, "추가", o, "alarm-edit-dialog")),
-        ("휴대폰 환경 설정", "휴대폰 환경 설정", "options-page", None)])
+        (t("알람 지정"), t("알람 지정"), "alarm-page",
+         lambda d, a, p, o: dialog_from(d, a, p, t("추가"), o, "alarm-edit-dialog")),
+        (t("휴대폰 환경 설정"), t("휴대폰 환경 설정"), "options-page", None)])
 
 
 def sms(desktop, build, out):
     """The message menu and both message pages."""
     def boxes(d, a, menu, o):
-        for button, picture in (("문자 메시지 확인", "sms-received-page"),
-                                ("문자 메시지 발신", "sms-sent-page")):
+        for button, picture in ((t("문자 메시지 확인"), "sms-received-page"),
+                                (t("문자 메시지 발신"), "sms-sent-page")):
             a.press(button, within=menu)
             page = a.window(button, timeout=60)
             time.sleep(READ)
             grab(d, page, o, picture)
-            a.press("이전", within=page)
-            menu = a.window("단문 메시지")
+            a.press(t("이전"), within=page)
+            menu = a.window(t("단문 메시지"))
         return menu
-    menu_pages(desktop, build, out, [("단문 메시지 주고받기", "단문 메시지", "sms-menu", boxes)])
+    menu_pages(desktop, build, out, [(t("단문 메시지 주고받기"), t("단문 메시지"), "sms-menu", boxes)])
 
 
 def assign(desktop, build, out):
     """The melody and animation pages with a sample file in each folder."""
     sample_melody(desktop, build)
     sample_animation(desktop, build)
-    menu_pages(desktop, build, out, [("나만의 멜로디 지정", "나만의 멜로디 지정", "melody-page", None),
-                                     ("애니메이션 지정", "애니메이션 지정", "animation-page", None)])
+    menu_pages(desktop, build, out, [(t("나만의 멜로디 지정"), t("나만의 멜로디 지정"), "melody-page", None),
+                                     (t("애니메이션 지정"), t("애니메이션 지정"), "animation-page", None)])
 
 
 def sample_melody(desktop, build):
@@ -203,14 +204,17 @@ PROGRAMS = {"pelodex": pelodex, "phonebook": phonebook, "settings": settings, "s
 
 
 def main(argv):
-    if len(argv) < 4 or any(p not in PROGRAMS for p in argv[3:]):
-        print("사용법: shots.py 빌드폴더 출력폴더 " + "|".join(PROGRAMS) + "...", file=sys.stderr)
+    language, argv = names.take_language(argv)
+    if language not in ("ko", "en") or len(argv) < 4 or any(p not in PROGRAMS for p in argv[3:]):
+        print("사용법: shots.py [--lang ko|en] 빌드폴더 출력폴더 " + "|".join(PROGRAMS) + "...", file=sys.stderr)
         return 64
+    names.use(language)
     build, out = os.path.abspath(argv[1]), os.path.abspath(argv[2])
     os.makedirs(out, exist_ok=True)
     # One desktop for all: the accessibility library stays with the bus it
     # first met.
     desktop = harness.Desktop()
+    desktop.env["LANGUAGE"] = language
     try:
         desktop.start()
         for name in argv[3:]:

@@ -5,6 +5,7 @@
 #include "apps/pelodex/ui/main_menu_page.h"
 #include "apps/pelodex/ui/media_pages.h"
 #include "apps/pelodex/ui/pelodex_page.h"
+#include "core/base/user_text.h"
 #include "core/data/datafile_startup.h"
 #include "features/common/ui/program_message_target.h"
 #include "features/phonebook/ui/phonebook_page.h"
@@ -121,7 +122,7 @@ bool PelodexApp::ClaimInstance() {
     if (running) {
       (void)winlib::SendMessage(*running, winlib::kMsgActivate);
     } else {
-      TellStartFailure("Pelodex가 이미 실행 중입니다.");
+      TellStartFailure(text::translate("pdx::pelodex", "Pelodex가 이미 실행 중입니다."));
     }
     return false;
   }
@@ -205,8 +206,8 @@ void PelodexApp::ShowHelp() {
 }
 
 void PelodexApp::AskExit() {
-  if (Message("프로그램을 종료하시겠습니까?", winlib::kMbOkCancel | winlib::kMbIconQuestion) ==
-      winlib::kIdOk) {
+  if (Message(text::translate("pdx::pelodex", "프로그램을 종료하시겠습니까?"),
+              winlib::kMbOkCancel | winlib::kMbIconQuestion) == winlib::kIdOk) {
     base_.Exit();
   }
 }

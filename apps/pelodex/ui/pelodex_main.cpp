@@ -1,5 +1,6 @@
 // Pelodex: the phone-data program.
 #include "apps/pelodex/ui/pelodex_app.h"
+#include "core/base/user_text.h"
 #include "winlib/program_main.h"
 
 #include <QApplication>
@@ -14,7 +15,9 @@ int start() {
   }
   const pdx::pelodex::PelodexOptions options = pdx::pelodex::parsePelodexOptions(arguments);
   for (const std::string &unknown : options.unknown) {
-    std::fprintf(stderr, "Pelodex: 알 수 없는 인수를 무시합니다: %s\n", unknown.c_str());
+    const std::string line = pdx::text::fill(
+        pdx::text::translate("pdx::pelodex", "Pelodex: 알 수 없는 인수를 무시합니다: %1"), {unknown});
+    std::fprintf(stderr, "%s\n", line.c_str());
   }
   pdx::pelodex::PelodexApp app(options);
   if (!app.InitInstance()) {

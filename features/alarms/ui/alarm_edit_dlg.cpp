@@ -31,7 +31,7 @@ QComboBox *comboBox(QWidget *parent, QRect rect, const QStringList &items, const
 CAlarmEditDlg::CAlarmEditDlg(Mode mode, AlarmForm form, const core::CivilTime &now)
     : mode_(mode), form_(std::move(form)), now_(now) {
   SetDialogSize(QSize(340, 230));
-  SetCaptionText(mode == Mode::Add ? QStringLiteral("알람 추가") : QStringLiteral("알람 수정"));
+  SetCaptionText(mode == Mode::Add ? tr("알람 추가") : tr("알람 수정"));
 }
 
 QSpinBox *CAlarmEditDlg::addSpin(QRect rect, int low, int high, int value, const QString &name) {
@@ -48,12 +48,12 @@ void CAlarmEditDlg::OnInitDialog() {
   memo_ = new ByteLimitedEdit(this, kMemoBytes);
   memo_->setGeometry(QRect(QPoint(90, 50), QPoint(315, 70)));
   memo_->setBytes(form_.memo);
-  memo_->setAccessibleName(QStringLiteral("알람메모"));
+  memo_->setAccessibleName(tr("알람메모"));
   QStringList periods;
   for (int i = 0; i < kPeriodCount; ++i) {
     periods << QString::fromStdString(periodName(periodKind(i)));
   }
-  period_ = comboBox(this, QRect(90, 80, 225, 22), periods, QStringLiteral("알람주기"));
+  period_ = comboBox(this, QRect(90, 80, 225, 22), periods, tr("알람주기"));
   period_->setCurrentIndex(form_.period);
   periodText_ = new QLabel(this);
   periodText_->setGeometry(QRect(QPoint(90, 113), QPoint(140, 130)));
@@ -62,7 +62,7 @@ void CAlarmEditDlg::OnInitDialog() {
   createTimeRow();
   const OkCancel buttons = addOkCancel(this, QPoint(205, 185), QPoint(275, 185));
   ok_ = buttons.ok;
-  ok_->setAccessibleName(QStringLiteral("확인"));
+  ok_->setAccessibleName(tr("확인"));
   connect(memo_, &QLineEdit::textChanged, this, [this] { updateOk(); });
   connect(period_, &QComboBox::activated, this, [this](int index) {
     readFields();
@@ -92,23 +92,21 @@ void CAlarmEditDlg::OnInitDialog() {
 }
 
 void CAlarmEditDlg::createDateRow() {
-  month_ = addSpin(QRect(150, 110, 60, 20), 1, 12, form_.month, QStringLiteral("월"));
-  day_ = addSpin(QRect(230, 110, 60, 20), 1, 31, form_.day, QStringLiteral("일"));
+  month_ = addSpin(QRect(150, 110, 60, 20), 1, 12, form_.month, tr("월"));
+  day_ = addSpin(QRect(230, 110, 60, 20), 1, 31, form_.day, tr("일"));
   QStringList weekdays;
   for (int d = 0; d < 7; ++d) {
     weekdays << QString::fromStdString(weekdayName(d));
   }
-  weekday_ = comboBox(this, QRect(150, 108, 80, 22), weekdays, QStringLiteral("요일"));
+  weekday_ = comboBox(this, QRect(150, 108, 80, 22), weekdays, tr("요일"));
   weekday_->setCurrentIndex(form_.weekday);
 }
 
 void CAlarmEditDlg::createTimeRow() {
-  half_ = comboBox(this, QRect(90, 138, 55, 22), {QStringLiteral("오전"), QStringLiteral("오후")},
-                   QStringLiteral("오전/오후"));
+  half_ = comboBox(this, QRect(90, 138, 55, 22), {tr("오전"), tr("오후")}, tr("오전/오후"));
   half_->setCurrentIndex(form_.pm ? 1 : 0);
-  hour_ = addSpin(QRect(150, 140, 60, 20), form_.lowestHour(), form_.highestHour(), form_.hour,
-                  QStringLiteral("시"));
-  minute_ = addSpin(QRect(230, 140, 60, 20), 0, 59, form_.minute, QStringLiteral("분"));
+  hour_ = addSpin(QRect(150, 140, 60, 20), form_.lowestHour(), form_.highestHour(), form_.hour, tr("시"));
+  minute_ = addSpin(QRect(230, 140, 60, 20), 0, 59, form_.minute, tr("분"));
 }
 
 // Shows the date row of the chosen period: month and day for once, the
@@ -125,12 +123,11 @@ void CAlarmEditDlg::showPeriod() {
 
 // The period's word, or for a one-time alarm the year it will ring in.
 void CAlarmEditDlg::showYear() {
-  static const QString kTexts[] = {QString(), QStringLiteral("매일"), QStringLiteral("매주"),
-                                   QStringLiteral("매월")};
+  static const QString kTexts[] = {QString(), tr("매일"), tr("매주"), tr("매월")};
   readFields();
   const auto year = onceYear(form_, now_);
   if (form_.period == 0) {
-    periodText_->setText(year ? QStringLiteral("%1년").arg(*year) : QString());
+    periodText_->setText(year ? tr("%1년").arg(*year) : QString());
   } else {
     periodText_->setText(form_.period > 0 ? kTexts[form_.period] : QString());
   }
@@ -172,16 +169,16 @@ void CAlarmEditDlg::paintEvent(QPaintEvent *event) {
   if (mode_ == Mode::Modify) {
     painter.fillRect(ContentRect(), kModifyTint);
   }
-  std::vector<DialogLabel> labels = {{25, 53, QStringLiteral("알람메모")},
-                                     {25, 83, QStringLiteral("알람주기")},
-                                     {25, 113, QStringLiteral("알람시간")},
-                                     {212, 143, QStringLiteral("시")},
-                                     {292, 143, QStringLiteral("분")}};
+  std::vector<DialogLabel> labels = {{25, 53, tr("알람메모")},
+                                     {25, 83, tr("알람주기")},
+                                     {25, 113, tr("알람시간")},
+                                     {212, 143, tr("시", "unit after a spin box")},
+                                     {292, 143, tr("분", "unit after a spin box")}};
   if (month_ != nullptr && month_->isVisible()) {
-    labels.push_back({212, 113, QStringLiteral("월")});
+    labels.push_back({212, 113, tr("월", "unit after a spin box")});
   }
   if (day_ != nullptr && day_->isVisible()) {
-    labels.push_back({292, 113, QStringLiteral("일")});
+    labels.push_back({292, 113, tr("일", "unit after a spin box")});
   }
   drawLabels(painter, labels);
 }

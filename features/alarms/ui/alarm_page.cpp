@@ -32,14 +32,14 @@ QLabel *label(QWidget *parent, const QString &text, QPoint at) {
 CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
     : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
       phone_(*this, context_.phone), editor_(context_.store, phone_, user_, context_.clock) {
-  Create(QStringLiteral("알람 지정"), resources::kPageAlarm, parent);
+  Create(tr("알람 지정"), resources::kPageAlarm, parent);
   list_ = new CDragDropListBox(this, resources::ResourceStore::instance().pixmap(resources::kAlarmIcons), 9,
                                false);
   list_->setGeometry(QRect(QPoint(25, 60), QPoint(244, 249)));
   list_->setColumns(2, {25, 219});
   list_->setDragEnabled(true);
   list_->setOwner(this);
-  list_->setAccessibleName(QStringLiteral("알람 목록"));
+  list_->setAccessibleName(tr("알람 목록"));
   connect(list_, &CDragDropListBox::selectionChanged, this, [this] {
     showDetail();
     updateButtons();
@@ -48,9 +48,9 @@ CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
   createDetail();
   calendar_ = new winlib::CMonthCalendar(this, QRect(QPoint(358, 64), QPoint(577, 290)), kCalendarId,
                                          winlib::CMonthCalendar::kSmallDays);
-  calendar_->setAccessibleName(QStringLiteral("달력"));
-  calendar_->previousButton().setAccessibleName(QStringLiteral("이전 달"));
-  calendar_->nextButton().setAccessibleName(QStringLiteral("다음 달"));
+  calendar_->setAccessibleName(tr("달력"));
+  calendar_->previousButton().setAccessibleName(tr("이전 달"));
+  calendar_->nextButton().setAccessibleName(tr("다음 달"));
   // The month of the clock the alarms are ordered by, not the computer's zone.
   const core::CivilTime now = editor_.now();
   (void)calendar_->SetMonth(now.year, now.month);
@@ -66,32 +66,32 @@ void CAlarmPage::createDetail() {
   QPalette white = pane->palette();
   white.setColor(QPalette::Window, Qt::white);
   pane->setPalette(white);
-  label(pane, QStringLiteral("알람주기"), {0, 3});
+  label(pane, tr("알람주기"), {0, 3});
   detailPeriod_ = new QComboBox(pane);
   detailPeriod_->setGeometry(QRect(QPoint(70, 0), QPoint(205, 20)));
   detailPeriod_->setFont(resources::dialogFont());
   detailPeriod_->setEnabled(false);
-  detailPeriod_->setAccessibleName(QStringLiteral("알람주기"));
-  label(pane, QStringLiteral("알람시간 :"), {0, 28});
+  detailPeriod_->setAccessibleName(tr("알람주기"));
+  label(pane, tr("알람시간 :"), {0, 28});
   detailTime_ = label(pane, QString(), {75, 27});
   detailTime_->resize(130, 40);
   detailTime_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  detailTime_->setAccessibleName(QStringLiteral("알람시간"));
-  label(pane, QStringLiteral("메모"), {0, 73});
+  detailTime_->setAccessibleName(tr("알람시간"));
+  label(pane, tr("메모"), {0, 73});
   detailMemo_ = new QLineEdit(pane);
   detailMemo_->setGeometry(QRect(QPoint(40, 70), QPoint(205, 90)));
   detailMemo_->setFont(resources::dialogFont());
   detailMemo_->setReadOnly(true);
-  detailMemo_->setAccessibleName(QStringLiteral("메모"));
+  detailMemo_->setAccessibleName(tr("메모"));
 }
 
 void CAlarmPage::createButtons() {
   const auto add = [this](Command command, const QString &caption, QPoint at) {
     buttons_[command] = addTextButton(this, command, caption, at, QSize(46, 40));
   };
-  add(kAdd, QStringLiteral("추가"), {277, 134});
-  add(kModify, QStringLiteral("수정"), {277, 193});
-  add(kDelete, QStringLiteral("삭제"), {277, 251});
+  add(kAdd, tr("추가"), {277, 134});
+  add(kModify, tr("수정"), {277, 193});
+  add(kDelete, tr("삭제"), {277, 251});
   add(kHelp, QStringLiteral("도움말"), {442, 385});
   add(kBack, QStringLiteral("이전"), {491, 385});
   add(kExit, QStringLiteral("종료"), {539, 385});

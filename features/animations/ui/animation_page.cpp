@@ -37,8 +37,8 @@ CAnimationPage::CAnimationPage(MediaPageContext context, QWidget *parent)
     : context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
       phone_(context_.phone, this),
       logic_(context_.folder, phone_, user_, context_.starter, context_.loop, random_) {
-  Create(QStringLiteral("애니메이션 지정"), resources::kPageAnimation, parent);
-  setAccessibleName(QStringLiteral("애니메이션 지정"));
+  Create(tr("애니메이션 지정"), resources::kPageAnimation, parent);
+  setAccessibleName(tr("애니메이션 지정"));
   createControls();
   logic_.onPictureChanged([this] { showPictures(); });
   logic_.open();
@@ -51,8 +51,8 @@ CAnimationPage::~CAnimationPage() {
 }
 
 void CAnimationPage::createControls() {
-  files_ = makeList(this, kFileList, QStringLiteral("애니메이션 파일 목록"));
-  animations_ = makeList(this, kAnimationList, QStringLiteral("애니메이션 목록"));
+  files_ = makeList(this, kFileList, tr("애니메이션 파일 목록"));
+  animations_ = makeList(this, kAnimationList, tr("애니메이션 목록"));
   animations_->setDragEnabled(true);
   animations_->setOwner(this);
   connect(files_, &CDragDropListBox::selectionChanged, this, [this] {
@@ -69,19 +69,18 @@ void CAnimationPage::createControls() {
     }
   });
   connect(animations_, &CDragDropListBox::rowActivated, this, [this](int) { OnCommand(kPreview, 0); });
-  preview_ = new PictureView(this, QStringLiteral("애니메이션 미리보기"));
+  preview_ = new PictureView(this, tr("애니메이션 미리보기"));
   preview_->setGeometry(kPreviewArea);
-  effects_ = new QCheckBox(QStringLiteral("효과 보기"), this);
+  effects_ = new QCheckBox(tr("효과 보기"), this);
   effects_->setGeometry(kEffectSwitch);
   effects_->setFont(resources::dialogFont());
   effects_->setChecked(logic_.effects());
-  effects_->setAccessibleName(QStringLiteral("효과 보기"));
+  effects_->setAccessibleName(tr("효과 보기"));
   connect(effects_, &QCheckBox::toggled, this, [this](bool on) { logic_.setEffects(on); });
-  buttons_[kPreview] = addSkinButton(this, kPreview, QPoint(318, 252), QStringLiteral("미리보기"));
-  buttons_[kStopPreview] =
-      addSkinButton(this, kStopPreview, QPoint(318, 298), QStringLiteral("미리보기 정지"));
+  buttons_[kPreview] = addSkinButton(this, kPreview, QPoint(318, 252), tr("미리보기"));
+  buttons_[kStopPreview] = addSkinButton(this, kStopPreview, QPoint(318, 298), tr("미리보기 정지"));
   createSlots();
-  buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), QStringLiteral("애니메이션 편집기"));
+  buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), tr("애니메이션 편집기"));
   buttons_[kHelp] = addSkinButton(this, kHelp, QPoint(442, 385), QStringLiteral("도움말"));
   buttons_[kBack] = addSkinButton(this, kBack, QPoint(491, 385), QStringLiteral("이전"));
   buttons_[kExit] = addSkinButton(this, kExit, QPoint(539, 385), QStringLiteral("종료"));
@@ -91,10 +90,10 @@ void CAnimationPage::createSlots() {
   for (int k = 0; k < kAnimationSlots; ++k) {
     const QRect area = kSlotAreas[static_cast<size_t>(k)];
     const int command = kSlot1 + k;
-    buttons_[command] = addCaptionButton(this, command, QStringLiteral("%1번").arg(k + 1),
+    buttons_[command] = addCaptionButton(this, command, tr("%1번").arg(k + 1),
                                          QRect(area.left() + 1, area.center().y() - 20, 28, 40),
-                                         QStringLiteral("%1번 애니메이션으로 지정").arg(k + 1));
-    auto *view = new PictureView(this, QStringLiteral("%1번 애니메이션").arg(k + 1));
+                                         tr("%1번 애니메이션으로 지정").arg(k + 1));
+    auto *view = new PictureView(this, tr("%1번 애니메이션").arg(k + 1));
     view->setGeometry(kSlotPreviewLeft, area.center().y() - kSlotPreviewHeight / 2, kSlotPreviewWidth,
                       kSlotPreviewHeight);
     slots_[static_cast<size_t>(k)] = view;
@@ -144,7 +143,7 @@ void CAnimationPage::showPictures() {
     const auto &sent = logic_.slot(k);
     slots_[static_cast<size_t>(k)]->setPicture(sent ? &*sent : nullptr);
     slots_[static_cast<size_t>(k)]->setAccessibleDescription(
-        sent ? QString::fromStdString(sent->name().utf8()) : QStringLiteral("비어 있음"));
+        sent ? QString::fromStdString(sent->name().utf8()) : tr("비어 있음"));
   }
   if (buttons_.count(kStopPreview) != 0) {
     buttons_[kStopPreview]->Enable(logic_.previewRunning());
@@ -216,10 +215,10 @@ void CAnimationPage::hideEvent(QHideEvent *event) {
 }
 
 void CAnimationPage::PaintText(QPainter &painter) {
-  drawPageLabels(painter, {{{22, 45}, QStringLiteral("애니메이션 파일")},
-                           {{200, 45}, QStringLiteral("애니메이션")},
-                           {{200, 233}, QStringLiteral("미리보기")},
-                           {{398, 50}, QStringLiteral("휴대폰에 지정")}});
+  drawPageLabels(painter, {{{22, 45}, tr("애니메이션 파일")},
+                           {{200, 45}, tr("애니메이션")},
+                           {{200, 233}, tr("미리보기")},
+                           {{398, 50}, tr("휴대폰에 지정")}});
   painter.setPen(Qt::gray);
   for (const QRect &area : kSlotAreas) {
     painter.drawRect(area.adjusted(0, 0, -1, -1));

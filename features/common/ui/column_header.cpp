@@ -11,7 +11,7 @@ ColumnHeader::ColumnHeader(QWidget *parent, CDragDropListBox *list, const QStrin
     : QHeaderView(Qt::Horizontal, parent), list_(list), captions_(captions),
       model_(new QStandardItemModel(0, captions.size(), this)) {
   winlib::SetAccessibleItems(this, this, QAccessible::Grouping, QAccessible::ColumnHeader);
-  setAccessibleName(QStringLiteral("열 제목"));
+  setAccessibleName(tr("열 제목"));
   for (int i = 0; i < captions.size(); ++i) {
     auto *item = new QStandardItem(captions[i]);
     if (captions[i].isEmpty() && !icon.isNull()) {

@@ -10,8 +10,17 @@ namespace pdx::features {
 namespace {
 
 // What the ten pictures show, in index order.
-const char *const kSymbolNames[kSymbolCount] = {"전화기", "휴대폰", "삐삐", "편지", "집",
-                                                "회사",   "하트",   "별",   "음표", "웃는 얼굴"};
+const char *const kSymbolNames[kSymbolCount] = {
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "전화기"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "휴대폰"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "삐삐"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "편지"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "집"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "회사"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "하트"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "별"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "음표"),
+    QT_TRANSLATE_NOOP("pdx::features::SymbolPalette", "웃는 얼굴")};
 
 } // namespace
 
@@ -20,11 +29,11 @@ SymbolPalette::SymbolPalette(QWidget *parent, const QPixmap &strip, int pictureW
   // Tab reaches the palette; a click leaves the focus in the text box.
   setFocusPolicy(Qt::TabFocus);
   winlib::SetAccessibleItems(this, this, QAccessible::List, QAccessible::ListItem);
-  setAccessibleName(QStringLiteral("기호"));
+  setAccessibleName(tr("기호"));
 }
 
 QString SymbolPalette::AccessibleItemText(int index) const {
-  return index >= 0 && index < kSymbolCount ? QString::fromUtf8(kSymbolNames[index]) : QString();
+  return index >= 0 && index < kSymbolCount ? tr(kSymbolNames[index]) : QString();
 }
 
 QRect SymbolPalette::AccessibleItemRect(int index) const {

@@ -17,9 +17,10 @@ void DialogUser::progress(int done, int total) {
     return;
   }
   if (!wait_) {
-    wait_ = std::make_unique<winlib::CWaitWindow>(owner_ ? owner_->window() : nullptr,
-                                                  QStringLiteral("휴대폰에 전화번호를 쓰고 있습니다."),
-                                                  [this] { cancel_ = true; });
+    wait_ = std::make_unique<winlib::CWaitWindow>(
+        owner_ ? owner_->window() : nullptr,
+        QCoreApplication::translate("pdx::phonebook", "휴대폰에 전화번호를 쓰고 있습니다."),
+        [this] { cancel_ = true; });
     wait_->show();
     wait_->activateWindow();
     wait_->setFocus();

@@ -24,7 +24,7 @@ constexpr int kSymbolWidth = 27;
 
 CGroupEditDlg::CGroupEditDlg(Mode mode, const core::PhoneGroup &group) : group_(group) {
   SetDialogSize(QSize(280, 255));
-  SetCaptionText(mode == Mode::Add ? QStringLiteral("그룹 추가") : QStringLiteral("그룹 수정"));
+  SetCaptionText(mode == Mode::Add ? tr("그룹 추가") : tr("그룹 수정"));
 }
 
 void CGroupEditDlg::OnInitDialog() {
@@ -38,7 +38,7 @@ void CGroupEditDlg::OnInitDialog() {
     name_->insertSymbol(index);
     name_->setFocus();
   });
-  secret_ = new QCheckBox(QStringLiteral("비밀그룹"), this);
+  secret_ = new QCheckBox(tr("비밀그룹"), this);
   secret_->setGeometry(25, 140, 225, 20);
   secret_->setFont(resources::dialogFont());
   secret_->setChecked(group_.isSecret());
@@ -47,7 +47,7 @@ void CGroupEditDlg::OnInitDialog() {
   bell_->setFont(resources::dialogFont());
   bell_->setMaxVisibleItems(10);
   for (int i = 0; i < core::kBellNameCount; ++i) {
-    bell_->addItem(QString::fromStdString(std::string(core::bellName(i))));
+    bell_->addItem(QString::fromStdString(core::bellName(i)));
   }
   bell_->setCurrentIndex(group_.melody < core::kBellNameCount ? group_.melody : 0);
   ok_ = addOkCancel(this, QPoint(145, 210), QPoint(215, 210)).ok;
@@ -74,7 +74,7 @@ void CGroupEditDlg::OnOK() {
 void CGroupEditDlg::paintEvent(QPaintEvent *event) {
   CBmpDialog::paintEvent(event);
   QPainter painter(this);
-  drawLabels(painter, {{25, 53, QStringLiteral("이름")}, {25, 168, QStringLiteral("착신벨")}});
+  drawLabels(painter, {{25, 53, tr("이름")}, {25, 168, tr("착신벨")}});
 }
 
 } // namespace pdx::features

@@ -14,17 +14,17 @@ namespace pdx::features {
 CGroupListDlg::CGroupListDlg(core::CDataStore &store, PhonebookPhone &phone, PageUser &user, bool connected)
     : phone_(phone), editor_(store, phone_, user, connected) {
   SetDialogSize(QSize(350, 300));
-  SetCaptionText(QStringLiteral("그룹이름 수정"));
+  SetCaptionText(tr("그룹이름 수정"));
 }
 
 void CGroupListDlg::OnInitDialog() {
   list_ = new CDragDropListBox(this, QPixmap(), 0, false);
   list_->setGeometry(25, 72, 235, 203);
   list_->setColumns(1, {235});
-  add_ = addTextButton(this, kAdd, QStringLiteral("추가"), QPoint(280, 40), QSize(50, 24));
-  modify_ = addTextButton(this, kModify, QStringLiteral("수정"), QPoint(280, 90), QSize(50, 24));
-  delete_ = addTextButton(this, kDelete, QStringLiteral("삭제"), QPoint(280, 140), QSize(50, 24));
-  close_ = addTextButton(this, kClose, QStringLiteral("닫기"), QPoint(280, 255), QSize(50, 24));
+  add_ = addTextButton(this, kAdd, tr("추가"), QPoint(280, 40), QSize(50, 24));
+  modify_ = addTextButton(this, kModify, tr("수정"), QPoint(280, 90), QSize(50, 24));
+  delete_ = addTextButton(this, kDelete, tr("삭제"), QPoint(280, 140), QSize(50, 24));
+  close_ = addTextButton(this, kClose, tr("닫기"), QPoint(280, 255), QSize(50, 24));
   phone_.setBusyWidgets({list_, add_, modify_, delete_});
   connect(list_, &CDragDropListBox::selectionChanged, this, [this] { updateButtons(); });
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { modify(); });
@@ -144,7 +144,7 @@ void CGroupListDlg::updateButtons() {
 void CGroupListDlg::paintEvent(QPaintEvent *event) {
   CBmpDialog::paintEvent(event);
   QPainter painter(this);
-  drawLabels(painter, {{25, 50, QStringLiteral("그룹목록")}});
+  drawLabels(painter, {{25, 50, tr("그룹목록")}});
 }
 
 } // namespace pdx::features

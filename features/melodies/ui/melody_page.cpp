@@ -32,8 +32,8 @@ CMelodyPage::CMelodyPage(MediaPageContext context, BackgroundPlayer::OutputSourc
     : context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
       phone_(context_.phone, this), player_(context_.loop, std::move(tones)),
       logic_(context_.folder, phone_, user_, context_.starter, player_) {
-  Create(QStringLiteral("나만의 멜로디 지정"), resources::kPageMelody, parent);
-  setAccessibleName(QStringLiteral("나만의 멜로디 지정"));
+  Create(tr("나만의 멜로디 지정"), resources::kPageMelody, parent);
+  setAccessibleName(tr("나만의 멜로디 지정"));
   createControls();
   logic_.onPlayingChanged([this](bool playing) { showPlaying(playing); });
   logic_.open();
@@ -47,8 +47,8 @@ CMelodyPage::~CMelodyPage() {
 }
 
 void CMelodyPage::createControls() {
-  files_ = makeList(this, kFileList, QStringLiteral("멜로디 파일 목록"));
-  melodies_ = makeList(this, kMelodyList, QStringLiteral("멜로디 목록"));
+  files_ = makeList(this, kFileList, tr("멜로디 파일 목록"));
+  melodies_ = makeList(this, kMelodyList, tr("멜로디 목록"));
   melodies_->setDragEnabled(true);
   melodies_->setOwner(this);
   connect(files_, &CDragDropListBox::selectionChanged, this, [this] {
@@ -66,15 +66,15 @@ void CMelodyPage::createControls() {
     }
   });
   connect(melodies_, &CDragDropListBox::rowActivated, this, [this](int) { OnCommand(kPlay, 0); });
-  buttons_[kPlay] = addSkinButton(this, kPlay, kPlayAt, QStringLiteral("연주"));
-  buttons_[kStop] = addSkinButton(this, kStop, kPlayAt, QStringLiteral("정지"));
+  buttons_[kPlay] = addSkinButton(this, kPlay, kPlayAt, tr("연주"));
+  buttons_[kStop] = addSkinButton(this, kStop, kPlayAt, tr("정지"));
   buttons_[kStop]->hide();
   for (int slot = 0; slot < kMelodySlots; ++slot) {
     const int command = kSlot1 + slot;
     buttons_[command] = addSkinButton(this, command, QPoint(kSlotX, kSlotTop + slot * kSlotStep),
-                                      QStringLiteral("휴대폰 %1번 멜로디로 지정").arg(slot + 1));
+                                      tr("휴대폰 %1번 멜로디로 지정").arg(slot + 1));
   }
-  buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), QStringLiteral("멜로디 편집기"));
+  buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), tr("멜로디 편집기"));
   buttons_[kHelp] = addSkinButton(this, kHelp, QPoint(442, 385), QStringLiteral("도움말"));
   buttons_[kBack] = addSkinButton(this, kBack, QPoint(491, 385), QStringLiteral("이전"));
   buttons_[kExit] = addSkinButton(this, kExit, QPoint(539, 385), QStringLiteral("종료"));
@@ -188,9 +188,8 @@ void CMelodyPage::hideEvent(QHideEvent *event) {
 }
 
 void CMelodyPage::PaintText(QPainter &painter) {
-  drawPageLabels(painter, {{{22, 45}, QStringLiteral("멜로디 파일")},
-                           {{236, 45}, QStringLiteral("멜로디")},
-                           {{458, 136}, QStringLiteral("휴대폰에 지정")}});
+  drawPageLabels(
+      painter, {{{22, 45}, tr("멜로디 파일")}, {{236, 45}, tr("멜로디")}, {{458, 136}, tr("휴대폰에 지정")}});
 }
 
 } // namespace pdx::features

@@ -19,11 +19,11 @@ namespace pdx::features {
 COptionsPage::COptionsPage(OptionsPageContext context, QWidget *parent)
     : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
       editor_(context_.store, context_.phone, user_) {
-  Create(QStringLiteral("휴대폰 환경 설정"), resources::kPageOptions, parent);
+  Create(tr("휴대폰 환경 설정"), resources::kPageOptions, parent);
   list_ = new CDragDropListBox(this, QPixmap(), 0, false);
   list_->setGeometry(QRect(QPoint(22, 69), QPoint(377, 365)));
   list_->setColumns(2, {200, 347});
-  list_->setAccessibleName(QStringLiteral("휴대폰 환경 설정 목록"));
+  list_->setAccessibleName(tr("휴대폰 환경 설정 목록"));
   std::vector<std::string> rows;
   for (int row = 0; row < kOptionRows; ++row) {
     rows.push_back(listRow(editor_.options(), row));
@@ -42,7 +42,7 @@ void COptionsPage::createButtons() {
     buttons_[command] = addTextButton(this, command, caption, at, QSize(46, 40));
     buttons_[command]->Enable(true);
   };
-  add(kApply, QStringLiteral("적용"), {346, 383});
+  add(kApply, tr("적용"), {346, 383});
   add(kHelp, QStringLiteral("도움말"), {442, 385});
   add(kBack, QStringLiteral("이전"), {491, 385});
   add(kExit, QStringLiteral("종료"), {539, 385});
@@ -65,11 +65,11 @@ void COptionsPage::openEditor(int row) {
     return;
   }
   editRow_ = row;
-  const QString name = QString::fromUtf8(optionRow(row).label).trimmed();
+  const QString name = QString::fromStdString(shownLabel(row));
   if (optionRow(row).kind == OptionKind::Choice) {
     choice_ = new QComboBox(list_->viewport());
     choice_->setFont(resources::dialogFont());
-    for (const std::string &choice : choicesOf(row)) {
+    for (const std::string &choice : shownChoices(row)) {
       choice_->addItem(QString::fromStdString(choice));
     }
     choice_->setCurrentIndex(shownChoice(editor_.options(), row));

@@ -16,11 +16,11 @@ namespace {
 constexpr QSize kSize(500, 220);
 constexpr QSize kAnswerSize(200, 30);
 
-const QString kCaptions[4] = {
-    QStringLiteral("PC의 데이터로 휴대폰 데이터 수정"),
-    QStringLiteral("휴대폰의 데이터로 PC 데이터 수정"),
-    QStringLiteral("항상 PC의 데이터로 휴대폰 데이터 수정"),
-    QStringLiteral("항상 휴대폰의 데이터로 PC 데이터 수정"),
+const char *const kCaptions[4] = {
+    QT_TRANSLATE_NOOP("pdx::features::CCompareDlg", "PC의 데이터로 휴대폰 데이터 수정"),
+    QT_TRANSLATE_NOOP("pdx::features::CCompareDlg", "휴대폰의 데이터로 PC 데이터 수정"),
+    QT_TRANSLATE_NOOP("pdx::features::CCompareDlg", "항상 PC의 데이터로 휴대폰 데이터 수정"),
+    QT_TRANSLATE_NOOP("pdx::features::CCompareDlg", "항상 휴대폰의 데이터로 PC 데이터 수정"),
 };
 constexpr QPoint kPlaces[4] = {{50, 135}, {275, 135}, {50, 175}, {275, 175}};
 
@@ -28,13 +28,13 @@ constexpr QPoint kPlaces[4] = {{50, 135}, {275, 135}, {50, 175}, {275, 175}};
 
 CCompareDlg::CCompareDlg(const Conflict &conflict) : conflict_(conflict) {
   SetDialogSize(kSize);
-  SetCaptionText(QStringLiteral("데이터 비교"));
+  SetCaptionText(tr("데이터 비교"));
 }
 
 void CCompareDlg::OnInitDialog() {
   for (int i = 0; i < 4; ++i) {
-    answers_[i] = addTextButton(this, kFirstAnswer + i, kCaptions[i], kPlaces[i], kAnswerSize);
-    answers_[i]->setAccessibleDescription(QStringLiteral("%1번").arg(i + 1));
+    answers_[i] = addTextButton(this, kFirstAnswer + i, tr(kCaptions[i]), kPlaces[i], kAnswerSize);
+    answers_[i]->setAccessibleDescription(tr("%1번").arg(i + 1));
   }
   answers_[0]->setFocus();
 }
@@ -68,7 +68,7 @@ void CCompareDlg::paintEvent(QPaintEvent *event) {
   painter.drawText(QRect(5, 50, 490, 20), Qt::AlignCenter, QString::fromStdString(conflict_.line));
   drawLabels(painter, {{5, 75, QStringLiteral("PC :")},
                        {135, 75, QString::fromStdString(conflict_.pcValue)},
-                       {5, 100, QStringLiteral("휴대폰 :")},
+                       {5, 100, tr("휴대폰 :")},
                        {135, 100, QString::fromStdString(conflict_.phoneValue)}});
 }
 

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <algorithm>
@@ -28,7 +29,9 @@ constexpr int kSymbolWidth = 27;
 QString groupLabel(const core::PhoneGroup &group) {
   const std::string_view name = group.name.view();
   const QString text = QString::fromStdString(text::toUtf8(name));
-  return name.empty() || name == core::defaultGroupName() ? QStringLiteral("[지정안됨]") : text;
+  return name.empty() || name == core::defaultGroupName()
+             ? QCoreApplication::translate("pdx::features::CEntryDlg", "[지정안됨]")
+             : text;
 }
 
 } // namespace
@@ -36,13 +39,13 @@ QString groupLabel(const core::PhoneGroup &group) {
 CEntryDlg::CEntryDlg(GroupEditor &groups, const EntryForm &initial, PhoneBox box)
     : groups_(groups), form_(initial), initialGroup_(initial.group), box_(box) {
   SetDialogSize(QSize(400, 325));
-  SetCaptionText(QStringLiteral("전화번호 입력"));
+  SetCaptionText(tr("전화번호 입력"));
 }
 
 CEntryDlg::CEntryDlg(GroupEditor &groups, std::optional<int> commonGroup, PhoneBox box)
     : groups_(groups), groupOnly_(true), initialGroup_(commonGroup), box_(box) {
   SetDialogSize(QSize(400, 325));
-  SetCaptionText(QStringLiteral("전화번호 수정"));
+  SetCaptionText(tr("전화번호 수정"));
 }
 
 void CEntryDlg::OnInitDialog() {
@@ -66,7 +69,7 @@ void CEntryDlg::OnInitDialog() {
   group_->setInsertPolicy(QComboBox::NoInsert);
   group_->setGeometry(80, 210, 295, 22);
   group_->setFont(resources::dialogFont());
-  phone_ = new QCheckBox(QStringLiteral("휴대폰에 전화번호 지정"), this);
+  phone_ = new QCheckBox(tr("휴대폰에 전화번호 지정"), this);
   phone_->setGeometry(80, 240, 295, 20);
   phone_->setFont(resources::dialogFont());
   phone_->setTristate(groupOnly_);
@@ -157,12 +160,12 @@ void CEntryDlg::OnOK() {
 void CEntryDlg::paintEvent(QPaintEvent *event) {
   CBmpDialog::paintEvent(event);
   QPainter painter(this);
-  drawLabels(painter, {{25, 53, QStringLiteral("이름")},
-                       {25, 113, QStringLiteral("집")},
-                       {25, 138, QStringLiteral("회사")},
-                       {25, 163, QStringLiteral("휴대폰")},
-                       {25, 188, QStringLiteral("삐삐")},
-                       {25, 213, QStringLiteral("그룹")}});
+  drawLabels(painter, {{25, 53, tr("이름")},
+                       {25, 113, tr("집")},
+                       {25, 138, tr("회사")},
+                       {25, 163, tr("휴대폰")},
+                       {25, 188, tr("삐삐")},
+                       {25, 213, tr("그룹")}});
 }
 
 } // namespace pdx::features

@@ -10,7 +10,7 @@ namespace pdx::features {
 CFindDlg::CFindDlg(std::string name, std::string number)
     : name_(std::move(name)), number_(std::move(number)) {
   SetDialogSize(QSize(320, 180));
-  SetCaptionText(QStringLiteral("찾기"));
+  SetCaptionText(tr("찾기"));
 }
 
 void CFindDlg::OnInitDialog() {
@@ -34,7 +34,7 @@ void CFindDlg::OnOK() {
 void CFindDlg::paintEvent(QPaintEvent *event) {
   CBmpDialog::paintEvent(event);
   QPainter painter(this);
-  drawLabels(painter, {{25, 53, QStringLiteral("이름")}, {25, 83, QStringLiteral("전화번호")}});
+  drawLabels(painter, {{25, 53, tr("이름")}, {25, 83, tr("전화번호")}});
 }
 
 } // namespace pdx::features

@@ -32,7 +32,7 @@ CPhonebookPage::CPhonebookPage(PhonebookPageContext context, QWidget *parent)
     : context_(std::move(context)), dialogUser_(this), dialogResolver_(this),
       user_(context_.user ? *context_.user : dialogUser_), phone_(context_.phone),
       editor_(context_.store, phone_, user_, context_.connected) {
-  Create(QStringLiteral("다이어리 전화번호부"), resources::kPagePhonebook, parent);
+  Create(tr("다이어리 전화번호부"), resources::kPagePhonebook, parent);
   phone_.setBusyWidgets({this});
   createControls();
   editor_.sortBy(kNameColumn);
@@ -49,17 +49,11 @@ void CPhonebookPage::createControls() {
   list_->setColumns(kColumns, bounds);
   list_->setDragEnabled(true);
   list_->setOwner(this);
-  const QStringList columns = {QString(),
-                               QStringLiteral("그룹"),
-                               QStringLiteral("이름"),
-                               QStringLiteral("집"),
-                               QStringLiteral("회사"),
-                               QStringLiteral("휴대폰"),
-                               QStringLiteral("삐삐")};
-  list_->setAccessibleName(QStringLiteral("전화번호 목록"));
-  list_->setColumnNames(
-      QStringList(columns).replaceInStrings(QRegularExpression("^$"), QStringLiteral("상태")));
-  list_->setIconNames({QStringLiteral("휴대폰 저장"), QString(), QStringLiteral("휴대폰 확인 안됨")});
+  const QStringList columns = {QString(),  tr("그룹"),   tr("이름"), tr("집"),
+                               tr("회사"), tr("휴대폰"), tr("삐삐")};
+  list_->setAccessibleName(tr("전화번호 목록"));
+  list_->setColumnNames(QStringList(columns).replaceInStrings(QRegularExpression("^$"), tr("상태")));
+  list_->setIconNames({tr("휴대폰 저장"), QString(), tr("휴대폰 확인 안됨")});
   header_ = new ColumnHeader(this, list_, columns,
                              resources::ResourceStore::instance().pixmap(resources::kHeaderPhone));
   header_->setGeometry(kHeaderRect);
@@ -72,15 +66,15 @@ void CPhonebookPage::createControls() {
   connect(list_, &CDragDropListBox::selectionChanged, this, [this] { updateButtons(); });
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { modifySelected(); });
 
-  addButton(kImport, QStringLiteral("파일에서 추가"), {186, 43}, {90, 40});
-  addButton(kGroups, QStringLiteral("그룹이름 수정"), {281, 43}, {86, 40});
-  addButton(kNew, QStringLiteral("새 전화번호 입력"), {371, 43}, {46, 40});
-  addButton(kDelete, QStringLiteral("삭제"), {421, 43}, {46, 40});
-  addButton(kModify, QStringLiteral("수정"), {490, 43}, {46, 40});
-  addButton(kFind, QStringLiteral("찾기"), {540, 43}, {46, 40});
-  addButton(kExport, QStringLiteral("내보내기"), {22, 384}, {64, 40});
-  addButton(kSpeedDial, QStringLiteral("단축 다이얼 편집"), {312, 384}, {46, 40});
-  addButton(kPrint, QStringLiteral("인쇄"), {360, 384}, {46, 40});
+  addButton(kImport, tr("파일에서 추가"), {186, 43}, {90, 40});
+  addButton(kGroups, tr("그룹이름 수정"), {281, 43}, {86, 40});
+  addButton(kNew, tr("새 전화번호 입력"), {371, 43}, {46, 40});
+  addButton(kDelete, tr("삭제"), {421, 43}, {46, 40});
+  addButton(kModify, tr("수정"), {490, 43}, {46, 40});
+  addButton(kFind, tr("찾기"), {540, 43}, {46, 40});
+  addButton(kExport, tr("내보내기"), {22, 384}, {64, 40});
+  addButton(kSpeedDial, tr("단축 다이얼 편집"), {312, 384}, {46, 40});
+  addButton(kPrint, tr("인쇄"), {360, 384}, {46, 40});
   addButton(kHelp, QStringLiteral("도움말"), {442, 385}, {46, 40});
   addButton(kBack, QStringLiteral("이전"), {491, 385}, {46, 40});
   addButton(kExit, QStringLiteral("종료"), {539, 385}, {46, 40});

@@ -54,7 +54,7 @@ void CPhonebookPage::importFrom(const QString &path) {
   const InputBytes in = readInputFile(QFile::encodeName(path).toStdString(), kMaxImportFileBytes);
   if (in.error != InputError::None) {
     context_.store.modified = true;
-    user_.tell("전화번호부를 읽어들일 수 없습니다.");
+    user_.tell(tr("전화번호부를 읽어들일 수 없습니다.").toStdString());
     return;
   }
   core::CDataStore &store = context_.store;
@@ -73,7 +73,7 @@ void CPhonebookPage::importFrom(const QString &path) {
     }
     if (context_.connected && !phone_.writeGroup(store.phoneGroups, id, group)) {
       refusedByPhone.emplace(name);
-      user_.tell("휴대폰에 그룹을 추가할 수 없습니다.");
+      user_.tell(tr("휴대폰에 그룹을 추가할 수 없습니다.").toStdString());
       return -1;
     }
     return store.phoneGroups.insert(group) ? id : -1;
@@ -110,7 +110,9 @@ void CPhonebookPage::printWith(const PrintOptions &options) {
   } else {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(options.printer);
-    printer.setDocName(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(kPhonebookDocument)));
+    printer.setDocName(
+        QStringLiteral("Pelodex - %1")
+            .arg(QString::fromStdString(text::translate("pdx::printing", kPhonebookDocument))));
     if (printer.isValid()) {
       outcome = printPhonebook(printer, context_.store.pcPhonebook, context_.store.phoneGroups, options.size,
                                options.order);
@@ -137,7 +139,8 @@ void CPhonebookPage::exportTo(const QString &path) {
   const auto *data = reinterpret_cast<const uint8_t *>(text.data());
   const DocResult result = writeFileAtomically(path.toStdString(), std::span(data, text.size()));
   if (result != DocResult::Ok) {
-    user_.tell("전화번호부를 내보낼 수 없습니다.\n" + std::string(describe(result)));
+    user_.tell(
+        tr("전화번호부를 내보낼 수 없습니다.\n%1").arg(QString::fromUtf8(describe(result))).toStdString());
   }
 }
 

@@ -15,7 +15,8 @@ PrintOutcome printPhonebook(QPagedPaintDevice &device, const core::PhonebookList
   const QtTextMeasure measure;
   const std::vector<PrintPage> pages =
       layoutPhonebook(entries, groups, size, order, printArea(page.width, page.height), measure);
-  return printPages(device, kPhonebookDocument, pages, 1, kLastPhonebookPage);
+  return printPages(device, text::translate("pdx::printing", kPhonebookDocument), pages, 1,
+                    kLastPhonebookPage);
 }
 
 PrintOutcome printPhonebookToPdf(const std::filesystem::path &pdf, const core::PhonebookList &entries,
@@ -27,7 +28,8 @@ PrintOutcome printPhonebookToPdf(const std::filesystem::path &pdf, const core::P
   writer->setResolution(600);
   writer->setPageSize(QPageSize(QPageSize::A4));
   writer->setPageMargins(QMarginsF());
-  writer->setTitle(QStringLiteral("Pelodex - %1").arg(QString::fromUtf8(kPhonebookDocument)));
+  writer->setTitle(QStringLiteral("Pelodex - %1")
+                       .arg(QString::fromStdString(text::translate("pdx::printing", kPhonebookDocument))));
   const PrintOutcome outcome = printPhonebook(*writer, entries, groups, size, order);
   if (outcome != PrintOutcome::Printed) {
     return outcome;

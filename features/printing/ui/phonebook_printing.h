@@ -1,6 +1,7 @@
 // The phonebook printed onto a paged device with the page frame.
 #pragma once
 
+#include "core/base/user_text.h"
 #include "features/printing/phonebook_print.h"
 #include "features/printing/ui/print_painter.h"
 
@@ -9,7 +10,7 @@
 namespace pdx::features {
 
 // The document name of the phonebook print (UTF-8).
-inline constexpr const char *kPhonebookDocument = "전화번호부";
+inline constexpr const char *kPhonebookDocument = QT_TRANSLATE_NOOP("pdx::printing", "전화번호부");
 
 // Lays out and prints the phonebook (pages 1 to 4954 at most).
 PrintOutcome printPhonebook(QPagedPaintDevice &device, const core::PhonebookList &entries,

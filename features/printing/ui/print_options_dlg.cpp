@@ -24,29 +24,29 @@ QRadioButton *radio(QWidget *parent, const QString &text, QRect rect, QButtonGro
 } // namespace
 
 QString CPrintOptionsDlg::pdfChoice() {
-  return QStringLiteral("PDF 파일로 인쇄");
+  return tr("PDF 파일로 인쇄");
 }
 
 CPrintOptionsDlg::CPrintOptionsDlg(const PrintOptions &initial, bool printerOnly)
     : options_(initial), printerOnly_(printerOnly) {
   SetDialogSize(QSize(400, printerOnly ? 150 : 220));
-  SetCaptionText(QStringLiteral("인쇄"));
+  SetCaptionText(tr("인쇄"));
 }
 
 void CPrintOptionsDlg::OnInitDialog() {
   auto *sizes = new QButtonGroup(this);
-  wallet_ = radio(this, QStringLiteral("지갑속크기"), QRect(75, 110, 105, 20), sizes);
-  normal_ = radio(this, QStringLiteral("보통서류크기"), QRect(190, 110, 150, 20), sizes);
+  wallet_ = radio(this, tr("지갑속크기"), QRect(75, 110, 105, 20), sizes);
+  normal_ = radio(this, tr("보통서류크기"), QRect(190, 110, 150, 20), sizes);
   auto *orders = new QButtonGroup(this);
-  byGroup_ = radio(this, QStringLiteral("그룹순으로"), QRect(75, 135, 105, 20), orders);
-  byName_ = radio(this, QStringLiteral("이름순으로"), QRect(190, 135, 150, 20), orders);
+  byGroup_ = radio(this, tr("그룹순으로"), QRect(75, 135, 105, 20), orders);
+  byName_ = radio(this, tr("이름순으로"), QRect(190, 135, 150, 20), orders);
   (options_.size == PrintSize::Wallet ? wallet_ : normal_)->setChecked(true);
   (options_.order == PrintOrder::ByGroup ? byGroup_ : byName_)->setChecked(true);
 
   printers_ = new QComboBox(this);
   printers_->setGeometry(75, 60, 265, 22);
   printers_->setFont(resources::dialogFont());
-  printers_->setAccessibleName(QStringLiteral("프린터"));
+  printers_->setAccessibleName(tr("프린터"));
   printers_->addItems(QPrinterInfo::availablePrinterNames());
   printers_->addItem(pdfChoice());
   const QString wanted = options_.printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : options_.printer;
@@ -71,10 +71,10 @@ void CPrintOptionsDlg::OnOK() {
 void CPrintOptionsDlg::paintEvent(QPaintEvent *event) {
   CBmpDialog::paintEvent(event);
   QPainter painter(this);
-  std::vector<DialogLabel> labels = {{25, 63, QStringLiteral("프린터 :")}};
+  std::vector<DialogLabel> labels = {{25, 63, tr("프린터 :")}};
   if (!printerOnly_) {
-    labels.push_back({25, 112, QStringLiteral("크기 :")});
-    labels.push_back({25, 137, QStringLiteral("순서 :")});
+    labels.push_back({25, 112, tr("크기 :")});
+    labels.push_back({25, 137, tr("순서 :")});
   }
   drawLabels(painter, labels);
 }

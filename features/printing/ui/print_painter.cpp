@@ -1,6 +1,7 @@
 #include "features/printing/ui/print_painter.h"
 
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 #include "resources/fonts.h"
 
 #include <QFontMetrics>
@@ -78,9 +79,9 @@ LayoutPage layoutPageOf(const QPagedPaintDevice &device) {
 std::string printOutcomeMessage(PrintOutcome outcome) {
   switch (outcome) {
   case PrintOutcome::CannotOpen:
-    return "프린터를 열 수 없습니다.";
+    return text::translate("pdx::printing", "프린터를 열 수 없습니다.");
   case PrintOutcome::PageFailed:
-    return "인쇄 도중에 에러가 발생하였습니다.";
+    return text::translate("pdx::printing", "인쇄 도중에 에러가 발생하였습니다.");
   case PrintOutcome::Printed:
     break;
   }

@@ -21,20 +21,19 @@ constexpr int kLastBoundary = 300;
 CPhonebookPickerDlg::CPhonebookPickerDlg(std::vector<PickerRow> rows, platform::Settings &settings)
     : rows_(std::move(rows)), settings_(settings) {
   SetDialogSize(QSize(360, 330));
-  SetCaptionText(QStringLiteral("전화번호부"));
+  SetCaptionText(tr("전화번호부"));
 }
 
 void CPhonebookPickerDlg::OnInitDialog() {
   list_ = new CDragDropListBox(this, QPixmap(), 0, false);
   list_->setGeometry(25, 65, 310, 210);
-  list_->setAccessibleName(QStringLiteral("전화번호 목록"));
+  list_->setAccessibleName(tr("전화번호 목록"));
   std::vector<int> bounds = loadColumnBoundaries(settings_, kColumnKey, kDefaultBoundaries);
   bounds.push_back(kLastBoundary);
   list_->setColumns(3, bounds);
-  auto *header = new ColumnHeader(
-      this, list_, {QStringLiteral("이름"), QStringLiteral("그룹"), QStringLiteral("전화번호")});
+  auto *header = new ColumnHeader(this, list_, {tr("이름"), tr("그룹"), tr("전화번호")});
   header->setGeometry(25, 45, 310, 20);
-  header->setAccessibleName(QStringLiteral("목록 머리글"));
+  header->setAccessibleName(tr("목록 머리글"));
   connect(header, &ColumnHeader::boundariesChanged, this, [this](const std::vector<int> &b) {
     storeColumnBoundaries(settings_, kColumnKey,
                           std::vector<int>(b.begin(), b.begin() + std::min<size_t>(b.size(), 2)));

@@ -11,20 +11,19 @@ namespace pdx::features {
 
 CSmsReceivedPage::CSmsReceivedPage(SmsPageContext context, QWidget *parent)
     : CSmsListPage(std::move(context),
-                   {QStringLiteral("문자 메시지 확인"),
+                   {tr("문자 메시지 확인"),
                     resources::kPageSmsReceived,
                     SmsBoxKind::Received,
                     QRect(48, 93, 416, 20),
                     QRect(48, 113, 416, 128),
                     QRect(52, 285, 412, 75),
-                    {QStringLiteral("번호"), QStringLiteral("속성"), QStringLiteral("발신번호"),
-                     QStringLiteral("시간"), QStringLiteral("내용")},
+                    {tr("번호"), tr("속성"), tr("발신번호"), tr("시간"), tr("내용")},
                     {45, 90, 200, 280},
                     418,
                     kColumnKey},
                    parent) {
-  addButton(kReply, QStringLiteral("답장"), {538, 127});
-  addButton(kDelete, QStringLiteral("삭제"), {538, 198});
+  addButton(kReply, tr("답장"), {538, 127});
+  addButton(kDelete, tr("삭제"), {538, 198});
   orderTabs({kReply, kDelete, kSave, kPrint, kHelp, kBack, kExit});
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { reply(); });
   refill(0);

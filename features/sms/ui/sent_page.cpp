@@ -23,22 +23,22 @@ bool chosen(int result) {
 
 CSmsSentPage::CSmsSentPage(SmsPageContext context, QWidget *parent)
     : CSmsListPage(std::move(context),
-                   {QStringLiteral("문자 메시지 발신"),
+                   {tr("문자 메시지 발신"),
                     resources::kPageSmsSent,
                     SmsBoxKind::Saved,
                     QRect(52, 86, 406, 20),
                     QRect(52, 106, 406, 129),
                     QRect(56, 280, 402, 73),
-                    {QStringLiteral("번호"), QStringLiteral("시간"), QStringLiteral("내용")},
+                    {tr("번호"), tr("시간"), tr("내용")},
                     {45, 140},
                     408,
                     kColumnKey},
                    parent) {
-  addButton(kNew, QStringLiteral("새 단문 작성"), {539, 124});
-  addButton(kModify, QStringLiteral("수정"), {539, 174});
-  addButton(kSendNow, QStringLiteral("지금 보내기"), {539, 224});
-  addButton(kDelete, QStringLiteral("삭제"), {539, 273});
-  addButton(kOpen, QStringLiteral("열기"), {260, 385});
+  addButton(kNew, tr("새 단문 작성"), {539, 124});
+  addButton(kModify, tr("수정"), {539, 174});
+  addButton(kSendNow, tr("지금 보내기"), {539, 224});
+  addButton(kDelete, tr("삭제"), {539, 273});
+  addButton(kOpen, tr("열기"), {260, 385});
   std::vector<QWidget *> busyWidgets = {list_};
   for (Command c : {kNew, kModify, kSendNow, kDelete, kOpen}) {
     busyWidgets.push_back(buttons_[c]);
@@ -153,7 +153,7 @@ void CSmsSentPage::openFile() {
 void CSmsSentPage::openFrom(const QString &path) {
   const std::optional<std::string> text = readSmsFile(path.toStdString());
   if (!text) {
-    user_.tell("메시지를 읽어들일 수 없습니다.");
+    user_.tell(tr("메시지를 읽어들일 수 없습니다.").toStdString());
     return;
   }
   const SmsEditor::LoadResult result = editor_.load(*text);

@@ -10,6 +10,7 @@
 #include "resources/resource_store.h"
 #include "winlib/bmp_button.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -32,7 +33,8 @@ ByteLimitedEdit *numberEdit(QWidget *parent, QRect rect, const QString &name, co
 
 void paintNumberLabels(QWidget *dialog) {
   QPainter painter(dialog);
-  drawLabels(painter, {{25, 53, QStringLiteral("수신번호")}, {25, 83, QStringLiteral("회신번호")}});
+  drawLabels(painter, {{25, 53, QCoreApplication::translate("pdx::sms", "수신번호")},
+                       {25, 83, QCoreApplication::translate("pdx::sms", "회신번호")}});
 }
 
 } // namespace
@@ -46,16 +48,16 @@ CComposeDlg::CComposeDlg(std::string initialText, QSize size, const QString &cap
 void CComposeDlg::createCompose(QRect textRect, int buttonsY) {
   textBox_ = new SmsTextBox(this, kDialogTextBytes);
   textBox_->setGeometry(textRect);
-  textBox_->setAccessibleName(QStringLiteral("메시지 내용"));
+  textBox_->setAccessibleName(tr("메시지 내용"));
   left_ = new QLabel(this);
   left_->setFont(resources::dialogFont());
   left_->setGeometry(textRect.left(), textRect.bottom() + 4, 140, 18);
-  left_->setAccessibleName(QStringLiteral("남은 글자"));
+  left_->setAccessibleName(tr("남은 글자"));
   connect(textBox_, &SmsTextBox::bytesLeftChanged, left_,
           [this](int n) { left_->setText(bytesLeftText(n)); });
   textBox_->setBytes(text_);
   left_->setText(bytesLeftText(textBox_->bytesLeft()));
-  sendNow_ = addTextButton(this, kSendNowCommand, QStringLiteral("지금 보내기"), {175, buttonsY}, {84, 24});
+  sendNow_ = addTextButton(this, kSendNowCommand, tr("지금 보내기"), {175, buttonsY}, {84, 24});
   addOkCancel(this, QPoint(265, buttonsY), QPoint(335, buttonsY));
   keys_ = new ButtonKeys(this);
   keys_->addAll();
@@ -80,13 +82,13 @@ void CComposeDlg::OnCommand(int id, int code) {
 }
 
 CMessageDlg::CMessageDlg(std::string initialText)
-    : CComposeDlg(std::move(initialText), QSize(400, 210), QStringLiteral("문자 메시지")) {}
+    : CComposeDlg(std::move(initialText), QSize(400, 210), tr("문자 메시지")) {}
 
 void CMessageDlg::OnInitDialog() {
   palette_ = new SymbolPalette(this, resources::ResourceStore::instance().pixmap(resources::kSymbolStrip),
                                kSymbolWidth);
   palette_->setGeometry(30, 40, 340, 30);
-  palette_->setAccessibleName(QStringLiteral("기호"));
+  palette_->setAccessibleName(tr("기호"));
   createCompose(QRect(30, 75, 340, 60), 165);
   keys_->add(palette_);
   connect(palette_, &SymbolPalette::symbolChosen, this, [this](int index) {
@@ -98,11 +100,11 @@ void CMessageDlg::OnInitDialog() {
 }
 
 CReplyDlg::CReplyDlg(SmsAddress initial)
-    : CComposeDlg({}, QSize(400, 250), QStringLiteral("답장")), address_(std::move(initial)) {}
+    : CComposeDlg({}, QSize(400, 250), tr("답장")), address_(std::move(initial)) {}
 
 void CReplyDlg::OnInitDialog() {
-  recipient_ = numberEdit(this, QRect(90, 50, 285, 20), QStringLiteral("수신번호"), address_.recipient);
-  callback_ = numberEdit(this, QRect(90, 80, 285, 20), QStringLiteral("회신번호"), address_.callback);
+  recipient_ = numberEdit(this, QRect(90, 50, 285, 20), tr("수신번호"), address_.recipient);
+  callback_ = numberEdit(this, QRect(90, 80, 285, 20), tr("회신번호"), address_.callback);
   createCompose(QRect(30, 115, 340, 55), 205);
   // Sending needs someone to send to.
   const auto update = [this] { sendNow_->Enable(!recipient_->text().isEmpty()); };
@@ -123,13 +125,13 @@ void CReplyDlg::paintEvent(QPaintEvent *event) {
 CSendDlg::CSendDlg(SmsAddress initial, NumberChooser choose)
     : address_(std::move(initial)), choose_(std::move(choose)) {
   SetDialogSize(QSize(300, 170));
-  SetCaptionText(QStringLiteral("지금 보내기"));
+  SetCaptionText(tr("지금 보내기"));
 }
 
 void CSendDlg::OnInitDialog() {
-  recipient_ = numberEdit(this, QRect(90, 50, 185, 20), QStringLiteral("수신번호"), address_.recipient);
-  callback_ = numberEdit(this, QRect(90, 80, 185, 20), QStringLiteral("회신번호"), address_.callback);
-  auto *phonebook = addTextButton(this, kPhonebookCommand, QStringLiteral("전화번호부"), {20, 125}, {72, 24});
+  recipient_ = numberEdit(this, QRect(90, 50, 185, 20), tr("수신번호"), address_.recipient);
+  callback_ = numberEdit(this, QRect(90, 80, 185, 20), tr("회신번호"), address_.callback);
+  auto *phonebook = addTextButton(this, kPhonebookCommand, tr("전화번호부"), {20, 125}, {72, 24});
   phonebook->Enable(choose_ != nullptr);
   const OkCancel buttons = addOkCancel(this, QPoint(165, 125), QPoint(235, 125));
   ok_ = buttons.ok;

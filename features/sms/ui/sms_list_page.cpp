@@ -36,7 +36,7 @@ void CSmsListPage::createControls() {
       this, icons ? resources::ResourceStore::instance().pixmap(resources::kMessageIcons) : QPixmap(),
       icons ? kMessageIconCount : 0, false);
   list_->setGeometry(layout_.list);
-  list_->setAccessibleName(QStringLiteral("메시지 목록"));
+  list_->setAccessibleName(tr("메시지 목록"));
   std::vector<int> bounds =
       loadColumnBoundaries(context_.settings, layout_.columnKey, layout_.defaultBoundaries);
   bounds.push_back(layout_.lastBoundary);
@@ -45,7 +45,7 @@ void CSmsListPage::createControls() {
   list_->setOwner(this);
   auto *header = new ColumnHeader(this, list_, layout_.columns);
   header->setGeometry(layout_.header);
-  header->setAccessibleName(QStringLiteral("목록 머리글"));
+  header->setAccessibleName(tr("목록 머리글"));
   connect(header, &ColumnHeader::boundariesChanged, this, [this](const std::vector<int> &b) {
     const size_t stored = layout_.defaultBoundaries.size();
     storeColumnBoundaries(
@@ -63,10 +63,10 @@ void CSmsListPage::createControls() {
   pane_->setTabChangesFocus(true);
   pane_->setFrameShape(QFrame::NoFrame);
   pane_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; }"));
-  pane_->setAccessibleName(QStringLiteral("메시지 내용"));
+  pane_->setAccessibleName(tr("메시지 내용"));
   buttonKeys_ = new ButtonKeys(this);
-  addButton(kSave, QStringLiteral("저장"), {310, 385});
-  addButton(kPrint, QStringLiteral("인쇄"), {360, 385});
+  addButton(kSave, tr("저장"), {310, 385});
+  addButton(kPrint, tr("인쇄"), {360, 385});
   addButton(kHelp, QStringLiteral("도움말"), {442, 385});
   addButton(kBack, QStringLiteral("이전"), {491, 385});
   addButton(kExit, QStringLiteral("종료"), {539, 385});
@@ -171,7 +171,7 @@ void CSmsListPage::saveTo(const QString &path) {
   }
   if (core::exportSmsText(path.toStdString(), editor_.box(layout_.box)[static_cast<size_t>(row)]) !=
       DocResult::Ok) {
-    user_.tell("메시지를 저장할 수 없습니다.");
+    user_.tell(tr("메시지를 저장할 수 없습니다.").toStdString());
   }
 }
 

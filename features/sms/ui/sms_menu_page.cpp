@@ -21,8 +21,16 @@ constexpr int kBackButton = 4361;
 constexpr int kExitButton = 4360;
 
 const MenuButton kButtons[] = {
-    {CSmsMenuPage::kReceived, {116, 139}, kEnvelopeButton, 4, "문자 메시지 확인"},
-    {CSmsMenuPage::kSent, {116, 236}, kEnvelopeButton, 4, "문자 메시지 발신"},
+    {CSmsMenuPage::kReceived,
+     {116, 139},
+     kEnvelopeButton,
+     4,
+     QT_TRANSLATE_NOOP("pdx::features::CSmsMenuPage", "문자 메시지 확인")},
+    {CSmsMenuPage::kSent,
+     {116, 236},
+     kEnvelopeButton,
+     4,
+     QT_TRANSLATE_NOOP("pdx::features::CSmsMenuPage", "문자 메시지 발신")},
     {CSmsMenuPage::kBack, {478, 383}, kBackButton, 3, "이전"},
     {CSmsMenuPage::kExit, {540, 383}, kExitButton, 3, "종료"},
 };
@@ -31,12 +39,12 @@ const MenuButton kButtons[] = {
 
 CSmsMenuPage::CSmsMenuPage(std::map<int, std::function<void()>> handlers, QWidget *parent)
     : handlers_(std::move(handlers)) {
-  Create(QStringLiteral("단문 메시지"), resources::kPageSms, parent);
+  Create(tr("단문 메시지"), resources::kPageSms, parent);
   for (const MenuButton &b : kButtons) {
     auto *button = new winlib::CBmpButton(this);
     button->Create(b.frames == 4 ? winlib::kPushDisabledStyle : winlib::kPushStyle, QRect(b.at, QSize()),
                    this, b.command, b.bitmap, b.frames);
-    button->setAccessibleName(QString::fromUtf8(b.name));
+    button->setAccessibleName(tr(b.name));
     button->Enable(handlers_.count(b.command) != 0);
     buttons_[b.command] = button;
   }

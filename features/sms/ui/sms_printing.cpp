@@ -15,7 +15,8 @@ PrintOutcome printSms(QPagedPaintDevice &device, const core::SmsMessage &message
   const LayoutPage size = layoutPageOf(device);
   const PrintPage page =
       layoutSmsPrint(message, received, printArea(size.width, size.height), QtTextMetrics());
-  return printPages(device, received ? kReceivedSmsDocument : kSavedSmsDocument, {page});
+  return printPages(
+      device, text::translate("pdx::printing", received ? kReceivedSmsDocument : kSavedSmsDocument), {page});
 }
 
 } // namespace pdx::features

@@ -4,6 +4,7 @@
 #include "features/common/symbol_grid.h"
 #include "resources/fonts.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -18,7 +19,7 @@ int byteCount(const QString &text) {
 } // namespace
 
 QString bytesLeftText(int left) {
-  return QStringLiteral("남은 글자 : %1").arg(left);
+  return QCoreApplication::translate("pdx::sms", "남은 글자 : %1").arg(left);
 }
 
 SmsTextBox::SmsTextBox(QWidget *parent, int limit) : QPlainTextEdit(parent), limit_(limit) {

@@ -24,7 +24,7 @@ const std::vector<int> kNumberBoundaries = {90, 233};
 CSpeedDialPage::CSpeedDialPage(SpeedDialPageContext context, QWidget *parent)
     : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
       phone_(context_.phone), editor_(context_.store, phone_, user_) {
-  Create(QStringLiteral("단축 다이얼 편집"), resources::kPageSpeedDial, parent);
+  Create(tr("단축 다이얼 편집"), resources::kPageSpeedDial, parent);
   phone_.setBusyWidgets({this});
   createLists();
   createButtons();
@@ -39,20 +39,20 @@ void CSpeedDialPage::createLists() {
   std::vector<int> bounds = loadColumnBoundaries(context_.settings, kColumnKey, kKeyBoundaries);
   bounds.push_back(kKeyLast);
   keys_->setColumns(3, bounds);
-  keys_->setAccessibleName(QStringLiteral("단축 다이얼 목록"));
-  keyHeader_ = new ColumnHeader(this, keys_, {QString(), QStringLiteral("이름"), QStringLiteral("전화번호")});
+  keys_->setAccessibleName(tr("단축 다이얼 목록"));
+  keyHeader_ = new ColumnHeader(this, keys_, {QString(), tr("이름"), tr("전화번호")});
   keyHeader_->setGeometry(QRect(QPoint(22, 70), QPoint(255, 89)));
-  keyHeader_->setAccessibleName(QStringLiteral("단축 다이얼 목록 머리글"));
+  keyHeader_->setAccessibleName(tr("단축 다이얼 목록 머리글"));
   connect(keyHeader_, &ColumnHeader::boundariesChanged, this, [this](const std::vector<int> &b) {
     storeColumnBoundaries(context_.settings, kColumnKey, std::vector<int>(b.begin(), b.begin() + 2));
   });
   numbers_ = new CDragDropListBox(this, QPixmap(), 0, false);
   numbers_->setGeometry(QRect(QPoint(347, 90), QPoint(580, 369)));
   numbers_->setColumns(2, kNumberBoundaries);
-  numbers_->setAccessibleName(QStringLiteral("휴대폰 전화번호부 목록"));
-  numberHeader_ = new ColumnHeader(this, numbers_, {QStringLiteral("이름"), QStringLiteral("전화번호")});
+  numbers_->setAccessibleName(tr("휴대폰 전화번호부 목록"));
+  numberHeader_ = new ColumnHeader(this, numbers_, {tr("이름"), tr("전화번호")});
   numberHeader_->setGeometry(QRect(QPoint(347, 70), QPoint(580, 89)));
-  numberHeader_->setAccessibleName(QStringLiteral("휴대폰 전화번호부 목록 머리글"));
+  numberHeader_->setAccessibleName(tr("휴대폰 전화번호부 목록 머리글"));
   connect(numberHeader_, &QHeaderView::sectionClicked, this, [this](int column) {
     editor_.sortNumbers(column == 0 ? NumberSort::ByName : NumberSort::ByNumber);
     refillNumbers();
@@ -74,9 +74,9 @@ void CSpeedDialPage::createButtons() {
   const auto add = [this](Command command, const QString &caption, QPoint at) {
     buttons_[command] = addTextButton(this, command, caption, at, QSize(46, 40));
   };
-  add(kAssign, QStringLiteral("지정"), {279, 74});
-  add(kDelete, QStringLiteral("삭제"), {279, 137});
-  add(kPhonebook, QStringLiteral("전화번호부"), {362, 385});
+  add(kAssign, tr("지정"), {279, 74});
+  add(kDelete, tr("삭제"), {279, 137});
+  add(kPhonebook, tr("전화번호부"), {362, 385});
   add(kHelp, QStringLiteral("도움말"), {442, 385});
   add(kBack, QStringLiteral("이전"), {491, 385});
   add(kExit, QStringLiteral("종료"), {539, 385});
