@@ -35,12 +35,12 @@ void CDataStore::validateSpeedDials() {
   }
 }
 
-DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &m) {
+DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &m, std::string_view text) {
   char stamp[64];
   std::snprintf(stamp, sizeof stamp, "%d-%d-%d %d:%d:%d\t", m.year, m.month, m.day, m.hour, m.minute,
                 m.second);
   std::string line = stamp;
-  line.append(m.text.view());
+  line.append(text);
   line.push_back('\t');
   line.append(m.number.view());
   return writeFileAtomically(path, {reinterpret_cast<const uint8_t *>(line.data()), line.size()});

@@ -10,6 +10,7 @@
 #include "core/data/phone_mirror.h"
 
 #include <filesystem>
+#include <string_view>
 #include <utility>
 
 namespace pdx::core {
@@ -83,7 +84,12 @@ public:
 };
 
 // Writes a message as "Y-M-D h:m:s<TAB>text<TAB>number" (no line end) to
-// `path`, replacing it atomically: Ok, CannotCreate or WriteError.
-DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message);
+// `path`, replacing it atomically: Ok, CannotCreate or WriteError. `text`
+// (code page 949) stands for the record's text, which may hold a longer
+// message cut.
+DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message, std::string_view text);
+inline DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message) {
+  return exportSmsText(path, message, message.text.view());
+}
 
 } // namespace pdx::core

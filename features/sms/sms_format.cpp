@@ -65,13 +65,13 @@ std::string savedRow(int position, const core::SmsMessage &m) {
   return std::string(head).append(m.text.view());
 }
 
-std::string receivedPane(const core::SmsMessage &m) {
+std::string receivedPane(const core::SmsMessage &m, std::string_view text) {
   return "발신번호 : " + utf8(m.number) + "\n수신시간 : " + spokenTime(m, twelveHour(m.hour)) + "\n" +
-         utf8(m.text);
+         std::string(text);
 }
 
-std::string savedPane(const core::SmsMessage &m) {
-  return "저장시간 : " + spokenTime(m, twelveHour(m.hour)) + "\n" + utf8(m.text);
+std::string savedPane(const core::SmsMessage &m, std::string_view text) {
+  return "저장시간 : " + spokenTime(m, twelveHour(m.hour)) + "\n" + std::string(text);
 }
 
 std::vector<std::string> printedHeading(const core::SmsMessage &m, bool received) {
