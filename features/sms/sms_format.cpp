@@ -72,12 +72,12 @@ std::string savedRow(int position, const core::SmsMessage &m) {
   return std::string(head).append(m.text.view());
 }
 
-std::string receivedPane(const core::SmsMessage &m) {
-  return sender(m) + "\n" + receivedAt(m, twelveHour(m.hour)) + "\n" + utf8(m.text);
+std::string receivedPane(const core::SmsMessage &m, std::string_view text) {
+  return sender(m) + "\n" + receivedAt(m, twelveHour(m.hour)) + "\n" + std::string(text);
 }
 
-std::string savedPane(const core::SmsMessage &m) {
-  return storedAt(m, twelveHour(m.hour)) + "\n" + utf8(m.text);
+std::string savedPane(const core::SmsMessage &m, std::string_view text) {
+  return storedAt(m, twelveHour(m.hour)) + "\n" + std::string(text);
 }
 
 std::vector<std::string> printedHeading(const core::SmsMessage &m, bool received) {

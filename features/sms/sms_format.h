@@ -18,8 +18,9 @@ std::string receivedRow(int position, const core::SmsMessage &message);
 std::string savedRow(int position, const core::SmsMessage &message);
 
 // The text panes: sender, received time and text; stored time and text.
-std::string receivedPane(const core::SmsMessage &message);
-std::string savedPane(const core::SmsMessage &message);
+// `text` (UTF-8) is the whole message, which the record may hold cut.
+std::string receivedPane(const core::SmsMessage &message, std::string_view text);
+std::string savedPane(const core::SmsMessage &message, std::string_view text);
 
 // The time lines on paper, with the 0..23 hour after 오전/오후 (code page
 // 949): the received page prints the sender line first.

@@ -32,9 +32,9 @@ TEST(SmsFormatTest, TwelveHourListsAndPanesButTheDayHourOnPaper) {
     const core::SmsMessage m = at(c.hour, c.minute);
     EXPECT_EQ(receivedRow(3, m), std::string("3\t\xFF\x0B\t0111234567\t7-03 ") + c.listed + "\thi");
     EXPECT_EQ(savedRow(10, m), std::string("10\t 7-03 ") + c.listed + "\thi");
-    EXPECT_EQ(receivedPane(m),
+    EXPECT_EQ(receivedPane(m, "hi"),
               std::string("발신번호 : 0111234567\n수신시간 : 2026년 7월 3일 ") + c.spoken + "\nhi");
-    EXPECT_EQ(savedPane(m), std::string("저장시간 : 2026년 7월 3일 ") + c.spoken + "\nhi");
+    EXPECT_EQ(savedPane(m, "hi"), std::string("저장시간 : 2026년 7월 3일 ") + c.spoken + "\nhi");
     EXPECT_EQ(text::toUtf8(printedHeading(m, true).at(1)),
               std::string("수신시간 : 2026년 7월 3일 ") + c.printed);
   }
@@ -61,7 +61,7 @@ public:
 TEST(SmsPrintTest, TheTextStarts27PixelsBelowTheHeadingAndWrapsAtBlanks) {
   core::SmsMessage m = at(9, 0);
   m.text.set("aaaa bbbb cccccccccccc");
-  const PrintPage page = layoutSmsPrint(m, true, {100, 200, 200, 1000}, ByteMetrics());
+  const PrintPage page = layoutSmsPrint(m, m.text.view(), true, {100, 200, 200, 1000}, ByteMetrics());
   std::vector<std::pair<int, std::string>> lines;
   for (const PrintText &t : page.texts) {
     EXPECT_EQ(t.x, 100);

@@ -47,8 +47,8 @@ std::vector<std::string> wrapText(const std::string &cp949, int width, PrintFont
   return lines;
 }
 
-PrintPage layoutSmsPrint(const core::SmsMessage &message, bool received, const PrintRect &area,
-                         const TextMetrics &metrics) {
+PrintPage layoutSmsPrint(const core::SmsMessage &message, std::string_view text, bool received,
+                         const PrintRect &area, const TextMetrics &metrics) {
   PrintPage page;
   int y = area.top;
   for (std::string &line : printedHeading(message, received)) {
@@ -57,7 +57,7 @@ PrintPage layoutSmsPrint(const core::SmsMessage &message, bool received, const P
     y += height;
   }
   y += kTextGap;
-  for (std::string &line : wrapText(std::string(message.text.view()), area.width(), kFont, metrics)) {
+  for (std::string &line : wrapText(std::string(text), area.width(), kFont, metrics)) {
     const int height = metrics.height(kFont, line);
     page.texts.push_back({area.left, y, kFont, std::move(line)});
     y += height;

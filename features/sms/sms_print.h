@@ -24,7 +24,8 @@ public:
 std::vector<std::string> wrapText(const std::string &cp949, int width, PrintFont font,
                                   const TextMetrics &metrics);
 
-PrintPage layoutSmsPrint(const core::SmsMessage &message, bool received, const PrintRect &area,
-                         const TextMetrics &metrics);
+// `text` (code page 949) is the whole message, which the record may hold cut.
+PrintPage layoutSmsPrint(const core::SmsMessage &message, std::string_view text, bool received,
+                         const PrintRect &area, const TextMetrics &metrics);
 
 } // namespace pdx::features

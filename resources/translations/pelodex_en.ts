@@ -4628,4 +4628,54 @@ to install QZ Telecom.</translation>
         <translation>The speed dial cannot be moved</translation>
     </message>
 </context>
+<context>
+    <name>PelodexApp</name>
+    <message>
+        <source>SIM 카드</source>
+        <translation>SIM card</translation>
+    </message>
+    <message>
+        <source>휴대폰 메모리</source>
+        <translation>Phone memory</translation>
+    </message>
+    <message>
+        <source>새 메시지가 도착했습니다.</source>
+        <translation>A new message has arrived.</translation>
+    </message>
+    <message>
+        <source>전화번호부 메모리</source>
+        <translation>Phonebook memory</translation>
+    </message>
+    <message>
+        <source>이 휴대폰(AT 방식)에는 없는 기능입니다.</source>
+        <translation>This phone (AT commands) does not have this function.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::pelodex::PinDialog</name>
+    <message>
+        <source>SIM 비밀번호</source>
+        <translation>SIM PIN</translation>
+    </message>
+    <message>
+        <source>SIM 카드의 PIN(숫자 4~8자리)을 입력하세요.</source>
+        <translation>Enter the SIM card PIN (4 to 8 digits).</translation>
+    </message>
+    <message>
+        <source>남은 시도 횟수: %1</source>
+        <translation>Attempts left: %1</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -36,6 +36,7 @@ public:
   MainMenuPage(link::LinkStatus &status, bool offline, std::map<int, std::function<void()>> handlers);
   void OnCommand(int id, int code) override;
   bool IsEnabled(int command) const;
+  winlib::CBmpButton *Button(int command) const { return buttons_.at(command); }
   // The phone went away (true) or came back (false): the commands that need
   // it follow.
   void SetOffline(bool offline);

@@ -82,6 +82,10 @@ QWidget *PelodexApp::CurrentWindow() const {
   return base_.MainWindow();
 }
 
+platform::PortTable PelodexApp::Ports() const {
+  return portTable(options_);
+}
+
 PelodexPage *PelodexApp::CurrentPage() const {
   return qobject_cast<PelodexPage *>(base_.MainWindow());
 }
@@ -145,6 +149,16 @@ bool PelodexApp::LogOn() {
   auto *page = new link::PasswordPage(link_.status());
   base_.CreateMainWindow(page, resources::kPagePassword);
   page->SetHelp([page] { winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2101); });
+  // A phone of today answers AT at once; the original one only after its
+  // password, so the search for AT comes first.
+  const features::ProtocolChoice protocol =
+      features::protocolChoice(settings_.text(features::kProtocolSection, features::kProtocolKey, "auto"))
+          .value_or(features::ProtocolChoice::Auto);
+  if (protocol != features::ProtocolChoice::Native && !options_.testMode) {
+    if (const std::optional<bool> goOn = LogOnAt(protocol == features::ProtocolChoice::At)) {
+      return *goOn;
+    }
+  }
   platform::Settings settings = platform::Settings::forProfile(kProfile);
   link::LogOnSettings logOn;
   logOn.testMode = options_.testMode;
@@ -196,7 +210,23 @@ void PelodexApp::ShowMenu() {
   handlers[MainMenuPage::kSms] = [this] { OpenSms(); };
   handlers[MainMenuPage::kMelody] = [this] { mediaPages_->OpenMelodies(); };
   handlers[MainMenuPage::kAnimation] = [this] { mediaPages_->OpenAnimations(); };
-  ShowPage(new MainMenuPage(link_.status(), PhoneGone(), std::move(handlers)), resources::kPageMenu);
+  const features::PhoneFeatures features = Features();
+  const std::pair<int, bool> offered[] = {{MainMenuPage::kAlarms, features.alarms},
+                                          {MainMenuPage::kPhoneSettings, features.options},
+                                          {MainMenuPage::kMelody, features.media},
+                                          {MainMenuPage::kAnimation, features.media}};
+  for (const auto &[command, offer] : offered) {
+    if (!offer) {
+      handlers.erase(command);
+    }
+  }
+  auto *menu = new MainMenuPage(link_.status(), PhoneGone(), std::move(handlers));
+  ShowPage(menu, resources::kPageMenu);
+  for (const auto &[command, offer] : offered) {
+    if (!offer && !PhoneGone()) {
+      MarkNativeOnly(menu->Button(command));
+    }
+  }
 }
 
 void PelodexApp::ShowHelp() {
@@ -258,39 +288,42 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
   }
 }
 
-void PelodexApp::OpenPhonebook(bool fresh) {
+bool PelodexApp::OpenPhonebook(bool fresh) {
   // Without the phone the page shows the PC's own phonebook.
   const bool online = !PhoneGone();
   if (online && fresh) {
     const PhonebookList mirror = store_.phonePhonebook;
     const GroupTable groups = store_.phoneGroups;
-    if (!ReadWithRetry(link::ReadKind::Phonebook, [this] { return transfers_.readPhonebook(); })) {
+    const auto read = [this] { return at_ ? ReadAtPhonebook() : transfers_.readPhonebook(); };
+    if (!ReadWithRetry(link::ReadKind::Phonebook, read)) {
       store_.phonePhonebook = mirror;
       store_.phoneGroups = groups;
-      return;
+      return false;
     }
   }
   const auto showHelp = [this] {
     QWidget *page = base_.MainWindow();
     winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2106);
   };
-  features::PhonebookPageContext context{store_,
-                                         phone_,
-                                         online,
-                                         settings_,
-                                         [this] { ShowMenu(); },
-                                         [this] { AskExit(); },
-                                         showHelp,
-                                         [this] { OpenSpeedDial(); },
-                                         nullptr,
-                                         nullptr,
-                                         [this] { SaveDataFile(); }};
+  features::PhonebookPhone &phone = at_ ? static_cast<features::PhonebookPhone &>(*atPhone_) : phone_;
+  std::function<void()> openSpeedDial;
+  if (Features().speedDials) {
+    openSpeedDial = [this] { OpenSpeedDial(); };
+  }
+  features::PhonebookPageContext context{
+      store_,   phone,         online,  settings_, [this] { ShowMenu(); },    [this] { AskExit(); },
+      showHelp, openSpeedDial, nullptr, nullptr,   [this] { SaveDataFile(); }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
+  if (at_) {
+    MarkNativeOnly(page->button(features::CPhonebookPage::kSpeedDial));
+    AddMemoryChoice(page);
+  }
   if (online && fresh) {
     page->mergeOnOpen();
     SaveDataFile();
   }
+  return true;
 }
 
 void PelodexApp::OnProgramMessage(uint32_t message) {

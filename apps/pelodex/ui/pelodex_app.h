@@ -3,6 +3,7 @@
 // whole run; pages borrow them.
 #pragma once
 
+#include "apps/pelodex/adapters/at_phones.h"
 #include "apps/pelodex/adapters/transfers_phone.h"
 #include "apps/pelodex/adapters/transfers_sms_phone.h"
 #include "apps/pelodex/options.h"
@@ -17,10 +18,13 @@
 #include "platform/serial/comm_port.h"
 #include "platform/settings/folders.h"
 #include "platform/settings/settings.h"
+#include "winlib/bmp_button.h"
 #include "winlib/bmp_wnd_based_app.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace pdx::pelodex {
 using namespace core;
@@ -52,6 +56,14 @@ public:
   link::CPhoneLink &Link() { return link_; }
   link::PhoneTransfers &Transfers() { return transfers_; }
   bool Offline() const { return offline_; }
+  // The phone of today over AT commands, when that is the phone logged on.
+  AtSession *At() const { return at_.get(); }
+  features::PhoneFeatures Features() const {
+    return features::PhoneFeatures::of(at_ ? features::PhoneProtocol::At : features::PhoneProtocol::Native);
+  }
+  // The phonebook memory of an AT phone the phonebook page reads: "SM"
+  // (the SIM) or "ME" (the phone).
+  const std::string &AtMemory() const { return atMemory_; }
   PelodexPage *CurrentPage() const;
   // The window shown now: a page, or the password page during the log-on.
   QWidget *CurrentWindow() const;
@@ -65,7 +77,8 @@ public:
   // The phonebook: read from the phone when online (the mirror is put
   // back when the user cancels), then the page, merged when online.
   // Without `fresh` (back from the speed dials) the page shows what it had.
-  void OpenPhonebook(bool fresh = true);
+  // False when the read was given up.
+  bool OpenPhonebook(bool fresh = true);
   // The speed-dial page (from the phonebook page), the alarm page (the
   // alarms read first) and the options page (the settings read first; the
   // menu stays when the read is given up).
@@ -86,6 +99,20 @@ private:
   // Says why the program cannot start: on standard error and in a box.
   void TellStartFailure(const std::string &text);
   bool LogOn();
+  // The log-on with a phone of today: the search of the ports for one that
+  // answers AT, then the SIM's PIN. Nothing when none answered (and the
+  // protocol is not forced); else whether the program goes on.
+  std::optional<bool> LogOnAt(bool forced);
+  bool ConnectAt(const std::string &device);
+  void OnNewMessage();
+  // The reads of an AT phone, as the transfers' outcomes.
+  link::Outcome ReadAtPhonebook();
+  link::Outcome ReadAtMessages();
+  // The phonebook page's memory choice, for an AT phone.
+  void AddMemoryChoice(QWidget *page);
+  // Disables `button`, whose command an AT phone lacks, saying so on it.
+  static void MarkNativeOnly(winlib::CBmpButton *button);
+  platform::PortTable Ports() const;
   // Start-up's load; false when the program must end (an unreadable data
   // file that could not be set aside).
   bool LoadDataFile();
@@ -117,6 +144,11 @@ private:
   TransfersSmsPhone smsPhone_{transfers_, link_};
   // What new messages and the alarms' due-time order are dated by.
   platform::SystemClock clock_;
+  std::unique_ptr<platform::CCommPort> atPort_;
+  std::unique_ptr<AtSession> at_;
+  std::unique_ptr<AtPhonebookPhone> atPhone_;
+  std::unique_ptr<AtSmsPhone> atSms_;
+  std::string atMemory_ = "SM";
   std::unique_ptr<MediaPages> mediaPages_;
   WhenIdle whenIdle_;
 };

@@ -1,5 +1,6 @@
 #include "apps/pelodex/ui/main_menu_page.h"
 #include "apps/pelodex/ui/pelodex_app.h"
+#include "apps/pelodex/ui/pin_dialog.h"
 #include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "features/sms/ui/received_page.h"
@@ -10,6 +11,7 @@
 #include "link/ui/link_status_indicator.h"
 #include "link/ui/password_page.h"
 #include "platform/settings/settings.h"
+#include "simulator/at/at_pty_modem.h"
 #include "simulator/phone_model.h"
 #include "simulator/pty_phone.h"
 #include "winlib/bmp_button.h"
@@ -18,6 +20,10 @@
 #include "winlib/wait_window.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -109,6 +115,8 @@ protected:
       settings.setText("Communication", "COM" + std::to_string(i),
                        (root_ / ("no-port-" + std::to_string(i))).string());
     }
+    // The original phone only: no search for AT before its password page.
+    settings.setText("Communication", "Protocol", "native");
     settings.sync();
   }
   void TearDown() override { fs::remove_all(root_); }
@@ -374,6 +382,125 @@ TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
     open();
     EXPECT_THAT(winlib::testing::accessibilityProblems(app.CurrentWindow()), ::testing::IsEmpty());
   }
+}
+
+// A modem of today on a pseudo-terminal, answering on its own thread.
+class SimulatedModem {
+public:
+  SimulatedModem() {
+    std::string error;
+    pty_ = simulator::at::AtPtyModem::create(modem_, error);
+    if (pty_) {
+      thread_ = std::thread([this] { pty_->run(stop_); });
+    }
+  }
+  ~SimulatedModem() {
+    stop_ = true;
+    if (thread_.joinable()) {
+      thread_.join();
+    }
+  }
+  std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
+  // New messages arrive from the network, with their notices, or stop.
+  void deliver(bool on) {
+    simulator::at::AtFaults faults;
+    if (on) {
+      faults.push = {simulator::at::AtPush::NewMessage};
+      faults.pushEvery = std::chrono::milliseconds(300);
+    }
+    pty_->setFaults(faults);
+  }
+
+private:
+  simulator::at::AtModem modem_{simulator::at::sampleModemState()};
+  std::unique_ptr<simulator::at::AtPtyModem> pty_;
+  std::atomic<bool> stop_ = false;
+  std::thread thread_;
+};
+
+TEST_F(PelodexAppTest, AnAtPhoneLogsOnWithTheSimPinAndOffersItsBookAndMessagesOnly) {
+  SimulatedModem modem;
+  ASSERT_FALSE(modem.device().empty());
+  platform::Settings settings = platform::Settings::forProfile("Pelodex");
+  settings.setText("Communication", "Protocol", "auto");
+  settings.sync();
+  PelodexOptions options;
+  options.device = modem.device();
+  PelodexApp app(options);
+  // A wrong PIN first, then the right one; never the password page's four digits.
+  std::vector<std::string> pins{"9999", "1234"};
+  int asked = 0;
+  QTimer pin;
+  pin.setInterval(20);
+  QObject::connect(&pin, &QTimer::timeout, [&] {
+    auto *dialog = qobject_cast<PinDialog *>(QApplication::activeModalWidget());
+    if (dialog == nullptr || asked >= static_cast<int>(pins.size())) {
+      return;
+    }
+    dialog->field()->setText(QString::fromStdString(pins[static_cast<size_t>(asked++)]));
+    dialog->accept();
+  });
+  pin.start();
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_EQ(asked, 2);
+  ASSERT_NE(app.At(), nullptr);
+  auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kPhonebook) && menu->IsEnabled(MainMenuPage::kSms));
+  for (int command : {MainMenuPage::kAlarms, MainMenuPage::kPhoneSettings, MainMenuPage::kMelody,
+                      MainMenuPage::kAnimation}) {
+    EXPECT_FALSE(menu->IsEnabled(command)) << command;
+    EXPECT_FALSE(menu->Button(command)->toolTip().isEmpty()) << command;
+  }
+
+  // The phonebook reads the SIM, then the phone's memory when chosen,
+  // each merged with the PC's as the original phone's.
+  answerMessageBoxes();
+  QTimer compare;
+  compare.setInterval(20);
+  int compared = 0;
+  QObject::connect(&compare, &QTimer::timeout, [&compared] {
+    if (auto *dialog = features::testing::openDialog<features::CCompareDlg>()) {
+      ++compared;
+      dialog->EndDialog(features::CCompareDlg::kFirstAnswer +
+                        static_cast<int>(features::MergeChoice::AlwaysPhoneToPc));
+    }
+  });
+  compare.start();
+  ASSERT_TRUE(app.OpenPhonebook());
+  auto *memory = app.CurrentWindow()->findChild<QComboBox *>(QStringLiteral("phonebookMemory"));
+  ASSERT_NE(memory, nullptr);
+  EXPECT_FALSE(memory->accessibleName().isEmpty());
+  EXPECT_FALSE(app.Store().phonePhonebook[0].isEmpty());
+  memory->setCurrentIndex(1);
+  Q_EMIT memory->activated(1);
+  ASSERT_TRUE(QTest::qWaitFor([&app] { return app.AtMemory() == "ME"; }));
+  ASSERT_TRUE(QTest::qWaitFor([&app] { return app.Store().phonePhonebook[0].name.utf8() == "우리집"; }));
+  EXPECT_GT(compared, 0);
+
+  // A received message of three parts shows whole.
+  app.OpenSms();
+  app.ShowSmsPage(true);
+  auto *page = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  ASSERT_NE(page, nullptr);
+  bool whole = false;
+  for (int row = 0; row < page->list()->rowCount(); ++row) {
+    page->list()->selectRow(row);
+    whole = whole || page->pane()->toPlainText().endsWith(QStringLiteral("미리 알려 주세요."));
+  }
+  EXPECT_TRUE(whole);
+
+  // A notice refreshes the received page and says that a message came.
+  const int rows = page->list()->rowCount();
+  modem.deliver(true);
+  const auto noticed = [&app] {
+    return app.CurrentWindow()->findChild<QLabel *>(QStringLiteral("newMessageNotice")) != nullptr;
+  };
+  ASSERT_TRUE(QTest::qWaitFor(noticed, 5000));
+  modem.deliver(false);
+  auto *refreshed = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
+  ASSERT_NE(refreshed, nullptr);
+  EXPECT_GT(refreshed->list()->rowCount(), rows);
 }
 
 TEST_F(PelodexAppTest, WithoutTheSettingsRecordTheMenuStays) {

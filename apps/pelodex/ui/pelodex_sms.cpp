@@ -12,7 +12,7 @@ namespace pdx::pelodex {
 using namespace core;
 
 void PelodexApp::OpenSms() {
-  if (ReadWithRetry(link::ReadKind::Sms, [this] { return transfers_.readSms(); })) {
+  if (ReadWithRetry(link::ReadKind::Sms, [this] { return at_ ? ReadAtMessages() : transfers_.readSms(); })) {
     ShowSmsMenu();
   }
 }
@@ -42,7 +42,8 @@ void PelodexApp::ShowSmsPage(bool received) {
     const PhonebookList mirror = store_.phonePhonebook;
     const GroupTable phoneGroups = store_.phoneGroups;
     const GroupTable pcGroups = store_.pcGroups;
-    const bool read = ReadWithRetry(link::ReadKind::Phonebook, [this] { return transfers_.readPhonebook(); });
+    const bool read = ReadWithRetry(link::ReadKind::Phonebook,
+                                    [this] { return at_ ? ReadAtPhonebook() : transfers_.readPhonebook(); });
     store_.pcGroups = pcGroups;
     if (!read) {
       store_.phonePhonebook = mirror;
@@ -51,7 +52,7 @@ void PelodexApp::ShowSmsPage(bool received) {
     return read;
   };
   features::SmsPageContext context{store_,
-                                   smsPhone_,
+                                   at_ ? static_cast<features::SmsPhone &>(*atSms_) : smsPhone_,
                                    clock_,
                                    link_.phoneInfo(),
                                    settings_,
@@ -60,7 +61,11 @@ void PelodexApp::ShowSmsPage(bool received) {
                                    [this] { AskExit(); },
                                    showHelp,
                                    readPhonebook,
+                                   nullptr,
                                    nullptr};
+  if (at_) {
+    context.wholeText = [this](const core::SmsMessage &message) { return at_->textOf(message); };
+  }
   winlib::CBmpWnd *page = received ? static_cast<winlib::CBmpWnd *>(new features::CSmsReceivedPage(context))
                                    : new features::CSmsSentPage(context);
   ShowPage(page, received ? resources::kPageSmsReceived : resources::kPageSmsSent);

@@ -35,7 +35,7 @@ std::string CSmsReceivedPage::rowText(int row) const {
 }
 
 std::string CSmsReceivedPage::paneText(int row) const {
-  return receivedPane(editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)]);
+  return receivedPane(editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)], wholeText(row));
 }
 
 void CSmsReceivedPage::selectionChanged() {

@@ -54,7 +54,7 @@ std::string CSmsSentPage::rowText(int row) const {
 }
 
 std::string CSmsSentPage::paneText(int row) const {
-  return savedPane(editor_.box(SmsBoxKind::Saved)[static_cast<size_t>(row)]);
+  return savedPane(editor_.box(SmsBoxKind::Saved)[static_cast<size_t>(row)], wholeText(row));
 }
 
 void CSmsSentPage::updateButtons() {

@@ -1,5 +1,6 @@
 #include "features/sms/ui/sms_list_page.h"
 
+#include "core/base/cp949.h"
 #include "features/common/column_settings.h"
 #include "features/common/ui/column_header.h"
 #include "features/groups/ui/dialog_parts.h"
@@ -164,13 +165,18 @@ void CSmsListPage::saveSelected() {
   }
 }
 
+std::string CSmsListPage::wholeText(int row) const {
+  const core::SmsMessage &message = editor_.box(layout_.box)[static_cast<size_t>(row)];
+  return context_.wholeText ? context_.wholeText(message) : text::toUtf8(message.text.view());
+}
+
 void CSmsListPage::saveTo(const QString &path) {
   const int row = selectedRow();
   if (row < 0) {
     return;
   }
-  if (core::exportSmsText(path.toStdString(), editor_.box(layout_.box)[static_cast<size_t>(row)]) !=
-      DocResult::Ok) {
+  if (core::exportSmsText(path.toStdString(), editor_.box(layout_.box)[static_cast<size_t>(row)],
+                          text::fromUtf8(wholeText(row))) != DocResult::Ok) {
     user_.tell(tr("메시지를 저장할 수 없습니다.").toStdString());
   }
 }
@@ -211,7 +217,7 @@ void CSmsListPage::printWith(const PrintOptions &options) {
   if (printer.isValid()) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     outcome = printSms(printer, editor_.box(layout_.box)[static_cast<size_t>(row)],
-                       layout_.box == SmsBoxKind::Received);
+                       text::fromUtf8(wholeText(row)), layout_.box == SmsBoxKind::Received);
     QApplication::restoreOverrideCursor();
   }
   if (outcome != PrintOutcome::Printed) {

@@ -46,6 +46,9 @@ struct SmsPageContext {
   // up. Without it the send dialog's 전화번호부 button is disabled.
   std::function<bool()> readPhonebook;
   PageUser *user = nullptr; // a stand-in for the message boxes (tests)
+  // The whole text (UTF-8) of a message whose record may hold it cut;
+  // without it the record's text is the whole.
+  std::function<std::string(const core::SmsMessage &)> wholeText = nullptr;
 };
 
 class CSmsListPage : public winlib::CBmpWnd, public DragOwner {
@@ -98,6 +101,8 @@ protected:
   // Tab goes from the list to the pane, then through these buttons.
   void orderTabs(std::initializer_list<Command> commands);
   void refill(int select);
+  // The whole text of the message on `row` (UTF-8).
+  std::string wholeText(int row) const;
   void showSelected();
   bool busy() const { return phone_.busy(); }
 

@@ -19,6 +19,8 @@ private:
 };
 
 // `received` picks the received page's document and sender line.
-PrintOutcome printSms(QPagedPaintDevice &device, const core::SmsMessage &message, bool received);
+// `text` (code page 949) is the whole message, which the record may hold cut.
+PrintOutcome printSms(QPagedPaintDevice &device, const core::SmsMessage &message, std::string_view text,
+                      bool received);
 
 } // namespace pdx::features

@@ -1,0 +1,166 @@
+// The program with a phone of today over AT commands: the log-on with the
+// SIM's PIN, the reads behind the pages, the phonebook memory choice and
+// the new-message notices.
+#include "apps/pelodex/ui/pelodex_app.h"
+#include "apps/pelodex/ui/pin_dialog.h"
+#include "features/sms/ui/received_page.h"
+#include "link/connection/logon.h"
+#include "platform/serial/port_table.h"
+#include "resources/translations/translation.h"
+#include "winlib/bmp_message_box.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTimer>
+
+namespace pdx::pelodex {
+namespace {
+
+// The memories a phone of today keeps its phonebook in, as the choice lists them.
+struct Memory {
+  const char *name;
+  const char *caption;
+};
+constexpr Memory kMemories[] = {{"SM", QT_TRANSLATE_NOOP("PelodexApp", "SIM 카드")},
+                                {"ME", QT_TRANSLATE_NOOP("PelodexApp", "휴대폰 메모리")}};
+
+link::Outcome outcomeOf(const at::AtResult &result) {
+  switch (result.status) {
+  case at::AtStatus::Ok:
+    return link::Outcome::Ok;
+  case at::AtStatus::HungUp:
+    return link::Outcome::Disconnected;
+  case at::AtStatus::NoAnswer:
+    return link::Outcome::NoAnswer;
+  default:
+    return link::Outcome::Refused;
+  }
+}
+
+} // namespace
+
+std::optional<bool> PelodexApp::LogOnAt(bool forced) {
+  const platform::PortTable table = Ports();
+  const int preferred = options_.device ? 0 : settings_.number("Communication", "Port", 0);
+  while (true) {
+    for (const std::string &device : platform::searchDevices(table, preferred)) {
+      if (ConnectAt(device)) {
+        return at_ != nullptr;
+      }
+    }
+    if (!forced) {
+      return std::nullopt;
+    }
+    if (Message(link::kPhoneNotFoundMessage, winlib::kMbRetryCancel | winlib::kMbIconStop) !=
+        winlib::kIdRetry) {
+      offline_ = true;
+      return true;
+    }
+  }
+}
+
+// True when the search ends at `device`: connected (at_ set), or a SIM
+// that stays locked (at_ unset).
+bool PelodexApp::ConnectAt(const std::string &device) {
+  atPort_ = std::make_unique<platform::CCommPort>(loop_, platform::PortTable{device});
+  auto session = std::make_unique<AtSession>(*atPort_, loop_, store_);
+  if (!session->answersAt(0)) {
+    session.reset();
+    atPort_.reset();
+    return false;
+  }
+  const at::AtResult result =
+      session->connect(0, [this](int attemptsLeft) { return PinDialog::ask(CurrentWindow(), attemptsLeft); });
+  if (!result.ok()) {
+    if (result.status != at::AtStatus::Cancelled) {
+      Message(at::describe(result), winlib::kMbOk | winlib::kMbIconStop);
+    }
+    return true;
+  }
+  at_ = std::move(session);
+  atPhone_ = std::make_unique<AtPhonebookPhone>(*at_);
+  atSms_ = std::make_unique<AtSmsPhone>(*at_);
+  at_->setOnNewMessage(
+      [this](const std::string &, int) { QTimer::singleShot(0, [this] { OnNewMessage(); }); });
+  link_.status().set(link::LinkStatus::Connected);
+  const platform::PortTable table = Ports();
+  for (size_t port = 0; port < table.size() && !options_.device; ++port) {
+    if (table[port] == device) {
+      settings_.setNumber("Communication", "Port", static_cast<int>(port));
+      settings_.sync();
+    }
+  }
+  return true;
+}
+
+link::Outcome PelodexApp::ReadAtPhonebook() {
+  return outcomeOf(at_->readPhonebook(atMemory_));
+}
+
+link::Outcome PelodexApp::ReadAtMessages() {
+  return outcomeOf(at_->readMessages("SM"));
+}
+
+// A notice came while the phone may be busy with a command or the user
+// with a dialog: the refresh waits until the page takes input again.
+void PelodexApp::OnNewMessage() {
+  QWidget *window = CurrentWindow();
+  if (window == nullptr) {
+    return;
+  }
+  if (!window->isEnabled() || QApplication::activeModalWidget() != nullptr) {
+    QTimer::singleShot(500, [this] { OnNewMessage(); });
+    return;
+  }
+  if (qobject_cast<features::CSmsReceivedPage *>(window) != nullptr &&
+      ReadWithRetry(link::ReadKind::Sms, [this] { return ReadAtMessages(); })) {
+    ShowSmsPage(true);
+    window = CurrentWindow();
+  }
+  auto *notice = new QLabel(resources::translate("PelodexApp", "새 메시지가 도착했습니다."), window);
+  notice->setObjectName(QStringLiteral("newMessageNotice"));
+  notice->setAccessibleName(notice->text());
+  notice->setStyleSheet(QStringLiteral("background: #ffffe0; color: black; padding: 2px;"));
+  notice->adjustSize();
+  notice->move(8, window->height() - notice->height() - 8);
+  notice->show();
+}
+
+void PelodexApp::AddMemoryChoice(QWidget *page) {
+  auto *choice = new QComboBox(page);
+  choice->setObjectName(QStringLiteral("phonebookMemory"));
+  choice->setAccessibleName(resources::translate("PelodexApp", "전화번호부 메모리"));
+  choice->setToolTip(choice->accessibleName());
+  for (const Memory &memory : kMemories) {
+    choice->addItem(resources::translate("PelodexApp", memory.caption), QString::fromLatin1(memory.name));
+    if (atMemory_ == memory.name) {
+      choice->setCurrentIndex(choice->count() - 1);
+    }
+  }
+  choice->setFocusPolicy(Qt::StrongFocus);
+  choice->adjustSize();
+  choice->move(page->width() - choice->width() - 12, 12);
+  choice->show();
+  QObject::connect(choice, &QComboBox::activated, [this, choice](int index) {
+    const std::string memory = choice->itemData(index).toString().toStdString();
+    if (memory != atMemory_) {
+      // The page goes with the choice: the switch waits for the signal's end.
+      QTimer::singleShot(0, [this, memory] {
+        const std::string before = atMemory_;
+        atMemory_ = memory;
+        if (!OpenPhonebook()) {
+          atMemory_ = before;
+        }
+      });
+    }
+  });
+}
+
+void PelodexApp::MarkNativeOnly(winlib::CBmpButton *button) {
+  button->Enable(false);
+  button->setToolTip(resources::translate("PelodexApp", "이 휴대폰(AT 방식)에는 없는 기능입니다."));
+  button->setAccessibleDescription(button->toolTip());
+}
+
+} // namespace pdx::pelodex
