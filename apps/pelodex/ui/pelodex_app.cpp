@@ -6,7 +6,6 @@
 #include "apps/pelodex/ui/media_pages.h"
 #include "apps/pelodex/ui/pelodex_page.h"
 #include "core/data/datafile_startup.h"
-#include "features/common/ui/program_message_target.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/serial/port_table.h"
@@ -211,6 +210,17 @@ void PelodexApp::AskExit() {
   }
 }
 
+features::PageContext PelodexApp::PageContextFor(int helpTopic, std::function<void()> back) {
+  const auto showHelp = [this, helpTopic] {
+    QWidget *page = CurrentWindow();
+    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, helpTopic);
+  };
+  if (!back) {
+    back = [this] { ShowMenu(); };
+  }
+  return {showHelp, std::move(back), [this] { AskExit(); }};
+}
+
 int PelodexApp::Message(const std::string &text, uint32_t type) {
   return winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromStdString(text), QString(), type);
 }
@@ -269,17 +279,11 @@ void PelodexApp::OpenPhonebook(bool fresh) {
       return;
     }
   }
-  const auto showHelp = [this] {
-    QWidget *page = base_.MainWindow();
-    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2106);
-  };
   features::PhonebookPageContext context{store_,
                                          phone_,
                                          online,
                                          settings_,
-                                         [this] { ShowMenu(); },
-                                         [this] { AskExit(); },
-                                         showHelp,
+                                         PageContextFor(2106),
                                          [this] { OpenSpeedDial(); },
                                          nullptr,
                                          nullptr,
@@ -293,8 +297,8 @@ void PelodexApp::OpenPhonebook(bool fresh) {
 }
 
 void PelodexApp::OnProgramMessage(uint32_t message) {
-  if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
-    target->OnProgramMessage(message);
+  if (auto *page = qobject_cast<features::CPageFrame *>(base_.MainWindow())) {
+    page->OnProgramMessage(message);
   }
 }
 

@@ -8,8 +8,8 @@
 #include "features/alarms/alarm_form.h"
 #include "features/common/ui/busy_widgets.h"
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/page_frame.h"
 #include "features/groups/ui/dialog_user.h"
-#include "winlib/bmp_wnd.h"
 
 #include <functional>
 #include <map>
@@ -28,9 +28,7 @@ namespace pdx::features {
 struct AlarmPageContext {
   core::CDataStore &store;
   AlarmPhone &phone;
-  std::function<void()> backToMenu;
-  std::function<void()> exitProgram;
-  std::function<void()> showHelp;
+  PageContext page;
   std::function<bool()> linkBusy;
   // Stand-ins for the message boxes, the edit dialog (the accepted form or
   // nothing for Cancel) and the clock (tests).
@@ -39,7 +37,7 @@ struct AlarmPageContext {
   AlarmEditor::Clock clock;
 };
 
-class CAlarmPage : public winlib::CBmpWnd, public DragOwner {
+class CAlarmPage : public CPageFrame, public DragOwner {
   Q_OBJECT
 
 public:
@@ -58,11 +56,11 @@ public:
   void modifySelected();
   void deleteSelected();
 
-  void OnCommand(int id, int code) override;
   bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
   void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
 
 protected:
+  std::function<void()> ownCommand(int id) override;
   void keyPressEvent(QKeyEvent *event) override;
 
 private:

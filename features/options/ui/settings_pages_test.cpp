@@ -84,7 +84,7 @@ protected:
 
 TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
   setChoice(store.options, 3, 7);
-  COptionsPage page({store, settingsPhone, {}, {}, {}, &user});
+  COptionsPage page({store, settingsPhone, {}, &user});
   expectNamedControls(page);
   EXPECT_EQ(text::toUtf8(page.list()->rowText(3)), "   벨/진동 선택\t진동 후 벨");
   page.openEditor(3);
@@ -114,7 +114,13 @@ TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
 
 TEST_F(SettingsPagesTest, SpeedDialPageAssignsThroughItsDialogAndRefusesBusyDrags) {
   int asked = 0;
-  CSpeedDialPage page({store, phone, settings, [] {}, [] {}, [] {}, [] {}, [] { return false; }, &user,
+  CSpeedDialPage page({store,
+                       phone,
+                       settings,
+                       [] {},
+                       {},
+                       [] { return false; },
+                       &user,
                        [&](int, int, int start) { return ++asked, start + 4; }});
   expectNamedControls(page);
   page.keyList()->selectRow(2);
@@ -140,14 +146,13 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
   CAlarmPage page({store,
                    settingsPhone,
                    {},
-                   {},
-                   {},
                    [] { return false; },
                    &user,
                    [&](bool, const AlarmForm &) { return ++dialogs, std::optional(early); },
                    [] { return kNow; }});
   expectNamedControls(page);
-  EXPECT_EQ(std::pair(page.calendar()->year(), page.calendar()->month()), std::pair(1999, 3)); // the page's clock
+  EXPECT_EQ(std::pair(page.calendar()->year(), page.calendar()->month()),
+            std::pair(1999, 3)); // the page's clock
   const int before = page.list()->rowCount();
   page.addAlarm();
   EXPECT_EQ(page.list()->rowCount(), before + 1);
