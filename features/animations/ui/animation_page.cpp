@@ -108,27 +108,14 @@ std::function<void()> CAnimationPage::ownCommand(int id) {
   return tableCommand<CAnimationPage>(*this, kCommands, id);
 }
 
-int CAnimationPage::slotAt(QPoint globalPos) const {
+int CAnimationPage::dropCommandAt(QPoint globalPos) const {
   const QPoint at = mapFromGlobal(globalPos);
   for (int k = 0; k < kAnimationSlots; ++k) {
     if (kSlotAreas[static_cast<size_t>(k)].contains(at)) {
-      return k;
+      return kSlot1 + k;
     }
   }
-  return -1;
-}
-
-bool CAnimationPage::isValidDropTarget(QPoint globalPos, int, int) {
-  return slotAt(globalPos) >= 0;
-}
-
-void CAnimationPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModifiers) {
-  const int k = slotAt(globalPos);
-  if (k < 0 || sourceRow < 0) {
-    return;
-  }
-  items_->selectRow(sourceRow); // chooses the dragged animation
-  OnCommand(kSlot1 + k, winlib::kNotifyCommand);
+  return 0;
 }
 
 void CAnimationPage::PaintText(QPainter &painter) {

@@ -47,12 +47,10 @@ public:
   PictureView *slotView(int preview) const { return slots_[static_cast<size_t>(preview)]; }
   QCheckBox *effectSwitch() const { return effects_; }
 
-  bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
-  void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
-
 protected:
   std::function<void()> ownCommand(int id) override;
   MediaLogic &mediaLogic() override { return logic_; }
+  int dropCommandAt(QPoint globalPos) const override;
   void updateButtons() override;
   void PaintText(QPainter &painter) override;
 
@@ -60,7 +58,6 @@ private:
   void createControls();
   void createSlots();
   void showPictures();
-  int slotAt(QPoint globalPos) const;
 
   MediaPageContext context_;
   MessageBoxUser boxUser_;

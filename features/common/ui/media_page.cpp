@@ -99,6 +99,19 @@ void CMediaPage::OnProgramMessage(uint32_t message) {
   }
 }
 
+bool CMediaPage::isValidDropTarget(QPoint globalPos, int, int) {
+  return dropCommandAt(globalPos) != 0;
+}
+
+void CMediaPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModifiers) {
+  const int command = dropCommandAt(globalPos);
+  if (command == 0 || sourceRow < 0) {
+    return;
+  }
+  items_->selectRow(sourceRow); // chooses the dragged item
+  OnCommand(command, winlib::kNotifyCommand);
+}
+
 bool CMediaPage::runCommand(int id) {
   id = fromMenu(id, ids_.row);
   const std::function<void()> run = commandFor(id);

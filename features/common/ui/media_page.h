@@ -29,6 +29,9 @@ public:
   winlib::CBmpButton *button(int command) const { return buttons_.at(command); }
 
   void OnProgramMessage(uint32_t message) override;
+  // A dragged item dropped on a command's place runs that command for it.
+  bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
+  void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
 
 protected:
   CMediaPage(PageContext context, Ids ids);
@@ -39,6 +42,8 @@ protected:
   void refillItems();
 
   virtual MediaLogic &mediaLogic() = 0;
+  // The command a drop at `globalPos` runs; 0 for none.
+  virtual int dropCommandAt(QPoint globalPos) const = 0;
   virtual void updateButtons() = 0;
 
   bool runCommand(int id) override;

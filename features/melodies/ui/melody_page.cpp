@@ -89,19 +89,6 @@ int CMelodyPage::dropCommandAt(QPoint globalPos) const {
   return 0;
 }
 
-bool CMelodyPage::isValidDropTarget(QPoint globalPos, int, int) {
-  return dropCommandAt(globalPos) != 0;
-}
-
-void CMelodyPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModifiers) {
-  const int command = dropCommandAt(globalPos);
-  if (command == 0 || sourceRow < 0) {
-    return;
-  }
-  items_->selectRow(sourceRow); // chooses the dragged melody
-  OnCommand(command, winlib::kNotifyCommand);
-}
-
 void CMelodyPage::PaintText(QPainter &painter) {
   drawPageLabels(painter, {{{22, 45}, QStringLiteral("멜로디 파일")},
                            {{236, 45}, QStringLiteral("멜로디")},

@@ -32,19 +32,16 @@ public:
   MelodyAssignment &logic() { return logic_; }
   CDragDropListBox *melodies() const { return items_; }
 
-  bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
-  void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
-
 protected:
   std::function<void()> ownCommand(int id) override;
   MediaLogic &mediaLogic() override { return logic_; }
+  int dropCommandAt(QPoint globalPos) const override;
   void updateButtons() override;
   void PaintText(QPainter &painter) override;
 
 private:
   void createControls();
   void showPlaying(bool playing);
-  int dropCommandAt(QPoint globalPos) const;
 
   MediaPageContext context_;
   MessageBoxUser boxUser_;
