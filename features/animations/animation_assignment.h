@@ -31,21 +31,21 @@ inline constexpr const char *kAnimationEditorName = QT_TRANSLATE_NOOP("pdx::anim
 // The catalogue entry of an animation file (the scan's loader).
 std::optional<CatalogEntry> loadAnimationEntry(const std::filesystem::path &folder, const std::string &name);
 
-class AnimationAssignment {
+class AnimationAssignment : public MediaLogic {
 public:
   AnimationAssignment(std::filesystem::path folder, MediaPhone &phone, MediaUser &user,
                       ProgramStarter &starter, EventLoop &loop, animation::RandomSource &random);
-  ~AnimationAssignment();
+  ~AnimationAssignment() override;
   AnimationAssignment(const AnimationAssignment &) = delete;
   AnimationAssignment &operator=(const AnimationAssignment &) = delete;
 
   // Scans the folder; the first file and its first animation are chosen
   // and shown in the preview.
   void open();
-  MediaCatalog &catalog() { return catalog_; }
+  MediaCatalog &catalog() override { return catalog_; }
   // After the page chose another file or animation: stops the preview and
   // shows the chosen animation (or nothing).
-  void choiceChanged();
+  void choiceChanged() override;
 
   // Reads the chosen animation again and shows it, playing its effect one
   // frame each 150 ms while effects are on.
@@ -54,6 +54,7 @@ public:
   void setEffects(bool on) { effects_ = on; }
   bool effects() const { return effects_; }
   bool previewRunning() const { return timer_ != 0; }
+  bool running() const override { return previewRunning(); }
   // What the preview shows: the effect's frame while it runs, otherwise
   // the chosen animation; nothing without one.
   const animation::CMonoPicture *previewPicture() const;
@@ -67,10 +68,10 @@ public:
     return slots_[static_cast<size_t>(preview)];
   }
   void startEditor();
-  void beforeCommand() { stopPreview(); }
+  void beforeCommand() override { stopPreview(); }
   // The editor's message after a save: stops and rescans; the preview
   // follows the choice.
-  CatalogChange onProgramMessage(uint32_t message);
+  CatalogChange onProgramMessage(uint32_t message) override;
 
 private:
   std::optional<animation::CAnimation> loadChosen() const;

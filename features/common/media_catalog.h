@@ -3,6 +3,7 @@
 // sorted by name, and the rescan after an editor saved a file.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -84,5 +85,21 @@ private:
 // at `index` when its name is still `name`, else the first with that
 // name; -1 when the document no longer holds it.
 int findListedItem(const std::vector<std::string> &names, const CatalogItem &item);
+
+// What the melody and animation pages ask of their logic alike.
+class MediaLogic {
+public:
+  virtual ~MediaLogic() = default;
+  virtual MediaCatalog &catalog() = 0;
+  // Stops what plays; every command runs after it.
+  virtual void beforeCommand() = 0;
+  // After the page chose another file or item, or showed new items.
+  virtual void choiceChanged() = 0;
+  // Whether a melody or a preview plays.
+  virtual bool running() const = 0;
+  // An editor's message after a save: stops and rescans. Other messages
+  // change nothing.
+  virtual CatalogChange onProgramMessage(uint32_t message) = 0;
+};
 
 } // namespace pdx::features

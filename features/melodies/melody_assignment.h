@@ -27,33 +27,34 @@ inline constexpr const char *kMelodyEditorName = QT_TRANSLATE_NOOP("pdx::melodie
 // The catalogue entry of a melody file (the scan's loader).
 std::optional<CatalogEntry> loadMelodyEntry(const std::filesystem::path &folder, const std::string &name);
 
-class MelodyAssignment {
+class MelodyAssignment : public MediaLogic {
 public:
   MelodyAssignment(std::filesystem::path folder, MediaPhone &phone, MediaUser &user, ProgramStarter &starter,
                    BackgroundPlayer &player);
-  ~MelodyAssignment() { player_.stop(); }
+  ~MelodyAssignment() override { player_.stop(); }
   MelodyAssignment(const MelodyAssignment &) = delete;
   MelodyAssignment &operator=(const MelodyAssignment &) = delete;
 
   // Scans the folder; the first file and its first melody are chosen.
   void open();
-  MediaCatalog &catalog() { return catalog_; }
+  MediaCatalog &catalog() override { return catalog_; }
 
   // Plays the chosen melody; `changed` is told when playing starts and
   // when it ends or stops.
   void play();
   void stop();
   bool playing() const { return player_.playing(); }
+  bool running() const override { return playing(); }
   void onPlayingChanged(std::function<void(bool)> changed) { playingChanged_ = std::move(changed); }
 
   // Sends the chosen melody to phone slot 0..2; true when the phone took it.
   bool send(int slot);
   void startEditor();
   // Stops first; commands reach the page through the other calls.
-  void beforeCommand() { stop(); }
-  // The editor's message after a save: stops and rescans. Other messages
-  // change nothing.
-  CatalogChange onProgramMessage(uint32_t message);
+  void beforeCommand() override { stop(); }
+  // Another choice stops the melody that plays.
+  void choiceChanged() override { stop(); }
+  CatalogChange onProgramMessage(uint32_t message) override;
 
 private:
   // The chosen melody as the file holds it now.

@@ -686,6 +686,21 @@
     </message>
 </context>
 <context>
+    <name>pdx::features::PageFrame</name>
+    <message>
+        <source>도움말</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>이전</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
     <name>pdx::winlib::Calendar</name>
     <message>
         <source>일</source>

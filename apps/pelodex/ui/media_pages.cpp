@@ -7,7 +7,6 @@
 #include "features/melodies/ui/melody_page.h"
 #include "melody/sound/tone_output_factory.h"
 #include "resources/resource_ids.h"
-#include "winlib/help/ui/help_dialog.h"
 
 #include <QCoreApplication>
 
@@ -40,30 +39,15 @@ std::shared_ptr<melody::ToneOutput> MediaPages::Tones() {
   return tones_;
 }
 
-void MediaPages::ShowHelpTopic(int topic) {
-  QWidget *page = app_.CurrentWindow();
-  winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, topic);
-}
-
 void MediaPages::OpenMelodies() {
-  features::MediaPageContext context{app_.Store().melodyDir,
-                                     *phone_,
-                                     *starter_,
-                                     loop_,
-                                     [this] { app_.ShowMenu(); },
-                                     [this] { app_.AskExit(); },
-                                     [this] { ShowHelpTopic(2108); }};
+  features::MediaPageContext context{app_.Store().melodyDir, *phone_, *starter_, loop_,
+                                     app_.PageContextFor(2108)};
   app_.ShowPage(new features::CMelodyPage(context, [this] { return Tones(); }), resources::kPageMelody);
 }
 
 void MediaPages::OpenAnimations() {
-  features::MediaPageContext context{app_.Store().animationDir,
-                                     *phone_,
-                                     *starter_,
-                                     loop_,
-                                     [this] { app_.ShowMenu(); },
-                                     [this] { app_.AskExit(); },
-                                     [this] { ShowHelpTopic(2109); }};
+  features::MediaPageContext context{app_.Store().animationDir, *phone_, *starter_, loop_,
+                                     app_.PageContextFor(2109)};
   app_.ShowPage(new features::CAnimationPage(context), resources::kPageAnimation);
 }
 

@@ -24,7 +24,6 @@ public:
 
 private:
   std::shared_ptr<melody::ToneOutput> Tones();
-  void ShowHelpTopic(int topic);
 
   PelodexApp &app_;
   // Outlives the pages: a melody's loop may still unwind after its page went.

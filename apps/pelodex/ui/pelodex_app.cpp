@@ -7,7 +7,6 @@
 #include "apps/pelodex/ui/pelodex_page.h"
 #include "core/base/user_text.h"
 #include "core/data/datafile_startup.h"
-#include "features/common/ui/program_message_target.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "link/ui/password_page.h"
 #include "platform/serial/port_table.h"
@@ -242,6 +241,17 @@ void PelodexApp::AskExit() {
   }
 }
 
+features::PageContext PelodexApp::PageContextFor(int helpTopic, std::function<void()> back) {
+  const auto showHelp = [this, helpTopic] {
+    QWidget *page = CurrentWindow();
+    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, helpTopic);
+  };
+  if (!back) {
+    back = [this] { ShowMenu(); };
+  }
+  return {showHelp, std::move(back), [this] { AskExit(); }};
+}
+
 int PelodexApp::Message(const std::string &text, uint32_t type) {
   return winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromStdString(text), QString(), type);
 }
@@ -301,18 +311,13 @@ bool PelodexApp::OpenPhonebook(bool fresh) {
       return false;
     }
   }
-  const auto showHelp = [this] {
-    QWidget *page = base_.MainWindow();
-    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2106);
-  };
   features::PhonebookPhone &phone = at_ ? static_cast<features::PhonebookPhone &>(*atPhone_) : phone_;
   std::function<void()> openSpeedDial;
   if (Features().speedDials) {
     openSpeedDial = [this] { OpenSpeedDial(); };
   }
-  features::PhonebookPageContext context{
-      store_,   phone,         online,  settings_, [this] { ShowMenu(); },    [this] { AskExit(); },
-      showHelp, openSpeedDial, nullptr, nullptr,   [this] { SaveDataFile(); }};
+  features::PhonebookPageContext context{store_,        phone,   online,  settings_, PageContextFor(2106),
+                                         openSpeedDial, nullptr, nullptr, [this] { SaveDataFile(); }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
   if (at_) {
@@ -327,8 +332,8 @@ bool PelodexApp::OpenPhonebook(bool fresh) {
 }
 
 void PelodexApp::OnProgramMessage(uint32_t message) {
-  if (auto *target = dynamic_cast<features::ProgramMessageTarget *>(base_.MainWindow())) {
-    target->OnProgramMessage(message);
+  if (auto *page = qobject_cast<features::CPageFrame *>(base_.MainWindow())) {
+    page->OnProgramMessage(message);
   }
 }
 

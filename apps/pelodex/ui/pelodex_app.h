@@ -11,6 +11,7 @@
 #include "core/data/datafile.h"
 #include "core/data/datafile_lock.h"
 #include "core/data/store.h"
+#include "features/common/ui/page_frame.h"
 #include "link/transfer/read_texts.h"
 #include "link/transfer/transfers.h"
 #include "platform/event_loop/qt_event_loop.h"
@@ -48,6 +49,9 @@ public:
   void ShowHelp();
   // Asks whether to quit; on OK ends the run.
   void AskExit();
+  // What a page borrows: help topic `helpTopic` over the page, back to the
+  // main menu (or `back`), and the exit after asking.
+  features::PageContext PageContextFor(int helpTopic, std::function<void()> back = {});
 
   // A message box on the current page; returns the button pressed.
   int Message(const std::string &text, uint32_t type);

@@ -6,7 +6,6 @@
 #include "features/sms/ui/sms_menu_page.h"
 #include "link/ui/link_status_indicator.h"
 #include "resources/resource_ids.h"
-#include "winlib/help/ui/help_dialog.h"
 
 namespace pdx::pelodex {
 using namespace core;
@@ -28,11 +27,6 @@ void PelodexApp::ShowSmsMenu() {
 }
 
 void PelodexApp::ShowSmsPage(bool received) {
-  const int helpTopic = received ? 2102 : 2103;
-  const auto showHelp = [this, helpTopic] {
-    QWidget *page = base_.MainWindow();
-    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, helpTopic);
-  };
   // The picker reads the phone phonebook once; the PC's own groups stay as
   // they are (the read refills the group table).
   const auto readPhonebook = [this] {
@@ -57,9 +51,7 @@ void PelodexApp::ShowSmsPage(bool received) {
                                    link_.phoneInfo(),
                                    settings_,
                                    QString::fromStdString(folders_.message.string()),
-                                   [this] { ShowSmsMenu(); },
-                                   [this] { AskExit(); },
-                                   showHelp,
+                                   PageContextFor(received ? 2102 : 2103, [this] { ShowSmsMenu(); }),
                                    readPhonebook,
                                    nullptr,
                                    nullptr};

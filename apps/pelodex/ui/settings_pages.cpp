@@ -4,7 +4,6 @@
 #include "features/options/ui/options_page.h"
 #include "features/speeddial/ui/speed_dial_page.h"
 #include "resources/resource_ids.h"
-#include "winlib/help/ui/help_dialog.h"
 
 namespace pdx::pelodex {
 using namespace core;
@@ -17,17 +16,11 @@ constexpr int kOptionsHelp = 2111;
 } // namespace
 
 void PelodexApp::OpenSpeedDial() {
-  const auto showHelp = [this] {
-    QWidget *page = CurrentWindow();
-    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kSpeedDialHelp);
-  };
   features::SpeedDialPageContext context{store_,
                                          phone_,
                                          settings_,
                                          [this] { OpenPhonebook(false); },
-                                         [this] { ShowMenu(); },
-                                         [this] { AskExit(); },
-                                         showHelp,
+                                         PageContextFor(kSpeedDialHelp),
                                          [this] { return link_.busy(); },
                                          nullptr,
                                          {}};
@@ -38,19 +31,8 @@ void PelodexApp::OpenAlarms() {
   if (!ReadWithRetry(link::ReadKind::Alarms, [this] { return transfers_.readAlarms(); })) {
     return;
   }
-  const auto showHelp = [this] {
-    QWidget *page = CurrentWindow();
-    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kAlarmHelp);
-  };
-  features::AlarmPageContext context{store_,
-                                     phone_,
-                                     clock_,
-                                     [this] { ShowMenu(); },
-                                     [this] { AskExit(); },
-                                     showHelp,
-                                     [this] { return link_.busy(); },
-                                     nullptr,
-                                     {}};
+  features::AlarmPageContext context{
+      store_, phone_, clock_, PageContextFor(kAlarmHelp), [this] { return link_.busy(); }, nullptr, {}};
   ShowPage(new features::CAlarmPage(context), resources::kPageAlarm);
 }
 
@@ -60,12 +42,7 @@ void PelodexApp::OpenPhoneSettings() {
   if (!ReadWithRetry(link::ReadKind::Options, [this] { return transfers_.readOptions(); })) {
     return;
   }
-  const auto showHelp = [this] {
-    QWidget *page = CurrentWindow();
-    winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, kOptionsHelp);
-  };
-  features::OptionsPageContext context{store_, phone_, [this] { ShowMenu(); }, [this] { AskExit(); },
-                                       showHelp};
+  features::OptionsPageContext context{store_, phone_, PageContextFor(kOptionsHelp)};
   ShowPage(new features::COptionsPage(context), resources::kPageOptions);
 }
 

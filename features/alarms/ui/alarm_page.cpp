@@ -2,7 +2,6 @@
 
 #include "core/base/cp949.h"
 #include "features/alarms/ui/alarm_edit_dlg.h"
-#include "features/common/ui/page_commands.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "resources/fonts.h"
 #include "resources/resource_ids.h"
@@ -30,8 +29,9 @@ QLabel *label(QWidget *parent, const QString &text, QPoint at) {
 } // namespace
 
 CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
-    : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
-      phone_(*this, context_.phone), editor_(context_.store, phone_, user_, context_.clock) {
+    : CPageFrame(context.page, {kHelp, kBack, kExit}), context_(std::move(context)), dialogUser_(this),
+      user_(context_.user ? *context_.user : dialogUser_), phone_(*this, context_.phone),
+      editor_(context_.store, phone_, user_, context_.clock) {
   Create(tr("알람 지정"), resources::kPageAlarm, parent);
   list_ = new CDragDropListBox(this, resources::ResourceStore::instance().pixmap(resources::kAlarmIcons), 9,
                                false);
@@ -92,9 +92,7 @@ void CAlarmPage::createButtons() {
   add(kAdd, tr("추가"), {277, 134});
   add(kModify, tr("수정"), {277, 193});
   add(kDelete, tr("삭제"), {277, 251});
-  add(kHelp, QStringLiteral("도움말"), {442, 385});
-  add(kBack, QStringLiteral("이전"), {491, 385});
-  add(kExit, QStringLiteral("종료"), {539, 385});
+  addRow(RowLook::Text);
 }
 
 bool CAlarmPage::busy() const {
@@ -137,9 +135,6 @@ void CAlarmPage::updateButtons() {
   buttons_[kAdd]->Enable(true);
   buttons_[kModify]->Enable(selected && !busy());
   buttons_[kDelete]->Enable(selected && !busy());
-  for (Command c : {kHelp, kBack, kExit}) {
-    buttons_[c]->Enable(true);
-  }
 }
 
 std::optional<AlarmForm> CAlarmPage::edit(bool adding, const AlarmForm &start) {
@@ -194,16 +189,13 @@ void CAlarmPage::deleteSelected() {
   refill(editor_.remove(static_cast<size_t>(row)).value_or(row));
 }
 
-void CAlarmPage::OnCommand(int id, int code) {
-  if (code != winlib::kNotifyCommand || id == kCalendarId) {
-    return CBmpWnd::OnCommand(id, code);
-  }
+std::function<void()> CAlarmPage::ownCommand(int id) {
   static constexpr PageCommand<CAlarmPage> kCommands[] = {
       {kAdd, [](CAlarmPage &page) { page.addAlarm(); }},
       {kModify, [](CAlarmPage &page) { page.modifySelected(); }},
       {kDelete, [](CAlarmPage &page) { page.deleteSelected(); }},
   };
-  runPageCommand<CAlarmPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
+  return tableCommand<CAlarmPage>(*this, kCommands, id);
 }
 
 winlib::CBmpButton *CAlarmPage::buttonAt(QPoint globalPos) const {
@@ -233,14 +225,14 @@ void CAlarmPage::keyPressEvent(QKeyEvent *event) {
   case Qt::Key_Insert:
     return addAlarm();
   case Qt::Key_N:
-    return ctrl ? addAlarm() : CBmpWnd::keyPressEvent(event);
+    return ctrl ? addAlarm() : CPageFrame::keyPressEvent(event);
   case Qt::Key_Return:
   case Qt::Key_Enter:
     return modifySelected();
   case Qt::Key_Delete:
     return deleteSelected();
   default:
-    CBmpWnd::keyPressEvent(event);
+    CPageFrame::keyPressEvent(event);
   }
 }
 

@@ -8,8 +8,8 @@
 #include "features/alarms/alarm_form.h"
 #include "features/common/ui/busy_widgets.h"
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/page_frame.h"
 #include "features/groups/ui/dialog_user.h"
-#include "winlib/bmp_wnd.h"
 
 #include <functional>
 #include <map>
@@ -30,9 +30,7 @@ struct AlarmPageContext {
   AlarmPhone &phone;
   // Dates the due-time order of the list.
   const Clock &clock;
-  std::function<void()> backToMenu;
-  std::function<void()> exitProgram;
-  std::function<void()> showHelp;
+  PageContext page;
   std::function<bool()> linkBusy;
   // Stand-ins, for tests, for the message boxes and the edit dialog (the
   // accepted form or nothing for Cancel).
@@ -40,7 +38,7 @@ struct AlarmPageContext {
   std::function<std::optional<AlarmForm>(bool adding, const AlarmForm &start)> editForm;
 };
 
-class CAlarmPage : public winlib::CBmpWnd, public DragOwner {
+class CAlarmPage : public CPageFrame, public DragOwner {
   Q_OBJECT
 
 public:
@@ -59,11 +57,11 @@ public:
   void modifySelected();
   void deleteSelected();
 
-  void OnCommand(int id, int code) override;
   bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
   void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
 
 protected:
+  std::function<void()> ownCommand(int id) override;
   void keyPressEvent(QKeyEvent *event) override;
 
 private:

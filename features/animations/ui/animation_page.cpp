@@ -1,13 +1,12 @@
 #include "features/animations/ui/animation_page.h"
 
-#include "core/base/cp949.h"
 #include "features/animations/ui/picture_view.h"
+#include "features/common/ui/page_buttons.h"
 #include "resources/fonts.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace pdx::features {
@@ -23,18 +22,11 @@ constexpr int kSlotPreviewLeft = 430;
 constexpr int kSlotPreviewWidth = 103;
 constexpr int kSlotPreviewHeight = 57;
 
-CDragDropListBox *makeList(QWidget *page, QRect rect, const QString &name) {
-  auto *list = new CDragDropListBox(page, QPixmap(), 0, false);
-  list->setGeometry(rect);
-  list->setColumns(1, {rect.width()});
-  list->setAccessibleName(name);
-  return list;
-}
-
 } // namespace
 
 CAnimationPage::CAnimationPage(MediaPageContext context, QWidget *parent)
-    : context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
+    : CMediaPage(context.page, {kPreview, kStopPreview, kSlot1, kEditor, {kHelp, kBack, kExit}}),
+      context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
       phone_(context_.phone, this),
       logic_(context_.folder, phone_, user_, context_.starter, context_.loop, random_) {
   Create(tr("애니메이션 지정"), resources::kPageAnimation, parent);
@@ -43,7 +35,7 @@ CAnimationPage::CAnimationPage(MediaPageContext context, QWidget *parent)
   logic_.onPictureChanged([this] { showPictures(); });
   logic_.open();
   refillFiles();
-  animations_->setFocus();
+  items_->setFocus();
 }
 
 CAnimationPage::~CAnimationPage() {
@@ -51,24 +43,8 @@ CAnimationPage::~CAnimationPage() {
 }
 
 void CAnimationPage::createControls() {
-  files_ = makeList(this, kFileList, tr("애니메이션 파일 목록"));
-  animations_ = makeList(this, kAnimationList, tr("애니메이션 목록"));
-  animations_->setDragEnabled(true);
-  animations_->setOwner(this);
-  connect(files_, &CDragDropListBox::selectionChanged, this, [this] {
-    if (!filling_) {
-      logic_.catalog().chooseFile(files_->currentRow());
-      refillAnimations();
-    }
-  });
-  connect(animations_, &CDragDropListBox::selectionChanged, this, [this] {
-    if (!filling_) {
-      logic_.catalog().chooseItem(animations_->currentRow());
-      logic_.choiceChanged();
-      updateButtons();
-    }
-  });
-  connect(animations_, &CDragDropListBox::rowActivated, this, [this](int) { OnCommand(kPreview, 0); });
+  createLists(kFileList, kAnimationList, tr("애니메이션 파일 목록"),
+              tr("애니메이션 목록"));
   preview_ = new PictureView(this, tr("애니메이션 미리보기"));
   preview_->setGeometry(kPreviewArea);
   effects_ = new QCheckBox(tr("효과 보기"), this);
@@ -81,9 +57,7 @@ void CAnimationPage::createControls() {
   buttons_[kStopPreview] = addSkinButton(this, kStopPreview, QPoint(318, 298), tr("미리보기 정지"));
   createSlots();
   buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), tr("애니메이션 편집기"));
-  buttons_[kHelp] = addSkinButton(this, kHelp, QPoint(442, 385), QStringLiteral("도움말"));
-  buttons_[kBack] = addSkinButton(this, kBack, QPoint(491, 385), QStringLiteral("이전"));
-  buttons_[kExit] = addSkinButton(this, kExit, QPoint(539, 385), QStringLiteral("종료"));
+  addRow(RowLook::Skin);
 }
 
 void CAnimationPage::createSlots() {
@@ -98,35 +72,6 @@ void CAnimationPage::createSlots() {
                       kSlotPreviewHeight);
     slots_[static_cast<size_t>(k)] = view;
   }
-}
-
-void CAnimationPage::refillFiles() {
-  filling_ = true;
-  std::vector<std::string> rows;
-  for (int i = 0; i < static_cast<int>(logic_.catalog().files().size()); ++i) {
-    rows.push_back(text::fromUtf8(logic_.catalog().fileLabel(i)));
-  }
-  files_->setRows(std::move(rows));
-  if (logic_.catalog().chosenFile() >= 0) {
-    files_->selectRow(logic_.catalog().chosenFile());
-  }
-  filling_ = false;
-  refillAnimations();
-}
-
-void CAnimationPage::refillAnimations() {
-  filling_ = true;
-  std::vector<std::string> rows;
-  for (const CatalogItem &item : logic_.catalog().items()) {
-    rows.push_back(item.name);
-  }
-  animations_->setRows(std::move(rows));
-  if (logic_.catalog().chosenItem() >= 0) {
-    animations_->selectRow(logic_.catalog().chosenItem());
-  }
-  filling_ = false;
-  logic_.choiceChanged();
-  updateButtons();
 }
 
 void CAnimationPage::updateButtons() {
@@ -150,10 +95,7 @@ void CAnimationPage::showPictures() {
   }
 }
 
-void CAnimationPage::OnCommand(int id, int code) {
-  if (code != winlib::kNotifyCommand) {
-    return CBmpWnd::OnCommand(id, code);
-  }
+std::function<void()> CAnimationPage::ownCommand(int id) {
   static constexpr PageCommand<CAnimationPage> kCommands[] = {
       {kPreview, [](CAnimationPage &page) { page.logic_.preview(); }},
       {kStopPreview, [](CAnimationPage &page) { page.logic_.stopPreview(); }},
@@ -162,56 +104,17 @@ void CAnimationPage::OnCommand(int id, int code) {
       {kSlot3, [](CAnimationPage &page) { (void)page.logic_.send(2); }},
       {kEditor, [](CAnimationPage &page) { page.logic_.startEditor(); }},
   };
-  runMediaCommand<CAnimationPage>(*this, logic_, kCommands, context_,
-                                  {kPreview, kSlot1, {kHelp, kBack, kExit}}, id);
+  return tableCommand<CAnimationPage>(*this, kCommands, id);
 }
 
-void CAnimationPage::OnProgramMessage(uint32_t message) {
-  switch (logic_.onProgramMessage(message)) {
-  case CatalogChange::Everything:
-    return refillFiles();
-  case CatalogChange::Items:
-    return refillAnimations();
-  case CatalogChange::Nothing:
-    break;
-  }
-}
-
-int CAnimationPage::slotAt(QPoint globalPos) const {
+int CAnimationPage::dropCommandAt(QPoint globalPos) const {
   const QPoint at = mapFromGlobal(globalPos);
   for (int k = 0; k < kAnimationSlots; ++k) {
     if (kSlotAreas[static_cast<size_t>(k)].contains(at)) {
-      return k;
+      return kSlot1 + k;
     }
   }
-  return -1;
-}
-
-bool CAnimationPage::isValidDropTarget(QPoint globalPos, int, int) {
-  return slotAt(globalPos) >= 0;
-}
-
-void CAnimationPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModifiers) {
-  const int k = slotAt(globalPos);
-  if (k < 0 || sourceRow < 0) {
-    return;
-  }
-  animations_->selectRow(sourceRow); // chooses the dragged animation
-  OnCommand(kSlot1 + k, winlib::kNotifyCommand);
-}
-
-void CAnimationPage::keyPressEvent(QKeyEvent *event) {
-  const int command = mediaPageCommand(*event, {kPreview, kStopPreview, kSlot1, kEditor, kHelp, kBack},
-                                       logic_.previewRunning());
-  if (command == 0) {
-    return CBmpWnd::keyPressEvent(event);
-  }
-  OnCommand(command, winlib::kNotifyCommand);
-}
-
-void CAnimationPage::hideEvent(QHideEvent *event) {
-  logic_.stopPreview();
-  CBmpWnd::hideEvent(event);
+  return 0;
 }
 
 void CAnimationPage::PaintText(QPainter &painter) {

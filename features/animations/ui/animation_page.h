@@ -7,13 +7,10 @@
 
 #include "animation/file/random_source.h"
 #include "features/animations/animation_assignment.h"
-#include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/media_page.h"
 #include "features/common/ui/media_page_parts.h"
-#include "features/common/ui/program_message_target.h"
-#include "winlib/bmp_wnd.h"
 
 #include <array>
-#include <map>
 
 class QCheckBox;
 
@@ -21,7 +18,7 @@ namespace pdx::features {
 
 class PictureView;
 
-class CAnimationPage : public winlib::CBmpWnd, public DragOwner, public ProgramMessageTarget {
+class CAnimationPage : public CMediaPage {
   Q_OBJECT
 
 public:
@@ -45,31 +42,22 @@ public:
   ~CAnimationPage() override;
 
   AnimationAssignment &logic() { return logic_; }
-  CDragDropListBox *files() const { return files_; }
-  CDragDropListBox *animations() const { return animations_; }
-  winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
+  CDragDropListBox *animations() const { return items_; }
   PictureView *preview() const { return preview_; }
   PictureView *slotView(int preview) const { return slots_[static_cast<size_t>(preview)]; }
   QCheckBox *effectSwitch() const { return effects_; }
 
-  void OnCommand(int id, int code) override;
-  void OnProgramMessage(uint32_t message) override;
-  bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
-  void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
-
 protected:
-  void keyPressEvent(QKeyEvent *event) override;
-  void hideEvent(QHideEvent *event) override;
+  std::function<void()> ownCommand(int id) override;
+  MediaLogic &mediaLogic() override { return logic_; }
+  int dropCommandAt(QPoint globalPos) const override;
+  void updateButtons() override;
   void PaintText(QPainter &painter) override;
 
 private:
   void createControls();
   void createSlots();
-  void refillFiles();
-  void refillAnimations();
-  void updateButtons();
   void showPictures();
-  int slotAt(QPoint globalPos) const;
 
   MediaPageContext context_;
   MessageBoxUser boxUser_;
@@ -77,13 +65,9 @@ private:
   BusyMediaPhone phone_;
   animation::SystemRandom random_;
   AnimationAssignment logic_;
-  CDragDropListBox *files_ = nullptr;
-  CDragDropListBox *animations_ = nullptr;
   PictureView *preview_ = nullptr;
   std::array<PictureView *, kAnimationSlots> slots_{};
   QCheckBox *effects_ = nullptr;
-  std::map<int, winlib::CBmpButton *> buttons_;
-  bool filling_ = false;
 };
 
 } // namespace pdx::features

@@ -27,8 +27,7 @@ protected:
   void TearDown() override { fs::remove_all(folder_); }
 
   std::unique_ptr<Page> open() {
-    auto page =
-        std::make_unique<Page>(MediaPageContext{folder_, phone_, starter_, loop_, {}, {}, {}, &user_});
+    auto page = std::make_unique<Page>(MediaPageContext{folder_, phone_, starter_, loop_, {}, &user_});
     page->show();
     return page;
   }

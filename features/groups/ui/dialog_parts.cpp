@@ -1,8 +1,6 @@
 #include "features/groups/ui/dialog_parts.h"
 
 #include "resources/fonts.h"
-#include "resources/palette.h"
-#include "resources/renderer.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_dialog.h"
@@ -14,31 +12,6 @@
 
 namespace pdx::features {
 
-namespace {
-
-// A text button strip; a caption too wide for one line is drawn on two.
-QImage textButtonStrip(const QString &caption, QSize size, int frames) {
-  const QFont font = resources::font(QStringLiteral("굴림"), size.height() >= 30 ? 9.5 : 9, true);
-  if (QFontMetrics(font).horizontalAdvance(caption) <= size.width() - 8) {
-    return resources::renderTextButtonStrip(caption, size, frames);
-  }
-  QImage strip = resources::renderTextButtonStrip(QString(), size, frames);
-  QPainter painter(&strip);
-  QFont small = font;
-  small.setPointSizeF(8.5);
-  painter.setFont(small);
-  for (int i = 0; i < frames; ++i) {
-    painter.setPen(i == 3   ? resources::palette::disabledInk()
-                   : i == 1 ? resources::palette::blueDeep()
-                            : resources::palette::ink());
-    const QRect face(i * size.width() + 2, 2, size.width() - 4, size.height() - 4);
-    painter.drawText(face, Qt::AlignCenter | Qt::TextWordWrap, caption);
-  }
-  return strip;
-}
-
-} // namespace
-
 OkCancel addOkCancel(QWidget *dialog, QPoint ok, QPoint cancel) {
   OkCancel buttons;
   buttons.ok = new winlib::CBmpButton(dialog);
@@ -48,15 +21,6 @@ OkCancel addOkCancel(QWidget *dialog, QPoint ok, QPoint cancel) {
   buttons.cancel->Create(winlib::kPushStyle, QRect(cancel, QSize(1, 1)), dialog, winlib::kIdCancelCommand,
                          resources::kButtonCancel, 3);
   return buttons;
-}
-
-winlib::CBmpButton *addTextButton(QWidget *parent, int command, const QString &caption, QPoint at,
-                                  QSize size) {
-  auto *button = new winlib::CBmpButton(parent);
-  button->setAccessibleName(caption);
-  button->Create(winlib::kPushDisabledStyle, QRect(at, size), parent, command,
-                 textButtonStrip(caption, size, 4), 4);
-  return button;
 }
 
 void drawLabels(QPainter &painter, const std::vector<DialogLabel> &labels) {

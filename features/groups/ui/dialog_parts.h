@@ -2,6 +2,8 @@
 // labels drawn on the dialog's background.
 #pragma once
 
+#include "features/common/ui/page_buttons.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -29,10 +31,6 @@ struct OkCancel {
   winlib::CBmpButton *cancel = nullptr;
 };
 OkCancel addOkCancel(QWidget *dialog, QPoint ok, QPoint cancel);
-
-// A push button with a text caption sending `command` to `parent`.
-winlib::CBmpButton *addTextButton(QWidget *parent, int command, const QString &caption, QPoint at,
-                                  QSize size = QSize(62, 24));
 
 // Draws labels in the dialog font. A label also names, for assistive
 // technology, the unnamed field that stands right of it on its line (or just

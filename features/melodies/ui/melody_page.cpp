@@ -1,10 +1,9 @@
 #include "features/melodies/ui/melody_page.h"
 
-#include "core/base/cp949.h"
+#include "features/common/ui/page_buttons.h"
 #include "resources/resource_ids.h"
 #include "winlib/bmp_button.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace pdx::features {
@@ -18,18 +17,11 @@ constexpr int kSlotX = 480;
 constexpr int kSlotTop = 158;
 constexpr int kSlotStep = 48;
 
-CDragDropListBox *makeList(QWidget *page, QRect rect, const QString &name) {
-  auto *list = new CDragDropListBox(page, QPixmap(), 0, false);
-  list->setGeometry(rect);
-  list->setColumns(1, {rect.width()});
-  list->setAccessibleName(name);
-  return list;
-}
-
 } // namespace
 
 CMelodyPage::CMelodyPage(MediaPageContext context, BackgroundPlayer::OutputSource tones, QWidget *parent)
-    : context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
+    : CMediaPage(context.page, {kPlay, kStop, kSlot1, kEditor, {kHelp, kBack, kExit}}),
+      context_(std::move(context)), boxUser_(this), user_(context_.user ? *context_.user : boxUser_),
       phone_(context_.phone, this), player_(context_.loop, std::move(tones)),
       logic_(context_.folder, phone_, user_, context_.starter, player_) {
   Create(tr("나만의 멜로디 지정"), resources::kPageMelody, parent);
@@ -38,7 +30,7 @@ CMelodyPage::CMelodyPage(MediaPageContext context, BackgroundPlayer::OutputSourc
   logic_.onPlayingChanged([this](bool playing) { showPlaying(playing); });
   logic_.open();
   refillFiles();
-  melodies_->setFocus();
+  items_->setFocus();
 }
 
 CMelodyPage::~CMelodyPage() {
@@ -47,25 +39,7 @@ CMelodyPage::~CMelodyPage() {
 }
 
 void CMelodyPage::createControls() {
-  files_ = makeList(this, kFileList, tr("멜로디 파일 목록"));
-  melodies_ = makeList(this, kMelodyList, tr("멜로디 목록"));
-  melodies_->setDragEnabled(true);
-  melodies_->setOwner(this);
-  connect(files_, &CDragDropListBox::selectionChanged, this, [this] {
-    if (!filling_) {
-      logic_.beforeCommand();
-      logic_.catalog().chooseFile(files_->currentRow());
-      refillMelodies();
-    }
-  });
-  connect(melodies_, &CDragDropListBox::selectionChanged, this, [this] {
-    if (!filling_) {
-      logic_.beforeCommand();
-      logic_.catalog().chooseItem(melodies_->currentRow());
-      updateButtons();
-    }
-  });
-  connect(melodies_, &CDragDropListBox::rowActivated, this, [this](int) { OnCommand(kPlay, 0); });
+  createLists(kFileList, kMelodyList, tr("멜로디 파일 목록"), tr("멜로디 목록"));
   buttons_[kPlay] = addSkinButton(this, kPlay, kPlayAt, tr("연주"));
   buttons_[kStop] = addSkinButton(this, kStop, kPlayAt, tr("정지"));
   buttons_[kStop]->hide();
@@ -75,37 +49,7 @@ void CMelodyPage::createControls() {
                                       tr("휴대폰 %1번 멜로디로 지정").arg(slot + 1));
   }
   buttons_[kEditor] = addSkinButton(this, kEditor, QPoint(22, 385), tr("멜로디 편집기"));
-  buttons_[kHelp] = addSkinButton(this, kHelp, QPoint(442, 385), QStringLiteral("도움말"));
-  buttons_[kBack] = addSkinButton(this, kBack, QPoint(491, 385), QStringLiteral("이전"));
-  buttons_[kExit] = addSkinButton(this, kExit, QPoint(539, 385), QStringLiteral("종료"));
-}
-
-void CMelodyPage::refillFiles() {
-  filling_ = true;
-  std::vector<std::string> rows;
-  for (int i = 0; i < static_cast<int>(logic_.catalog().files().size()); ++i) {
-    rows.push_back(text::fromUtf8(logic_.catalog().fileLabel(i)));
-  }
-  files_->setRows(std::move(rows));
-  if (logic_.catalog().chosenFile() >= 0) {
-    files_->selectRow(logic_.catalog().chosenFile());
-  }
-  filling_ = false;
-  refillMelodies();
-}
-
-void CMelodyPage::refillMelodies() {
-  filling_ = true;
-  std::vector<std::string> rows;
-  for (const CatalogItem &item : logic_.catalog().items()) {
-    rows.push_back(item.name);
-  }
-  melodies_->setRows(std::move(rows));
-  if (logic_.catalog().chosenItem() >= 0) {
-    melodies_->selectRow(logic_.catalog().chosenItem());
-  }
-  filling_ = false;
-  updateButtons();
+  addRow(RowLook::Skin);
 }
 
 void CMelodyPage::updateButtons() {
@@ -120,10 +64,7 @@ void CMelodyPage::showPlaying(bool playing) {
   buttons_[kPlay]->setVisible(!playing);
 }
 
-void CMelodyPage::OnCommand(int id, int code) {
-  if (code != winlib::kNotifyCommand) {
-    return CBmpWnd::OnCommand(id, code);
-  }
+std::function<void()> CMelodyPage::ownCommand(int id) {
   static constexpr PageCommand<CMelodyPage> kCommands[] = {
       {kPlay, [](CMelodyPage &page) { page.logic_.play(); }},
       {kStop, [](CMelodyPage &page) { page.logic_.stop(); }},
@@ -132,19 +73,7 @@ void CMelodyPage::OnCommand(int id, int code) {
       {kSlot3, [](CMelodyPage &page) { (void)page.logic_.send(2); }},
       {kEditor, [](CMelodyPage &page) { page.logic_.startEditor(); }},
   };
-  runMediaCommand<CMelodyPage>(*this, logic_, kCommands, context_, {kPlay, kSlot1, {kHelp, kBack, kExit}},
-                               id);
-}
-
-void CMelodyPage::OnProgramMessage(uint32_t message) {
-  switch (logic_.onProgramMessage(message)) {
-  case CatalogChange::Everything:
-    return refillFiles();
-  case CatalogChange::Items:
-    return refillMelodies();
-  case CatalogChange::Nothing:
-    break;
-  }
+  return tableCommand<CMelodyPage>(*this, kCommands, id);
 }
 
 int CMelodyPage::dropCommandAt(QPoint globalPos) const {
@@ -158,33 +87,6 @@ int CMelodyPage::dropCommandAt(QPoint globalPos) const {
     }
   }
   return 0;
-}
-
-bool CMelodyPage::isValidDropTarget(QPoint globalPos, int, int) {
-  return dropCommandAt(globalPos) != 0;
-}
-
-void CMelodyPage::dropAt(QPoint globalPos, int sourceRow, int, Qt::KeyboardModifiers) {
-  const int command = dropCommandAt(globalPos);
-  if (command == 0 || sourceRow < 0) {
-    return;
-  }
-  melodies_->selectRow(sourceRow); // chooses the dragged melody
-  OnCommand(command, winlib::kNotifyCommand);
-}
-
-void CMelodyPage::keyPressEvent(QKeyEvent *event) {
-  const int command =
-      mediaPageCommand(*event, {kPlay, kStop, kSlot1, kEditor, kHelp, kBack}, logic_.playing());
-  if (command == 0) {
-    return CBmpWnd::keyPressEvent(event);
-  }
-  OnCommand(command, winlib::kNotifyCommand);
-}
-
-void CMelodyPage::hideEvent(QHideEvent *event) {
-  logic_.stop();
-  CBmpWnd::hideEvent(event);
 }
 
 void CMelodyPage::PaintText(QPainter &painter) {

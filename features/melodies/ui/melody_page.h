@@ -4,19 +4,13 @@
 // help, back and exit. Leaving the page stops the melody.
 #pragma once
 
-#include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/media_page.h"
 #include "features/common/ui/media_page_parts.h"
-#include "features/common/ui/program_message_target.h"
 #include "features/melodies/melody_assignment.h"
-#include "winlib/bmp_wnd.h"
-
-#include <array>
-#include <functional>
-#include <map>
 
 namespace pdx::features {
 
-class CMelodyPage : public winlib::CBmpWnd, public DragOwner, public ProgramMessageTarget {
+class CMelodyPage : public CMediaPage {
   Q_OBJECT
 
 public:
@@ -36,27 +30,18 @@ public:
   ~CMelodyPage() override;
 
   MelodyAssignment &logic() { return logic_; }
-  CDragDropListBox *files() const { return files_; }
-  CDragDropListBox *melodies() const { return melodies_; }
-  winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
-
-  void OnCommand(int id, int code) override;
-  void OnProgramMessage(uint32_t message) override;
-  bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
-  void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
+  CDragDropListBox *melodies() const { return items_; }
 
 protected:
-  void keyPressEvent(QKeyEvent *event) override;
-  void hideEvent(QHideEvent *event) override;
+  std::function<void()> ownCommand(int id) override;
+  MediaLogic &mediaLogic() override { return logic_; }
+  int dropCommandAt(QPoint globalPos) const override;
+  void updateButtons() override;
   void PaintText(QPainter &painter) override;
 
 private:
   void createControls();
-  void refillFiles();
-  void refillMelodies();
-  void updateButtons();
   void showPlaying(bool playing);
-  int dropCommandAt(QPoint globalPos) const;
 
   MediaPageContext context_;
   MessageBoxUser boxUser_;
@@ -64,10 +49,6 @@ private:
   BusyMediaPhone phone_;
   BackgroundPlayer player_;
   MelodyAssignment logic_;
-  CDragDropListBox *files_ = nullptr;
-  CDragDropListBox *melodies_ = nullptr;
-  std::map<int, winlib::CBmpButton *> buttons_;
-  bool filling_ = false;
 };
 
 } // namespace pdx::features

@@ -30,7 +30,7 @@ protected:
   std::unique_ptr<Page> open() {
     auto page = std::make_unique<Page>(
         MediaPageContext{
-            folder_, phone_, starter_, loop_, [this] { ++back_; }, {}, [this] { ++help_; }, &user_},
+            folder_, phone_, starter_, loop_, {[this] { ++help_; }, [this] { ++back_; }, {}}, &user_},
         [] { return nullptr; });
     page->show();
     return page;

@@ -1,7 +1,6 @@
 #include "features/options/ui/options_page.h"
 
 #include "core/base/cp949.h"
-#include "features/common/ui/page_commands.h"
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "resources/fonts.h"
@@ -17,8 +16,8 @@
 namespace pdx::features {
 
 COptionsPage::COptionsPage(OptionsPageContext context, QWidget *parent)
-    : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
-      editor_(context_.store, context_.phone, user_) {
+    : CPageFrame(context.page, {kHelp, kBack, kExit}), context_(std::move(context)), dialogUser_(this),
+      user_(context_.user ? *context_.user : dialogUser_), editor_(context_.store, context_.phone, user_) {
   Create(tr("휴대폰 환경 설정"), resources::kPageOptions, parent);
   list_ = new CDragDropListBox(this, QPixmap(), 0, false);
   list_->setGeometry(QRect(QPoint(22, 69), QPoint(377, 365)));
@@ -43,9 +42,7 @@ void COptionsPage::createButtons() {
     buttons_[command]->Enable(true);
   };
   add(kApply, tr("적용"), {346, 383});
-  add(kHelp, QStringLiteral("도움말"), {442, 385});
-  add(kBack, QStringLiteral("이전"), {491, 385});
-  add(kExit, QStringLiteral("종료"), {539, 385});
+  addRow(RowLook::Text);
   buttons_[kApply]->Enable(editor_.canApply());
 }
 
@@ -140,14 +137,11 @@ void COptionsPage::apply() {
   list_->setFocus();
 }
 
-void COptionsPage::OnCommand(int id, int code) {
-  if (code != winlib::kNotifyCommand) {
-    return CBmpWnd::OnCommand(id, code);
-  }
+std::function<void()> COptionsPage::ownCommand(int id) {
   static constexpr PageCommand<COptionsPage> kCommands[] = {
       {kApply, [](COptionsPage &page) { page.apply(); }},
   };
-  runPageCommand<COptionsPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
+  return tableCommand<COptionsPage>(*this, kCommands, id);
 }
 
 bool COptionsPage::eventFilter(QObject *watched, QEvent *event) {
@@ -176,7 +170,7 @@ bool COptionsPage::eventFilter(QObject *watched, QEvent *event) {
       openEditor(row);
     }
   }
-  return CBmpWnd::eventFilter(watched, event);
+  return CPageFrame::eventFilter(watched, event);
 }
 
 } // namespace pdx::features

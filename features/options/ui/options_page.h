@@ -5,10 +5,10 @@
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/page_frame.h"
 #include "features/common/ui/text_fields.h"
 #include "features/groups/ui/dialog_user.h"
 #include "features/options/options_editor.h"
-#include "winlib/bmp_wnd.h"
 
 #include <QComboBox>
 #include <QPointer>
@@ -24,13 +24,11 @@ namespace pdx::features {
 struct OptionsPageContext {
   core::CDataStore &store; // its options record, as the phone sent it
   OptionsPhone &phone;
-  std::function<void()> backToMenu;
-  std::function<void()> exitProgram;
-  std::function<void()> showHelp;
+  PageContext page;
   PageUser *user = nullptr; // stand-in for the message boxes (tests)
 };
 
-class COptionsPage : public winlib::CBmpWnd {
+class COptionsPage : public CPageFrame {
   Q_OBJECT
 
 public:
@@ -53,9 +51,8 @@ public:
   void cancelEditor();
   void apply();
 
-  void OnCommand(int id, int code) override;
-
 protected:
+  std::function<void()> ownCommand(int id) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

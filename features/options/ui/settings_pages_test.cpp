@@ -85,7 +85,7 @@ protected:
 
 TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
   setChoice(store.options, 3, 7);
-  COptionsPage page({store, settingsPhone, {}, {}, {}, &user});
+  COptionsPage page({store, settingsPhone, {}, &user});
   expectNamedControls(page);
   EXPECT_EQ(text::toUtf8(page.list()->rowText(3)), "   벨/진동 선택\t진동 후 벨");
   page.openEditor(3);
@@ -115,7 +115,13 @@ TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
 
 TEST_F(SettingsPagesTest, SpeedDialPageAssignsThroughItsDialogAndRefusesBusyDrags) {
   int asked = 0;
-  CSpeedDialPage page({store, phone, settings, [] {}, [] {}, [] {}, [] {}, [] { return false; }, &user,
+  CSpeedDialPage page({store,
+                       phone,
+                       settings,
+                       [] {},
+                       {},
+                       [] { return false; },
+                       &user,
                        [&](int, int, int start) { return ++asked, start + 4; }});
   expectNamedControls(page);
   page.keyList()->selectRow(2);
@@ -142,8 +148,6 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
   CAlarmPage page({store,
                    settingsPhone,
                    clock,
-                   {},
-                   {},
                    {},
                    [] { return false; },
                    &user,

@@ -2,6 +2,7 @@
 
 #include "winlib/picker/ui/file_picker_dlg.h"
 
+#include <QDir>
 #include <QWidget>
 
 namespace pdx::features {
@@ -27,6 +28,21 @@ QString chooseFileToOpen(QWidget *owner, const QString &folder, const QString &p
 
 QString chooseFileToSave(QWidget *owner, const QString &folder, const QString &pattern) {
   return choose(owner, winlib::CFilePickerDlg::kSave, folder, pattern);
+}
+
+std::optional<PrintOptions> choosePrintOptions(QWidget *owner, const PrintOptions &last, bool printerOnly) {
+  CPrintOptionsDlg dialog(last, printerOnly);
+  if (dialog.DoModal(owner, std::nullopt, 0) != winlib::kIdOkCommand) {
+    return std::nullopt;
+  }
+  PrintOptions options = dialog.options();
+  if (options.printer.isEmpty()) {
+    options.pdfPath = chooseFileToSave(owner, QDir::homePath(), QStringLiteral("*.pdf"));
+    if (options.pdfPath.isEmpty()) {
+      return std::nullopt;
+    }
+  }
+  return options;
 }
 
 } // namespace pdx::features

@@ -3,7 +3,10 @@
 // folders), placed 100 pixels right of and below the owner's window.
 #pragma once
 
+#include "features/printing/ui/print_options_dlg.h"
+
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -15,5 +18,9 @@ QString chooseFileToOpen(QWidget *owner, const QString &folder, const QString &p
 // The file to write, starting in `folder`; a name typed without an
 // extension gets the pattern's. Empty when cancelled.
 QString chooseFileToSave(QWidget *owner, const QString &folder, const QString &pattern);
+// The print options chosen in the print options dialog, starting from
+// `last`; printing to PDF asks for the file (starting in the home folder).
+// Nothing when either was cancelled.
+std::optional<PrintOptions> choosePrintOptions(QWidget *owner, const PrintOptions &last, bool printerOnly);
 
 } // namespace pdx::features

@@ -2,7 +2,6 @@
 
 #include "features/common/column_settings.h"
 #include "features/common/ui/column_header.h"
-#include "features/common/ui/page_commands.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "features/groups/ui/group_list_dlg.h"
 #include "features/phonebook/phonebook_merge.h"
@@ -29,8 +28,8 @@ constexpr QRect kListRect(22, 141, 560, 226);
 } // namespace
 
 CPhonebookPage::CPhonebookPage(PhonebookPageContext context, QWidget *parent)
-    : context_(std::move(context)), dialogUser_(this), dialogResolver_(this),
-      user_(context_.user ? *context_.user : dialogUser_), phone_(context_.phone),
+    : CPageFrame(context.page, {kHelp, kBack, kExit}), context_(std::move(context)), dialogUser_(this),
+      dialogResolver_(this), user_(context_.user ? *context_.user : dialogUser_), phone_(context_.phone),
       editor_(context_.store, phone_, user_, context_.connected) {
   Create(tr("다이어리 전화번호부"), resources::kPagePhonebook, parent);
   phone_.setBusyWidgets({this});
@@ -75,9 +74,7 @@ void CPhonebookPage::createControls() {
   addButton(kExport, tr("내보내기"), {22, 384}, {64, 40});
   addButton(kSpeedDial, tr("단축 다이얼 편집"), {312, 384}, {46, 40});
   addButton(kPrint, tr("인쇄"), {360, 384}, {46, 40});
-  addButton(kHelp, QStringLiteral("도움말"), {442, 385}, {46, 40});
-  addButton(kBack, QStringLiteral("이전"), {491, 385}, {46, 40});
-  addButton(kExit, QStringLiteral("종료"), {539, 385}, {46, 40});
+  addRow(RowLook::Text);
 }
 
 void CPhonebookPage::addButton(Command command, const QString &caption, QPoint at, QSize size) {
@@ -147,10 +144,7 @@ void CPhonebookPage::beginOperation() {
   dialogUser_.setCancel(false);
 }
 
-void CPhonebookPage::OnCommand(int id, int code) {
-  if (code != winlib::kNotifyCommand) {
-    return CBmpWnd::OnCommand(id, code);
-  }
+std::function<void()> CPhonebookPage::ownCommand(int id) {
   static constexpr PageCommand<CPhonebookPage> kCommands[] = {
       {kImport, [](CPhonebookPage &page) { page.importFile(); }},
       {kGroups, [](CPhonebookPage &page) { page.openGroups(); }},
@@ -167,7 +161,7 @@ void CPhonebookPage::OnCommand(int id, int code) {
          }
        }},
   };
-  runPageCommand<CPhonebookPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
+  return tableCommand<CPhonebookPage>(*this, kCommands, id);
 }
 
 void CPhonebookPage::keyPressEvent(QKeyEvent *event) {
@@ -191,7 +185,7 @@ void CPhonebookPage::keyPressEvent(QKeyEvent *event) {
     break;
   }
   if (!ctrl) {
-    return CBmpWnd::keyPressEvent(event);
+    return CPageFrame::keyPressEvent(event);
   }
   switch (event->key()) {
   case Qt::Key_N:
@@ -212,7 +206,7 @@ void CPhonebookPage::keyPressEvent(QKeyEvent *event) {
     editor_.sortBy(static_cast<PhonebookColumn>(event->key() - Qt::Key_1));
     return refill({});
   }
-  CBmpWnd::keyPressEvent(event);
+  CPageFrame::keyPressEvent(event);
 }
 
 } // namespace pdx::features

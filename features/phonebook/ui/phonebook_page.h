@@ -6,12 +6,12 @@
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/page_frame.h"
 #include "features/groups/ui/busy_phone.h"
 #include "features/groups/ui/dialog_user.h"
 #include "features/phonebook/phonebook_editor.h"
 #include "features/phonebook/ui/compare_dlg.h"
 #include "features/printing/ui/print_options_dlg.h"
-#include "winlib/bmp_wnd.h"
 
 #include <functional>
 #include <map>
@@ -34,9 +34,7 @@ struct PhonebookPageContext {
   PhonebookPhone &phone;
   bool connected = false;
   platform::Settings &settings; // the program's profile
-  std::function<void()> backToMenu;
-  std::function<void()> exitProgram;
-  std::function<void()> showHelp;
+  PageContext page;
   // Switches to the speed-dial page; the button stays disabled without it.
   std::function<void()> openSpeedDial;
   // Stand-ins for the message boxes and the comparison dialog (tests).
@@ -47,7 +45,7 @@ struct PhonebookPageContext {
   std::function<void()> saveData;
 };
 
-class CPhonebookPage : public winlib::CBmpWnd, public DragOwner {
+class CPhonebookPage : public CPageFrame, public DragOwner {
   Q_OBJECT
 
 public:
@@ -78,7 +76,6 @@ public:
   winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
   bool cancelFlag() const { return cancel_; }
 
-  void OnCommand(int id, int code) override;
   bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
   void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
 
@@ -98,6 +95,7 @@ public:
   void exportTo(const QString &path);
 
 protected:
+  std::function<void()> ownCommand(int id) override;
   void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -85,19 +85,10 @@ void CPhonebookPage::importFrom(const QString &path) {
 }
 
 void CPhonebookPage::print() {
-  CPrintOptionsDlg dialog(printOptions_);
-  if (dialog.DoModal(this, std::nullopt, 0) != winlib::kIdOkCommand) {
-    return;
+  if (const std::optional<PrintOptions> options = choosePrintOptions(this, printOptions_, false)) {
+    printOptions_ = *options;
+    printWith(*options);
   }
-  PrintOptions options = dialog.options();
-  if (options.printer.isEmpty()) {
-    options.pdfPath = chooseFileToSave(this, QDir::homePath(), QStringLiteral("*.pdf"));
-    if (options.pdfPath.isEmpty()) {
-      return;
-    }
-  }
-  printOptions_ = options;
-  printWith(options);
 }
 
 void CPhonebookPage::printWith(const PrintOptions &options) {

@@ -20,22 +20,14 @@ CSmsReceivedPage::CSmsReceivedPage(SmsPageContext context, QWidget *parent)
                     {tr("번호"), tr("속성"), tr("발신번호"), tr("시간"), tr("내용")},
                     {45, 90, 200, 280},
                     418,
-                    kColumnKey},
+                    kColumnKey,
+                    receivedRow,
+                    receivedPane},
                    parent) {
   addButton(kReply, tr("답장"), {538, 127});
   addButton(kDelete, tr("삭제"), {538, 198});
-  orderTabs({kReply, kDelete, kSave, kPrint, kHelp, kBack, kExit});
   connect(list_, &CDragDropListBox::rowActivated, this, [this](int) { reply(); });
-  refill(0);
-  list_->setFocus();
-}
-
-std::string CSmsReceivedPage::rowText(int row) const {
-  return receivedRow(row + 1, editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)]);
-}
-
-std::string CSmsReceivedPage::paneText(int row) const {
-  return receivedPane(editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)], wholeText(row));
+  finishSetUp({kReply, kDelete, kSave, kPrint, kHelp, kBack, kExit});
 }
 
 void CSmsReceivedPage::selectionChanged() {
@@ -49,8 +41,7 @@ void CSmsReceivedPage::selectionChanged() {
 void CSmsReceivedPage::updateButtons() {
   const int row = selectedRow();
   const bool selected = row >= 0;
-  const bool hasSender =
-      selected && !editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)].number.empty();
+  const bool hasSender = selected && !message(row).number.empty();
   buttons_[kReply]->Enable(hasSender && !busy());
   buttons_[kDelete]->Enable(selected && !busy());
   buttons_[kSave]->Enable(selected);
@@ -70,11 +61,11 @@ void CSmsReceivedPage::reply() {
   if (row < 0 || busy()) {
     return;
   }
-  const core::SmsMessage &message = editor_.box(SmsBoxKind::Received)[static_cast<size_t>(row)];
-  if (message.number.empty() || !editor_.canReply()) {
+  const core::SmsMessage &received = message(row);
+  if (received.number.empty() || !editor_.canReply()) {
     return;
   }
-  CReplyDlg dialog({std::string(message.number.view()), editor_.defaultCallback()});
+  CReplyDlg dialog({std::string(received.number.view()), editor_.defaultCallback()});
   const int result = dialog.DoModal(this, std::nullopt, 0);
   if (result == winlib::kIdOkCommand || result == kIdSendNow) {
     (void)editor_.storeReply(dialog.text(), dialog.address(), result == kIdSendNow);

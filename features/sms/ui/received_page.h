@@ -19,8 +19,6 @@ public:
   void deleteSelected();
 
 protected:
-  std::string rowText(int row) const override;
-  std::string paneText(int row) const override;
   void selectionChanged() override;
   void updateButtons() override;
   std::span<const PageCommand<CSmsListPage>> ownCommands() const override;

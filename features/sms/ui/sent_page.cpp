@@ -32,7 +32,9 @@ CSmsSentPage::CSmsSentPage(SmsPageContext context, QWidget *parent)
                     {tr("번호"), tr("시간"), tr("내용")},
                     {45, 140},
                     408,
-                    kColumnKey},
+                    kColumnKey,
+                    savedRow,
+                    savedPane},
                    parent) {
   addButton(kNew, tr("새 단문 작성"), {539, 124});
   addButton(kModify, tr("수정"), {539, 174});
@@ -44,17 +46,7 @@ CSmsSentPage::CSmsSentPage(SmsPageContext context, QWidget *parent)
     busyWidgets.push_back(buttons_[c]);
   }
   phone_.setBusyWidgets(busyWidgets);
-  orderTabs({kNew, kModify, kSendNow, kDelete, kOpen, kSave, kPrint, kHelp, kBack, kExit});
-  refill(0);
-  list_->setFocus();
-}
-
-std::string CSmsSentPage::rowText(int row) const {
-  return savedRow(row + 1, editor_.box(SmsBoxKind::Saved)[static_cast<size_t>(row)]);
-}
-
-std::string CSmsSentPage::paneText(int row) const {
-  return savedPane(editor_.box(SmsBoxKind::Saved)[static_cast<size_t>(row)], wholeText(row));
+  finishSetUp({kNew, kModify, kSendNow, kDelete, kOpen, kSave, kPrint, kHelp, kBack, kExit});
 }
 
 void CSmsSentPage::updateButtons() {
@@ -101,7 +93,7 @@ void CSmsSentPage::modifySelected() {
   if (row < 0 || busy()) {
     return;
   }
-  CMessageDlg dialog(std::string(editor_.box(SmsBoxKind::Saved)[static_cast<size_t>(row)].text.view()));
+  CMessageDlg dialog(std::string(message(row).text.view()));
   const int result = dialog.DoModal(this, std::nullopt, 0);
   if (chosen(result)) {
     afterStore(editor_.modify(row, dialog.text()), result == kIdSendNow);

@@ -23,8 +23,6 @@ public:
   void openFrom(const QString &path);
 
 protected:
-  std::string rowText(int row) const override;
-  std::string paneText(int row) const override;
   void updateButtons() override;
   std::span<const PageCommand<CSmsListPage>> ownCommands() const override;
   std::set<int> dropCommands() const override { return {kModify, kSendNow, kDelete, kSave, kPrint}; }

@@ -11,7 +11,6 @@
 #include "winlib/bmp_button.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
@@ -24,9 +23,9 @@ constexpr int kMessageIconCount = 15;
 } // namespace
 
 CSmsListPage::CSmsListPage(SmsPageContext context, Layout layout, QWidget *parent)
-    : context_(std::move(context)), layout_(std::move(layout)), dialogUser_(this),
-      user_(context_.user ? *context_.user : dialogUser_), phone_(context_.phone),
-      editor_(context_.store, phone_, user_, context_.clock, context_.callback) {
+    : CPageFrame(context.page, {kHelp, kBack, kExit}), context_(std::move(context)),
+      layout_(std::move(layout)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
+      phone_(context_.phone), editor_(context_.store, phone_, user_, context_.clock, context_.callback) {
   Create(layout_.caption, layout_.skin, parent);
   createControls();
 }
@@ -68,9 +67,11 @@ void CSmsListPage::createControls() {
   buttonKeys_ = new ButtonKeys(this);
   addButton(kSave, tr("저장"), {310, 385});
   addButton(kPrint, tr("인쇄"), {360, 385});
-  addButton(kHelp, QStringLiteral("도움말"), {442, 385});
-  addButton(kBack, QStringLiteral("이전"), {491, 385});
-  addButton(kExit, QStringLiteral("종료"), {539, 385});
+  addRow(RowLook::Text);
+  for (winlib::CBmpButton *button : rowButtons()) {
+    buttonKeys_->add(button);
+    buttons_[button->CommandId()] = button;
+  }
   phone_.setBusyWidgets({list_});
 }
 
@@ -80,13 +81,15 @@ void CSmsListPage::addButton(Command command, const QString &caption, QPoint at,
   buttons_[command] = button;
 }
 
-void CSmsListPage::orderTabs(std::initializer_list<Command> commands) {
+void CSmsListPage::finishSetUp(std::initializer_list<Command> tabOrder) {
   QWidget *previous = pane_;
   QWidget::setTabOrder(list_, pane_);
-  for (Command command : commands) {
+  for (Command command : tabOrder) {
     QWidget::setTabOrder(previous, buttons_.at(command));
     previous = buttons_.at(command);
   }
+  refill(0);
+  list_->setFocus();
 }
 
 void CSmsListPage::refill(int select) {
@@ -105,29 +108,24 @@ void CSmsListPage::refill(int select) {
 
 void CSmsListPage::showSelected() {
   const int row = selectedRow();
-  pane_->setPlainText(row < 0 ? QString() : QString::fromStdString(paneText(row)));
+  pane_->setPlainText(row < 0 ? QString() : QString::fromStdString(layout_.formatPane(message(row), wholeText(row))));
 }
 
-void CSmsListPage::OnCommand(int id, int code) {
-  if (code != winlib::kNotifyCommand) {
-    return CBmpWnd::OnCommand(id, code);
-  }
-  const auto button = buttons_.find(id);
-  if (button == buttons_.end() || button->second->State() == winlib::ButtonState::Disabled) {
-    return;
-  }
+std::function<void()> CSmsListPage::ownCommand(int id) {
   static constexpr PageCommand<CSmsListPage> kShared[] = {
       {kSave, [](CSmsListPage &page) { page.saveSelected(); }},
       {kPrint, [](CSmsListPage &page) { page.print(); }},
   };
-  const PageExitIds exits{kHelp, kBack, kExit};
-  std::function<void()> run = pageCommand<CSmsListPage>(*this, ownCommands(), context_, exits, id);
-  if (!run) {
-    run = pageCommand<CSmsListPage>(*this, kShared, context_, exits, id);
+  std::function<void()> run = tableCommand<CSmsListPage>(*this, ownCommands(), id);
+  return run ? run : tableCommand<CSmsListPage>(*this, kShared, id);
+}
+
+bool CSmsListPage::runCommand(int id) {
+  const auto button = buttons_.find(id);
+  if (button != buttons_.end() && button->second->State() == winlib::ButtonState::Disabled) {
+    return true;
   }
-  if (run) {
-    run();
-  }
+  return CPageFrame::runCommand(id);
 }
 
 winlib::CBmpButton *CSmsListPage::buttonAt(QPoint globalPos) const {
@@ -175,8 +173,7 @@ void CSmsListPage::saveTo(const QString &path) {
   if (row < 0) {
     return;
   }
-  if (core::exportSmsText(path.toStdString(), editor_.box(layout_.box)[static_cast<size_t>(row)],
-                          text::fromUtf8(wholeText(row))) != DocResult::Ok) {
+  if (core::exportSmsText(path.toStdString(), message(row), text::fromUtf8(wholeText(row))) != DocResult::Ok) {
     user_.tell(tr("메시지를 저장할 수 없습니다.").toStdString());
   }
 }
@@ -185,19 +182,10 @@ void CSmsListPage::print() {
   if (selectedRow() < 0) {
     return;
   }
-  CPrintOptionsDlg dialog(printOptions_, true);
-  if (dialog.DoModal(this, std::nullopt, 0) != winlib::kIdOkCommand) {
-    return;
+  if (const std::optional<PrintOptions> options = choosePrintOptions(this, printOptions_, true)) {
+    printOptions_ = *options;
+    printWith(*options);
   }
-  PrintOptions options = dialog.options();
-  if (options.printer.isEmpty()) {
-    options.pdfPath = chooseFileToSave(this, QDir::homePath(), QStringLiteral("*.pdf"));
-    if (options.pdfPath.isEmpty()) {
-      return;
-    }
-  }
-  printOptions_ = options;
-  printWith(options);
 }
 
 void CSmsListPage::printWith(const PrintOptions &options) {
@@ -216,8 +204,7 @@ void CSmsListPage::printWith(const PrintOptions &options) {
   PrintOutcome outcome = PrintOutcome::CannotOpen;
   if (printer.isValid()) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    outcome = printSms(printer, editor_.box(layout_.box)[static_cast<size_t>(row)],
-                       text::fromUtf8(wholeText(row)), layout_.box == SmsBoxKind::Received);
+    outcome = printSms(printer, message(row), text::fromUtf8(wholeText(row)), layout_.box == SmsBoxKind::Received);
     QApplication::restoreOverrideCursor();
   }
   if (outcome != PrintOutcome::Printed) {

@@ -6,13 +6,12 @@
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
-#include "features/common/ui/page_commands.h"
+#include "features/common/ui/page_frame.h"
 #include "features/groups/ui/dialog_user.h"
 #include "features/printing/ui/print_options_dlg.h"
 #include "features/sms/sms_editor.h"
 #include "features/sms/ui/busy_sms_phone.h"
 #include "features/sms/ui/button_keys.h"
-#include "winlib/bmp_wnd.h"
 
 #include <QStringList>
 #include <functional>
@@ -39,9 +38,7 @@ struct SmsPageContext {
   std::string callback; // the phone information text (code page 949)
   platform::Settings &settings;
   QString messageFolder;
-  std::function<void()> backToMenu;
-  std::function<void()> exitProgram;
-  std::function<void()> showHelp;
+  PageContext page;
   // Makes sure the phone phonebook has been read; false when the user gave
   // up. Without it the send dialog's 전화번호부 button is disabled.
   std::function<bool()> readPhonebook;
@@ -51,7 +48,7 @@ struct SmsPageContext {
   std::function<std::string(const core::SmsMessage &)> wholeText = nullptr;
 };
 
-class CSmsListPage : public winlib::CBmpWnd, public DragOwner {
+class CSmsListPage : public CPageFrame, public DragOwner {
   Q_OBJECT
 
 public:
@@ -63,7 +60,6 @@ public:
   winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
   int selectedRow() const { return list_->currentRow(); }
 
-  void OnCommand(int id, int code) override;
   bool isValidDropTarget(QPoint globalPos, int sourceRow, int sourceColumn) override;
   void dropAt(QPoint globalPos, int sourceRow, int sourceColumn, Qt::KeyboardModifiers modifiers) override;
 
@@ -85,21 +81,31 @@ protected:
     std::vector<int> defaultBoundaries; // the stored ones; the last is fixed
     int lastBoundary;
     std::string columnKey;
+    // A message's list row (code page 949) after its 1-based position, and
+    // its pane text (UTF-8).
+    std::string (*formatRow)(int position, const core::SmsMessage &message);
+    std::string (*formatPane)(const core::SmsMessage &message, std::string_view wholeText);
   };
   CSmsListPage(SmsPageContext context, Layout layout, QWidget *parent);
 
-  virtual std::string rowText(int row) const = 0;
-  virtual std::string paneText(int row) const = 0; // UTF-8
+  const core::SmsMessage &message(int row) const {
+    return editor_.box(layout_.box)[static_cast<size_t>(row)];
+  }
+  std::string rowText(int row) const { return layout_.formatRow(row + 1, message(row)); }
   virtual void selectionChanged() {}
   virtual void updateButtons() = 0;
-  // The commands of the page's own buttons.
+  // The commands of the buttons only this page has.
   virtual std::span<const PageCommand<CSmsListPage>> ownCommands() const = 0;
+  std::function<void()> ownCommand(int id) override;
+  // A disabled button's command does not run.
+  bool runCommand(int id) override;
   // The commands a dropped row runs.
   virtual std::set<int> dropCommands() const = 0;
 
   void addButton(Command command, const QString &caption, QPoint at, QSize size = QSize(46, 40));
-  // Tab goes from the list to the pane, then through these buttons.
-  void orderTabs(std::initializer_list<Command> commands);
+  // Ends the set-up: Tab goes from the list to the pane, then through
+  // these buttons; the list shows the first message and has the focus.
+  void finishSetUp(std::initializer_list<Command> tabOrder);
   void refill(int select);
   // The whole text of the message on `row` (UTF-8).
   std::string wholeText(int row) const;

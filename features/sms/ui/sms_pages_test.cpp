@@ -92,8 +92,7 @@ struct WatchingPhone : testing::FakeSmsPhone {
 class SmsPagesTest : public ::testing::Test {
 protected:
   template <typename Page> std::unique_ptr<Page> open() {
-    SmsPageContext context{store_, phone_, clock_, "0119998888", settings_, dir_.path(),
-                           [] {},  [] {},  [] {},  {},           &user_};
+    SmsPageContext context{store_, phone_, clock_, "0119998888", settings_, dir_.path(), {}, {}, &user_};
     auto page = std::make_unique<Page>(std::move(context));
     page->show();
     return page;

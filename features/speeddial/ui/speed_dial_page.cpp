@@ -3,7 +3,6 @@
 #include "features/common/column_settings.h"
 #include "features/common/row_find.h"
 #include "features/common/ui/column_header.h"
-#include "features/common/ui/page_commands.h"
 #include "features/common/ui/type_to_find.h"
 #include "features/groups/ui/dialog_parts.h"
 #include "features/speeddial/ui/assign_dlg.h"
@@ -22,8 +21,9 @@ const std::vector<int> kNumberBoundaries = {90, 233};
 } // namespace
 
 CSpeedDialPage::CSpeedDialPage(SpeedDialPageContext context, QWidget *parent)
-    : context_(std::move(context)), dialogUser_(this), user_(context_.user ? *context_.user : dialogUser_),
-      phone_(context_.phone), editor_(context_.store, phone_, user_) {
+    : CPageFrame(context.page, {kHelp, kBack, kExit}), context_(std::move(context)), dialogUser_(this),
+      user_(context_.user ? *context_.user : dialogUser_), phone_(context_.phone),
+      editor_(context_.store, phone_, user_) {
   Create(tr("단축 다이얼 편집"), resources::kPageSpeedDial, parent);
   phone_.setBusyWidgets({this});
   createLists();
@@ -77,9 +77,7 @@ void CSpeedDialPage::createButtons() {
   add(kAssign, tr("지정"), {279, 74});
   add(kDelete, tr("삭제"), {279, 137});
   add(kPhonebook, tr("전화번호부"), {362, 385});
-  add(kHelp, QStringLiteral("도움말"), {442, 385});
-  add(kBack, QStringLiteral("이전"), {491, 385});
-  add(kExit, QStringLiteral("종료"), {539, 385});
+  addRow(RowLook::Text);
 }
 
 bool CSpeedDialPage::busy() const {
@@ -109,9 +107,6 @@ void CSpeedDialPage::updateButtons() {
   buttons_[kAssign]->Enable(numbers_->currentRow() >= 0 && !busy());
   buttons_[kDelete]->Enable(editor_.assigned(keys_->currentRow()));
   buttons_[kPhonebook]->Enable(context_.backToPhonebook != nullptr);
-  for (Command c : {kHelp, kBack, kExit}) {
-    buttons_[c]->Enable(true);
-  }
 }
 
 int CSpeedDialPage::askNumber(int slot, int kind, int start) {
@@ -151,10 +146,7 @@ void CSpeedDialPage::deleteSelected() {
   updateButtons();
 }
 
-void CSpeedDialPage::OnCommand(int id, int code) {
-  if (code != winlib::kNotifyCommand) {
-    return CBmpWnd::OnCommand(id, code);
-  }
+std::function<void()> CSpeedDialPage::ownCommand(int id) {
   static constexpr PageCommand<CSpeedDialPage> kCommands[] = {
       {kAssign, [](CSpeedDialPage &page) { page.assignSelected(); }},
       {kDelete, [](CSpeedDialPage &page) { page.deleteSelected(); }},
@@ -165,7 +157,7 @@ void CSpeedDialPage::OnCommand(int id, int code) {
          }
        }},
   };
-  runPageCommand<CSpeedDialPage>(*this, kCommands, context_, {kHelp, kBack, kExit}, id);
+  return tableCommand<CSpeedDialPage>(*this, kCommands, id);
 }
 
 std::optional<std::pair<DropTarget, int>> CSpeedDialPage::targetAt(QPoint globalPos) const {
@@ -217,7 +209,7 @@ void CSpeedDialPage::keyPressEvent(QKeyEvent *event) {
   if (event->key() == Qt::Key_Delete && keys_->hasFocus()) {
     return deleteSelected();
   }
-  CBmpWnd::keyPressEvent(event);
+  CPageFrame::keyPressEvent(event);
 }
 
 } // namespace pdx::features

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
+#include "features/common/ui/page_frame.h"
 #include "features/groups/ui/busy_phone.h"
 #include "features/groups/ui/dialog_user.h"
 #include "features/speeddial/speed_dial_editor.h"
-#include "winlib/bmp_wnd.h"
 
 #include <functional>
 #include <map>
@@ -30,9 +30,7 @@ struct SpeedDialPageContext {
   PhonebookPhone &phone;
   platform::Settings &settings;
   std::function<void()> backToPhonebook;
-  std::function<void()> backToMenu;
-  std::function<void()> exitProgram;
-  std::function<void()> showHelp;
+  PageContext page;
   // Whether the link is busy (drags show no target, 지정 is disabled).
   std::function<bool()> linkBusy;
   // Stand-ins for the message boxes and the assign dialog (tests): the
@@ -41,7 +39,7 @@ struct SpeedDialPageContext {
   std::function<int(int slot, int kind, int start)> chooseNumber;
 };
 
-class CSpeedDialPage : public winlib::CBmpWnd {
+class CSpeedDialPage : public CPageFrame {
   Q_OBJECT
 
 public:
@@ -58,12 +56,12 @@ public:
   void assignSelected(std::optional<int> targetKey = std::nullopt);
   void deleteSelected();
 
-  void OnCommand(int id, int code) override;
   // Drags from the key list (`fromKeys`) or the number list.
   bool validDrop(bool fromKeys, QPoint globalPos, int sourceRow) const;
   void drop(bool fromKeys, QPoint globalPos, int sourceRow);
 
 protected:
+  std::function<void()> ownCommand(int id) override;
   void keyPressEvent(QKeyEvent *event) override;
 
 private:
