@@ -2,7 +2,6 @@
 #include "melody/sound/measure.h"
 #include "melody/sound/melody_renderer.h"
 
-#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -87,40 +86,6 @@ TEST_F(RenderFileTest, WritesTheWholeFileOrNothing) {
   ASSERT_EQ(renderToWav(scale(), wav, {22050, Millis(600000)}), DocResult::Ok);
   EXPECT_EQ(fs::file_size(wav), 44u + 2u * 8u * 11025u);
   EXPECT_EQ(renderToWav(scale(), dir_ / "missing" / "x.wav", {}), DocResult::CannotCreate);
-}
-
-std::string runSox(const std::string &arguments) {
-  FILE *pipe = ::popen(("sox " + arguments + " 2>&1").c_str(), "r");
-  std::string output;
-  char line[256];
-  while (pipe != nullptr && std::fgets(line, sizeof line, pipe)) {
-    output += line;
-  }
-  if (pipe != nullptr) {
-    ::pclose(pipe);
-  }
-  return output;
-}
-
-// sox's own measurements: the file's length, and each note's frequency once
-// a low-pass filter has left only the square wave's fundamental.
-TEST_F(RenderFileTest, SoxMeasuresTheTableFrequenciesAndLengths) {
-  if (std::system("command -v sox >/dev/null 2>&1") != 0) {
-    GTEST_SKIP() << "sox is not installed";
-  }
-  const fs::path wav = dir_ / "scale.wav";
-  ASSERT_EQ(renderToWav(scale(), wav, {}), DocResult::Ok);
-  const std::string quoted = "'" + wav.string() + "'";
-  EXPECT_NEAR(std::stod(runSox("--i -D " + quoted)), 4.0, 1e-6);
-  for (size_t i = 0; i < kScaleHz.size(); ++i) {
-    const std::string stat = runSox(quoted + " -n trim " + std::to_string(i * 0.5 + 0.05) + " 0.4 sinc -" +
-                                    std::to_string(kScaleHz[i] * 2) + " stat");
-    double hz = 0;
-    const size_t at = stat.find("Rough   frequency:");
-    ASSERT_NE(at, std::string::npos) << stat;
-    std::sscanf(stat.c_str() + at, "Rough frequency: %lf", &hz);
-    EXPECT_NEAR(hz, kScaleHz[i], kScaleHz[i] * 0.005) << "note " << i;
-  }
 }
 
 } // namespace
