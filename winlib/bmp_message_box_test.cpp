@@ -77,11 +77,6 @@ TEST(MessageBox, SizeFollowsTheTextInTheDialogFont) {
   const int w = metrics.horizontalAdvance(QStringLiteral("휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요."));
   EXPECT_EQ(one.width(), w + kMbIconSize + 10 + 60);
   EXPECT_EQ(one.height(), metrics.height() + 130);
-
-  CBmpMessageBox three;
-  three.Prepare(QStringLiteral("첫째 줄\n둘째 줄\n셋째 줄"), QString(), kMbOk, 0);
-  EXPECT_EQ(three.height(), 3 * metrics.height() + 10 + 130);
-  EXPECT_EQ(three.Layout().lines.size(), 3u);
 }
 
 TEST(MessageBox, ButtonsUseTheirBitmapsAndStyles) {

@@ -23,22 +23,6 @@ TEST(PhonePicture, RowsRunFromTheTopWithTheLeftmostColumnHigh) {
   EXPECT_EQ(rows, expected);
 }
 
-TEST(PhonePicture, EveryPixelLandsAtItsRowAndColumn) {
-  CMonoPicture picture;
-  for (int y = 0; y < CMonoPicture::kHeight; ++y) {
-    for (int x = 0; x < CMonoPicture::kWidth; ++x) {
-      picture.setPixel(x, y, (x * 7 + y * 3) % 5 == 0);
-    }
-  }
-  const auto rows = phonePictureBytes(picture.bits());
-  for (int y = 0; y < CMonoPicture::kHeight; ++y) {
-    for (int x = 0; x < CMonoPicture::kWidth; ++x) {
-      const bool bit = (rows[static_cast<size_t>(y * 12 + x / 8)] >> (7 - x % 8)) & 1;
-      ASSERT_EQ(bit, picture.pixel(x, y)) << x << "," << y;
-    }
-  }
-}
-
 TEST(PhonePicture, SetPayloadCarriesSlotNameEffectAndRows) {
   for (const std::string &name : {std::string("Ani"), std::string(16, 'n')}) {
     CAnimation animation;

@@ -260,14 +260,6 @@ TEST_F(AnimationFileTest, ListEditing) {
   EXPECT_EQ(file_.SetCurrent(7), nullptr);
 }
 
-TEST_F(AnimationFileTest, EffectUnchangedKeepsTheDocumentUnmodified) {
-  file_.New();
-  file_.at(0)->setEffect(0);
-  EXPECT_FALSE(file_.IsModified());
-  file_.at(0)->setEffect(3);
-  EXPECT_TRUE(file_.IsModified());
-}
-
 TEST(FileMessages, EveryFailureHasItsMessage) {
   EXPECT_EQ(fileMessage(DocResult::Ok), nullptr);
   EXPECT_STREQ(fileMessage(DocResult::CannotOpen), "애니메이션 파일을 찾을 수 없습니다.");

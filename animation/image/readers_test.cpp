@@ -98,19 +98,6 @@ INSTANTIATE_TEST_SUITE_P(Files, DecodesLikeImageMagick,
                            return n;
                          });
 
-TEST(ImportImage, RowsAreBottomFirstBgrAndPadded) {
-  // 2 x 2, 24 bits: bottom row red, green; top row blue, white.
-  const auto file = bmp(2, 2, 24, {}, {0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 255, 0});
-  CImportImage image;
-  ASSERT_TRUE(readBmp(file, image));
-  EXPECT_EQ(image.status(), "OK");
-  EXPECT_EQ(image.stride(), 8u);
-  EXPECT_EQ(image.rgbAt(0, 1), (std::array<uint8_t, 3>{255, 0, 0}));
-  EXPECT_EQ(image.rgbAt(1, 0), (std::array<uint8_t, 3>{255, 255, 255}));
-  EXPECT_EQ(image.rowFromBottom(0)[2], 255);
-  EXPECT_EQ(CImportImage::strideFor(37), 112u);
-}
-
 TEST(BmpReader, IndicesPastTheColourTableAreBlack) {
   // 4 bits, two table entries (colours used 2), pixel indices 1 and 9.
   const auto file = bmp(2, 1, 4, {10, 20, 30, 0, 40, 50, 60, 0}, {0x19, 0, 0, 0}, 0, 2);
@@ -234,13 +221,8 @@ TEST(ImportImage, ExtensionsDecideTheReader) {
   EXPECT_EQ(image.status(), "Cant open GIF :\n" + kData + "missing.gif");
 }
 
-TEST(JpegReader, DamagedFilesFailWithTheUsersMessage) {
-  auto file = readAll(kData + "colour.jpg");
-  file.resize(20);
+TEST(JpegReader, SizeLimitsAreInclusive) {
   CImportImage image;
-  EXPECT_FALSE(readImage(ImageType::Jpeg, file, image));
-  EXPECT_EQ(image.status(), "JPEG 파일을 읽어들일 때 에러가 발생하였습니다.");
-  EXPECT_TRUE(image.empty());
   const auto whole = readAll(kData + "colour.jpg");
   EXPECT_FALSE(readImage(ImageType::Jpeg, whole, image, ImageLimits{36, 100}));
   EXPECT_TRUE(readImage(ImageType::Jpeg, whole, image, ImageLimits{37, 23}));

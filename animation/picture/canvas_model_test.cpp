@@ -216,9 +216,10 @@ TEST_F(CanvasTest, ClipboardCommands) {
   EXPECT_EQ(canvas_.selection(), std::nullopt);
 }
 
-TEST_F(CanvasTest, EscapeKeepsTheBlockWhereItWasLaid) {
+TEST_F(CanvasTest, SelectingKeepsThePreviewAndEscapeKeepsTheBlockWhereItWasLaid) {
   picture_.setPixel(1, 1, true);
   drag({0, 0}, {3, 3});
+  EXPECT_EQ(std::count(owner_.calls.begin(), owner_.calls.end(), "stop"), 0) << "selecting keeps the preview";
   canvas_.ClearSelection();
   EXPECT_TRUE(picture_.pixel(1, 1));
   canvas_.DeleteBlock();
@@ -237,11 +238,6 @@ TEST_F(CanvasTest, PressesOffThePictureAndUnknownToolsAreIgnored) {
   EXPECT_EQ(owner_.pointer, (Point{-1, -1}));
   canvas_.MouseMove({95, 50});
   EXPECT_EQ(owner_.pointer, (Point{95, 50}));
-}
-
-TEST_F(CanvasTest, BlockSelectDoesNotStopThePreview) {
-  drag({0, 0}, {3, 3});
-  EXPECT_TRUE(std::find(owner_.calls.begin(), owner_.calls.end(), "stop") == owner_.calls.end());
 }
 
 } // namespace

@@ -17,15 +17,6 @@ int countBlack(const CMonoPicture &p) {
   return n;
 }
 
-class FixedRandom : public RandomSource {
-public:
-  explicit FixedRandom(uint32_t value) : value_(value) {}
-  uint32_t below(uint32_t bound) override { return value_++ % bound; }
-
-private:
-  uint32_t value_;
-};
-
 TEST(Raster, LinesLeaveOutTheirEndPoint) {
   CMonoPicture p;
   drawLine(p, {3, 3}, {3, 3}, true);
@@ -125,21 +116,6 @@ TEST(Spray, EightSpraysCoverTheDisk) {
     spray.sprayAt(corner, {0, 0}, true);
   }
   EXPECT_EQ(countBlack(corner), 6 + 5 + 5 + 4 + 3 + 1);
-}
-
-TEST(Spray, EachTurnSetsTheCellsOfItsPhase) {
-  FixedRandom zeros(0);
-  Spray spray(zeros);
-  CMonoPicture p;
-  spray.sprayAt(p, {40, 25}, true);
-  // Phases 0..7 repeat along the 121 cells; turn 0 takes every eighth.
-  int expected = 0;
-  for (int i = 0; i < 121; ++i) {
-    expected += i % 8 == 0 && Spray::inMask(i % 11, i / 11);
-  }
-  EXPECT_EQ(countBlack(p), expected);
-  EXPECT_TRUE(p.pixel(40, 21));
-  EXPECT_FALSE(p.pixel(35, 25));
 }
 
 TEST(CanvasGeometry, OriginAndTruncatingDivision) {

@@ -22,25 +22,22 @@ protected:
   CMonoPicture::Bits out_{};
 };
 
-TEST_F(UndoHistoryTest, AFreshHistoryOffersNothing) {
-  EXPECT_FALSE(history_.CanUndo());
-  EXPECT_FALSE(history_.CanRedo());
-  EXPECT_FALSE(history_.Undo(out_));
-  EXPECT_FALSE(history_.Redo(out_));
-}
-
-TEST_F(UndoHistoryTest, UndoAndRedoWalkTheStates) {
+TEST_F(UndoHistoryTest, UndoAndRedoWalkTheStatesAndANewChangeDropsTheRedos) {
+  EXPECT_FALSE(history_.Undo(out_)) << "the first state cannot be undone";
   history_.Push(state(1));
   history_.Push(state(2));
-  ASSERT_TRUE(history_.Undo(out_));
-  EXPECT_EQ(out_, state(1));
-  ASSERT_TRUE(history_.Undo(out_));
-  EXPECT_EQ(out_, state(0));
+  for (uint8_t expected : {1, 0}) {
+    ASSERT_TRUE(history_.Undo(out_));
+    EXPECT_EQ(out_, state(expected));
+  }
   EXPECT_FALSE(history_.CanUndo());
-  ASSERT_TRUE(history_.Redo(out_));
-  EXPECT_EQ(out_, state(1));
-  ASSERT_TRUE(history_.Redo(out_));
-  EXPECT_EQ(out_, state(2));
+  for (uint8_t expected : {1, 2}) {
+    ASSERT_TRUE(history_.Redo(out_));
+    EXPECT_EQ(out_, state(expected));
+  }
+  EXPECT_FALSE(history_.Redo(out_));
+  ASSERT_TRUE(history_.Undo(out_));
+  history_.Push(state(3));
   EXPECT_FALSE(history_.CanRedo());
   ASSERT_TRUE(history_.Undo(out_));
   EXPECT_EQ(out_, state(1));
@@ -57,17 +54,6 @@ TEST_F(UndoHistoryTest, AfterOneHundredFiftyChangesNinetyNineUndos) {
   }
   EXPECT_EQ(undos, 99);
   EXPECT_EQ(out_, state(51));
-}
-
-TEST_F(UndoHistoryTest, ANewChangeDropsWhatRedoCouldReach) {
-  history_.Push(state(1));
-  history_.Push(state(2));
-  ASSERT_TRUE(history_.Undo(out_));
-  EXPECT_TRUE(history_.CanRedo());
-  history_.Push(state(3));
-  EXPECT_FALSE(history_.CanRedo());
-  ASSERT_TRUE(history_.Undo(out_));
-  EXPECT_EQ(out_, state(1));
 }
 
 } // namespace

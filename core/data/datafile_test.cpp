@@ -228,19 +228,15 @@ TEST_F(DataFileTest, FailedWriteKeepsBothFilesAndTheModifiedFlag) {
   EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'c', 'u', 'r'}));
 }
 
-TEST_F(DataFileTest, UncreatableFileIsCannotCreate) {
-  store_.dataDir = (dir_ / "missing").string() + "/";
-  store_.modified = true;
-  EXPECT_EQ(file_.save(), DocResult::CannotCreate);
-  EXPECT_TRUE(store_.modified);
-}
-
-TEST_F(DataFileTest, AFolderInPlaceOfTheDataFileIsRefusedAndKept) {
+TEST_F(DataFileTest, AFolderInPlaceOfTheDataFileOrAMissingFolderIsRefused) {
   fs::create_directory(dir_ / "Pelodex.dat");
   EXPECT_EQ(file_.load(true), DocResult::CannotOpen);
   store_.modified = true;
   EXPECT_EQ(file_.save(), DocResult::CannotCreate);
   EXPECT_TRUE(fs::is_directory(dir_ / "Pelodex.dat"));
+  store_.dataDir = (dir_ / "missing").string() + "/";
+  EXPECT_EQ(file_.save(), DocResult::CannotCreate);
+  EXPECT_TRUE(store_.modified);
 }
 
 TEST_F(DataFileTest, OneHolderOfTheLockPerDataFileUntilItEnds) {

@@ -46,11 +46,10 @@ TEST(MelodyCodec, OlderFilesConvertDurationsAndAreSavedAsCurrent) {
   ASSERT_EQ(decodeMelodyFile(bytes, decoded), DocResult::Ok);
   EXPECT_TRUE(decoded.older);
   const CMelody &m = *decoded.melodies[0];
-  EXPECT_EQ(m.at(0).duration, 1000);
-  EXPECT_EQ(m.at(1).duration, 400);
-  EXPECT_EQ(m.at(2).duration, 125);
-  EXPECT_EQ(m.at(3).duration, 375);
-  EXPECT_EQ(m.at(4).duration, 0);
+  const uint16_t converted[] = {1000, 400, 125, 375, 0};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(m.at(i).duration, converted[i]) << i;
+  }
   EXPECT_EQ(convertOlderDuration(20000), static_cast<uint16_t>(80000 & 0xFFFF));
 
   const auto saved = encodeMelodyFile(decoded.title, decoded.melodies);

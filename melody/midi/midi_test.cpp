@@ -10,20 +10,11 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 Bytes file(int format, std::vector<Bytes> tracks, int division = 96) {
-  Bytes out = {'M',
-               'T',
-               'h',
-               'd',
-               0,
-               0,
-               0,
-               6,
-               0,
-               static_cast<uint8_t>(format),
-               0,
-               static_cast<uint8_t>(tracks.size()),
-               static_cast<uint8_t>(division >> 8),
-               static_cast<uint8_t>(division)};
+  Bytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 0, 0, 0};
+  out[9] = static_cast<uint8_t>(format);
+  out[11] = static_cast<uint8_t>(tracks.size());
+  out[12] = static_cast<uint8_t>(division >> 8);
+  out[13] = static_cast<uint8_t>(division);
   for (const Bytes &t : tracks) {
     const auto n = static_cast<uint32_t>(t.size());
     out.insert(out.end(), {'M', 'T', 'r', 'k', static_cast<uint8_t>(n >> 24), static_cast<uint8_t>(n >> 16),

@@ -83,16 +83,6 @@ TEST_F(ScoreEditorTest, TheEncodedLimitIsCheckedBeforeInserting) {
   EXPECT_EQ(melody_.encodedLength(), 497);
 }
 
-TEST_F(ScoreEditorTest, InsertingBeforeANoteRepricesIt) {
-  melody_ = makeMelody({note(1000, 3, 0), note(1000, 3, 2)});
-  editor_.setMelody(&melody_);
-  editor_.setCursor(1);
-  editor_.chooseNoteTool(kEighthNote);
-  ASSERT_TRUE(editor_.EnterNote(3, 4));
-  EXPECT_EQ(melody_.encodedLength(), 6) << "the D after the eighth now needs its duration again";
-  EXPECT_EQ(editor_.cursor(), 2);
-}
-
 TEST_F(ScoreEditorTest, The1025thEntryIsRefusedEvenWhenItCostsNothing) {
   for (int i = 0; i < kMaxEntries; ++i) {
     ASSERT_TRUE(editor_.EnterBar());
