@@ -396,7 +396,7 @@
     </message>
 </context>
 <context>
-    <name>pdx::pelodex::PinDialog</name>
+    <name>PinDialog</name>
     <message>
         <source>SIM 비밀번호</source>
         <translation>SIM PIN</translation>
