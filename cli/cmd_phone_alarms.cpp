@@ -2,6 +2,7 @@
 // built exactly as the alarm edit dialog builds it.
 #include "cli/phone_settings_parts.h"
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 #include "core/data/calendar.h"
 #include "features/alarms/alarm_editor.h"
 #include "features/alarms/alarm_form.h"
@@ -74,20 +75,22 @@ std::optional<AlarmChanges> changesFromArgs(Args &args) {
   if (const auto period = args.option("--period")) {
     const auto *found = std::find(std::begin(kPeriods), std::end(kPeriods), *period);
     if (found == std::end(kPeriods)) {
-      args.fail("--period 는 once, daily, weekly, monthly 중 하나여야 합니다: " + *period);
+      args.fail(text::translate("pdx::cli::Phone",
+                                "--period 는 once, daily, weekly, monthly 중 하나여야 합니다: ") +
+                *period);
     }
     changes.period = static_cast<int>(found - std::begin(kPeriods));
   }
   if (const auto time = args.option("--time")) {
     changes.minutes = parseTime(*time);
     if (!changes.minutes) {
-      args.fail("--time 은 HH:MM (00:00~23:59) 이어야 합니다: " + *time);
+      args.fail(text::translate("pdx::cli::Phone", "--time 은 HH:MM (00:00~23:59) 이어야 합니다: ") + *time);
     }
   }
   if (const auto date = args.option("--date")) {
     changes.date = parseDate(*date);
     if (!changes.date) {
-      args.fail("--date 는 달력에 있는 MM-DD 이어야 합니다: " + *date);
+      args.fail(text::translate("pdx::cli::Phone", "--date 는 달력에 있는 MM-DD 이어야 합니다: ") + *date);
     }
   }
   changes.weekday = args.number("--weekday", 0, 6);
@@ -95,7 +98,7 @@ std::optional<AlarmChanges> changesFromArgs(Args &args) {
   if (const auto memo = args.option("--memo")) {
     changes.memo = text::fromUtf8(*memo);
     if (changes.memo->size() > kMemoBytes) {
-      args.fail("--memo 는 12바이트(한글 6자)까지입니다: " + *memo);
+      args.fail(text::translate("pdx::cli::Phone", "--memo 는 12바이트(한글 6자)까지입니다: ") + *memo);
     }
   }
   return args.ok() ? std::optional(changes) : std::nullopt;
@@ -131,12 +134,14 @@ SessionCommand modifyAlarm(int position, const AlarmChanges &changes) {
     return afterRead(s, &link::PhoneTransfers::readAlarms, [&](auto &phone, auto &user) {
       features::AlarmEditor editor = editorOf(s, phone, user);
       if (static_cast<size_t>(position) >= editor.size()) {
-        return usage("휴대폰에 " + std::to_string(position) + "번 위치의 알람이 없습니다.");
+        return usage(text::fill(text::translate("pdx::cli::Phone", "휴대폰에 %1번 위치의 알람이 없습니다."),
+                                {std::to_string(position)}));
       }
       features::AlarmForm form = features::formOf(editor.alarm(static_cast<size_t>(position)));
       changes.applyTo(form);
       if (!form.canAccept()) {
-        return usage("알람주기가 정해지지 않았습니다. --period 를 주세요.");
+        return usage(
+            text::translate("pdx::cli::Phone", "알람주기가 정해지지 않았습니다. --period 를 주세요."));
       }
       if (const auto refusal = features::alarmDateRefusal(form)) {
         return usage(*refusal);
@@ -156,7 +161,8 @@ SessionCommand deleteAlarm(int position) {
     return afterRead(s, &link::PhoneTransfers::readAlarms, [&](auto &phone, auto &user) {
       features::AlarmEditor editor = editorOf(s, phone, user);
       if (static_cast<size_t>(position) >= editor.size()) {
-        return usage("휴대폰에 " + std::to_string(position) + "번 위치의 알람이 없습니다.");
+        return usage(text::fill(text::translate("pdx::cli::Phone", "휴대폰에 %1번 위치의 알람이 없습니다."),
+                                {std::to_string(position)}));
       }
       return writeStatus(editor.remove(static_cast<size_t>(position)).has_value(), phone);
     });
@@ -166,13 +172,15 @@ SessionCommand deleteAlarm(int position) {
 } // namespace
 
 std::optional<SessionCommand> alarmCommand(const std::string &command, Args &args) {
-  const auto position = command == "add-alarm" ? std::optional(0) : positionalInt(args, "알람 위치", 0, 9);
+  const auto position = command == "add-alarm"
+                            ? std::optional(0)
+                            : positionalInt(args, text::translate("pdx::cli::Phone", "알람 위치"), 0, 9);
   if (command == "delete-alarm") {
     return position ? std::optional(deleteAlarm(*position)) : std::nullopt;
   }
   const auto changes = changesFromArgs(args);
   if (command == "add-alarm" && changes && (!changes->period || !changes->minutes)) {
-    args.fail("add-alarm 에는 --period 와 --time 이 필요합니다.");
+    args.fail(text::translate("pdx::cli::Phone", "add-alarm 에는 --period 와 --time 이 필요합니다."));
     return std::nullopt;
   }
   if (!position || !changes) {

@@ -3,6 +3,7 @@
 #include "cli/exit_status.h"
 #include "cli/phone_settings_parts.h"
 #include "core/base/cp949.h"
+#include "core/base/user_text.h"
 #include "features/options/options_editor.h"
 #include "link/wire/options_wire.h"
 
@@ -49,10 +50,11 @@ struct OptionValue {
 };
 
 std::optional<OptionValue> valueFromArgs(Args &args) {
-  const auto row = positionalInt(args, "설정 항목 번호", 0, features::kOptionRows - 1);
+  const auto row =
+      positionalInt(args, text::translate("pdx::cli::Phone", "설정 항목 번호"), 0, features::kOptionRows - 1);
   const auto value = args.positional();
   if (!row || !value) {
-    args.fail("set-option 다음에 항목 번호(0~37)와 값을 쓰세요.");
+    args.fail(text::translate("pdx::cli::Phone", "set-option 다음에 항목 번호(0~37)와 값을 쓰세요."));
     return std::nullopt;
   }
   OptionValue result{*row, std::nullopt, text::fromUtf8(*value)};
@@ -68,8 +70,10 @@ std::optional<OptionValue> valueFromArgs(Args &args) {
       result.choice = parseInt(*value, 0, static_cast<int>(choices.size()) - 1);
     }
     if (!result.choice) {
-      args.fail(trimmed(spec.label) + "의 값은 0에서 " + std::to_string(choices.size() - 1) +
-                " 사이의 번호나 선택 항목의 이름이어야 합니다: " + *value);
+      args.fail(
+          text::fill(text::translate("pdx::cli::Phone",
+                                     "%1의 값은 0에서 %2 사이의 번호나 선택 항목의 이름이어야 합니다: %3"),
+                     {trimmed(spec.label), std::to_string(choices.size() - 1), *value}));
     }
   } else if (const auto refusal = features::refusalOf(*row, result.text)) {
     args.fail(*refusal);

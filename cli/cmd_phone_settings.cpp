@@ -2,6 +2,7 @@
 // what the page would show first, then runs the page's command through the
 // shared logic, so that the phone gets exactly what Pelodex would send.
 #include "cli/phone_settings_parts.h"
+#include "core/base/user_text.h"
 
 #include <charconv>
 #include <cstdio>
@@ -41,12 +42,13 @@ std::optional<int> parseInt(const std::string &text, int low, int high) {
   return value;
 }
 
-std::optional<int> positionalInt(Args &args, const char *what, int low, int high) {
+std::optional<int> positionalInt(Args &args, const std::string &what, int low, int high) {
   const auto text = args.positional();
   const auto value = text ? parseInt(*text, low, high) : std::nullopt;
   if (!value) {
-    args.fail(std::string(what) + ": " + std::to_string(low) + "에서 " + std::to_string(high) +
-              " 사이의 수를 쓰세요.");
+    args.fail(what + ": " +
+              text::fill(text::translate("pdx::cli::Phone", "%1에서 %2 사이의 수를 쓰세요."),
+                         {std::to_string(low), std::to_string(high)}));
   }
   return value;
 }

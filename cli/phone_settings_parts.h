@@ -30,7 +30,7 @@ int writeStatus(bool ok, const pelodex::TransfersPhone &phone);
 std::optional<int> parseInt(const std::string &text, int low, int high);
 // The next positional argument as an integer in [low, high]; a missing or
 // bad one makes `args` invalid.
-std::optional<int> positionalInt(Args &args, const char *what, int low, int high);
+std::optional<int> positionalInt(Args &args, const std::string &what, int low, int high);
 
 // Reads with `read(transfers)`, then runs `write(phone, user)`; the exit
 // status.

@@ -54,6 +54,11 @@ constexpr std::array kImage = {
 };
 
 constexpr std::array kPhone = {
+    CommandUsage{"info",
+                 QT_TRANSLATE_NOOP(
+                     "pdx::cli::Usage",
+                     "휴대폰의 종류(원래 휴대폰 또는 AT 명령), 제조사·모델·버전·IMEI와 쓸 수 있는 기능을 "
+                     "JSON으로 보여줍니다")},
     CommandUsage{"read phonebook|sms|alarms|speed-dials|options",
                  QT_TRANSLATE_NOOP(
                      "pdx::cli::Usage",
@@ -97,7 +102,9 @@ constexpr std::array kPhone = {
     CommandUsage{"backup DIR",
                  QT_TRANSLATE_NOOP("pdx::cli::Usage", "휴대폰의 모든 자료를 폴더에 보관합니다")},
     CommandUsage{"ports",
-                 QT_TRANSLATE_NOOP("pdx::cli::Usage", "COM1에서 COM8까지의 장치와 상태를 보여줍니다")},
+                 QT_TRANSLATE_NOOP("pdx::cli::Usage",
+                                   "COM1에서 COM8까지와 USB 직렬 장치, 그 by-id 이름, 열리는지와 쥐고 있는 "
+                                   "프로그램, 푸는 방법을 보여줍니다")},
 };
 
 constexpr std::array kSimulate = {
@@ -151,11 +158,14 @@ constexpr std::array kGroups = {
     GroupUsage{"datafile", QT_TRANSLATE_NOOP("pdx::cli::Usage", "PC의 데이터 파일 (Pelodex.dat)"), kDatafile},
     GroupUsage{"animation", QT_TRANSLATE_NOOP("pdx::cli::Usage", "애니메이션 파일 (.pca)"), kAnimation},
     GroupUsage{"image", QT_TRANSLATE_NOOP("pdx::cli::Usage", "바깥 그림 (BMP, GIF, JPEG)"), kImage},
-    GroupUsage{"phone",
-               QT_TRANSLATE_NOOP(
-                   "pdx::cli::Usage",
-                   "휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--password NNNN] 명령"),
-               kPhone},
+    GroupUsage{
+        "phone",
+        QT_TRANSLATE_NOOP(
+            "pdx::cli::Usage",
+            "휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--protocol auto|native|at] "
+            "[--password NNNN] [--pin PIN] [--memory SM|ME] [--storage SM|ME|MT] 명령 (AT 휴대폰에는 "
+            "단축다이얼·알람·환경 설정·멜로디·애니메이션·백업이 없어 4로 끝납니다)"),
+        kPhone},
     GroupUsage{"simulate", QT_TRANSLATE_NOOP("pdx::cli::Usage", "가상 휴대폰"), kSimulate},
     GroupUsage{"melody", QT_TRANSLATE_NOOP("pdx::cli::Usage", "멜로디 파일 (.pcm)"), kMelody},
     GroupUsage{"media", QT_TRANSLATE_NOOP("pdx::cli::Usage", "멜로디·애니메이션 폴더"), kMedia},

@@ -357,5 +357,95 @@ TEST(SimulateAtTest, PlaysAnAtModemWithTheGivenPinAndRefusal) {
   ::close(fd);
 }
 
+// pelodex-cli phone against `simulate --protocol at`: the same commands on a
+// phone of today.
+class AtPhoneCliTest : public PhoneCliTest {
+protected:
+  std::string at(const Simulator &sim, const std::string &rest) {
+    return "phone --device " + sim.device() + " --protocol at --pin 1234 " + rest;
+  }
+};
+
+TEST_F(AtPhoneCliTest, LogsOnWithTheSimPinAndNeverGuessesThePuk) {
+  Simulator sim({"--protocol", "at"});
+  const std::string base = "phone --device " + sim.device() + " --protocol at ";
+  const struct {
+    std::string args;
+    int status;
+    const char *says;
+  } steps[] = {
+      {"info", 3, "PIN"},
+      {"--pin 9999 info", 3, "남은 횟수: 2"},
+      {"--pin 9999 info", 3, "남은 횟수: 1"},
+      {"--pin 9999 info", 3, "PUK"}, // the third wrong PIN locks the SIM
+      {"--pin 1234 info", 3, "PUK"},
+  };
+  for (const auto &step : steps) {
+    const Result result = run(base + step.args, true);
+    EXPECT_EQ(result.status, step.status) << step.args;
+    EXPECT_NE(result.out.find(step.says), std::string::npos) << step.args << ": " << result.out;
+  }
+}
+
+TEST_F(AtPhoneCliTest, IsFoundAfterTheOriginalHandshakeAndSaysWhatItOffers) {
+  Simulator sim({"--protocol", "at"});
+  // No --protocol: the original handshake first, then AT.
+  const Result info = run("phone --device " + sim.device() + " --pin 1234 info");
+  ASSERT_EQ(info.status, 0);
+  const auto json = nlohmann::json::parse(info.out);
+  EXPECT_EQ(json["protocol"], "at");
+  EXPECT_EQ(json["model"], "QZ-3000");
+  EXPECT_EQ(json["imei"], "354123456789012");
+  EXPECT_EQ(json["features"]["phonebook"], true);
+  EXPECT_EQ(json["features"]["alarms"], false);
+  // The original handset's records are refused with a reason.
+  for (const std::string command : {"read alarms", "read options", "clear-speed-dial 1", "backup /tmp/x"}) {
+    const Result refused = run(at(sim, command), true);
+    EXPECT_EQ(refused.status, 4) << command;
+    EXPECT_NE(refused.out.find("AT 명령"), std::string::npos) << command;
+  }
+}
+
+TEST_F(AtPhoneCliTest, PhonebookIsJoinedWrittenAndErasedByMemory) {
+  Simulator sim({"--protocol", "at"});
+  // The SIM's 250 entries join into more than Pelodex's 200 slots.
+  const Result sim250 = run(at(sim, "read phonebook"), true);
+  ASSERT_EQ(sim250.status, 0);
+  EXPECT_NE(sim250.out.find("200"), std::string::npos);
+  ASSERT_EQ(run(at(sim, "--memory ME write-entry 3 --name 홍길동 --mobile 010-1111-2222 --home 02-333-4444"))
+                .status,
+            0);
+  ASSERT_EQ(run(at(sim, "--memory ME erase-entry 0")).status, 0);
+  const auto book = nlohmann::json::parse(run(at(sim, "--memory ME read phonebook")).out);
+  std::vector<std::string> names;
+  for (const auto &entry : book["entries"]) {
+    names.push_back(entry["name"]);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"엄마 휴대폰", "아빠 삐삐", "홍길동"}));
+  EXPECT_EQ(book["entries"][2]["mobile"], "01011112222"); // the phone keeps digits only
+  EXPECT_EQ(book["entries"][2]["home"], "023334444");
+}
+
+TEST_F(AtPhoneCliTest, MessagesAreReadSavedWholeSentInPartsAndDeleted) {
+  Simulator sim({"--protocol", "at"});
+  const auto boxes = nlohmann::json::parse(run(at(sim, "read sms")).out);
+  ASSERT_EQ(boxes["received"].size(), 7u);
+  EXPECT_EQ(boxes["saved"].size(), 4u);
+  int longOne = 0;
+  for (const auto &message : boxes["received"]) {
+    if (message["text"].get<std::string>().size() > 200) {
+      longOne = message["index"];
+    }
+  }
+  ASSERT_GT(longOne, 0);
+  const std::string index = std::to_string(longOne);
+  const fs::path saved = dir / "long.txt";
+  ASSERT_EQ(run(at(sim, "sms-save --box received --index " + index + " --out " + saved.string())).status, 0);
+  EXPECT_GT(fs::file_size(saved), 150u); // the whole text, past the record's 85 bytes
+  ASSERT_EQ(run(at(sim, "send-sms --to 010-2222-3333 --text " + std::string(200, 'x'))).status, 0);
+  ASSERT_EQ(run(at(sim, "delete-sms --box received --index " + index)).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(run(at(sim, "read sms")).out)["received"].size(), 6u);
+}
+
 } // namespace
 } // namespace pdx::simulator

@@ -35,12 +35,13 @@ void CDataStore::validateSpeedDials() {
   }
 }
 
-DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &m, std::string_view text) {
+DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &m,
+                        std::optional<std::string_view> wholeText) {
   char stamp[64];
   std::snprintf(stamp, sizeof stamp, "%d-%d-%d %d:%d:%d\t", m.year, m.month, m.day, m.hour, m.minute,
                 m.second);
   std::string line = stamp;
-  line.append(text);
+  line.append(wholeText.value_or(m.text.view()));
   line.push_back('\t');
   line.append(m.number.view());
   return writeFileAtomically(path, {reinterpret_cast<const uint8_t *>(line.data()), line.size()});

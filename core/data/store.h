@@ -10,6 +10,7 @@
 #include "core/data/phone_mirror.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -84,12 +85,10 @@ public:
 };
 
 // Writes a message as "Y-M-D h:m:s<TAB>text<TAB>number" (no line end) to
-// `path`, replacing it atomically: Ok, CannotCreate or WriteError. `text`
-// (code page 949) stands for the record's text, which may hold a longer
-// message cut.
-DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message, std::string_view text);
-inline DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message) {
-  return exportSmsText(path, message, message.text.view());
-}
+// `path`, replacing it atomically: Ok, CannotCreate or WriteError.
+// `wholeText` (code page 949), when given, stands for a text the record
+// holds cut.
+DocResult exportSmsText(const std::filesystem::path &path, const SmsMessage &message,
+                        std::optional<std::string_view> wholeText = std::nullopt);
 
 } // namespace pdx::core

@@ -45,33 +45,28 @@ std::string quoted(std::string_view text) {
 
 namespace {
 
-std::string tr(const char *context, const char *source) {
-  return text::translate(context, source);
-}
-
 std::string sentenceOf(AtStatus status) {
-  constexpr const char *kContext = "pdx::at::AtPhone";
   switch (status) {
   case AtStatus::Ok:
-    return tr(kContext, "완료되었습니다.");
+    return text::translate("pdx::at::AtPhone", "완료되었습니다.");
   case AtStatus::NoAnswer:
-    return tr(kContext, "휴대폰이 응답하지 않습니다.");
+    return text::translate("pdx::at::AtPhone", "휴대폰이 응답하지 않습니다.");
   case AtStatus::HungUp:
-    return tr(kContext, "휴대폰과의 연결이 끊어졌습니다.");
+    return text::translate("pdx::at::AtPhone", "휴대폰과의 연결이 끊어졌습니다.");
   case AtStatus::Refused:
-    return tr(kContext, "휴대폰이 요청을 거절했습니다.");
+    return text::translate("pdx::at::AtPhone", "휴대폰이 요청을 거절했습니다.");
   case AtStatus::PinNeeded:
-    return tr(kContext, "SIM 카드의 PIN이 필요합니다.");
+    return text::translate("pdx::at::AtPhone", "SIM 카드의 PIN이 필요합니다.");
   case AtStatus::PukLocked:
-    return tr(kContext, "SIM 카드가 잠겼습니다. PUK를 휴대폰에서 입력하십시오.");
+    return text::translate("pdx::at::AtPhone", "SIM 카드가 잠겼습니다. PUK를 휴대폰에서 입력하십시오.");
   case AtStatus::WrongPin:
-    return tr(kContext, "PIN이 맞지 않습니다.");
+    return text::translate("pdx::at::AtPhone", "PIN이 맞지 않습니다.");
   case AtStatus::BadAnswer:
-    return tr(kContext, "휴대폰의 응답을 읽을 수 없습니다.");
+    return text::translate("pdx::at::AtPhone", "휴대폰의 응답을 읽을 수 없습니다.");
   case AtStatus::Cancelled:
     break;
   }
-  return tr(kContext, "취소되었습니다.");
+  return text::translate("pdx::at::AtPhone", "취소되었습니다.");
 }
 
 } // namespace

@@ -68,12 +68,6 @@ AtResult AtSession::connect(int port, const PinAsker &askPin) {
   return fail(result.ok() ? phone_.chooseCharset() : result);
 }
 
-bool AtSession::answersAt(int port) {
-  const bool answers = (device_.isOpen() || device_.open(port)) && phone_.probe().ok();
-  device_.close();
-  return answers;
-}
-
 void AtSession::close() {
   device_.close();
 }

@@ -11,7 +11,19 @@
 // Use: connect(), then readPhonebook() / readMessages(); the pages' ports
 // (at_phones.h) write through writeEntry(), storeMessage(),
 // eraseMessage() and sendText(). One command at a time: none may be
-// started from inside the new-message callback.
+// started from inside the new-message callback (post the re-read of the
+// messages to the loop instead).
+//
+// Finding the phone (as pelodex-cli does): the original handshake on the
+// port search first; when it finds nothing, each device of
+// platform::searchDevices() is opened and asked phone().probe(), and the
+// first that answers is connect()ed, unless the Protocol setting
+// (features::protocolChoice) forces one protocol. An AT phone never takes
+// the four-digit password.
+//
+// Message slots: received messages are numbered 0, 1, ... in the phone's
+// order, stored ones 129, 130, ...; a stored box may hold more than the
+// ten slots the original handset had.
 #pragma once
 
 #include "core/data/phone_mirror.h"
@@ -44,15 +56,11 @@ public:
   // AT+CMEE=1, unlocks the SIM with `askPin` and chooses the character set.
   // Any failure closes the port again.
   at::AtResult connect(int port, const PinAsker &askPin);
-  // Only the probe: true when an AT phone answers on port `port` (left
-  // closed either way).
-  bool answersAt(int port);
   void close();
 
+  // The phone itself (identify(), probe()); what it offers is
+  // features::PhoneFeatures::of(features::PhoneProtocol::At).
   at::AtPhone &phone() { return phone_; }
-  static constexpr features::PhoneFeatures features() {
-    return features::PhoneFeatures::of(features::PhoneProtocol::At);
-  }
 
   // Reads phonebook memory `memory` ("SM" the SIM, "ME" the phone) into
   // the mirror: entries of one name joined, at most 200 (the rest noted).
