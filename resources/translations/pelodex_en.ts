@@ -4667,7 +4667,7 @@ to install QZ Telecom.</translation>
     </message>
 </context>
 <context>
-    <name>pdx::pelodex::PinDialog</name>
+    <name>PinDialog</name>
     <message>
         <source>SIM 비밀번호</source>
         <translation>SIM PIN</translation>

@@ -65,7 +65,9 @@ std::optional<bool> PelodexApp::LogOnAt(bool forced) {
 bool PelodexApp::ConnectAt(const std::string &device) {
   atPort_ = std::make_unique<platform::CCommPort>(loop_, platform::PortTable{device});
   auto session = std::make_unique<AtSession>(*atPort_, loop_, store_);
-  if (!session->answersAt(0)) {
+  const bool answers = atPort_->open(0) && session->phone().probe().ok();
+  if (!answers) {
+    atPort_->close();
     session.reset();
     atPort_.reset();
     return false;

@@ -1,5 +1,7 @@
 #include "apps/pelodex/ui/pin_dialog.h"
 
+#include "resources/translations/translation.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,12 +12,12 @@
 namespace pdx::pelodex {
 
 PinDialog::PinDialog(int attemptsLeft, QWidget *parent) : QDialog(parent) {
-  setWindowTitle(tr("SIM 비밀번호"));
-  setAccessibleName(tr("SIM 비밀번호"));
+  setWindowTitle(resources::translate("PinDialog", "SIM 비밀번호"));
+  setAccessibleName(resources::translate("PinDialog", "SIM 비밀번호"));
   auto *layout = new QVBoxLayout(this);
-  QString prompt = tr("SIM 카드의 PIN(숫자 4~8자리)을 입력하세요.");
+  QString prompt = resources::translate("PinDialog", "SIM 카드의 PIN(숫자 4~8자리)을 입력하세요.");
   if (attemptsLeft >= 0) {
-    prompt += QLatin1Char('\n') + tr("남은 시도 횟수: %1").arg(attemptsLeft);
+    prompt += QLatin1Char('\n') + resources::translate("PinDialog", "남은 시도 횟수: %1").arg(attemptsLeft);
   }
   auto *label = new QLabel(prompt, this);
   field_ = new QLineEdit(this);
@@ -23,13 +25,14 @@ PinDialog::PinDialog(int attemptsLeft, QWidget *parent) : QDialog(parent) {
   field_->setMaxLength(8);
   field_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), field_));
-  field_->setAccessibleName(tr("PIN"));
+  field_->setAccessibleName(resources::translate("PinDialog", "PIN"));
   label->setBuddy(field_);
   auto *buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(tr("확인"), QDialogButtonBox::AcceptRole);
-  QPushButton *cancel = buttons->addButton(tr("취소"), QDialogButtonBox::RejectRole);
-  ok_->setAccessibleName(tr("확인"));
-  cancel->setAccessibleName(tr("취소"));
+  ok_ = buttons->addButton(resources::translate("PinDialog", "확인"), QDialogButtonBox::AcceptRole);
+  QPushButton *cancel =
+      buttons->addButton(resources::translate("PinDialog", "취소"), QDialogButtonBox::RejectRole);
+  ok_->setAccessibleName(resources::translate("PinDialog", "확인"));
+  cancel->setAccessibleName(resources::translate("PinDialog", "취소"));
   ok_->setDefault(true);
   ok_->setEnabled(false);
   connect(field_, &QLineEdit::textChanged, this,
