@@ -2,1169 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ko">
 <context>
-    <name>pdx::LastResort</name>
+    <name>PelodexApp</name>
     <message>
-        <source>내부 오류로 프로그램을 끝냅니다.</source>
-        <translation>Internal error; the program stops.</translation>
+        <source>SIM 카드</source>
+        <translation>SIM card</translation>
+    </message>
+    <message>
+        <source>휴대폰 메모리</source>
+        <translation>Phone memory</translation>
+    </message>
+    <message>
+        <source>새 메시지가 도착했습니다.</source>
+        <translation>A new message has arrived.</translation>
+    </message>
+    <message>
+        <source>전화번호부 메모리</source>
+        <translation>Phonebook memory</translation>
+    </message>
+    <message>
+        <source>이 휴대폰(AT 방식)에는 없는 기능입니다.</source>
+        <translation>This phone (AT commands) does not have this function.</translation>
     </message>
 </context>
 <context>
-    <name>pdx::cli</name>
+    <name>PinDialog</name>
     <message>
-        <source>%1 파일을 쓸 수 없습니다.</source>
-        <translation>Cannot write the file %1.</translation>
+        <source>SIM 비밀번호</source>
+        <translation>SIM PIN</translation>
     </message>
     <message>
-        <source>%1번 애니메이션이 없습니다. 파일에는 %2개의 애니메이션이 있습니다.</source>
-        <translation>There is no animation %1. The file holds %2 animations.</translation>
+        <source>SIM 카드의 PIN(숫자 4~8자리)을 입력하세요.</source>
+        <translation>Enter the SIM card PIN (4 to 8 digits).</translation>
     </message>
     <message>
-        <source>경고: %1: %2</source>
-        <translation>Warning: %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 옵션에 값이 없습니다.</source>
-        <translation>The %1 option has no value.</translation>
-    </message>
-    <message>
-        <source>%1 값이 올바르지 않습니다: %2</source>
-        <translation>Invalid value for %1: %2</translation>
-    </message>
-    <message>
-        <source>알 수 없는 인수입니다: %1</source>
-        <translation>Unknown argument: %1</translation>
-    </message>
-    <message>
-        <source>사용법: %1</source>
-        <translation>Usage: %1</translation>
-    </message>
-    <message>
-        <source>--out OUT.png 또는 --out OUT.pbm 을 지정하십시오.</source>
-        <translation>Give --out OUT.png or --out OUT.pbm.</translation>
-    </message>
-    <message>
-        <source>--frames DIR 또는 --gif OUT.gif 를 지정하십시오.</source>
-        <translation>Give --frames DIR or --gif OUT.gif.</translation>
-    </message>
-    <message>
-        <source>같은 이름의 애니메이션이 이미 있습니다: %1</source>
-        <translation>An animation of this name already exists: %1</translation>
-    </message>
-    <message>
-        <source>%1 중 하나를 지정하십시오.</source>
-        <translation>Give one of %1.</translation>
-    </message>
-    <message>
-        <source>데이터 파일을 지정하십시오.</source>
-        <translation>Name a data file.</translation>
-    </message>
-    <message>
-        <source>만들 데이터 파일을 지정하십시오.</source>
-        <translation>Name the data file to create.</translation>
-    </message>
-    <message>
-        <source>추가 %1건, 건너뜀 %2건</source>
-        <translation>%1 added, %2 skipped</translation>
-    </message>
-    <message>
-        <source>전화번호부를 읽어들일 수 없습니다. (%1: %2)</source>
-        <translation>Cannot read the phonebook. (%1: %2)</translation>
-    </message>
-    <message>
-        <source>%1: 가져올 전화번호부 항목이 없습니다.</source>
-        <translation>%1: no phonebook entries to import.</translation>
-    </message>
-    <message>
-        <source>파일 형식이 잘못되어 있습니다.</source>
-        <translation>The file&apos;s format is wrong.</translation>
-    </message>
-    <message>
-        <source>--index 는 --onto 와 함께 지정하십시오.</source>
-        <translation>Give --index together with --onto.</translation>
-    </message>
-    <message>
-        <source>날짜가 올바르지 않습니다 (YYYY-MM-DD): %1</source>
-        <translation>Invalid date (YYYY-MM-DD): %1</translation>
-    </message>
-    <message>
-        <source>날짜를 하나 주거나 --from 과 --to 를 함께 주십시오.</source>
-        <translation>Give one date, or --from and --to together.</translation>
-    </message>
-    <message>
-        <source>--from 날짜가 --to 날짜보다 늦습니다.</source>
-        <translation>The --from date is later than the --to date.</translation>
-    </message>
-    <message>
-        <source>폴더를 읽을 수 없습니다: %1</source>
-        <translation>Cannot read the folder: %1</translation>
-    </message>
-    <message>
-        <source>경고: %1</source>
-        <translation>Warning: %1</translation>
-    </message>
-    <message>
-        <source>멜로디 번호가 범위를 벗어났습니다: %1 (멜로디 %2개)</source>
-        <translation>Melody number out of range: %1 (%2 melodies)</translation>
-    </message>
-    <message>
-        <source>멜로디 파일을 지정하십시오.</source>
-        <translation>Name a melody file.</translation>
-    </message>
-    <message>
-        <source>--out 옵션으로 WAV 파일을 지정하십시오.</source>
-        <translation>Name a WAV file with the --out option.</translation>
-    </message>
-    <message>
-        <source>WAV 파일을 저장할 수 없습니다: %1</source>
-        <translation>Cannot save the WAV file: %1</translation>
-    </message>
-    <message>
-        <source>연주합니다: %1 (빠르기 %2)</source>
-        <translation>Playing: %1 (tempo %2)</translation>
-    </message>
-    <message>
-        <source>%1행: </source>
-        <translation>line %1: </translation>
-    </message>
-    <message>
-        <source>그 밖의 경고와 오류 %1건은 줄였습니다.</source>
-        <translation>%1 more warnings and errors left out.</translation>
-    </message>
-    <message>
-        <source>--out 옵션으로 멜로디 파일을 지정하십시오.</source>
-        <translation>Name a melody file with the --out option.</translation>
-    </message>
-    <message>
-        <source>벨소리 텍스트나 파일을 지정하십시오.</source>
-        <translation>Give a ringtone text or file.</translation>
-    </message>
-    <message>
-        <source>벨소리가 없습니다.</source>
-        <translation>No ringtone found.</translation>
-    </message>
-    <message>
-        <source>벨소리 %1개 중 %2개를 멜로디로 저장했습니다.</source>
-        <translation>Saved %2 of %1 ringtones as melodies.</translation>
-    </message>
-    <message>
-        <source>--out 옵션으로 MIDI 파일을 지정하십시오.</source>
-        <translation>Name a MIDI file with the --out option.</translation>
-    </message>
-    <message>
-        <source>MIDI 파일을 저장할 수 없습니다: %1</source>
-        <translation>Cannot save the MIDI file: %1</translation>
-    </message>
-    <message>
-        <source>MIDI 파일을 지정하십시오.</source>
-        <translation>Name a MIDI file.</translation>
-    </message>
-    <message>
-        <source>MIDI 파일을 읽을 수 없습니다: %1</source>
-        <translation>Cannot read the MIDI file: %1</translation>
-    </message>
-    <message>
-        <source>알 수 없는 melody 명령입니다: %1</source>
-        <translation>Unknown melody command: %1</translation>
-    </message>
-    <message>
-        <source>%1 값은 0과 1 사이여야 합니다: %2</source>
-        <translation>%1 must be between 0 and 1: %2</translation>
-    </message>
-    <message>
-        <source>--refuse 값은 메시지 코드(0~39 또는 PC_... 이름)여야 합니다: %1</source>
-        <translation>--refuse must be a message code (0 to 39 or a PC_... name): %1</translation>
-    </message>
-    <message>
-        <source>--push 값은 pong, sms, noise 를 쉼표로 이은 것이어야 합니다: %1</source>
-        <translation>--push must be pong, sms and noise joined by commas: %1</translation>
-    </message>
-    <message>
-        <source>--protocol 값은 native 또는 at 이어야 합니다: %1</source>
-        <translation>--protocol must be native or at: %1</translation>
-    </message>
-    <message>
-        <source>--password 는 숫자 네 자리여야 합니다.</source>
-        <translation>--password must be four digits.</translation>
-    </message>
-    <message>
-        <source>기록 파일을 만들 수 없습니다: %1</source>
-        <translation>Cannot create the trace file: %1</translation>
-    </message>
-    <message>
-        <source>--refuse 값은 명령과 오류 번호(예: +CPBW:20)여야 합니다: %1</source>
-        <translation>--refuse must be a command and an error number (for example +CPBW:20): %1</translation>
-    </message>
-    <message>
-        <source>--push 값은 sms, ring, noise 를 쉼표로 이은 것이어야 합니다: %1</source>
-        <translation>--push must be sms, ring and noise joined by commas: %1</translation>
-    </message>
-    <message>
-        <source>--pin 은 숫자 네 자리에서 여덟 자리여야 합니다.</source>
-        <translation>--pin must be four to eight digits.</translation>
-    </message>
-    <message>
-        <source>표준 출력에 쓸 수 없습니다.</source>
-        <translation>Cannot write to standard output.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::cli::Usage</name>
-    <message>
-        <source>알 수 없는 명령입니다</source>
-        <translation>unknown command</translation>
-    </message>
-    <message>
-        <source>데이터 파일의 PC 전화번호부를 JSON으로 보여줍니다</source>
-        <translation>shows the PC phonebook of a data file as JSON</translation>
-    </message>
-    <message>
-        <source>전화번호부를 vCard 또는 CSV로 내보냅니다</source>
-        <translation>exports the phonebook as vCard or CSV</translation>
-    </message>
-    <message>
-        <source>이름(초성 포함)이나 번호로 찾은 항목을 보여줍니다</source>
-        <translation>shows the entries found by name (initial consonants included) or number</translation>
-    </message>
-    <message>
-        <source>글자·vCard·CSV 파일의 전화번호를 데이터 파일에 추가합니다 (--report: 건수와 사유를 JSON으로)</source>
-        <translation>adds the numbers of a text, vCard or CSV file to a data file (--report: counts and reasons as JSON)</translation>
-    </message>
-    <message>
-        <source>견본 전화번호부가 든 데이터 파일을 만듭니다</source>
-        <translation>writes a data file holding a sample phonebook</translation>
-    </message>
-    <message>
-        <source>전화번호부를 PDF로 인쇄합니다</source>
-        <translation>prints the phonebook to PDF</translation>
-    </message>
-    <message>
-        <source>애니메이션 파일을 JSON으로 보여줍니다</source>
-        <translation>shows an animation file as JSON</translation>
-    </message>
-    <message>
-        <source>그림 하나를 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>exports one picture (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>전환 효과의 장면들을 만듭니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>makes the frames of the transition effect (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>add-image FILE.pca IMAGE --name NAME [가져오기 옵션]</source>
-        <translation>add-image FILE.pca IMAGE --name NAME [import options]</translation>
-    </message>
-    <message>
-        <source>그림을 변환해 새 애니메이션으로 추가합니다</source>
-        <translation>converts a picture and adds it as a new animation</translation>
-    </message>
-    <message>
-        <source>BMP, GIF, JPEG 그림을 PPM으로 풉니다</source>
-        <translation>decodes a BMP, GIF or JPEG picture to PPM</translation>
-    </message>
-    <message>
-        <source>convert IN [가져오기 옵션] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png</source>
-        <translation>convert IN [import options] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png</translation>
-    </message>
-    <message>
-        <source>그림을 96 × 51 흑백 그림으로 변환합니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>converts a picture to 96 × 51 black and white (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>휴대폰의 자료를 JSON으로 읽어옵니다 (메시지의 index: 메시지 명령이 받는 번호, 1부터)</source>
-        <translation>reads the phone&apos;s data as JSON (a message&apos;s index: the number the message commands take, from 1)</translation>
-    </message>
-    <message>
-        <source>전화번호부 한 칸을 씁니다</source>
-        <translation>writes one phonebook slot</translation>
-    </message>
-    <message>
-        <source>전화번호부 한 칸을 지웁니다</source>
-        <translation>erases one phonebook slot</translation>
-    </message>
-    <message>
-        <source>단문 메시지를 보냅니다</source>
-        <translation>sends a short message</translation>
-    </message>
-    <message>
-        <source>텍스트 파일의 메시지를 휴대폰 저장함에 씁니다</source>
-        <translation>writes the messages of a text file into the phone&apos;s saved box</translation>
-    </message>
-    <message>
-        <source>받은/저장된 메시지를 텍스트 파일로 저장합니다 (N: read sms의 index, 1부터)</source>
-        <translation>saves a received or saved message to a text file (N: the index of read sms, from 1)</translation>
-    </message>
-    <message>
-        <source>받은 메시지 N번을 읽음으로 표시합니다 (N: read sms의 index, 1부터)</source>
-        <translation>marks received message N as read (N: the index of read sms, from 1)</translation>
-    </message>
-    <message>
-        <source>받은/저장된 메시지 N번을 지웁니다 (N: read sms의 index, 1부터)</source>
-        <translation>deletes received or saved message N (N: the index of read sms, from 1)</translation>
-    </message>
-    <message>
-        <source>멜로디를 휴대폰에 넣습니다 (I: media list의 index, 0부터)</source>
-        <translation>puts a melody into the phone (I: the index of media list, from 0)</translation>
-    </message>
-    <message>
-        <source>애니메이션을 휴대폰에 넣습니다 (I: media list의 index, 0부터)</source>
-        <translation>puts an animation into the phone (I: the index of media list, from 0)</translation>
-    </message>
-    <message>
-        <source>단축다이얼 N에 전화번호부 한 칸의 번호를 지정합니다</source>
-        <translation>assigns the number of a phonebook slot to speed dial N</translation>
-    </message>
-    <message>
-        <source>단축다이얼 N을 지웁니다</source>
-        <translation>clears speed dial N</translation>
-    </message>
-    <message>
-        <source>단축다이얼을 다른 번호로 옮깁니다</source>
-        <translation>moves a speed dial to another number</translation>
-    </message>
-    <message>
-        <source>알람을 추가합니다</source>
-        <translation>adds an alarm</translation>
-    </message>
-    <message>
-        <source>modify-alarm POSITION [add-alarm의 옵션]</source>
-        <translation>modify-alarm POSITION [options of add-alarm]</translation>
-    </message>
-    <message>
-        <source>알람을 고칩니다</source>
-        <translation>changes an alarm</translation>
-    </message>
-    <message>
-        <source>알람을 지웁니다</source>
-        <translation>deletes an alarm</translation>
-    </message>
-    <message>
-        <source>휴대폰 환경 설정 한 항목을 바꿉니다</source>
-        <translation>changes one of the phone&apos;s settings</translation>
-    </message>
-    <message>
-        <source>휴대폰의 모든 자료를 폴더에 보관합니다</source>
-        <translation>keeps all of the phone&apos;s data in a folder</translation>
-    </message>
-    <message>
-        <source>COM1에서 COM8까지의 장치와 상태를 보여줍니다</source>
-        <translation>shows the devices of COM1 to COM8 and their state</translation>
-    </message>
-    <message>
-        <source>가상 휴대폰을 의사 단말기에서 실행합니다</source>
-        <translation>runs a simulated phone on a pseudo-terminal</translation>
-    </message>
-    <message>
-        <source>AT 명령으로 답하는 요즘 휴대폰(모뎀)을 의사 단말기에서 실행합니다</source>
-        <translation>runs a present-day phone (modem) answering AT commands on a pseudo-terminal</translation>
-    </message>
-    <message>
-        <source>멜로디 파일을 JSON으로 보여줍니다</source>
-        <translation>shows a melody file as JSON</translation>
-    </message>
-    <message>
-        <source>휴대폰이 받는 바이트를 보여줍니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>shows the bytes the phone receives (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>멜로디를 WAV 파일로 만듭니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>renders a melody to a WAV file (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>멜로디를 PC에서 연주합니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>plays a melody on the PC (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>벨소리 텍스트를 멜로디 파일로 가져옵니다</source>
-        <translation>imports ringtone text into a melody file</translation>
-    </message>
-    <message>
-        <source>멜로디를 벨소리 텍스트로 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>exports a melody as ringtone text (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>멜로디를 MIDI 파일로 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
-        <translation>exports a melody as a MIDI file (I: its place in the file, from 0)</translation>
-    </message>
-    <message>
-        <source>MIDI 파일의 한 성부를 멜로디 파일로 가져옵니다</source>
-        <translation>imports one voice of a MIDI file into a melody file</translation>
-    </message>
-    <message>
-        <source>지정 화면의 파일과 항목 목록을 JSON으로 보여줍니다 (항목의 index: phone send-melody와 send-animation의 --index, 0부터)</source>
-        <translation>shows the files and items the assignment page lists as JSON (an item&apos;s index: the --index of phone send-melody and send-animation, from 0)</translation>
-    </message>
-    <message>
-        <source>양력 날짜를 음력으로 바꿉니다 (JSON)</source>
-        <translation>converts solar dates to lunar dates (JSON)</translation>
-    </message>
-    <message>
-        <source>PC의 데이터 파일 (Pelodex.dat)</source>
-        <translation>the PC&apos;s data file (Pelodex.dat)</translation>
-    </message>
-    <message>
-        <source>애니메이션 파일 (.pca)</source>
-        <translation>animation files (.pca)</translation>
-    </message>
-    <message>
-        <source>바깥 그림 (BMP, GIF, JPEG)</source>
-        <translation>outside pictures (BMP, GIF, JPEG)</translation>
-    </message>
-    <message>
-        <source>휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--password NNNN] 명령</source>
-        <translation>exchanges with the phone: pelodex-cli phone [--device PATH | --port N] [--password NNNN] COMMAND</translation>
-    </message>
-    <message>
-        <source>가상 휴대폰</source>
-        <translation>the simulated phone</translation>
-    </message>
-    <message>
-        <source>멜로디 파일 (.pcm)</source>
-        <translation>melody files (.pcm)</translation>
-    </message>
-    <message>
-        <source>멜로디·애니메이션 폴더</source>
-        <translation>melody and animation folders</translation>
-    </message>
-    <message>
-        <source>음력 날짜</source>
-        <translation>lunar dates</translation>
-    </message>
-    <message>
-        <source>사용법: pelodex-cli 그룹 명령 [인수...]
-       pelodex-cli 그룹 --help    그룹의 명령을 봅니다
-       pelodex-cli --version
-
-</source>
-        <translation>Usage: pelodex-cli GROUP COMMAND [ARGUMENTS...]
-       pelodex-cli GROUP --help    lists the group&apos;s commands
-       pelodex-cli --version
-
-</translation>
-    </message>
-    <message>
-        <source>종료 상태: 0 성공, 1 휴대폰 없음, 2-9 문서 오류, 3 비밀번호 틀림, 4 휴대폰이 거절, 64 잘못된 인수, 65 잘못된 자료, 66 읽을 수 없는 입력, 70 내부 오류, 73 만들 수 없음, 74 출력 오류</source>
-        <translation>Exit status: 0 success, 1 no phone, 2-9 document error, 3 wrong password, 4 refused by the phone, 64 bad arguments, 65 bad data, 66 unreadable input, 70 internal error, 73 cannot create, 74 output error</translation>
-    </message>
-    <message>
-        <source>휴대폰의 종류(원래 휴대폰 또는 AT 명령), 제조사·모델·버전·IMEI와 쓸 수 있는 기능을 JSON으로 보여줍니다</source>
-        <translation>shows the phone&apos;s kind (original handset or AT commands), maker, model, revision, IMEI and the features it offers as JSON</translation>
-    </message>
-    <message>
-        <source>COM1에서 COM8까지와 USB 직렬 장치, 그 by-id 이름, 열리는지와 쥐고 있는 프로그램, 푸는 방법을 보여줍니다</source>
-        <translation>shows COM1 to COM8 and the USB serial devices, their by-id names, whether they open, the program holding them and how to free them</translation>
-    </message>
-    <message>
-        <source>휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--protocol auto|native|at] [--password NNNN] [--pin PIN] [--memory SM|ME] [--storage SM|ME|MT] 명령 (AT 휴대폰에는 단축다이얼·알람·환경 설정·멜로디·애니메이션·백업이 없어 4로 끝납니다)</source>
-        <translation>exchanges with the phone: pelodex-cli phone [--device PATH | --port N] [--protocol auto|native|at] [--password NNNN] [--pin PIN] [--memory SM|ME] [--storage SM|ME|MT] COMMAND (an AT phone has no speed dials, alarms, settings, melodies, animations or backup: those exit 4)</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::link</name>
-    <message>
-        <source>백업 파일을 쓸 수 없습니다: %1</source>
-        <translation>Cannot write the backup file: %1</translation>
-    </message>
-    <message>
-        <source>백업 목록을 쓸 수 없습니다: %1</source>
-        <translation>Cannot write the backup list: %1</translation>
-    </message>
-    <message>
-        <source>열려 있습니다.</source>
-        <translation>Open.</translation>
-    </message>
-    <message>
-        <source>장치가 없습니다. 케이블이 연결되어 있는지 확인하세요.</source>
-        <translation>No such device. Check that the cable is connected.</translation>
-    </message>
-    <message>
-        <source>장치를 열 권한이 없습니다. 사용자를 dialout 그룹에 추가한 뒤 다시 로그인하세요.</source>
-        <translation>No permission to open the device. Add the user to the dialout group and log in again.</translation>
-    </message>
-    <message>
-        <source>다른 프로그램이 장치를 사용하고 있습니다. ModemManager나 brltty 같은 프로그램을 끄세요.</source>
-        <translation>Another program is using the device. Stop programs such as ModemManager or brltty.</translation>
-    </message>
-    <message>
-        <source>직렬 포트가 아닙니다.</source>
-        <translation>Not a serial port.</translation>
-    </message>
-    <message>
-        <source>포트가 이미 열려 있습니다.</source>
-        <translation>The port is already open.</translation>
-    </message>
-    <message>
-        <source>장치를 열 수 없습니다.</source>
-        <translation>Cannot open the device.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 단문 메시지를 읽고 있습니다.</source>
-        <translation>Reading messages from the phone.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 단문 메시지를 읽어오는데 실패하였습니다.</source>
-        <translation>Reading messages from the phone failed.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 전화번호부를 읽고 있습니다.</source>
-        <translation>Reading the phonebook from the phone.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 전화번호부를 읽어오는데 실패하였습니다.</source>
-        <translation>Reading the phonebook from the phone failed.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 환경 설정을 읽고 있습니다.</source>
-        <translation>Reading the settings from the phone.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 환경 설정을 읽어오는데 실패하였습니다.</source>
-        <translation>Reading the settings from the phone failed.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 알람정보를 읽고 있습니다.</source>
-        <translation>Reading alarms from the phone.</translation>
-    </message>
-    <message>
-        <source>휴대폰에서 알람정보를 읽어오는데 실패하였습니다.</source>
-        <translation>Reading alarms from the phone failed.</translation>
-    </message>
-    <message>
-        <source>완료되었습니다.</source>
-        <translation>Done.</translation>
-    </message>
-    <message>
-        <source>휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.</source>
-        <translation>Cannot find the phone. Connect the phone.</translation>
-    </message>
-    <message>
-        <source>통신 포트를 열 수 없습니다.</source>
-        <translation>Cannot open the communication port.</translation>
-    </message>
-    <message>
-        <source>휴대폰이 응답하지 않습니다.</source>
-        <translation>The phone does not answer.</translation>
-    </message>
-    <message>
-        <source>비밀번호가 틀렸습니다. 비밀번호를 확인하세요.</source>
-        <translation>Wrong password. Check the password.</translation>
-    </message>
-    <message>
-        <source>휴대폰이 요청을 거부하였습니다.</source>
-        <translation>The phone refused the request.</translation>
-    </message>
-    <message>
-        <source>취소되었습니다.</source>
-        <translation>Cancelled.</translation>
-    </message>
-    <message>
-        <source>휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.</source>
-        <translation>The connection to the phone was lost. Check the cable.</translation>
-    </message>
-    <message>
-        <source>알 수 없는 오류입니다.</source>
-        <translation>Unknown error.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::link::LogOn</name>
-    <message>
-        <source>비밀번호를 확인하고 있습니다. 잠시만 기다려주세요.</source>
-        <translation>Checking the password. Please wait.</translation>
-    </message>
-    <message>
-        <source>휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.</source>
-        <translation>Cannot find the phone. Connect the phone.</translation>
-    </message>
-    <message>
-        <source>연결이 실패하였습니다. 다시 시도하세요.</source>
-        <translation>The connection failed. Try again.</translation>
-    </message>
-    <message>
-        <source>비밀번호가 틀렸습니다. 비밀번호를 확인하세요.</source>
-        <translation>Wrong password. Check the password.</translation>
-    </message>
-    <message>
-        <source>휴대폰과의 연결을 확인해주시기 바랍니다.</source>
-        <translation>Please check the connection to the phone.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::link::PasswordDisplay</name>
-    <message>
-        <source>비밀번호 %1자리 입력됨</source>
-        <translation>%1 password digits entered</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::platform</name>
-    <message>
-        <source>장치를 %1(프로세스 %2)에서 쓰고 있습니다. 그 프로그램을 끝낸 뒤 다시 하세요.</source>
-        <translation>The device is in use by %1 (process %2). Close that program and try again.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::simulator</name>
-    <message>
-        <source>의사 터미널을 만들 수 없습니다</source>
-        <translation>Cannot create a pseudo-terminal</translation>
-    </message>
-    <message>
-        <source>의사 터미널을 설정할 수 없습니다: %1</source>
-        <translation>Cannot set up the pseudo-terminal: %1</translation>
-    </message>
-    <message>
-        <source>장치를 열 수 없습니다: %1</source>
-        <translation>Cannot open the device: %1</translation>
-    </message>
-    <message>
-        <source>%1바이트여야 합니다 (%2바이트)</source>
-        <translation>must be %1 bytes (is %2 bytes)</translation>
-    </message>
-    <message>
-        <source>기록의 슬롯 번호가 %1입니다</source>
-        <translation>the record&apos;s slot number is %1</translation>
-    </message>
-    <message>
-        <source>그룹 번호는 0~19여야 합니다</source>
-        <translation>the group number must be 0 to 19</translation>
-    </message>
-    <message>
-        <source>사용 중 표시가 없습니다</source>
-        <translation>the in-use mark is missing</translation>
-    </message>
-    <message>
-        <source>글자 수는 85바이트까지입니다</source>
-        <translation>the text is at most 85 bytes</translation>
-    </message>
-    <message>
-        <source>멜로디 길이가 맞지 않습니다</source>
-        <translation>the melody&apos;s length does not match</translation>
-    </message>
-    <message>
-        <source>숫자 네 자리여야 합니다</source>
-        <translation>must be four digits</translation>
-    </message>
-    <message>
-        <source>32바이트까지입니다</source>
-        <translation>at most 32 bytes</translation>
-    </message>
-    <message>
-        <source>16진수가 아닌 글자가 있습니다: %1</source>
-        <translation>Not a hexadecimal digit: %1</translation>
-    </message>
-    <message>
-        <source>16진수의 자릿수가 홀수입니다</source>
-        <translation>Odd number of hexadecimal digits</translation>
-    </message>
-    <message>
-        <source>기록은 %1개까지의 배열이어야 합니다</source>
-        <translation>records must be an array of at most %1</translation>
-    </message>
-    <message>
-        <source>%1: %2바이트보다 깁니다</source>
-        <translation>%1: longer than %2 bytes</translation>
-    </message>
-    <message>
-        <source>슬롯 %1이(가) 두 번 나옵니다</source>
-        <translation>slot %1 appears twice</translation>
-    </message>
-    <message>
-        <source>휴대폰 상태 파일의 형식이 올바르지 않습니다: %1</source>
-        <translation>The phone state file&apos;s format is wrong: %1</translation>
-    </message>
-    <message>
-        <source>휴대폰 상태 파일을 열 수 없습니다: %1 (%2)</source>
-        <translation>Cannot open the phone state file: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>휴대폰 상태 파일이 JSON 형식이 아닙니다: %1</source>
-        <translation>The phone state file is not JSON: %1</translation>
-    </message>
-    <message>
-        <source>휴대폰 상태 파일을 저장할 수 없습니다: %1</source>
-        <translation>Cannot save the phone state file: %1</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::features::PageFrame</name>
-    <message>
-        <source>도움말</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>이전</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>종료</source>
-        <translation>Exit</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::winlib::Calendar</name>
-    <message>
-        <source>일</source>
-        <translation>Sun</translation>
-    </message>
-    <message>
-        <source>월</source>
-        <translation>Mon</translation>
-    </message>
-    <message>
-        <source>화</source>
-        <translation>Tue</translation>
-    </message>
-    <message>
-        <source>수</source>
-        <translation>Wed</translation>
-    </message>
-    <message>
-        <source>목</source>
-        <translation>Thu</translation>
-    </message>
-    <message>
-        <source>금</source>
-        <translation>Fri</translation>
-    </message>
-    <message>
-        <source>토</source>
-        <translation>Sat</translation>
-    </message>
-    <message>
-        <source>1월</source>
-        <translation>January</translation>
-    </message>
-    <message>
-        <source>2월</source>
-        <translation>February</translation>
-    </message>
-    <message>
-        <source>3월</source>
-        <translation>March</translation>
-    </message>
-    <message>
-        <source>4월</source>
-        <translation>April</translation>
-    </message>
-    <message>
-        <source>5월</source>
-        <translation>May</translation>
-    </message>
-    <message>
-        <source>6월</source>
-        <translation>June</translation>
-    </message>
-    <message>
-        <source>7월</source>
-        <translation>July</translation>
-    </message>
-    <message>
-        <source>8월</source>
-        <translation>August</translation>
-    </message>
-    <message>
-        <source>9월</source>
-        <translation>September</translation>
-    </message>
-    <message>
-        <source>10월</source>
-        <translation>October</translation>
-    </message>
-    <message>
-        <source>11월</source>
-        <translation>November</translation>
-    </message>
-    <message>
-        <source>12월</source>
-        <translation>December</translation>
-    </message>
-    <message>
-        <source>%1년 %2</source>
-        <translation>%2 %1</translation>
-    </message>
-    <message>
-        <source>윤 </source>
-        <translation>leap </translation>
-    </message>
-</context>
-<context>
-    <name>pdx::winlib::Help</name>
-    <message>
-        <source>도움말 내용</source>
-        <translation>Help text</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::winlib::Picker</name>
-    <message>
-        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
-        <translation>The file already exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>파일이 존재하지 않습니다</source>
-        <translation>The file does not exist</translation>
-    </message>
-    <message>
-        <source>폴더를 찾을 수 없습니다.</source>
-        <translation>The folder cannot be found.</translation>
-    </message>
-    <message>
-        <source>폴더는 고를 수 없습니다. 파일 이름을 입력하십시오.</source>
-        <translation>A folder cannot be chosen. Type a file name.</translation>
-    </message>
-    <message>
-        <source>파일이름</source>
-        <translation>File name</translation>
-    </message>
-    <message>
-        <source>파일 목록</source>
-        <translation>Files</translation>
-    </message>
-    <message>
-        <source>드라이브선택</source>
-        <translation>Drive</translation>
-    </message>
-    <message>
-        <source>[-홈-]</source>
-        <translation>[-home-]</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::winlib::WaitWindow</name>
-    <message>
-        <source>취소하는 중입니다.</source>
-        <translation>Cancelling.</translation>
-    </message>
-    <message>
-        <source>남은 시간 약 %1분 %2초</source>
-        <translation>About %1 min %2 s left</translation>
-    </message>
-    <message>
-        <source>남은 시간 약 %1초</source>
-        <translation>About %1 s left</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::at::AtPhone</name>
-    <message>
-        <source>완료되었습니다.</source>
-        <translation>Done.</translation>
-    </message>
-    <message>
-        <source>휴대폰이 응답하지 않습니다.</source>
-        <translation>The phone does not answer.</translation>
-    </message>
-    <message>
-        <source>휴대폰과의 연결이 끊어졌습니다.</source>
-        <translation>The connection to the phone was lost.</translation>
-    </message>
-    <message>
-        <source>휴대폰이 요청을 거절했습니다.</source>
-        <translation>The phone refused the request.</translation>
-    </message>
-    <message>
-        <source>SIM 카드의 PIN이 필요합니다.</source>
-        <translation>The SIM card needs its PIN.</translation>
-    </message>
-    <message>
-        <source>SIM 카드가 잠겼습니다. PUK를 휴대폰에서 입력하십시오.</source>
-        <translation>The SIM card is locked. Enter the PUK on the phone.</translation>
-    </message>
-    <message>
-        <source>PIN이 맞지 않습니다.</source>
-        <translation>The PIN is wrong.</translation>
-    </message>
-    <message>
-        <source>휴대폰의 응답을 읽을 수 없습니다.</source>
-        <translation>The phone&apos;s answer cannot be read.</translation>
-    </message>
-    <message>
-        <source>취소되었습니다.</source>
-        <translation>Cancelled.</translation>
-    </message>
-    <message>
-        <source>(오류 %1)</source>
-        <translation>(error %1)</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::at::Contacts</name>
-    <message>
-        <source>완성형 한글 코드에 없는 문자를 ?로 바꾸었습니다: </source>
-        <translation>characters code page 949 lacks were replaced by ?: </translation>
-    </message>
-    <message>
-        <source>이름이 16바이트보다 길어 잘랐습니다</source>
-        <translation>the name was longer than 16 bytes and was cut</translation>
-    </message>
-    <message>
-        <source>번호를 넣을 수 없어 건너뛰었습니다: </source>
-        <translation>skipped a number that cannot be kept: </translation>
-    </message>
-    <message>
-        <source>이름이 휴대폰의 %1자보다 길어 잘랐습니다</source>
-        <translation>the name was longer than the phone&apos;s %1 characters and was cut</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::cli::Phone</name>
-    <message>
-        <source>%1개 읽음</source>
-        <translation>%1 read</translation>
-    </message>
-    <message>
-        <source>빈 슬롯</source>
-        <translation>an empty slot</translation>
-    </message>
-    <message>
-        <source>휴대폰의 응답이 없어 다시 읽었습니다. %1번 슬롯: %2</source>
-        <translation>The phone did not answer, so the slot was read back. Slot %1: %2</translation>
-    </message>
-    <message>
-        <source>이 휴대폰(AT 명령)에는 없는 기능입니다: 단축 다이얼, 알람, 환경 설정, 멜로디와 애니메이션은 원래 휴대폰에만 있습니다.</source>
-        <translation>This phone (AT commands) does not have this: speed dials, alarms, phone settings, melodies and animations exist on the original handset only.</translation>
-    </message>
-    <message>
-        <source>메시지가 너무 깁니다 (85바이트까지).</source>
-        <translation>The message is too long (85 bytes at most).</translation>
-    </message>
-    <message>
-        <source> 번호에는 숫자와 - # * p P 만 쓸 수 있습니다: </source>
-        <translation> numbers may hold only digits and - # * p P: </translation>
-    </message>
-    <message>
-        <source>--name 이 필요합니다.</source>
-        <translation>--name is needed.</translation>
-    </message>
-    <message>
-        <source>이름이 너무 깁니다 (16바이트까지): </source>
-        <translation>The name is too long (16 bytes at most): </translation>
-    </message>
-    <message>
-        <source>--to 에 받는 사람의 번호가 필요합니다.</source>
-        <translation>--to needs the recipient&apos;s number.</translation>
-    </message>
-    <message>
-        <source>--text 에 보낼 내용이 필요합니다.</source>
-        <translation>--text needs the text to send.</translation>
-    </message>
-    <message>
-        <source>--index 와 --slot(0~2)이 필요합니다.</source>
-        <translation>--index and --slot (0 to 2) are needed.</translation>
-    </message>
-    <message>
-        <source>파일에 %1번 애니메이션이 없습니다 (%2개).</source>
-        <translation>The file has no animation %1 (it has %2).</translation>
-    </message>
-    <message>
-        <source>파일에 %1번 멜로디가 없습니다 (%2개).</source>
-        <translation>The file has no melody %1 (it has %2).</translation>
-    </message>
-    <message>
-        <source>백업을 저장하였습니다: %1</source>
-        <translation>The backup was saved: %1</translation>
-    </message>
-    <message>
-        <source>--device 와 --port 는 함께 쓸 수 없습니다.</source>
-        <translation>--device and --port cannot be given together.</translation>
-    </message>
-    <message>
-        <source>--protocol 에는 native, at, auto 중 하나를 쓰세요.</source>
-        <translation>--protocol takes native, at or auto.</translation>
-    </message>
-    <message>
-        <source>--memory 에는 SM(SIM)이나 ME(휴대폰)를 쓰세요.</source>
-        <translation>--memory takes SM (the SIM) or ME (the phone).</translation>
-    </message>
-    <message>
-        <source>--storage 에는 SM, ME, MT 중 하나를 쓰세요.</source>
-        <translation>--storage takes SM, ME or MT.</translation>
-    </message>
-    <message>
-        <source>슬롯 번호는 0에서 199 사이여야 합니다.</source>
-        <translation>The slot number must be between 0 and 199.</translation>
-    </message>
-    <message>
-        <source>read 다음에는 phonebook, sms, alarms, speed-dials, options 중 하나를 쓰세요.</source>
-        <translation>read takes phonebook, sms, alarms, speed-dials or options.</translation>
-    </message>
-    <message>
-        <source>backup 다음에 저장할 폴더를 쓰세요.</source>
-        <translation>backup takes the folder to save into.</translation>
-    </message>
-    <message>
-        <source>명령이 필요합니다: info, read, write-entry, erase-entry, send-sms, sms-load, sms-save, mark-read, delete-sms, send-melody, send-animation, backup, ports, set-speed-dial, clear-speed-dial, move-speed-dial, add-alarm, modify-alarm, delete-alarm, set-option</source>
-        <translation>A command is needed: info, read, write-entry, erase-entry, send-sms, sms-load, sms-save, mark-read, delete-sms, send-melody, send-animation, backup, ports, set-speed-dial, clear-speed-dial, move-speed-dial, add-alarm, modify-alarm, delete-alarm, set-option</translation>
-    </message>
-    <message>
-        <source>알 수 없는 phone 명령입니다: </source>
-        <translation>Unknown phone command: </translation>
-    </message>
-    <message>
-        <source>비밀번호(숫자 네 자리)를 --password 나 PELODEX_PASSWORD 로 주세요.</source>
-        <translation>Give the password (four digits) with --password or PELODEX_PASSWORD.</translation>
-    </message>
-    <message>
-        <source>--period 는 once, daily, weekly, monthly 중 하나여야 합니다: </source>
-        <translation>--period must be once, daily, weekly or monthly: </translation>
-    </message>
-    <message>
-        <source>--time 은 HH:MM (00:00~23:59) 이어야 합니다: </source>
-        <translation>--time must be HH:MM (00:00 to 23:59): </translation>
-    </message>
-    <message>
-        <source>--date 는 달력에 있는 MM-DD 이어야 합니다: </source>
-        <translation>--date must be an MM-DD of the calendar: </translation>
-    </message>
-    <message>
-        <source>--memo 는 12바이트(한글 6자)까지입니다: </source>
-        <translation>--memo holds 12 bytes (6 Hangul syllables) at most: </translation>
-    </message>
-    <message>
-        <source>휴대폰에 %1번 위치의 알람이 없습니다.</source>
-        <translation>The phone has no alarm at position %1.</translation>
-    </message>
-    <message>
-        <source>알람주기가 정해지지 않았습니다. --period 를 주세요.</source>
-        <translation>The alarm has no period. Give --period.</translation>
-    </message>
-    <message>
-        <source>알람 위치</source>
-        <translation>alarm position</translation>
-    </message>
-    <message>
-        <source>add-alarm 에는 --period 와 --time 이 필요합니다.</source>
-        <translation>add-alarm needs --period and --time.</translation>
-    </message>
-    <message>
-        <source>설정 항목 번호</source>
-        <translation>setting number</translation>
-    </message>
-    <message>
-        <source>set-option 다음에 항목 번호(0~37)와 값을 쓰세요.</source>
-        <translation>set-option takes a setting number (0 to 37) and a value.</translation>
-    </message>
-    <message>
-        <source>%1의 값은 0에서 %2 사이의 번호나 선택 항목의 이름이어야 합니다: %3</source>
-        <translation>The value of %1 must be a number from 0 to %2 or the name of a choice: %3</translation>
-    </message>
-    <message>
-        <source>%1에서 %2 사이의 수를 쓰세요.</source>
-        <translation>give a number from %1 to %2.</translation>
-    </message>
-    <message>
-        <source>받은 메시지 %1번이 없습니다 (%2개).</source>
-        <translation>There is no received message %1 (there are %2).</translation>
-    </message>
-    <message>
-        <source>저장된 메시지 %1번이 없습니다 (%2개).</source>
-        <translation>There is no saved message %1 (there are %2).</translation>
-    </message>
-    <message>
-        <source>--box 에는 received 나 saved 를 쓰세요.</source>
-        <translation>--box takes received or saved.</translation>
-    </message>
-    <message>
-        <source>--index 에 메시지 번호(1부터)를 쓰세요.</source>
-        <translation>--index takes the message&apos;s number (from 1).</translation>
-    </message>
-    <message>
-        <source>sms-load 다음에 읽을 텍스트 파일을 쓰세요.</source>
-        <translation>sms-load takes the text file to read.</translation>
-    </message>
-    <message>
-        <source>메시지를 읽어들일 수 없습니다: </source>
-        <translation>The messages cannot be read in: </translation>
-    </message>
-    <message>
-        <source>--out 에 저장할 텍스트 파일을 쓰세요.</source>
-        <translation>--out takes the text file to save to.</translation>
-    </message>
-    <message>
-        <source>메시지를 저장할 수 없습니다: </source>
-        <translation>The message cannot be saved: </translation>
-    </message>
-    <message>
-        <source>mark-read 다음에 받은 메시지의 번호(1부터)를 쓰세요.</source>
-        <translation>mark-read takes a received message&apos;s number (from 1).</translation>
-    </message>
-    <message>
-        <source>이미 읽은 메시지입니다.</source>
-        <translation>The message was read already.</translation>
-    </message>
-    <message>
-        <source>단축다이얼 번호</source>
-        <translation>speed dial number</translation>
-    </message>
-    <message>
-        <source>--entry(0~199)와 --kind home|office|mobile|pager 가 필요합니다.</source>
-        <translation>--entry (0 to 199) and --kind home|office|mobile|pager are needed.</translation>
-    </message>
-    <message>
-        <source>휴대폰 전화번호부 %1번에 %2 번호가 없습니다.</source>
-        <translation>Phonebook slot %1 of the phone has no %2 number.</translation>
-    </message>
-    <message>
-        <source>단축다이얼 %1번은 비어 있습니다.</source>
-        <translation>Speed dial %1 is empty.</translation>
-    </message>
-    <message>
-        <source>옮길 단축다이얼 번호</source>
-        <translation>speed dial number to move to</translation>
-    </message>
-    <message>
-        <source>지정된 단축다이얼을 비어 있는 단축다이얼로만 옮길 수 있습니다.</source>
-        <translation>An assigned speed dial can be moved to an empty one only.</translation>
-    </message>
-    <message>
-        <source>--pin 이나 PELODEX_PIN 으로 주세요.</source>
-        <translation>Give it with --pin or PELODEX_PIN.</translation>
-    </message>
-    <message>
-        <source>남은 횟수: %1</source>
+        <source>남은 시도 횟수: %1</source>
         <translation>Attempts left: %1</translation>
     </message>
     <message>
-        <source>AT 명령에 응답하지 않습니다.</source>
-        <translation>does not answer AT commands.</translation>
+        <source>PIN</source>
+        <translation>PIN</translation>
     </message>
     <message>
-        <source>사용 중: </source>
-        <translation>in use: </translation>
+        <source>확인</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>열 수 있음</source>
-        <translation>opens</translation>
-    </message>
-    <message>
-        <source>열 수 없음: </source>
-        <translation>does not open: </translation>
-    </message>
-</context>
-<context>
-    <name>pdx::pelodex::AtSession</name>
-    <message>
-        <source>Pelodex의 200칸을 넘어 읽지 않았습니다</source>
-        <translation>not read: past Pelodex&apos;s 200 slots</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::platform::PortHolder</name>
-    <message>
-        <source>멈추려면 sudo systemctl stop ModemManager, 늘 비켜 두려면 udev 규칙 ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot;을 쓰세요.</source>
-        <translation>Stop it with sudo systemctl stop ModemManager, or keep it away for good with the udev rule ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot;.</translation>
-    </message>
-    <message>
-        <source>점자 단말을 쓰지 않으면 sudo systemctl stop brltty 로 멈추거나 brltty 꾸러미를 지우세요.</source>
-        <translation>Without a braille display, stop it with sudo systemctl stop brltty or remove the brltty package.</translation>
-    </message>
-    <message>
-        <source>그 프로그램을 끝낸 뒤 다시 하세요.</source>
-        <translation>End that program and try again.</translation>
-    </message>
-    <message>
-        <source>장치를 %1(프로세스 %2)에서 쓰고 있습니다.</source>
-        <translation>The device is in use by %1 (process %2).</translation>
+        <source>취소</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1590,73 +474,58 @@
     </message>
 </context>
 <context>
-    <name>pdx::DocResult</name>
+    <name>pdx::alarms</name>
     <message>
-        <source>완료되었습니다.</source>
-        <translation>Done.</translation>
+        <source>알람은 10개까지 등록할 수 있습니다.</source>
+        <translation>Up to 10 alarms can be set.</translation>
     </message>
     <message>
-        <source>파일을 열 수 없습니다.</source>
-        <translation>Cannot open the file.</translation>
+        <source>알람을 추가할 수 없습니다.</source>
+        <translation>The alarm cannot be added.</translation>
     </message>
     <message>
-        <source>데이터 파일이 없습니다. 백업 파일이 있습니다.</source>
-        <translation>The data file is missing. There is a backup file.</translation>
+        <source>알람을 수정할 수 없습니다.</source>
+        <translation>The alarm cannot be modified.</translation>
     </message>
     <message>
-        <source>지원하지 않는 종류의 파일입니다.</source>
-        <translation>This kind of file is not supported.</translation>
+        <source>알람을 삭제하시겠습니까?</source>
+        <translation>Delete the alarm?</translation>
     </message>
     <message>
-        <source>지원하지 않는 버전의 파일입니다.</source>
-        <translation>This file version is not supported.</translation>
+        <source>알람을 삭제할 수 없습니다.</source>
+        <translation>The alarm cannot be deleted.</translation>
     </message>
     <message>
-        <source>지원하지 않는 형식의 파일입니다.</source>
-        <translation>This file format is not supported.</translation>
+        <source>시간지정</source>
+        <translation>Once</translation>
     </message>
     <message>
-        <source>파일을 읽는 도중에 에러가 발생하였습니다.</source>
-        <translation>An error occurred while reading the file.</translation>
+        <source>매일주기</source>
+        <translation>Every day</translation>
     </message>
     <message>
-        <source>파일을 만들 수 없습니다.</source>
-        <translation>Cannot create the file.</translation>
+        <source>매주주기</source>
+        <translation>Every week</translation>
     </message>
     <message>
-        <source>파일을 쓰는 도중에 에러가 발생하였습니다.</source>
-        <translation>An error occurred while writing the file.</translation>
+        <source>매월주기</source>
+        <translation>Every month</translation>
     </message>
     <message>
-        <source>알 수 없는 에러가 발생하였습니다.</source>
-        <translation>An unknown error occurred.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::InputFile</name>
-    <message>
-        <source>완료되었습니다.</source>
-        <translation>Done.</translation>
+        <source>%1은 달력에 없는 날짜입니다.</source>
+        <translation>%1 is not a date on the calendar.</translation>
     </message>
     <message>
-        <source>파일을 열 수 없습니다.</source>
-        <translation>Cannot open the file.</translation>
+        <source>매일</source>
+        <translation>Daily</translation>
     </message>
     <message>
-        <source>일반 파일이 아닙니다.</source>
-        <translation>Not a regular file.</translation>
+        <source>매주 %1</source>
+        <translation>Every %1</translation>
     </message>
     <message>
-        <source>파일이 너무 큽니다.</source>
-        <translation>The file is too large.</translation>
-    </message>
-    <message>
-        <source>파일을 읽는 도중에 에러가 발생하였습니다.</source>
-        <translation>An error occurred while reading the file.</translation>
-    </message>
-    <message>
-        <source>파일을 읽을 수 없습니다.</source>
-        <translation>Cannot read the file.</translation>
+        <source>매월 %1일</source>
+        <translation>Monthly on day %1</translation>
     </message>
 </context>
 <context>
@@ -1755,36 +624,6 @@
     <message>
         <source>같은 이름의 애니메이션이 있습니다.</source>
         <translation>An animation with this name already exists.</translation>
-    </message>
-    <message>
-        <source>이 파일이 애니메이션 폴더에 있지 않습니다.
-애니메이션 폴더로 옮길까요?</source>
-        <translation>This file is not in the animation folder.
-Move it to the animation folder?</translation>
-    </message>
-    <message>
-        <source>같은 이름을 가진 애니메이션 파일이 있습니다. 덮어쓸까요?</source>
-        <translation>An animation file with the same name exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>애니메이션이 변경되었습니다. 저장하시겠습니까?</source>
-        <translation>The animation has changed. Save it?</translation>
-    </message>
-    <message>
-        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
-        <translation>The file already exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>프로그램을 종료하시겠습니까?</source>
-        <translation>Exit the program?</translation>
-    </message>
-    <message>
-        <source>애니메이션은 하나 이상 등록되어 있어야 합니다.</source>
-        <translation>There must be at least one animation.</translation>
-    </message>
-    <message>
-        <source>애니메이션을 삭제하시겠습니까?</source>
-        <translation>Delete the animation?</translation>
     </message>
 </context>
 <context>
@@ -1895,29 +734,6 @@ Move it to the animation folder?</translation>
     </message>
 </context>
 <context>
-    <name>pdx::animation::FileMessages</name>
-    <message>
-        <source>애니메이션 파일을 찾을 수 없습니다.</source>
-        <translation>Cannot find the animation file.</translation>
-    </message>
-    <message>
-        <source>애니메이션 파일이 아닙니다.</source>
-        <translation>Not an animation file.</translation>
-    </message>
-    <message>
-        <source>이 파일 버전은 지원하지 않습니다.</source>
-        <translation>This file version is not supported.</translation>
-    </message>
-    <message>
-        <source>애니메이션을 읽어들일 수 없습니다.</source>
-        <translation>Cannot read the animation.</translation>
-    </message>
-    <message>
-        <source>애니메이션을 저장할 수 없습니다.</source>
-        <translation>Cannot save the animation.</translation>
-    </message>
-</context>
-<context>
     <name>pdx::animation::ImportImage</name>
     <message>
         <source>그림 파일이 아니거나 지원하지 않는 포맷입니다.
@@ -1958,870 +774,6 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     </message>
 </context>
 <context>
-    <name>pdx::carrowin::MelodyWindow</name>
-    <message>
-        <source>새 멜로디를 입력합니다.</source>
-        <translation>Adds a new melody.</translation>
-    </message>
-    <message>
-        <source>현재 멜로디를 삭제합니다.</source>
-        <translation>Deletes the current melody.</translation>
-    </message>
-    <message>
-        <source>현재 멜로디의 이름을 바꿉니다.</source>
-        <translation>Renames the current melody.</translation>
-    </message>
-    <message>
-        <source>음정을 반음 올립니다.</source>
-        <translation>Raises the pitch a semitone.</translation>
-    </message>
-    <message>
-        <source>음정을 반음 낮춥니다.</source>
-        <translation>Lowers the pitch a semitone.</translation>
-    </message>
-    <message>
-        <source>마디를 입력합니다.</source>
-        <translation>Enters a bar line.</translation>
-    </message>
-    <message>
-        <source>커서 이전 위치의 음표를 삭제합니다.</source>
-        <translation>Deletes the note before the cursor.</translation>
-    </message>
-    <message>
-        <source>커서 위치의 음표를 삭제합니다.</source>
-        <translation>Deletes the note at the cursor.</translation>
-    </message>
-    <message>
-        <source>선택한 악보를 클립보드에 복사합니다.</source>
-        <translation>Copies the selected notes to the clipboard.</translation>
-    </message>
-    <message>
-        <source>선택한 악보를 클립보드에 잘라 넣습니다.</source>
-        <translation>Cuts the selected notes to the clipboard.</translation>
-    </message>
-    <message>
-        <source>현재 위치에 클립보드의 악보를 끼워 넣습니다.</source>
-        <translation>Inserts the notes on the clipboard at the cursor.</translation>
-    </message>
-    <message>
-        <source>멜로디를 연주합니다.</source>
-        <translation>Plays the melody.</translation>
-    </message>
-    <message>
-        <source>멜로디를 일시 정지합니다.</source>
-        <translation>Pauses the melody.</translation>
-    </message>
-    <message>
-        <source>멜로디 연주를 중지합니다.</source>
-        <translation>Stops playing the melody.</translation>
-    </message>
-    <message>
-        <source>멜로디의 맨 처음으로 갑니다.</source>
-        <translation>Goes to the start of the melody.</translation>
-    </message>
-    <message>
-        <source>온음표를 입력합니다.</source>
-        <translation>Enters a whole note.</translation>
-    </message>
-    <message>
-        <source>2분음표를 입력합니다.</source>
-        <translation>Enters a half note.</translation>
-    </message>
-    <message>
-        <source>4분음표를 입력합니다.</source>
-        <translation>Enters a quarter note.</translation>
-    </message>
-    <message>
-        <source>8분음표를 입력합니다.</source>
-        <translation>Enters an eighth note.</translation>
-    </message>
-    <message>
-        <source>16분음표를 입력합니다.</source>
-        <translation>Enters a sixteenth note.</translation>
-    </message>
-    <message>
-        <source>32분음표를 입력합니다.</source>
-        <translation>Enters a thirty-second note.</translation>
-    </message>
-    <message>
-        <source>온쉼표를 입력합니다.</source>
-        <translation>Enters a whole rest.</translation>
-    </message>
-    <message>
-        <source>2분쉼표를 입력합니다.</source>
-        <translation>Enters a half rest.</translation>
-    </message>
-    <message>
-        <source>4분쉼표를 입력합니다.</source>
-        <translation>Enters a quarter rest.</translation>
-    </message>
-    <message>
-        <source>8분쉼표를 입력합니다.</source>
-        <translation>Enters an eighth rest.</translation>
-    </message>
-    <message>
-        <source>16분쉼표를 입력합니다.</source>
-        <translation>Enters a sixteenth rest.</translation>
-    </message>
-    <message>
-        <source>32분쉼표를 입력합니다.</source>
-        <translation>Enters a thirty-second rest.</translation>
-    </message>
-    <message>
-        <source>점음표를 입력합니다.</source>
-        <translation>Enters a dotted note.</translation>
-    </message>
-    <message>
-        <source>왼쪽 도돌이표를 입력합니다.</source>
-        <translation>Enters a start repeat.</translation>
-    </message>
-    <message>
-        <source>오른쪽 도돌이표를 입력합니다.</source>
-        <translation>Enters an end repeat.</translation>
-    </message>
-    <message>
-        <source>올림표를 가진 음표를 입력합니다.</source>
-        <translation>Enters a note with a sharp.</translation>
-    </message>
-    <message>
-        <source>내림표를 가진 음표를 입력합니다.</source>
-        <translation>Enters a note with a flat.</translation>
-    </message>
-    <message>
-        <source>제자리표를 가진 음표를 입력합니다.</source>
-        <translation>Enters a note with a natural.</translation>
-    </message>
-    <message>
-        <source>새 멜로디 파일을 만듭니다.</source>
-        <translation>Creates a new melody file.</translation>
-    </message>
-    <message>
-        <source>멜로디 파일을 읽어들입니다.</source>
-        <translation>Opens a melody file.</translation>
-    </message>
-    <message>
-        <source>멜로디 파일을 저장합니다.</source>
-        <translation>Saves the melody file.</translation>
-    </message>
-    <message>
-        <source>도움말을 봅니다.</source>
-        <translation>Shows the help.</translation>
-    </message>
-    <message>
-        <source>멜로디 편집기 프로그램을 종료합니다.</source>
-        <translation>Exits the Melody Editor.</translation>
-    </message>
-    <message>
-        <source>멜로디 편집기</source>
-        <translation>Melody Editor</translation>
-    </message>
-    <message>
-        <source>멜로디 목록</source>
-        <translation>Melody list</translation>
-    </message>
-    <message>
-        <source>템포</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>조성</source>
-        <translation>Key</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::carrowin::NameDialog</name>
-    <message>
-        <source>이름</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>멜로디이름</source>
-        <translation>Melody name</translation>
-    </message>
-    <message>
-        <source>확인</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>취소</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::EditorCommands</name>
-    <message>
-        <source>%1행: </source>
-        <translation>Line %1: </translation>
-    </message>
-    <message>
-        <source>벨소리가 없습니다.</source>
-        <translation>There are no ringtones.</translation>
-    </message>
-    <message>
-        <source>멜로디가 변경되었습니다. 저장하시겠습니까?</source>
-        <translation>The melody has changed. Save it?</translation>
-    </message>
-    <message>
-        <source>이 파일이 멜로디 폴더에 있지 않습니다.
-멜로디 폴더로 옮길까요?</source>
-        <translation>This file is not in the melody folder.
-Move it to the melody folder?</translation>
-    </message>
-    <message>
-        <source>같은 이름을 가진 멜로디 파일이 있습니다. 덮어쓸까요?</source>
-        <translation>A melody file with the same name exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
-        <translation>The file already exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>프로그램을 종료하시겠습니까?</source>
-        <translation>Exit the program?</translation>
-    </message>
-    <message>
-        <source>같은 이름의 멜로디가 있습니다.</source>
-        <translation>A melody with this name already exists.</translation>
-    </message>
-    <message>
-        <source>멜로디는 하나 이상 등록되어 있어야 합니다.</source>
-        <translation>There must be at least one melody.</translation>
-    </message>
-    <message>
-        <source>멜로디를 삭제하시겠습니까?</source>
-        <translation>Delete the melody?</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::Keys</name>
-    <message>
-        <source>다장조 (C)</source>
-        <translation>C major</translation>
-    </message>
-    <message>
-        <source>사장조 (G, #1)</source>
-        <translation>G major (1 sharp)</translation>
-    </message>
-    <message>
-        <source>라장조 (D, #2)</source>
-        <translation>D major (2 sharps)</translation>
-    </message>
-    <message>
-        <source>가장조 (A, #3)</source>
-        <translation>A major (3 sharps)</translation>
-    </message>
-    <message>
-        <source>마장조 (E, #4)</source>
-        <translation>E major (4 sharps)</translation>
-    </message>
-    <message>
-        <source>나장조 (B, #5)</source>
-        <translation>B major (5 sharps)</translation>
-    </message>
-    <message>
-        <source>올림바장조 (F#, #6)</source>
-        <translation>F# major (6 sharps)</translation>
-    </message>
-    <message>
-        <source>올림다장조 (C#, #7)</source>
-        <translation>C# major (7 sharps)</translation>
-    </message>
-    <message>
-        <source>바장조 (F, b1)</source>
-        <translation>F major (1 flat)</translation>
-    </message>
-    <message>
-        <source>내림나장조 (Bb, b2)</source>
-        <translation>Bb major (2 flats)</translation>
-    </message>
-    <message>
-        <source>내림마장조 (Eb, b3)</source>
-        <translation>Eb major (3 flats)</translation>
-    </message>
-    <message>
-        <source>내림가장조 (Ab, b4)</source>
-        <translation>Ab major (4 flats)</translation>
-    </message>
-    <message>
-        <source>내림라장조 (Db, b5)</source>
-        <translation>Db major (5 flats)</translation>
-    </message>
-    <message>
-        <source>내림사장조 (Gb, b6)</source>
-        <translation>Gb major (6 flats)</translation>
-    </message>
-    <message>
-        <source>내림다장조 (Cb, b7)</source>
-        <translation>Cb major (7 flats)</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::MelodyFile</name>
-    <message>
-        <source>멜로디 파일을 찾을 수 없습니다.</source>
-        <translation>Cannot find the melody file.</translation>
-    </message>
-    <message>
-        <source>멜로디 파일이 아닙니다.</source>
-        <translation>Not a melody file.</translation>
-    </message>
-    <message>
-        <source>이 파일 버전은 지원하지 않습니다.</source>
-        <translation>This file version is not supported.</translation>
-    </message>
-    <message>
-        <source>멜로디를 읽어들일 수 없습니다.</source>
-        <translation>Cannot read the melody.</translation>
-    </message>
-    <message>
-        <source>멜로디를 저장할 수 없습니다.</source>
-        <translation>Cannot save the melody.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::MidiImport</name>
-    <message>
-        <source>빠르기 %1을(를) %2(으)로 바꾸었습니다.</source>
-        <translation>Changed the tempo %1 to %2.</translation>
-    </message>
-    <message>
-        <source>도중의 빠르기 변화는 옮기지 못했습니다.</source>
-        <translation>Tempo changes within the piece were not taken over.</translation>
-    </message>
-    <message>
-        <source>연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 올렸습니다.</source>
-        <translation>Raised the whole melody %1 octave(s) to fit the playable range.</translation>
-    </message>
-    <message>
-        <source>연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 내렸습니다.</source>
-        <translation>Lowered the whole melody %1 octave(s) to fit the playable range.</translation>
-    </message>
-    <message>
-        <source>그래도 범위를 벗어나는 음 %1개는 따로 옥타브를 옮겼습니다.</source>
-        <translation>Moved %1 note(s) still out of range by octaves one by one.</translation>
-    </message>
-    <message>
-        <source>한 음표로 나타낼 수 없는 긴 음을 여러 음표로 나누었습니다.</source>
-        <translation>Split long notes that no single note can show into several notes.</translation>
-    </message>
-    <message>
-        <source>멜로디의 한도에 이르러 나머지 음표 %1개는 넣지 못했습니다.</source>
-        <translation>The melody is full; %1 remaining note(s) were left out.</translation>
-    </message>
-    <message>
-        <source>트랙 번호가 범위를 벗어났습니다.</source>
-        <translation>The track number is out of range.</translation>
-    </message>
-    <message>
-        <source>가져올 음표가 없습니다.</source>
-        <translation>There are no notes to import.</translation>
-    </message>
-    <message>
-        <source>재생기가 건너뛰는 시스템 메시지 %1개를 건너뛰었습니다.</source>
-        <translation>Skipped %1 system message(s) that players skip.</translation>
-    </message>
-    <message>
-        <source>여러 음이 함께 울리는 곳에서는 가장 높은 음만 옮겼습니다.</source>
-        <translation>Where several notes sound together, only the highest was taken.</translation>
-    </message>
-    <message>
-        <source>MIDI 파일을 찾을 수 없습니다.</source>
-        <translation>Cannot find the MIDI file.</translation>
-    </message>
-    <message>
-        <source>MIDI 파일이 너무 큽니다.</source>
-        <translation>The MIDI file is too large.</translation>
-    </message>
-    <message>
-        <source>MIDI 파일을 읽을 수 없습니다.</source>
-        <translation>Cannot read the MIDI file.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::MidiReader</name>
-    <message>
-        <source>길이 값이 잘못되었습니다.</source>
-        <translation>A length value is wrong.</translation>
-    </message>
-    <message>
-        <source>파일이 중간에 끊겼습니다.</source>
-        <translation>The file ends too early.</translation>
-    </message>
-    <message>
-        <source>상태 바이트가 없는 데이터가 있습니다.</source>
-        <translation>There is data without a status byte.</translation>
-    </message>
-    <message>
-        <source>채널 메시지의 데이터가 잘못되었습니다.</source>
-        <translation>A channel message has wrong data.</translation>
-    </message>
-    <message>
-        <source>MIDI 파일이 아닙니다.</source>
-        <translation>Not a MIDI file.</translation>
-    </message>
-    <message>
-        <source>MIDI 파일의 머리말이 잘못되었습니다.</source>
-        <translation>The MIDI file header is wrong.</translation>
-    </message>
-    <message>
-        <source>지원하지 않는 MIDI 형식입니다.</source>
-        <translation>This MIDI format is not supported.</translation>
-    </message>
-    <message>
-        <source>지원하지 않는 MIDI 시간 단위입니다.</source>
-        <translation>This MIDI time division is not supported.</translation>
-    </message>
-    <message>
-        <source>트랙이 머리말보다 적습니다.</source>
-        <translation>There are fewer tracks than the header says.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::RtttlExport</name>
-    <message>
-        <source>빠르기 0은 쓸 수 없어 120으로 적었습니다.</source>
-        <translation>Tempo 0 cannot be written; wrote 120.</translation>
-    </message>
-    <message>
-        <source>길이 %1을(를) 가까운 길이 %2(으)로 바꾸었습니다.</source>
-        <translation>Changed the length %1 to the nearest length %2.</translation>
-    </message>
-    <message>
-        <source>연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다.</source>
-        <translation>Replaced notes out of the playable range with rests.</translation>
-    </message>
-    <message>
-        <source>도돌이표와 끝 표시 %1개는 옮길 수 없어 뺐습니다.</source>
-        <translation>Left out %1 repeat or end mark(s) that cannot be written.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::RtttlImport</name>
-    <message>
-        <source>빠르기 %1을(를) %2(으)로 낮추고 음표 길이를 1/%3로 줄였습니다.</source>
-        <translation>Lowered the tempo %1 to %2 and shortened the notes to 1/%3.</translation>
-    </message>
-    <message>
-        <source>빠르기를 30에서 255 사이로 맞추었습니다: %1</source>
-        <translation>Brought the tempo into 30 to 255: %1</translation>
-    </message>
-    <message>
-        <source>지원하지 않는 길이의 음표를 뺐습니다: %1</source>
-        <translation>Left out a note of a length that is not supported: %1</translation>
-    </message>
-    <message>
-        <source>너무 짧은 음표를 32분음표로 늘렸습니다: %1</source>
-        <translation>Lengthened a note too short to a thirty-second note: %1</translation>
-    </message>
-    <message>
-        <source>점온음표를 온음표와 2분음표로 나누었습니다: %1</source>
-        <translation>Split a dotted whole note into a whole and a half note: %1</translation>
-    </message>
-    <message>
-        <source>그 밖의 경고 %1건은 줄였습니다.</source>
-        <translation>%1 more warning(s) not listed.</translation>
-    </message>
-    <message>
-        <source>멜로디 길이 제한을 넘는 음표 %1개를 뺐습니다.</source>
-        <translation>Left out %1 note(s) beyond the melody length limit.</translation>
-    </message>
-    <message>
-        <source>연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: %1</source>
-        <translation>Replaced a note out of the playable range with a rest: %1</translation>
-    </message>
-    <message>
-        <source>이름에서 코드 페이지 949에 없는 글자를 ?로 바꾸었습니다: %1</source>
-        <translation>Replaced characters of the name not in code page 949 with ?: %1</translation>
-    </message>
-    <message>
-        <source>이름을 16바이트로 줄였습니다: %1</source>
-        <translation>Shortened the name to 16 bytes: %1</translation>
-    </message>
-    <message>
-        <source>%1 (%2): %3</source>
-        <translation>%1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>옥타브는 한 자리 숫자여야 합니다</source>
-        <translation>An octave must be a single digit</translation>
-    </message>
-    <message>
-        <source>음표를 읽을 수 없습니다</source>
-        <translation>Cannot read the note</translation>
-    </message>
-    <message>
-        <source>벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).</source>
-        <translation>Not a ringtone text (name:defaults:notes).</translation>
-    </message>
-    <message>
-        <source>기본값을 읽을 수 없습니다 (%1): %2</source>
-        <translation>Cannot read the defaults (%1): %2</translation>
-    </message>
-    <message>
-        <source>한 파일에는 멜로디를 %1개까지만 넣을 수 있어 가져오지 않았습니다.</source>
-        <translation>Not imported: a file holds at most %1 melodies.</translation>
-    </message>
-    <message>
-        <source>같은 이름이 있어 &apos;%1&apos;(으)로 바꾸었습니다.</source>
-        <translation>Renamed to &apos;%1&apos; because the name was taken.</translation>
-    </message>
-    <message>
-        <source>%1행 %2번째 글자</source>
-        <translation>line %1, character %2</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::ScoreEditor</name>
-    <message>
-        <source>더이상 멜로디를 추가할 수 없습니다.</source>
-        <translation>No more melodies can be added.</translation>
-    </message>
-    <message>
-        <source>연주할 수 있는 범위를 벗어나는 음이 있습니다. 계속할까요?</source>
-        <translation>Some notes are out of the playable range. Continue?</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::Sound</name>
-    <message>
-        <source>소리를 낼 장치를 찾을 수 없어 소리 없이 연주합니다.</source>
-        <translation>No sound device found; playing without sound.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::melody::ui</name>
-    <message>
-        <source>음표 입력 오선</source>
-        <translation>Note entry staff</translation>
-    </message>
-    <message>
-        <source>피아노 건반</source>
-        <translation>Piano keyboard</translation>
-    </message>
-    <message>
-        <source>악보</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>악보 스크롤 막대</source>
-        <translation>Score scroll bar</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::velluto::Dialogs</name>
-    <message>
-        <source>새 파일</source>
-        <translation>New file</translation>
-    </message>
-    <message>
-        <source>이름</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>이름 바꾸기</source>
-        <translation>Rename</translation>
-    </message>
-    <message>
-        <source>새 애니메이션</source>
-        <translation>New animation</translation>
-    </message>
-    <message>
-        <source>애니메이션 이름</source>
-        <translation>Animation name</translation>
-    </message>
-    <message>
-        <source>확인</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>취소</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>글자 입력</source>
-        <translation>Enter text</translation>
-    </message>
-    <message>
-        <source>내용</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>글꼴...</source>
-        <translation>Font...</translation>
-    </message>
-    <message>
-        <source>글꼴</source>
-        <translation>Font</translation>
-    </message>
-    <message>
-        <source>글꼴을 고릅니다.</source>
-        <translation>Chooses the font.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::velluto::ImportDialog</name>
-    <message>
-        <source>확인</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>취소</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>밝기</source>
-        <translation>Brightness</translation>
-    </message>
-    <message>
-        <source>명암</source>
-        <translation>Contrast</translation>
-    </message>
-    <message>
-        <source>파일형식</source>
-        <translation>File type</translation>
-    </message>
-    <message>
-        <source>큰쪽에 맞춤</source>
-        <translation>Fit larger side</translation>
-    </message>
-    <message>
-        <source>작은쪽에 맞춤</source>
-        <translation>Fit smaller side</translation>
-    </message>
-    <message>
-        <source>네모크기에 맞춤</source>
-        <translation>Stretch to fit</translation>
-    </message>
-    <message>
-        <source>왼쪽/위쪽</source>
-        <translation>Left/top</translation>
-    </message>
-    <message>
-        <source>가운데</source>
-        <translation>Centre</translation>
-    </message>
-    <message>
-        <source>오른쪽/아래쪽</source>
-        <translation>Right/bottom</translation>
-    </message>
-    <message>
-        <source>크기 맞춤 :</source>
-        <translation>Fit:</translation>
-    </message>
-    <message>
-        <source>위치 :</source>
-        <translation>Position:</translation>
-    </message>
-    <message>
-        <source>원본 그림</source>
-        <translation>Original picture</translation>
-    </message>
-    <message>
-        <source>변환된 그림</source>
-        <translation>Converted picture</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::velluto::Main</name>
-    <message>
-        <source>Velluto: 알 수 없는 인수를 무시합니다: %1</source>
-        <translation>Velluto: ignoring an unknown argument: %1</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::velluto::Window</name>
-    <message>
-        <source>도움말</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>종료</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>새파일</source>
-        <translation>New file</translation>
-    </message>
-    <message>
-        <source>열기</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>저장</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>그림읽기</source>
-        <translation>Import picture</translation>
-    </message>
-    <message>
-        <source>새 애니메이션</source>
-        <translation>New animation</translation>
-    </message>
-    <message>
-        <source>애니메이션 삭제</source>
-        <translation>Delete animation</translation>
-    </message>
-    <message>
-        <source>이름 바꾸기</source>
-        <translation>Rename</translation>
-    </message>
-    <message>
-        <source>블록 지정</source>
-        <translation>Select block</translation>
-    </message>
-    <message>
-        <source>점</source>
-        <translation>Point</translation>
-    </message>
-    <message>
-        <source>선</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>네모</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>원</source>
-        <translation>Ellipse</translation>
-    </message>
-    <message>
-        <source>채우기</source>
-        <translation>Fill</translation>
-    </message>
-    <message>
-        <source>스프레이</source>
-        <translation>Spray</translation>
-    </message>
-    <message>
-        <source>글자</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>효과 시작</source>
-        <translation>Start effect</translation>
-    </message>
-    <message>
-        <source>효과 중지</source>
-        <translation>Stop effect</translation>
-    </message>
-    <message>
-        <source>되돌리기</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>다시 실행</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>애니메이션 편집기</source>
-        <translation>Animation Editor</translation>
-    </message>
-    <message>
-        <source>애니메이션</source>
-        <translation>Animation</translation>
-    </message>
-    <message>
-        <source>편집할 애니메이션을 고릅니다.</source>
-        <translation>Chooses the animation to edit.</translation>
-    </message>
-    <message>
-        <source>효과</source>
-        <translation>Effect</translation>
-    </message>
-    <message>
-        <source>애니메이션이 나타나는 효과를 고릅니다.</source>
-        <translation>Chooses how the animation appears.</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::winlib::RuntimeFolder</name>
-    <message>
-        <source>%1 자리에 폴더가 아닌 것이 있어 창 소켓을 만들 수 없습니다. 그것을 옮기거나 지우세요.</source>
-        <translation>Cannot make the window socket: %1 is not a folder. Move or delete it.</translation>
-    </message>
-    <message>
-        <source>%1 폴더를 다른 사용자가 쓸 수 있어 창 소켓에 쓰지 않습니다.</source>
-        <translation>Other users can write to the folder %1, so it is not used for the window socket.</translation>
-    </message>
-    <message>
-        <source>%1 폴더를 만들 수 없습니다: %2</source>
-        <translation>Cannot create the folder %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 경로가 너무 길어 창 소켓을 만들 수 없습니다 (%2, %3바이트까지).</source>
-        <translation>Cannot make the window socket: the %1 path is too long (%2, at most %3 bytes).</translation>
-    </message>
-    <message>
-        <source>캐시 폴더</source>
-        <translation>cache folder</translation>
-    </message>
-    <message>
-        <source>%1 폴더가 이 사용자만의 것이 아니어서 %2 폴더를 대신 씁니다.</source>
-        <translation>The folder %1 is not private to this user; using %2 instead.</translation>
-    </message>
-    <message>
-        <source>임시 폴더</source>
-        <translation>temporary folder</translation>
-    </message>
-</context>
-<context>
-    <name>pdx::alarms</name>
-    <message>
-        <source>알람은 10개까지 등록할 수 있습니다.</source>
-        <translation>Up to 10 alarms can be set.</translation>
-    </message>
-    <message>
-        <source>알람을 추가할 수 없습니다.</source>
-        <translation>The alarm cannot be added.</translation>
-    </message>
-    <message>
-        <source>알람을 수정할 수 없습니다.</source>
-        <translation>The alarm cannot be modified.</translation>
-    </message>
-    <message>
-        <source>알람을 삭제하시겠습니까?</source>
-        <translation>Delete the alarm?</translation>
-    </message>
-    <message>
-        <source>알람을 삭제할 수 없습니다.</source>
-        <translation>The alarm cannot be deleted.</translation>
-    </message>
-    <message>
-        <source>시간지정</source>
-        <translation>Once</translation>
-    </message>
-    <message>
-        <source>매일주기</source>
-        <translation>Every day</translation>
-    </message>
-    <message>
-        <source>매주주기</source>
-        <translation>Every week</translation>
-    </message>
-    <message>
-        <source>매월주기</source>
-        <translation>Every month</translation>
-    </message>
-    <message>
-        <source>%1은 달력에 없는 날짜입니다.</source>
-        <translation>%1 is not a date on the calendar.</translation>
-    </message>
-    <message>
-        <source>매일</source>
-        <translation>Daily</translation>
-    </message>
-    <message>
-        <source>매주 %1</source>
-        <translation>Every %1</translation>
-    </message>
-    <message>
-        <source>매월 %1일</source>
-        <translation>Monthly on day %1</translation>
-    </message>
-</context>
-<context>
     <name>pdx::animations</name>
     <message>
         <source>애니메이션을 지정할 수 없습니다.</source>
@@ -2830,6 +782,68 @@ Move it to the melody folder?</translation>
     <message>
         <source>애니메이션 편집기</source>
         <translation>Animation editor</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::at::AtPhone</name>
+    <message>
+        <source>완료되었습니다.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>휴대폰이 응답하지 않습니다.</source>
+        <translation>The phone does not answer.</translation>
+    </message>
+    <message>
+        <source>휴대폰과의 연결이 끊어졌습니다.</source>
+        <translation>The connection to the phone was lost.</translation>
+    </message>
+    <message>
+        <source>휴대폰이 요청을 거절했습니다.</source>
+        <translation>The phone refused the request.</translation>
+    </message>
+    <message>
+        <source>SIM 카드의 PIN이 필요합니다.</source>
+        <translation>The SIM card needs its PIN.</translation>
+    </message>
+    <message>
+        <source>SIM 카드가 잠겼습니다. PUK를 휴대폰에서 입력하십시오.</source>
+        <translation>The SIM card is locked. Enter the PUK on the phone.</translation>
+    </message>
+    <message>
+        <source>PIN이 맞지 않습니다.</source>
+        <translation>The PIN is wrong.</translation>
+    </message>
+    <message>
+        <source>휴대폰의 응답을 읽을 수 없습니다.</source>
+        <translation>The phone&apos;s answer cannot be read.</translation>
+    </message>
+    <message>
+        <source>취소되었습니다.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>(오류 %1)</source>
+        <translation>(error %1)</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::at::Contacts</name>
+    <message>
+        <source>완성형 한글 코드에 없는 문자를 ?로 바꾸었습니다: </source>
+        <translation>characters code page 949 lacks were replaced by ?: </translation>
+    </message>
+    <message>
+        <source>이름이 16바이트보다 길어 잘랐습니다</source>
+        <translation>the name was longer than 16 bytes and was cut</translation>
+    </message>
+    <message>
+        <source>번호를 넣을 수 없어 건너뛰었습니다: </source>
+        <translation>skipped a number that cannot be kept: </translation>
+    </message>
+    <message>
+        <source>이름이 휴대폰의 %1자보다 길어 잘랐습니다</source>
+        <translation>the name was longer than the phone&apos;s %1 characters and was cut</translation>
     </message>
 </context>
 <context>
@@ -3037,6 +1051,873 @@ Move it to the melody folder?</translation>
     <message>
         <source>(50)딱다구리</source>
         <translation>(50)Woodpecker</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::carrowin::MelodyWindow</name>
+    <message>
+        <source>새 멜로디를 입력합니다.</source>
+        <translation>Adds a new melody.</translation>
+    </message>
+    <message>
+        <source>현재 멜로디를 삭제합니다.</source>
+        <translation>Deletes the current melody.</translation>
+    </message>
+    <message>
+        <source>현재 멜로디의 이름을 바꿉니다.</source>
+        <translation>Renames the current melody.</translation>
+    </message>
+    <message>
+        <source>음정을 반음 올립니다.</source>
+        <translation>Raises the pitch a semitone.</translation>
+    </message>
+    <message>
+        <source>음정을 반음 낮춥니다.</source>
+        <translation>Lowers the pitch a semitone.</translation>
+    </message>
+    <message>
+        <source>마디를 입력합니다.</source>
+        <translation>Enters a bar line.</translation>
+    </message>
+    <message>
+        <source>커서 이전 위치의 음표를 삭제합니다.</source>
+        <translation>Deletes the note before the cursor.</translation>
+    </message>
+    <message>
+        <source>커서 위치의 음표를 삭제합니다.</source>
+        <translation>Deletes the note at the cursor.</translation>
+    </message>
+    <message>
+        <source>선택한 악보를 클립보드에 복사합니다.</source>
+        <translation>Copies the selected notes to the clipboard.</translation>
+    </message>
+    <message>
+        <source>선택한 악보를 클립보드에 잘라 넣습니다.</source>
+        <translation>Cuts the selected notes to the clipboard.</translation>
+    </message>
+    <message>
+        <source>현재 위치에 클립보드의 악보를 끼워 넣습니다.</source>
+        <translation>Inserts the notes on the clipboard at the cursor.</translation>
+    </message>
+    <message>
+        <source>멜로디를 연주합니다.</source>
+        <translation>Plays the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디를 일시 정지합니다.</source>
+        <translation>Pauses the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디 연주를 중지합니다.</source>
+        <translation>Stops playing the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디의 맨 처음으로 갑니다.</source>
+        <translation>Goes to the start of the melody.</translation>
+    </message>
+    <message>
+        <source>온음표를 입력합니다.</source>
+        <translation>Enters a whole note.</translation>
+    </message>
+    <message>
+        <source>2분음표를 입력합니다.</source>
+        <translation>Enters a half note.</translation>
+    </message>
+    <message>
+        <source>4분음표를 입력합니다.</source>
+        <translation>Enters a quarter note.</translation>
+    </message>
+    <message>
+        <source>8분음표를 입력합니다.</source>
+        <translation>Enters an eighth note.</translation>
+    </message>
+    <message>
+        <source>16분음표를 입력합니다.</source>
+        <translation>Enters a sixteenth note.</translation>
+    </message>
+    <message>
+        <source>32분음표를 입력합니다.</source>
+        <translation>Enters a thirty-second note.</translation>
+    </message>
+    <message>
+        <source>온쉼표를 입력합니다.</source>
+        <translation>Enters a whole rest.</translation>
+    </message>
+    <message>
+        <source>2분쉼표를 입력합니다.</source>
+        <translation>Enters a half rest.</translation>
+    </message>
+    <message>
+        <source>4분쉼표를 입력합니다.</source>
+        <translation>Enters a quarter rest.</translation>
+    </message>
+    <message>
+        <source>8분쉼표를 입력합니다.</source>
+        <translation>Enters an eighth rest.</translation>
+    </message>
+    <message>
+        <source>16분쉼표를 입력합니다.</source>
+        <translation>Enters a sixteenth rest.</translation>
+    </message>
+    <message>
+        <source>32분쉼표를 입력합니다.</source>
+        <translation>Enters a thirty-second rest.</translation>
+    </message>
+    <message>
+        <source>점음표를 입력합니다.</source>
+        <translation>Enters a dotted note.</translation>
+    </message>
+    <message>
+        <source>왼쪽 도돌이표를 입력합니다.</source>
+        <translation>Enters a start repeat.</translation>
+    </message>
+    <message>
+        <source>오른쪽 도돌이표를 입력합니다.</source>
+        <translation>Enters an end repeat.</translation>
+    </message>
+    <message>
+        <source>올림표를 가진 음표를 입력합니다.</source>
+        <translation>Enters a note with a sharp.</translation>
+    </message>
+    <message>
+        <source>내림표를 가진 음표를 입력합니다.</source>
+        <translation>Enters a note with a flat.</translation>
+    </message>
+    <message>
+        <source>제자리표를 가진 음표를 입력합니다.</source>
+        <translation>Enters a note with a natural.</translation>
+    </message>
+    <message>
+        <source>새 멜로디 파일을 만듭니다.</source>
+        <translation>Creates a new melody file.</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 읽어들입니다.</source>
+        <translation>Opens a melody file.</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 저장합니다.</source>
+        <translation>Saves the melody file.</translation>
+    </message>
+    <message>
+        <source>도움말을 봅니다.</source>
+        <translation>Shows the help.</translation>
+    </message>
+    <message>
+        <source>멜로디 편집기 프로그램을 종료합니다.</source>
+        <translation>Exits the Melody Editor.</translation>
+    </message>
+    <message>
+        <source>멜로디 편집기</source>
+        <translation>Melody Editor</translation>
+    </message>
+    <message>
+        <source>멜로디 목록</source>
+        <translation>Melody list</translation>
+    </message>
+    <message>
+        <source>템포</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>조성</source>
+        <translation>Key</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::carrowin::NameDialog</name>
+    <message>
+        <source>이름</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>멜로디이름</source>
+        <translation>Melody name</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::cli</name>
+    <message>
+        <source>%1 파일을 쓸 수 없습니다.</source>
+        <translation>Cannot write the file %1.</translation>
+    </message>
+    <message>
+        <source>%1번 애니메이션이 없습니다. 파일에는 %2개의 애니메이션이 있습니다.</source>
+        <translation>There is no animation %1. The file holds %2 animations.</translation>
+    </message>
+    <message>
+        <source>경고: %1: %2</source>
+        <translation>Warning: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 옵션에 값이 없습니다.</source>
+        <translation>The %1 option has no value.</translation>
+    </message>
+    <message>
+        <source>%1 값이 올바르지 않습니다: %2</source>
+        <translation>Invalid value for %1: %2</translation>
+    </message>
+    <message>
+        <source>알 수 없는 인수입니다: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>사용법: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>--out OUT.png 또는 --out OUT.pbm 을 지정하십시오.</source>
+        <translation>Give --out OUT.png or --out OUT.pbm.</translation>
+    </message>
+    <message>
+        <source>--frames DIR 또는 --gif OUT.gif 를 지정하십시오.</source>
+        <translation>Give --frames DIR or --gif OUT.gif.</translation>
+    </message>
+    <message>
+        <source>같은 이름의 애니메이션이 이미 있습니다: %1</source>
+        <translation>An animation of this name already exists: %1</translation>
+    </message>
+    <message>
+        <source>%1 중 하나를 지정하십시오.</source>
+        <translation>Give one of %1.</translation>
+    </message>
+    <message>
+        <source>데이터 파일을 지정하십시오.</source>
+        <translation>Name a data file.</translation>
+    </message>
+    <message>
+        <source>만들 데이터 파일을 지정하십시오.</source>
+        <translation>Name the data file to create.</translation>
+    </message>
+    <message>
+        <source>추가 %1건, 건너뜀 %2건</source>
+        <translation>%1 added, %2 skipped</translation>
+    </message>
+    <message>
+        <source>전화번호부를 읽어들일 수 없습니다. (%1: %2)</source>
+        <translation>Cannot read the phonebook. (%1: %2)</translation>
+    </message>
+    <message>
+        <source>%1: 가져올 전화번호부 항목이 없습니다.</source>
+        <translation>%1: no phonebook entries to import.</translation>
+    </message>
+    <message>
+        <source>파일 형식이 잘못되어 있습니다.</source>
+        <translation>The file&apos;s format is wrong.</translation>
+    </message>
+    <message>
+        <source>--index 는 --onto 와 함께 지정하십시오.</source>
+        <translation>Give --index together with --onto.</translation>
+    </message>
+    <message>
+        <source>날짜가 올바르지 않습니다 (YYYY-MM-DD): %1</source>
+        <translation>Invalid date (YYYY-MM-DD): %1</translation>
+    </message>
+    <message>
+        <source>날짜를 하나 주거나 --from 과 --to 를 함께 주십시오.</source>
+        <translation>Give one date, or --from and --to together.</translation>
+    </message>
+    <message>
+        <source>--from 날짜가 --to 날짜보다 늦습니다.</source>
+        <translation>The --from date is later than the --to date.</translation>
+    </message>
+    <message>
+        <source>폴더를 읽을 수 없습니다: %1</source>
+        <translation>Cannot read the folder: %1</translation>
+    </message>
+    <message>
+        <source>경고: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>멜로디 번호가 범위를 벗어났습니다: %1 (멜로디 %2개)</source>
+        <translation>Melody number out of range: %1 (%2 melodies)</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 지정하십시오.</source>
+        <translation>Name a melody file.</translation>
+    </message>
+    <message>
+        <source>--out 옵션으로 WAV 파일을 지정하십시오.</source>
+        <translation>Name a WAV file with the --out option.</translation>
+    </message>
+    <message>
+        <source>WAV 파일을 저장할 수 없습니다: %1</source>
+        <translation>Cannot save the WAV file: %1</translation>
+    </message>
+    <message>
+        <source>연주합니다: %1 (빠르기 %2)</source>
+        <translation>Playing: %1 (tempo %2)</translation>
+    </message>
+    <message>
+        <source>%1행: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>그 밖의 경고와 오류 %1건은 줄였습니다.</source>
+        <translation>%1 more warnings and errors left out.</translation>
+    </message>
+    <message>
+        <source>--out 옵션으로 멜로디 파일을 지정하십시오.</source>
+        <translation>Name a melody file with the --out option.</translation>
+    </message>
+    <message>
+        <source>벨소리 텍스트나 파일을 지정하십시오.</source>
+        <translation>Give a ringtone text or file.</translation>
+    </message>
+    <message>
+        <source>벨소리가 없습니다.</source>
+        <translation>No ringtone found.</translation>
+    </message>
+    <message>
+        <source>벨소리 %1개 중 %2개를 멜로디로 저장했습니다.</source>
+        <translation>Saved %2 of %1 ringtones as melodies.</translation>
+    </message>
+    <message>
+        <source>--out 옵션으로 MIDI 파일을 지정하십시오.</source>
+        <translation>Name a MIDI file with the --out option.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 저장할 수 없습니다: %1</source>
+        <translation>Cannot save the MIDI file: %1</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 지정하십시오.</source>
+        <translation>Name a MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 읽을 수 없습니다: %1</source>
+        <translation>Cannot read the MIDI file: %1</translation>
+    </message>
+    <message>
+        <source>알 수 없는 melody 명령입니다: %1</source>
+        <translation>Unknown melody command: %1</translation>
+    </message>
+    <message>
+        <source>%1 값은 0과 1 사이여야 합니다: %2</source>
+        <translation>%1 must be between 0 and 1: %2</translation>
+    </message>
+    <message>
+        <source>--refuse 값은 메시지 코드(0~39 또는 PC_... 이름)여야 합니다: %1</source>
+        <translation>--refuse must be a message code (0 to 39 or a PC_... name): %1</translation>
+    </message>
+    <message>
+        <source>--push 값은 pong, sms, noise 를 쉼표로 이은 것이어야 합니다: %1</source>
+        <translation>--push must be pong, sms and noise joined by commas: %1</translation>
+    </message>
+    <message>
+        <source>--protocol 값은 native 또는 at 이어야 합니다: %1</source>
+        <translation>--protocol must be native or at: %1</translation>
+    </message>
+    <message>
+        <source>--password 는 숫자 네 자리여야 합니다.</source>
+        <translation>--password must be four digits.</translation>
+    </message>
+    <message>
+        <source>기록 파일을 만들 수 없습니다: %1</source>
+        <translation>Cannot create the trace file: %1</translation>
+    </message>
+    <message>
+        <source>--refuse 값은 명령과 오류 번호(예: +CPBW:20)여야 합니다: %1</source>
+        <translation>--refuse must be a command and an error number (for example +CPBW:20): %1</translation>
+    </message>
+    <message>
+        <source>--push 값은 sms, ring, noise 를 쉼표로 이은 것이어야 합니다: %1</source>
+        <translation>--push must be sms, ring and noise joined by commas: %1</translation>
+    </message>
+    <message>
+        <source>--pin 은 숫자 네 자리에서 여덟 자리여야 합니다.</source>
+        <translation>--pin must be four to eight digits.</translation>
+    </message>
+    <message>
+        <source>표준 출력에 쓸 수 없습니다.</source>
+        <translation>Cannot write to standard output.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::cli::Phone</name>
+    <message>
+        <source>%1개 읽음</source>
+        <translation>%1 read</translation>
+    </message>
+    <message>
+        <source>빈 슬롯</source>
+        <translation>an empty slot</translation>
+    </message>
+    <message>
+        <source>휴대폰의 응답이 없어 다시 읽었습니다. %1번 슬롯: %2</source>
+        <translation>The phone did not answer, so the slot was read back. Slot %1: %2</translation>
+    </message>
+    <message>
+        <source>이 휴대폰(AT 명령)에는 없는 기능입니다: 단축 다이얼, 알람, 환경 설정, 멜로디와 애니메이션은 원래 휴대폰에만 있습니다.</source>
+        <translation>This phone (AT commands) does not have this: speed dials, alarms, phone settings, melodies and animations exist on the original handset only.</translation>
+    </message>
+    <message>
+        <source>메시지가 너무 깁니다 (85바이트까지).</source>
+        <translation>The message is too long (85 bytes at most).</translation>
+    </message>
+    <message>
+        <source> 번호에는 숫자와 - # * p P 만 쓸 수 있습니다: </source>
+        <translation> numbers may hold only digits and - # * p P: </translation>
+    </message>
+    <message>
+        <source>--name 이 필요합니다.</source>
+        <translation>--name is needed.</translation>
+    </message>
+    <message>
+        <source>이름이 너무 깁니다 (16바이트까지): </source>
+        <translation>The name is too long (16 bytes at most): </translation>
+    </message>
+    <message>
+        <source>--to 에 받는 사람의 번호가 필요합니다.</source>
+        <translation>--to needs the recipient&apos;s number.</translation>
+    </message>
+    <message>
+        <source>--text 에 보낼 내용이 필요합니다.</source>
+        <translation>--text needs the text to send.</translation>
+    </message>
+    <message>
+        <source>--index 와 --slot(0~2)이 필요합니다.</source>
+        <translation>--index and --slot (0 to 2) are needed.</translation>
+    </message>
+    <message>
+        <source>파일에 %1번 애니메이션이 없습니다 (%2개).</source>
+        <translation>The file has no animation %1 (it has %2).</translation>
+    </message>
+    <message>
+        <source>파일에 %1번 멜로디가 없습니다 (%2개).</source>
+        <translation>The file has no melody %1 (it has %2).</translation>
+    </message>
+    <message>
+        <source>백업을 저장하였습니다: %1</source>
+        <translation>The backup was saved: %1</translation>
+    </message>
+    <message>
+        <source>--device 와 --port 는 함께 쓸 수 없습니다.</source>
+        <translation>--device and --port cannot be given together.</translation>
+    </message>
+    <message>
+        <source>--protocol 에는 native, at, auto 중 하나를 쓰세요.</source>
+        <translation>--protocol takes native, at or auto.</translation>
+    </message>
+    <message>
+        <source>--memory 에는 SM(SIM)이나 ME(휴대폰)를 쓰세요.</source>
+        <translation>--memory takes SM (the SIM) or ME (the phone).</translation>
+    </message>
+    <message>
+        <source>--storage 에는 SM, ME, MT 중 하나를 쓰세요.</source>
+        <translation>--storage takes SM, ME or MT.</translation>
+    </message>
+    <message>
+        <source>슬롯 번호는 0에서 199 사이여야 합니다.</source>
+        <translation>The slot number must be between 0 and 199.</translation>
+    </message>
+    <message>
+        <source>read 다음에는 phonebook, sms, alarms, speed-dials, options 중 하나를 쓰세요.</source>
+        <translation>read takes phonebook, sms, alarms, speed-dials or options.</translation>
+    </message>
+    <message>
+        <source>backup 다음에 저장할 폴더를 쓰세요.</source>
+        <translation>backup takes the folder to save into.</translation>
+    </message>
+    <message>
+        <source>명령이 필요합니다: info, read, write-entry, erase-entry, send-sms, sms-load, sms-save, mark-read, delete-sms, send-melody, send-animation, backup, ports, set-speed-dial, clear-speed-dial, move-speed-dial, add-alarm, modify-alarm, delete-alarm, set-option</source>
+        <translation>A command is needed: info, read, write-entry, erase-entry, send-sms, sms-load, sms-save, mark-read, delete-sms, send-melody, send-animation, backup, ports, set-speed-dial, clear-speed-dial, move-speed-dial, add-alarm, modify-alarm, delete-alarm, set-option</translation>
+    </message>
+    <message>
+        <source>알 수 없는 phone 명령입니다: </source>
+        <translation>Unknown phone command: </translation>
+    </message>
+    <message>
+        <source>비밀번호(숫자 네 자리)를 --password 나 PELODEX_PASSWORD 로 주세요.</source>
+        <translation>Give the password (four digits) with --password or PELODEX_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>--period 는 once, daily, weekly, monthly 중 하나여야 합니다: </source>
+        <translation>--period must be once, daily, weekly or monthly: </translation>
+    </message>
+    <message>
+        <source>--time 은 HH:MM (00:00~23:59) 이어야 합니다: </source>
+        <translation>--time must be HH:MM (00:00 to 23:59): </translation>
+    </message>
+    <message>
+        <source>--date 는 달력에 있는 MM-DD 이어야 합니다: </source>
+        <translation>--date must be an MM-DD of the calendar: </translation>
+    </message>
+    <message>
+        <source>--memo 는 12바이트(한글 6자)까지입니다: </source>
+        <translation>--memo holds 12 bytes (6 Hangul syllables) at most: </translation>
+    </message>
+    <message>
+        <source>휴대폰에 %1번 위치의 알람이 없습니다.</source>
+        <translation>The phone has no alarm at position %1.</translation>
+    </message>
+    <message>
+        <source>알람주기가 정해지지 않았습니다. --period 를 주세요.</source>
+        <translation>The alarm has no period. Give --period.</translation>
+    </message>
+    <message>
+        <source>알람 위치</source>
+        <translation>alarm position</translation>
+    </message>
+    <message>
+        <source>add-alarm 에는 --period 와 --time 이 필요합니다.</source>
+        <translation>add-alarm needs --period and --time.</translation>
+    </message>
+    <message>
+        <source>설정 항목 번호</source>
+        <translation>setting number</translation>
+    </message>
+    <message>
+        <source>set-option 다음에 항목 번호(0~37)와 값을 쓰세요.</source>
+        <translation>set-option takes a setting number (0 to 37) and a value.</translation>
+    </message>
+    <message>
+        <source>%1의 값은 0에서 %2 사이의 번호나 선택 항목의 이름이어야 합니다: %3</source>
+        <translation>The value of %1 must be a number from 0 to %2 or the name of a choice: %3</translation>
+    </message>
+    <message>
+        <source>%1에서 %2 사이의 수를 쓰세요.</source>
+        <translation>give a number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>받은 메시지 %1번이 없습니다 (%2개).</source>
+        <translation>There is no received message %1 (there are %2).</translation>
+    </message>
+    <message>
+        <source>저장된 메시지 %1번이 없습니다 (%2개).</source>
+        <translation>There is no saved message %1 (there are %2).</translation>
+    </message>
+    <message>
+        <source>--box 에는 received 나 saved 를 쓰세요.</source>
+        <translation>--box takes received or saved.</translation>
+    </message>
+    <message>
+        <source>--index 에 메시지 번호(1부터)를 쓰세요.</source>
+        <translation>--index takes the message&apos;s number (from 1).</translation>
+    </message>
+    <message>
+        <source>sms-load 다음에 읽을 텍스트 파일을 쓰세요.</source>
+        <translation>sms-load takes the text file to read.</translation>
+    </message>
+    <message>
+        <source>메시지를 읽어들일 수 없습니다: </source>
+        <translation>The messages cannot be read in: </translation>
+    </message>
+    <message>
+        <source>--out 에 저장할 텍스트 파일을 쓰세요.</source>
+        <translation>--out takes the text file to save to.</translation>
+    </message>
+    <message>
+        <source>메시지를 저장할 수 없습니다: </source>
+        <translation>The message cannot be saved: </translation>
+    </message>
+    <message>
+        <source>mark-read 다음에 받은 메시지의 번호(1부터)를 쓰세요.</source>
+        <translation>mark-read takes a received message&apos;s number (from 1).</translation>
+    </message>
+    <message>
+        <source>이미 읽은 메시지입니다.</source>
+        <translation>The message was read already.</translation>
+    </message>
+    <message>
+        <source>단축다이얼 번호</source>
+        <translation>speed dial number</translation>
+    </message>
+    <message>
+        <source>--entry(0~199)와 --kind home|office|mobile|pager 가 필요합니다.</source>
+        <translation>--entry (0 to 199) and --kind home|office|mobile|pager are needed.</translation>
+    </message>
+    <message>
+        <source>휴대폰 전화번호부 %1번에 %2 번호가 없습니다.</source>
+        <translation>Phonebook slot %1 of the phone has no %2 number.</translation>
+    </message>
+    <message>
+        <source>단축다이얼 %1번은 비어 있습니다.</source>
+        <translation>Speed dial %1 is empty.</translation>
+    </message>
+    <message>
+        <source>옮길 단축다이얼 번호</source>
+        <translation>speed dial number to move to</translation>
+    </message>
+    <message>
+        <source>지정된 단축다이얼을 비어 있는 단축다이얼로만 옮길 수 있습니다.</source>
+        <translation>An assigned speed dial can be moved to an empty one only.</translation>
+    </message>
+    <message>
+        <source>--pin 이나 PELODEX_PIN 으로 주세요.</source>
+        <translation>Give it with --pin or PELODEX_PIN.</translation>
+    </message>
+    <message>
+        <source>남은 횟수: %1</source>
+        <translation>Attempts left: %1</translation>
+    </message>
+    <message>
+        <source>AT 명령에 응답하지 않습니다.</source>
+        <translation>does not answer AT commands.</translation>
+    </message>
+    <message>
+        <source>사용 중: </source>
+        <translation>in use: </translation>
+    </message>
+    <message>
+        <source>열 수 있음</source>
+        <translation>opens</translation>
+    </message>
+    <message>
+        <source>열 수 없음: </source>
+        <translation>does not open: </translation>
+    </message>
+</context>
+<context>
+    <name>pdx::cli::Usage</name>
+    <message>
+        <source>알 수 없는 명령입니다</source>
+        <translation>unknown command</translation>
+    </message>
+    <message>
+        <source>데이터 파일의 PC 전화번호부를 JSON으로 보여줍니다</source>
+        <translation>shows the PC phonebook of a data file as JSON</translation>
+    </message>
+    <message>
+        <source>전화번호부를 vCard 또는 CSV로 내보냅니다</source>
+        <translation>exports the phonebook as vCard or CSV</translation>
+    </message>
+    <message>
+        <source>이름(초성 포함)이나 번호로 찾은 항목을 보여줍니다</source>
+        <translation>shows the entries found by name (initial consonants included) or number</translation>
+    </message>
+    <message>
+        <source>글자·vCard·CSV 파일의 전화번호를 데이터 파일에 추가합니다 (--report: 건수와 사유를 JSON으로)</source>
+        <translation>adds the numbers of a text, vCard or CSV file to a data file (--report: counts and reasons as JSON)</translation>
+    </message>
+    <message>
+        <source>견본 전화번호부가 든 데이터 파일을 만듭니다</source>
+        <translation>writes a data file holding a sample phonebook</translation>
+    </message>
+    <message>
+        <source>전화번호부를 PDF로 인쇄합니다</source>
+        <translation>prints the phonebook to PDF</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일을 JSON으로 보여줍니다</source>
+        <translation>shows an animation file as JSON</translation>
+    </message>
+    <message>
+        <source>그림 하나를 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>exports one picture (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>전환 효과의 장면들을 만듭니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>makes the frames of the transition effect (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>add-image FILE.pca IMAGE --name NAME [가져오기 옵션]</source>
+        <translation>add-image FILE.pca IMAGE --name NAME [import options]</translation>
+    </message>
+    <message>
+        <source>그림을 변환해 새 애니메이션으로 추가합니다</source>
+        <translation>converts a picture and adds it as a new animation</translation>
+    </message>
+    <message>
+        <source>BMP, GIF, JPEG 그림을 PPM으로 풉니다</source>
+        <translation>decodes a BMP, GIF or JPEG picture to PPM</translation>
+    </message>
+    <message>
+        <source>convert IN [가져오기 옵션] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png</source>
+        <translation>convert IN [import options] [--onto FILE.pca --index I] --out OUT.pbm|OUT.png</translation>
+    </message>
+    <message>
+        <source>그림을 96 × 51 흑백 그림으로 변환합니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>converts a picture to 96 × 51 black and white (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>휴대폰의 자료를 JSON으로 읽어옵니다 (메시지의 index: 메시지 명령이 받는 번호, 1부터)</source>
+        <translation>reads the phone&apos;s data as JSON (a message&apos;s index: the number the message commands take, from 1)</translation>
+    </message>
+    <message>
+        <source>전화번호부 한 칸을 씁니다</source>
+        <translation>writes one phonebook slot</translation>
+    </message>
+    <message>
+        <source>전화번호부 한 칸을 지웁니다</source>
+        <translation>erases one phonebook slot</translation>
+    </message>
+    <message>
+        <source>단문 메시지를 보냅니다</source>
+        <translation>sends a short message</translation>
+    </message>
+    <message>
+        <source>텍스트 파일의 메시지를 휴대폰 저장함에 씁니다</source>
+        <translation>writes the messages of a text file into the phone&apos;s saved box</translation>
+    </message>
+    <message>
+        <source>받은/저장된 메시지를 텍스트 파일로 저장합니다 (N: read sms의 index, 1부터)</source>
+        <translation>saves a received or saved message to a text file (N: the index of read sms, from 1)</translation>
+    </message>
+    <message>
+        <source>받은 메시지 N번을 읽음으로 표시합니다 (N: read sms의 index, 1부터)</source>
+        <translation>marks received message N as read (N: the index of read sms, from 1)</translation>
+    </message>
+    <message>
+        <source>받은/저장된 메시지 N번을 지웁니다 (N: read sms의 index, 1부터)</source>
+        <translation>deletes received or saved message N (N: the index of read sms, from 1)</translation>
+    </message>
+    <message>
+        <source>멜로디를 휴대폰에 넣습니다 (I: media list의 index, 0부터)</source>
+        <translation>puts a melody into the phone (I: the index of media list, from 0)</translation>
+    </message>
+    <message>
+        <source>애니메이션을 휴대폰에 넣습니다 (I: media list의 index, 0부터)</source>
+        <translation>puts an animation into the phone (I: the index of media list, from 0)</translation>
+    </message>
+    <message>
+        <source>단축다이얼 N에 전화번호부 한 칸의 번호를 지정합니다</source>
+        <translation>assigns the number of a phonebook slot to speed dial N</translation>
+    </message>
+    <message>
+        <source>단축다이얼 N을 지웁니다</source>
+        <translation>clears speed dial N</translation>
+    </message>
+    <message>
+        <source>단축다이얼을 다른 번호로 옮깁니다</source>
+        <translation>moves a speed dial to another number</translation>
+    </message>
+    <message>
+        <source>알람을 추가합니다</source>
+        <translation>adds an alarm</translation>
+    </message>
+    <message>
+        <source>modify-alarm POSITION [add-alarm의 옵션]</source>
+        <translation>modify-alarm POSITION [options of add-alarm]</translation>
+    </message>
+    <message>
+        <source>알람을 고칩니다</source>
+        <translation>changes an alarm</translation>
+    </message>
+    <message>
+        <source>알람을 지웁니다</source>
+        <translation>deletes an alarm</translation>
+    </message>
+    <message>
+        <source>휴대폰 환경 설정 한 항목을 바꿉니다</source>
+        <translation>changes one of the phone&apos;s settings</translation>
+    </message>
+    <message>
+        <source>휴대폰의 모든 자료를 폴더에 보관합니다</source>
+        <translation>keeps all of the phone&apos;s data in a folder</translation>
+    </message>
+    <message>
+        <source>가상 휴대폰을 의사 단말기에서 실행합니다</source>
+        <translation>runs a simulated phone on a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>AT 명령으로 답하는 요즘 휴대폰(모뎀)을 의사 단말기에서 실행합니다</source>
+        <translation>runs a present-day phone (modem) answering AT commands on a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 JSON으로 보여줍니다</source>
+        <translation>shows a melody file as JSON</translation>
+    </message>
+    <message>
+        <source>휴대폰이 받는 바이트를 보여줍니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>shows the bytes the phone receives (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>멜로디를 WAV 파일로 만듭니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>renders a melody to a WAV file (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>멜로디를 PC에서 연주합니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>plays a melody on the PC (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>벨소리 텍스트를 멜로디 파일로 가져옵니다</source>
+        <translation>imports ringtone text into a melody file</translation>
+    </message>
+    <message>
+        <source>멜로디를 벨소리 텍스트로 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>exports a melody as ringtone text (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>멜로디를 MIDI 파일로 내보냅니다 (I: 파일 안의 순서, 0부터)</source>
+        <translation>exports a melody as a MIDI file (I: its place in the file, from 0)</translation>
+    </message>
+    <message>
+        <source>MIDI 파일의 한 성부를 멜로디 파일로 가져옵니다</source>
+        <translation>imports one voice of a MIDI file into a melody file</translation>
+    </message>
+    <message>
+        <source>지정 화면의 파일과 항목 목록을 JSON으로 보여줍니다 (항목의 index: phone send-melody와 send-animation의 --index, 0부터)</source>
+        <translation>shows the files and items the assignment page lists as JSON (an item&apos;s index: the --index of phone send-melody and send-animation, from 0)</translation>
+    </message>
+    <message>
+        <source>양력 날짜를 음력으로 바꿉니다 (JSON)</source>
+        <translation>converts solar dates to lunar dates (JSON)</translation>
+    </message>
+    <message>
+        <source>PC의 데이터 파일 (Pelodex.dat)</source>
+        <translation>the PC&apos;s data file (Pelodex.dat)</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일 (.pca)</source>
+        <translation>animation files (.pca)</translation>
+    </message>
+    <message>
+        <source>바깥 그림 (BMP, GIF, JPEG)</source>
+        <translation>outside pictures (BMP, GIF, JPEG)</translation>
+    </message>
+    <message>
+        <source>가상 휴대폰</source>
+        <translation>the simulated phone</translation>
+    </message>
+    <message>
+        <source>멜로디 파일 (.pcm)</source>
+        <translation>melody files (.pcm)</translation>
+    </message>
+    <message>
+        <source>멜로디·애니메이션 폴더</source>
+        <translation>melody and animation folders</translation>
+    </message>
+    <message>
+        <source>음력 날짜</source>
+        <translation>lunar dates</translation>
+    </message>
+    <message>
+        <source>사용법: pelodex-cli 그룹 명령 [인수...]
+       pelodex-cli 그룹 --help    그룹의 명령을 봅니다
+       pelodex-cli --version
+
+</source>
+        <translation>Usage: pelodex-cli GROUP COMMAND [ARGUMENTS...]
+       pelodex-cli GROUP --help    lists the group&apos;s commands
+       pelodex-cli --version
+
+</translation>
+    </message>
+    <message>
+        <source>종료 상태: 0 성공, 1 휴대폰 없음, 2-9 문서 오류, 3 비밀번호 틀림, 4 휴대폰이 거절, 64 잘못된 인수, 65 잘못된 자료, 66 읽을 수 없는 입력, 70 내부 오류, 73 만들 수 없음, 74 출력 오류</source>
+        <translation>Exit status: 0 success, 1 no phone, 2-9 document error, 3 wrong password, 4 refused by the phone, 64 bad arguments, 65 bad data, 66 unreadable input, 70 internal error, 73 cannot create, 74 output error</translation>
+    </message>
+    <message>
+        <source>휴대폰의 종류(원래 휴대폰 또는 AT 명령), 제조사·모델·버전·IMEI와 쓸 수 있는 기능을 JSON으로 보여줍니다</source>
+        <translation>shows the phone&apos;s kind (original handset or AT commands), maker, model, revision, IMEI and the features it offers as JSON</translation>
+    </message>
+    <message>
+        <source>COM1에서 COM8까지와 USB 직렬 장치, 그 by-id 이름, 열리는지와 쥐고 있는 프로그램, 푸는 방법을 보여줍니다</source>
+        <translation>shows COM1 to COM8 and the USB serial devices, their by-id names, whether they open, the program holding them and how to free them</translation>
+    </message>
+    <message>
+        <source>휴대폰과 주고받기: pelodex-cli phone [--device PATH | --port N] [--protocol auto|native|at] [--password NNNN] [--pin PIN] [--memory SM|ME] [--storage SM|ME|MT] 명령 (AT 휴대폰에는 단축다이얼·알람·환경 설정·멜로디·애니메이션·백업이 없어 4로 끝납니다)</source>
+        <translation>exchanges with the phone: pelodex-cli phone [--device PATH | --port N] [--protocol auto|native|at] [--password NNNN] [--pin PIN] [--memory SM|ME] [--storage SM|ME|MT] COMMAND (an AT phone has no speed dials, alarms, settings, melodies, animations or backup: those exit 4)</translation>
     </message>
 </context>
 <context>
@@ -3885,6 +2766,14 @@ Move it to the melody folder?</translation>
         <source>단문 메시지</source>
         <translation>Messages</translation>
     </message>
+    <message>
+        <source>이전</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Exit</translation>
+    </message>
 </context>
 <context>
     <name>pdx::features::CSmsReceivedPage</name>
@@ -4089,6 +2978,52 @@ Move it to the melody folder?</translation>
     </message>
 </context>
 <context>
+    <name>pdx::link</name>
+    <message>
+        <source>백업 파일을 쓸 수 없습니다: %1</source>
+        <translation>Cannot write the backup file: %1</translation>
+    </message>
+    <message>
+        <source>백업 목록을 쓸 수 없습니다: %1</source>
+        <translation>Cannot write the backup list: %1</translation>
+    </message>
+    <message>
+        <source>열려 있습니다.</source>
+        <translation>Open.</translation>
+    </message>
+    <message>
+        <source>장치가 없습니다. 케이블이 연결되어 있는지 확인하세요.</source>
+        <translation>No such device. Check that the cable is connected.</translation>
+    </message>
+    <message>
+        <source>장치를 열 권한이 없습니다. 사용자를 dialout 그룹에 추가한 뒤 다시 로그인하세요.</source>
+        <translation>No permission to open the device. Add the user to the dialout group and log in again.</translation>
+    </message>
+    <message>
+        <source>다른 프로그램이 장치를 사용하고 있습니다. ModemManager나 brltty 같은 프로그램을 끄세요.</source>
+        <translation>Another program is using the device. Stop programs such as ModemManager or brltty.</translation>
+    </message>
+    <message>
+        <source>직렬 포트가 아닙니다.</source>
+        <translation>Not a serial port.</translation>
+    </message>
+    <message>
+        <source>포트가 이미 열려 있습니다.</source>
+        <translation>The port is already open.</translation>
+    </message>
+    <message>
+        <source>장치를 열 수 없습니다.</source>
+        <translation>Cannot open the device.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::link::PasswordDisplay</name>
+    <message>
+        <source>비밀번호 %1자리 입력됨</source>
+        <translation>%1 password digits entered</translation>
+    </message>
+</context>
+<context>
     <name>pdx::melodies</name>
     <message>
         <source>멜로디를 연주할 수 없습니다.</source>
@@ -4101,6 +3036,343 @@ Move it to the melody folder?</translation>
     <message>
         <source>멜로디 편집기</source>
         <translation>Melody editor</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::EditorCommands</name>
+    <message>
+        <source>%1행: </source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <source>벨소리가 없습니다.</source>
+        <translation>There are no ringtones.</translation>
+    </message>
+    <message>
+        <source>멜로디가 변경되었습니다. 저장하시겠습니까?</source>
+        <translation>The melody has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>이 파일이 멜로디 폴더에 있지 않습니다.
+멜로디 폴더로 옮길까요?</source>
+        <translation>This file is not in the melody folder.
+Move it to the melody folder?</translation>
+    </message>
+    <message>
+        <source>같은 이름을 가진 멜로디 파일이 있습니다. 덮어쓸까요?</source>
+        <translation>A melody file with the same name exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>프로그램을 종료하시겠습니까?</source>
+        <translation>Exit the program?</translation>
+    </message>
+    <message>
+        <source>같은 이름의 멜로디가 있습니다.</source>
+        <translation>A melody with this name already exists.</translation>
+    </message>
+    <message>
+        <source>멜로디는 하나 이상 등록되어 있어야 합니다.</source>
+        <translation>There must be at least one melody.</translation>
+    </message>
+    <message>
+        <source>멜로디를 삭제하시겠습니까?</source>
+        <translation>Delete the melody?</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::Keys</name>
+    <message>
+        <source>다장조 (C)</source>
+        <translation>C major</translation>
+    </message>
+    <message>
+        <source>사장조 (G, #1)</source>
+        <translation>G major (1 sharp)</translation>
+    </message>
+    <message>
+        <source>라장조 (D, #2)</source>
+        <translation>D major (2 sharps)</translation>
+    </message>
+    <message>
+        <source>가장조 (A, #3)</source>
+        <translation>A major (3 sharps)</translation>
+    </message>
+    <message>
+        <source>마장조 (E, #4)</source>
+        <translation>E major (4 sharps)</translation>
+    </message>
+    <message>
+        <source>나장조 (B, #5)</source>
+        <translation>B major (5 sharps)</translation>
+    </message>
+    <message>
+        <source>올림바장조 (F#, #6)</source>
+        <translation>F# major (6 sharps)</translation>
+    </message>
+    <message>
+        <source>올림다장조 (C#, #7)</source>
+        <translation>C# major (7 sharps)</translation>
+    </message>
+    <message>
+        <source>바장조 (F, b1)</source>
+        <translation>F major (1 flat)</translation>
+    </message>
+    <message>
+        <source>내림나장조 (Bb, b2)</source>
+        <translation>Bb major (2 flats)</translation>
+    </message>
+    <message>
+        <source>내림마장조 (Eb, b3)</source>
+        <translation>Eb major (3 flats)</translation>
+    </message>
+    <message>
+        <source>내림가장조 (Ab, b4)</source>
+        <translation>Ab major (4 flats)</translation>
+    </message>
+    <message>
+        <source>내림라장조 (Db, b5)</source>
+        <translation>Db major (5 flats)</translation>
+    </message>
+    <message>
+        <source>내림사장조 (Gb, b6)</source>
+        <translation>Gb major (6 flats)</translation>
+    </message>
+    <message>
+        <source>내림다장조 (Cb, b7)</source>
+        <translation>Cb major (7 flats)</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::MelodyFile</name>
+    <message>
+        <source>멜로디를 저장할 수 없습니다.</source>
+        <translation>Cannot save the melody.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::MidiImport</name>
+    <message>
+        <source>빠르기 %1을(를) %2(으)로 바꾸었습니다.</source>
+        <translation>Changed the tempo %1 to %2.</translation>
+    </message>
+    <message>
+        <source>도중의 빠르기 변화는 옮기지 못했습니다.</source>
+        <translation>Tempo changes within the piece were not taken over.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 올렸습니다.</source>
+        <translation>Raised the whole melody %1 octave(s) to fit the playable range.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위에 맞추어 멜로디 전체를 %1옥타브 내렸습니다.</source>
+        <translation>Lowered the whole melody %1 octave(s) to fit the playable range.</translation>
+    </message>
+    <message>
+        <source>그래도 범위를 벗어나는 음 %1개는 따로 옥타브를 옮겼습니다.</source>
+        <translation>Moved %1 note(s) still out of range by octaves one by one.</translation>
+    </message>
+    <message>
+        <source>한 음표로 나타낼 수 없는 긴 음을 여러 음표로 나누었습니다.</source>
+        <translation>Split long notes that no single note can show into several notes.</translation>
+    </message>
+    <message>
+        <source>멜로디의 한도에 이르러 나머지 음표 %1개는 넣지 못했습니다.</source>
+        <translation>The melody is full; %1 remaining note(s) were left out.</translation>
+    </message>
+    <message>
+        <source>트랙 번호가 범위를 벗어났습니다.</source>
+        <translation>The track number is out of range.</translation>
+    </message>
+    <message>
+        <source>가져올 음표가 없습니다.</source>
+        <translation>There are no notes to import.</translation>
+    </message>
+    <message>
+        <source>재생기가 건너뛰는 시스템 메시지 %1개를 건너뛰었습니다.</source>
+        <translation>Skipped %1 system message(s) that players skip.</translation>
+    </message>
+    <message>
+        <source>여러 음이 함께 울리는 곳에서는 가장 높은 음만 옮겼습니다.</source>
+        <translation>Where several notes sound together, only the highest was taken.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 찾을 수 없습니다.</source>
+        <translation>Cannot find the MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일이 너무 큽니다.</source>
+        <translation>The MIDI file is too large.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일을 읽을 수 없습니다.</source>
+        <translation>Cannot read the MIDI file.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::MidiReader</name>
+    <message>
+        <source>길이 값이 잘못되었습니다.</source>
+        <translation>A length value is wrong.</translation>
+    </message>
+    <message>
+        <source>파일이 중간에 끊겼습니다.</source>
+        <translation>The file ends too early.</translation>
+    </message>
+    <message>
+        <source>상태 바이트가 없는 데이터가 있습니다.</source>
+        <translation>There is data without a status byte.</translation>
+    </message>
+    <message>
+        <source>채널 메시지의 데이터가 잘못되었습니다.</source>
+        <translation>A channel message has wrong data.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일이 아닙니다.</source>
+        <translation>Not a MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI 파일의 머리말이 잘못되었습니다.</source>
+        <translation>The MIDI file header is wrong.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 MIDI 형식입니다.</source>
+        <translation>This MIDI format is not supported.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 MIDI 시간 단위입니다.</source>
+        <translation>This MIDI time division is not supported.</translation>
+    </message>
+    <message>
+        <source>트랙이 머리말보다 적습니다.</source>
+        <translation>There are fewer tracks than the header says.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::RtttlExport</name>
+    <message>
+        <source>빠르기 0은 쓸 수 없어 120으로 적었습니다.</source>
+        <translation>Tempo 0 cannot be written; wrote 120.</translation>
+    </message>
+    <message>
+        <source>길이 %1을(를) 가까운 길이 %2(으)로 바꾸었습니다.</source>
+        <translation>Changed the length %1 to the nearest length %2.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다.</source>
+        <translation>Replaced notes out of the playable range with rests.</translation>
+    </message>
+    <message>
+        <source>도돌이표와 끝 표시 %1개는 옮길 수 없어 뺐습니다.</source>
+        <translation>Left out %1 repeat or end mark(s) that cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::RtttlImport</name>
+    <message>
+        <source>빠르기 %1을(를) %2(으)로 낮추고 음표 길이를 1/%3로 줄였습니다.</source>
+        <translation>Lowered the tempo %1 to %2 and shortened the notes to 1/%3.</translation>
+    </message>
+    <message>
+        <source>빠르기를 30에서 255 사이로 맞추었습니다: %1</source>
+        <translation>Brought the tempo into 30 to 255: %1</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 길이의 음표를 뺐습니다: %1</source>
+        <translation>Left out a note of a length that is not supported: %1</translation>
+    </message>
+    <message>
+        <source>너무 짧은 음표를 32분음표로 늘렸습니다: %1</source>
+        <translation>Lengthened a note too short to a thirty-second note: %1</translation>
+    </message>
+    <message>
+        <source>점온음표를 온음표와 2분음표로 나누었습니다: %1</source>
+        <translation>Split a dotted whole note into a whole and a half note: %1</translation>
+    </message>
+    <message>
+        <source>그 밖의 경고 %1건은 줄였습니다.</source>
+        <translation>%1 more warning(s) not listed.</translation>
+    </message>
+    <message>
+        <source>멜로디 길이 제한을 넘는 음표 %1개를 뺐습니다.</source>
+        <translation>Left out %1 note(s) beyond the melody length limit.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위를 벗어난 음을 쉼표로 바꾸었습니다: %1</source>
+        <translation>Replaced a note out of the playable range with a rest: %1</translation>
+    </message>
+    <message>
+        <source>이름에서 코드 페이지 949에 없는 글자를 ?로 바꾸었습니다: %1</source>
+        <translation>Replaced characters of the name not in code page 949 with ?: %1</translation>
+    </message>
+    <message>
+        <source>이름을 16바이트로 줄였습니다: %1</source>
+        <translation>Shortened the name to 16 bytes: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>옥타브는 한 자리 숫자여야 합니다</source>
+        <translation>An octave must be a single digit</translation>
+    </message>
+    <message>
+        <source>음표를 읽을 수 없습니다</source>
+        <translation>Cannot read the note</translation>
+    </message>
+    <message>
+        <source>벨소리 텍스트 형식이 아닙니다 (이름:기본값:음표).</source>
+        <translation>Not a ringtone text (name:defaults:notes).</translation>
+    </message>
+    <message>
+        <source>기본값을 읽을 수 없습니다 (%1): %2</source>
+        <translation>Cannot read the defaults (%1): %2</translation>
+    </message>
+    <message>
+        <source>한 파일에는 멜로디를 %1개까지만 넣을 수 있어 가져오지 않았습니다.</source>
+        <translation>Not imported: a file holds at most %1 melodies.</translation>
+    </message>
+    <message>
+        <source>같은 이름이 있어 &apos;%1&apos;(으)로 바꾸었습니다.</source>
+        <translation>Renamed to &apos;%1&apos; because the name was taken.</translation>
+    </message>
+    <message>
+        <source>%1행 %2번째 글자</source>
+        <translation>line %1, character %2</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::ScoreEditor</name>
+    <message>
+        <source>더이상 멜로디를 추가할 수 없습니다.</source>
+        <translation>No more melodies can be added.</translation>
+    </message>
+    <message>
+        <source>연주할 수 있는 범위를 벗어나는 음이 있습니다. 계속할까요?</source>
+        <translation>Some notes are out of the playable range. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::ui</name>
+    <message>
+        <source>음표 입력 오선</source>
+        <translation>Note entry staff</translation>
+    </message>
+    <message>
+        <source>피아노 건반</source>
+        <translation>Piano keyboard</translation>
+    </message>
+    <message>
+        <source>악보</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>악보 스크롤 막대</source>
+        <translation>Score scroll bar</translation>
     </message>
 </context>
 <context>
@@ -4376,6 +3648,13 @@ to install QZ Telecom.</translation>
     </message>
 </context>
 <context>
+    <name>pdx::pelodex::AtSession</name>
+    <message>
+        <source>Pelodex의 200칸을 넘어 읽지 않았습니다</source>
+        <translation>not read: past Pelodex&apos;s 200 slots</translation>
+    </message>
+</context>
+<context>
     <name>pdx::phonebook</name>
     <message>
         <source>휴대폰에 전화번호를 쓰고 있습니다.</source>
@@ -4527,6 +3806,25 @@ to install QZ Telecom.</translation>
     </message>
 </context>
 <context>
+    <name>pdx::platform::PortHolder</name>
+    <message>
+        <source>멈추려면 sudo systemctl stop ModemManager, 늘 비켜 두려면 udev 규칙 ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot;을 쓰세요.</source>
+        <translation>Stop it with sudo systemctl stop ModemManager, or keep it away for good with the udev rule ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot;.</translation>
+    </message>
+    <message>
+        <source>점자 단말을 쓰지 않으면 sudo systemctl stop brltty 로 멈추거나 brltty 꾸러미를 지우세요.</source>
+        <translation>Without a braille display, stop it with sudo systemctl stop brltty or remove the brltty package.</translation>
+    </message>
+    <message>
+        <source>그 프로그램을 끝낸 뒤 다시 하세요.</source>
+        <translation>End that program and try again.</translation>
+    </message>
+    <message>
+        <source>장치를 %1(프로세스 %2)에서 쓰고 있습니다.</source>
+        <translation>The device is in use by %1 (process %2).</translation>
+    </message>
+</context>
+<context>
     <name>pdx::printing</name>
     <message>
         <source>전화번호부</source>
@@ -4547,6 +3845,89 @@ to install QZ Telecom.</translation>
     <message>
         <source>문자 메시지 발신</source>
         <translation>Sent Messages</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::simulator</name>
+    <message>
+        <source>의사 터미널을 만들 수 없습니다</source>
+        <translation>Cannot create a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>의사 터미널을 설정할 수 없습니다: %1</source>
+        <translation>Cannot set up the pseudo-terminal: %1</translation>
+    </message>
+    <message>
+        <source>장치를 열 수 없습니다: %1</source>
+        <translation>Cannot open the device: %1</translation>
+    </message>
+    <message>
+        <source>%1바이트여야 합니다 (%2바이트)</source>
+        <translation>must be %1 bytes (is %2 bytes)</translation>
+    </message>
+    <message>
+        <source>기록의 슬롯 번호가 %1입니다</source>
+        <translation>the record&apos;s slot number is %1</translation>
+    </message>
+    <message>
+        <source>그룹 번호는 0~19여야 합니다</source>
+        <translation>the group number must be 0 to 19</translation>
+    </message>
+    <message>
+        <source>사용 중 표시가 없습니다</source>
+        <translation>the in-use mark is missing</translation>
+    </message>
+    <message>
+        <source>글자 수는 85바이트까지입니다</source>
+        <translation>the text is at most 85 bytes</translation>
+    </message>
+    <message>
+        <source>멜로디 길이가 맞지 않습니다</source>
+        <translation>the melody&apos;s length does not match</translation>
+    </message>
+    <message>
+        <source>숫자 네 자리여야 합니다</source>
+        <translation>must be four digits</translation>
+    </message>
+    <message>
+        <source>32바이트까지입니다</source>
+        <translation>at most 32 bytes</translation>
+    </message>
+    <message>
+        <source>16진수가 아닌 글자가 있습니다: %1</source>
+        <translation>Not a hexadecimal digit: %1</translation>
+    </message>
+    <message>
+        <source>16진수의 자릿수가 홀수입니다</source>
+        <translation>Odd number of hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>기록은 %1개까지의 배열이어야 합니다</source>
+        <translation>records must be an array of at most %1</translation>
+    </message>
+    <message>
+        <source>%1: %2바이트보다 깁니다</source>
+        <translation>%1: longer than %2 bytes</translation>
+    </message>
+    <message>
+        <source>슬롯 %1이(가) 두 번 나옵니다</source>
+        <translation>slot %1 appears twice</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일의 형식이 올바르지 않습니다: %1</source>
+        <translation>The phone state file&apos;s format is wrong: %1</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일을 열 수 없습니다: %1 (%2)</source>
+        <translation>Cannot open the phone state file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일이 JSON 형식이 아닙니다: %1</source>
+        <translation>The phone state file is not JSON: %1</translation>
+    </message>
+    <message>
+        <source>휴대폰 상태 파일을 저장할 수 없습니다: %1</source>
+        <translation>Cannot save the phone state file: %1</translation>
     </message>
 </context>
 <context>
@@ -4644,45 +4025,26 @@ to install QZ Telecom.</translation>
     </message>
 </context>
 <context>
-    <name>PelodexApp</name>
+    <name>pdx::velluto::Dialogs</name>
     <message>
-        <source>SIM 카드</source>
-        <translation>SIM card</translation>
+        <source>새 파일</source>
+        <translation>New file</translation>
     </message>
     <message>
-        <source>휴대폰 메모리</source>
-        <translation>Phone memory</translation>
+        <source>이름</source>
+        <translation>Name</translation>
     </message>
     <message>
-        <source>새 메시지가 도착했습니다.</source>
-        <translation>A new message has arrived.</translation>
+        <source>이름 바꾸기</source>
+        <translation>Rename</translation>
     </message>
     <message>
-        <source>전화번호부 메모리</source>
-        <translation>Phonebook memory</translation>
+        <source>새 애니메이션</source>
+        <translation>New animation</translation>
     </message>
     <message>
-        <source>이 휴대폰(AT 방식)에는 없는 기능입니다.</source>
-        <translation>This phone (AT commands) does not have this function.</translation>
-    </message>
-</context>
-<context>
-    <name>PinDialog</name>
-    <message>
-        <source>SIM 비밀번호</source>
-        <translation>SIM PIN</translation>
-    </message>
-    <message>
-        <source>SIM 카드의 PIN(숫자 4~8자리)을 입력하세요.</source>
-        <translation>Enter the SIM card PIN (4 to 8 digits).</translation>
-    </message>
-    <message>
-        <source>남은 시도 횟수: %1</source>
-        <translation>Attempts left: %1</translation>
-    </message>
-    <message>
-        <source>PIN</source>
-        <translation>PIN</translation>
+        <source>애니메이션 이름</source>
+        <translation>Animation name</translation>
     </message>
     <message>
         <source>확인</source>
@@ -4691,6 +4053,378 @@ to install QZ Telecom.</translation>
     <message>
         <source>취소</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>글자 입력</source>
+        <translation>Enter text</translation>
+    </message>
+    <message>
+        <source>내용</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>글꼴...</source>
+        <translation>Font...</translation>
+    </message>
+    <message>
+        <source>글꼴</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>글꼴을 고릅니다.</source>
+        <translation>Chooses the font.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::velluto::ImportDialog</name>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>밝기</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>명암</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>파일형식</source>
+        <translation>File type</translation>
+    </message>
+    <message>
+        <source>큰쪽에 맞춤</source>
+        <translation>Fit larger side</translation>
+    </message>
+    <message>
+        <source>작은쪽에 맞춤</source>
+        <translation>Fit smaller side</translation>
+    </message>
+    <message>
+        <source>네모크기에 맞춤</source>
+        <translation>Stretch to fit</translation>
+    </message>
+    <message>
+        <source>왼쪽/위쪽</source>
+        <translation>Left/top</translation>
+    </message>
+    <message>
+        <source>가운데</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>오른쪽/아래쪽</source>
+        <translation>Right/bottom</translation>
+    </message>
+    <message>
+        <source>크기 맞춤 :</source>
+        <translation>Fit:</translation>
+    </message>
+    <message>
+        <source>위치 :</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>원본 그림</source>
+        <translation>Original picture</translation>
+    </message>
+    <message>
+        <source>변환된 그림</source>
+        <translation>Converted picture</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::velluto::Main</name>
+    <message>
+        <source>Velluto: 알 수 없는 인수를 무시합니다: %1</source>
+        <translation>Velluto: ignoring an unknown argument: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::velluto::Window</name>
+    <message>
+        <source>도움말</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>새파일</source>
+        <translation>New file</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>그림읽기</source>
+        <translation>Import picture</translation>
+    </message>
+    <message>
+        <source>새 애니메이션</source>
+        <translation>New animation</translation>
+    </message>
+    <message>
+        <source>애니메이션 삭제</source>
+        <translation>Delete animation</translation>
+    </message>
+    <message>
+        <source>이름 바꾸기</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>블록 지정</source>
+        <translation>Select block</translation>
+    </message>
+    <message>
+        <source>점</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>선</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>네모</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>원</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>채우기</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>스프레이</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>글자</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>효과 시작</source>
+        <translation>Start effect</translation>
+    </message>
+    <message>
+        <source>효과 중지</source>
+        <translation>Stop effect</translation>
+    </message>
+    <message>
+        <source>되돌리기</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>다시 실행</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>애니메이션 편집기</source>
+        <translation>Animation Editor</translation>
+    </message>
+    <message>
+        <source>애니메이션</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>편집할 애니메이션을 고릅니다.</source>
+        <translation>Chooses the animation to edit.</translation>
+    </message>
+    <message>
+        <source>효과</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>애니메이션이 나타나는 효과를 고릅니다.</source>
+        <translation>Chooses how the animation appears.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::Calendar</name>
+    <message>
+        <source>일</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>월</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>화</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>수</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>목</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>금</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>토</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>1월</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>2월</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>3월</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>4월</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>5월</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>6월</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>7월</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>8월</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>9월</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>10월</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>11월</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>12월</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>%1년 %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>윤 </source>
+        <translation>leap </translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::Help</name>
+    <message>
+        <source>도움말 내용</source>
+        <translation>Help text</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::Picker</name>
+    <message>
+        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>파일이 존재하지 않습니다</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>폴더를 찾을 수 없습니다.</source>
+        <translation>The folder cannot be found.</translation>
+    </message>
+    <message>
+        <source>폴더는 고를 수 없습니다. 파일 이름을 입력하십시오.</source>
+        <translation>A folder cannot be chosen. Type a file name.</translation>
+    </message>
+    <message>
+        <source>파일이름</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>파일 목록</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>드라이브선택</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>[-홈-]</source>
+        <translation>[-home-]</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::RuntimeFolder</name>
+    <message>
+        <source>%1 자리에 폴더가 아닌 것이 있어 창 소켓을 만들 수 없습니다. 그것을 옮기거나 지우세요.</source>
+        <translation>Cannot make the window socket: %1 is not a folder. Move or delete it.</translation>
+    </message>
+    <message>
+        <source>%1 폴더를 다른 사용자가 쓸 수 있어 창 소켓에 쓰지 않습니다.</source>
+        <translation>Other users can write to the folder %1, so it is not used for the window socket.</translation>
+    </message>
+    <message>
+        <source>%1 폴더를 만들 수 없습니다: %2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 경로가 너무 길어 창 소켓을 만들 수 없습니다 (%2, %3바이트까지).</source>
+        <translation>Cannot make the window socket: the %1 path is too long (%2, at most %3 bytes).</translation>
+    </message>
+    <message>
+        <source>캐시 폴더</source>
+        <translation>cache folder</translation>
+    </message>
+    <message>
+        <source>%1 폴더가 이 사용자만의 것이 아니어서 %2 폴더를 대신 씁니다.</source>
+        <translation>The folder %1 is not private to this user; using %2 instead.</translation>
+    </message>
+    <message>
+        <source>임시 폴더</source>
+        <translation>temporary folder</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::winlib::WaitWindow</name>
+    <message>
+        <source>취소하는 중입니다.</source>
+        <translation>Cancelling.</translation>
+    </message>
+    <message>
+        <source>남은 시간 약 %1분 %2초</source>
+        <translation>About %1 min %2 s left</translation>
+    </message>
+    <message>
+        <source>남은 시간 약 %1초</source>
+        <translation>About %1 s left</translation>
     </message>
 </context>
 </TS>
