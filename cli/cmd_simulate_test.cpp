@@ -289,17 +289,24 @@ TEST(SimulateAtTest, PlaysAnAtModemWithTheGivenPinAndRefusal) {
   ::close(fd);
 }
 
+// Standard error joined to the output, as a user sees both.
+RunResult runJoined(const std::string &arguments) {
+  RunResult result = runCli(arguments);
+  result.out += result.err;
+  return result;
+}
+
 // pelodex-cli phone against `simulate --protocol at`: the same commands on a
 // phone of today.
 class AtPhoneCliTest : public PhoneCliTest {
 protected:
-  std::string at(const Simulator &sim, const std::string &rest) {
+  std::string at(const SimulatedPhone &sim, const std::string &rest) {
     return "phone --device " + sim.device() + " --protocol at --pin 1234 " + rest;
   }
 };
 
 TEST_F(AtPhoneCliTest, LogsOnWithTheSimPinAndNeverGuessesThePuk) {
-  Simulator sim({"--protocol", "at"});
+  SimulatedPhone sim({"--protocol", "at"});
   const std::string base = "phone --device " + sim.device() + " --protocol at ";
   const struct {
     std::string args;
@@ -313,16 +320,16 @@ TEST_F(AtPhoneCliTest, LogsOnWithTheSimPinAndNeverGuessesThePuk) {
       {"--pin 1234 info", 3, "PUK"},
   };
   for (const auto &step : steps) {
-    const Result result = run(base + step.args, true);
+    const RunResult result = runJoined(base + step.args);
     EXPECT_EQ(result.status, step.status) << step.args;
     EXPECT_NE(result.out.find(step.says), std::string::npos) << step.args << ": " << result.out;
   }
 }
 
 TEST_F(AtPhoneCliTest, IsFoundAfterTheOriginalHandshakeAndSaysWhatItOffers) {
-  Simulator sim({"--protocol", "at"});
+  SimulatedPhone sim({"--protocol", "at"});
   // No --protocol: the original handshake first, then AT.
-  const Result info = run("phone --device " + sim.device() + " --pin 1234 info");
+  const RunResult info = runCli("phone --device " + sim.device() + " --pin 1234 info");
   ASSERT_EQ(info.status, 0);
   const auto json = nlohmann::json::parse(info.out);
   EXPECT_EQ(json["protocol"], "at");
@@ -332,23 +339,24 @@ TEST_F(AtPhoneCliTest, IsFoundAfterTheOriginalHandshakeAndSaysWhatItOffers) {
   EXPECT_EQ(json["features"]["alarms"], false);
   // The original handset's records are refused with a reason.
   for (const std::string command : {"read alarms", "read options", "clear-speed-dial 1", "backup /tmp/x"}) {
-    const Result refused = run(at(sim, command), true);
+    const RunResult refused = runJoined(at(sim, command));
     EXPECT_EQ(refused.status, 4) << command;
     EXPECT_NE(refused.out.find("AT 명령"), std::string::npos) << command;
   }
 }
 
 TEST_F(AtPhoneCliTest, PhonebookIsJoinedWrittenAndErasedByMemory) {
-  Simulator sim({"--protocol", "at"});
+  SimulatedPhone sim({"--protocol", "at"});
   // The SIM's 250 entries join into more than Pelodex's 200 slots.
-  const Result sim250 = run(at(sim, "read phonebook"), true);
+  const RunResult sim250 = runJoined(at(sim, "read phonebook"));
   ASSERT_EQ(sim250.status, 0);
   EXPECT_NE(sim250.out.find("200"), std::string::npos);
-  ASSERT_EQ(run(at(sim, "--memory ME write-entry 3 --name 홍길동 --mobile 010-1111-2222 --home 02-333-4444"))
-                .status,
-            0);
-  ASSERT_EQ(run(at(sim, "--memory ME erase-entry 0")).status, 0);
-  const auto book = nlohmann::json::parse(run(at(sim, "--memory ME read phonebook")).out);
+  ASSERT_EQ(
+      runCli(at(sim, "--memory ME write-entry 3 --name 홍길동 --mobile 010-1111-2222 --home 02-333-4444"))
+          .status,
+      0);
+  ASSERT_EQ(runCli(at(sim, "--memory ME erase-entry 0")).status, 0);
+  const auto book = nlohmann::json::parse(runCli(at(sim, "--memory ME read phonebook")).out);
   std::vector<std::string> names;
   for (const auto &entry : book["entries"]) {
     names.push_back(entry["name"]);
@@ -359,8 +367,8 @@ TEST_F(AtPhoneCliTest, PhonebookIsJoinedWrittenAndErasedByMemory) {
 }
 
 TEST_F(AtPhoneCliTest, MessagesAreReadSavedWholeSentInPartsAndDeleted) {
-  Simulator sim({"--protocol", "at"});
-  const auto boxes = nlohmann::json::parse(run(at(sim, "read sms")).out);
+  SimulatedPhone sim({"--protocol", "at"});
+  const auto boxes = nlohmann::json::parse(runCli(at(sim, "read sms")).out);
   ASSERT_EQ(boxes["received"].size(), 7u);
   EXPECT_EQ(boxes["saved"].size(), 4u);
   int longOne = 0;
@@ -372,11 +380,12 @@ TEST_F(AtPhoneCliTest, MessagesAreReadSavedWholeSentInPartsAndDeleted) {
   ASSERT_GT(longOne, 0);
   const std::string index = std::to_string(longOne);
   const fs::path saved = dir / "long.txt";
-  ASSERT_EQ(run(at(sim, "sms-save --box received --index " + index + " --out " + saved.string())).status, 0);
+  ASSERT_EQ(runCli(at(sim, "sms-save --box received --index " + index + " --out " + saved.string())).status,
+            0);
   EXPECT_GT(fs::file_size(saved), 150u); // the whole text, past the record's 85 bytes
-  ASSERT_EQ(run(at(sim, "send-sms --to 010-2222-3333 --text " + std::string(200, 'x'))).status, 0);
-  ASSERT_EQ(run(at(sim, "delete-sms --box received --index " + index)).status, 0);
-  EXPECT_EQ(nlohmann::json::parse(run(at(sim, "read sms")).out)["received"].size(), 6u);
+  ASSERT_EQ(runCli(at(sim, "send-sms --to 010-2222-3333 --text " + std::string(200, 'x'))).status, 0);
+  ASSERT_EQ(runCli(at(sim, "delete-sms --box received --index " + index)).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(runCli(at(sim, "read sms")).out)["received"].size(), 6u);
 }
 
 } // namespace

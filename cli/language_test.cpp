@@ -32,9 +32,10 @@ TEST(CliLanguage, UsageAndErrorsFollowTheDesktop) {
   };
   for (const Case &c : cases) {
     ::setenv("LANGUAGE", c.language, 1);
-    const testing::RunResult r = testing::runCli(std::string(c.arguments) + " 2>&1");
+    const testing::RunResult r = testing::runCli(c.arguments);
+    const std::string shown = r.out + r.err;
     EXPECT_EQ(r.status, c.status) << c.arguments;
-    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), c.firstLine) << c.language << ' ' << c.arguments;
+    EXPECT_EQ(shown.substr(0, shown.find('\n')), c.firstLine) << c.language << ' ' << c.arguments;
   }
   ::setenv("LANGUAGE", "ko", 1);
 }

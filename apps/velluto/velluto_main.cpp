@@ -1,5 +1,6 @@
 // Velluto: the animation editor.
 #include "apps/velluto/velluto_app.h"
+#include "resources/translations/translation.h"
 #include "winlib/program_main.h"
 
 #include <QApplication>

@@ -83,11 +83,11 @@
     </message>
     <message>
         <source>문자 메시지 확인</source>
-        <translation>Read messages</translation>
+        <translation>Received Messages</translation>
     </message>
     <message>
         <source>문자 메시지 발신</source>
-        <translation>Send a message</translation>
+        <translation>Sent Messages</translation>
     </message>
     <message>
         <source>다이어리 전화번호부</source>
@@ -474,6 +474,83 @@
     </message>
 </context>
 <context>
+    <name>pdx::DocResult</name>
+    <message>
+        <source>완료되었습니다.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다.</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>데이터 파일이 없습니다. 백업 파일이 있습니다.</source>
+        <translation>The data file is missing. There is a backup file.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 종류의 파일입니다.</source>
+        <translation>This kind of file is not supported.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 버전의 파일입니다.</source>
+        <translation>This file version is not supported.</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 형식의 파일입니다.</source>
+        <translation>This file format is not supported.</translation>
+    </message>
+    <message>
+        <source>파일을 읽는 도중에 에러가 발생하였습니다.</source>
+        <translation>An error occurred while reading the file.</translation>
+    </message>
+    <message>
+        <source>파일을 만들 수 없습니다.</source>
+        <translation>Cannot create the file.</translation>
+    </message>
+    <message>
+        <source>파일을 쓰는 도중에 에러가 발생하였습니다.</source>
+        <translation>An error occurred while writing the file.</translation>
+    </message>
+    <message>
+        <source>알 수 없는 에러가 발생하였습니다.</source>
+        <translation>An unknown error occurred.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::InputFile</name>
+    <message>
+        <source>완료되었습니다.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다.</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>일반 파일이 아닙니다.</source>
+        <translation>Not a regular file.</translation>
+    </message>
+    <message>
+        <source>파일이 너무 큽니다.</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>파일을 읽는 도중에 에러가 발생하였습니다.</source>
+        <translation>An error occurred while reading the file.</translation>
+    </message>
+    <message>
+        <source>파일을 읽을 수 없습니다.</source>
+        <translation>Cannot read the file.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::LastResort</name>
+    <message>
+        <source>내부 오류로 프로그램을 끝냅니다.</source>
+        <translation>Internal error; the program stops.</translation>
+    </message>
+</context>
+<context>
     <name>pdx::alarms</name>
     <message>
         <source>알람은 10개까지 등록할 수 있습니다.</source>
@@ -625,6 +702,36 @@
         <source>같은 이름의 애니메이션이 있습니다.</source>
         <translation>An animation with this name already exists.</translation>
     </message>
+    <message>
+        <source>이 파일이 애니메이션 폴더에 있지 않습니다.
+애니메이션 폴더로 옮길까요?</source>
+        <translation>This file is not in the animation folder.
+Move it to the animation folder?</translation>
+    </message>
+    <message>
+        <source>같은 이름을 가진 애니메이션 파일이 있습니다. 덮어쓸까요?</source>
+        <translation>An animation file with the same name exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>애니메이션이 변경되었습니다. 저장하시겠습니까?</source>
+        <translation>The animation has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>파일이 이미 있습니다. 덮어쓸까요?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>프로그램을 종료하시겠습니까?</source>
+        <translation>Exit the program?</translation>
+    </message>
+    <message>
+        <source>애니메이션은 하나 이상 등록되어 있어야 합니다.</source>
+        <translation>There must be at least one animation.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 삭제하시겠습니까?</source>
+        <translation>Delete the animation?</translation>
+    </message>
 </context>
 <context>
     <name>pdx::animation::Effects</name>
@@ -734,6 +841,29 @@
     </message>
 </context>
 <context>
+    <name>pdx::animation::FileMessages</name>
+    <message>
+        <source>애니메이션 파일을 찾을 수 없습니다.</source>
+        <translation>Cannot find the animation file.</translation>
+    </message>
+    <message>
+        <source>애니메이션 파일이 아닙니다.</source>
+        <translation>Not an animation file.</translation>
+    </message>
+    <message>
+        <source>이 파일 버전은 지원하지 않습니다.</source>
+        <translation>This file version is not supported.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 읽어들일 수 없습니다.</source>
+        <translation>Cannot read the animation.</translation>
+    </message>
+    <message>
+        <source>애니메이션을 저장할 수 없습니다.</source>
+        <translation>Cannot save the animation.</translation>
+    </message>
+</context>
+<context>
     <name>pdx::animation::ImportImage</name>
     <message>
         <source>그림 파일이 아니거나 지원하지 않는 포맷입니다.
@@ -781,7 +911,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     </message>
     <message>
         <source>애니메이션 편집기</source>
-        <translation>Animation editor</translation>
+        <translation>Animation Editor</translation>
     </message>
 </context>
 <context>
@@ -2251,7 +2381,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     </message>
     <message>
         <source>애니메이션 편집기</source>
-        <translation>Animation editor</translation>
+        <translation>Animation Editor</translation>
     </message>
     <message>
         <source>%1번</source>
@@ -2459,7 +2589,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <name>pdx::features::CMelodyPage</name>
     <message>
         <source>나만의 멜로디 지정</source>
-        <translation>My Melodies</translation>
+        <translation>My melodies</translation>
     </message>
     <message>
         <source>멜로디 파일 목록</source>
@@ -2483,7 +2613,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     </message>
     <message>
         <source>멜로디 편집기</source>
-        <translation>Melody editor</translation>
+        <translation>Melody Editor</translation>
     </message>
     <message>
         <source>멜로디 파일</source>
@@ -2513,7 +2643,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <name>pdx::features::COptionsPage</name>
     <message>
         <source>휴대폰 환경 설정</source>
-        <translation>Phone Settings</translation>
+        <translation>Phone settings</translation>
     </message>
     <message>
         <source>휴대폰 환경 설정 목록</source>
@@ -2528,7 +2658,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <name>pdx::features::CPhonebookPage</name>
     <message>
         <source>다이어리 전화번호부</source>
-        <translation>Phonebook</translation>
+        <translation>Diary Phonebook</translation>
     </message>
     <message>
         <source>그룹</source>
@@ -2600,7 +2730,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     </message>
     <message>
         <source>단축 다이얼 편집</source>
-        <translation>Speed dial</translation>
+        <translation>Speed dials</translation>
     </message>
     <message>
         <source>인쇄</source>
@@ -2857,7 +2987,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <name>pdx::features::CSpeedDialPage</name>
     <message>
         <source>단축 다이얼 편집</source>
-        <translation>Speed dial</translation>
+        <translation>Speed dials</translation>
     </message>
     <message>
         <source>단축 다이얼 목록</source>
@@ -2901,6 +3031,21 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <message>
         <source>열 제목</source>
         <translation>Column heads</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::features::PageFrame</name>
+    <message>
+        <source>도움말</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>이전</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
@@ -3015,6 +3160,97 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
         <source>장치를 열 수 없습니다.</source>
         <translation>Cannot open the device.</translation>
     </message>
+    <message>
+        <source>휴대폰에서 단문 메시지를 읽고 있습니다.</source>
+        <translation>Reading messages from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 단문 메시지를 읽어오는데 실패하였습니다.</source>
+        <translation>Reading messages from the phone failed.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 전화번호부를 읽고 있습니다.</source>
+        <translation>Reading the phonebook from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 전화번호부를 읽어오는데 실패하였습니다.</source>
+        <translation>Reading the phonebook from the phone failed.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 환경 설정을 읽고 있습니다.</source>
+        <translation>Reading the settings from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 환경 설정을 읽어오는데 실패하였습니다.</source>
+        <translation>Reading the settings from the phone failed.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 알람정보를 읽고 있습니다.</source>
+        <translation>Reading alarms from the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰에서 알람정보를 읽어오는데 실패하였습니다.</source>
+        <translation>Reading alarms from the phone failed.</translation>
+    </message>
+    <message>
+        <source>완료되었습니다.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.</source>
+        <translation>Cannot find the phone. Connect the phone.</translation>
+    </message>
+    <message>
+        <source>통신 포트를 열 수 없습니다.</source>
+        <translation>Cannot open the communication port.</translation>
+    </message>
+    <message>
+        <source>휴대폰이 응답하지 않습니다.</source>
+        <translation>The phone does not answer.</translation>
+    </message>
+    <message>
+        <source>비밀번호가 틀렸습니다. 비밀번호를 확인하세요.</source>
+        <translation>Wrong password. Check the password.</translation>
+    </message>
+    <message>
+        <source>휴대폰이 요청을 거부하였습니다.</source>
+        <translation>The phone refused the request.</translation>
+    </message>
+    <message>
+        <source>취소되었습니다.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.</source>
+        <translation>The connection to the phone was lost. Check the cable.</translation>
+    </message>
+    <message>
+        <source>알 수 없는 오류입니다.</source>
+        <translation>Unknown error.</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::link::LogOn</name>
+    <message>
+        <source>휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.</source>
+        <translation>Cannot find the phone. Connect the phone.</translation>
+    </message>
+    <message>
+        <source>비밀번호를 확인하고 있습니다. 잠시만 기다려주세요.</source>
+        <translation>Checking the password. Please wait.</translation>
+    </message>
+    <message>
+        <source>연결이 실패하였습니다. 다시 시도하세요.</source>
+        <translation>The connection failed. Try again.</translation>
+    </message>
+    <message>
+        <source>비밀번호가 틀렸습니다. 비밀번호를 확인하세요.</source>
+        <translation>Wrong password. Check the password.</translation>
+    </message>
+    <message>
+        <source>휴대폰과의 연결을 확인해주시기 바랍니다.</source>
+        <translation>Please check the connection to the phone.</translation>
+    </message>
 </context>
 <context>
     <name>pdx::link::PasswordDisplay</name>
@@ -3035,7 +3271,7 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     </message>
     <message>
         <source>멜로디 편집기</source>
-        <translation>Melody editor</translation>
+        <translation>Melody Editor</translation>
     </message>
 </context>
 <context>
@@ -3151,6 +3387,22 @@ Move it to the melody folder?</translation>
     <message>
         <source>멜로디를 저장할 수 없습니다.</source>
         <translation>Cannot save the melody.</translation>
+    </message>
+    <message>
+        <source>멜로디 파일을 찾을 수 없습니다.</source>
+        <translation>Cannot find the melody file.</translation>
+    </message>
+    <message>
+        <source>멜로디 파일이 아닙니다.</source>
+        <translation>Not a melody file.</translation>
+    </message>
+    <message>
+        <source>이 파일 버전은 지원하지 않습니다.</source>
+        <translation>This file version is not supported.</translation>
+    </message>
+    <message>
+        <source>멜로디를 읽어들일 수 없습니다.</source>
+        <translation>Cannot read the melody.</translation>
     </message>
 </context>
 <context>
@@ -3354,6 +3606,13 @@ Move it to the melody folder?</translation>
     <message>
         <source>연주할 수 있는 범위를 벗어나는 음이 있습니다. 계속할까요?</source>
         <translation>Some notes are out of the playable range. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>pdx::melody::Sound</name>
+    <message>
+        <source>소리를 낼 장치를 찾을 수 없어 소리 없이 연주합니다.</source>
+        <translation>No sound device found; playing without sound.</translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,7 @@ def log_on(app):
     say("log-on page: pressing 0 0 0 0 on the keypad")
     for _ in range(4):
         app.press("0", within=logon)
-    app.find("label", t("비밀번호 4자리 입력됨"), within=logon)
+    app.find("label", t("비밀번호 %1자리 입력됨", 4), within=logon)
     app.press(t("확인"), within=logon)
     return app.window(t("시작메뉴"))
 

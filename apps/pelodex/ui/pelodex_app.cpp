@@ -154,7 +154,12 @@ bool PelodexApp::LogOn() {
       features::protocolChoice(settings_.text(features::kProtocolSection, features::kProtocolKey, "auto"))
           .value_or(features::ProtocolChoice::Auto);
   if (protocol != features::ProtocolChoice::Native && !options_.testMode) {
-    if (const std::optional<bool> goOn = LogOnAt(protocol == features::ProtocolChoice::At)) {
+    // The keypad waits while the ports are asked: what is typed meanwhile
+    // would be lost before the original log-on begins.
+    page->setEnabled(false);
+    const std::optional<bool> goOn = LogOnAt(protocol == features::ProtocolChoice::At);
+    page->setEnabled(true);
+    if (goOn) {
       return *goOn;
     }
   }
@@ -316,8 +321,10 @@ bool PelodexApp::OpenPhonebook(bool fresh) {
   if (Features().speedDials) {
     openSpeedDial = [this] { OpenSpeedDial(); };
   }
-  features::PhonebookPageContext context{store_,        phone,   online,  settings_, PageContextFor(2106),
-                                         openSpeedDial, nullptr, nullptr, [this] { SaveDataFile(); }};
+  features::PhonebookPageContext context{
+      store_, phone, online, settings_, PageContextFor(2106), openSpeedDial, nullptr, nullptr, [this] {
+        SaveDataFile();
+      }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
   if (at_) {

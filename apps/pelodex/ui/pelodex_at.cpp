@@ -3,6 +3,7 @@
 // the new-message notices.
 #include "apps/pelodex/ui/pelodex_app.h"
 #include "apps/pelodex/ui/pin_dialog.h"
+#include "core/base/user_text.h"
 #include "features/sms/ui/received_page.h"
 #include "link/connection/logon.h"
 #include "platform/serial/port_table.h"
@@ -52,8 +53,8 @@ std::optional<bool> PelodexApp::LogOnAt(bool forced) {
     if (!forced) {
       return std::nullopt;
     }
-    if (Message(link::kPhoneNotFoundMessage, winlib::kMbRetryCancel | winlib::kMbIconStop) !=
-        winlib::kIdRetry) {
+    if (Message(text::translateLiteral("pdx::link::LogOn", "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요."),
+                winlib::kMbRetryCancel | winlib::kMbIconStop) != winlib::kIdRetry) {
       offline_ = true;
       return true;
     }

@@ -108,7 +108,8 @@ void CSmsListPage::refill(int select) {
 
 void CSmsListPage::showSelected() {
   const int row = selectedRow();
-  pane_->setPlainText(row < 0 ? QString() : QString::fromStdString(layout_.formatPane(message(row), wholeText(row))));
+  pane_->setPlainText(row < 0 ? QString()
+                              : QString::fromStdString(layout_.formatPane(message(row), wholeText(row))));
 }
 
 std::function<void()> CSmsListPage::ownCommand(int id) {
@@ -173,7 +174,8 @@ void CSmsListPage::saveTo(const QString &path) {
   if (row < 0) {
     return;
   }
-  if (core::exportSmsText(path.toStdString(), message(row), text::fromUtf8(wholeText(row))) != DocResult::Ok) {
+  if (core::exportSmsText(path.toStdString(), message(row), text::fromUtf8(wholeText(row))) !=
+      DocResult::Ok) {
     user_.tell(tr("메시지를 저장할 수 없습니다.").toStdString());
   }
 }
@@ -204,7 +206,8 @@ void CSmsListPage::printWith(const PrintOptions &options) {
   PrintOutcome outcome = PrintOutcome::CannotOpen;
   if (printer.isValid()) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    outcome = printSms(printer, message(row), text::fromUtf8(wholeText(row)), layout_.box == SmsBoxKind::Received);
+    outcome =
+        printSms(printer, message(row), text::fromUtf8(wholeText(row)), layout_.box == SmsBoxKind::Received);
     QApplication::restoreOverrideCursor();
   }
   if (outcome != PrintOutcome::Printed) {

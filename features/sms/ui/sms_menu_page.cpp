@@ -31,8 +31,16 @@ const MenuButton kButtons[] = {
      kEnvelopeButton,
      4,
      QT_TRANSLATE_NOOP("pdx::features::CSmsMenuPage", "문자 메시지 발신")},
-    {CSmsMenuPage::kBack, {478, 383}, kBackButton, 3, QT_TRANSLATE_NOOP("pdx::features::CSmsMenuPage", "이전")},
-    {CSmsMenuPage::kExit, {540, 383}, kExitButton, 3, QT_TRANSLATE_NOOP("pdx::features::CSmsMenuPage", "종료")},
+    {CSmsMenuPage::kBack,
+     {478, 383},
+     kBackButton,
+     3,
+     QT_TRANSLATE_NOOP("pdx::features::CSmsMenuPage", "이전")},
+    {CSmsMenuPage::kExit,
+     {540, 383},
+     kExitButton,
+     3,
+     QT_TRANSLATE_NOOP("pdx::features::CSmsMenuPage", "종료")},
 };
 
 } // namespace
