@@ -5,6 +5,7 @@
 #include "animation/image/conversion.h"
 #include "animation/image/gif_reader.h"
 #include "cli/cli_test_support.h"
+#include "core/base/test_support.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -24,14 +25,9 @@ std::string data(const std::string &name) {
   return "'" + kData + name + "'";
 }
 
-std::string readAll(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A P4 file of the picture's size read back into a picture.
 CMonoPicture readPbm(const fs::path &path) {
-  const std::string bytes = readAll(path);
+  const std::string bytes = pdx::readWholeFile(path);
   const std::string header = "P4\n96 51\n";
   EXPECT_EQ(bytes.substr(0, header.size()), header);
   EXPECT_EQ(bytes.size(), header.size() + 612);
@@ -105,7 +101,7 @@ TEST_F(CliTest, ExportWritesBlackInkOnWhite) {
   ASSERT_EQ(run("animation export " + path("pic.pca") + " --index 1 --out " + path("b.pbm")), 0);
   EXPECT_EQ(readPbm(dir_ / "b.pbm"), *file.at(1));
   ASSERT_EQ(run("animation export " + path("pic.pca") + " --out " + path("a.png")), 0) << errors_;
-  EXPECT_EQ(readAll(dir_ / "a.png").substr(1, 3), "PNG");
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "a.png").substr(1, 3), "PNG");
   EXPECT_EQ(run("animation export " + path("pic.pca") + " --index 2 --out " + path("c.pbm")), 64);
   EXPECT_EQ(run("animation export " + path("pic.pca") + " --out " + path("c.bmp")), 64);
   EXPECT_EQ(run("animation export " + path("missing.pca") + " --out " + path("c.pbm")), 2);
@@ -132,7 +128,7 @@ TEST_F(CliTest, EffectFramesAndGif) {
   EXPECT_TRUE(readPbm(dir_ / "f" / "frame-000.pbm").pixel(88, 10));
   EXPECT_EQ(readPbm(dir_ / "f" / "frame-011.pbm"), *file.at(0));
 
-  const std::string gif = readAll(dir_ / "fx.gif");
+  const std::string gif = pdx::readWholeFile(dir_ / "fx.gif");
   CImportImage first;
   ASSERT_TRUE(readGif(std::span(reinterpret_cast<const uint8_t *>(gif.data()), gif.size()), "fx.gif", first));
   EXPECT_EQ(first.rgbAt(88, 10), (std::array<uint8_t, 3>{0, 0, 0}));
@@ -150,7 +146,7 @@ TEST_F(CliTest, EffectFramesAndGif) {
 TEST_F(CliTest, DecodeMatchesImageMagick) {
   for (const std::string name : {"rgb24.bmp", "pal4.bmp", "interlaced.gif", "grey.jpg"}) {
     ASSERT_EQ(run("image decode " + data(name) + " --out " + path("out.ppm")), 0) << name << errors_;
-    EXPECT_EQ(readAll(dir_ / "out.ppm"), readAll(kData + name + ".ppm")) << name;
+    EXPECT_EQ(pdx::readWholeFile(dir_ / "out.ppm"), pdx::readWholeFile(kData + name + ".ppm")) << name;
   }
 }
 
@@ -192,7 +188,7 @@ TEST_F(CliTest, ExitStatusesOfFailedImports) {
   EXPECT_EQ(run("image decode " + data("../fuzz_corpus/jpeg/ycck-tail.jpg") + " --out " + path("t.ppm")), 0);
   EXPECT_NE(errors_.find("경고: " + kData + "../fuzz_corpus/jpeg/ycck-tail.jpg: Unsupported marker"),
             std::string::npos);
-  EXPECT_EQ(readAll(dir_ / "t.ppm").substr(0, 12), "P6\n24 40\n255");
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "t.ppm").substr(0, 12), "P6\n24 40\n255");
   EXPECT_EQ(run("image decode " + data("missing.gif") + " --out " + path("x.ppm")), 2);
   EXPECT_EQ(run("image convert " + data("rgb24.bmp") + " --fit 3 --out " + path("x.pbm")), 64);
   EXPECT_EQ(run("image convert " + data("rgb24.bmp") + " --index 0 --out " + path("x.pbm")), 64);

@@ -14,16 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<uint8_t> readAll(const fs::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeAll(const fs::path &p, const std::vector<uint8_t> &bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 // The bytes of a new document, built field by field from the format.
 std::vector<uint8_t> expectedNewDocument() {
   std::vector<uint8_t> bytes(730, 0);
@@ -66,7 +56,8 @@ TEST_F(AnimationFileTest, NewDocumentSavesAs730KnownBytes) {
   file_.New();
   expectUntitled(file_);
   ASSERT_EQ(file_.Save(), DocResult::Ok);
-  EXPECT_EQ(readAll(dir_ / "Anim" / "새애니메이션.pca"), expectedNewDocument());
+  EXPECT_EQ(pdx::readWholeFile<std::vector<uint8_t>>(dir_ / "Anim" / "새애니메이션.pca"),
+            expectedNewDocument());
 }
 
 TEST_F(AnimationFileTest, NewWithTitleAndNameNeedsNoQuestion) {
@@ -88,7 +79,7 @@ TEST_F(AnimationFileTest, RoundTripKeepsNamesEffectsAndBits) {
   file_.at(1)->setPixel(0, 0, true);
   ASSERT_EQ(file_.Save(), DocResult::Ok);
   EXPECT_FALSE(file_.IsModified());
-  const auto saved = readAll(dir_ / "Anim" / "round.pca");
+  const auto saved = pdx::readWholeFile<std::vector<uint8_t>>(dir_ / "Anim" / "round.pca");
   ASSERT_EQ(saved.size(), 100u + 2 * 630);
   EXPECT_EQ(std::string(saved.begin() + 100, saved.begin() + 116), "0123456789abcdef");
 
@@ -110,7 +101,7 @@ TEST_F(AnimationFileTest, RefusedHeadersLeaveANewUntitledDocument) {
   const auto good = file_.serialize();
   auto version11 = good;
   version11[34] = 1;
-  writeAll(dir_ / "v11.pca", version11);
+  pdx::writeWholeFile(dir_ / "v11.pca", version11);
   EXPECT_EQ(file_.Load((dir_ / "v11.pca").string()), DocResult::UnsupportedVersion);
   expectUntitled(file_);
   for (size_t i = 0; i < 32; ++i) {
@@ -145,7 +136,8 @@ TEST_F(AnimationFileTest, CutOffFileKeepsItsWholeRecords) {
   ASSERT_GE(file_.AddAnimation("c"), 0);
   const auto good = file_.serialize();
   for (size_t cut : {good.size() - 1, good.size() - 630, good.size() - 300}) {
-    writeAll(dir_ / "cut.pca", std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(cut)));
+    pdx::writeWholeFile(dir_ / "cut.pca",
+                        std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(cut)));
     CAnimationFile loaded;
     ASSERT_EQ(loaded.Load((dir_ / "cut.pca").string()), DocResult::Ok) << cut;
     ASSERT_EQ(loaded.count(), 2);
@@ -156,13 +148,13 @@ TEST_F(AnimationFileTest, CutOffFileKeepsItsWholeRecords) {
 TEST_F(AnimationFileTest, WriteErrorKeepsThePreviousFileAndTheChanges) {
   file_.New("t", "keep.pca");
   ASSERT_EQ(file_.Save(), DocResult::Ok);
-  const auto before = readAll(dir_ / "Anim" / "keep.pca");
+  const auto before = pdx::readWholeFile<std::vector<uint8_t>>(dir_ / "Anim" / "keep.pca");
   ASSERT_GE(file_.AddAnimation("grown"), 0);
   {
     ScopedFileSizeLimit limit(1000);
     EXPECT_EQ(file_.Save(), DocResult::WriteError);
   }
-  EXPECT_EQ(readAll(dir_ / "Anim" / "keep.pca"), before);
+  EXPECT_EQ(pdx::readWholeFile<std::vector<uint8_t>>(dir_ / "Anim" / "keep.pca"), before);
   EXPECT_TRUE(file_.IsModified());
   file_.setFolder(dir_ / "missing");
   EXPECT_EQ(file_.Save(), DocResult::CannotCreate);
@@ -184,7 +176,7 @@ TEST_F(AnimationFileTest, EverySpellingOfTheFolderCountsAsInside) {
     EXPECT_EQ(other.path(), "in.pca") << spelling;
   }
   CAnimationFile writer;
-  writeAll(dir_ / "out.pca", writer.serialize());
+  pdx::writeWholeFile(dir_ / "out.pca", writer.serialize());
   ASSERT_EQ(file_.Load("out.pca"), DocResult::Ok);
   EXPECT_TRUE(file_.outsideFolder());
   fs::current_path(working);
@@ -196,7 +188,7 @@ TEST_F(AnimationFileTest, OutsideFileAsksOnceToMoveIn) {
   file_.New("t", (dir_ / "out.pca").string());
   ASSERT_EQ(file_.Save(), DocResult::CannotCreate);
   CAnimationFile writer;
-  writeAll(dir_ / "out.pca", writer.serialize());
+  pdx::writeWholeFile(dir_ / "out.pca", writer.serialize());
   ASSERT_EQ(file_.Load((dir_ / "out.pca").string()), DocResult::Ok);
   EXPECT_TRUE(file_.outsideFolder());
   EXPECT_TRUE(file_.movePending());
@@ -219,14 +211,14 @@ TEST_F(AnimationFileTest, LongPathsAreNeverCut) {
   ASSERT_EQ(pca.size(), 260u);
   CAnimationFile writer;
   writer.setTitle("pca");
-  writeAll(pca, writer.serialize());
+  pdx::writeWholeFile(pca, writer.serialize());
   writer.setTitle("bak");
-  writeAll(pca + ".bak", writer.serialize());
+  pdx::writeWholeFile(pca + ".bak", writer.serialize());
   ASSERT_EQ(file_.Load(pca + ".bak"), DocResult::Ok);
   EXPECT_EQ(file_.title().view(), "bak");
   file_.setTitle("changed");
   ASSERT_EQ(file_.Save(), DocResult::Ok);
-  EXPECT_EQ(readAll(pca), [&] {
+  EXPECT_EQ(pdx::readWholeFile<std::vector<uint8_t>>(pca), [&] {
     writer.setTitle("pca");
     return writer.serialize();
   }());

@@ -13,11 +13,6 @@ namespace {
 
 const std::string kData = std::string(PDX_SOURCE_DIR) + "/animation/image/testdata/";
 
-std::vector<uint8_t> readAll(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A binary PPM (P6, maxval 255) as ImageMagick writes it.
 struct Ppm {
   int width = 0, height = 0;
@@ -148,7 +143,7 @@ TEST(BmpReader, RefusesWhatItCannotRead) {
 }
 
 TEST(GifReader, RefusesWhatItCannotRead) {
-  const auto good = readAll(kData + "plain.gif");
+  const auto good = pdx::readWholeFile<std::vector<uint8_t>>(kData + "plain.gif");
   auto version = good;
   version[4] = '8';
   auto noImage = std::vector<uint8_t>(good.begin(), good.begin() + 13 + 3 * 256);
@@ -172,7 +167,7 @@ TEST(GifReader, RefusesWhatItCannotRead) {
 }
 
 TEST(GifReader, ShortDataStillGivesTheWholeImage) {
-  const auto good = readAll(kData + "plain.gif");
+  const auto good = pdx::readWholeFile<std::vector<uint8_t>>(kData + "plain.gif");
   CImportImage full, cut;
   ASSERT_TRUE(readGif(good, "", full));
   ASSERT_TRUE(readGif(std::span(good).first(good.size() / 2 + 400), "", cut));
@@ -183,8 +178,8 @@ TEST(GifReader, ShortDataStillGivesTheWholeImage) {
 
 TEST(GifReader, TransparencyAndWideCodes) {
   // 4 x 1, colours 0 to 3 with 3 transparent, minimum code size 11.
-  const auto file =
-      readAll(std::string(PDX_SOURCE_DIR) + "/animation/image/fuzz_corpus/gif/transparent-code11.gif");
+  const auto file = pdx::readWholeFile<std::vector<uint8_t>>(
+      std::string(PDX_SOURCE_DIR) + "/animation/image/fuzz_corpus/gif/transparent-code11.gif");
   auto noFlag = file, plainText = file, codeSize12 = file;
   noFlag[28] = 0;
   plainText.insert(plainText.begin() + 33, {'!', 0x01, 1, 0, 0});
@@ -200,7 +195,7 @@ TEST(GifReader, TransparencyAndWideCodes) {
 }
 
 TEST(GifReader, NotesNonSquarePixelsAndGoesOn) {
-  auto file = readAll(kData + "old87a.gif");
+  auto file = pdx::readWholeFile<std::vector<uint8_t>>(kData + "old87a.gif");
   file[12] = 17;
   CImportImage image;
   EXPECT_TRUE(readGif(file, "", image));
@@ -223,7 +218,7 @@ TEST(ImportImage, ExtensionsDecideTheReader) {
 
 TEST(JpegReader, SizeLimitsAreInclusive) {
   CImportImage image;
-  const auto whole = readAll(kData + "colour.jpg");
+  const auto whole = pdx::readWholeFile<std::vector<uint8_t>>(kData + "colour.jpg");
   EXPECT_FALSE(readImage(ImageType::Jpeg, whole, image, ImageLimits{36, 100}));
   EXPECT_TRUE(readImage(ImageType::Jpeg, whole, image, ImageLimits{37, 23}));
 }
@@ -239,7 +234,7 @@ std::vector<uint8_t> tinyGif(uint16_t width, uint16_t height) {
 
 // The JPEG test picture claiming another size in its frame header.
 std::vector<uint8_t> jpegClaiming(uint16_t width, uint16_t height) {
-  auto file = readAll(kData + "colour.jpg");
+  auto file = pdx::readWholeFile<std::vector<uint8_t>>(kData + "colour.jpg");
   for (size_t i = 0; i + 9 < file.size(); ++i) {
     if (file[i] == 0xFF && (file[i + 1] == 0xC0 || file[i + 1] == 0xC2)) {
       file[i + 5] = static_cast<uint8_t>(height >> 8);

@@ -15,11 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 std::span<const uint8_t> bytesOf(std::string_view s) {
   return {reinterpret_cast<const uint8_t *>(s.data()), s.size()};
 }
@@ -42,7 +37,7 @@ TEST_F(AtomicFileTest, TheTargetIsReplacedWholeOrNotAtAll) {
   const fs::path target = dir_ / "a.dat";
   ASSERT_EQ(writeFileAtomically(target, bytesOf("old")), DocResult::Ok);
   ASSERT_EQ(writeFileAtomically(target, bytesOf("precious")), DocResult::Ok);
-  EXPECT_EQ(readAll(target), "precious");
+  EXPECT_EQ(pdx::readWholeFile(target), "precious");
   {
     AtomicFile abandoned(target);
     ASSERT_TRUE(abandoned.open());
@@ -52,7 +47,7 @@ TEST_F(AtomicFileTest, TheTargetIsReplacedWholeOrNotAtAll) {
     ScopedFileSizeLimit limit(4);
     EXPECT_EQ(writeFileAtomically(target, bytesOf("far too long for the limit")), DocResult::WriteError);
   }
-  EXPECT_EQ(readAll(target), "precious");
+  EXPECT_EQ(pdx::readWholeFile(target), "precious");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
@@ -64,7 +59,7 @@ TEST_F(AtomicFileTest, LinksAreFollowedAndLeftInPlace) {
   ASSERT_EQ(writeFileAtomically(dir_ / "link-to-link", bytesOf("second")), DocResult::Ok);
   EXPECT_TRUE(fs::is_symlink(dir_ / "link"));
   EXPECT_TRUE(fs::is_symlink(dir_ / "link-to-link"));
-  EXPECT_EQ(readAll(dir_ / "real" / "a.dat"), "second");
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "real" / "a.dat"), "second");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
 }
 
@@ -75,7 +70,7 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenDirectly) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(writeFileAtomically(fifo, bytesOf("x")), DocResult::CannotCreate); // nobody reads it
   std::string received;
-  std::thread reader([&] { received = readAll(fifo); });
+  std::thread reader([&] { received = pdx::readWholeFile(fifo); });
   DocResult written = DocResult::CannotCreate;
   while (written == DocResult::CannotCreate) { // until the reader has opened its end
     written = writeFileAtomically(fifo, bytesOf("through the pipe"));
@@ -97,7 +92,7 @@ TEST_F(AtomicFileTest, TargetsThatCannotBeFilesAreRefused) {
   // A name just within the limit still saves, its temporary file named apart.
   const fs::path longest = dir_ / std::string(255, 'n');
   EXPECT_EQ(writeFileAtomically(longest, bytesOf("x")), DocResult::Ok);
-  EXPECT_EQ(readAll(longest), "x");
+  EXPECT_EQ(pdx::readWholeFile(longest), "x");
 }
 
 TEST_F(AtomicFileTest, UnwritableFolderCannotCreate) {
@@ -120,7 +115,7 @@ TEST_F(AtomicFileTest, AnAbruptEndReportsOneLineAndLeavesNoHalfWrittenFile) {
         }
       },
       ::testing::ExitedWithCode(kInternalErrorStatus), "^test: 내부 오류로 프로그램을 끝냅니다.\n$");
-  EXPECT_EQ(readAll(target), "previous");
+  EXPECT_EQ(pdx::readWholeFile(target), "previous");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
   const auto previous = std::get_terminate();

@@ -2,6 +2,13 @@
 #pragma once
 
 #include <csignal>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <span>
+#include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +44,21 @@ inline long peakResidentKb() {
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
+}
+
+// The whole content of a file as text (or as bytes, with a byte vector for
+// `Bytes`); empty when the file cannot be read.
+template <class Bytes = std::string> Bytes readWholeFile(const std::filesystem::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Writes `text` or `bytes` as the whole content of the file.
+inline void writeWholeFile(const std::filesystem::path &path, std::string_view text) {
+  std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+inline void writeWholeFile(const std::filesystem::path &path, std::span<const uint8_t> bytes) {
+  writeWholeFile(path, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
 }
 
 } // namespace pdx

@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "core/data/datafile_startup.h"
 
 #include <fstream>
@@ -11,15 +12,6 @@ namespace pdx::core {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeAll(const fs::path &p, const std::string &bytes) {
-  std::ofstream(p, std::ios::binary) << bytes;
-}
 
 class ScriptedUser : public DataFileUser {
 public:
@@ -73,7 +65,7 @@ protected:
 
 TEST_F(StartupLoadTest, ADamagedFileIsKeptThroughTwoRuns) {
   const std::string damaged = "Pelodex - QZ Raradidi\x1A but cut short";
-  writeAll(dat(), damaged);
+  pdx::writeWholeFile(dat(), damaged);
   ScriptedUser user;
   EXPECT_EQ(run(user), StartupLoad::Empty);
   ASSERT_EQ(user.told.size(), 1u);
@@ -83,7 +75,7 @@ TEST_F(StartupLoadTest, ADamagedFileIsKeptThroughTwoRuns) {
   EXPECT_FALSE(writesAtExit_) << "an empty file is written only once the user changes something";
   EXPECT_EQ(run(user, kNow + 60), StartupLoad::Loaded);
   EXPECT_EQ(entries_, 2u); // the first run's entry was saved and read again
-  EXPECT_EQ(readAll(setAsideName(dat(), kNow)), damaged);
+  EXPECT_EQ(pdx::readWholeFile(setAsideName(dat(), kNow)), damaged);
   EXPECT_EQ(user.told.size(), 1u);
 }
 
@@ -92,13 +84,13 @@ TEST_F(StartupLoadTest, TheBackupIsOfferedWhenItReads) {
   ASSERT_EQ(run(user), StartupLoad::FirstStart);
   EXPECT_TRUE(writesAtExit_) << "the first start writes the data file at exit";
   ASSERT_EQ(run(user, kNow + 1), StartupLoad::Loaded); // Pelodex.old now holds one entry
-  const std::string backup = readAll(old());
-  writeAll(dat(), "garbage");
+  const std::string backup = pdx::readWholeFile(old());
+  pdx::writeWholeFile(dat(), "garbage");
   user.answer = false;
   EXPECT_EQ(run(user, kNow + 2), StartupLoad::Empty);
   EXPECT_EQ(user.asked.back(), "백업 파일(Pelodex.old)로 시작하시겠습니까?");
-  EXPECT_EQ(readAll(old()), backup); // declining never replaces the backup
-  writeAll(dat(), "garbage again");
+  EXPECT_EQ(pdx::readWholeFile(old()), backup); // declining never replaces the backup
+  pdx::writeWholeFile(dat(), "garbage again");
   user.answer = true;
   EXPECT_EQ(run(user, kNow + 3), StartupLoad::FromBackup);
   EXPECT_EQ(entries_, 2u); // the backup's entry and this run's
@@ -128,7 +120,7 @@ TEST_F(StartupLoadTest, AFileThatCannotBeSetAsideEndsTheProgram) {
   if (::geteuid() == 0) {
     GTEST_SKIP() << "root renames in a read-only folder";
   }
-  writeAll(dat(), "garbage");
+  pdx::writeWholeFile(dat(), "garbage");
   fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
   CDataStore store;
   store.dataDir = dir_.string() + "/";
@@ -136,7 +128,7 @@ TEST_F(StartupLoadTest, AFileThatCannotBeSetAsideEndsTheProgram) {
   ScriptedUser user;
   EXPECT_EQ(loadAtStartup(file, store, user, kNow), StartupLoad::Refused);
   fs::permissions(dir_, fs::perms::owner_all);
-  EXPECT_EQ(readAll(dat()), "garbage");
+  EXPECT_EQ(pdx::readWholeFile(dat()), "garbage");
 }
 
 } // namespace

@@ -14,16 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using text::fromUtf8;
 
-std::vector<uint8_t> readBytes(const fs::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path &p, const std::vector<uint8_t> &bytes) {
-  std::ofstream(p, std::ios::binary)
-      .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 std::vector<uint8_t> header(std::string_view magic, uint16_t major, uint16_t minor, uint16_t format) {
   ByteWriter w;
   std::string field(magic);
@@ -67,7 +57,7 @@ TEST_F(DataFileTest, EmptyFileIsSeventyTwoBytes) {
   ASSERT_EQ(file_.save(), DocResult::Ok);
   std::vector<uint8_t> expected = header("Pelodex - QZ Raradidi", 1, 1, 1);
   expected.resize(72, 0);
-  EXPECT_EQ(readBytes(dir_ / "Pelodex.dat"), expected);
+  EXPECT_EQ(pdx::readWholeFile<std::vector<uint8_t>>(dir_ / "Pelodex.dat"), expected);
   EXPECT_FALSE(store_.modified);
 }
 
@@ -115,7 +105,7 @@ TEST_F(DataFileTest, VersionOneZeroFileLoadsItsNumberAsHome) {
   w.text("016-987-6543", 32);
   w.zeros(99 - 57);
   bytes.insert(bytes.end(), w.bytes().begin(), w.bytes().end());
-  writeBytes(dir_ / "Pelodex.dat", bytes);
+  pdx::writeWholeFile(dir_ / "Pelodex.dat", bytes);
   ASSERT_EQ(file_.load(true), DocResult::Ok);
   ASSERT_EQ(store_.pcPhonebook.size(), 1u);
   const PhoneBookEntry &e = store_.pcPhonebook[0];
@@ -153,7 +143,7 @@ TEST_F(DataFileTest, RefusalsLoadNothingButEnsureTheDefaultGroup) {
       bytes.resize(72, 0);
       bytes[64] = 1; // one group that would not be read
     }
-    writeBytes(dir_ / "Pelodex.dat", bytes);
+    pdx::writeWholeFile(dir_ / "Pelodex.dat", bytes);
     DataFile f(store);
     EXPECT_EQ(f.load(true), c.expected);
     ASSERT_EQ(store.pcGroups.size(), 1u);
@@ -178,7 +168,7 @@ TEST_F(DataFileTest, CountsThatCannotFitAreReadErrorsKeepingWhatWasRead) {
     }
     w.u32(entries);
     bytes.insert(bytes.end(), w.bytes().begin(), w.bytes().end());
-    writeBytes(dir_ / "Pelodex.dat", bytes);
+    pdx::writeWholeFile(dir_ / "Pelodex.dat", bytes);
     CDataStore store;
     store.dataDir = store_.dataDir;
     DataFile f(store);
@@ -192,40 +182,40 @@ TEST_F(DataFileTest, CountsThatCannotFitAreReadErrorsKeepingWhatWasRead) {
 
 TEST_F(DataFileTest, MissingFileReportsTheBackupOnlyAfterTheFirstStart) {
   EXPECT_EQ(file_.load(false), DocResult::CannotOpen);
-  writeBytes(dir_ / "Pelodex.old", {1});
+  pdx::writeWholeFile(dir_ / "Pelodex.old", "\x01");
   EXPECT_EQ(file_.load(true), DocResult::CannotOpen);
   EXPECT_EQ(file_.load(false), DocResult::BackupExists);
   EXPECT_EQ(store_.pcGroups.size(), 0u); // nothing else happens
 }
 
 TEST_F(DataFileTest, OnlyTheFirstSaveOfARunMakesTheBackup) {
-  writeBytes(dir_ / "Pelodex.dat", {'o', 'l', 'd'});
+  pdx::writeWholeFile(dir_ / "Pelodex.dat", "old");
   store_.modified = true;
   ASSERT_EQ(file_.save(), DocResult::Ok);
-  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "Pelodex.old"), "old");
   store_.pcPhonebook.append(entry("a", "1", kNoPhoneSlot, kNotOnPhone));
   store_.modified = true;
   ASSERT_EQ(file_.save(), DocResult::Ok);
-  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "Pelodex.old"), "old");
   EXPECT_EQ(fs::file_size(dir_ / "Pelodex.dat"), 72u + 157u);
   EXPECT_EQ(file_.save(), DocResult::Ok); // not modified: nothing to do
 }
 
 TEST_F(DataFileTest, FailedWriteKeepsBothFilesAndTheModifiedFlag) {
-  writeBytes(dir_ / "Pelodex.dat", {'c', 'u', 'r'});
-  writeBytes(dir_ / "Pelodex.old", {'o', 'l', 'd'});
+  pdx::writeWholeFile(dir_ / "Pelodex.dat", "cur");
+  pdx::writeWholeFile(dir_ / "Pelodex.old", "old");
   store_.modified = true;
   {
     ScopedFileSizeLimit limit(40);
     EXPECT_EQ(file_.save(), DocResult::WriteError);
   }
   EXPECT_TRUE(store_.modified);
-  EXPECT_EQ(readBytes(dir_ / "Pelodex.dat"), (std::vector<uint8_t>{'c', 'u', 'r'}));
-  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "Pelodex.dat"), "cur");
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "Pelodex.old"), "old");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
   // The next save of the run still makes the backup from the good file.
   ASSERT_EQ(file_.save(), DocResult::Ok);
-  EXPECT_EQ(readBytes(dir_ / "Pelodex.old"), (std::vector<uint8_t>{'c', 'u', 'r'}));
+  EXPECT_EQ(pdx::readWholeFile(dir_ / "Pelodex.old"), "cur");
 }
 
 TEST_F(DataFileTest, AFolderInPlaceOfTheDataFileOrAMissingFolderIsRefused) {

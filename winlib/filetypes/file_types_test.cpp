@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "winlib/filetypes/file_types.h"
 
 #include <QFile>
@@ -9,13 +10,6 @@
 
 namespace pdx::winlib {
 namespace {
-
-std::string readAll(const std::filesystem::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 TEST(FileTypes, MimePackageNamesBothTypesWithGlobAndMagic) {
   const std::string xml(mimePackageXml());
@@ -44,14 +38,14 @@ TEST(FileTypes, RegistersMissingFilesOnceForTheUser) {
   EXPECT_TRUE(first.mimeWritten);
   EXPECT_TRUE(first.entryWritten);
   EXPECT_FALSE(first.failed);
-  EXPECT_EQ(readAll(data / "mime/packages/pelodex-suite.xml"), std::string(mimePackageXml()));
-  EXPECT_NE(readAll(data / "applications/carrowin.desktop").find("Exec=/opt/qz/Carrowin %f"),
+  EXPECT_EQ(pdx::readWholeFile(data / "mime/packages/pelodex-suite.xml"), std::string(mimePackageXml()));
+  EXPECT_NE(pdx::readWholeFile(data / "applications/carrowin.desktop").find("Exec=/opt/qz/Carrowin %f"),
             std::string::npos);
 
   const FileTypeRegistration again = registerFileTypes(SuiteProgram::Carrowin, data, "/elsewhere/Carrowin");
   EXPECT_FALSE(again.mimeWritten);
   EXPECT_FALSE(again.entryWritten);
-  EXPECT_NE(readAll(data / "applications/carrowin.desktop").find("/opt/qz/"), std::string::npos)
+  EXPECT_NE(pdx::readWholeFile(data / "applications/carrowin.desktop").find("/opt/qz/"), std::string::npos)
       << "an entry the user has is kept";
 }
 
@@ -62,10 +56,10 @@ TEST(FileTypes, MimeDatabaseRecognisesTheFiles) {
   QTemporaryDir home;
   const std::filesystem::path data = home.path().toStdString();
   ASSERT_TRUE(registerFileTypes(SuiteProgram::Velluto, data, "Velluto").mimeWritten);
-  const std::string globs = readAll(data / "mime/globs2");
+  const std::string globs = pdx::readWholeFile(data / "mime/globs2");
   EXPECT_NE(globs.find("application/x-pelodex-melody:*.pcm"), std::string::npos);
   EXPECT_NE(globs.find("application/x-pelodex-animation:*.pca"), std::string::npos);
-  const std::string magic = readAll(data / "mime/magic");
+  const std::string magic = pdx::readWholeFile(data / "mime/magic");
   EXPECT_NE(magic.find(std::string("Tesselin Data - QZ Telecom\x1a")), std::string::npos);
 }
 
