@@ -103,13 +103,7 @@ int NativeCliPhone::sendText(std::string_view to, const std::optional<std::strin
     return kBadArguments;
   }
   core::SmsMessage message;
-  const core::CivilTime now = core::koreanTimeAt(platform::SystemClock().utcSeconds());
-  message.year = static_cast<uint16_t>(now.year);
-  message.month = static_cast<uint8_t>(now.month);
-  message.day = static_cast<uint8_t>(now.day);
-  message.hour = static_cast<uint8_t>(now.hour);
-  message.minute = static_cast<uint8_t>(now.minute);
-  message.second = static_cast<uint8_t>(now.second);
+  message.setTime(core::koreanTimeAt(platform::SystemClock().utcSeconds()));
   message.text.set(bytes);
   const link::Outcome outcome =
       session_.transfers().sendSms(message, callback.value_or(this->callback()), to);

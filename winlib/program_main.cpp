@@ -15,6 +15,7 @@ int runProgram(int argc, char **argv, const char *name, const char *profile,
     const std::string language = platform::takeLanguageOption(argc, argv);
     QApplication qt(argc, argv);
     resources::useLanguage(platform::programLanguage(profile, language));
+    installLastResortHandler(name); // again, for its line in that language
     QApplication::setApplicationName(QString::fromLatin1(name));
     return start();
   });

@@ -44,10 +44,13 @@ void installLastResortHandler(const char *program) {
 }
 
 int reportInternalError(const char *program, const char *what) {
+  // The text looked up when the handler was installed: by now the
+  // translations may have gone with the application object.
+  const char *text = *terminateMessage != '\0' ? terminateMessage : message();
   if (what != nullptr && *what != '\0') {
-    std::fprintf(stderr, "%s: %s (%s)\n", program, message(), what);
+    std::fprintf(stderr, "%s: %s (%s)\n", program, text, what);
   } else {
-    std::fprintf(stderr, "%s: %s\n", program, message());
+    std::fprintf(stderr, "%s: %s\n", program, text);
   }
   return kInternalErrorStatus;
 }

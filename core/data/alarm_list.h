@@ -8,16 +8,6 @@
 
 namespace pdx::core {
 
-// A local date and time, as the phone and the user see it.
-struct CivilTime {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
 // Korean time (UTC+9), the phone's own zone, of `utc` in seconds since
 // 1970-01-01 UTC.
 CivilTime koreanTimeAt(int64_t utc);

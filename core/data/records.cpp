@@ -106,6 +106,15 @@ void SmsMessage::normalise() {
   text.dropDanglingLead();
 }
 
+void SmsMessage::setTime(const CivilTime &time) {
+  year = static_cast<uint16_t>(time.year);
+  month = static_cast<uint8_t>(time.month);
+  day = static_cast<uint8_t>(time.day);
+  hour = static_cast<uint8_t>(time.hour);
+  minute = static_cast<uint8_t>(time.minute);
+  second = static_cast<uint8_t>(time.second);
+}
+
 int compareTimeStamps(const SmsMessage &a, const SmsMessage &b) {
   const long dayA = a.year * 366L + a.month * 31L + a.day;
   const long dayB = b.year * 366L + b.month * 31L + b.day;

@@ -79,6 +79,16 @@ struct PhoneGroup {
   void readFrom(ByteReader &in);
 };
 
+// A local date and time, as the phone and the user see it.
+struct CivilTime {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
 struct SmsMessage {
   uint16_t slot = 0; // bit 7 set: saved-message box
   uint16_t readState = 0;
@@ -94,6 +104,8 @@ struct SmsMessage {
   FixedText<85> text;
 
   void clear() { *this = SmsMessage(); }
+  // Sets the time stamp; the caller keeps the fields within their ranges.
+  void setTime(const CivilTime &time);
   bool inSavedBox() const { return (slot & 0x80) != 0; }
   void normalise();
 };

@@ -1,8 +1,8 @@
 #include "features/sms/sms_editor.h"
 
 #include "core/base/cp949.h"
-#include "core/data/alarm_list.h"
 #include "core/base/user_text.h"
+#include "core/data/alarm_list.h"
 #include "features/sms/sms_text.h"
 
 #include <algorithm>
@@ -48,12 +48,7 @@ core::SmsMessage SmsEditor::newSaved(int slot, std::string_view text) const {
   const core::CivilTime now = core::koreanTimeAt(clock_.utcSeconds());
   core::SmsMessage m;
   m.slot = static_cast<uint16_t>(slot);
-  m.year = static_cast<uint16_t>(now.year);
-  m.month = static_cast<uint8_t>(now.month);
-  m.day = static_cast<uint8_t>(now.day);
-  m.hour = static_cast<uint8_t>(now.hour);
-  m.minute = static_cast<uint8_t>(now.minute);
-  m.second = static_cast<uint8_t>(now.second);
+  m.setTime(now);
   m.text.set(text.substr(0, text::cutWhole(text, m.text.kCapacity)));
   return m;
 }
@@ -137,12 +132,7 @@ std::optional<int> SmsEditor::modify(int row, const std::string &text) {
   core::SmsMessage copy = store_.savedSms[static_cast<size_t>(row)];
   const core::SmsMessage fresh = newSaved(copy.slot, text);
   copy.text = fresh.text;
-  copy.year = fresh.year;
-  copy.month = fresh.month;
-  copy.day = fresh.day;
-  copy.hour = fresh.hour;
-  copy.minute = fresh.minute;
-  copy.second = fresh.second;
+  copy.setTime(core::koreanTimeAt(clock_.utcSeconds()));
   if (!phone_.storeSms(copy)) {
     user_.tell(text::translate("pdx::sms", "단문을 수정할 수 없습니다."));
     return std::nullopt;

@@ -69,12 +69,8 @@ LeadingTime readTime(std::string_view line, core::SmsMessage &m) {
       v[3] < 0 || v[3] > 23 || v[4] < 0 || v[4] > 59 || v[5] < 0 || v[5] > 59) {
     return LeadingTime::Refused;
   }
-  m.year = static_cast<uint16_t>(v[0]);
-  m.month = static_cast<uint8_t>(v[1]);
-  m.day = static_cast<uint8_t>(v[2]);
-  m.hour = static_cast<uint8_t>(v[3]);
-  m.minute = static_cast<uint8_t>(v[4]);
-  m.second = static_cast<uint8_t>(v[5]);
+  m.setTime({static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3]),
+             static_cast<int>(v[4]), static_cast<int>(v[5])});
   return LeadingTime::Valid;
 }
 
@@ -96,12 +92,7 @@ core::SmsMessage messageOf(std::string_view line, const core::CivilTime &now, bo
     }
     return m;
   }
-  m.year = static_cast<uint16_t>(now.year);
-  m.month = static_cast<uint8_t>(now.month);
-  m.day = static_cast<uint8_t>(now.day);
-  m.hour = static_cast<uint8_t>(now.hour);
-  m.minute = static_cast<uint8_t>(now.minute);
-  m.second = static_cast<uint8_t>(now.second);
+  m.setTime(now);
   m.text.set(field(line, m.text.kCapacity));
   return m;
 }

@@ -36,12 +36,7 @@ core::SmsMessage recordOf(const at::JoinedSms &joined, int slot) {
   message.slot = static_cast<uint16_t>(slot);
   message.readState = joined.status == 1 || joined.status == 3 ? 1 : 0;
   const at::SmsTimestamp &at = joined.pdu.sentAt;
-  message.year = static_cast<uint16_t>(at.year);
-  message.month = static_cast<uint8_t>(at.month);
-  message.day = static_cast<uint8_t>(at.day);
-  message.hour = static_cast<uint8_t>(at.hour);
-  message.minute = static_cast<uint8_t>(at.minute);
-  message.second = static_cast<uint8_t>(at.second);
+  message.setTime({at.year, at.month, at.day, at.hour, at.minute, at.second});
   message.number.setWhole(text::fromUtf8(at::numberFromModem(joined.pdu.address)));
   message.text.setWhole(recordText(joined.pdu.text));
   return message;
