@@ -136,7 +136,7 @@ TEST(Dialogs, DialogDestroyedInsideItsLoopEndsTheLoop) {
   EXPECT_EQ(CBmpDialog::OpenCount(), 0);
 }
 
-TEST(DialogSkin, FrameIsComposedAroundAWhiteContentArea) {
+TEST(DialogSkin, FrameIsComposedAroundAWhiteContentAreaWithItsCaption) {
   for (QSize size : {QSize(200, 130), QSize(300, 150), QSize(520, 400)}) {
     const QRect content = defaultContentRect(size);
     const QImage skin = composeDialogSkin(size, content, resources::kCaptionHelp, {});
@@ -149,9 +149,7 @@ TEST(DialogSkin, FrameIsComposedAroundAWhiteContentArea) {
     const QImage caption = resources::ResourceStore::instance().image(resources::kCaptionHelp);
     EXPECT_EQ(skin.copy(5, 2, caption.width(), caption.height()), caption.convertToFormat(skin.format()));
   }
-}
-
-TEST(DialogSkin, TitleBarCaptionSitsAtTheCorner) {
+  // The title bar sits at the corner instead.
   const QImage skin =
       composeDialogSkin(QSize(300, 150), defaultContentRect(QSize(300, 150)), resources::kDialogTitleBar, {});
   const QImage bar = resources::ResourceStore::instance().image(resources::kDialogTitleBar);

@@ -1,8 +1,9 @@
 #include "apps/velluto/import_dialog.h"
-#include "winlib/bmp_message_box.h"
+#include "winlib/testing/message_box_answerer.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -15,32 +16,11 @@ namespace pdx::velluto {
 using namespace animation;
 namespace {
 
-// A 24-bit BMP of one colour.
+// A 24-bit BMP of one grey.
 void writeBmp(const QString &path, int width, int height, uint8_t grey) {
-  const int stride = (width * 3 + 3) / 4 * 4;
-  QByteArray bytes(54 + stride * height, '\0');
-  auto put32 = [&](int at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-      bytes[at + i] = static_cast<char>(v >> (8 * i));
-    }
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put32(2, static_cast<uint32_t>(bytes.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(width));
-  put32(22, static_cast<uint32_t>(height));
-  bytes[26] = 1;
-  bytes[28] = 24;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width * 3; ++x) {
-      bytes[54 + y * stride + x] = static_cast<char>(grey);
-    }
-  }
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
+  QImage image(width, height, QImage::Format_RGB888);
+  image.fill(qRgb(grey, grey, grey));
+  ASSERT_TRUE(image.save(path, "BMP"));
 }
 
 // Runs `check` inside the next import dialog that opens, then ends it by
@@ -58,27 +38,6 @@ void whenOpen(const std::function<void(CImportDialog &)> &check, const QString &
     }
   });
 }
-
-// Answers every message box that opens while it lives, keeping its text
-// and icon.
-class BoxAnswerer {
-public:
-  BoxAnswerer() {
-    QObject::connect(&poll_, &QTimer::timeout, [this] {
-      for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<winlib::CBmpMessageBox *>(top); box && box->isVisible()) {
-          seen.emplace_back(box->accessibleName(), box->Layout().icon);
-          box->EndDialog(winlib::kIdOk);
-        }
-      }
-    });
-    poll_.start(20);
-  }
-  std::vector<std::pair<QString, winlib::MessageBoxIcon>> seen;
-
-private:
-  QTimer poll_;
-};
 
 class ImportDialogTest : public ::testing::Test {
 protected:
@@ -157,7 +116,7 @@ TEST_F(ImportDialogTest, AFailedJpegShowsItsReaderMessageThenTheImportMessage) {
     file.write("not a picture");
     file.close();
     whenOpen([](CImportDialog &) {}, file.fileName());
-    BoxAnswerer answerer;
+    const winlib::testing::MessageBoxAnswerer answerer;
     CAnimation picture;
     EXPECT_FALSE(runImport(nullptr, picture));
     EXPECT_EQ(answerer.seen, c.boxes) << c.name;

@@ -17,9 +17,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-constexpr uint32_t kChoiceStyle = 4448; // sticky
-constexpr uint32_t kToggleStyle = 4576; // sticky, a second press releases
-
 QAccessibleInterface *iface(QWidget *w) {
   return QAccessible::queryAccessibleInterface(w);
 }

@@ -30,44 +30,32 @@ void expectTopics(std::span<const resources::HelpTopic> topics, const std::map<i
   }
 }
 
-TEST(HelpDocuments, PelodexTopics) {
-  expectTopics(resources::pelodexHelpTopics(), {{2100, "Pelodex 도움말"},
-                                                {2101, "로그온"},
-                                                {2102, "문자 메시지 확인"},
-                                                {2103, "문자 메시지 발신"},
-                                                {2106, "다이어리 전화번호부"},
-                                                {2107, "단축 다이얼"},
-                                                {2108, "나만의 멜로디 지정"},
-                                                {2109, "애니메이션 지정"},
-                                                {2110, "알람 지정"}});
-}
-
-TEST(HelpDocuments, EditorTopics) {
-  expectTopics(resources::carrowinHelpTopics(), {{2112, "멜로디 편집기 도움말"}});
-  expectTopics(resources::vellutoHelpTopics(), {{2113, "애니메이션 편집기 도움말"}});
-}
-
-TEST(HelpDocuments, EnglishTopicsMatchTheKoreanOnes) {
-  using resources::HelpTopic;
-  using Table = std::span<const HelpTopic> (*)(platform::Language);
-  const std::map<int, std::string> titles = {{2100, "Pelodex Help"},
-                                             {2101, "Log on"},
-                                             {2102, "Received messages"},
-                                             {2103, "Sending messages"},
-                                             {2106, "Diary phonebook"},
-                                             {2107, "Speed dials"},
-                                             {2108, "My melodies"},
-                                             {2109, "Animations"},
-                                             {2110, "Alarms"},
-                                             {2112, "Melody Editor Help"},
-                                             {2113, "Animation Editor Help"}};
-  for (const Table table : {Table{resources::pelodexHelpTopics}, Table{resources::carrowinHelpTopics},
-                            Table{resources::vellutoHelpTopics}}) {
-    std::map<int, std::string> expected;
-    for (const HelpTopic &topic : table(platform::Language::Korean)) {
-      expected[topic.number] = titles.at(topic.number);
+TEST(HelpDocuments, EveryProgramsTopicsInBothLanguages) {
+  using Table = std::span<const resources::HelpTopic> (*)(platform::Language);
+  using Titles = std::map<int, std::pair<std::string, std::string>>; // Korean, English
+  const std::pair<Table, Titles> programs[] = {
+      {resources::pelodexHelpTopics,
+       {{2100, {"Pelodex 도움말", "Pelodex Help"}},
+        {2101, {"로그온", "Log on"}},
+        {2102, {"문자 메시지 확인", "Received messages"}},
+        {2103, {"문자 메시지 발신", "Sending messages"}},
+        {2106, {"다이어리 전화번호부", "Diary phonebook"}},
+        {2107, {"단축 다이얼", "Speed dials"}},
+        {2108, {"나만의 멜로디 지정", "My melodies"}},
+        {2109, {"애니메이션 지정", "Animations"}},
+        {2110, {"알람 지정", "Alarms"}}}},
+      {resources::carrowinHelpTopics, {{2112, {"멜로디 편집기 도움말", "Melody Editor Help"}}}},
+      {resources::vellutoHelpTopics, {{2113, {"애니메이션 편집기 도움말", "Animation Editor Help"}}}},
+  };
+  for (const auto &[table, titles] : programs) {
+    std::map<int, std::string> korean;
+    std::map<int, std::string> english;
+    for (const auto &[number, title] : titles) {
+      korean[number] = title.first;
+      english[number] = title.second;
     }
-    expectTopics(table(platform::Language::English), expected);
+    expectTopics(table(platform::Language::Korean), korean);
+    expectTopics(table(platform::Language::English), english);
   }
 }
 

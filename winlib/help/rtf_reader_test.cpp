@@ -77,22 +77,25 @@ TEST(RtfStructure, ParagraphsAndAlignment) {
 
 TEST(RtfStructure, CharacterFormattingIsScopedByGroups) {
   const auto doc = readRtf("{\\rtf1\\fs20 a{\\b\\i\\ul\\fs32 b}c\\b d\\b0\\ul e\\ulnone\\plain f}");
+  const auto format = [](bool bold, bool italic, bool underline, int halfPoints) {
+    RtfFormat f;
+    f.bold = bold;
+    f.italic = italic;
+    f.underline = underline;
+    f.halfPoints = halfPoints;
+    return f;
+  };
+  const std::pair<std::string, RtfFormat> expected[] = {
+      {"a", format(false, false, false, 20)}, {"b", format(true, true, true, 32)},
+      {"c", format(false, false, false, 20)}, {"d", format(true, false, false, 20)},
+      {"e", format(false, false, true, 20)},  {"f", RtfFormat{}},
+  };
   const auto &runs = doc.paragraphs.at(0).runs;
-  ASSERT_EQ(runs.size(), 6U);
-  EXPECT_EQ(runs[0].text, "a");
-  EXPECT_EQ(runs[0].format.halfPoints, 20);
-  EXPECT_EQ(runs[1].text, "b");
-  EXPECT_TRUE(runs[1].format.bold && runs[1].format.italic && runs[1].format.underline);
-  EXPECT_EQ(runs[1].format.halfPoints, 32);
-  EXPECT_EQ(runs[2].text, "c");
-  EXPECT_FALSE(runs[2].format.bold);
-  EXPECT_EQ(runs[3].text, "d");
-  EXPECT_TRUE(runs[3].format.bold);
-  EXPECT_EQ(runs[4].text, "e");
-  EXPECT_TRUE(runs[4].format.underline);
-  EXPECT_EQ(runs[5].text, "f");
-  EXPECT_EQ(runs[5].format, RtfFormat{});
-  EXPECT_EQ(doc.paragraphs.at(0).plainText(), "abcdef");
+  ASSERT_EQ(runs.size(), std::size(expected));
+  for (size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_EQ(runs[i].text, expected[i].first);
+    EXPECT_EQ(runs[i].format, expected[i].second) << expected[i].first;
+  }
 }
 
 TEST(RtfStructure, ColourTable) {

@@ -7,42 +7,37 @@ namespace {
 
 using S = ButtonState;
 
-TEST(ButtonFrames, PushStyleShowsNormalPressedHover) {
-  EXPECT_EQ(selectFrame(kPushStyle, S::Normal, 3), 0);
-  EXPECT_EQ(selectFrame(kPushStyle, S::Pressed, 3), 1);
-  EXPECT_EQ(selectFrame(kPushStyle, S::Hover, 3), 2);
-  EXPECT_EQ(selectFrame(kPushStyle, S::HoverPressed, 3), 2);
-  // Without a disabled frame the disabled look is the normal frame.
-  EXPECT_EQ(selectFrame(kPushStyle, S::Disabled, 3), 0);
-}
-
-TEST(ButtonFrames, PushDisabledStyleUsesItsLastFrameWhenDisabled) {
-  EXPECT_EQ(selectFrame(kPushDisabledStyle, S::Normal, 4), 0);
-  EXPECT_EQ(selectFrame(kPushDisabledStyle, S::Pressed, 4), 1);
-  EXPECT_EQ(selectFrame(kPushDisabledStyle, S::Hover, 4), 2);
-  EXPECT_EQ(selectFrame(kPushDisabledStyle, S::Disabled, 4), 3);
-}
-
-TEST(ButtonFrames, StickyStylesSkipTheMiddleFrame) {
-  for (uint32_t style : {kChoiceStyle, kToggleStyle}) {
-    EXPECT_EQ(selectFrame(style, S::Normal, 3), 0);
-    EXPECT_EQ(selectFrame(style, S::Pressed, 3), 2);
-    EXPECT_EQ(selectFrame(style, S::Hover, 3), 0);
+TEST(ButtonFrames, EachStyleShowsItsFrameForAState) {
+  constexpr uint32_t kAnimatedHover = kAnimated | kAnimateOnHover | kHoverFrameAnimated | kPressedFrame;
+  const struct {
+    uint32_t style;
+    S state;
+    int frames;
+    int counter;
+    int expected;
+  } cases[] = {
+      {kPushStyle, S::Normal, 3, 0, 0},
+      {kPushStyle, S::Pressed, 3, 0, 1},
+      {kPushStyle, S::Hover, 3, 0, 2},
+      {kPushStyle, S::HoverPressed, 3, 0, 2},
+      {kPushStyle, S::Disabled, 3, 0, 0}, // without a disabled frame: the normal one
+      {kPushDisabledStyle, S::Hover, 4, 0, 2},
+      {kPushDisabledStyle, S::Disabled, 4, 0, 3},
+      {kChoiceStyle, S::Pressed, 3, 0, 2}, // sticky styles skip the middle frame
+      {kToggleStyle, S::Pressed, 3, 0, 2},
+      {kToggleStyle, S::Hover, 3, 0, 0},
+      {kChoiceStyle, S::Pressed, 2, 0, 1}, // the drawing tools' two frames
+      {kAnimatedHover, S::Animating, 6, 4, 4},
+      {kAnimatedHover, S::Animating, 6, 9, 0}, // the counter past the strip
+      {kAnimatedHover, S::Pressed, 6, 0, 5},   // pressed frame 1 from the end
+      {kAnimatedHover, S::Hover, 6, 0, 4},     // the separate hover frame 2 from the end
+      {kAnimatedHover | kHoverFrame, S::Hover, 6, 0, 3},
+      {kAnimatedHover | kHoverFrame, S::HoverPressed, 6, 0, 5},
+  };
+  for (const auto &c : cases) {
+    EXPECT_EQ(selectFrame(c.style, c.state, c.frames, c.counter), c.expected)
+        << c.style << " state " << static_cast<int>(c.state) << " of " << c.frames;
   }
-  // The drawing tools use the choice style with two frames.
-  EXPECT_EQ(selectFrame(kChoiceStyle, S::Pressed, 2), 1);
-}
-
-TEST(ButtonFrames, AnimationAndSeparateHoverFrame) {
-  const uint32_t animated = kAnimated | kAnimateOnHover | kHoverFrameAnimated | kPressedFrame;
-  EXPECT_EQ(selectFrame(animated, S::Animating, 6, 4), 4);
-  EXPECT_EQ(selectFrame(animated, S::Animating, 6, 9), 0) << "counter past the strip";
-  // d: pressed frame 1, separate hover frame 2.
-  EXPECT_EQ(selectFrame(animated, S::Pressed, 6), 5);
-  EXPECT_EQ(selectFrame(animated, S::Hover, 6), 4);
-  // With both hover flags, hover uses the animated hover frame.
-  EXPECT_EQ(selectFrame(animated | kHoverFrame, S::Hover, 6), 3);
-  EXPECT_EQ(selectFrame(animated | kHoverFrame, S::HoverPressed, 6), 5);
 }
 
 TEST(ButtonFrames, ShortStripsNeverIndexOutside) {

@@ -2,23 +2,20 @@
 // `pelodex-cli simulate` whose phone state and trace the tests read.
 #include "apps/pelodex/ui/main_menu_page.h"
 #include "apps/pelodex/ui/pelodex_app.h"
+#include "core/base/test_support.h"
 #include "features/animations/animation_test_files.h"
 #include "features/animations/ui/animation_page.h"
 #include "features/animations/ui/picture_view.h"
-#include "features/groups/ui/dialog_testing.h"
 #include "features/melodies/melody_test_files.h"
 #include "features/melodies/ui/melody_page.h"
 #include "link/ui/password_page.h"
-#include "melody/file/test_melodies.h"
 #include "simulator/state_json.h"
-#include "winlib/bmp_message_box.h"
+#include "winlib/testing/message_box_answerer.h"
 
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace pdx::pelodex {
@@ -26,7 +23,6 @@ using namespace core;
 namespace {
 
 namespace fs = std::filesystem;
-using features::testing::openDialog;
 using Bytes = std::vector<uint8_t>;
 
 // `pelodex-cli simulate` keeping its state in phone.json and its trace in
@@ -60,12 +56,7 @@ public:
         5000);
     return state;
   }
-  std::string trace() const {
-    std::ifstream in(dir_ / "trace.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string trace() const { return readWholeFile(dir_ / "trace.txt"); }
 
 private:
   fs::path dir_;
@@ -82,27 +73,6 @@ std::string traced(const Bytes &bytes) {
     out += hex;
   }
   return out;
-}
-
-// Closes the next message box, which may open only after the link's own
-// waits, and gives back its icon through `icon`.
-void whenBoxOpens(winlib::MessageBoxIcon &icon) {
-  auto *poll = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, tries, &icon] {
-    if (auto *box = openDialog<winlib::CBmpMessageBox>()) {
-      icon = box->Layout().icon;
-      box->EndDialog(winlib::kIdOk);
-    } else if (++*tries < 500) {
-      return;
-    } else {
-      ADD_FAILURE() << "no message box opened";
-    }
-    poll->stop();
-    poll->deleteLater();
-  });
-  poll->start();
 }
 
 class MediaPagesTest : public ::testing::Test {
@@ -155,59 +125,32 @@ protected:
   std::string path_;
 };
 
-// Chooses the melody named `name` (UTF-8) in the page's list.
-void chooseMelody(features::CMelodyPage &page, const std::string &name) {
-  const auto &items = page.logic().catalog().items();
-  for (size_t row = 0; row < items.size(); ++row) {
-    if (items[row].name == text::fromUtf8(name)) {
-      return page.melodies()->selectRow(static_cast<int>(row));
-    }
-  }
-  ADD_FAILURE() << "no melody " << name;
-}
-
 TEST_F(MediaPagesTest, MelodiesAndAnimationsReachTheSimulatedPhoneInItsEncoding) {
   SimulatedPhone phone(root_, {});
   auto app = logOn(phone.device());
   ASSERT_NE(app, nullptr);
-  using melody::testing::note;
   ASSERT_TRUE(features::testing::writeMelodyFile(app->Store().melodyDir, "곡.pcm",
-                                                 {{"도레미", features::testing::kDoReMi},
-                                                  {"마디", {{0, melody::kBarLine}, {0, melody::kBarLine}}},
-                                                  {"끝", {note(1000, 3, 0), {0, melody::kEndMark}}},
-                                                  {"빈", {}}}));
+                                                 {{"도레미", features::testing::kDoReMi}}));
   auto *page = openFromMenu<features::CMelodyPage>(*app, MainMenuPage::kMelody);
   ASSERT_NE(page, nullptr);
 
-  // Playing returns at once and keeps the page working; the send stops it.
+  // Playing returns at once and keeps the page working; the send (2: the
+  // second slot) stops it. The payload: slot, name, zero, tempo, length,
+  // the data, a zero.
   page->OnCommand(features::CMelodyPage::kPlay, winlib::kNotifyCommand);
   EXPECT_TRUE(page->logic().playing());
-  const struct {
-    const char *name;
-    Qt::Key key;
-    size_t slot;
-    Bytes data;
-  } sends[] = {{"도레미", Qt::Key_2, 1, {7, 19, 21, 9, 23, 2}}, // quarter C, quarter D, eighth E
-               {"마디", Qt::Key_1, 0, {2}},                     // bar lines only
-               {"끝", Qt::Key_3, 2, {7, 19, 2}},                // its own end mark, no second one
-               {"빈", Qt::Key_1, 0, {2}}};                      // empty
-  for (const auto &send : sends) {
-    chooseMelody(*page, send.name);
-    QTest::keyClick(page->melodies(), send.key);
-    EXPECT_FALSE(page->logic().playing());
-    // The payload: slot, name, zero, tempo, length, the data, a zero.
-    const auto data = [](const Bytes &payload) {
-      return payload.size() < 22 ? Bytes() : Bytes(payload.begin() + 21, payload.end() - 1);
-    };
-    const Bytes sent = phone
-                           .stateWhen([&](const simulator::PhoneState &s) {
-                             return data(s.melodies[send.slot]) == send.data;
-                           })
-                           .melodies[send.slot];
-    EXPECT_EQ(data(sent), send.data) << send.name;
-    EXPECT_EQ(text::toUtf8(std::string(reinterpret_cast<const char *>(&sent.at(1)))), send.name);
-    EXPECT_NE(phone.trace().find(traced(send.data)), std::string::npos) << send.name;
-  }
+  QTest::keyClick(page->melodies(), Qt::Key_2);
+  EXPECT_FALSE(page->logic().playing());
+  const Bytes data{7, 19, 21, 9, 23, 2}; // quarter C, quarter D, eighth E
+  const auto dataOf = [](const Bytes &payload) {
+    return payload.size() < 22 ? Bytes() : Bytes(payload.begin() + 21, payload.end() - 1);
+  };
+  const Bytes sent =
+      phone.stateWhen([&](const simulator::PhoneState &s) { return dataOf(s.melodies[1]) == data; })
+          .melodies[1];
+  EXPECT_EQ(dataOf(sent), data);
+  EXPECT_EQ(text::toUtf8(std::string(reinterpret_cast<const char *>(&sent.at(1)))), "도레미");
+  EXPECT_NE(phone.trace().find(traced(data)), std::string::npos);
 
   page->OnCommand(features::CMelodyPage::kBack, winlib::kNotifyCommand);
   ASSERT_TRUE(features::testing::writeAnimationFile(app->Store().animationDir, "그림.pca", 2, 3));
@@ -233,17 +176,17 @@ TEST_F(MediaPagesTest, RefusalsAndMissingEditorsAreToldAndAnEditorsSaveAppearsAt
   auto *page = openFromMenu<features::CMelodyPage>(*app, MainMenuPage::kMelody);
   ASSERT_NE(page, nullptr);
 
-  winlib::MessageBoxIcon icon = winlib::MessageBoxIcon::None;
-  whenBoxOpens(icon);
+  const winlib::testing::MessageBoxAnswerer boxes;
   QTest::keyClick(page->melodies(), Qt::Key_1);
-  EXPECT_EQ(icon, winlib::MessageBoxIcon::Exclamation);
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].second, winlib::MessageBoxIcon::Exclamation);
   EXPECT_NE(phone.trace().find("pc>phone PC_MD_SET_REQ"), std::string::npos);
   EXPECT_TRUE(phone.stateWhen([](const simulator::PhoneState &) { return true; }).melodies[0].empty());
 
   // The editor is nowhere: the launcher's message with the stop icon.
-  whenBoxOpens(icon);
   QTest::keyClick(page->melodies(), Qt::Key_E, Qt::ControlModifier);
-  EXPECT_EQ(icon, winlib::MessageBoxIcon::Stop);
+  ASSERT_EQ(boxes.seen.size(), 2u);
+  EXPECT_EQ(boxes.seen[1].second, winlib::MessageBoxIcon::Stop);
 
   // The melody editor saves a file and says so over the marker's socket;
   // the animation editor's message leaves the melody page alone.

@@ -1,6 +1,7 @@
 #include "apps/pelodex/ui/main_menu_page.h"
 #include "apps/pelodex/ui/pelodex_app.h"
 #include "apps/pelodex/ui/pin_dialog.h"
+#include "core/base/test_support.h"
 #include "features/groups/ui/dialog_testing.h"
 #include "features/phonebook/ui/phonebook_page.h"
 #include "features/sms/ui/received_page.h"
@@ -17,6 +18,7 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
 #include "winlib/testing/accessibility_check.h"
+#include "winlib/testing/message_box_answerer.h"
 #include "winlib/wait_window.h"
 
 #include <QApplication>
@@ -30,7 +32,6 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -44,25 +45,39 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A simulated phone on a pseudo-terminal, answering on its own thread.
-class SimulatedPhone {
+// A simulated device of class Pty on a pseudo-terminal, answering on its
+// own thread.
+template <class Pty> class PtyThread {
 public:
-  // The sample phone with only its first `entries` phonebook slots kept, so
-  // that a read takes a moment, not the full 20 s of 200 slots.
-  explicit SimulatedPhone(size_t entries = simulator::PhoneState::kSlots) : model_(trimmed(entries)) {
+  template <class Model> explicit PtyThread(Model &model) {
     std::string error;
-    pty_ = simulator::PtyPhone::create(model_, error);
+    pty_ = Pty::create(model, error);
     if (pty_) {
       thread_ = std::thread([this] { pty_->run(stop_); });
     }
   }
-  ~SimulatedPhone() {
+  ~PtyThread() {
     stop_ = true;
     if (thread_.joinable()) {
       thread_.join();
     }
   }
   std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
+  Pty &pty() { return *pty_; }
+
+private:
+  std::unique_ptr<Pty> pty_;
+  std::atomic<bool> stop_ = false;
+  std::thread thread_;
+};
+
+// The original phone.
+class SimulatedPhone {
+public:
+  // The sample phone with only its first `entries` phonebook slots kept, so
+  // that a read takes a moment, not the full 20 s of 200 slots.
+  explicit SimulatedPhone(size_t entries = simulator::PhoneState::kSlots) : model_(trimmed(entries)) {}
+  std::string device() const { return pty_.device(); }
   const simulator::PhoneState &state() const { return model_.state(); }
   // The phone refuses requests of this code (-1: none).
   void refuse(int code) { model_.setRefusedCode(code); }
@@ -78,25 +93,8 @@ public:
 
 private:
   simulator::PhoneModel model_;
-  std::unique_ptr<simulator::PtyPhone> pty_;
-  std::atomic<bool> stop_ = false;
-  std::thread thread_;
+  PtyThread<simulator::PtyPhone> pty_{model_};
 };
-
-// Answers OK to the next message box, which may open only after a phone
-// exchange that runs its own event loop.
-void okNextMessageBox() {
-  auto *poll = new QTimer;
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll] {
-    if (auto *box = features::testing::openDialog<winlib::CBmpMessageBox>()) {
-      box->EndDialog(winlib::kIdOk);
-      poll->stop();
-      poll->deleteLater();
-    }
-  });
-  poll->start();
-}
 
 // Every test runs with its own settings, data and runtime folders, and a
 // port table that names no real device.
@@ -149,21 +147,6 @@ protected:
     answer_.start();
   }
 
-  // Answers every message box of start-up with Yes (or OK), counting them.
-  void answerMessageBoxes() {
-    boxes_.setInterval(20);
-    QObject::connect(&boxes_, &QTimer::timeout, [this] {
-      for (QWidget *w : QApplication::allWidgets()) {
-        auto *box = qobject_cast<winlib::CBmpMessageBox *>(w);
-        if (box != nullptr && box->IsRunning()) {
-          ++boxesAnswered_;
-          box->EndDialog(box->Button(winlib::kIdYes) != nullptr ? winlib::kIdYes : winlib::kIdOk);
-          return;
-        }
-      }
-    });
-    boxes_.start();
-  }
   void losePhoneOn(const std::function<void(PelodexApp &)> &open);
   // One offline run: start-up without a phone, then exit.
   void runOffline() {
@@ -172,14 +155,7 @@ protected:
     ASSERT_TRUE(app.InitInstance());
     app.ExitInstance();
   }
-  static std::string bytesOf(const fs::path &p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-
   QTimer answer_;
-  QTimer boxes_;
-  int boxesAnswered_ = 0;
 
   fs::path root_;
 };
@@ -215,16 +191,7 @@ void PelodexAppTest::losePhoneOn(const std::function<void(PelodexApp &)> &open) 
   ASSERT_TRUE(app.InitInstance());
   open(app);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QStringList told;
-  QTimer boxes;
-  boxes.setInterval(10);
-  QObject::connect(&boxes, &QTimer::timeout, [&told] {
-    if (auto *box = features::testing::openDialog<winlib::CBmpMessageBox>()) {
-      told << box->accessibleName();
-      box->EndDialog(winlib::kIdOk);
-    }
-  });
-  boxes.start();
+  winlib::testing::MessageBoxAnswerer boxes;
   phone.reset();
   const auto menuShowsTheLoss = [&app] {
     auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
@@ -240,7 +207,8 @@ void PelodexAppTest::losePhoneOn(const std::function<void(PelodexApp &)> &open) 
   };
   EXPECT_TRUE(QTest::qWaitFor(menuShowsTheLoss, static_cast<int>(link::kSearchInterval.count())));
   QTest::qWait(100);
-  EXPECT_EQ(told, QStringList{QString::fromUtf8(link::describe(link::Outcome::Disconnected))});
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].first, QString::fromUtf8(link::describe(link::Outcome::Disconnected)));
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kPhonebook));
@@ -321,21 +289,8 @@ TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   auto *received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
   ASSERT_NE(received, nullptr);
   ASSERT_EQ(received->list()->rowCount(), 3);
-  // Marking the one unread message (row 2) is refused twice, then given up
-  // until the page opens again.
-  phone.refuse(link::PC_SMS_SET_REQ);
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    okNextMessageBox();
-    received->list()->selectRow(0);
-    received->list()->selectRow(2);
-  }
-  phone.refuse(-1);
-  received->list()->selectRow(0);
-  received->list()->selectRow(2);
   EXPECT_EQ(phone.state().received[1][2], 0);
-  app.ShowSmsPage(true);
-  received = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
-  received->list()->selectRow(2);
+  received->list()->selectRow(2); // the one unread message
   EXPECT_EQ(phone.state().received[1][2], 1);
   features::testing::whenOpen<features::CReplyDlg>([](features::CReplyDlg &d) {
     d.textBox()->setBytes("re");
@@ -355,7 +310,7 @@ TEST_F(PelodexAppTest, MessagePagesWriteThroughToThePhone) {
   ASSERT_TRUE(row);
   const simulator::Bytes &modified = phone.state().saved[oldest];
   EXPECT_EQ(std::string(modified.begin() + 43, modified.begin() + 50), "changed");
-  okNextMessageBox();
+  const winlib::testing::MessageBoxAnswerer boxes;
   ASSERT_TRUE(sent->editor().remove(features::SmsBoxKind::Saved, *row));
   EXPECT_TRUE(phone.state().saved[oldest].empty());
 }
@@ -384,23 +339,10 @@ TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
   }
 }
 
-// A modem of today on a pseudo-terminal, answering on its own thread.
+// A modem of today.
 class SimulatedModem {
 public:
-  SimulatedModem() {
-    std::string error;
-    pty_ = simulator::at::AtPtyModem::create(modem_, error);
-    if (pty_) {
-      thread_ = std::thread([this] { pty_->run(stop_); });
-    }
-  }
-  ~SimulatedModem() {
-    stop_ = true;
-    if (thread_.joinable()) {
-      thread_.join();
-    }
-  }
-  std::string device() const { return pty_ ? pty_->devicePath() : std::string(); }
+  std::string device() const { return pty_.device(); }
   // New messages arrive from the network, with their notices, or stop.
   void deliver(bool on) {
     simulator::at::AtFaults faults;
@@ -408,14 +350,12 @@ public:
       faults.push = {simulator::at::AtPush::NewMessage};
       faults.pushEvery = std::chrono::milliseconds(300);
     }
-    pty_->setFaults(faults);
+    pty_.pty().setFaults(faults);
   }
 
 private:
   simulator::at::AtModem modem_{simulator::at::sampleModemState()};
-  std::unique_ptr<simulator::at::AtPtyModem> pty_;
-  std::atomic<bool> stop_ = false;
-  std::thread thread_;
+  PtyThread<simulator::at::AtPtyModem> pty_{modem_};
 };
 
 TEST_F(PelodexAppTest, AnAtPhoneLogsOnWithTheSimPinAndOffersItsBookAndMessagesOnly) {
@@ -455,7 +395,7 @@ TEST_F(PelodexAppTest, AnAtPhoneLogsOnWithTheSimPinAndOffersItsBookAndMessagesOn
 
   // The phonebook reads the SIM, then the phone's memory when chosen,
   // each merged with the PC's as the original phone's.
-  answerMessageBoxes();
+  const winlib::testing::MessageBoxAnswerer boxes;
   QTimer compare;
   compare.setInterval(20);
   int compared = 0;
@@ -509,7 +449,7 @@ TEST_F(PelodexAppTest, WithoutTheSettingsRecordTheMenuStays) {
   PelodexApp &app = *owned;
   ASSERT_TRUE(app.InitInstance());
   phone.refuse(link::PC_OPT_DATA_REQ);
-  okNextMessageBox(); // the failure's question: not Retry
+  const winlib::testing::MessageBoxAnswerer boxes; // the failure's question: not Retry
   app.OpenPhoneSettings();
   EXPECT_NE(qobject_cast<MainMenuPage *>(app.CurrentPage()), nullptr);
 }
@@ -524,40 +464,23 @@ TEST_F(PelodexAppTest, TestModeAcceptsItsCodeWithoutAPhone) {
   EXPECT_TRUE(app.Store().testMode);
 }
 
-TEST_F(PelodexAppTest, OfflinePhonebookShowsThePcData) {
-  PelodexApp app(PelodexOptions{});
-  answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
-  ASSERT_TRUE(app.InitInstance());
-  // The menu's own button replaces the menu page while its click is handled.
-  winlib::CBmpButton *button = nullptr;
-  for (auto *b : app.CurrentWindow()->findChildren<winlib::CBmpButton *>()) {
-    button = b->CommandId() == MainMenuPage::kPhonebook ? b : button;
-  }
-  ASSERT_NE(button, nullptr);
-  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
-  ASSERT_NE(page, nullptr);
-  EXPECT_FALSE(page->editor().connected());
-}
-
 TEST_F(PelodexAppTest, ADamagedDataFileSurvivesTwoRunsAndTheBackupIsTakenOnRequest) {
   const fs::path base = root_ / "data" / "QZ Telecom";
   runOffline(); // the first start: an empty data file
   std::string entry(157, '\0');
   entry.replace(4, 3, "kim");
   entry.replace(21, 3, "021");
-  std::string backup = bytesOf(base / "Pelodex.dat");
+  std::string backup = readWholeFile(base / "Pelodex.dat");
   backup.replace(68 + 21, 4, std::string("\x01\0\0\0", 4));
   backup += entry;
-  std::ofstream(base / "Pelodex.old", std::ios::binary) << backup;
+  writeWholeFile(base / "Pelodex.old", backup);
   const std::string damaged = backup.substr(0, backup.size() - 10);
-  std::ofstream(base / "Pelodex.dat", std::ios::binary) << damaged;
-  answerMessageBoxes();
+  writeWholeFile(base / "Pelodex.dat", damaged);
+  const winlib::testing::MessageBoxAnswerer boxes;
   runOffline();
-  EXPECT_EQ(boxesAnswered_, 2) << "told why, then asked about the backup";
+  EXPECT_EQ(boxes.seen.size(), 2u) << "told why, then asked about the backup";
   runOffline();
-  EXPECT_EQ(boxesAnswered_, 2) << "the second run reads what the first one wrote";
+  EXPECT_EQ(boxes.seen.size(), 2u) << "the second run reads what the first one wrote";
   std::vector<fs::path> aside;
   for (const auto &f : fs::directory_iterator(base)) {
     if (f.path().filename().string().starts_with("Pelodex.dat.unreadable-")) {
@@ -565,12 +488,12 @@ TEST_F(PelodexAppTest, ADamagedDataFileSurvivesTwoRunsAndTheBackupIsTakenOnReque
     }
   }
   ASSERT_EQ(aside.size(), 1u);
-  EXPECT_EQ(bytesOf(aside[0]), damaged);
-  EXPECT_EQ(bytesOf(base / "Pelodex.dat").size(), backup.size()) << "started from the backup's entry";
-  EXPECT_EQ(bytesOf(base / "Pelodex.old").size(), backup.size());
+  EXPECT_EQ(readWholeFile(aside[0]), damaged);
+  EXPECT_EQ(fs::file_size(base / "Pelodex.dat"), backup.size()) << "started from the backup's entry";
+  EXPECT_EQ(fs::file_size(base / "Pelodex.old"), backup.size());
 }
 
-TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
+TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOfflineAndThePhonebookShowsThePcData) {
   PelodexApp app(PelodexOptions{});
   answerPasswordPage(app, "", link::PasswordPage::kWithoutPhoneCommand);
   ASSERT_TRUE(app.InitInstance());
@@ -585,6 +508,13 @@ TEST_F(PelodexAppTest, WithoutAPhoneTheMenuIsOffline) {
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kHelp));
   EXPECT_TRUE(menu->IsEnabled(MainMenuPage::kExit));
   EXPECT_THAT(winlib::testing::accessibilityProblems(menu), ::testing::IsEmpty());
+  // The menu's own button replaces the menu page while its click is handled.
+  winlib::CBmpButton *button = menu->Button(MainMenuPage::kPhonebook);
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  auto *page = dynamic_cast<features::CPhonebookPage *>(app.CurrentWindow());
+  ASSERT_NE(page, nullptr);
+  EXPECT_FALSE(page->editor().connected());
 }
 
 TEST_F(PelodexAppTest, ClosingThePasswordPageEndsTheProgram) {

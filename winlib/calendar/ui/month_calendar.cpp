@@ -92,7 +92,6 @@ void CMonthCalendar::mouseReleaseEvent(QMouseEvent *event) {
     if (auto *target = dynamic_cast<CommandTarget *>(parentWidget())) {
       target->OnCommand(identifier_, kNotifyCommand);
     }
-    Q_EMIT command(identifier_);
   }
 }
 

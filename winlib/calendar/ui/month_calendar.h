@@ -12,8 +12,7 @@ namespace pdx::winlib {
 class CBmpButton;
 
 // The notification goes to the parent as a command (the calendar's
-// identifier, code 0) when the parent is a CommandTarget, and is announced
-// as a signal.
+// identifier, code 0) when the parent is a CommandTarget.
 class CMonthCalendar : public QWidget, public CommandTarget {
   Q_OBJECT
 
@@ -43,10 +42,6 @@ public:
 
   // The arrow buttons' commands.
   void OnCommand(int id, int code) override;
-
-Q_SIGNALS:
-  // The left button was released with a day selected.
-  void command(int identifier);
 
 protected:
   void paintEvent(QPaintEvent *event) override;

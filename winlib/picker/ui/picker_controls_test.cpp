@@ -57,24 +57,18 @@ TEST_F(PickerControlsTest, PlacesTheControlsAndShowsTheFolder) {
   EXPECT_EQ(dialog_.findChild<QLineEdit *>("5211"), &controls.nameField());
 }
 
-TEST_F(PickerControlsTest, SelectingAnItemFillsTheField) {
-  auto picker = session(0);
-  PickerControls controls(dialog_, picker);
-  controls.fileList().setCurrentRow(1);
-  EXPECT_EQ(controls.nameField().text(), QString("하위폴더"));
-  controls.fileList().setCurrentRow(2);
-  EXPECT_EQ(controls.nameField().text(), QString("노래.pcm"));
-}
-
-TEST_F(PickerControlsTest, DoubleClickSelectionAndDriveChoiceAreReported) {
+TEST_F(PickerControlsTest, SelectionFillsTheFieldAndIsReportedAsAreDoubleClicksAndDrives) {
   auto picker = session(0);
   PickerControls controls(dialog_, picker);
   QSignalSpy activated(&controls, &PickerControls::itemActivated);
   QSignalSpy selected(&controls, &PickerControls::itemSelected);
   QSignalSpy drive(&controls, &PickerControls::driveChosen);
+  controls.fileList().setCurrentRow(1);
+  EXPECT_EQ(controls.nameField().text(), QString("하위폴더"));
   controls.fileList().setCurrentRow(2);
-  ASSERT_EQ(selected.count(), 1);
-  EXPECT_EQ(selected.at(0).at(0).toString(), QString("노래.pcm"));
+  EXPECT_EQ(controls.nameField().text(), QString("노래.pcm"));
+  ASSERT_EQ(selected.count(), 2);
+  EXPECT_EQ(selected.at(1).at(0).toString(), QString("노래.pcm"));
   Q_EMIT controls.fileList().itemDoubleClicked(controls.fileList().item(1));
   ASSERT_EQ(activated.count(), 1);
   EXPECT_EQ(activated.at(0).at(0).toString(), QString("<하위폴더>"));
@@ -84,15 +78,6 @@ TEST_F(PickerControlsTest, DoubleClickSelectionAndDriveChoiceAreReported) {
   Q_EMIT controls.driveList()->activated(0);
   ASSERT_EQ(drive.count(), 1);
   EXPECT_EQ(drive.at(0).at(0).toInt(), 0);
-}
-
-TEST_F(PickerControlsTest, FolderOnlyModeHasNoDriveListNorFolders) {
-  auto picker = session(kPickerFolderOnly);
-  PickerControls controls(dialog_, picker);
-  EXPECT_EQ(controls.driveList(), nullptr);
-  EXPECT_EQ(dialog_.findChild<QComboBox *>(), nullptr);
-  ASSERT_EQ(controls.fileList().count(), 1);
-  EXPECT_EQ(controls.fileList().item(0)->text(), QString("노래.pcm"));
 }
 
 } // namespace
