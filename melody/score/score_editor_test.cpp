@@ -175,6 +175,7 @@ TEST_F(ScoreEditorTest, BackspaceAndDeleteAroundTheCursor) {
   editor_.DeleteForward(); // nothing after the cursor
   editor_.setCursor(0);
   editor_.Backspace(); // nothing before it
+  EXPECT_FALSE(editor_.DeleteEntries(3, 2));
   EXPECT_EQ(host_.rewinds, 0);
   editor_.setCursor(2);
   editor_.Backspace();
