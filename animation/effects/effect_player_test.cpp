@@ -1,7 +1,7 @@
 #include "animation/effects/effect_player.h"
 #include "animation/effects/effect_table.h"
 
-#include <cstring>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace pdx::animation {
@@ -57,6 +57,14 @@ bool rowEquals(const CMonoPicture &a, int ya, const CMonoPicture &b, int yb) {
   return true;
 }
 
+CMonoPicture allBlack() {
+  CMonoPicture::Bits bits;
+  bits.fill(0xFF);
+  CMonoPicture p;
+  p.setBits(bits);
+  return p;
+}
+
 bool rowWhite(const CMonoPicture &p, int y) {
   return blackColumns(p, y).empty();
 }
@@ -74,43 +82,22 @@ TEST(EffectTable, ListsTwentySixNamedCodes) {
   EXPECT_EQ(effectCodeAt(-1), std::nullopt);
 }
 
-struct FrameRule {
-  uint16_t code;
-  size_t frames;
-  enum End { Picture, White, Endless } end;
-};
-
-class EffectFrames : public ::testing::TestWithParam<FrameRule> {};
-
-TEST_P(EffectFrames, CountAndEndState) {
-  const auto rule = GetParam();
-  SystemRandom random(7);
-  const auto frames = effectFrames(rule.code, pattern(), random, 40);
-  if (rule.end == FrameRule::Endless) {
-    EXPECT_EQ(frames.size(), 40u);
-    return;
+TEST(EffectFrames, CountAndEndState) {
+  // Frames of each code, as 0 for endless effects and negated for those
+  // that end on a white screen; the others end on the picture.
+  const std::pair<uint16_t, int> rules[] = {
+      {0, 12},   {1, 12},   {2, 13},   {3, 13},   {4, 14},   {5, 14},   {6, 14},  {7, 14}, {8, 14}, {9, 16},
+      {10, 12},  {11, 12},  {12, 13},  {13, 13},  {14, 0},   {15, 0},   {16, 0},  {17, 0}, {18, 0}, {19, 0},
+      {20, -14}, {21, -14}, {22, -14}, {23, -14}, {24, -14}, {25, -16}, {26, 14}, {27, 1}, {999, 1}};
+  for (auto [code, frames] : rules) {
+    SystemRandom random(7);
+    const auto shown = effectFrames(code, pattern(), random, 40);
+    EXPECT_EQ(shown.size(), frames == 0 ? 40u : static_cast<size_t>(std::abs(frames))) << code;
+    if (frames != 0) {
+      EXPECT_EQ(shown.back(), frames < 0 ? CMonoPicture() : pattern()) << code;
+    }
   }
-  EXPECT_EQ(frames.size(), rule.frames);
-  EXPECT_EQ(frames.back(), rule.end == FrameRule::White ? CMonoPicture() : pattern());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AllCodes, EffectFrames,
-    ::testing::Values(FrameRule{0, 12, FrameRule::Picture}, FrameRule{1, 12, FrameRule::Picture},
-                      FrameRule{2, 13, FrameRule::Picture}, FrameRule{3, 13, FrameRule::Picture},
-                      FrameRule{4, 14, FrameRule::Picture}, FrameRule{5, 14, FrameRule::Picture},
-                      FrameRule{6, 14, FrameRule::Picture}, FrameRule{7, 14, FrameRule::Picture},
-                      FrameRule{8, 14, FrameRule::Picture}, FrameRule{9, 16, FrameRule::Picture},
-                      FrameRule{10, 12, FrameRule::Picture}, FrameRule{11, 12, FrameRule::Picture},
-                      FrameRule{12, 13, FrameRule::Picture}, FrameRule{13, 13, FrameRule::Picture},
-                      FrameRule{14, 0, FrameRule::Endless}, FrameRule{15, 0, FrameRule::Endless},
-                      FrameRule{16, 0, FrameRule::Endless}, FrameRule{17, 0, FrameRule::Endless},
-                      FrameRule{18, 0, FrameRule::Endless}, FrameRule{19, 0, FrameRule::Endless},
-                      FrameRule{20, 14, FrameRule::White}, FrameRule{21, 14, FrameRule::White},
-                      FrameRule{22, 14, FrameRule::White}, FrameRule{23, 14, FrameRule::White},
-                      FrameRule{24, 14, FrameRule::White}, FrameRule{25, 16, FrameRule::White},
-                      FrameRule{26, 14, FrameRule::Picture}, FrameRule{27, 1, FrameRule::Picture},
-                      FrameRule{999, 1, FrameRule::Picture}));
 
 TEST(Slide, Code1BringsTheLeftColumnInFromTheRight) {
   SystemRandom random;
@@ -203,41 +190,23 @@ TEST(Stretch, PicksEvenlySpreadRows) {
   }
 }
 
-TEST(Smear, Code7SmearsTheCurrentRowUpward) {
+TEST(Smear, TheFirstStepSmearsRow46OverTheRowsItPasses) {
+  // Code 7 smears upward over rows 0 to 46; code 24 erases from the bottom up.
   const CMonoPicture picture = pattern();
-  SystemRandom random;
-  CEffectPlayer player(random);
-  player.start(7, picture);
-  player.next();
-  for (int y = 0; y <= 46; ++y) {
-    EXPECT_TRUE(rowEquals(player.display(), y, picture, 46)) << y;
-  }
-  for (int y = 47; y < 51; ++y) {
-    EXPECT_TRUE(rowEquals(player.display(), y, picture, y)) << y;
-  }
-}
-
-TEST(Smear, Code24ErasesFromTheBottomUp) {
-  const CMonoPicture picture = pattern();
-  SystemRandom random;
-  CEffectPlayer player(random);
-  player.start(24, picture);
-  for (int y = 0; y < 51; ++y) {
-    EXPECT_TRUE(rowEquals(player.display(), y, picture, y));
-  }
-  player.next();
-  for (int y = 47; y < 51; ++y) {
-    EXPECT_TRUE(rowEquals(player.display(), y, picture, 46)) << y;
+  for (auto [code, from, to] : {std::tuple{7, 0, 46}, {24, 47, 50}}) {
+    SystemRandom random;
+    CEffectPlayer player(random);
+    player.start(static_cast<uint16_t>(code), picture);
+    player.next();
+    for (int y = 0; y < 51; ++y) {
+      const int source = y >= from && y <= to ? 46 : y;
+      EXPECT_TRUE(rowEquals(player.display(), y, picture, source)) << code << " row " << y;
+    }
   }
 }
 
 TEST(Dots, EightFramesCopyHalfOfEveryCell) {
-  CMonoPicture black;
-  black.setBits([] {
-    CMonoPicture::Bits bits;
-    bits.fill(0xFF);
-    return bits;
-  }());
+  const CMonoPicture black = allBlack();
   ScriptedRandom random({3, 3, 9, 0, 15, 1, 1, 2, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14});
   const auto frames = effectFrames(9, black, random, 40);
   ASSERT_EQ(frames.size(), 16u);
@@ -254,12 +223,7 @@ TEST(Dots, EightFramesCopyHalfOfEveryCell) {
 }
 
 TEST(Dots, TheFirstFrameFollowsThePermutation) {
-  CMonoPicture black;
-  black.setBits([] {
-    CMonoPicture::Bits bits;
-    bits.fill(0xFF);
-    return bits;
-  }());
+  const CMonoPicture black = allBlack();
   // Slots drawn: 5 for 0, then 5 again (taken) and 6 for 1, then 0..13 in turn.
   ScriptedRandom random({5, 5, 6, 0, 1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15});
   CEffectPlayer player(random);

