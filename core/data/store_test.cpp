@@ -82,7 +82,6 @@ TEST(DataStore, SmsExportWritesOneLineWithoutLineEnd) {
   m.day = 2;
   m.hour = 9;
   m.minute = 5;
-  m.second = 0;
   m.text.set("hello");
   m.number.set("0112345678");
   const TempDir dir;
