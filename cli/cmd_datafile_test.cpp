@@ -55,15 +55,6 @@ TEST_F(DatafileCommandTest, FindListsMatchesInNameOrder) {
   EXPECT_EQ(names("ㅎㄱㄷ"), V{});
 }
 
-TEST_F(DatafileCommandTest, ShowReadsAVersionOneZeroFile) {
-  const auto r =
-      runCli(std::string("datafile show ") + PDX_SOURCE_DIR + "/core/data/fuzz_corpus/version10.dat");
-  ASSERT_EQ(r.status, 0);
-  const auto j = nlohmann::json::parse(r.out);
-  EXPECT_EQ(j["entries"][0]["home"], "016-987-6543");
-  EXPECT_EQ(j["entries"][0]["state"], 1);
-}
-
 TEST_F(DatafileCommandTest, ExportWritesCsvAndVcardFiles) {
   const std::string csv = (dir_ / "out.csv").string();
   ASSERT_EQ(runCli("datafile export " + sample_ + " --format csv --out " + csv).status, 0);
