@@ -1,12 +1,12 @@
 // pelodex-cli media list against folders of melody and animation files.
 #include "cli/cli_test_support.h"
+#include "core/base/test_support.h"
 #include "features/animations/animation_test_files.h"
 #include "features/melodies/melody_test_files.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 namespace pdx::cli {
 namespace {
@@ -17,13 +17,7 @@ using cli::testing::RunResult;
 
 class CliMediaTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_ = fs::temp_directory_path() / ("pdx-cli-media-" + std::to_string(::getpid()));
+  const TempDir dir_;
 };
 
 TEST_F(CliMediaTest, ListsWhatThePagesShowInTheirOrder) {
@@ -53,7 +47,7 @@ TEST_F(CliMediaTest, ExitStatusTellsWhatWentWrong) {
                {"media list melodies --folder " + (dir_ / "none").string(), 66},
                {"media list animations --folder " + dir_.string(), 0}};
   for (const auto &c : cases) {
-    EXPECT_EQ(runCli(c.arguments + " 2>/dev/null").status, c.status) << c.arguments;
+    EXPECT_EQ(runCli(c.arguments).status, c.status) << c.arguments;
   }
 }
 

@@ -1,14 +1,12 @@
 // Runs the built pelodex-cli on melody files and checks its output and exit
 // status.
 #include "cli/cli_test_support.h"
+#include "core/base/test_support.h"
 #include "melody/file/test_melodies.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <unistd.h>
 
 namespace pdx::melody {
 namespace {
@@ -20,26 +18,14 @@ using CliRun = cli::testing::RunResult;
 
 class CliMelodyTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-cli-melody-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   static CliRun run(const std::string &arguments) { return cli::testing::runCli("melody " + arguments); }
-  static std::string read(const fs::path &p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
   std::string write(const std::string &name, const std::vector<uint8_t> &bytes) {
-    const fs::path p = dir_ / name;
-    std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return "'" + p.string() + "'";
+    writeWholeFile(dir_ / name, bytes);
+    return path(name);
   }
   std::string path(const std::string &name) const { return "'" + (dir_ / name).string() + "'"; }
 
-  fs::path dir_;
+  TempDir dir_;
 };
 
 TEST_F(CliMelodyTest, ShowPrintsTheDocumentAsJson) {

@@ -1,10 +1,8 @@
 #include "cli/cli_test_support.h"
+#include "core/base/test_support.h"
 
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <unistd.h>
 
 namespace pdx::cli {
 namespace {
@@ -14,8 +12,7 @@ using testing::runCli;
 
 // Pages of a PDF written by Qt.
 int pdfPages(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = readWholeFile(path);
   int pages = 0;
   for (size_t at = bytes.find("/Type /Page"); at != std::string::npos;
        at = bytes.find("/Type /Page", at + 1)) {
@@ -27,8 +24,6 @@ int pdfPages(const fs::path &path) {
 class PrintCommandTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-print-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
     std::ofstream text(dir_ / "people.txt");
     const char *groups[] = {"가족", "친구", "회사", "동창"};
     for (int i = 0; i < 60; ++i) {
@@ -41,13 +36,12 @@ protected:
     ASSERT_EQ(
         runCli("datafile import '" + (dir_ / "people.txt").string() + "' --data '" + data_ + "'").status, 0);
   }
-  void TearDown() override { fs::remove_all(dir_); }
   int print(const std::string &size, const std::string &order, const fs::path &out) {
     return runCli("datafile print '" + data_ + "' --size " + size + " --order " + order + " --pdf '" +
                   out.string() + "'")
         .status;
   }
-  fs::path dir_;
+  TempDir dir_;
   std::string data_;
 };
 

@@ -7,9 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace pdx::cli {
 namespace {
@@ -25,7 +23,6 @@ struct Case {
 class HostileInputTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-hostile-" + std::to_string(::getpid()));
     fs::create_directories(dir_ / "folder");
     fs::create_directories(dir_ / "folder.pca");
     fs::create_symlink("loop", dir_ / "loop");
@@ -37,8 +34,6 @@ protected:
     ASSERT_EQ(run("melody import-rtttl 'a:d=4,o=5,b=120:c,d' --out {W}/good.pcm").status, 0);
     ASSERT_EQ(run("animation add-image {W}/good.pca {W}/ink.bmp --name a").status, 0);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::string expand(std::string text) const {
     const std::pair<std::string, std::string> names[] = {
         {"{D}", (dir_ / "folder").string()},
@@ -69,7 +64,7 @@ protected:
   static constexpr char kBmp[] =
       "BM\x3a\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0"
       "\x04\0\0\0\x13\x0b\0\0\x13\x0b\0\0\0\0\0\0\0\0\0\0\0\0\0\0";
-  fs::path dir_;
+  TempDir dir_;
 };
 
 TEST_F(HostileInputTest, InputsThatAreNotFilesEndWithTheDocumentCode) {
@@ -130,9 +125,7 @@ TEST_F(HostileInputTest, OutputsThatFailAreReportedAndDamageNothing) {
       ScopedFileSizeLimit limit(8); // below the smallest output, a 14-byte PPM
       EXPECT_NE(run(arguments).status, 0) << arguments;
     }
-    std::ifstream in(dir_ / name);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "previous")
-        << arguments;
+    EXPECT_EQ(readWholeFile(dir_ / name), "previous") << arguments;
   }
 }
 

@@ -21,15 +21,8 @@ std::span<const uint8_t> bytesOf(std::string_view s) {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-atomic-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    ::chmod(dir_.c_str(), 0755);
-    fs::remove_all(dir_);
-  }
-  fs::path dir_;
+  void TearDown() override { ::chmod(dir_.c_str(), 0755); }
+  TempDir dir_;
 };
 
 // Whatever happens to a write, the folder holds the target alone.
@@ -86,7 +79,7 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenDirectly) {
 TEST_F(AtomicFileTest, TargetsThatCannotBeFilesAreRefused) {
   fs::create_symlink("loop", dir_ / "loop");
   for (const fs::path &target :
-       {fs::path(), dir_, dir_ / "loop", dir_ / std::string(300, 'n'), dir_ / "nope" / "x.dat"}) {
+       {fs::path(), fs::path(dir_), dir_ / "loop", dir_ / std::string(300, 'n'), dir_ / "nope" / "x.dat"}) {
     EXPECT_EQ(writeFileAtomically(target, bytesOf("x")), DocResult::CannotCreate) << target;
   }
   // A name just within the limit still saves, its temporary file named apart.

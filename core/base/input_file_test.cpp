@@ -1,4 +1,5 @@
 #include "core/base/input_file.h"
+#include "core/base/test_support.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -11,8 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(InputFile, OpensOnlyRegularFilesWithinTheLimitAndNeverBlocks) {
-  const fs::path dir = fs::temp_directory_path() / ("pdx-input-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const TempDir dir;
   std::ofstream(dir / "six") << "abcdef";
   fs::create_symlink("six", dir / "link");
   fs::create_symlink("loop", dir / "loop");
@@ -36,7 +36,6 @@ TEST(InputFile, OpensOnlyRegularFilesWithinTheLimitAndNeverBlocks) {
   }
   EXPECT_EQ(docResultOf(InputError::NotAFile), DocResult::CannotOpen);
   EXPECT_EQ(docResultOf(InputError::TooLarge), DocResult::ReadError);
-  fs::remove_all(dir);
 }
 
 } // namespace

@@ -11,9 +11,38 @@
 #include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace pdx {
+
+// A new empty folder under the system's temporary folder, removed with all
+// it holds when the object ends. The name carries the process and a count, so
+// tests running side by side never share one.
+class TempDir {
+public:
+  TempDir() {
+    static int made = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("pdx-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir &) = delete;
+  TempDir &operator=(const TempDir &) = delete;
+
+  operator const std::filesystem::path &() const { return path_; }
+  std::filesystem::path operator/(const std::filesystem::path &name) const { return path_ / name; }
+  std::string string() const { return path_.string(); }
+  const char *c_str() const { return path_.c_str(); }
+
+private:
+  std::filesystem::path path_;
+};
 
 // Limits the size of files this process may write, so that writes past
 // `bytes` fail with EFBIG: a disk that fills up in the middle of a save.

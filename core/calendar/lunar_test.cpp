@@ -60,37 +60,35 @@ TEST(Gregorian, DayCountsAndWeekdays) {
   EXPECT_EQ(dayNumber(1, 1, 1), 1);
 }
 
-TEST(Lunar, TableStartsOnThirtiethOfJanuary1881) {
-  EXPECT_EQ(toLunar(1881, 1, 30), lunar(1881, 1, 1));
-  EXPECT_EQ(toLunar(1881, 1, 31), lunar(1881, 1, 2));
-  EXPECT_EQ(toLunar(1881, 1, 29), std::nullopt);
-  EXPECT_EQ(toLunar(1881, 1, 1), std::nullopt);
-}
-
-TEST(Lunar, OutsideTheTableOrInvalidHasNoDate) {
-  EXPECT_EQ(toLunar(1880, 12, 31), std::nullopt);
-  EXPECT_EQ(toLunar(2044, 1, 1), std::nullopt);
-  EXPECT_EQ(toLunar(1999, 2, 29), std::nullopt);
-  EXPECT_EQ(toLunar(1999, 0, 1), std::nullopt);
-  EXPECT_NE(toLunar(2043, 12, 31), std::nullopt);
-}
-
-TEST(Lunar, KnownNewYearsAndHarvestDays) {
-  EXPECT_EQ(toLunar(1999, 2, 16), lunar(1999, 1, 1));
-  EXPECT_EQ(toLunar(2000, 2, 5), lunar(2000, 1, 1));
-  EXPECT_EQ(toLunar(2001, 1, 24), lunar(2001, 1, 1));
-  EXPECT_EQ(toLunar(2024, 2, 10), lunar(2024, 1, 1));
-  EXPECT_EQ(toLunar(2024, 9, 17), lunar(2024, 8, 15));
-  EXPECT_EQ(toLunar(2000, 9, 12), lunar(2000, 8, 15));
-  EXPECT_EQ(toLunar(1999, 1, 1), lunar(1998, 11, 14));
-}
-
-TEST(Lunar, LeapMonthsCarryTheNumberTheyRepeat) {
-  EXPECT_EQ(toLunar(2001, 5, 22), lunar(2001, 4, 29));
-  EXPECT_EQ(toLunar(2001, 5, 23), lunar(2001, 4, 1, true));
-  EXPECT_EQ(toLunar(2001, 6, 21), lunar(2001, 5, 1));
-  EXPECT_EQ(toLunar(2020, 5, 23), lunar(2020, 4, 1, true));
-  EXPECT_EQ(toLunar(2023, 3, 22), lunar(2023, 2, 1, true));
+// The table's first day, its edges, invalid dates, known new years and
+// harvest days, and leap months, which carry the number they repeat.
+TEST(Lunar, KnownDatesAndTheEdgesOfTheTable) {
+  const struct {
+    int year, month, day;
+    std::optional<LunarDate> lunar;
+  } cases[] = {
+      {1881, 1, 30, lunar(1881, 1, 1)},
+      {2000, 9, 12, lunar(2000, 8, 15)},
+      {1881, 1, 29, std::nullopt},
+      {1880, 12, 31, std::nullopt},
+      {2044, 1, 1, std::nullopt},
+      {1999, 2, 29, std::nullopt},
+      {1999, 0, 1, std::nullopt},
+      {2001, 1, 24, lunar(2001, 1, 1)},
+      {1999, 2, 16, lunar(1999, 1, 1)},
+      {2000, 2, 5, lunar(2000, 1, 1)},
+      {2024, 2, 10, lunar(2024, 1, 1)},
+      {2024, 9, 17, lunar(2024, 8, 15)},
+      {1999, 1, 1, lunar(1998, 11, 14)},
+      {2001, 5, 22, lunar(2001, 4, 29)},
+      {2001, 5, 23, lunar(2001, 4, 1, true)},
+      {2001, 6, 21, lunar(2001, 5, 1)},
+      {2020, 5, 23, lunar(2020, 4, 1, true)},
+      {2023, 3, 22, lunar(2023, 2, 1, true)},
+  };
+  for (const auto &c : cases) {
+    EXPECT_EQ(toLunar(c.year, c.month, c.day), c.lunar) << c.year << "-" << c.month << "-" << c.day;
+  }
 }
 
 // Walks every day of the table: each day follows the previous one within a

@@ -29,14 +29,6 @@ constexpr std::time_t kNow = 1700000000;
 
 class StartupLoadTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-startup-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // One program run: start-up, one new entry saved, exit's save.
   StartupLoad run(ScriptedUser &user, std::time_t now = kNow) {
     CDataStore store;
@@ -58,7 +50,7 @@ protected:
   fs::path dat() const { return dir_ / "Pelodex.dat"; }
   fs::path old() const { return dir_ / "Pelodex.old"; }
 
-  fs::path dir_;
+  TempDir dir_;
   size_t entries_ = 0;
   bool writesAtExit_ = false;
 };

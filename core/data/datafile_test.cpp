@@ -28,14 +28,7 @@ std::vector<uint8_t> header(std::string_view magic, uint16_t major, uint16_t min
 
 class DataFileTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-datafile-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    store_.dataDir = dir_.string() + "/";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { store_.dataDir = dir_.string() + "/"; }
 
   PhoneBookEntry entry(const char *name, const char *home, uint16_t slot, uint16_t state) {
     PhoneBookEntry e;
@@ -47,7 +40,7 @@ protected:
     return e;
   }
 
-  fs::path dir_;
+  TempDir dir_;
   CDataStore store_;
   DataFile file_{store_};
 };

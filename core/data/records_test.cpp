@@ -5,11 +5,8 @@
 namespace pdx::core {
 namespace {
 
-TEST(PhoneBookEntry, NewEntryIsEmptyAndNotOnThePhone) {
+TEST(PhoneBookEntry, APagerNumberAloneIsNotEmpty) {
   PhoneBookEntry e;
-  EXPECT_TRUE(e.isEmpty());
-  EXPECT_EQ(e.phoneSlot, 65535);
-  EXPECT_EQ(e.phoneState, kNotOnPhone);
   e.numbers[3].set("012");
   EXPECT_FALSE(e.isEmpty());
   e.clear();

@@ -1,10 +1,8 @@
+#include "core/base/test_support.h"
 #include "core/data/samples.h"
 #include "core/data/store.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <unistd.h>
 
 namespace pdx::core {
 namespace {
@@ -84,16 +82,11 @@ TEST(DataStore, SmsExportWritesOneLineWithoutLineEnd) {
   m.day = 2;
   m.hour = 9;
   m.minute = 5;
-  m.second = 0;
   m.text.set("hello");
   m.number.set("0112345678");
-  const auto path =
-      std::filesystem::temp_directory_path() / ("pdx-sms-" + std::to_string(::getpid()) + ".txt");
-  ASSERT_EQ(exportSmsText(path, m), DocResult::Ok);
-  std::ifstream in(path, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(text, "1999-3-2 9:5:0\thello\t0112345678");
-  std::filesystem::remove(path);
+  const TempDir dir;
+  ASSERT_EQ(exportSmsText(dir / "m.txt", m), DocResult::Ok);
+  EXPECT_EQ(readWholeFile(dir / "m.txt"), "1999-3-2 9:5:0\thello\t0112345678");
   EXPECT_EQ(exportSmsText("/nonexistent-folder/x.txt", m), DocResult::CannotCreate);
 }
 

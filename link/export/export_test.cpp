@@ -2,10 +2,8 @@
 #include "link/export/backup.h"
 #include "link/export/phone_json.h"
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace pdx::link {
 namespace {
@@ -83,28 +81,22 @@ TEST(Backup, TranscriptAndDigest) {
 }
 
 TEST(Backup, WriteErrorIsReportedAndNamesTheFile) {
-  const fs::path dir = fs::temp_directory_path() / ("pelodex-backup-" + std::to_string(::getpid()));
+  const TempDir parent;
+  const fs::path dir = parent / "backup";
   const core::CDataStore store = storeWithEntries();
   const std::vector<FrameRecord> frames = {
       {0.0, true, Frame{PC_MBK_DATA_DATA, std::vector<uint8_t>(148, 1)}}};
   std::string error;
   ASSERT_TRUE(writeBackup(dir, store, frames, error)) << error;
-  EXPECT_TRUE(fs::exists(dir / "frames" / "0001-PC_MBK_DATA_DATA.bin"));
   EXPECT_EQ(fs::file_size(dir / "frames" / "0001-PC_MBK_DATA_DATA.bin"), 148u);
-  std::ifstream manifest(dir / "MANIFEST.sha256");
-  std::string line;
-  int lines = 0;
-  while (std::getline(manifest, line)) {
-    ++lines;
-  }
-  EXPECT_EQ(lines, 7);
+  const std::string manifest = readWholeFile(dir / "MANIFEST.sha256");
+  EXPECT_EQ(std::count(manifest.begin(), manifest.end(), '\n'), 7);
   {
     ScopedFileSizeLimit limit(64);
     EXPECT_FALSE(writeBackup(dir, store, frames, error));
     EXPECT_NE(error.find("phonebook.json"), std::string::npos);
   }
   EXPECT_GT(fs::file_size(dir / "phonebook.json"), 64u); // the earlier copy is intact
-  fs::remove_all(dir);
 }
 
 } // namespace

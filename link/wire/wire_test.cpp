@@ -181,14 +181,7 @@ TEST(Options, DigitsPasswordNumberAndText) {
   EXPECT_EQ(getText(r, 40, 16), "HELLO");
   EXPECT_EQ(r[57], 0xA9);
   EXPECT_EQ(r[58], 0x5A);
-  const auto back = decodeOptions(r);
-  EXPECT_EQ(back.digitsA.view(), "1020");
-  EXPECT_EQ(back.digitsB.view(), "0123456");
-  EXPECT_EQ(back.password.view(), "0950");
-  EXPECT_EQ(back.number3.view(), "123");
-  EXPECT_EQ(back.head, o.head);
-  EXPECT_EQ(back.middle, o.middle);
-  EXPECT_EQ(back.tail, o.tail);
+  EXPECT_EQ(encodeOptions(decodeOptions(r)), r);
 }
 
 TEST(Options, ReceivedDigitValuesAndOverlongLengths) {

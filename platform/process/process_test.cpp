@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "platform/process/process.h"
 
 #include <chrono>
@@ -14,18 +15,13 @@ namespace fs = std::filesystem;
 
 class ProcessTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-process-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   fs::path script(const std::string &name, const std::string &body, mode_t mode = 0755) {
     const fs::path p = dir_ / name;
     std::ofstream(p) << body;
     ::chmod(p.c_str(), mode);
     return p;
   }
-  fs::path dir_;
+  TempDir dir_;
 };
 
 TEST_F(ProcessTest, FindsInTheProgramFolderFirstThenOnThePath) {

@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "platform/settings/folders.h"
 #include "platform/settings/settings.h"
 
@@ -14,15 +15,10 @@ namespace fs = std::filesystem;
 class FoldersTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("pdx-folders-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
     ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
   }
-  void TearDown() override { fs::remove_all(root_); }
-  fs::path root_;
+  TempDir root_;
 };
 
 TEST_F(FoldersTest, EmptySettingsGiveTheBaseFolderAndCreateTheOthers) {

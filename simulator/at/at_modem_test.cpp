@@ -162,15 +162,6 @@ TEST_F(AtModemTest, ListsSendsStoresAndDeletesMessages) {
   EXPECT_EQ(modem.state().sent.size(), 2u);
 }
 
-struct ErrorCase {
-  const char *what;
-  AtFaults faults;
-  bool unlocked;
-  std::function<AtResult(AtPhone &)> action;
-  AtStatus status;
-  int code;
-};
-
 AtResult readBook(AtPhone &phone) {
   pdx::at::PhonebookMemory memory;
   std::vector<AtContact> entries;
@@ -188,102 +179,78 @@ AtResult listSms(AtPhone &phone) {
   const AtResult selected = phone.selectMessageStorage("SM", use);
   return selected.ok() ? phone.listMessages(stored) : selected;
 }
-AtResult sendSms(AtPhone &phone) {
-  std::vector<int> references;
-  return phone.sendText("0101234567", "hi", references);
-}
-AtResult wrongPins(AtPhone &phone) {
-  return phone.unlock([](int) { return std::optional<std::string>("9999"); });
-}
-AtRefusal refuse(const char *prefix, int code) {
-  return AtRefusal{prefix, code};
-}
 
-class AtModemErrors : public AtModemTest, public ::testing::WithParamInterface<ErrorCase> {};
-
-TEST_P(AtModemErrors, EndsTheRequestWithItsCode) {
-  const ErrorCase &c = GetParam();
-  start();
-  ASSERT_TRUE(phone->probe().ok());
-  if (c.unlocked) {
-    ASSERT_TRUE(phone->unlock([](int) { return std::optional<std::string>("1234"); }).ok());
-  }
-  pty->setFaults(c.faults);
-  const AtResult result = c.action(*phone);
-  EXPECT_EQ(result.status, c.status);
-  EXPECT_EQ(result.code, c.code);
+void expectResult(const AtResult &result, AtStatus status, int code) {
+  EXPECT_EQ(result.status, status);
+  EXPECT_EQ(result.code, code);
   EXPECT_FALSE(pdx::at::describe(result).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, AtModemErrors,
-    ::testing::Values(
-        ErrorCase{"read refused", {.refusal = refuse("+CPBR", 3)}, true, readBook, AtStatus::Refused, 3},
-        ErrorCase{"list refused", {.refusal = refuse("+CMGL", 500)}, true, listSms, AtStatus::Refused, 500},
-        ErrorCase{"send refused", {.refusal = refuse("+CMGS", 330)}, true, sendSms, AtStatus::Refused, 330},
-        ErrorCase{"delete refused",
-                  {.refusal = refuse("+CMGD", 321)},
-                  true,
-                  [](AtPhone &p) { return p.deleteMessage(1); },
-                  AtStatus::Refused,
-                  321},
-        ErrorCase{"write refused",
-                  {.refusal = refuse("+CPBW", 20)},
-                  true,
-                  [](AtPhone &p) { return p.deleteEntry(1); },
-                  AtStatus::Refused,
-                  20},
-        ErrorCase{"name too long",
-                  {},
-                  true,
-                  [](AtPhone &p) {
-                    return writeSim(p, {1, "1", std::string(15, 'a')});
-                  },
-                  AtStatus::Refused,
-                  24},
-        ErrorCase{"number too long",
-                  {},
-                  true,
-                  [](AtPhone &p) {
-                    return writeSim(p, {1, std::string(21, '1'), "a"});
-                  },
-                  AtStatus::Refused,
-                  26},
-        ErrorCase{"index out of range",
-                  {},
-                  true,
-                  [](AtPhone &p) {
-                    return writeSim(p, {251, "1", "a"});
-                  },
-                  AtStatus::Refused,
-                  21},
-        ErrorCase{"message index",
-                  {},
-                  true,
-                  [](AtPhone &p) {
-                    pdx::at::StoredSms read;
-                    return p.readMessage(31, read);
-                  },
-                  AtStatus::Refused,
-                  321},
-        ErrorCase{"unknown command",
-                  {},
-                  true,
-                  [](AtPhone &p) { return p.command("AT+XYZ"); },
-                  AtStatus::Refused,
-                  -1},
-        ErrorCase{"book before the PIN", {}, false, readBook, AtStatus::PinNeeded, 11},
-        ErrorCase{"messages before the PIN", {}, false, listSms, AtStatus::PinNeeded, 311},
-        ErrorCase{
-            "wrong PIN", {}, false, [](AtPhone &p) { return p.enterPin("9999"); }, AtStatus::WrongPin, 16},
-        ErrorCase{"three wrong PINs", {}, false, wrongPins, AtStatus::PukLocked, -1},
-        ErrorCase{"no answer",
-                  {.silent = true},
-                  true,
-                  [](AtPhone &p) { return p.command("AT", nullptr, Millis(300)); },
-                  AtStatus::NoAnswer,
-                  -1},
-        ErrorCase{"hang-up", {.hangUpAfter = 2}, true, readBook, AtStatus::HungUp, -1}));
+// Commands the modem refuses as told (`refused` names the command) or by
+// its own limits.
+TEST_F(AtModemTest, RefusedCommandsEndWithTheirCode) {
+  startReady();
+  const struct {
+    const char *refused;
+    int code;
+    AtResult (*action)(AtPhone &);
+  } cases[] = {
+      {"+CPBR", 3, readBook},
+      {"+CMGL", 500, listSms},
+      {"+CMGS", 330,
+       [](AtPhone &p) {
+         std::vector<int> references;
+         return p.sendText("0101234567", "hi", references);
+       }},
+      {"+CMGD", 321, [](AtPhone &p) { return p.deleteMessage(1); }},
+      {"+CPBW", 20, [](AtPhone &p) { return p.deleteEntry(1); }},
+      {nullptr, 24,
+       [](AtPhone &p) {
+         return writeSim(p, {1, "1", std::string(15, 'a')});
+       }},
+      {nullptr, 26,
+       [](AtPhone &p) {
+         return writeSim(p, {1, std::string(21, '1'), "a"});
+       }},
+      {nullptr, 21,
+       [](AtPhone &p) {
+         return writeSim(p, {251, "1", "a"});
+       }},
+      {nullptr, 321,
+       [](AtPhone &p) {
+         pdx::at::StoredSms read;
+         return p.readMessage(31, read);
+       }},
+      {nullptr, -1, [](AtPhone &p) { return p.command("AT+XYZ"); }},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.code);
+    pty->setFaults(c.refused ? AtFaults{.refusal = AtRefusal{c.refused, c.code}} : AtFaults{});
+    expectResult(c.action(*phone), AtStatus::Refused, c.code);
+  }
+}
+
+TEST_F(AtModemTest, BeforeThePinOnlyThePinIsTakenAndThreeWrongOnesLockTheSim) {
+  start();
+  ASSERT_TRUE(phone->probe().ok());
+  expectResult(readBook(*phone), AtStatus::PinNeeded, 11);
+  expectResult(listSms(*phone), AtStatus::PinNeeded, 311);
+  expectResult(phone->enterPin("9999"), AtStatus::WrongPin, 16);
+  expectResult(phone->unlock([](int) { return std::optional<std::string>("9999"); }), AtStatus::PukLocked,
+               -1);
+}
+
+TEST_F(AtModemTest, ASilentModemIsNoAnswer) {
+  startReady();
+  pty->setFaults(AtFaults{.silent = true});
+  expectResult(phone->command("AT", nullptr, Millis(300)), AtStatus::NoAnswer, -1);
+}
+
+TEST_F(AtModemTest, ALineThatGoesDeadIsAHangUp) {
+  startReady();
+  pty->setFaults(AtFaults{.hangUpAfter = 2});
+  expectResult(readBook(*phone), AtStatus::HungUp, -1);
+}
 
 } // namespace
 } // namespace pdx::simulator::at

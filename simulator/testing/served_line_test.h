@@ -2,25 +2,16 @@
 // own to the program side's real port and loop.
 #pragma once
 
-#include "platform/event_loop/qt_event_loop.h"
+#include "platform/event_loop/testing/qt_loop_test.h"
 
-#include <QCoreApplication>
 #include <atomic>
 #include <functional>
-#include <gtest/gtest.h>
 #include <thread>
 
 namespace pdx::simulator::testing {
 
-class ServedLineTest : public ::testing::Test {
+class ServedLineTest : public platform::testing::QtLoopTest {
 protected:
-  // The port and the loop need an application object, one per process.
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-  }
   ~ServedLineTest() override { stopServing(); }
 
   // Runs the simulator's `run` on a thread of its own until stopServing.
@@ -34,8 +25,6 @@ protected:
       server_.join();
     }
   }
-
-  platform::QtEventLoop loop;
 
 private:
   std::atomic<bool> stop_{false};
