@@ -2348,6 +2348,10 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
         <source>삭제</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>선택한 알람</source>
+        <translation>Selected alarm</translation>
+    </message>
 </context>
 <context>
     <name>pdx::features::CAnimationPage</name>
@@ -3024,6 +3028,10 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <message>
         <source>전화번호부</source>
         <translation>Phonebook</translation>
+    </message>
+    <message>
+        <source>단축다이얼 번호</source>
+        <translation>Speed dial number</translation>
     </message>
 </context>
 <context>
