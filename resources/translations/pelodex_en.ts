@@ -925,10 +925,6 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
         <translation>The phone does not answer.</translation>
     </message>
     <message>
-        <source>휴대폰과의 연결이 끊어졌습니다.</source>
-        <translation>The connection to the phone was lost.</translation>
-    </message>
-    <message>
         <source>휴대폰이 요청을 거절했습니다.</source>
         <translation>The phone refused the request.</translation>
     </message>
@@ -955,6 +951,10 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <message>
         <source>(오류 %1)</source>
         <translation>(error %1)</translation>
+    </message>
+    <message>
+        <source>휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.</source>
+        <translation>The connection to the phone was lost. Check the cable.</translation>
     </message>
 </context>
 <context>
