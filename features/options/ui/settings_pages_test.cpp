@@ -118,6 +118,7 @@ TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
 
   page.openEditor(37); // the password
   ASSERT_NE(page.textEditor(), nullptr);
+  EXPECT_NE(findAccessible(QAccessible::queryAccessibleInterface(&page), "비밀번호 변경"), nullptr);
   page.textEditor()->setText("12a4");
   page.openEditor(33); // a click elsewhere commits first
   EXPECT_EQ(user.told.back(), "비밀번호는 숫자로 네자를 입력해야 합니다.");
