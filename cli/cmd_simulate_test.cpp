@@ -311,6 +311,13 @@ TEST_F(AtPhoneCliTest, LogsOnWithTheSimPinAndNeverGuessesThePuk) {
   }
 }
 
+TEST_F(AtPhoneCliTest, AModemGoneMidReadExitsOneSayingWhatTheOriginalPhoneSays) {
+  SimulatedPhone sim({"--protocol", "at", "--hang-up-after", "9"});
+  const RunResult result = runCli(at(sim, "read phonebook"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "pelodex-cli: 휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.\n");
+}
+
 TEST_F(AtPhoneCliTest, IsFoundAfterTheOriginalHandshakeAndSaysWhatItOffers) {
   SimulatedPhone sim({"--protocol", "at"});
   // No --protocol: the original handshake first, then AT.

@@ -52,7 +52,7 @@ std::string sentenceOf(AtStatus status) {
   case AtStatus::NoAnswer:
     return text::translate("pdx::at::AtPhone", "휴대폰이 응답하지 않습니다.");
   case AtStatus::HungUp:
-    return text::translate("pdx::at::AtPhone", "휴대폰과의 연결이 끊어졌습니다.");
+    return text::translate("pdx::at::AtPhone", "휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.");
   case AtStatus::Refused:
     return text::translate("pdx::at::AtPhone", "휴대폰이 요청을 거절했습니다.");
   case AtStatus::PinNeeded:
@@ -98,6 +98,10 @@ void AtPhone::onDataArrived() {
   }
   prompt_ = reader_.takePrompt() || prompt_;
   dispatchUnsolicited();
+  // The device reports data once more after a hang-up, then no more.
+  if (device_.hungUp() && onHangUp_) {
+    onHangUp_();
+  }
 }
 
 void AtPhone::dispatchUnsolicited() {

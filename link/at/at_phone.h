@@ -118,6 +118,10 @@ public:
     onNewMessage_ = std::move(callback);
   }
   void setOnRing(std::function<void()> callback) { onRing_ = std::move(callback); }
+  // The device hung up (a cable or adapter pulled): told once, from the
+  // loop, whether a command waits or the line is idle; the command that
+  // waits ends with HungUp.
+  void setOnHangUp(std::function<void()> callback) { onHangUp_ = std::move(callback); }
 
   // Sends one command and awaits its final result code.
   AtResult command(std::string_view text, AtResponse *response = nullptr, Millis timeout = kCommandTimeout);
@@ -139,6 +143,7 @@ private:
   uint8_t concatReference_ = 0;
   std::function<void(const std::string &, int)> onNewMessage_;
   std::function<void()> onRing_;
+  std::function<void()> onHangUp_;
 };
 
 } // namespace pdx::at

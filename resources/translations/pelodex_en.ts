@@ -925,10 +925,6 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
         <translation>The phone does not answer.</translation>
     </message>
     <message>
-        <source>휴대폰과의 연결이 끊어졌습니다.</source>
-        <translation>The connection to the phone was lost.</translation>
-    </message>
-    <message>
         <source>휴대폰이 요청을 거절했습니다.</source>
         <translation>The phone refused the request.</translation>
     </message>
@@ -955,6 +951,10 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <message>
         <source>(오류 %1)</source>
         <translation>(error %1)</translation>
+    </message>
+    <message>
+        <source>휴대폰과의 연결이 끊어졌습니다. 케이블을 확인하세요.</source>
+        <translation>The connection to the phone was lost. Check the cable.</translation>
     </message>
 </context>
 <context>
@@ -2348,6 +2348,10 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
         <source>삭제</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>선택한 알람</source>
+        <translation>Selected alarm</translation>
+    </message>
 </context>
 <context>
     <name>pdx::features::CAnimationPage</name>
@@ -3024,6 +3028,10 @@ Pictures that can be imported: .bmp (1, 4, 8 or 24 bits, uncompressed), .gif, .j
     <message>
         <source>전화번호부</source>
         <translation>Phonebook</translation>
+    </message>
+    <message>
+        <source>단축다이얼 번호</source>
+        <translation>Speed dial number</translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,14 @@ class App:
         wait_until(lambda: self._root() is not None, f"{self.name} did not start", timeout)
         return self._root().get_process_id()
 
+    def unnamed(self, within):
+        """The shown objects under `within` that have no name, one line each."""
+        lines = []
+        for node in self._walk(within):
+            if not node.name and node.getState().contains(self.d.atspi.STATE_SHOWING):
+                lines.append(f"{node.getRoleName()} at {self.extents(node)}")
+        return lines
+
     def outline(self):
         """The showing part of the tree, one line a node, for failure reports."""
         lines = []

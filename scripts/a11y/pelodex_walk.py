@@ -2,14 +2,14 @@
 making one change on each: a new message, a phonebook entry (added, found
 and deleted), a speed dial, an alarm, an option, a melody to phone slot 1
 and an animation to phone slot 0. Every change must reach the simulated
-phone's state file. The editor buttons must start the editors that sit
-beside Pelodex, with no build folder on PATH."""
+phone's state file. Nothing shown on a page may lack a name. The editor
+buttons must start the editors that sit beside Pelodex, with no build
+folder on PATH."""
 
 import json
 import os
 import signal
 import subprocess
-import time
 
 from harness import App, WalkFailed, say, wait_until
 from names import t
@@ -84,17 +84,25 @@ def log_on(app):
     return app.window(t("시작메뉴"))
 
 
-def open_page(app, menu_button, caption, timeout=30):
-    app.press(menu_button, within=app.window(t("시작메뉴")))
+def named_page(app, caption, timeout=20):
+    """The page, once it shows, with every object on it named."""
     page = app.window(caption, timeout=timeout)
+    unnamed = app.unnamed(page)
+    if unnamed:
+        raise WalkFailed(f"page {caption} shows objects without a name: {'; '.join(unnamed)}")
     say(f"page {caption} open")
     return page
+
+
+def open_page(app, menu_button, caption, timeout=30):
+    app.press(menu_button, within=named_page(app, t("시작메뉴")))
+    return named_page(app, caption, timeout=timeout)
 
 
 def new_message(app, state):
     open_page(app, t("단문 메시지 주고받기"), t("단문 메시지"))
     app.press(t("문자 메시지 발신"))
-    page = app.window(t("문자 메시지 발신"))
+    page = named_page(app, t("문자 메시지 발신"))
     app.press(t("새 단문 작성"), within=page)
     dialog = app.window(t("문자 메시지"))
     app.type_into(t("메시지 내용"), MESSAGE, within=dialog)
@@ -130,7 +138,7 @@ def phonebook_entry(app, state):
 def speed_dial(app, state, phonebook):
     before = phone(state)["speed_dials"]
     app.press(t("단축 다이얼 편집"), within=phonebook)
-    page = app.window(t("단축 다이얼 편집"))
+    page = named_page(app, t("단축 다이얼 편집"))
     select_row(app, app.find("list", t("휴대폰 전화번호부 목록"), within=page), lambda n: n.startswith("박민준"))
     app.press(t("지정"), within=page)
     dialog = app.window(t("단축 다이얼 지정"))
@@ -151,12 +159,13 @@ def alarm(app, state):
 
 
 def option(app, state):
-    """Clicking a value opens its choices (a list the screen reader does not
-    reach yet); the keyboard picks the next one."""
+    """Clicking a value drops down its choices, a list named after the
+    setting; the keyboard picks the next one."""
     before = phone(state)["options"]
     page = open_page(app, t("휴대폰 환경 설정"), t("휴대폰 환경 설정"))
     select_row(app, page, "   " + t("착신 진동기능") + ", OFF")
-    time.sleep(0.5)
+    choices = app.find("list", t("착신 진동기능"), within=page)
+    app.find("list item", "ON", within=choices)
     app.key(KEY_DOWN)
     app.key(KEY_RETURN)
     app.find("list item", "   " + t("착신 진동기능") + ", ON", within=page)

@@ -7,7 +7,9 @@
 #include "winlib/bmp_wnd.h"
 
 #include <QAccessibleWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -65,6 +67,23 @@ public:
   }
 };
 
+// The area a text box draws its text in: assistive technology reads the
+// text from the box and sees the area as a part of it, named after it.
+class TextAreaInterface : public QAccessibleWidget {
+public:
+  explicit TextAreaInterface(QWidget *area) : QAccessibleWidget(area, QAccessible::Client) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? nameOrTip(widget()->parentWidget()) : QAccessibleWidget::text(t);
+  }
+
+  static bool isTextArea(const QWidget *widget) {
+    const auto *box = qobject_cast<const QAbstractScrollArea *>(widget->parentWidget());
+    return box != nullptr && box->viewport() == widget &&
+           (qobject_cast<const QPlainTextEdit *>(box) != nullptr ||
+            qobject_cast<const QTextEdit *>(box) != nullptr);
+  }
+};
+
 // A skinned dialog, named by its caption.
 class DialogInterface : public QAccessibleWidget {
 public:
@@ -93,6 +112,9 @@ QAccessibleInterface *factory(const QString &key, QObject *object) {
   const QVariant role = widget->property(kRoleProperty);
   if (role.isValid()) {
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+  }
+  if (TextAreaInterface::isTextArea(widget)) {
+    return new TextAreaInterface(widget);
   }
   if (key == QLatin1String("pdx::winlib::CBmpButton")) {
     return new ButtonInterface(static_cast<CBmpButton *>(widget));

@@ -100,6 +100,8 @@ public:
   void setOnNewMessage(std::function<void(const std::string &storage, int index)> callback) {
     phone_.setOnNewMessage(std::move(callback));
   }
+  // The device hung up; the port stays open until close().
+  void setOnHangUp(std::function<void()> callback) { phone_.setOnHangUp(std::move(callback)); }
 
 private:
   struct StoredMessage {

@@ -147,13 +147,22 @@ TEST_F(AtSessionTest, FilesMessagesInTheirBoxesAndWritesLongTextsInParts) {
   EXPECT_EQ(state.messages[static_cast<size_t>(unreadIndex - 1)]->status, 1);
 }
 
-TEST_F(AtSessionTest, TellsOfNewMessages) {
+TEST_F(AtSessionTest, TellsOfNewMessagesAndOfTheDeviceGoneWhileIdle) {
   std::vector<int> indexes;
   session->setOnNewMessage([&](const std::string &, int index) { indexes.push_back(index); });
   pty->setFaults(
       AtFaults{.push = {simulator::at::AtPush::NewMessage}, .pushEvery = std::chrono::milliseconds(50)});
   (void)loop.waitFor([&] { return !indexes.empty(); }, Millis(2000));
   EXPECT_EQ(indexes.front(), 13);
+
+  int hangUps = 0;
+  session->setOnHangUp([&] { ++hangUps; });
+  stop = true;
+  server.join();
+  pty.reset(); // the far end of the line closes
+  EXPECT_TRUE(loop.waitFor([&] { return hangUps > 0; }, Millis(2000)));
+  EXPECT_EQ(session->readMessages("SM").status, at::AtStatus::HungUp);
+  EXPECT_EQ(hangUps, 1);
 }
 
 } // namespace

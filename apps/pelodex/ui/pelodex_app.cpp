@@ -329,6 +329,8 @@ bool PelodexApp::OpenPhonebook(bool fresh) {
   ShowPage(page, resources::kPagePhonebook);
   if (at_) {
     MarkNativeOnly(page->button(features::CPhonebookPage::kSpeedDial));
+  }
+  if (at_ && online) {
     AddMemoryChoice(page);
   }
   if (online && fresh) {

@@ -109,6 +109,8 @@ private:
   std::optional<bool> LogOnAt(bool forced);
   bool ConnectAt(const std::string &device);
   void OnNewMessage();
+  // The AT phone's device hung up: as when the original phone is lost.
+  void OnAtHangUp();
   // The reads of an AT phone, as the transfers' outcomes.
   link::Outcome ReadAtPhonebook();
   link::Outcome ReadAtMessages();
@@ -129,7 +131,7 @@ private:
   // the menu.
   void OnPhonePresence(bool present);
   void LeaveForLostPhone();
-  bool PhoneGone() const { return offline_ || link_.deviceLost(); }
+  bool PhoneGone() const { return offline_ || link_.deviceLost() || atLost_; }
 
   PelodexOptions options_;
   winlib::CBmpWndBasedApp base_;
@@ -153,6 +155,7 @@ private:
   std::unique_ptr<AtPhonebookPhone> atPhone_;
   std::unique_ptr<AtSmsPhone> atSms_;
   std::string atMemory_ = "SM";
+  bool atLost_ = false; // the AT phone's device hung up; its port is closed
   std::unique_ptr<MediaPages> mediaPages_;
   WhenIdle whenIdle_;
 };

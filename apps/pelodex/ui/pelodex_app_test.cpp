@@ -148,6 +148,20 @@ protected:
   }
 
   void losePhoneOn(const std::function<void(PelodexApp &)> &open);
+  void expectLoss(PelodexApp &app, const std::function<void()> &pull);
+  // Answers the SIM's PIN dialogs with `pins`, one each, counting them.
+  void answerPins(std::vector<std::string> pins) {
+    pin_.setInterval(20);
+    QObject::connect(&pin_, &QTimer::timeout, [this, pins] {
+      auto *dialog = qobject_cast<PinDialog *>(QApplication::activeModalWidget());
+      if (dialog == nullptr || pinsAsked_ >= static_cast<int>(pins.size())) {
+        return;
+      }
+      dialog->field()->setText(QString::fromStdString(pins[static_cast<size_t>(pinsAsked_++)]));
+      dialog->accept();
+    });
+    pin_.start();
+  }
   // One offline run: start-up without a phone, then exit.
   void runOffline() {
     PelodexApp app(PelodexOptions{});
@@ -156,6 +170,8 @@ protected:
     app.ExitInstance();
   }
   QTimer answer_;
+  QTimer pin_;
+  int pinsAsked_ = 0;
 
   fs::path root_;
 };
@@ -181,18 +197,22 @@ TEST_F(PelodexAppTest, LogsOnToTheSimulatedPhoneAndShowsTheMenu) {
   EXPECT_EQ(platform::Settings::forProfile("Pelodex").number("Communication", "Port", -1), 0);
 }
 
-// The phone goes away on the page `open` shows: within the search interval
-// the menu is shown with the phone's commands off, its indicator says so,
-// and the user is told once.
+// The original phone goes away on the page `open` shows.
 void PelodexAppTest::losePhoneOn(const std::function<void(PelodexApp &)> &open) {
   auto phone = std::make_unique<SimulatedPhone>(0);
   const auto owned = onPhone(*phone);
-  PelodexApp &app = *owned;
-  ASSERT_TRUE(app.InitInstance());
-  open(app);
+  ASSERT_TRUE(owned->InitInstance());
+  open(*owned);
+  expectLoss(*owned, [&phone] { phone.reset(); });
+}
+
+// After `pull` takes the phone away, within the search interval the menu is
+// shown with the phone's commands off, its indicator says so, and the user
+// is told once.
+void PelodexAppTest::expectLoss(PelodexApp &app, const std::function<void()> &pull) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   winlib::testing::MessageBoxAnswerer boxes;
-  phone.reset();
+  pull();
   const auto menuShowsTheLoss = [&app] {
     auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
     if (menu == nullptr || menu->IsEnabled(MainMenuPage::kSms)) {
@@ -368,21 +388,9 @@ TEST_F(PelodexAppTest, AnAtPhoneLogsOnWithTheSimPinAndOffersItsBookAndMessagesOn
   options.device = modem.device();
   PelodexApp app(options);
   // A wrong PIN first, then the right one; never the password page's four digits.
-  std::vector<std::string> pins{"9999", "1234"};
-  int asked = 0;
-  QTimer pin;
-  pin.setInterval(20);
-  QObject::connect(&pin, &QTimer::timeout, [&] {
-    auto *dialog = qobject_cast<PinDialog *>(QApplication::activeModalWidget());
-    if (dialog == nullptr || asked >= static_cast<int>(pins.size())) {
-      return;
-    }
-    dialog->field()->setText(QString::fromStdString(pins[static_cast<size_t>(asked++)]));
-    dialog->accept();
-  });
-  pin.start();
+  answerPins({"9999", "1234"});
   ASSERT_TRUE(app.InitInstance());
-  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(pinsAsked_, 2);
   ASSERT_NE(app.At(), nullptr);
   auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
   ASSERT_NE(menu, nullptr);
@@ -441,6 +449,20 @@ TEST_F(PelodexAppTest, AnAtPhoneLogsOnWithTheSimPinAndOffersItsBookAndMessagesOn
   auto *refreshed = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
   ASSERT_NE(refreshed, nullptr);
   EXPECT_GT(refreshed->list()->rowCount(), rows);
+}
+
+TEST_F(PelodexAppTest, AnAtPhoneUnpluggedWhileIdleIsToldAndTakesTheUserOffItsPages) {
+  auto modem = std::make_unique<SimulatedModem>();
+  platform::Settings settings = platform::Settings::forProfile("Pelodex");
+  settings.setText("Communication", "Protocol", "at");
+  settings.sync();
+  PelodexOptions options;
+  options.device = modem->device();
+  PelodexApp app(options);
+  answerPins({"1234"});
+  ASSERT_TRUE(app.InitInstance());
+  app.OpenSms();
+  expectLoss(app, [&modem] { modem.reset(); });
 }
 
 TEST_F(PelodexAppTest, WithoutTheSettingsRecordTheMenuStays) {

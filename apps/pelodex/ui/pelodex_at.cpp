@@ -86,6 +86,7 @@ bool PelodexApp::ConnectAt(const std::string &device) {
   atSms_ = std::make_unique<AtSmsPhone>(*at_);
   at_->setOnNewMessage(
       [this](const std::string &, int) { QTimer::singleShot(0, [this] { OnNewMessage(); }); });
+  at_->setOnHangUp([this] { OnAtHangUp(); });
   link_.status().set(link::LinkStatus::Connected);
   const platform::PortTable table = Ports();
   for (size_t port = 0; port < table.size() && !options_.device; ++port) {
@@ -103,6 +104,15 @@ link::Outcome PelodexApp::ReadAtPhonebook() {
 
 link::Outcome PelodexApp::ReadAtMessages() {
   return outcomeOf(at_->readMessages("SM"));
+}
+
+// The session stays (a command may still be on its way out), on a closed
+// port; the pages that need the phone go as for the original phone.
+void PelodexApp::OnAtHangUp() {
+  at_->close();
+  atLost_ = true;
+  link_.status().settle(link::LinkStatus::NotConnected);
+  OnPhonePresence(false);
 }
 
 // A notice came while the phone may be busy with a command or the user

@@ -6,6 +6,7 @@
 #include "resources/fonts.h"
 #include "resources/resource_ids.h"
 #include "resources/resource_store.h"
+#include "winlib/access/accessibility.h"
 #include "winlib/bmp_button.h"
 #include "winlib/calendar/ui/month_calendar.h"
 
@@ -61,6 +62,8 @@ CAlarmPage::CAlarmPage(AlarmPageContext context, QWidget *parent)
 
 void CAlarmPage::createDetail() {
   auto *pane = new QWidget(this);
+  winlib::SetAccessibleRole(pane, QAccessible::Grouping);
+  pane->setAccessibleName(tr("선택한 알람"));
   pane->setGeometry(kDetailRect);
   pane->setAutoFillBackground(true);
   QPalette white = pane->palette();

@@ -29,6 +29,11 @@ ColumnHeader::ColumnHeader(QWidget *parent, CDragDropListBox *list, const QStrin
   connect(this, &QHeaderView::sectionResized, this, &ColumnHeader::onSectionResized);
 }
 
+QString ColumnHeader::AccessibleItemText(int index) const {
+  const QString caption = captions_.value(index);
+  return caption.isEmpty() ? list_->columnName(index) : caption;
+}
+
 void ColumnHeader::syncWidths() {
   syncing_ = true;
   for (int i = 0; i + 1 < count(); ++i) {

@@ -1,6 +1,7 @@
 // The header above a column list: one item per column, resizable; resizing
 // an item moves the list's boundary and every later one. Assistive
-// technology sees a group of column headers named by their captions.
+// technology sees a group of column headers named by their captions; an
+// item without one (an icon column) by the list's name of its column.
 #pragma once
 
 #include "winlib/access/item_list.h"
@@ -29,7 +30,7 @@ public:
   void syncWidths();
 
   int AccessibleItemCount() const override { return count(); }
-  QString AccessibleItemText(int index) const override { return captions_.value(index); }
+  QString AccessibleItemText(int index) const override;
   QRect AccessibleItemRect(int index) const override {
     return QRect(sectionViewportPosition(index), 0, sectionSize(index), height());
   }

@@ -63,6 +63,7 @@ public:
   // What assistive technology says for the columns and for the icons of
   // the strip (empty names are left out).
   void setColumnNames(QStringList names) { columnNames_ = std::move(names); }
+  QString columnName(int i) const { return columnNames_.value(i); }
   void setIconNames(QStringList names) { iconNames_ = std::move(names); }
 
   int AccessibleItemCount() const override { return rowCount(); }

@@ -135,13 +135,17 @@ TEST_F(GroupListTest, RefusedWritesAndUsedGroupsChangeNothing) {
   EXPECT_FALSE(dialog.changed());
 }
 
-TEST_F(GroupListTest, ButtonsFollowTheSelectionAndTheFreeIds) {
+TEST_F(GroupListTest, AFullListStaysInsideAndTheButtonsFollowTheSelectionAndTheFreeIds) {
   for (int id = 3; id < core::GroupTable::kMaxGroups; ++id) {
-    store_.phoneGroups.insert(named(("g" + std::to_string(id)).c_str(), id));
+    store_.phoneGroups.insert(named(("WWWWWWWWWW" + std::to_string(id + 10)).c_str(), id));
   }
   CGroupListDlg dialog(store_, phone_, user_, false);
   whenOpen<CGroupListDlg>([](CGroupListDlg &d) {
     EXPECT_THAT(winlib::testing::accessibilityProblems(&d), ::testing::IsEmpty());
+    EXPECT_TRUE(d.ContentRect().contains(d.list()->geometry()));
+    const int last = d.list()->rowCount() - 1;
+    d.list()->selectRow(last);
+    EXPECT_TRUE(d.list()->rect().contains(d.list()->AccessibleItemRect(last))) << "scrolled into view";
     EXPECT_EQ(d.button(CGroupListDlg::kAdd)->State(), ButtonState::Disabled) << "all 20 ids are used";
     EXPECT_NE(d.button(CGroupListDlg::kModify)->State(), ButtonState::Disabled);
     d.EndDialog(winlib::kIdOkCommand);

@@ -17,10 +17,21 @@ CGroupListDlg::CGroupListDlg(core::CDataStore &store, PhonebookPhone &phone, Pag
   SetCaptionText(tr("그룹이름 수정"));
 }
 
+// The list stays inside the dialog's white area, ending on a whole row, so
+// that it shows whole names beside its scroll bar whatever the font.
+void CGroupListDlg::placeList() {
+  constexpr QPoint kTopLeft(25, 72);
+  constexpr int kWidth = 235;
+  constexpr int kMargin = 4; // above the area's bevel
+  const int frame = 2 * list_->frameWidth();
+  const int room = ContentRect().bottom() - kMargin - kTopLeft.y() - frame;
+  list_->setGeometry(QRect(kTopLeft, QSize(kWidth, room / list_->rowHeight() * list_->rowHeight() + frame)));
+}
+
 void CGroupListDlg::OnInitDialog() {
   list_ = new CDragDropListBox(this, QPixmap(), 0, false);
-  list_->setGeometry(25, 72, 235, 203);
   list_->setColumns(1, {235});
+  placeList();
   add_ = addTextButton(this, kAdd, tr("추가"), QPoint(280, 40), QSize(50, 24));
   modify_ = addTextButton(this, kModify, tr("수정"), QPoint(280, 90), QSize(50, 24));
   delete_ = addTextButton(this, kDelete, tr("삭제"), QPoint(280, 140), QSize(50, 24));

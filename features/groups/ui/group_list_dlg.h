@@ -39,6 +39,7 @@ protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
+  void placeList();
   void refill(int selectRow);
   int rowOfPosition(size_t position) const;
   void updateButtons();

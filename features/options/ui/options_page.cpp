@@ -8,10 +8,10 @@
 #include "winlib/bmp_button.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace pdx::features {
 
@@ -48,7 +48,8 @@ void COptionsPage::createButtons() {
 
 QRect COptionsPage::valueCell(int row) const {
   const int top = (row - list_->verticalScrollBar()->value()) * list_->rowHeight();
-  return QRect(list_->columnLeft(1), top, list_->columnWidth(1), list_->rowHeight());
+  const QPoint origin = list_->viewport()->mapTo(this, QPoint(list_->columnLeft(1), top));
+  return QRect(origin, QSize(list_->columnWidth(1), list_->rowHeight()));
 }
 
 void COptionsPage::refreshRow(int row) {
@@ -62,29 +63,11 @@ void COptionsPage::openEditor(int row) {
     return;
   }
   editRow_ = row;
-  const QString name = QString::fromStdString(shownLabel(row));
+  const QString name = QString::fromStdString(shownLabel(row)).trimmed();
   if (optionRow(row).kind == OptionKind::Choice) {
-    choice_ = new QComboBox(list_->viewport());
-    choice_->setFont(resources::dialogFont());
-    for (const std::string &choice : shownChoices(row)) {
-      choice_->addItem(QString::fromStdString(choice));
-    }
-    choice_->setCurrentIndex(shownChoice(editor_.options(), row));
-    choice_->setGeometry(valueCell(row));
-    choice_->setAccessibleName(name);
-    choice_->installEventFilter(this);
-    connect(choice_, &QComboBox::activated, this, [this, row](int index) {
-      editor_.choose(row, index);
-      refreshRow(row);
-      cancelEditor();
-      list_->setFocus();
-    });
-    choice_->show();
-    choice_->setFocus();
-    choice_->showPopup();
-    return;
+    return openChoices(row, name);
   }
-  edit_ = new ByteLimitedEdit(list_->viewport(), optionRow(row).length);
+  edit_ = new ByteLimitedEdit(this, optionRow(row).length);
   edit_->setFont(resources::dialogFont());
   edit_->setBytes(textValue(editor_.options(), row));
   edit_->setGeometry(valueCell(row));
@@ -94,6 +77,39 @@ void COptionsPage::openEditor(int row) {
   edit_->show();
   edit_->selectAll();
   edit_->setFocus();
+}
+
+// The choices drop down from the value cell, at most this much taller than
+// the cell, and rise above it where the settings list ends.
+void COptionsPage::openChoices(int row, const QString &name) {
+  constexpr int kDropHeight = 140;
+  choice_ = new QListWidget(this);
+  choice_->setFont(resources::dialogFont());
+  choice_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (const std::string &choice : shownChoices(row)) {
+    choice_->addItem(QString::fromStdString(choice));
+  }
+  choice_->setAccessibleName(name);
+  choice_->setCurrentRow(shownChoice(editor_.options(), row));
+  const QRect cell = valueCell(row);
+  const int height = std::min(choice_->count() * choice_->sizeHintForRow(0) + 2 * choice_->frameWidth(),
+                              cell.height() + kDropHeight);
+  const int top = cell.top() + height <= list_->geometry().bottom() ? cell.top() : cell.bottom() + 1 - height;
+  choice_->setGeometry(cell.left(), top, cell.width(), height);
+  choice_->scrollToItem(choice_->currentItem());
+  choice_->installEventFilter(this);
+  connect(choice_, &QListWidget::clicked, this,
+          [this, row](const QModelIndex &index) { choose(row, index.row()); });
+  choice_->show();
+  choice_->raise();
+  choice_->setFocus();
+}
+
+void COptionsPage::choose(int row, int index) {
+  editor_.choose(row, index);
+  refreshRow(row);
+  cancelEditor();
+  list_->setFocus();
 }
 
 void COptionsPage::commitEdit() {
@@ -153,6 +169,10 @@ bool COptionsPage::eventFilter(QObject *watched, QEvent *event) {
       list_->setFocus();
       return true;
     }
+    if (watched == choice_ && enter && choice_->currentRow() >= 0) {
+      choose(editRow_, choice_->currentRow());
+      return true;
+    }
     if (key->key() == Qt::Key_Escape && (watched == choice_ || watched == edit_)) {
       cancelEditor();
       list_->setFocus();
@@ -162,6 +182,9 @@ bool COptionsPage::eventFilter(QObject *watched, QEvent *event) {
       openEditor(list_->currentRow());
       return true;
     }
+  }
+  if (event->type() == QEvent::FocusOut && watched == choice_) {
+    cancelEditor(); // as a drop-down closes when the user turns elsewhere
   }
   if (event->type() == QEvent::MouseButtonRelease && watched == list_->viewport()) {
     const auto *mouse = static_cast<QMouseEvent *>(event);

@@ -1,7 +1,9 @@
 // The phone-options page: the 38 rows of settings under their headings,
-// edited in place with a drop-down or an edit box over the value cell, and
-// the apply button that sends the whole record. Edits stay in memory until
-// apply, which is enabled only while the record can be sent.
+// edited in place with a dropped-down list of choices or an edit box over
+// the value cell, and the apply button that sends the whole record. Edits
+// stay in memory until apply, which is enabled only while the record can be
+// sent. The editors sit on the page beside the list, so that assistive
+// technology reaches them as the list's neighbours.
 #pragma once
 
 #include "features/common/ui/drag_drop_list_box.h"
@@ -10,7 +12,7 @@
 #include "features/groups/ui/dialog_user.h"
 #include "features/options/options_editor.h"
 
-#include <QComboBox>
+#include <QListWidget>
 #include <QPointer>
 #include <functional>
 #include <map>
@@ -39,11 +41,11 @@ public:
   OptionsEditor &editor() { return editor_; }
   CDragDropListBox *list() const { return list_; }
   winlib::CBmpButton *button(Command command) const { return buttons_.at(command); }
-  QComboBox *choiceEditor() const { return choice_; }
+  QListWidget *choiceEditor() const { return choice_; }
   ByteLimitedEdit *textEditor() const { return edit_; }
 
-  // Opens the row's drop-down or edit box (headings have none), after
-  // committing an open edit box.
+  // Opens the row's list of choices or edit box (headings have none),
+  // after committing an open edit box.
   void openEditor(int row);
   // Stores an open edit box's text (with the row's checks) and closes it.
   void commitEdit();
@@ -57,7 +59,10 @@ protected:
 
 private:
   void createButtons();
+  // In the page's coordinates.
   QRect valueCell(int row) const;
+  void openChoices(int row, const QString &name);
+  void choose(int row, int index);
   void refreshRow(int row);
 
   OptionsPageContext context_;
@@ -65,7 +70,7 @@ private:
   PageUser &user_;
   OptionsEditor editor_;
   CDragDropListBox *list_ = nullptr;
-  QPointer<QComboBox> choice_;
+  QPointer<QListWidget> choice_;
   QPointer<ByteLimitedEdit> edit_;
   int editRow_ = -1;
   std::map<int, winlib::CBmpButton *> buttons_;

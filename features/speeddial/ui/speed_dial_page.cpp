@@ -40,6 +40,7 @@ void CSpeedDialPage::createLists() {
   bounds.push_back(kKeyLast);
   keys_->setColumns(3, bounds);
   keys_->setAccessibleName(tr("단축 다이얼 목록"));
+  keys_->setColumnNames({tr("단축다이얼 번호"), tr("이름"), tr("전화번호")});
   keyHeader_ = new ColumnHeader(this, keys_, {QString(), tr("이름"), tr("전화번호")});
   keyHeader_->setGeometry(QRect(QPoint(22, 70), QPoint(255, 89)));
   keyHeader_->setAccessibleName(tr("단축 다이얼 목록 머리글"));
