@@ -14,17 +14,24 @@ namespace pdx::features {
 CGroupListDlg::CGroupListDlg(core::CDataStore &store, PhonebookPhone &phone, PageUser &user, bool connected)
     : phone_(phone), editor_(store, phone_, user, connected) {
   SetDialogSize(QSize(350, 300));
+  // The white area reaches down to the list's foot, 25 pixels above the
+  // dialog's edge; the close button sits on it at the right.
+  QRect content = ContentRect();
+  content.setBottom(300 - 20);
+  SetContentRect(content);
   SetCaptionText(tr("그룹이름 수정"));
 }
 
-// The list stays inside the dialog's white area, ending on a whole row, so
-// that it shows whole names beside its scroll bar whatever the font.
+// The list stays inside the dialog's white area, at most down to y 275 and
+// ending on a whole row, so that it shows whole names beside its scroll bar
+// whatever the font.
 void CGroupListDlg::placeList() {
   constexpr QPoint kTopLeft(25, 72);
   constexpr int kWidth = 235;
   constexpr int kMargin = 4; // above the area's bevel
   const int frame = 2 * list_->frameWidth();
-  const int room = ContentRect().bottom() - kMargin - kTopLeft.y() - frame;
+  constexpr int kFoot = 275;
+  const int room = std::min(kFoot, ContentRect().bottom() - kMargin) - kTopLeft.y() - frame;
   list_->setGeometry(QRect(kTopLeft, QSize(kWidth, room / list_->rowHeight() * list_->rowHeight() + frame)));
 }
 
