@@ -25,43 +25,33 @@ protected:
   core::CDataStore store_;
 };
 
-TEST_F(TextImportTest, NameGroupAndNumbersByPrefix) {
+TEST_F(TextImportTest, NumbersGoToTheirFieldsByPrefix) {
   store_.phoneGroups.ensureDefaultGroup();
-  const ImportResult r = run("홍길동 친구 0212345678 0111234567\n");
-  EXPECT_EQ(r.status, ImportResult::Ok);
-  EXPECT_EQ(r.added, 1);
-  const auto *e = find("홍길동");
-  ASSERT_NE(e, nullptr);
-  EXPECT_EQ(e->numbers[0].view(), "0212345678");
-  EXPECT_EQ(e->numbers[2].view(), "0111234567");
-  EXPECT_TRUE(e->numbers[1].empty() && e->numbers[3].empty());
-  const int group = store_.phoneGroups.findByName(fromUtf8("친구"));
-  ASSERT_GE(group, 0);
-  EXPECT_EQ(e->group, store_.phoneGroups[static_cast<size_t>(group)].id);
-  EXPECT_EQ(e->phoneSlot, core::kNoPhoneSlot);
-  EXPECT_EQ(e->phoneState, core::kNotOnPhone);
+  const struct {
+    const char *line;
+    const char *row; // name|group|home|office|mobile|pager
+  } cases[] = {
+      {"홍길동 친구 0212345678 0111234567\n", "홍길동|친구|0212345678||0111234567|"},
+      {"김철수\t0151234567\n", "김철수|||||0151234567"},
+      // 02/123 is no number; 034-444 finds every field filled.
+      {"이영희 02-123-4567 02/123 031-111 032-222 033-333 034-444\n",
+       "이영희||02-123-4567|031-111|032-222|033-333"},
+      // A later mobile number replaces an earlier one.
+      {"박민수 0161111111 0172222222 0123 0159\r\n", "박민수||||0172222222|0159"},
+  };
+  for (const auto &c : cases) {
+    run(c.line);
+    const std::string name = std::string(c.row).substr(0, std::string(c.row).find('|'));
+    const auto *e = find(name.c_str());
+    ASSERT_NE(e, nullptr) << c.line;
+    std::string row = name + "|" + core::groupNameUtf8(store_.phoneGroups, e->group);
+    for (const auto &n : e->numbers) {
+      row += "|" + n.utf8();
+    }
+    EXPECT_EQ(row, c.row);
+    EXPECT_TRUE(e->phoneSlot == core::kNoPhoneSlot && e->phoneState == core::kNotOnPhone);
+  }
   EXPECT_TRUE(store_.modified);
-}
-
-TEST_F(TextImportTest, PagerPrefixesOtherNumbersAndRefusedTokens) {
-  run("김철수\t0151234567\n"
-      "이영희 02-123-4567 02/123 031-111 032-222 033-333 034-444\n"
-      "박민수 0161111111 0172222222 0123 0159\r\n");
-  const auto *kim = find("김철수");
-  ASSERT_NE(kim, nullptr);
-  EXPECT_EQ(kim->numbers[3].view(), "0151234567");
-  EXPECT_TRUE(kim->numbers[0].empty());
-  const auto *lee = find("이영희");
-  ASSERT_NE(lee, nullptr);
-  EXPECT_EQ(lee->numbers[0].view(), "02-123-4567");
-  EXPECT_EQ(lee->numbers[1].view(), "031-111");
-  EXPECT_EQ(lee->numbers[2].view(), "032-222");
-  EXPECT_EQ(lee->numbers[3].view(), "033-333"); // 034-444 finds every field filled
-  const auto *park = find("박민수");
-  ASSERT_NE(park, nullptr);
-  EXPECT_EQ(park->numbers[2].view(), "0172222222"); // a later mobile replaces an earlier one
-  EXPECT_EQ(park->numbers[3].view(), "0159");
-  EXPECT_EQ(park->numbers[0].view(), "");
 }
 
 TEST_F(TextImportTest, NameOnlyAndExistingNamesAreSkipped) {
