@@ -38,62 +38,46 @@ AlarmForm form(int period, bool pm, int hour, int minute, const char *memo = "x"
   return f;
 }
 
-TEST(AlarmFormTest, HoursOfBothHalvesAndTheirTexts) {
+TEST(AlarmFormTest, RecordsAndTextsByPeriodAndHalf) {
   struct Case {
+    int period;
     bool pm;
-    int spin;
+    int spin, minute, weekday, month, day;
     int hourOfDay;
+    std::optional<std::tuple<int, int, int, int>> record; // year, month, day, weekday
     const char *shown;
   };
   const Case cases[] = {
-      {true, 12, 12, "매일\n오후 12시 0분"},
-      {false, 0, 0, "매일\n오전 12시 0분"},
-      {false, 11, 11, "매일\n오전 11시 0분"},
-      {true, 1, 13, "매일\n오후 1시 0분"},
+      {1, true, 12, 0, 0, 1, 15, 12, std::nullopt, "매일\n오후 12시 0분"},
+      {1, false, 0, 0, 0, 1, 15, 0, std::nullopt, "매일\n오전 12시 0분"},
+      {1, false, 11, 0, 0, 1, 15, 11, std::nullopt, "매일\n오전 11시 0분"},
+      {1, true, 1, 0, 0, 1, 15, 13, std::nullopt, "매일\n오후 1시 0분"},
+      {2, false, 7, 0, 3, 1, 15, 7, std::tuple(1999, 1, 6, 3), "매주 수요일\n오전 7시 0분"}, // 1999-01-06
+      {0, true, 3, 45, 0, 4, 9, 15, std::tuple(1999, 4, 9, 0), "4월 9일\n오후 3시 45분"},
+      {3, false, 8, 0, 0, 7, 25, 8, std::tuple(1999, 1, 25, 0),
+       "매월 25일\n오전 8시 0분"}, // the month unused
   };
   for (const Case &c : cases) {
-    const core::AlarmEntry alarm = buildAlarm(form(1, c.pm, c.spin, 0), kNow);
+    SCOPED_TRACE(c.shown);
+    AlarmForm f = form(c.period, c.pm, c.spin, c.minute);
+    std::tie(f.weekday, f.month, f.day) = std::tuple(c.weekday, c.month, c.day);
+    const core::AlarmEntry alarm = buildAlarm(f, kNow);
     EXPECT_EQ(alarm.hour, c.hourOfDay);
     EXPECT_EQ(alarmTimeText(alarm), c.shown);
-    const AlarmForm back = formOf(alarm);
-    EXPECT_EQ(back.pm, c.pm);
-    EXPECT_EQ(back.hour, c.spin);
+    if (c.record) {
+      EXPECT_EQ(std::tuple(alarm.year, alarm.month, alarm.day, alarm.weekday), *c.record);
+    }
+    EXPECT_EQ(std::pair(formOf(alarm).pm, formOf(alarm).hour), std::pair(c.pm, c.spin));
   }
+  core::AlarmEntry yearly = buildAlarm(form(1, false, 8, 0), kNow);
+  yearly.repeat = core::kYearly;
+  EXPECT_EQ(alarmTimeText(yearly), "");
   AlarmForm f = form(0, false, 0, 5);
   EXPECT_EQ(f.highestHour(), 11);
   f.setHalf(true);
-  EXPECT_EQ(f.hour, 12);
-  EXPECT_EQ(f.lowestHour(), 1);
+  EXPECT_EQ(std::pair(f.hour, f.lowestHour()), std::pair(12, 1));
   f.setHalf(false);
   EXPECT_EQ(f.hour, 0);
-}
-
-TEST(AlarmFormTest, RecordsByPeriod) {
-  AlarmForm weekly = form(2, false, 7, 0);
-  weekly.weekday = 3; // Wednesday
-  const core::AlarmEntry w = buildAlarm(weekly, kNow);
-  EXPECT_EQ(w.repeat, core::kWeekly);
-  EXPECT_EQ(w.day, 6);
-  EXPECT_EQ(w.weekday, 3);
-  EXPECT_EQ(alarmTimeText(w), "매주 수요일\n오전 7시 0분");
-
-  AlarmForm once = form(0, true, 3, 45);
-  once.month = 4;
-  once.day = 9;
-  const core::AlarmEntry o = buildAlarm(once, kNow);
-  EXPECT_EQ(std::tuple(o.year, o.month, o.day, o.hour, o.weekday), std::tuple(1999, 4, 9, 15, 0));
-  EXPECT_EQ(alarmTimeText(o), "4월 9일\n오후 3시 45분");
-
-  AlarmForm monthly = form(3, false, 8, 0);
-  monthly.day = 25;
-  monthly.month = 7; // not used by a monthly alarm
-  const core::AlarmEntry m = buildAlarm(monthly, kNow);
-  EXPECT_EQ(std::tuple(m.month, m.day), std::tuple(1, 25));
-  EXPECT_EQ(alarmTimeText(m), "매월 25일\n오전 8시 0분");
-
-  core::AlarmEntry yearly = m;
-  yearly.repeat = core::kYearly;
-  EXPECT_EQ(alarmTimeText(yearly), "");
 }
 
 TEST(AlarmFormTest, OneTimeAlarmsRingAtTheNextOccurrenceOfTheirDate) {

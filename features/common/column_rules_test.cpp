@@ -48,27 +48,26 @@ TEST(ColumnLayout, BoundaryTextParsesOnlyWhenComplete) {
   EXPECT_EQ(formatBoundaries({20, 87}), "20,87");
 }
 
+// Each part as kind:icon:text, kinds 0 centred, 1 inline, 2 text.
+std::vector<std::string> partsOf(std::string_view cell) {
+  std::vector<std::string> out;
+  for (const CellPart &p : parseCell(cell, 3)) {
+    out.push_back(std::to_string(p.kind) + ":" + std::to_string(p.icon) + ":" + p.text);
+  }
+  return out;
+}
+
 TEST(Cells, IconPairsCentredInlineOrNothing) {
   EXPECT_EQ(splitCells("a\tb\t"), (std::vector<std::string>{"a", "b", ""}));
-  auto parts = parseCell("\xFF\x02"
-                         "abc",
-                         3);
-  ASSERT_EQ(parts.size(), 2u);
-  EXPECT_EQ(parts[0].kind, CellPart::CentredIcon);
-  EXPECT_EQ(parts[0].icon, 1);
-  EXPECT_EQ(parts[1].text, "abc");
-  parts = parseCell("\xFF\x82"
-                    "abc",
-                    3);
-  EXPECT_EQ(parts[0].kind, CellPart::InlineIcon);
-  parts = parseCell("\xFF\x05"
-                    "abc",
-                    3);
-  ASSERT_EQ(parts.size(), 1u);
-  EXPECT_EQ(parts[0].text, "abc");
-  parts = parseCell("x\xFF", 3); // a lone 0xFF at the end is text
-  ASSERT_EQ(parts.size(), 1u);
-  EXPECT_EQ(parts[0].text, "x\xFF");
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"\xFF\x02kim", {"0:1:", "2:-1:kim"}},
+      {"\xFF\x82kim", {"1:1:", "2:-1:kim"}},
+      {"\xFF\x05kim", {"2:-1:kim"}}, // past the icons: nothing drawn
+      {"x\xFF", {"2:-1:x\xFF"}},     // a lone 0xFF at the end is text
+  };
+  for (const auto &[cell, parts] : cases) {
+    EXPECT_EQ(partsOf(cell), parts) << cell;
+  }
 }
 
 TEST(Selection, ControlTogglesShiftSelectsTheRange) {

@@ -14,9 +14,6 @@ TEST(ColumnSettings, StoredBoundariesAreUsedOnlyWhenAllParse) {
   {
     platform::Settings settings = platform::Settings::atFile(file);
     EXPECT_EQ(loadColumnBoundaries(settings, "DiaryPhoneItemPos", defaults), defaults);
-    settings.setText("General", "DiaryPhoneItemPos", "5,5,5,5,5,5");
-    EXPECT_EQ(loadColumnBoundaries(settings, "DiaryPhoneItemPos", defaults),
-              (std::vector<int>{10, 20, 30, 40, 50, 60}));
     settings.setText("General", "DiaryPhoneItemPos", "5,5,5");
     EXPECT_EQ(loadColumnBoundaries(settings, "DiaryPhoneItemPos", defaults), defaults);
     storeColumnBoundaries(settings, "DiaryPhoneItemPos", {30, 90, 160, 260, 360, 460});

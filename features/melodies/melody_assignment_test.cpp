@@ -142,11 +142,10 @@ TEST_F(MelodyPageLogic, PlayingReturnsAtOnceAndEndsAtTheMelodysEndOrOnAnyCommand
 }
 
 TEST_F(MelodyPageLogic, StartsTheEditorAndTellsWhyItCouldNot) {
-  logic_.startEditor();
   starter_.answer = "멜로디 편집기 실행파일을 찾을 수 없습니다";
   logic_.startEditor();
-  EXPECT_EQ(starter_.started, (std::vector<std::pair<std::string, std::string>>{
-                                  {"Carrowin", "멜로디 편집기"}, {"Carrowin", "멜로디 편집기"}}));
+  EXPECT_EQ(starter_.started,
+            (std::vector<std::pair<std::string, std::string>>{{"Carrowin", "멜로디 편집기"}}));
   EXPECT_EQ(user_.told, (std::vector<std::pair<std::string, bool>>{{starter_.answer, true}}));
 }
 

@@ -1,8 +1,8 @@
 #include "features/phonebook/phonebook_fakes.h"
 #include "features/phonebook/phonebook_merge.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace pdx::features {
 namespace {
@@ -169,53 +169,35 @@ TEST_F(MergeTest, EntryGroupConflictAndRefusedRewrite) {
   EXPECT_EQ(store_.phonePhonebook[4].group, 3); // the mirror keeps what the phone holds
 }
 
-TEST_F(MergeTest, NewGroupsNeverReplaceAnotherOfThePhonesGroups) {
+// The phone numbers its groups from 0; the PC already has its default group
+// at 0. New groups never replace another of the phone's groups, and a second
+// merge after saving finds no conflicts.
+TEST_F(MergeTest, PhoneGroupsFromZeroKeepTheirIdsAndASecondMergeFindsNoConflicts) {
   store_.phoneGroups.clear();
-  store_.phoneGroups.insert(group(0, "가족")); // id 0 is the PC's default group
-  store_.phoneGroups.insert(group(1, "학교"));
-  store_.phoneGroups.insert(group(2, "회사"));
-  merge();
-  const auto idOf = [&](const char *name) {
-    return store_.pcGroups[static_cast<size_t>(store_.pcGroups.findByName(fromUtf8(name)))].id;
-  };
-  EXPECT_EQ(idOf("학교"), 1);
-  EXPECT_EQ(idOf("회사"), 2);
-  EXPECT_EQ(idOf("가족"), 3);
-  for (const auto &write : phone_.groupWrites) {
-    const int id = write.first;
-    const int same = static_cast<int>(std::count_if(phone_.groupWrites.begin(), phone_.groupWrites.end(),
-                                                    [id](const auto &w) { return w.first == id; }));
-    EXPECT_EQ(same, 1) << id;
-    EXPECT_EQ(id, idOf(write.second.name.utf8().c_str()));
+  for (const auto &[id, name] : {std::pair{0, "가족"}, {1, "학교"}, {2, "회사"}}) {
+    store_.phoneGroups.insert(group(id, name));
+    putOnPhone(id, entry(name, {"1", "", "", ""}, id));
   }
-}
-
-TEST_F(MergeTest, ASecondMergeAfterSavingFindsNoConflicts) {
-  // The phone numbers its groups from 0; the PC already has its default
-  // group at 0.
-  store_.phoneGroups.clear();
-  store_.phoneGroups.insert(group(0, "가족"));
-  store_.phoneGroups.insert(group(1, "학교"));
-  store_.phoneGroups.insert(group(2, "회사"));
-  putOnPhone(0, entry("a", {"1", "", "", ""}, 0));
-  putOnPhone(1, entry("b", {"2", "", "", ""}, 1));
-  putOnPhone(2, entry("c", {"3", "", "", ""}, 2));
   const core::CDataStore phoneAsRead = store_;
   merge();
   EXPECT_TRUE(resolver_.seen.empty());
+  const auto idOf = [&](const char *name) {
+    return store_.pcGroups[static_cast<size_t>(store_.pcGroups.findByName(fromUtf8(name)))].id;
+  };
+  EXPECT_EQ(std::vector<int>({idOf("학교"), idOf("회사"), idOf("가족")}), std::vector<int>({1, 2, 3}));
+  std::set<int> written;
+  for (const auto &[id, g] : phone_.groupWrites) {
+    EXPECT_TRUE(written.insert(id).second) << id;
+    EXPECT_EQ(id, idOf(g.name.utf8().c_str()));
+  }
   // What the data file keeps, then the next opening reads the phone again.
-  core::CDataStore next;
+  core::CDataStore next = phoneAsRead;
   next.pcGroups = store_.phoneGroups;
   next.pcPhonebook = store_.pcPhonebook;
-  next.phoneGroups = phoneAsRead.phoneGroups;
-  next.phonePhonebook = phoneAsRead.phonePhonebook;
   PhonebookMerge(next, phone_, user_, resolver_).run();
   EXPECT_TRUE(resolver_.seen.empty()) << resolver_.seen[0].line;
-  for (const char *name : {"a", "b", "c"}) {
-    const auto &e = *std::find_if(next.pcPhonebook.begin(), next.pcPhonebook.end(),
-                                  [&](const PhoneBookEntry &x) { return x.name.utf8() == name; });
-    const int at = next.phoneGroups.findById(e.group);
-    ASSERT_GE(at, 0) << name;
+  for (const PhoneBookEntry &e : next.pcPhonebook) {
+    EXPECT_GE(next.phoneGroups.findById(e.group), 0) << e.name.utf8();
   }
 }
 

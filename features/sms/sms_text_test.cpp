@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace pdx::features {
@@ -11,21 +12,11 @@ namespace {
 
 const core::CivilTime kNow{2026, 12, 7, 10, 15, 30};
 
-struct Expected {
-  int year, month, day, hour, minute, second;
-  std::string text;
-  std::string number;
-};
+// year, month, day, hour, minute, second, text, number
+using Expected = std::tuple<int, int, int, int, int, int, std::string, std::string>;
 
 void expectMessage(const core::SmsMessage &m, const Expected &e) {
-  EXPECT_EQ(m.year, e.year);
-  EXPECT_EQ(m.month, e.month);
-  EXPECT_EQ(m.day, e.day);
-  EXPECT_EQ(m.hour, e.hour);
-  EXPECT_EQ(m.minute, e.minute);
-  EXPECT_EQ(m.second, e.second);
-  EXPECT_EQ(m.text.view(), e.text);
-  EXPECT_EQ(m.number.view(), e.number);
+  EXPECT_EQ(Expected(m.year, m.month, m.day, m.hour, m.minute, m.second, m.text.view(), m.number.view()), e);
 }
 
 TEST(SmsTextTest, LinesWithAndWithoutALeadingTime) {

@@ -40,15 +40,6 @@ TEST_F(SymbolPaletteTest, ReleasingOutsideEverySymbolInsertsNothing) {
   EXPECT_EQ(palette_.selection(), -1);
 }
 
-TEST(ByteLimitedEdit, SixSymbolsFillAGroupNameAndASeventhIsRefused) {
-  ByteLimitedEdit group(nullptr, 12);
-  for (int i = 0; i < 7; ++i) {
-    group.insertSymbol(i);
-  }
-  EXPECT_EQ(group.bytes().size(), 12u);
-  EXPECT_EQ(group.bytes().substr(10), "\xC9\xA6");
-}
-
 TEST(ByteLimitedEdit, NumbersRefuseOtherPrintableCharacters) {
   ByteLimitedEdit number(nullptr, 32, ByteLimitValidator::PhoneNumber);
   QTest::keyClicks(&number, "02-555a*#pP x");

@@ -3,11 +3,12 @@
 #include "features/melodies/melody_test_files.h"
 #include "features/melodies/ui/melody_page.h"
 #include "winlib/bmp_button.h"
+#include "winlib/testing/accessibility_check.h"
 
 #include <QKeyEvent>
 #include <QTest>
 #include <cstring>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <unistd.h>
 
 namespace pdx::features {
@@ -44,9 +45,6 @@ protected:
     const auto *bytes = reinterpret_cast<const char *>(payload.data() + 1);
     return text::toUtf8(std::string(bytes, ::strnlen(bytes, 16)));
   }
-  static void press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(target, key, modifiers);
-  }
 
   fs::path folder_;
   VirtualEventLoop loop_;
@@ -61,26 +59,26 @@ TEST_F(MelodyPageTest, KeysInTheListSendPlayStopLeaveAndStartTheEditor) {
   auto page = open();
   ASSERT_EQ(page->melodies()->rowCount(), 2);
   page->melodies()->selectRow(1); // "하나" (둘 sorts first)
-  press(page->melodies(), Qt::Key_2);
+  QTest::keyClick(page->melodies(), Qt::Key_2);
   ASSERT_EQ(phone_.melodies.size(), 1u);
   EXPECT_EQ(phone_.melodies[0][0], 1); // key 2: slot number 1
   EXPECT_EQ(nameIn(phone_.melodies[0]), "하나");
-  press(page->melodies(), Qt::Key_P, Qt::ControlModifier);
+  QTest::keyClick(page->melodies(), Qt::Key_P, Qt::ControlModifier);
   EXPECT_TRUE(page->logic().playing());
   EXPECT_TRUE(page->button(Page::kStop)->isVisible());
   EXPECT_FALSE(page->button(Page::kPlay)->isVisible());
-  press(page->melodies(), Qt::Key_Escape); // stops, and stays
+  QTest::keyClick(page->melodies(), Qt::Key_Escape); // stops, and stays
   EXPECT_FALSE(page->logic().playing());
   EXPECT_TRUE(page->button(Page::kPlay)->isVisible());
-  press(page->files(), Qt::Key_Return);
+  QTest::keyClick(page->files(), Qt::Key_Return);
   EXPECT_TRUE(page->logic().playing());
-  press(page->melodies(), Qt::Key_E, Qt::ControlModifier); // every command stops first
+  QTest::keyClick(page->melodies(), Qt::Key_E, Qt::ControlModifier); // every command stops first
   EXPECT_FALSE(page->logic().playing());
   EXPECT_EQ(starter_.started.size(), 1u);
-  press(page->melodies(), Qt::Key_F1);
+  QTest::keyClick(page->melodies(), Qt::Key_F1);
   EXPECT_EQ(help_, 1);
   EXPECT_EQ(back_, 0);
-  press(page->melodies(), Qt::Key_Escape);
+  QTest::keyClick(page->melodies(), Qt::Key_Escape);
   EXPECT_EQ(back_, 1);
 }
 
@@ -121,15 +119,11 @@ TEST_F(MelodyPageTest, AnEmptyFolderLeavesPlayAndSendsOffAndEveryControlIsNamed)
   for (Page::Command command : {Page::kPlay, Page::kSlot1, Page::kSlot2, Page::kSlot3}) {
     EXPECT_EQ(page->button(command)->State(), winlib::ButtonState::Disabled);
   }
-  press(page->melodies(), Qt::Key_1);
+  QTest::keyClick(page->melodies(), Qt::Key_1);
   page->OnCommand(Page::kPlay, 0);
   EXPECT_TRUE(phone_.melodies.empty());
   EXPECT_FALSE(page->logic().playing());
-  for (QWidget *w : page->findChildren<QWidget *>()) {
-    if (w->parentWidget() == page.get()) {
-      EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
-    }
-  }
+  EXPECT_THAT(winlib::testing::accessibilityProblems(page.get()), ::testing::IsEmpty());
 }
 
 } // namespace

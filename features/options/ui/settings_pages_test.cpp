@@ -15,16 +15,16 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_message_box.h"
 #include "winlib/calendar/ui/month_calendar.h"
+#include "winlib/testing/accessibility_check.h"
+#include "winlib/testing/message_box_answerer.h"
 
-#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 namespace pdx::features {
 namespace {
@@ -43,30 +43,9 @@ public:
 // Presses Enter in `target` and answers the message box that opens; its text,
 // or empty when none opened.
 QString enterAndAnswerMessage(QWidget *target) {
-  QString told;
-  QTimer::singleShot(0, [&told] {
-    if (auto *box = testing::openDialog<winlib::CBmpMessageBox>()) {
-      told = box->accessibleName();
-      box->EndDialog(winlib::kIdOk);
-    }
-  });
+  const winlib::testing::MessageBoxAnswerer answerer;
   QTest::keyClick(target, Qt::Key_Return);
-  return told;
-}
-
-// Every control a user can reach carries a name for assistive tools.
-void expectNamedControls(QWidget &page) {
-  for (QWidget *w : page.findChildren<QWidget *>()) {
-    const bool control = qobject_cast<winlib::CBmpButton *>(w) || qobject_cast<QComboBox *>(w) ||
-                         qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
-                         qobject_cast<CDragDropListBox *>(w) || qobject_cast<QHeaderView *>(w) ||
-                         qobject_cast<winlib::CMonthCalendar *>(w);
-    const bool inner =
-        qobject_cast<QAbstractSpinBox *>(w->parentWidget()) || qobject_cast<QComboBox *>(w->parentWidget());
-    if (control && !inner) {
-      EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
-    }
-  }
+  return answerer.seen.empty() ? QString() : answerer.seen.front().first;
 }
 
 QAccessibleInterface *findAccessible(QAccessibleInterface *node, const QString &name) {
@@ -99,7 +78,7 @@ protected:
 TEST_F(SettingsPagesTest, OptionsEditInPlaceAndReachThePhoneOnlyOnApply) {
   setChoice(store.options, 3, 7);
   COptionsPage page({store, settingsPhone, {}, &user});
-  expectNamedControls(page);
+  EXPECT_THAT(winlib::testing::accessibilityProblems(&page), ::testing::IsEmpty());
   EXPECT_EQ(text::toUtf8(page.list()->rowText(3)), "   벨/진동 선택\t진동 후 벨");
   page.openEditor(3);
   // Assistive technology reaches the choices as a list, the shown one selected.
@@ -144,7 +123,7 @@ TEST_F(SettingsPagesTest, SpeedDialPageAssignsThroughItsDialogAndRefusesBusyDrag
                        [] { return false; },
                        &user,
                        [&](int, int, int start) { return ++asked, start + 4; }});
-  expectNamedControls(page);
+  EXPECT_THAT(winlib::testing::accessibilityProblems(&page), ::testing::IsEmpty());
   page.keyList()->selectRow(2);
   page.numberList()->selectRow(0);
   page.assignSelected();
@@ -173,7 +152,7 @@ TEST_F(SettingsPagesTest, AlarmPageAddsInDueOrderAndRefusesTheEleventhBeforeTheD
                    [] { return false; },
                    &user,
                    [&](bool, const AlarmForm &) { return ++dialogs, std::optional(early); }});
-  expectNamedControls(page);
+  EXPECT_THAT(winlib::testing::accessibilityProblems(&page), ::testing::IsEmpty());
   EXPECT_EQ(std::pair(page.calendar()->year(), page.calendar()->month()),
             std::pair(1999, 3)); // the page's clock
   const int before = page.list()->rowCount();
@@ -230,7 +209,7 @@ TEST(AlarmEditDlgTest, HalfSwitchMemoFillAndOk) {
   form.hour = 0;
   CAlarmEditDlg dialog(CAlarmEditDlg::Mode::Add, form, kNow);
   QTimer::singleShot(0, [&] {
-    expectNamedControls(dialog);
+    EXPECT_THAT(winlib::testing::accessibilityProblems(&dialog), ::testing::IsEmpty());
     EXPECT_EQ(dialog.okButton()->State(), winlib::ButtonState::Disabled);
     for (const int half : {1, 0, 1}) { // 0 becomes 12 after noon and back
       dialog.halfBox()->setCurrentIndex(half);

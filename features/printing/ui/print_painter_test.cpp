@@ -1,8 +1,8 @@
 #include "core/base/cp949.h"
+#include "core/base/test_support.h"
 #include "features/printing/ui/phonebook_printing.h"
 #include "resources/fonts.h"
 
-#include <QFile>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,11 +12,7 @@ namespace {
 
 // Pages of a PDF written by Qt: one "/Type /Page" object each.
 int pdfPages(const QString &path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) {
-    return -1;
-  }
-  const QByteArray bytes = f.readAll();
+  const QByteArray bytes = QByteArray::fromStdString(readWholeFile(path.toStdString()));
   return static_cast<int>(bytes.count("/Type /Page") - bytes.count("/Type /Pages"));
 }
 
