@@ -3,11 +3,10 @@
 #include "apps/pelodex/adapters/at_phones.h"
 #include "core/base/cp949.h"
 #include "core/data/store.h"
-#include "platform/event_loop/qt_event_loop.h"
+#include "platform/event_loop/testing/qt_loop_test.h"
 #include "platform/serial/comm_port.h"
 #include "simulator/at/at_pty_modem.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -18,14 +17,8 @@ using simulator::at::AtFaults;
 using simulator::at::AtModem;
 using simulator::at::AtPtyModem;
 
-class AtSessionTest : public ::testing::Test {
+class AtSessionTest : public platform::testing::QtLoopTest {
 protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-  }
   void SetUp() override {
     std::string error;
     pty = AtPtyModem::create(modem, error);
@@ -55,7 +48,6 @@ protected:
   std::unique_ptr<AtPtyModem> pty;
   std::atomic<bool> stop{false};
   std::thread server;
-  platform::QtEventLoop loop;
   std::unique_ptr<platform::CCommPort> port;
   core::CDataStore store;
   std::unique_ptr<AtSession> session;
