@@ -171,7 +171,10 @@ AtResult AtPhone::probe() {
   if (device_.isOpen()) {
     device_.writeText("\r");
   }
-  for (const std::string_view text : {"AT", "ATE0", "AT+CMEE=1"}) {
+  if (const AtResult result = command("AT", nullptr, kProbeTimeout); !result.ok()) {
+    return result;
+  }
+  for (const std::string_view text : {"ATE0", "AT+CMEE=1"}) {
     if (const AtResult result = command(text); !result.ok()) {
       return result;
     }

@@ -69,6 +69,8 @@ struct AtContact {
 class AtPhone {
 public:
   static constexpr Millis kCommandTimeout{5000};
+  // A phone of today answers AT at once: a port silent this long holds none.
+  static constexpr Millis kProbeTimeout{1000};
   static constexpr Millis kSendTimeout{60000}; // +CMGS waits for the network
 
   AtPhone(link::SerialDevice &device, EventLoop &loop);

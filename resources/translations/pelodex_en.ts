@@ -23,6 +23,14 @@
         <source>이 휴대폰(AT 방식)에는 없는 기능입니다.</source>
         <translation>This phone (AT commands) does not have this function.</translation>
     </message>
+    <message>
+        <source>[취소]를 누르면 휴대폰 없이 사용합니다.</source>
+        <translation>Press [Cancel] to work without the phone.</translation>
+    </message>
+    <message>
+        <source>휴대폰을 찾고 있습니다. 잠시만 기다려주세요.</source>
+        <translation>Looking for the phone. Please wait.</translation>
+    </message>
 </context>
 <context>
     <name>PinDialog</name>

@@ -7,6 +7,7 @@
 #include "platform/serial/comm_port.h"
 #include "simulator/at/at_pty_modem.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -155,6 +156,13 @@ TEST_F(AtSessionTest, TellsOfNewMessagesAndOfTheDeviceGoneWhileIdle) {
   EXPECT_TRUE(loop.waitFor([&] { return hangUps > 0; }, Millis(2000)));
   EXPECT_EQ(session->readMessages("SM").status, at::AtStatus::HungUp);
   EXPECT_EQ(hangUps, 1);
+}
+
+TEST_F(AtSessionTest, ASilentLineIsGivenUpSoon) {
+  pty->setFaults(AtFaults{.silent = true});
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(session->phone().probe().status, at::AtStatus::NoAnswer);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
 }
 
 } // namespace

@@ -145,22 +145,26 @@ void PelodexApp::TellStartFailure(const std::string &text) {
 }
 
 bool PelodexApp::LogOn() {
+  const features::ProtocolChoice protocol =
+      features::protocolChoice(settings_.text(features::kProtocolSection, features::kProtocolKey, "auto"))
+          .value_or(features::ProtocolChoice::Auto);
+  // A phone of today has no four-digit password: its page never shows.
+  if (protocol == features::ProtocolChoice::At && !options_.testMode) {
+    return LogOnAt(true);
+  }
   auto *page = new link::PasswordPage(link_.status());
   base_.CreateMainWindow(page, resources::kPagePassword);
   page->SetHelp([page] { winlib::ShowHelpDialog(page, page->x() + 100, page->y() + 100, 2101); });
   // A phone of today answers AT at once; the original one only after its
   // password, so the search for AT comes first.
-  const features::ProtocolChoice protocol =
-      features::protocolChoice(settings_.text(features::kProtocolSection, features::kProtocolKey, "auto"))
-          .value_or(features::ProtocolChoice::Auto);
-  if (protocol != features::ProtocolChoice::Native && !options_.testMode) {
+  if (protocol == features::ProtocolChoice::Auto && !options_.testMode) {
     // The keypad waits while the ports are asked: what is typed meanwhile
     // would be lost before the original log-on begins.
     page->setEnabled(false);
-    const std::optional<bool> goOn = LogOnAt(protocol == features::ProtocolChoice::At);
+    const bool found = LogOnAt(false);
     page->setEnabled(true);
-    if (goOn) {
-      return *goOn;
+    if (found) {
+      return true;
     }
   }
   platform::Settings settings = platform::Settings::forProfile(kProfile);

@@ -104,10 +104,17 @@ private:
   void TellStartFailure(const std::string &text);
   bool LogOn();
   // The log-on with a phone of today: the search of the ports for one that
-  // answers AT, then the SIM's PIN. Nothing when none answered (and the
-  // protocol is not forced); else whether the program goes on.
-  std::optional<bool> LogOnAt(bool forced);
-  bool ConnectAt(const std::string &device);
+  // answers AT, then the SIM's PIN. False when none answered and the
+  // protocol is not forced (the original phone's log-on follows); else the
+  // program goes on, connected or working without the phone.
+  bool LogOnAt(bool forced);
+  // The first port whose device answers AT, opened in a session (atPort_
+  // set, `device` its name); null when none does or the user stopped the
+  // search, which a wait window with Cancel shows when `shown`.
+  std::unique_ptr<AtSession> FindAt(bool shown, std::string &device);
+  // Unlocks the SIM and keeps the session; a SIM that stays locked is told
+  // and leaves the program working without the phone.
+  void ConnectAt(std::unique_ptr<AtSession> session, const std::string &device);
   void OnNewMessage();
   // The AT phone's device hung up: as when the original phone is lost.
   void OnAtHangUp();

@@ -36,6 +36,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <unistd.h>
 
@@ -362,6 +363,8 @@ TEST_F(PelodexAppTest, EveryPageOfTheConnectedMenuPassesTheScreenReaderCheck) {
 // A modem of today.
 class SimulatedModem {
 public:
+  explicit SimulatedModem(simulator::at::AtModemState state = simulator::at::sampleModemState())
+      : modem_(std::move(state)) {}
   std::string device() const { return pty_.device(); }
   // New messages arrive from the network, with their notices, or stop.
   void deliver(bool on) {
@@ -374,7 +377,7 @@ public:
   }
 
 private:
-  simulator::at::AtModem modem_{simulator::at::sampleModemState()};
+  simulator::at::AtModem modem_;
   PtyThread<simulator::at::AtPtyModem> pty_{modem_};
 };
 
@@ -449,6 +452,57 @@ TEST_F(PelodexAppTest, AnAtPhoneLogsOnWithTheSimPinAndOffersItsBookAndMessagesOn
   auto *refreshed = dynamic_cast<features::CSmsReceivedPage *>(app.CurrentWindow());
   ASSERT_NE(refreshed, nullptr);
   EXPECT_GT(refreshed->list()->rowCount(), rows);
+}
+
+// When no phone of today can be used, one box says why and the program goes
+// on without the phone; the original phone's password page never shows.
+TEST_F(PelodexAppTest, AnAtLogOnThatCannotUseThePhoneGoesOnWithoutIt) {
+  simulator::at::AtModemState pukLocked = simulator::at::sampleModemState();
+  pukLocked.pinAttempts = 0;
+  const QString locked = QString::fromStdString(at::describe({at::AtStatus::PukLocked}));
+  struct Row {
+    const char *what;
+    std::optional<simulator::at::AtModemState> sim;
+    std::vector<std::string> pins;
+    QString box;
+  };
+  const Row rows[] = {
+      {"no phone",
+       std::nullopt,
+       {},
+       QStringLiteral(
+           "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요. [취소]를 누르면 휴대폰 없이 사용합니다.")},
+      {"SIM locked with its PUK", pukLocked, {}, locked},
+      {"third wrong PIN", simulator::at::sampleModemState(), {"1111", "2222", "3333"}, locked},
+  };
+  platform::Settings settings = platform::Settings::forProfile("Pelodex");
+  settings.setText("Communication", "Protocol", "at");
+  settings.sync();
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.what);
+    std::optional<SimulatedModem> modem;
+    PelodexOptions options;
+    if (row.sim) {
+      options.device = modem.emplace(*row.sim).device();
+    }
+    PelodexApp app(options);
+    pinsAsked_ = 0;
+    answerPins(row.pins);
+    bool passwordPage = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      passwordPage = passwordPage || dynamic_cast<link::PasswordPage *>(app.CurrentWindow()) != nullptr;
+    });
+    watch.start(5);
+    const winlib::testing::MessageBoxAnswerer boxes; // OK: not Retry
+    ASSERT_TRUE(app.InitInstance());
+    pin_.disconnect();
+    EXPECT_FALSE(passwordPage);
+    EXPECT_TRUE(app.Offline() && app.At() == nullptr);
+    EXPECT_EQ(pinsAsked_, static_cast<int>(row.pins.size()));
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].first, row.box);
+  }
 }
 
 TEST_F(PelodexAppTest, AnAtPhoneUnpluggedWhileIdleIsToldAndTakesTheUserOffItsPages) {

@@ -9,6 +9,7 @@
 #include "platform/serial/port_table.h"
 #include "resources/translations/translation.h"
 #include "winlib/bmp_message_box.h"
+#include "winlib/wait_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,45 +42,64 @@ link::Outcome outcomeOf(const at::AtResult &result) {
 
 } // namespace
 
-std::optional<bool> PelodexApp::LogOnAt(bool forced) {
-  const platform::PortTable table = Ports();
-  const int preferred = options_.device ? 0 : settings_.number("Communication", "Port", 0);
+bool PelodexApp::LogOnAt(bool forced) {
   while (true) {
-    for (const std::string &device : platform::searchDevices(table, preferred)) {
-      if (ConnectAt(device)) {
-        return at_ != nullptr;
-      }
+    std::string device;
+    if (std::unique_ptr<AtSession> session = FindAt(forced, device)) {
+      ConnectAt(std::move(session), device);
+      return true;
     }
     if (!forced) {
-      return std::nullopt;
+      return false;
     }
-    if (Message(text::translateLiteral("pdx::link::LogOn", "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요."),
-                winlib::kMbRetryCancel | winlib::kMbIconStop) != winlib::kIdRetry) {
+    const std::string notFound =
+        text::translateLiteral("pdx::link::LogOn", "휴대폰을 찾을수 없습니다. 휴대폰을 연결하세요.") +
+        std::string("\n") + text::translate("PelodexApp", "[취소]를 누르면 휴대폰 없이 사용합니다.");
+    if (Message(notFound, winlib::kMbRetryCancel | winlib::kMbIconStop) != winlib::kIdRetry) {
       offline_ = true;
       return true;
     }
   }
 }
 
-// True when the search ends at `device`: connected (at_ set), or a SIM
-// that stays locked (at_ unset).
-bool PelodexApp::ConnectAt(const std::string &device) {
-  atPort_ = std::make_unique<platform::CCommPort>(loop_, platform::PortTable{device});
-  auto session = std::make_unique<AtSession>(*atPort_, loop_, store_);
-  const bool answers = atPort_->open(0) && session->phone().probe().ok();
-  if (!answers) {
+std::unique_ptr<AtSession> PelodexApp::FindAt(bool shown, std::string &device) {
+  bool stopped = false;
+  std::optional<winlib::CWaitWindow> wait;
+  if (shown) {
+    wait.emplace(CurrentWindow(),
+                 resources::translate("PelodexApp", "휴대폰을 찾고 있습니다. 잠시만 기다려주세요."),
+                 [&stopped] { stopped = true; });
+    wait->show();
+    wait->activateWindow();
+    wait->setFocus();
+  }
+  const int preferred = options_.device ? 0 : settings_.number("Communication", "Port", 0);
+  for (const std::string &name : platform::searchDevices(Ports(), preferred)) {
+    if (stopped) {
+      break;
+    }
+    atPort_ = std::make_unique<platform::CCommPort>(loop_, platform::PortTable{name});
+    auto session = std::make_unique<AtSession>(*atPort_, loop_, store_);
+    if (atPort_->open(0) && session->phone().probe().ok()) {
+      device = name;
+      return session;
+    }
     atPort_->close();
     session.reset();
     atPort_.reset();
-    return false;
   }
+  return nullptr;
+}
+
+void PelodexApp::ConnectAt(std::unique_ptr<AtSession> session, const std::string &device) {
   const at::AtResult result =
       session->connect(0, [this](int attemptsLeft) { return PinDialog::ask(CurrentWindow(), attemptsLeft); });
   if (!result.ok()) {
     if (result.status != at::AtStatus::Cancelled) {
       Message(at::describe(result), winlib::kMbOk | winlib::kMbIconStop);
     }
-    return true;
+    offline_ = true;
+    return;
   }
   at_ = std::move(session);
   atPhone_ = std::make_unique<AtPhonebookPhone>(*at_);
@@ -95,7 +115,6 @@ bool PelodexApp::ConnectAt(const std::string &device) {
       settings_.sync();
     }
   }
-  return true;
 }
 
 link::Outcome PelodexApp::ReadAtPhonebook() {
