@@ -81,7 +81,7 @@ QWidget *PelodexApp::CurrentWindow() const {
   return base_.MainWindow();
 }
 
-platform::PortTable PelodexApp::Ports() const {
+platform::PortTable PelodexApp::ports() const {
   return portTable(options_);
 }
 
@@ -91,13 +91,13 @@ PelodexPage *PelodexApp::CurrentPage() const {
 
 bool PelodexApp::InitInstance() {
   folders_ = platform::loadPelodexFolders();
-  if (!ClaimInstance()) {
+  if (!claimInstance()) {
     return false;
   }
   resources::installFonts();
   winlib::setHelpTopics(resources::pelodexHelpTopics());
   base_.SetMessageHandler([this](uint32_t message, unsigned long, unsigned long) -> long {
-    OnProgramMessage(message);
+    onProgramMessage(message);
     return 0;
   });
   base_.SetExitCommand([this] { AskExit(); });
@@ -105,27 +105,27 @@ bool PelodexApp::InitInstance() {
   store_.melodyDir = folders_.melody;
   store_.animationDir = folders_.animation;
   store_.testMode = options_.testMode;
-  if (!LogOn()) {
+  if (!logOn()) {
     base_.DestroyMainWindow();
     return false;
   }
-  if (!LoadDataFile()) {
+  if (!loadDataFile()) {
     base_.DestroyMainWindow();
     return false;
   }
   ShowMenu();
-  link_.setPresenceListener([this](bool present) { OnPhonePresence(present); });
+  link_.setPresenceListener([this](bool present) { onPhonePresence(present); });
   return true;
 }
 
-bool PelodexApp::ClaimInstance() {
+bool PelodexApp::claimInstance() {
   dataLock_ = std::make_unique<DataFileLock>(folders_.data);
   if (dataLock_->state() == DataFileLock::State::Taken) {
     const std::optional<winlib::MarkedWindow> running = winlib::FindMarkedWindow(kProfile);
     if (running) {
       (void)winlib::SendMessage(*running, winlib::kMsgActivate);
     } else {
-      TellStartFailure(text::translate("pdx::pelodex", "Pelodex가 이미 실행 중입니다."));
+      tellStartFailure(text::translate("pdx::pelodex", "Pelodex가 이미 실행 중입니다."));
     }
     return false;
   }
@@ -133,24 +133,24 @@ bool PelodexApp::ClaimInstance() {
     return true;
   }
   if (const std::string error = winlib::runtimeFolder().error; !error.empty()) {
-    TellStartFailure(error);
+    tellStartFailure(error);
   }
   return false;
 }
 
-void PelodexApp::TellStartFailure(const std::string &text) {
+void PelodexApp::tellStartFailure(const std::string &text) {
   std::fprintf(stderr, "Pelodex: %s\n", text.c_str());
   winlib::CBmpMessageBox::Show(nullptr, QString::fromStdString(text), QString(),
                                winlib::kMbOk | winlib::kMbIconStop);
 }
 
-bool PelodexApp::LogOn() {
+bool PelodexApp::logOn() {
   const features::ProtocolChoice protocol =
       features::protocolChoice(settings_.text(features::kProtocolSection, features::kProtocolKey, "auto"))
           .value_or(features::ProtocolChoice::Auto);
   // A phone of today has no four-digit password: its page never shows.
   if (protocol == features::ProtocolChoice::At && !options_.testMode) {
-    return LogOnAt(true);
+    return logOnAt(true);
   }
   auto *page = new link::PasswordPage(link_.status());
   base_.CreateMainWindow(page, resources::kPagePassword);
@@ -161,26 +161,26 @@ bool PelodexApp::LogOn() {
     // The keypad waits while the ports are asked: what is typed meanwhile
     // would be lost before the original log-on begins.
     page->setEnabled(false);
-    const bool found = LogOnAt(false);
+    const bool found = logOnAt(false);
     page->setEnabled(true);
     if (found) {
       return true;
     }
   }
   platform::Settings settings = platform::Settings::forProfile(kProfile);
-  link::LogOnSettings logOn;
-  logOn.testMode = options_.testMode;
-  logOn.preferredPort = options_.device ? 0 : settings.number("Communication", "Port", 0);
-  logOn.rememberPort = [&settings](int port) {
+  link::LogOnSettings logOnSettings;
+  logOnSettings.testMode = options_.testMode;
+  logOnSettings.preferredPort = options_.device ? 0 : settings.number("Communication", "Port", 0);
+  logOnSettings.rememberPort = [&settings](int port) {
     settings.setNumber("Communication", "Port", port);
     settings.sync();
   };
-  const link::LogOnResult result = link::logOn(link_, *page, logOn);
+  const link::LogOnResult result = link::logOn(link_, *page, logOnSettings);
   offline_ = result == link::LogOnResult::Offline;
   return result != link::LogOnResult::Failed;
 }
 
-bool PelodexApp::LoadDataFile() {
+bool PelodexApp::loadDataFile() {
   MessageBoxDataFileUser user(base_.MainWindow());
   if (loadAtStartup(dataFile_, store_, user, std::time(nullptr)) == StartupLoad::Refused) {
     return false;
@@ -190,7 +190,7 @@ bool PelodexApp::LoadDataFile() {
   return true;
 }
 
-void PelodexApp::SaveDataFile() {
+void PelodexApp::saveDataFile() {
   const DocResult result = dataFile_.save();
   if (result != DocResult::Ok) {
     winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromUtf8(describe(result)), QString(),
@@ -199,7 +199,7 @@ void PelodexApp::SaveDataFile() {
 }
 
 void PelodexApp::ExitInstance() {
-  SaveDataFile();
+  saveDataFile();
 }
 
 void PelodexApp::ShowPage(winlib::CBmpWnd *page, int bitmapId) {
@@ -210,7 +210,7 @@ void PelodexApp::ShowMenu() {
   std::map<int, std::function<void()>> handlers{
       {MainMenuPage::kHelp, [this] { ShowHelp(); }},
       {MainMenuPage::kExit, [this] { AskExit(); }},
-      {MainMenuPage::kDataService, [this] { DataService(); }},
+      {MainMenuPage::kDataService, [this] { dataService(); }},
   };
   handlers[MainMenuPage::kPhonebook] = [this] { OpenPhonebook(); };
   handlers[MainMenuPage::kAlarms] = [this] { OpenAlarms(); };
@@ -228,11 +228,11 @@ void PelodexApp::ShowMenu() {
       handlers.erase(command);
     }
   }
-  auto *menu = new MainMenuPage(link_.status(), PhoneGone(), std::move(handlers));
+  auto *menu = new MainMenuPage(link_.status(), phoneGone(), std::move(handlers));
   ShowPage(menu, resources::kPageMenu);
   for (const auto &[command, offer] : offered) {
-    if (!offer && !PhoneGone()) {
-      MarkNativeOnly(menu->Button(command));
+    if (!offer && !phoneGone()) {
+      markNativeOnly(menu->Button(command));
     }
   }
 }
@@ -265,7 +265,7 @@ int PelodexApp::Message(const std::string &text, uint32_t type) {
   return winlib::CBmpMessageBox::Show(base_.MainWindow(), QString::fromStdString(text), QString(), type);
 }
 
-void PelodexApp::DataService() {
+void PelodexApp::dataService() {
   const DialupState state = checkDialup();
   if (state != DialupState::Ready) {
     Message(dialupMessage(state), winlib::kMbOk | winlib::kMbIconStop);
@@ -309,11 +309,11 @@ bool PelodexApp::ReadWithRetry(link::ReadKind kind, const std::function<link::Ou
 
 bool PelodexApp::OpenPhonebook(bool fresh) {
   // Without the phone the page shows the PC's own phonebook.
-  const bool online = !PhoneGone();
+  const bool online = !phoneGone();
   if (online && fresh) {
     const PhonebookList mirror = store_.phonePhonebook;
     const GroupTable groups = store_.phoneGroups;
-    const auto read = [this] { return at_ ? ReadAtPhonebook() : transfers_.readPhonebook(); };
+    const auto read = [this] { return at_ ? readAtPhonebook() : transfers_.readPhonebook(); };
     if (!ReadWithRetry(link::ReadKind::Phonebook, read)) {
       store_.phonePhonebook = mirror;
       store_.phoneGroups = groups;
@@ -327,42 +327,42 @@ bool PelodexApp::OpenPhonebook(bool fresh) {
   }
   features::PhonebookPageContext context{
       store_, phone, online, settings_, PageContextFor(2106), openSpeedDial, nullptr, nullptr, [this] {
-        SaveDataFile();
+        saveDataFile();
       }};
   auto *page = new features::CPhonebookPage(context);
   ShowPage(page, resources::kPagePhonebook);
   if (at_) {
-    MarkNativeOnly(page->button(features::CPhonebookPage::kSpeedDial));
+    markNativeOnly(page->button(features::CPhonebookPage::kSpeedDial));
   }
   if (at_ && online) {
-    AddMemoryChoice(page);
+    addMemoryChoice(page);
   }
   if (online && fresh) {
     page->mergeOnOpen();
-    SaveDataFile();
+    saveDataFile();
   }
   return true;
 }
 
-void PelodexApp::OnProgramMessage(uint32_t message) {
+void PelodexApp::onProgramMessage(uint32_t message) {
   if (auto *page = qobject_cast<features::CPageFrame *>(base_.MainWindow())) {
     page->OnProgramMessage(message);
   }
 }
 
-void PelodexApp::OnPhonePresence(bool present) {
+void PelodexApp::onPhonePresence(bool present) {
   if (auto *menu = qobject_cast<MainMenuPage *>(CurrentPage())) {
-    menu->SetOffline(PhoneGone());
+    menu->SetOffline(phoneGone());
   }
   if (present) {
     whenIdle_.cancel();
   } else {
-    whenIdle_.run([this] { LeaveForLostPhone(); });
+    whenIdle_.run([this] { leaveForLostPhone(); });
   }
 }
 
 // The menu and the help page stay; every other page works on the phone.
-void PelodexApp::LeaveForLostPhone() {
+void PelodexApp::leaveForLostPhone() {
   Message(link::describe(link::Outcome::Disconnected), winlib::kMbOk | winlib::kMbIconStop);
   if (CurrentPage() == nullptr) {
     ShowMenu();

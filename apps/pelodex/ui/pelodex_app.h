@@ -99,46 +99,46 @@ private:
   // running one that answers is shown instead of starting again; one that
   // holds the data file without answering (frozen, stopped) keeps it, and
   // this start ends saying so. False ends the program.
-  bool ClaimInstance();
+  bool claimInstance();
   // Says why the program cannot start: on standard error and in a box.
-  void TellStartFailure(const std::string &text);
-  bool LogOn();
+  void tellStartFailure(const std::string &text);
+  bool logOn();
   // The log-on with a phone of today: the search of the ports for one that
   // answers AT, then the SIM's PIN. False when none answered and the
   // protocol is not forced (the original phone's log-on follows); else the
   // program goes on, connected or working without the phone.
-  bool LogOnAt(bool forced);
+  bool logOnAt(bool forced);
   // The first port whose device answers AT, opened in a session (atPort_
   // set, `device` its name); null when none does or the user stopped the
   // search, which a wait window with Cancel shows when `shown`.
-  std::unique_ptr<AtSession> FindAt(bool shown, std::string &device);
+  std::unique_ptr<AtSession> findAt(bool shown, std::string &device);
   // Unlocks the SIM and keeps the session; a SIM that stays locked is told
   // and leaves the program working without the phone.
-  void ConnectAt(std::unique_ptr<AtSession> session, const std::string &device);
-  void OnNewMessage();
+  void connectAt(std::unique_ptr<AtSession> session, const std::string &device);
+  void onNewMessage();
   // The AT phone's device hung up: as when the original phone is lost.
-  void OnAtHangUp();
+  void onAtHangUp();
   // The reads of an AT phone, as the transfers' outcomes.
-  link::Outcome ReadAtPhonebook();
-  link::Outcome ReadAtMessages();
+  link::Outcome readAtPhonebook();
+  link::Outcome readAtMessages();
   // The phonebook page's memory choice, for an AT phone.
-  void AddMemoryChoice(QWidget *page);
+  void addMemoryChoice(QWidget *page);
   // Disables `button`, whose command an AT phone lacks, saying so on it.
-  static void MarkNativeOnly(winlib::CBmpButton *button);
-  platform::PortTable Ports() const;
+  static void markNativeOnly(winlib::CBmpButton *button);
+  platform::PortTable ports() const;
   // Start-up's load; false when the program must end (an unreadable data
   // file that could not be set aside).
-  bool LoadDataFile();
+  bool loadDataFile();
   // Saves when anything changed; a failure is shown.
-  void SaveDataFile();
-  void DataService();
-  void OnProgramMessage(uint32_t message);
+  void saveDataFile();
+  void dataService();
+  void onProgramMessage(uint32_t message);
   // The phone went away or came back: the menu's commands follow at once;
   // once idle, a loss is told and a page that needs the phone is left for
   // the menu.
-  void OnPhonePresence(bool present);
-  void LeaveForLostPhone();
-  bool PhoneGone() const { return offline_ || link_.deviceLost() || atLost_; }
+  void onPhonePresence(bool present);
+  void leaveForLostPhone();
+  bool phoneGone() const { return offline_ || link_.deviceLost() || atLost_; }
 
   PelodexOptions options_;
   winlib::CBmpWndBasedApp base_;

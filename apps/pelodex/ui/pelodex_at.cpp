@@ -42,11 +42,11 @@ link::Outcome outcomeOf(const at::AtResult &result) {
 
 } // namespace
 
-bool PelodexApp::LogOnAt(bool forced) {
+bool PelodexApp::logOnAt(bool forced) {
   while (true) {
     std::string device;
-    if (std::unique_ptr<AtSession> session = FindAt(forced, device)) {
-      ConnectAt(std::move(session), device);
+    if (std::unique_ptr<AtSession> session = findAt(forced, device)) {
+      connectAt(std::move(session), device);
       return true;
     }
     if (!forced) {
@@ -62,7 +62,7 @@ bool PelodexApp::LogOnAt(bool forced) {
   }
 }
 
-std::unique_ptr<AtSession> PelodexApp::FindAt(bool shown, std::string &device) {
+std::unique_ptr<AtSession> PelodexApp::findAt(bool shown, std::string &device) {
   bool stopped = false;
   std::optional<winlib::CWaitWindow> wait;
   if (shown) {
@@ -74,7 +74,7 @@ std::unique_ptr<AtSession> PelodexApp::FindAt(bool shown, std::string &device) {
     wait->setFocus();
   }
   const int preferred = options_.device ? 0 : settings_.number("Communication", "Port", 0);
-  for (const std::string &name : platform::searchDevices(Ports(), preferred)) {
+  for (const std::string &name : platform::searchDevices(ports(), preferred)) {
     if (stopped) {
       break;
     }
@@ -91,7 +91,7 @@ std::unique_ptr<AtSession> PelodexApp::FindAt(bool shown, std::string &device) {
   return nullptr;
 }
 
-void PelodexApp::ConnectAt(std::unique_ptr<AtSession> session, const std::string &device) {
+void PelodexApp::connectAt(std::unique_ptr<AtSession> session, const std::string &device) {
   const at::AtResult result =
       session->connect(0, [this](int attemptsLeft) { return PinDialog::ask(CurrentWindow(), attemptsLeft); });
   if (!result.ok()) {
@@ -105,10 +105,10 @@ void PelodexApp::ConnectAt(std::unique_ptr<AtSession> session, const std::string
   atPhone_ = std::make_unique<AtPhonebookPhone>(*at_);
   atSms_ = std::make_unique<AtSmsPhone>(*at_);
   at_->setOnNewMessage(
-      [this](const std::string &, int) { QTimer::singleShot(0, [this] { OnNewMessage(); }); });
-  at_->setOnHangUp([this] { OnAtHangUp(); });
+      [this](const std::string &, int) { QTimer::singleShot(0, [this] { onNewMessage(); }); });
+  at_->setOnHangUp([this] { onAtHangUp(); });
   link_.status().set(link::LinkStatus::Connected);
-  const platform::PortTable table = Ports();
+  const platform::PortTable table = ports();
   for (size_t port = 0; port < table.size() && !options_.device; ++port) {
     if (table[port] == device) {
       settings_.setNumber("Communication", "Port", static_cast<int>(port));
@@ -117,36 +117,36 @@ void PelodexApp::ConnectAt(std::unique_ptr<AtSession> session, const std::string
   }
 }
 
-link::Outcome PelodexApp::ReadAtPhonebook() {
+link::Outcome PelodexApp::readAtPhonebook() {
   return outcomeOf(at_->readPhonebook(atMemory_));
 }
 
-link::Outcome PelodexApp::ReadAtMessages() {
+link::Outcome PelodexApp::readAtMessages() {
   return outcomeOf(at_->readMessages("SM"));
 }
 
 // The session stays (a command may still be on its way out), on a closed
 // port; the pages that need the phone go as for the original phone.
-void PelodexApp::OnAtHangUp() {
+void PelodexApp::onAtHangUp() {
   at_->close();
   atLost_ = true;
   link_.status().settle(link::LinkStatus::NotConnected);
-  OnPhonePresence(false);
+  onPhonePresence(false);
 }
 
 // A notice came while the phone may be busy with a command or the user
 // with a dialog: the refresh waits until the page takes input again.
-void PelodexApp::OnNewMessage() {
+void PelodexApp::onNewMessage() {
   QWidget *window = CurrentWindow();
   if (window == nullptr) {
     return;
   }
   if (!window->isEnabled() || QApplication::activeModalWidget() != nullptr) {
-    QTimer::singleShot(500, [this] { OnNewMessage(); });
+    QTimer::singleShot(500, [this] { onNewMessage(); });
     return;
   }
   if (qobject_cast<features::CSmsReceivedPage *>(window) != nullptr &&
-      ReadWithRetry(link::ReadKind::Sms, [this] { return ReadAtMessages(); })) {
+      ReadWithRetry(link::ReadKind::Sms, [this] { return readAtMessages(); })) {
     ShowSmsPage(true);
     window = CurrentWindow();
   }
@@ -159,7 +159,7 @@ void PelodexApp::OnNewMessage() {
   notice->show();
 }
 
-void PelodexApp::AddMemoryChoice(QWidget *page) {
+void PelodexApp::addMemoryChoice(QWidget *page) {
   auto *choice = new QComboBox(page);
   choice->setObjectName(QStringLiteral("phonebookMemory"));
   choice->setAccessibleName(resources::translate("PelodexApp", "전화번호부 메모리"));
@@ -189,7 +189,7 @@ void PelodexApp::AddMemoryChoice(QWidget *page) {
   });
 }
 
-void PelodexApp::MarkNativeOnly(winlib::CBmpButton *button) {
+void PelodexApp::markNativeOnly(winlib::CBmpButton *button) {
   button->Enable(false);
   button->setToolTip(resources::translate("PelodexApp", "이 휴대폰(AT 방식)에는 없는 기능입니다."));
   button->setAccessibleDescription(button->toolTip());

@@ -11,7 +11,7 @@ namespace pdx::pelodex {
 using namespace core;
 
 void PelodexApp::OpenSms() {
-  if (ReadWithRetry(link::ReadKind::Sms, [this] { return at_ ? ReadAtMessages() : transfers_.readSms(); })) {
+  if (ReadWithRetry(link::ReadKind::Sms, [this] { return at_ ? readAtMessages() : transfers_.readSms(); })) {
     ShowSmsMenu();
   }
 }
@@ -37,7 +37,7 @@ void PelodexApp::ShowSmsPage(bool received) {
     const GroupTable phoneGroups = store_.phoneGroups;
     const GroupTable pcGroups = store_.pcGroups;
     const bool read = ReadWithRetry(link::ReadKind::Phonebook,
-                                    [this] { return at_ ? ReadAtPhonebook() : transfers_.readPhonebook(); });
+                                    [this] { return at_ ? readAtPhonebook() : transfers_.readPhonebook(); });
     store_.pcGroups = pcGroups;
     if (!read) {
       store_.phonePhonebook = mirror;
