@@ -37,8 +37,9 @@ public:
 
   operator const std::filesystem::path &() const { return path_; }
   std::filesystem::path operator/(const std::filesystem::path &name) const { return path_ / name; }
+  // Named as std::filesystem::path's, so a folder reads like a path.
   std::string string() const { return path_.string(); }
-  const char *c_str() const { return path_.c_str(); }
+  const char *c_str() const { return path_.c_str(); } // NOLINT(readability-identifier-naming)
 
 private:
   std::filesystem::path path_;
