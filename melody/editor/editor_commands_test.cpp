@@ -1,9 +1,9 @@
+#include "core/base/test_support.h"
 #include "melody/editor/editor_commands.h"
 
 #include <deque>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace pdx::melody {
 namespace {
@@ -58,9 +58,7 @@ protected:
     ASSERT_TRUE(doc_.movePending());
   }
 
-  void TearDown() override { fs::remove_all(dir_); }
-
-  const fs::path dir_ = fs::temp_directory_path() / ("pdx-editor-" + std::to_string(::getpid()));
+  const TempDir dir_;
   CMelodyFile doc_;
   ScriptedUser user_;
   EditorCommands commands_{doc_, user_};

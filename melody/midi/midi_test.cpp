@@ -79,10 +79,6 @@ Recorded recorded(const CMelody &melody) {
   return r;
 }
 
-std::vector<NoteEntry> entriesOf(const MidiImport &in) {
-  return {in.melody.entries().begin(), in.melody.entries().end()};
-}
-
 bool has(const MidiImport &in, const std::string &warning) {
   return std::find(in.warnings.begin(), in.warnings.end(), warning) != in.warnings.end();
 }
@@ -95,7 +91,7 @@ TEST(Midi, RoundTripKeepsEveryValueDotsAndRests) {
   const MidiImport back = importMidi(exportMidi(m));
   ASSERT_TRUE(back.ok) << back.error;
   EXPECT_EQ(back.melody.tempo(), 96);
-  EXPECT_EQ(entriesOf(back), std::vector<NoteEntry>(m.entries().begin(), m.entries().end()));
+  EXPECT_EQ(entriesOf(back.melody), entriesOf(m));
   EXPECT_TRUE(back.warnings.empty());
 }
 
@@ -186,7 +182,7 @@ TEST(Midi, EachNoteTakesTheValueOfItsOwnLengthAndShortGap) {
     const MidiImport in = importMidi(file(0, {track({{72, c.held, c.gap}, {72, c.held, c.gap}})}, 480));
     std::vector<NoteEntry> twice = c.one;
     twice.insert(twice.end(), c.one.begin(), c.one.end());
-    EXPECT_EQ(entriesOf(in), twice) << c.held << "+" << c.gap;
+    EXPECT_EQ(entriesOf(in.melody), twice) << c.held << "+" << c.gap;
   }
 }
 
@@ -206,7 +202,7 @@ TEST(Midi, SystemMessagesAPlayerSkipsAreSkipped) {
                    0, 0,    0xF1, 5,  0, 0xFE, 0, 0xF6, 0, 0xFF, 0x2F, 0};
   const MidiImport in = importMidi(file(0, {t}));
   ASSERT_TRUE(in.ok) << in.error;
-  EXPECT_EQ(entriesOf(in), (std::vector<NoteEntry>{{1000, 0x30}}));
+  EXPECT_EQ(entriesOf(in.melody), (std::vector<NoteEntry>{{1000, 0x30}}));
   EXPECT_EQ(in.warnings, std::vector<std::string>{"재생기가 건너뛰는 시스템 메시지 5개를 건너뛰었습니다."});
 }
 
