@@ -66,7 +66,13 @@ TEST(MelodyRenderer, WavHeaderDescribes16BitMono) {
 TEST(MelodyRenderer, WritesTheWholeFileOrNothing) {
   const TempDir dir;
   ASSERT_EQ(renderToWav(scale(), dir / "scale.wav", {22050, Millis(600000)}), DocResult::Ok);
-  EXPECT_EQ(std::filesystem::file_size(dir / "scale.wav"), 44u + 2u * 8u * 11025u);
+  const auto bytes = readWholeFile<std::vector<uint8_t>>(dir / "scale.wav");
+  const std::vector<int16_t> samples = samplesOf(playOffline(scale(), Millis(600000)), 22050);
+  ASSERT_EQ(bytes.size(), 44u + 2u * samples.size());
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 44), wavHeader(22050, samples.size()));
+  for (size_t i = 0; i < samples.size(); ++i) { // 16-bit little-endian
+    ASSERT_EQ(static_cast<int16_t>(bytes[44 + 2 * i] | bytes[45 + 2 * i] << 8), samples[i]) << "sample " << i;
+  }
   EXPECT_EQ(renderToWav(scale(), dir / "missing" / "x.wav", {}), DocResult::CannotCreate);
 }
 
