@@ -53,7 +53,7 @@ TEST_F(MelodyFileTest, NewUsesTheGivenTitleAndName) {
   EXPECT_EQ(doc_.at(0).name().view(), "abcdefghijklmno");
 }
 
-TEST_F(MelodyFileTest, SavedFilesLoadBack) {
+TEST_F(MelodyFileTest, SavedFilesLoadBackIdentically) {
   doc_.New("title", "song.pcm");
   doc_.Current()->insertRaw(0, std::vector<NoteEntry>{note(1000, 3, 0), mark(kBarLine)}, 2);
   ASSERT_EQ(doc_.AddMelody("second"), 1);
@@ -61,6 +61,7 @@ TEST_F(MelodyFileTest, SavedFilesLoadBack) {
   ASSERT_TRUE(doc_.IsModified());
   ASSERT_EQ(doc_.Save(), DocResult::Ok);
   EXPECT_FALSE(doc_.IsModified());
+  const auto first = bytesOf(root_ / "Melody" / "song.pcm");
 
   CMelodyFile other;
   other.setFolder(root_ / "Melody");
@@ -69,6 +70,8 @@ TEST_F(MelodyFileTest, SavedFilesLoadBack) {
   ASSERT_EQ(other.size(), 2);
   EXPECT_EQ(other.at(1).tempo(), 255);
   EXPECT_EQ(other.at(0).count(), 2);
+  ASSERT_EQ(other.Save(), DocResult::Ok);
+  EXPECT_EQ(bytesOf(root_ / "Melody" / "song.pcm"), first);
 }
 
 TEST_F(MelodyFileTest, EveryLoadFailureLeavesANewUntitledDocument) {
