@@ -3,7 +3,6 @@
 #include "core/base/test_support.h"
 
 #include <chrono>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <stdexcept>

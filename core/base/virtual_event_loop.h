@@ -26,7 +26,6 @@ public:
   // Runs posted calls until none is left.
   void drainPosted();
   // True when a timer with this id is running.
-  bool isRunning(TimerId id) const { return timers_.count(id) != 0; }
 
 private:
   static constexpr int64_t kUtcStart = 1715941233; // 2024-05-17 19:20:33 in Korea

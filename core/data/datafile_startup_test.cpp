@@ -1,10 +1,8 @@
 #include "core/base/test_support.h"
 #include "core/data/datafile_startup.h"
 
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -61,15 +61,6 @@ int GroupTable::nextFreeId(int after) const {
   return -1;
 }
 
-int GroupTable::previousFreeId(int before) const {
-  for (int id = std::min(before - 1, kMaxGroups - 1); id >= 0; --id) {
-    if (isFree(id)) {
-      return id;
-    }
-  }
-  return -1;
-}
-
 GroupRefusal GroupTable::refusal(const PhoneGroup &group, std::optional<size_t> replacing) const {
   const std::string_view name = storedGroupName(group.name.view());
   if (name.empty()) {

@@ -48,7 +48,6 @@ public:
   // Ids 0..19 whose slot holds no group or an empty one; -1 when none.
   int firstFreeId() const { return nextFreeId(-1); }
   int nextFreeId(int after) const;
-  int previousFreeId(int before) const;
   // Adds a group under the first free id with melody 0; its id, or -1 when
   // the table refuses it.
   int addGroup(std::string_view name, uint16_t secret);

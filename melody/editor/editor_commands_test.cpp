@@ -1,9 +1,9 @@
+#include "core/base/test_support.h"
 #include "melody/editor/editor_commands.h"
 
 #include <deque>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace pdx::melody {
 namespace {
@@ -47,7 +47,6 @@ protected:
     fs::create_directories(dir_ / "elsewhere");
     doc_.setFolder(dir_ / "melody");
   }
-  void touch(const fs::path &p) { std::ofstream(p) << "x"; }
   // A saved file outside the melody folder, opened by its full path.
   void openOutside() {
     CMelodyFile other;
@@ -58,9 +57,7 @@ protected:
     ASSERT_TRUE(doc_.movePending());
   }
 
-  void TearDown() override { fs::remove_all(dir_); }
-
-  const fs::path dir_ = fs::temp_directory_path() / ("pdx-editor-" + std::to_string(::getpid()));
+  const TempDir dir_;
   CMelodyFile doc_;
   ScriptedUser user_;
   EditorCommands commands_{doc_, user_};
@@ -103,7 +100,7 @@ TEST_F(EditorCommandsTest, FolderQuestionNoSavesInPlaceAndAsksAgain) {
 }
 
 TEST_F(EditorCommandsTest, FolderQuestionWithTheNameTaken) {
-  touch(dir_ / "melody" / "tune.pcm");
+  pdx::writeWholeFile(dir_ / "melody" / "tune.pcm", "x");
   openOutside();
   // Yes, then Yes to overwrite: saved under the same name, no picker.
   user_.answers = {kIdYes, kIdYes};
@@ -138,7 +135,7 @@ TEST_F(EditorCommandsTest, QuestionsBeforeChangesAreLost) {
 }
 
 TEST_F(EditorCommandsTest, NewFileChecksAnExistingFile) {
-  touch(dir_ / "melody" / "song.pcm");
+  pdx::writeWholeFile(dir_ / "melody" / "song.pcm", "x");
   user_.name = "song";
   user_.answers = {kIdCancel};
   commands_.NewFile();
@@ -171,11 +168,11 @@ TEST_F(EditorCommandsTest, MelodyCommands) {
 }
 
 TEST_F(EditorCommandsTest, OpenFailuresLeaveANewDocument) {
-  touch(dir_ / "melody" / "junk.pcm");
+  pdx::writeWholeFile(dir_ / "melody" / "junk.pcm", "x");
   commands_.Open("junk.pcm");
   EXPECT_EQ(user_.asked.back(), "멜로디 파일이 아닙니다.");
   EXPECT_EQ(doc_.path(), CMelodyFile::defaultPath());
-  touch(dir_ / "bad.mid");
+  pdx::writeWholeFile(dir_ / "bad.mid", "x");
   commands_.Open((dir_ / "bad.mid").string());
   EXPECT_EQ(user_.asked.back(), "MIDI 파일이 아닙니다.");
 }

@@ -54,12 +54,7 @@ TEST(MelodySetPayload, CarriesSlotNameTempoLengthDataAndATrailingZero) {
 }
 
 TEST(MelodySetPayload, LongDataIsCutTo500BytesEndingInTheEndByte) {
-  CMelody melody;
-  std::vector<NoteEntry> entries;
-  for (int i = 0; i < 310; ++i) {
-    entries.push_back(note(i % 2 ? 500 : 1000, 3, 0));
-  }
-  melody.assignStored(entries);
+  const CMelody melody = makeMelody(entriesOfLength(620));
   ASSERT_EQ(encodeForPhone(melody).size(), 621u);
   const Bytes payload = buildMelodySetPayload(0, melody);
   ASSERT_EQ(payload.size(), 522u);

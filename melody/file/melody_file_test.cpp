@@ -3,7 +3,6 @@
 #include "melody/file/test_melodies.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace pdx::melody {
 namespace {
@@ -14,14 +13,10 @@ using namespace testing;
 class MelodyFileTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("pdx-melody-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
     fs::create_directories(root_ / "Melody");
     fs::create_directories(root_ / "elsewhere");
     doc_.setFolder(root_ / "Melody");
   }
-  void TearDown() override { fs::remove_all(root_); }
 
   static std::vector<uint8_t> bytesOf(const fs::path &p) {
     return pdx::readWholeFile<std::vector<uint8_t>>(p);
@@ -37,7 +32,7 @@ protected:
     EXPECT_FALSE(doc_.IsModified());
   }
 
-  fs::path root_;
+  TempDir root_;
   CMelodyFile doc_;
 };
 
@@ -170,8 +165,6 @@ TEST_F(MelodyFileTest, AWriteErrorKeepsThePreviousFileAndTheChanges) {
   }
   EXPECT_EQ(bytesOf(root_ / "Melody" / "keep.pcm"), before);
   EXPECT_TRUE(doc_.IsModified());
-  doc_.setPath("no-such-folder/x.pcm");
-  EXPECT_EQ(doc_.Save(), DocResult::CannotCreate);
 }
 
 TEST_F(MelodyFileTest, NamesAreUniqueAndTheListTracksChanges) {

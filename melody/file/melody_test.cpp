@@ -75,14 +75,7 @@ TEST(CMelodyEdits, AppendStopsAtTheEncodedLimitAndTheEntryLimit) {
 }
 
 TEST(CMelodyEdits, CutFromEndKeepsTheLongestPrefixWithinTheLimit) {
-  CMelody melody;
-  std::vector<NoteEntry> entries;
-  for (int i = 0; i < 300; ++i) {
-    entries.push_back(note(i % 2 ? 500 : 1000, 3, 0));
-    entries.push_back(mark(kBarLine));
-  }
-  melody.assignStored(entries);
-  melody.recomputeEncodedLength();
+  CMelody melody = makeMelody(entriesOfLength(600, true));
   ASSERT_EQ(melody.encodedLength(), 600);
   melody.cutFromEndTo(498);
   EXPECT_EQ(melody.encodedLength(), 498);

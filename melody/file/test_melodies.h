@@ -4,15 +4,14 @@
 #include "core/base/bytes.h"
 #include "melody/file/melody.h"
 
-#include <initializer_list>
 #include <string_view>
 #include <vector>
 
 namespace pdx::melody::testing {
 
-inline CMelody makeMelody(std::initializer_list<NoteEntry> entries, uint16_t tempo = kDefaultTempo) {
+inline CMelody makeMelody(const std::vector<NoteEntry> &entries, uint16_t tempo = kDefaultTempo) {
   CMelody melody;
-  melody.assignStored(std::vector<NoteEntry>(entries));
+  melody.assignStored(entries);
   melody.setStoredTempo(tempo);
   melody.recomputeEncodedLength();
   return melody;
@@ -26,6 +25,27 @@ inline NoteEntry rest(uint16_t duration) {
 }
 inline NoteEntry mark(uint16_t code) {
   return {0, code};
+}
+
+// Entries of encoded length `length`: notes alternating between two
+// durations (2 bytes each), then a repeat sign (1 byte) when `length` is odd;
+// with `bars`, a bar line (no byte) after each note.
+inline std::vector<NoteEntry> entriesOfLength(int length, bool bars = false) {
+  std::vector<NoteEntry> out;
+  for (int i = 0; i < length / 2; ++i) {
+    out.push_back(note(i % 2 ? 500 : 1000, 3, 0));
+    if (bars) {
+      out.push_back(mark(kBarLine));
+    }
+  }
+  if (length % 2) {
+    out.push_back(mark(kLeftRepeat));
+  }
+  return out;
+}
+
+inline std::vector<NoteEntry> entriesOf(const CMelody &melody) {
+  return {melody.entries().begin(), melody.entries().end()};
 }
 
 // The 64-byte header with the given version words.

@@ -79,14 +79,6 @@ Recorded recorded(const CMelody &melody) {
   return r;
 }
 
-std::vector<NoteEntry> entriesOf(const MidiImport &in) {
-  return {in.melody.entries().begin(), in.melody.entries().end()};
-}
-
-bool has(const MidiImport &in, const std::string &warning) {
-  return std::find(in.warnings.begin(), in.warnings.end(), warning) != in.warnings.end();
-}
-
 TEST(Midi, RoundTripKeepsEveryValueDotsAndRests) {
   const CMelody m = makeMelody({note(4000, 3, 0), note(3000, 3, 2), note(2000, 3, 4), rest(1500),
                                 note(1000, 3, 5), note(750, 3, 7), note(500, 3, 9), rest(375),
@@ -95,7 +87,7 @@ TEST(Midi, RoundTripKeepsEveryValueDotsAndRests) {
   const MidiImport back = importMidi(exportMidi(m));
   ASSERT_TRUE(back.ok) << back.error;
   EXPECT_EQ(back.melody.tempo(), 96);
-  EXPECT_EQ(entriesOf(back), std::vector<NoteEntry>(m.entries().begin(), m.entries().end()));
+  EXPECT_EQ(entriesOf(back.melody), entriesOf(m));
   EXPECT_TRUE(back.warnings.empty());
 }
 
@@ -186,7 +178,7 @@ TEST(Midi, EachNoteTakesTheValueOfItsOwnLengthAndShortGap) {
     const MidiImport in = importMidi(file(0, {track({{72, c.held, c.gap}, {72, c.held, c.gap}})}, 480));
     std::vector<NoteEntry> twice = c.one;
     twice.insert(twice.end(), c.one.begin(), c.one.end());
-    EXPECT_EQ(entriesOf(in), twice) << c.held << "+" << c.gap;
+    EXPECT_EQ(entriesOf(in.melody), twice) << c.held << "+" << c.gap;
   }
 }
 
@@ -198,7 +190,8 @@ TEST(Midi, TheMelodyEndsAtItsLimitEvenForHugeTimes) {
   EXPECT_EQ(in.melody.count(), 496);
   EXPECT_EQ(in.melody.encodedLength(), kEncodedLimit - 1);
   EXPECT_EQ(in.melody.at(495), (NoteEntry{4000, 0x30}));
-  EXPECT_TRUE(has(in, "멜로디의 한도에 이르러 나머지 음표 6개는 넣지 못했습니다."));
+  EXPECT_NE(std::ranges::find(in.warnings, "멜로디의 한도에 이르러 나머지 음표 6개는 넣지 못했습니다."),
+            in.warnings.end());
 }
 
 TEST(Midi, SystemMessagesAPlayerSkipsAreSkipped) {
@@ -206,7 +199,7 @@ TEST(Midi, SystemMessagesAPlayerSkipsAreSkipped) {
                    0, 0,    0xF1, 5,  0, 0xFE, 0, 0xF6, 0, 0xFF, 0x2F, 0};
   const MidiImport in = importMidi(file(0, {t}));
   ASSERT_TRUE(in.ok) << in.error;
-  EXPECT_EQ(entriesOf(in), (std::vector<NoteEntry>{{1000, 0x30}}));
+  EXPECT_EQ(entriesOf(in.melody), (std::vector<NoteEntry>{{1000, 0x30}}));
   EXPECT_EQ(in.warnings, std::vector<std::string>{"재생기가 건너뛰는 시스템 메시지 5개를 건너뛰었습니다."});
 }
 

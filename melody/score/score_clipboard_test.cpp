@@ -11,7 +11,7 @@ using namespace testing;
 
 class ClipboardTest : public ::testing::Test {
 protected:
-  void use(CMelody m) {
+  void use(const CMelody &m) {
     melody_ = m;
     editor_.setMelody(&melody_);
   }
@@ -84,14 +84,7 @@ TEST_F(ClipboardTest, PasteOverASelectionReplacesIt) {
 }
 
 TEST_F(ClipboardTest, ARefusedPasteKeepsTheSelection) {
-  // 240 notes of alternating durations: 480 of the 497 bytes.
-  std::vector<NoteEntry> entries;
-  for (int i = 0; i < 240; ++i) {
-    entries.push_back(note(i % 2 ? 500 : 1000, 3, 0));
-  }
-  melody_.assignStored(entries);
-  melody_.recomputeEncodedLength();
-  editor_.setMelody(&melody_);
+  use(makeMelody(entriesOfLength(480))); // of the 497 bytes
   editor_.setSelection(0, 20);
   editor_.Copy();
   editor_.setSelection(0, 1);
@@ -106,15 +99,7 @@ TEST_F(ClipboardTest, ARefusedPasteKeepsTheSelection) {
 }
 
 TEST_F(ClipboardTest, CopyLeavesOutWhatDoesNotFitAndSurvivesAMelodyChange) {
-  std::vector<NoteEntry> entries;
-  for (int i = 0; i < 300; ++i) {
-    entries.push_back(note(i % 2 ? 500 : 1000, 3, 0));
-    entries.push_back(mark(kBarLine));
-  }
-  CMelody big;
-  big.assignStored(entries); // longer than an edit may make it
-  big.recomputeEncodedLength();
-  use(big);
+  use(makeMelody(entriesOfLength(600, true))); // longer than an edit may make it
   editor_.SelectAll();
   editor_.Copy();
   // 248 notes reach 496; the 249th (a change of duration) is left out, the

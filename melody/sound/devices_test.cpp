@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "melody/sound/alsa_output.h"
 #include "melody/sound/pc_speaker_output.h"
 #include "melody/sound/tone_output_factory.h"
@@ -5,7 +6,6 @@
 #include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace pdx::melody {
 namespace {
@@ -13,13 +13,12 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ToneDevices, APcSpeakerIsOnlyAnInputDeviceThatSoundsTones) {
-  const fs::path dir = fs::temp_directory_path() / ("pdx-input-" + std::to_string(::getpid()));
+  const TempDir dir;
   fs::create_directories(dir / "by-path");
   std::ofstream(dir / "event0") << "not a device";
   std::ofstream(dir / "by-path" / "platform-pcspkr-event-spkr") << "not a device";
   EXPECT_EQ(PcSpeakerOutput::open(dir), nullptr);
   EXPECT_EQ(PcSpeakerOutput::open(dir / "missing"), nullptr);
-  fs::remove_all(dir);
 }
 
 TEST(ToneDevices, AMissingSoundCardIsReportedNotFatal) {
