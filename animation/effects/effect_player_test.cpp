@@ -18,10 +18,12 @@ private:
   size_t next_ = 0;
 };
 
-CMonoPicture leftColumn() {
+// Columns 0 and 95 black.
+CMonoPicture edgeColumns() {
   CMonoPicture p;
   for (int y = 0; y < 51; ++y) {
     p.setPixel(0, y, true);
+    p.setPixel(95, y, true);
   }
   return p;
 }
@@ -65,10 +67,6 @@ CMonoPicture allBlack() {
   return p;
 }
 
-bool rowWhite(const CMonoPicture &p, int y) {
-  return blackColumns(p, y).empty();
-}
-
 TEST(EffectTable, ListsTwentySixNamedCodes) {
   const auto &table = effectTable();
   for (int row = 0; row < kListedEffects; ++row) {
@@ -99,30 +97,18 @@ TEST(EffectFrames, CountAndEndState) {
   }
 }
 
-TEST(Slide, Code1BringsTheLeftColumnInFromTheRight) {
-  SystemRandom random;
-  const auto frames = effectFrames(1, leftColumn(), random, 40);
-  ASSERT_EQ(frames.size(), 12u);
-  for (size_t k = 0; k < frames.size(); ++k) {
-    EXPECT_EQ(blackColumns(frames[k], 10), std::vector<int>{88 - 8 * static_cast<int>(k)}) << "frame " << k;
-  }
-}
-
-TEST(Slide, Code11WrapsWhatLeavesOnTheRight) {
-  CMonoPicture picture = leftColumn();
-  for (int y = 0; y < 51; ++y) {
-    picture.setPixel(95, y, true);
-  }
-  SystemRandom random;
-  const auto frames = effectFrames(11, picture, random, 40);
-  ASSERT_EQ(frames.size(), 12u);
-  for (size_t k = 0; k < frames.size(); ++k) {
-    const int left = 88 - 8 * static_cast<int>(k);
-    std::vector<int> expected{left - 1, left};
-    if (left == 0) {
-      expected = {0, 95};
+TEST(Slide, Codes1And11MoveEightColumnsAFrameAnd11WrapsWhatLeavesOnTheRight) {
+  for (uint16_t code : {1, 11}) {
+    SystemRandom random;
+    const auto frames = effectFrames(code, edgeColumns(), random, 40);
+    ASSERT_EQ(frames.size(), 12u);
+    for (size_t k = 0; k < frames.size(); ++k) {
+      const int left = 88 - 8 * static_cast<int>(k);
+      const std::vector<int> expected = left == 0   ? std::vector{0, 95}
+                                        : code == 1 ? std::vector{left}
+                                                    : std::vector{left - 1, left};
+      EXPECT_EQ(blackColumns(frames[k], 3), expected) << code << " frame " << k;
     }
-    EXPECT_EQ(blackColumns(frames[k], 3), expected) << "frame " << k;
   }
 }
 
@@ -163,7 +149,7 @@ TEST(Stretch, HeightOneShowsRowZeroAtTheAnchor) {
       if (y == row) {
         EXPECT_TRUE(rowEquals(player.display(), y, picture, 0)) << code;
       } else {
-        EXPECT_TRUE(rowWhite(player.display(), y)) << code << " row " << y;
+        EXPECT_TRUE(blackColumns(player.display(), y).empty()) << code << " row " << y;
       }
     }
   }
@@ -186,7 +172,7 @@ TEST(Stretch, PicksEvenlySpreadRows) {
     EXPECT_TRUE(rowEquals(player.display(), y, picture, picked[static_cast<size_t>(y)])) << y;
   }
   for (int y = 47; y < 51; ++y) {
-    EXPECT_TRUE(rowWhite(player.display(), y));
+    EXPECT_TRUE(blackColumns(player.display(), y).empty());
   }
 }
 
