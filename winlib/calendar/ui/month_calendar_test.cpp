@@ -32,15 +32,8 @@ TEST_F(MonthCalendarTest, OpensOnTheCurrentMonthAndItsArrowsPageTheMonthsAcrossT
   ASSERT_TRUE(calendar.SetMonth(2001, 1));
   CBmpButton &previous = calendar.previousButton();
   CBmpButton &next = calendar.nextButton();
-  EXPECT_EQ(previous.CommandId(), 4103);
-  EXPECT_EQ(next.CommandId(), 4104);
-  EXPECT_EQ(previous.FrameCount(), 1);
-  EXPECT_EQ(previous.Style(), 4096U);
-  EXPECT_EQ(next.Style(), 12288U);
   EXPECT_EQ(previous.pos(), QPoint(0, 0));
-  EXPECT_FALSE(previous.size().isEmpty());
-  EXPECT_EQ(next.geometry().right(), calendar.width() - 1);
-  EXPECT_EQ(next.y(), 0);
+  EXPECT_EQ(next.geometry().topRight(), QPoint(calendar.width() - 1, 0));
   QTest::mouseClick(&previous, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(calendar.year(), 2000);
   EXPECT_EQ(calendar.month(), 12);
