@@ -44,7 +44,6 @@ public:
 
   int CommandId() const { return commandId_; }
   uint32_t Style() const { return style_; }
-  int FrameCount() const { return frames_; }
   // The frame the current state shows.
   int CurrentFrame() const;
   // Interval of the animation timer in milliseconds (150 unless set).

@@ -92,22 +92,17 @@ TEST(MessageBox, CentredOnTheOwnerOrTheScreen) {
   owner.setGeometry(100, 80, 600, 460);
   CBmpMessageBox box;
   box.Prepare(QStringLiteral("저장할 수 없습니다."), QString(), kMbOk, 0);
-  QPoint onOwner;
-  QTimer::singleShot(0, [&] {
-    onOwner = box.geometry().center();
-    box.EndDialog(kIdOk);
-  });
-  (void)box.RunAt(&owner, false);
-  EXPECT_LE((onOwner - owner.geometry().center()).manhattanLength(), 2);
-
-  QPoint onScreen;
-  QTimer::singleShot(0, [&] {
-    onScreen = box.geometry().center();
-    box.EndDialog(kIdOk);
-  });
-  (void)box.RunAt(&owner, true);
-  const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-  EXPECT_LE((onScreen - screenCentre).manhattanLength(), 2);
+  for (bool onScreen : {false, true}) {
+    QPoint centre;
+    QTimer::singleShot(0, [&] {
+      centre = box.geometry().center();
+      box.EndDialog(kIdOk);
+    });
+    (void)box.RunAt(&owner, onScreen);
+    const QPoint expected =
+        onScreen ? QGuiApplication::primaryScreen()->availableGeometry().center() : owner.geometry().center();
+    EXPECT_LE((centre - expected).manhattanLength(), 2) << onScreen;
+  }
 }
 
 } // namespace

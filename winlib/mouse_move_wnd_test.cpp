@@ -18,46 +18,34 @@ void send(QWidget *target, QEvent::Type type, QPoint local, Qt::MouseButtons but
   QCoreApplication::sendEvent(target, &event);
 }
 
-TEST(MouseMoveWnd, DraggingTheBackgroundMovesTheWindowWithThePointer) {
-  CMouseMoveWnd window;
-  window.setGeometry(100, 100, 200, 150);
-  window.show();
-  send(&window, QEvent::MouseButtonPress, QPoint(20, 30), Qt::LeftButton);
-  EXPECT_TRUE(window.IsDragging());
-  // The pointer moves 50 right and 40 down on the screen.
-  const QPointF global = window.mapToGlobal(QPointF(70, 70));
-  QMouseEvent move(QEvent::MouseMove, QPointF(70, 70), global, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(&window, &move);
-  EXPECT_EQ(window.pos(), QPoint(150, 140));
-  send(&window, QEvent::MouseButtonRelease, QPoint(20, 30), Qt::NoButton);
-  EXPECT_FALSE(window.IsDragging());
-  send(&window, QEvent::MouseMove, QPoint(90, 90), Qt::NoButton);
-  EXPECT_EQ(window.pos(), QPoint(150, 140)) << "no drag after the release";
-}
-
-TEST(MouseMoveWnd, ChildWindowMovesInItsParentsCoordinates) {
+TEST(MouseMoveWnd, DraggingTheBackgroundMovesTheWindowWithThePointerUntilTheRelease) {
+  // A top-level window moves on the screen, a child in its parent; a press
+  // on a control in the window is the control's.
   QWidget parent;
   parent.setGeometry(300, 200, 400, 400);
+  CMouseMoveWnd top;
   auto *child = new CMouseMoveWnd(&parent);
+  top.setGeometry(100, 100, 200, 150);
   child->setGeometry(10, 10, 100, 100);
+  auto *button = new CBmpButton(&top);
+  button->Create(kPushStyle, QRect(150, 100, 0, 0), &top, 1, resources::kButtonCancel, 3);
+  top.show();
   parent.show();
-  send(child, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
-  const QPointF global = child->mapToGlobal(QPointF(25, 15));
-  QMouseEvent move(QEvent::MouseMove, QPointF(25, 15), global, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(child, &move);
-  EXPECT_EQ(child->pos(), QPoint(30, 20));
-  send(child, QEvent::MouseButtonRelease, QPoint(25, 15), Qt::NoButton);
-}
-
-TEST(MouseMoveWnd, PressOnAChildControlDoesNotDrag) {
-  CMouseMoveWnd window;
-  window.resize(200, 100);
-  auto *button = new CBmpButton(&window);
-  button->Create(kPushStyle, QRect(10, 10, 0, 0), &window, 1, resources::kButtonCancel, 3);
-  window.show();
   send(button, QEvent::MouseButtonPress, QPoint(3, 3), Qt::LeftButton);
-  EXPECT_FALSE(window.IsDragging());
+  EXPECT_FALSE(top.IsDragging());
   send(button, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::NoButton);
+  for (auto [window, press, to, placed] :
+       {std::tuple<CMouseMoveWnd *, QPoint, QPoint, QPoint>{&top, {20, 30}, {70, 70}, {150, 140}},
+        {child, {5, 5}, {25, 15}, {30, 20}}}) {
+    send(window, QEvent::MouseButtonPress, press, Qt::LeftButton);
+    EXPECT_TRUE(window->IsDragging());
+    send(window, QEvent::MouseMove, to, Qt::LeftButton);
+    EXPECT_EQ(window->pos(), placed);
+    send(window, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    EXPECT_FALSE(window->IsDragging());
+    send(window, QEvent::MouseMove, to + QPoint(20, 20), Qt::NoButton);
+    EXPECT_EQ(window->pos(), placed) << "no drag after the release";
+  }
 }
 
 // A page that writes a line of text over its skin.

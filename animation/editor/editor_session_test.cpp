@@ -1,10 +1,10 @@
 #include "animation/editor/editor_session.h"
 #include "core/base/cp949.h"
 #include "core/base/message_box_codes.h"
+#include "core/base/test_support.h"
 
 #include <deque>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace pdx::animation {
 namespace {
@@ -53,13 +53,11 @@ constexpr const char *kQuit = "프로그램을 종료하시겠습니까?";
 class EditorSessionTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-velluto-" + std::to_string(::getpid()));
     fs::create_directories(dir_ / "animate");
     fs::create_directories(dir_ / "elsewhere");
     document_.setFolder(dir_ / "animate");
     document_.New();
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   // A file of one animation outside the folder, opened.
   void openOutside() {
@@ -71,7 +69,7 @@ protected:
     ASSERT_TRUE(document_.movePending());
   }
 
-  fs::path dir_;
+  pdx::TempDir dir_;
   CAnimationFile document_;
   ScriptedPorts ports_;
   EditorSession session_{document_, ports_};

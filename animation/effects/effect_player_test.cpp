@@ -2,6 +2,7 @@
 #include "animation/effects/effect_table.h"
 
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace pdx::animation {
@@ -18,10 +19,12 @@ private:
   size_t next_ = 0;
 };
 
-CMonoPicture leftColumn() {
+// Columns 0 and 95 black.
+CMonoPicture edgeColumns() {
   CMonoPicture p;
   for (int y = 0; y < 51; ++y) {
     p.setPixel(0, y, true);
+    p.setPixel(95, y, true);
   }
   return p;
 }
@@ -65,10 +68,6 @@ CMonoPicture allBlack() {
   return p;
 }
 
-bool rowWhite(const CMonoPicture &p, int y) {
-  return blackColumns(p, y).empty();
-}
-
 TEST(EffectTable, ListsTwentySixNamedCodes) {
   const auto &table = effectTable();
   for (int row = 0; row < kListedEffects; ++row) {
@@ -99,30 +98,18 @@ TEST(EffectFrames, CountAndEndState) {
   }
 }
 
-TEST(Slide, Code1BringsTheLeftColumnInFromTheRight) {
-  SystemRandom random;
-  const auto frames = effectFrames(1, leftColumn(), random, 40);
-  ASSERT_EQ(frames.size(), 12u);
-  for (size_t k = 0; k < frames.size(); ++k) {
-    EXPECT_EQ(blackColumns(frames[k], 10), std::vector<int>{88 - 8 * static_cast<int>(k)}) << "frame " << k;
-  }
-}
-
-TEST(Slide, Code11WrapsWhatLeavesOnTheRight) {
-  CMonoPicture picture = leftColumn();
-  for (int y = 0; y < 51; ++y) {
-    picture.setPixel(95, y, true);
-  }
-  SystemRandom random;
-  const auto frames = effectFrames(11, picture, random, 40);
-  ASSERT_EQ(frames.size(), 12u);
-  for (size_t k = 0; k < frames.size(); ++k) {
-    const int left = 88 - 8 * static_cast<int>(k);
-    std::vector<int> expected{left - 1, left};
-    if (left == 0) {
-      expected = {0, 95};
+TEST(Slide, Codes1And11MoveEightColumnsAFrameAnd11WrapsWhatLeavesOnTheRight) {
+  for (uint16_t code : {1, 11}) {
+    SystemRandom random;
+    const auto frames = effectFrames(code, edgeColumns(), random, 40);
+    ASSERT_EQ(frames.size(), 12u);
+    for (size_t k = 0; k < frames.size(); ++k) {
+      const int left = 88 - 8 * static_cast<int>(k);
+      const std::vector<int> expected = left == 0   ? std::vector{0, 95}
+                                        : code == 1 ? std::vector{left}
+                                                    : std::vector{left - 1, left};
+      EXPECT_EQ(blackColumns(frames[k], 3), expected) << code << " frame " << k;
     }
-    EXPECT_EQ(blackColumns(frames[k], 3), expected) << "frame " << k;
   }
 }
 
@@ -153,54 +140,44 @@ TEST(Slide, Code26MovesDiagonally) {
   EXPECT_TRUE(frames[13].pixel(95, 50));
 }
 
-TEST(Stretch, HeightOneShowsRowZeroAtTheAnchor) {
+// Stretches and smears: after `steps` steps each shown row is the picture's
+// row `source(y)`, or white where that is -1.
+TEST(RowEffects, EachRowShowsItsPictureRowOrWhite) {
+  const struct {
+    uint16_t code;
+    int steps;
+    std::function<int(int)> source;
+  } cases[] = {
+      // Height one: row 0 at the top, bottom or middle.
+      {5, 0, [](int y) { return y == 0 ? 0 : -1; }},
+      {6, 0, [](int y) { return y == 50 ? 0 : -1; }},
+      {4, 0, [](int y) { return y == 25 ? 0 : -1; }},
+      // Height 47: every row but four spread evenly.
+      {21, 1,
+       [](int y) {
+         int source = y;
+         for (int skipped : {1, 13, 26, 39}) {
+           source += source >= skipped ? 1 : 0;
+         }
+         return y < 47 ? source : -1;
+       }},
+      // Code 7 smears row 46 upward over rows 0 to 46; code 24 erases from the bottom up.
+      {7, 1, [](int y) { return y <= 46 ? 46 : y; }},
+      {24, 1, [](int y) { return y >= 47 ? 46 : y; }},
+  };
   const CMonoPicture picture = pattern();
-  SystemRandom random;
-  for (auto [code, row] : {std::pair<uint16_t, int>{5, 0}, {6, 50}, {4, 25}}) {
-    CEffectPlayer player(random);
-    player.start(code, picture);
-    for (int y = 0; y < 51; ++y) {
-      if (y == row) {
-        EXPECT_TRUE(rowEquals(player.display(), y, picture, 0)) << code;
-      } else {
-        EXPECT_TRUE(rowWhite(player.display(), y)) << code << " row " << y;
-      }
-    }
-  }
-}
-
-TEST(Stretch, PicksEvenlySpreadRows) {
-  const CMonoPicture picture = pattern();
-  SystemRandom random;
-  CEffectPlayer player(random);
-  player.start(21, picture);
-  ASSERT_TRUE(player.next());
-  // Height 47: every row but four spread evenly.
-  std::vector<int> picked;
-  for (int y = 0; y < 51; ++y) {
-    if (y != 1 && y != 13 && y != 26 && y != 39) {
-      picked.push_back(y);
-    }
-  }
-  for (int y = 0; y < 47; ++y) {
-    EXPECT_TRUE(rowEquals(player.display(), y, picture, picked[static_cast<size_t>(y)])) << y;
-  }
-  for (int y = 47; y < 51; ++y) {
-    EXPECT_TRUE(rowWhite(player.display(), y));
-  }
-}
-
-TEST(Smear, TheFirstStepSmearsRow46OverTheRowsItPasses) {
-  // Code 7 smears upward over rows 0 to 46; code 24 erases from the bottom up.
-  const CMonoPicture picture = pattern();
-  for (auto [code, from, to] : {std::tuple{7, 0, 46}, {24, 47, 50}}) {
+  for (const auto &c : cases) {
     SystemRandom random;
     CEffectPlayer player(random);
-    player.start(static_cast<uint16_t>(code), picture);
-    player.next();
+    player.start(c.code, picture);
+    for (int step = 0; step < c.steps; ++step) {
+      ASSERT_TRUE(player.next());
+    }
     for (int y = 0; y < 51; ++y) {
-      const int source = y >= from && y <= to ? 46 : y;
-      EXPECT_TRUE(rowEquals(player.display(), y, picture, source)) << code << " row " << y;
+      const int source = c.source(y);
+      EXPECT_TRUE(source < 0 ? blackColumns(player.display(), y).empty()
+                             : rowEquals(player.display(), y, picture, source))
+          << c.code << " row " << y;
     }
   }
 }
@@ -237,30 +214,34 @@ TEST(Dots, TheFirstFrameFollowsThePermutation) {
   EXPECT_TRUE(player.display().pixel(80 + 3, 28 + 2));
 }
 
-TEST(Pieces, Code14AlternatesTheHalvesInTheMiddle) {
+// Each frame's column x shows the picture's column `source(frame, x)`, or
+// white where that is -1.
+TEST(Pieces, EachFrameShowsItsPictureColumnsOrWhite) {
+  const struct {
+    uint16_t code;
+    std::function<int(size_t, int)> source;
+  } cases[] = {
+      // Code 14 alternates the halves in the middle.
+      {14, [](size_t k, int x) { return x >= 24 && x < 72 ? (k % 2 == 0 ? 0 : 48) + x - 24 : -1; }},
+      // Rolling pieces move right one piece a frame.
+      {17,
+       [](size_t k, int x) {
+         constexpr int kOrder[4][3] = {{0, 1, 2}, {2, 0, 1}, {1, 2, 0}, {0, 1, 2}};
+         return kOrder[k][x / 32] * 32 + x % 32;
+       }},
+  };
   const CMonoPicture picture = pattern();
-  SystemRandom random;
-  const auto frames = effectFrames(14, picture, random, 4);
-  for (size_t k = 0; k < frames.size(); ++k) {
-    const int source = k % 2 == 0 ? 0 : 48;
-    for (int y = 0; y < 51; ++y) {
-      for (int x = 0; x < 96; ++x) {
-        const bool expected = x >= 24 && x < 72 && picture.pixel(source + x - 24, y);
-        ASSERT_EQ(frames[k].pixel(x, y), expected) << k << ":" << x << "," << y;
-      }
-    }
-  }
-}
-
-TEST(Pieces, RollingPiecesMoveRightOnePiecePerFrame) {
-  const CMonoPicture picture = pattern();
-  SystemRandom random;
-  const auto frames = effectFrames(17, picture, random, 4);
-  const int order[4][3] = {{0, 1, 2}, {2, 0, 1}, {1, 2, 0}, {0, 1, 2}};
-  for (size_t k = 0; k < frames.size(); ++k) {
-    for (int j = 0; j < 3; ++j) {
-      for (int x = 0; x < 32; ++x) {
-        ASSERT_EQ(frames[k].pixel(j * 32 + x, 9), picture.pixel(order[k][j] * 32 + x, 9)) << k;
+  for (const auto &c : cases) {
+    SystemRandom random;
+    const auto frames = effectFrames(c.code, picture, random, 4);
+    ASSERT_EQ(frames.size(), 4u);
+    for (size_t k = 0; k < frames.size(); ++k) {
+      for (int y = 0; y < 51; ++y) {
+        for (int x = 0; x < 96; ++x) {
+          const int source = c.source(k, x);
+          ASSERT_EQ(frames[k].pixel(x, y), source >= 0 && picture.pixel(source, y))
+              << c.code << " frame " << k << ": " << x << "," << y;
+        }
       }
     }
   }

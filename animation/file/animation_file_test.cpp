@@ -4,10 +4,7 @@
 #include "core/base/test_support.h"
 
 #include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <unistd.h>
 
 namespace pdx::animation {
 namespace {
@@ -42,13 +39,11 @@ void expectUntitled(const CAnimationFile &file) {
 class AnimationFileTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("pdx-pca-" + std::to_string(::getpid()));
     fs::create_directories(dir_ / "Anim");
     file_.setFolder(dir_ / "Anim");
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
-  fs::path dir_;
+  pdx::TempDir dir_;
   CAnimationFile file_;
 };
 
@@ -94,50 +89,44 @@ TEST_F(AnimationFileTest, RoundTripKeepsNamesEffectsAndBits) {
   EXPECT_EQ(loaded.serialize(), saved);
 }
 
-TEST_F(AnimationFileTest, RefusedHeadersLeaveANewUntitledDocument) {
+// A file cut inside its records keeps the whole ones; a refused file leaves
+// a new untitled document.
+TEST_F(AnimationFileTest, DamagedFilesKeepTheirWholeRecordsOrAreRefused) {
   file_.New();
+  ASSERT_GE(file_.AddAnimation("b"), 0);
+  ASSERT_GE(file_.AddAnimation("c"), 0);
   const auto good = file_.serialize();
-  auto version11 = good;
-  version11[34] = 1;
-  pdx::writeWholeFile(dir_ / "v11.pca", version11);
-  EXPECT_EQ(file_.Load((dir_ / "v11.pca").string()), DocResult::UnsupportedVersion);
-  expectUntitled(file_);
-  for (size_t i = 0; i < 32; ++i) {
+  const auto changed = [&](size_t at, uint8_t value) {
     auto bad = good;
-    bad[i] ^= 0x20;
-    EXPECT_EQ(file_.parse(bad), DocResult::NotThisKind) << "magic byte " << i;
+    bad[at] = value;
+    return bad;
+  };
+  const auto cut = [&](size_t size) {
+    return std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(size));
+  };
+  // Cut in the last record or after it; version 1.1; a huge count, a negative
+  // one, five records where three are; cut in the header.
+  const std::pair<std::vector<uint8_t>, DocResult> cases[] = {
+      {cut(good.size() - 1), DocResult::Ok},     {cut(good.size() - 300), DocResult::Ok},
+      {cut(good.size() - 630), DocResult::Ok},   {changed(34, 1), DocResult::UnsupportedVersion},
+      {changed(99, 0x10), DocResult::ReadError}, {changed(99, 0xFF), DocResult::ReadError},
+      {changed(96, 5), DocResult::ReadError},    {cut(80), DocResult::ReadError},
+  };
+  for (const auto &[bytes, result] : cases) {
+    pdx::writeWholeFile(dir_ / "bad.pca", bytes);
+    EXPECT_EQ(file_.Load((dir_ / "bad.pca").string()), result) << bytes.size();
+    if (result == DocResult::Ok) {
+      ASSERT_EQ(file_.count(), 2);
+      EXPECT_EQ(file_.at(1)->name().view(), "b");
+    } else {
+      expectUntitled(file_);
+    }
+  }
+  for (size_t i = 0; i < 32; ++i) {
+    EXPECT_EQ(file_.parse(changed(i, good[i] ^ 0x20)), DocResult::NotThisKind) << "magic byte " << i;
   }
   EXPECT_EQ(file_.Load("no-such-file.pca"), DocResult::CannotOpen);
   expectUntitled(file_);
-}
-
-TEST_F(AnimationFileTest, CountsTheFileCannotHoldAreReadErrors) {
-  file_.New();
-  ASSERT_GE(file_.AddAnimation("b"), 0);
-  ASSERT_GE(file_.AddAnimation("c"), 0);
-  const auto good = file_.serialize();
-  // A huge count, a negative one, and five records where three are.
-  for (auto [at, value] : {std::pair{99, 0x10}, {99, 0xFF}, {96, 5}}) {
-    auto bad = good;
-    bad[static_cast<size_t>(at)] = static_cast<uint8_t>(value);
-    EXPECT_EQ(file_.parse(bad), DocResult::ReadError) << at << " " << value;
-  }
-  EXPECT_EQ(file_.parse(std::vector<uint8_t>(good.begin(), good.begin() + 80)), DocResult::ReadError);
-}
-
-TEST_F(AnimationFileTest, CutOffFileKeepsItsWholeRecords) {
-  file_.New();
-  ASSERT_GE(file_.AddAnimation("b"), 0);
-  ASSERT_GE(file_.AddAnimation("c"), 0);
-  const auto good = file_.serialize();
-  for (size_t cut : {good.size() - 1, good.size() - 630, good.size() - 300}) {
-    pdx::writeWholeFile(dir_ / "cut.pca",
-                        std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(cut)));
-    CAnimationFile loaded;
-    ASSERT_EQ(loaded.Load((dir_ / "cut.pca").string()), DocResult::Ok) << cut;
-    ASSERT_EQ(loaded.count(), 2);
-    EXPECT_EQ(loaded.at(1)->name().view(), "b");
-  }
 }
 
 TEST_F(AnimationFileTest, WriteErrorKeepsThePreviousFileAndTheChanges) {
@@ -163,7 +152,7 @@ TEST_F(AnimationFileTest, EverySpellingOfTheFolderCountsAsInside) {
   const std::string d = dir_.string();
   for (const std::string &spelling :
        {d + "/Anim/in.pca", d + "/Anim/../Anim/./in.pca", d + "//Anim//in.pca", std::string("Anim/in.pca"),
-        std::string("./Anim/../Anim/in.pca"), "../" + dir_.filename().string() + "/Anim/in.pca"}) {
+        std::string("./Anim/../Anim/in.pca"), "../" + fs::path(dir_).filename().string() + "/Anim/in.pca"}) {
     CAnimationFile other;
     other.setFolder(dir_ / "ANIM");
     ASSERT_EQ(other.Load(spelling), DocResult::Ok) << spelling;

@@ -1,26 +1,21 @@
 #include "winlib/calendar/month_layout.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace pdx::winlib {
 namespace {
 
 TEST(MonthLayout, WeekRowsFollowTheFirstWeekdayAndLength) {
-  EXPECT_EQ(MonthLayout(1999, 1, 280, 250).rows(), 6); // Friday, 31 days
+  const MonthLayout january(1999, 1, 280, 250); // Friday, 31 days
+  EXPECT_EQ(january.rows(), 6);
+  EXPECT_EQ((std::array{january.columnOf(1), january.rowOf(1), january.columnOf(3), january.rowOf(3)}),
+            (std::array{5, 0, 0, 1}));
+  EXPECT_EQ((std::array{january.columnOf(31), january.rowOf(31)}), (std::array{0, 5}));
   EXPECT_EQ(MonthLayout(2000, 2, 280, 250).rows(), 5); // Tuesday, 29 days
   EXPECT_EQ(MonthLayout(2009, 2, 280, 250).rows(), 4); // Sunday, 28 days
   EXPECT_EQ(MonthLayout(2000, 2, 280, 250).days(), 29);
   EXPECT_EQ(MonthLayout(1900, 2, 280, 250).days(), 28);
-}
-
-TEST(MonthLayout, FirstOfJanuary1999IsInTheFridayColumn) {
-  const MonthLayout layout(1999, 1, 280, 250);
-  EXPECT_EQ(layout.columnOf(1), 5);
-  EXPECT_EQ(layout.rowOf(1), 0);
-  EXPECT_EQ(layout.columnOf(3), 0);
-  EXPECT_EQ(layout.rowOf(3), 1);
-  EXPECT_EQ(layout.columnOf(31), 0);
-  EXPECT_EQ(layout.rowOf(31), 5);
 }
 
 TEST(MonthLayout, CellsDivideTheClientArea) {
@@ -63,7 +58,7 @@ TEST(MonthLayout, NamesAndColours) {
   EXPECT_EQ(dayColour(3), (Rgb{0, 128, 0}));
 }
 
-TEST(LunarLabel, FullFormOnFirstFifteenthAndSolarFirst) {
+TEST(LunarLabel, FullFormOnFirstFifteenthAndSolarFirstEmptyOutsideTheTable) {
   EXPECT_EQ(lunarLabel(1881, 1, 30), "1. 1");
   EXPECT_EQ(lunarLabel(1881, 2, 13), "1. 15");
   EXPECT_EQ(lunarLabel(1881, 2, 1), "1. 3");
@@ -72,9 +67,7 @@ TEST(LunarLabel, FullFormOnFirstFifteenthAndSolarFirst) {
   EXPECT_EQ(lunarLabel(2001, 5, 23, "leap "), "leap 4. 1");
   EXPECT_EQ(lunarLabel(2001, 5, 24), "2");
   EXPECT_EQ(lunarLabel(1999, 1, 1), "11. 14");
-}
-
-TEST(LunarLabel, EmptyWithoutLunarDate) {
+  // Days outside the lunar table have no label.
   EXPECT_EQ(lunarLabel(1881, 1, 29), "");
   EXPECT_EQ(lunarLabel(1880, 6, 1), "");
   EXPECT_EQ(lunarLabel(2044, 1, 1), "");

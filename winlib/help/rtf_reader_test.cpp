@@ -17,47 +17,43 @@ std::string escaped(std::string_view utf8) {
   return out;
 }
 
-std::string plain(std::string_view rtf) {
-  return readRtf(rtf).plainText();
-}
-
-TEST(RtfText, CodePage949EscapesAndRawBytes) {
-  EXPECT_EQ(plain("{\\rtf1\\ansi\\ansicpg949 \\'c7\\'d1\\'b1\\'db}"), "한글");
-  EXPECT_EQ(plain("{\\rtf1\\ansi\\ansicpg949 " + escaped("도움말 보기") + "}"), "도움말 보기");
-  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 " + text::fromUtf8("전화번호부") + "}"), "전화번호부");
-  // The phone's symbols (user-defined row 0xC9) map to the private use area.
-  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 \\'c9\\'a1}"), "\uE000");
-}
-
-TEST(RtfText, TrailByteGivenAsPlainLetter) {
-  const std::string bytes = text::fromUtf8("똠");
-  ASSERT_EQ(bytes.size(), 2U);
-  ASSERT_LT(static_cast<unsigned char>(bytes[1]), 0x80);
-  char lead[8];
-  std::snprintf(lead, sizeof lead, "\\'%02x", static_cast<unsigned char>(bytes[0]));
-  EXPECT_EQ(plain(std::string("{\\rtf1\\ansicpg949 ") + lead + bytes[1] + "x}"), "똠x");
-}
-
-TEST(RtfText, BrokenBytesBecomeReplacementAndTextGoesOn) {
-  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 \\'c7 ok}"), "\uFFFD ok");
-  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 ab\\'"), "ab");
-  EXPECT_EQ(plain("{\\rtf1\\ansicpg949 ab\\'4x"), "abx");
-  EXPECT_EQ(plain("{\\rtf1\\ansicpg1252 caf\\'e9}"), "café");
-}
-
-TEST(RtfText, UnicodeWithFallback) {
-  EXPECT_EQ(plain("{\\rtf1 \\u54620?\\u44544?}"), "한글");
-  EXPECT_EQ(plain("{\\rtf1\\uc2 \\u54620\\'c7\\'d1 x}"), "한 x");
-  EXPECT_EQ(plain("{\\rtf1\\uc0 \\u54620 x}"), "한x");
-  EXPECT_EQ(plain("{\\rtf1 \\u-10179?\\u-8704?}"), "\U0001F600");
-  EXPECT_EQ(plain("{\\rtf1 \\u-8704?a}"), "\uFFFDa");
-  EXPECT_EQ(plain("{\\rtf1 {\\uc3 \\u54620}abc}"), "한abc"); // a group end stops the fallback count
-}
-
-TEST(RtfText, EscapedSymbolsAndSpecialCharacters) {
-  EXPECT_EQ(plain("{\\rtf1 a\\\\b\\{c\\}d\\~e\\tab f\\line g\\bullet\\emdash}"),
-            "a\\b{c}d\u00A0e\tf\ng\u2022\u2014");
-  EXPECT_EQ(plain("{\\rtf1 a\r\nb\\-c}"), "abc");
+TEST(RtfText, EscapesCodePagesAndMalformedInput) {
+  const std::string trail = text::fromUtf8("똠"); // a trail byte below 0x80
+  ASSERT_EQ(trail.size(), 2U);
+  ASSERT_LT(static_cast<unsigned char>(trail[1]), 0x80);
+  const std::pair<std::string, std::string> cases[] = {
+      {"{\\rtf1\\ansi\\ansicpg949 \\'c7\\'d1\\'b1\\'db}", "한글"},
+      {"{\\rtf1\\ansi\\ansicpg949 " + escaped("도움말 보기") + "}", "도움말 보기"},
+      {"{\\rtf1\\ansicpg949 " + text::fromUtf8("전화번호부") + "}", "전화번호부"},
+      {"{\\rtf1\\ansicpg949 " + escaped("똠").substr(0, 4) + trail[1] + "x}", "똠x"},
+      {"{\\rtf1\\ansicpg949 \\'c9\\'a1}", "\uE000"}, // the phone's symbols: private use area
+      {"{\\rtf1\\ansicpg949 \\'c7 ok}", "\uFFFD ok"},
+      {"{\\rtf1\\ansicpg949 ab\\'", "ab"},
+      {"{\\rtf1\\ansicpg949 ab\\'4x", "abx"},
+      {"{\\rtf1\\ansicpg1252 caf\\'e9}", "café"},
+      {"{\\rtf1 \\u54620?\\u44544?}", "한글"},
+      {"{\\rtf1\\uc2 \\u54620\\'c7\\'d1 x}", "한 x"},
+      {"{\\rtf1\\uc0 \\u54620 x}", "한x"},
+      {"{\\rtf1 \\u-10179?\\u-8704?}", "\U0001F600"},
+      {"{\\rtf1 \\u-8704?a}", "\uFFFDa"},
+      {"{\\rtf1 {\\uc3 \\u54620}abc}", "한abc"}, // a group end stops the fallback count
+      {"{\\rtf1 a\\\\b\\{c\\}d\\~e\\tab f\\line g\\bullet\\emdash}", "a\\b{c}d\u00A0e\tf\ng\u2022\u2014"},
+      {"{\\rtf1 a\r\nb\\-c}", "abc"},
+      {"{\\rtf1\\ansi\\ansicpg949\\deff0{\\fonttbl{\\f0\\fcharset129 " + escaped("굴림") +
+           ";}}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}{\\*\\generator Writer;}"
+           "{\\*\\unknown {nested} text}\\viewkind4\\foo123 body{\\pict\\bin4 {}}x}x}",
+       "bodyx"}, // destinations and unknown words skipped
+      {"", ""},
+      {"plain text", "plain text"},
+      {"}}}a{{{b", "ab"},
+      {"{\\rtf1 a\\", "a"},
+      {"{\\rtf1\\fs99999999999999999999 big}", "big"},
+      {"{\\rtf1 \\bin999999 abc}", ""},
+      {std::string(100000, '{') + "deep" + std::string(100000, '}') + "tail", "deeptail"},
+  };
+  for (const auto &[rtf, expected] : cases) {
+    EXPECT_EQ(readRtf(rtf).plainText(), expected) << rtf.substr(0, 60);
+  }
 }
 
 TEST(RtfStructure, ParagraphsAndAlignment) {
@@ -96,6 +92,7 @@ TEST(RtfStructure, CharacterFormattingIsScopedByGroups) {
     EXPECT_EQ(runs[i].text, expected[i].first);
     EXPECT_EQ(runs[i].format, expected[i].second) << expected[i].first;
   }
+  EXPECT_EQ(readRtf("{\\rtf1\\fs99999999999 x}").paragraphs[0].runs[0].format.halfPoints, 2000);
 }
 
 TEST(RtfStructure, ColourTable) {
@@ -107,24 +104,6 @@ TEST(RtfStructure, ColourTable) {
   EXPECT_EQ(runs[1].format.colour, (RtfColour{0, 0, 255}));
   EXPECT_EQ(runs[2].text, "dxy");
   EXPECT_EQ(runs[2].format.colour, std::nullopt);
-}
-
-TEST(RtfStructure, SkipsDestinationsAndUnknownWords) {
-  const std::string rtf = "{\\rtf1\\ansi\\ansicpg949\\deff0{\\fonttbl{\\f0\\fcharset129 " + escaped("굴림") +
-                          ";}}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}{\\*\\generator Writer;}"
-                          "{\\*\\unknown {nested} text}\\viewkind4\\foo123 body{\\pict\\bin4 {}}x}x}";
-  EXPECT_EQ(plain(rtf), "bodyx");
-}
-
-TEST(RtfStructure, MalformedInputNeverFails) {
-  EXPECT_EQ(plain(""), "");
-  EXPECT_EQ(plain("plain text"), "plain text");
-  EXPECT_EQ(plain("}}}a{{{b"), "ab");
-  EXPECT_EQ(plain("{\\rtf1 a\\"), "a");
-  EXPECT_EQ(plain("{\\rtf1\\fs99999999999999999999 big}"), "big");
-  EXPECT_EQ(readRtf("{\\rtf1\\fs99999999999 x}").paragraphs[0].runs[0].format.halfPoints, 2000);
-  EXPECT_EQ(plain("{\\rtf1 \\bin999999 abc}"), "");
-  EXPECT_EQ(plain(std::string(100000, '{') + "deep" + std::string(100000, '}') + "tail"), "deeptail");
 }
 
 } // namespace

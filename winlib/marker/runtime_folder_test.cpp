@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "winlib/marker/runtime_folder.h"
 
 #include <filesystem>
@@ -12,7 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(RuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
-  const fs::path root = fs::temp_directory_path() / ("pdx-rt-" + std::to_string(::getpid()));
   const std::string uid = std::to_string(::getuid());
   struct Case {
     const char *what;
@@ -46,7 +46,7 @@ TEST(RuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
        "", false},
   };
   for (const Case &c : cases) {
-    fs::remove_all(root);
+    const pdx::TempDir root;
     fs::create_directories(root / "run");
     fs::create_directories(root / "tmp");
     c.prepare(root);
@@ -66,7 +66,6 @@ TEST(RuntimeFolder, OnlyAFolderOfThisUserAloneIsUsed) {
   }
   RuntimePlaces deep{std::string(60, 'd'), "/tmp", "/tmp", ::getuid()};
   EXPECT_NE(chooseRuntimeFolder(deep).error.find("XDG_RUNTIME_DIR"), std::string::npos);
-  fs::remove_all(root);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "winlib/picker/picker_rules.h"
 
 #include <filesystem>
@@ -62,8 +63,6 @@ TEST(PickerDrives, RootHomeAndRemovableVolumes) {
 class PickerFolder : public testing::Test {
 protected:
   void SetUp() override {
-    root_ = fs::path(testing::TempDir()) / ("picker-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
     fs::create_directories(root_ / "멜로디");
     fs::create_directories(root_ / "sub");
     fs::create_directories(root_ / ".hidden");
@@ -73,13 +72,12 @@ protected:
     std::ofstream(root_ / "sub" / "inner.txt") << "x";
     folder_ = normalFolder(root_.string());
   }
-  void TearDown() override { fs::remove_all(root_); }
 
   TextMeaning interpret(std::string_view text, bool folderOnly = false) {
     return interpretText(text, folder_, folderOnly, root_.string());
   }
 
-  fs::path root_;
+  pdx::TempDir root_;
   std::string folder_;
 };
 
@@ -104,7 +102,7 @@ TEST_F(PickerFolder, FoldersAreEnteredUnlessFolderOnly) {
   EXPECT_EQ(interpret("sub").action, TextAction::EnterFolder);
   EXPECT_EQ(interpret("sub").folder, folder_ + "sub/");
   EXPECT_EQ(interpret("멜로디").folder, folder_ + "멜로디/");
-  EXPECT_EQ(interpret("..").folder, normalFolder(root_.parent_path().string()));
+  EXPECT_EQ(interpret("..").folder, normalFolder(fs::path(root_).parent_path().string()));
   EXPECT_EQ(interpret("/").folder, "/");
   EXPECT_EQ(interpret("~").folder, folder_);
   EXPECT_EQ(interpretText("..", "/", false, "").folder, "/");

@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "winlib/picker/picker_session.h"
 
 #include <filesystem>
@@ -11,8 +12,6 @@ namespace fs = std::filesystem;
 class PickerSessionTest : public testing::Test {
 protected:
   void SetUp() override {
-    root_ = fs::path(testing::TempDir()) / ("session-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
     fs::create_directories(root_ / "melody");
     fs::create_directories(root_ / "other");
     for (const char *name : {"memo.txt", "list.txt", "song.pcm", "melody/tune.pcm"}) {
@@ -21,16 +20,13 @@ protected:
     home_ = normalFolder(root_.string());
     pickerStartFolders() = {home_ + "melody/", home_ + "other/"};
   }
-  void TearDown() override {
-    pickerStartFolders() = {};
-    fs::remove_all(root_);
-  }
+  void TearDown() override { pickerStartFolders() = {}; }
 
   PickerSession session(int mode, const char *pattern, int options = 0) {
     return PickerSession(mode, pattern, options, home_, {{"[-/-]", "/"}, {"[-홈-]", home_}});
   }
 
-  fs::path root_;
+  pdx::TempDir root_;
   std::string home_;
 };
 

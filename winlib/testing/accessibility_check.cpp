@@ -12,22 +12,11 @@ namespace pdx::winlib::testing {
 namespace {
 
 bool isControl(QAccessible::Role role) {
-  switch (role) {
-  case QAccessible::Button:
-  case QAccessible::CheckBox:
-  case QAccessible::RadioButton:
-  case QAccessible::ComboBox:
-  case QAccessible::EditableText:
-  case QAccessible::List:
-  case QAccessible::Table:
-  case QAccessible::Tree:
-  case QAccessible::SpinBox:
-  case QAccessible::Slider:
-  case QAccessible::PageTab:
-    return true;
-  default:
-    return false;
-  }
+  static constexpr QAccessible::Role kControls[] = {
+      QAccessible::Button,       QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+      QAccessible::EditableText, QAccessible::List,     QAccessible::Table,       QAccessible::Tree,
+      QAccessible::SpinBox,      QAccessible::Slider,   QAccessible::PageTab};
+  return std::find(std::begin(kControls), std::end(kControls), role) != std::end(kControls);
 }
 
 bool isKorean(const QString &name) {

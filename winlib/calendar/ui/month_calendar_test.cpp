@@ -13,14 +13,15 @@ namespace {
 
 constexpr int kId = 777;
 
+// A day's cell without its border lines.
+QRect cellRect(const CMonthCalendar &calendar, int day) {
+  const Rect cell =
+      MonthLayout(calendar.year(), calendar.month(), calendar.width(), calendar.height()).cellOf(day);
+  return QRect(QPoint(cell.left + 1, cell.top + 1), QPoint(cell.right - 1, cell.bottom - 1));
+}
+
 class MonthCalendarTest : public testing::Test {
 protected:
-  QPoint centreOf(const CMonthCalendar &calendar, int day) {
-    const Rect cell =
-        MonthLayout(calendar.year(), calendar.month(), calendar.width(), calendar.height()).cellOf(day);
-    return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-  }
-
   QWidget parent_;
 };
 
@@ -32,15 +33,8 @@ TEST_F(MonthCalendarTest, OpensOnTheCurrentMonthAndItsArrowsPageTheMonthsAcrossT
   ASSERT_TRUE(calendar.SetMonth(2001, 1));
   CBmpButton &previous = calendar.previousButton();
   CBmpButton &next = calendar.nextButton();
-  EXPECT_EQ(previous.CommandId(), 4103);
-  EXPECT_EQ(next.CommandId(), 4104);
-  EXPECT_EQ(previous.FrameCount(), 1);
-  EXPECT_EQ(previous.Style(), 4096U);
-  EXPECT_EQ(next.Style(), 12288U);
   EXPECT_EQ(previous.pos(), QPoint(0, 0));
-  EXPECT_FALSE(previous.size().isEmpty());
-  EXPECT_EQ(next.geometry().right(), calendar.width() - 1);
-  EXPECT_EQ(next.y(), 0);
+  EXPECT_EQ(next.geometry().topRight(), QPoint(calendar.width() - 1, 0));
   QTest::mouseClick(&previous, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(calendar.year(), 2000);
   EXPECT_EQ(calendar.month(), 12);
@@ -70,17 +64,18 @@ TEST_F(MonthCalendarTest, ADayChosenWithTheLeftButtonIsSentToTheParent) {
   QTest::mouseClick(&calendar, Qt::LeftButton, {}, QPoint(10, 60)); // the Sunday before the 1st
   EXPECT_EQ(calendar.selectedDay(), 0);
   QTest::mouseClick(&calendar, Qt::LeftButton, {}, QPoint(100, 10)); // the title
-  QTest::mouseClick(&calendar, Qt::RightButton, {}, centreOf(calendar, 3));
+  QTest::mouseClick(&calendar, Qt::RightButton, {}, cellRect(calendar, 3).center());
   EXPECT_TRUE(page.commands.empty());
 
-  QTest::mousePress(&calendar, Qt::LeftButton, {}, centreOf(calendar, 10));
+  QTest::mousePress(&calendar, Qt::LeftButton, {}, cellRect(calendar, 10).center());
   EXPECT_EQ(calendar.selectedDay(), 10);
   EXPECT_TRUE(page.commands.empty()) << "nothing before the release";
-  QMouseEvent move(QEvent::MouseMove, centreOf(calendar, 17), calendar.mapToGlobal(centreOf(calendar, 17)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, cellRect(calendar, 17).center(),
+                   calendar.mapToGlobal(cellRect(calendar, 17).center()), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(&calendar, &move);
   EXPECT_EQ(calendar.selectedDay(), 17);
-  QTest::mouseRelease(&calendar, Qt::LeftButton, {}, centreOf(calendar, 17));
+  QTest::mouseRelease(&calendar, Qt::LeftButton, {}, cellRect(calendar, 17).center());
   EXPECT_EQ(page.commands, (std::vector<std::pair<int, int>>{{kId, kNotifyCommand}}));
   QTest::mouseClick(&calendar.nextButton(), Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(page.commands.size(), 1U) << "paging is not a choice";
@@ -95,12 +90,6 @@ int countColour(const QImage &image, const QRect &rect, QRgb colour) {
     }
   }
   return count;
-}
-
-QRect cellRect(const CMonthCalendar &calendar, int day) {
-  const Rect cell =
-      MonthLayout(calendar.year(), calendar.month(), calendar.width(), calendar.height()).cellOf(day);
-  return QRect(QPoint(cell.left + 1, cell.top + 1), QPoint(cell.right - 1, cell.bottom - 1));
 }
 
 TEST_F(MonthCalendarTest, DayNumbersTakeTheirWeekdayColour) {

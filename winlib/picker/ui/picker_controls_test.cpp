@@ -1,3 +1,4 @@
+#include "core/base/test_support.h"
 #include "winlib/picker/ui/picker_controls.h"
 
 #include <QApplication>
@@ -17,8 +18,6 @@ namespace fs = std::filesystem;
 class PickerControlsTest : public testing::Test {
 protected:
   void SetUp() override {
-    root_ = fs::path(testing::TempDir()) / ("controls-" + std::to_string(::getpid()));
-    fs::remove_all(root_);
     fs::create_directories(root_ / "하위폴더");
     std::ofstream(root_ / "노래.pcm") << "x";
     std::ofstream(root_ / "memo.txt") << "x";
@@ -26,16 +25,13 @@ protected:
     pickerStartFolders() = {home_, home_};
     dialog_.resize(300, 350);
   }
-  void TearDown() override {
-    pickerStartFolders() = {};
-    fs::remove_all(root_);
-  }
+  void TearDown() override { pickerStartFolders() = {}; }
 
   PickerSession session(int options) {
     return PickerSession(kPickerOpen, "*.pcm", options, home_, {{"[-/-]", "/"}, {"[-홈-]", home_}});
   }
 
-  fs::path root_;
+  pdx::TempDir root_;
   std::string home_;
   QWidget dialog_;
 };
