@@ -67,7 +67,10 @@ PelodexApp::PelodexApp(PelodexOptions options)
       whenIdle_([this] {
         const QWidget *window = CurrentWindow();
         return window != nullptr && window->isEnabled() && !link_.waiting();
-      }) {}
+      }) {
+  atRejoin_.setInterval(link::kSearchInterval);
+  QObject::connect(&atRejoin_, &QTimer::timeout, [this] { rejoinAt(); });
+}
 
 PelodexApp::~PelodexApp() {
   // The pages follow the link's status, which goes with this object: none

@@ -22,6 +22,7 @@
 #include "winlib/bmp_button.h"
 #include "winlib/bmp_wnd_based_app.h"
 
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -118,6 +119,10 @@ private:
   void onNewMessage();
   // The AT phone's device hung up: as when the original phone is lost.
   void onAtHangUp();
+  // While the AT phone is lost, each search interval once idle: its device
+  // is logged on again as at the start, and the menu's commands come back.
+  void rejoinAt();
+  PinAsker pinAsker();
   // The reads of an AT phone, as the transfers' outcomes.
   link::Outcome readAtPhonebook();
   link::Outcome readAtMessages();
@@ -163,6 +168,7 @@ private:
   std::unique_ptr<AtSmsPhone> atSms_;
   std::string atMemory_ = "SM";
   bool atLost_ = false; // the AT phone's device hung up; its port is closed
+  QTimer atRejoin_;
   std::unique_ptr<MediaPages> mediaPages_;
   WhenIdle whenIdle_;
 };

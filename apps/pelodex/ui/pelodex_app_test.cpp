@@ -7,6 +7,7 @@
 #include "features/sms/ui/received_page.h"
 #include "features/sms/ui/sent_page.h"
 #include "features/sms/ui/sms_dialogs.h"
+#include "features/sms/ui/sms_menu_page.h"
 #include "features/sms/ui/sms_text_box.h"
 #include "link/frame/codes.h"
 #include "link/ui/link_status_indicator.h"
@@ -207,6 +208,20 @@ void PelodexAppTest::losePhoneOn(const std::function<void(PelodexApp &)> &open) 
   expectLoss(*owned, [&phone] { phone.reset(); });
 }
 
+// The menu is shown, its phone commands on or off, its indicator named so.
+bool menuShows(PelodexApp &app, bool phoneCommands, const QString &indicator) {
+  auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
+  if (menu == nullptr || menu->IsEnabled(MainMenuPage::kSms) != phoneCommands) {
+    return false;
+  }
+  for (QWidget *child : menu->findChildren<QWidget *>()) {
+    if (dynamic_cast<link::LinkStatusIndicator *>(child) != nullptr) {
+      return child->accessibleName() == indicator;
+    }
+  }
+  return false;
+}
+
 // After `pull` takes the phone away, within the search interval the menu is
 // shown with the phone's commands off, its indicator says so, and the user
 // is told once.
@@ -214,18 +229,7 @@ void PelodexAppTest::expectLoss(PelodexApp &app, const std::function<void()> &pu
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   winlib::testing::MessageBoxAnswerer boxes;
   pull();
-  const auto menuShowsTheLoss = [&app] {
-    auto *menu = qobject_cast<MainMenuPage *>(app.CurrentPage());
-    if (menu == nullptr || menu->IsEnabled(MainMenuPage::kSms)) {
-      return false;
-    }
-    for (QWidget *child : menu->findChildren<QWidget *>()) {
-      if (dynamic_cast<link::LinkStatusIndicator *>(child) != nullptr) {
-        return child->accessibleName() == QStringLiteral("휴대폰 연결 안됨");
-      }
-    }
-    return false;
-  };
+  const auto menuShowsTheLoss = [&app] { return menuShows(app, false, QStringLiteral("휴대폰 연결 안됨")); };
   EXPECT_TRUE(QTest::qWaitFor(menuShowsTheLoss, static_cast<int>(link::kSearchInterval.count())));
   QTest::qWait(100);
   ASSERT_EQ(boxes.seen.size(), 1u);
@@ -505,18 +509,33 @@ TEST_F(PelodexAppTest, AnAtLogOnThatCannotUseThePhoneGoesOnWithoutIt) {
   }
 }
 
-TEST_F(PelodexAppTest, AnAtPhoneUnpluggedWhileIdleIsToldAndTakesTheUserOffItsPages) {
+// The phone is reached through a link, as through /dev/serial/by-id: the
+// modem plugged in again is a new device behind the same name.
+TEST_F(PelodexAppTest, AnAtPhoneUnpluggedWhileIdleIsToldAndLoggedOnAgainWhenItReturns) {
   auto modem = std::make_unique<SimulatedModem>();
+  const fs::path byId = root_ / "modem";
+  fs::create_symlink(modem->device(), byId);
   platform::Settings settings = platform::Settings::forProfile("Pelodex");
   settings.setText("Communication", "Protocol", "at");
   settings.sync();
   PelodexOptions options;
-  options.device = modem->device();
+  options.device = byId.string();
   PelodexApp app(options);
-  answerPins({"1234"});
+  answerPins({"1234", "1234"});
   ASSERT_TRUE(app.InitInstance());
   app.OpenSms();
-  expectLoss(app, [&modem] { modem.reset(); });
+  expectLoss(app, [&modem, &byId] {
+    modem.reset();
+    fs::remove(byId);
+  });
+
+  modem = std::make_unique<SimulatedModem>();
+  fs::create_symlink(modem->device(), byId);
+  const auto back = [&app] { return menuShows(app, true, QStringLiteral("휴대폰 연결됨")); };
+  ASSERT_TRUE(QTest::qWaitFor(back, 3 * static_cast<int>(link::kSearchInterval.count())));
+  EXPECT_EQ(pinsAsked_, 2) << "the SIM of the returning phone wants its PIN again";
+  app.OpenSms(); // reads the returned phone's messages
+  EXPECT_NE(qobject_cast<features::CSmsMenuPage *>(app.CurrentWindow()), nullptr);
 }
 
 TEST_F(PelodexAppTest, WithoutTheSettingsRecordTheMenuStays) {

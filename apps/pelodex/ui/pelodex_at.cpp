@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 
 namespace pdx::pelodex {
@@ -92,8 +93,7 @@ std::unique_ptr<AtSession> PelodexApp::findAt(bool shown, std::string &device) {
 }
 
 void PelodexApp::connectAt(std::unique_ptr<AtSession> session, const std::string &device) {
-  const at::AtResult result =
-      session->connect(0, [this](int attemptsLeft) { return PinDialog::ask(CurrentWindow(), attemptsLeft); });
+  const at::AtResult result = session->connect(0, pinAsker());
   if (!result.ok()) {
     if (result.status != at::AtStatus::Cancelled) {
       Message(at::describe(result), winlib::kMbOk | winlib::kMbIconStop);
@@ -125,13 +125,49 @@ link::Outcome PelodexApp::readAtMessages() {
   return outcomeOf(at_->readMessages("SM"));
 }
 
+PinAsker PelodexApp::pinAsker() {
+  return [this](int attemptsLeft) { return PinDialog::ask(CurrentWindow(), attemptsLeft); };
+}
+
 // The session stays (a command may still be on its way out), on a closed
-// port; the pages that need the phone go as for the original phone.
+// port; the pages that need the phone go as for the original phone, and
+// the device is looked for again.
 void PelodexApp::onAtHangUp() {
   at_->close();
+  if (atLost_) {
+    return; // a device that went again while logging on: the attempt says so
+  }
   atLost_ = true;
   link_.status().settle(link::LinkStatus::NotConnected);
   onPhonePresence(false);
+  atRejoin_.start();
+}
+
+// Waits for the loss to be told and for no dialog to be open. The window
+// takes no input while the phone's answers are awaited in place. A device
+// still absent or silent is tried again; a SIM that stays locked is told
+// once, and the program goes on without the phone until it starts again.
+void PelodexApp::rejoinAt() {
+  const QPointer<QWidget> window = CurrentWindow();
+  if (!atLost_ || whenIdle_.pending() || window == nullptr || !window->isEnabled() ||
+      QApplication::activeModalWidget() != nullptr) {
+    return;
+  }
+  atRejoin_.stop();
+  window->setEnabled(false);
+  const at::AtResult result = at_->connect(0, pinAsker());
+  if (window != nullptr) {
+    window->setEnabled(true);
+  }
+  if (result.ok()) {
+    atLost_ = false;
+    link_.status().set(link::LinkStatus::Connected);
+    onPhonePresence(true);
+  } else if (result.status == at::AtStatus::HungUp || result.status == at::AtStatus::NoAnswer) {
+    atRejoin_.start();
+  } else if (result.status != at::AtStatus::Cancelled) {
+    Message(at::describe(result), winlib::kMbOk | winlib::kMbIconStop);
+  }
 }
 
 // A notice came while the phone may be busy with a command or the user
