@@ -3,13 +3,16 @@
 // or SIGTERM or the hang-up it was told to make.
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/output.h"
 #include "core/base/user_text.h"
 #include "simulator/at/at_pty_modem.h"
+#include "simulator/at/at_state_json.h"
 
 #include <algorithm>
 #include <cctype>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 namespace pdx::cli {
@@ -70,10 +73,53 @@ bool pushes(Args &args, simulator::at::AtFaults &faults) {
   return true;
 }
 
+// 0, or the exit status when the state file cannot be read
+// (kUnreadableInput), is not a modem's state (kBadData), or cannot be
+// created from the sample (kCannotCreate).
+int loadOrCreate(const std::optional<std::string> &file, simulator::at::AtModemState &state) {
+  using simulator::at::AtStateLoad;
+  std::string error;
+  std::error_code ignored;
+  if (file && std::filesystem::status(*file, ignored).type() != std::filesystem::file_type::not_found) {
+    const AtStateLoad loaded = simulator::at::loadModemState(*file, state, error);
+    if (loaded != AtStateLoad::Loaded) {
+      printError(error);
+      return loaded == AtStateLoad::Unreadable ? kUnreadableInput : kBadData;
+    }
+    return 0;
+  }
+  state = simulator::at::sampleModemState();
+  if (file && !simulator::at::saveModemState(*file, state, error)) {
+    printError(error);
+    return kCannotCreate;
+  }
+  return 0;
+}
+
+// --pin sets the SIM's PIN and turns its lock on, --no-pin turns it off;
+// with a state file the SIM keeps them. Returns false when they cannot be
+// saved.
+bool overridePin(const std::optional<std::string> &pin, bool noPin, const std::optional<std::string> &file,
+                 simulator::at::AtModemState &state) {
+  if (pin) {
+    state.pin = *pin;
+    state.pinLock = true;
+  }
+  state.pinLock = state.pinLock && !noPin;
+  state.pinRequired = state.pinLock;
+  std::string error;
+  if (file && (pin || noPin) && !simulator::at::saveModemState(*file, state, error)) {
+    printError(error);
+    return false;
+  }
+  return true;
+}
+
 } // namespace
 
 int runSimulateAt(Args &args) {
   const auto device = args.option("--device");
+  const auto stateFile = args.option("--state");
   const auto pin = args.option("--pin");
   simulator::at::AtFaults faults;
   faults.pace = args.flag("--pace");
@@ -96,11 +142,22 @@ int runSimulateAt(Args &args) {
   faults.pushEvery = std::chrono::milliseconds(pushEvery.value_or(1000));
   faults.hangUpAfter = static_cast<int>(hangUp.value_or(0));
 
-  simulator::at::AtModemState state = simulator::at::sampleModemState();
-  state.pin = pin.value_or(state.pin);
-  state.pinRequired = !noPin;
+  simulator::at::AtModemState state;
+  if (const int status = loadOrCreate(stateFile, state); status != 0) {
+    return status;
+  }
+  if (!overridePin(pin, noPin, stateFile, state)) {
+    return kCannotCreate;
+  }
   simulator::at::AtModem modem(std::move(state));
   std::string error;
+  if (stateFile) {
+    modem.setChanged([&] {
+      if (!simulator::at::saveModemState(*stateFile, modem.state(), error)) {
+        printError(error);
+      }
+    });
+  }
   auto pty = device ? simulator::at::AtPtyModem::openDevice(*device, modem, error)
                     : simulator::at::AtPtyModem::create(modem, error);
   if (!pty) {

@@ -203,6 +203,10 @@ TEST_F(PhoneCliTest, ANamedDeviceIsTheOnlyOneTriedAndADamagedStateIsRefused) {
   const RunResult bad = runCli("simulate --state " + (dir / "bad.json").string());
   EXPECT_EQ(bad.status, 66);
   EXPECT_NE(bad.err.find("그룹 번호는 0~19"), std::string::npos) << bad.err;
+  std::ofstream(dir / "bad_at.json") << R"({"sim": {"entries": [{"index": 1, "number": "x"}]}})";
+  const RunResult badAt = runCli("simulate --protocol at --state " + (dir / "bad_at.json").string());
+  EXPECT_EQ(badAt.status, 65);
+  EXPECT_NE(badAt.err.find("sim.entries[0].entry: 전화번호는"), std::string::npos) << badAt.err;
 }
 
 TEST_F(PhoneCliTest, MessageCommandsReachTheSavedPhoneStateOrExitWithTheirStatus) {
@@ -309,6 +313,32 @@ TEST_F(AtPhoneCliTest, LogsOnWithTheSimPinAndNeverGuessesThePuk) {
     EXPECT_EQ(result.status, step.status) << step.args;
     EXPECT_NE(result.out.find(step.says), std::string::npos) << step.args << ": " << result.out;
   }
+}
+
+TEST_F(AtPhoneCliTest, AStateFileKeepsEntriesAndALockedSimAcrossRestarts) {
+  const std::vector<std::string> options{"--protocol", "at", "--state", (dir / "modem.json").string()};
+  {
+    SimulatedPhone sim(options); // the file is made from the sample
+    ASSERT_EQ(runCli(at(sim, "--memory ME write-entry 3 --name 홍길동 --mobile 010-1111-2222")).status, 0);
+  }
+  {
+    SimulatedPhone sim(options); // the SIM asks for its PIN again
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(runCli("phone --device " + sim.device() + " --protocol at --pin 9999 info").status, 3);
+    }
+  }
+  {
+    SimulatedPhone sim(options);
+    const RunResult locked = runJoined(at(sim, "info"));
+    EXPECT_EQ(locked.status, 3);
+    EXPECT_NE(locked.out.find("PUK"), std::string::npos) << locked.out;
+  }
+  std::vector<std::string> unlocked = options;
+  unlocked.push_back("--no-pin");
+  SimulatedPhone sim(unlocked);
+  const auto book = nlohmann::json::parse(runCli(at(sim, "--memory ME read phonebook")).out);
+  ASSERT_EQ(book["entries"].size(), 4u);
+  EXPECT_EQ(book["entries"][3]["name"], "홍길동");
 }
 
 TEST_F(AtPhoneCliTest, AModemGoneMidReadExitsOneSayingWhatTheOriginalPhoneSays) {

@@ -95,6 +95,9 @@ TEST_F(HostileInputTest, InputsThatAreNotFilesEndWithTheDocumentCode) {
                                 {"simulate --state {L}", 66},
                                 {"simulate --state /dev/zero", 66},
                                 {"simulate --state ''", 73},
+                                {"simulate --protocol at --state {D}", 66},
+                                {"simulate --protocol at --state {F}", 66},
+                                {"simulate --protocol at --state ''", 73},
                             });
   expectAll(cases);
 }

@@ -112,10 +112,11 @@ constexpr std::array kSimulate = {
                  "[--corrupt-rate R] [--silent] [--refuse CODE] [--trace FILE] [--seed N] [--latency MS] "
                  "[--password-latency MS] [--push pong,sms,noise] [--push-every MS]",
                  QT_TRANSLATE_NOOP("pdx::cli::Usage", "가상 휴대폰을 의사 단말기에서 실행합니다")},
-    CommandUsage{"--protocol at [--device PATH] [--pin NNNN | --no-pin] [--pace] [--silent] [--latency MS] "
-                 "[--refuse +CMD[:CODE]] [--push sms,ring,noise] [--push-every MS] [--hang-up-after N]",
-                 QT_TRANSLATE_NOOP("pdx::cli::Usage",
-                                   "AT 명령으로 답하는 요즘 휴대폰(모뎀)을 의사 단말기에서 실행합니다")},
+    CommandUsage{
+        "--protocol at [--device PATH] [--state FILE] [--pin NNNN | --no-pin] [--pace] [--silent] "
+        "[--latency MS] [--refuse +CMD[:CODE]] [--push sms,ring,noise] [--push-every MS] [--hang-up-after N]",
+        QT_TRANSLATE_NOOP("pdx::cli::Usage",
+                          "AT 명령으로 답하는 요즘 휴대폰(모뎀)을 의사 단말기에서 실행합니다")},
 };
 
 constexpr std::array kMelody = {

@@ -4204,6 +4204,50 @@ to install QZ Telecom.</translation>
         <source>휴대폰 상태 파일을 저장할 수 없습니다: %1</source>
         <translation>Cannot save the phone state file: %1</translation>
     </message>
+    <message>
+        <source>값의 종류가 맞지 않습니다</source>
+        <translation>the value is of the wrong kind</translation>
+    </message>
+    <message>
+        <source>%1~%2 사이의 정수여야 합니다</source>
+        <translation>must be a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>숫자 4~8자리여야 합니다</source>
+        <translation>must be 4 to 8 digits</translation>
+    </message>
+    <message>
+        <source>제어 문자 없는 1~%1바이트의 글자여야 합니다</source>
+        <translation>must be text of 1 to %1 bytes without control characters</translation>
+    </message>
+    <message>
+        <source>전화번호는 숫자, *, #와 맨 앞의 +로만 씁니다</source>
+        <translation>a number holds only digits, * and #, with + only first</translation>
+    </message>
+    <message>
+        <source>전화번호는 %1자리까지입니다</source>
+        <translation>the number has at most %1 digits</translation>
+    </message>
+    <message>
+        <source>쓸 수 없는 글자가 있습니다</source>
+        <translation>the text holds a character that cannot be used</translation>
+    </message>
+    <message>
+        <source>이름은 %1자까지입니다</source>
+        <translation>the name has at most %1 characters</translation>
+    </message>
+    <message>
+        <source>%1번이 두 번 나옵니다</source>
+        <translation>number %1 appears twice</translation>
+    </message>
+    <message>
+        <source>16진수로 된 올바른 PDU여야 합니다</source>
+        <translation>must be a valid PDU in hexadecimal</translation>
+    </message>
+    <message>
+        <source>값이 없습니다</source>
+        <translation>the value is missing</translation>
+    </message>
 </context>
 <context>
     <name>pdx::sms</name>

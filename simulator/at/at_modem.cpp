@@ -42,7 +42,14 @@ std::string AtModem::push(std::string_view bytes) {
       line_ += c;
     }
   }
+  tellIfStored();
   return out;
+}
+
+void AtModem::tellIfStored() {
+  if (std::exchange(stored_, false) && changed_) {
+    changed_();
+  }
 }
 
 std::string AtModem::receive(const std::string &pdu) {
@@ -51,6 +58,8 @@ std::string AtModem::receive(const std::string &pdu) {
     return {};
   }
   *free = AtMessage{0, pdu};
+  stored();
+  tellIfStored();
   return "\r\n+CMTI: \"SM\"," + std::to_string(free - state_.messages.begin() + 1) + "\r\n";
 }
 
@@ -171,6 +180,10 @@ AtModem::Answer AtModem::pin(std::string_view text) {
   if (!state_.pinRequired) {
     return ok();
   }
+  if (puk && !isSimCode(command.args[1])) {
+    return cme(kWrongPassword); // a new PIN the SIM cannot keep costs no attempt
+  }
+  stored();
   if (puk && state_.pukAttempts > 0 && command.args[0] == state_.puk) {
     state_.pin = command.args[1];
     state_.pinAttempts = 3;

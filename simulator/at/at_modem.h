@@ -7,6 +7,7 @@
 
 #include "simulator/at/at_modem_state.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ public:
   explicit AtModem(AtModemState state) : state_(std::move(state)) {}
 
   void setRefusal(std::optional<AtRefusal> refusal) { refusal_ = std::move(refusal); }
+  // Called once push() or receive() has changed what the phone keeps (its
+  // phonebooks, messages, PIN, PIN attempts or lock), before it returns.
+  void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
   // The answer to the bytes, possibly empty while a line is incomplete.
   std::string push(std::string_view bytes);
   // A message arrives from the network: stored as received unread, with the
@@ -66,9 +70,16 @@ private:
   std::string entryLine(int index, const AtEntry &entry) const;
   AtPhonebook &book();
   int messagesUsed() const;
+  // A received message read for the first time: unread (0) becomes read (1).
+  void markRead(AtMessage &message);
+  // Marks the kept data changed; push() and receive() then tell changed_.
+  void stored() { stored_ = true; }
+  void tellIfStored();
 
   AtModemState state_;
   std::optional<AtRefusal> refusal_;
+  std::function<void()> changed_;
+  bool stored_ = false;
   std::string line_;
   bool echo_ = true;
   bool numberedErrors_ = false;

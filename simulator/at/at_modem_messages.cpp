@@ -13,6 +13,13 @@ int AtModem::messagesUsed() const {
                                         [](const auto &m) { return m.has_value(); }));
 }
 
+void AtModem::markRead(AtMessage &message) {
+  if (message.status == 0) {
+    message.status = 1;
+    stored();
+  }
+}
+
 // +CMGF (PDU mode only) and +CPMS: SM, ME and MT name the same 30 places.
 AtModem::Answer AtModem::messageStorage(std::string_view text) {
   const Command command = split(text);
@@ -54,7 +61,7 @@ AtModem::Answer AtModem::messageList(std::string_view text) {
       answer.lines.push_back("+CMGL: " + std::to_string(i + 1) + "," + std::to_string(message->status) +
                              ",," + std::to_string(tpduLength(message->pdu)));
       answer.lines.push_back(message->pdu);
-      message->status = message->status == 0 ? 1 : message->status;
+      markRead(*message);
     }
   }
   return answer;
@@ -71,7 +78,7 @@ AtModem::Answer AtModem::messageRead(std::string_view text) {
   Answer answer =
       ok({"+CMGR: " + std::to_string(message.status) + ",," + std::to_string(tpduLength(message.pdu)),
           message.pdu});
-  message.status = message.status == 0 ? 1 : message.status;
+  markRead(message);
   return answer;
 }
 
@@ -109,6 +116,7 @@ std::string AtModem::finishPdu(bool send) {
   }
   const auto free = std::find(state_.messages.begin(), state_.messages.end(), std::nullopt);
   *free = AtMessage{pduStatus_, hex};
+  stored();
   return render(ok({"+CMGW: " + std::to_string(free - state_.messages.begin() + 1)}));
 }
 
@@ -118,12 +126,15 @@ AtModem::Answer AtModem::messageDelete(std::string_view text) {
   const auto flag = command.args.size() > 1 ? toInt(command.args[1]) : std::optional<int>(0);
   if (flag == 4) {
     std::fill(state_.messages.begin(), state_.messages.end(), std::nullopt);
+    stored();
     return ok();
   }
   if (!index || *index < 1 || *index > AtModemState::kMessagePlaces || flag != 0) {
     return cms(kCmsBadIndex);
   }
-  state_.messages[static_cast<size_t>(*index - 1)].reset();
+  if (std::exchange(state_.messages[static_cast<size_t>(*index - 1)], std::nullopt)) {
+    stored();
+  }
   return ok();
 }
 

@@ -1,6 +1,5 @@
 // The phonebook commands: +CPBS, +CPBR, +CPBW and +CPBF.
 #include "link/at/at_lines.h"
-#include "link/at/text_codec.h"
 #include "simulator/at/at_command.h"
 
 namespace pdx::simulator::at {
@@ -11,13 +10,6 @@ namespace {
 
 Charset charsetOf(const std::string &name) {
   return name == "UCS2" ? Charset::Ucs2 : name == "GSM" ? Charset::Gsm : Charset::Ira;
-}
-
-bool isDialString(std::string_view number) {
-  return !number.empty() &&
-         number.find_first_not_of("0123456789*#+", number.starts_with('+') ? 1 : 0) ==
-             std::string_view::npos &&
-         number.find('+', 1) == std::string_view::npos;
 }
 
 } // namespace
@@ -80,7 +72,9 @@ AtModem::Answer AtModem::phonebookWrite(std::string_view text) {
     return cme(kInvalidIndex);
   }
   if (index && args.size() == 1) {
-    memory.entries.erase(*index);
+    if (memory.entries.erase(*index) > 0) {
+      stored();
+    }
     return ok();
   }
   if (args.size() < 2) {
@@ -97,20 +91,21 @@ AtModem::Answer AtModem::phonebookWrite(std::string_view text) {
   if (args.size() > 2 && args[2] == "145" && !number.starts_with('+')) {
     number = "+" + number;
   }
-  const std::string name = args.size() > 3 ? decodeText(args[3], set) : "";
-  if (!isDialString(number)) {
+  AtEntry entry{number, args.size() > 3 ? decodeText(args[3], set) : ""};
+  switch (entryFault(memory, entry)) {
+  case EntryFault::BadNumber:
     return cme(kBadNumber);
-  }
-  if (static_cast<int>(number.size() - (number.starts_with('+') ? 1 : 0)) > memory.numberLength) {
+  case EntryFault::NumberTooLong:
     return cme(kNumberTooLong);
-  }
-  if (name.find("\xEF\xBF\xBD") != std::string::npos) {
+  case EntryFault::BadText:
     return cme(kBadText);
-  }
-  if (static_cast<int>(codePoints(name).size()) > memory.nameLength) {
+  case EntryFault::TextTooLong:
     return cme(kTextTooLong);
+  case EntryFault::None:
+    break;
   }
-  memory.entries[*index] = AtEntry{number, name};
+  memory.entries[*index] = std::move(entry);
+  stored();
   return ok();
 }
 

@@ -88,7 +88,34 @@ void addMessages(AtModemState &state, int count) {
   }
 }
 
+bool isDialString(std::string_view number) {
+  return !number.empty() &&
+         number.find_first_not_of("0123456789*#+", number.starts_with('+') ? 1 : 0) ==
+             std::string_view::npos &&
+         number.find('+', 1) == std::string_view::npos;
+}
+
 } // namespace
+
+EntryFault entryFault(const AtPhonebook &memory, const AtEntry &entry) {
+  if (!isDialString(entry.number)) {
+    return EntryFault::BadNumber;
+  }
+  if (static_cast<int>(entry.number.size() - (entry.number.starts_with('+') ? 1 : 0)) > memory.numberLength) {
+    return EntryFault::NumberTooLong;
+  }
+  // An invalid UTF-8 sequence counts as U+FFFD.
+  const std::u32string name = codePoints(entry.name);
+  if (name.find(U'\uFFFD') != std::u32string::npos) {
+    return EntryFault::BadText;
+  }
+  return static_cast<int>(name.size()) > memory.nameLength ? EntryFault::TextTooLong : EntryFault::None;
+}
+
+bool isSimCode(std::string_view code) {
+  return code.size() >= 4 && code.size() <= 8 &&
+         code.find_first_not_of("0123456789") == std::string_view::npos;
+}
 
 std::vector<std::string> deliverPdus(const std::string &sender, const std::string &text, uint8_t reference) {
   std::vector<std::string> out;

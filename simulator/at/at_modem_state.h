@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pdx::simulator::at {
@@ -36,6 +37,9 @@ struct AtModemState {
 
   std::string pin = "1234";
   std::string puk = "12345678";
+  // The SIM asks for its PIN whenever the phone starts; `pinRequired` says
+  // whether it waits for it now.
+  bool pinLock = true;
   bool pinRequired = true;
   int pinAttempts = 3;
   int pukAttempts = 10;
@@ -50,6 +54,15 @@ struct AtModemState {
   std::vector<std::optional<AtMessage>> messages = std::vector<std::optional<AtMessage>>(kMessagePlaces);
   std::vector<std::string> sent; // PDUs handed over by +CMGS, as they came
 };
+
+// Why a memory refuses an entry, or None when it takes it: the number must
+// be digits, '*' and '#' (with one leading '+') no longer than the memory's
+// number length, the name valid text no longer than its name length.
+enum class EntryFault { None, BadNumber, NumberTooLong, BadText, TextTooLong };
+EntryFault entryFault(const AtPhonebook &memory, const AtEntry &entry);
+
+// A PIN or PUK as the SIM keeps one: 4 to 8 digits.
+bool isSimCode(std::string_view code);
 
 // A full SIM book of Korean names (some sharing a name), a few phone
 // entries, and delivered, stored and concatenated messages in `messages`
