@@ -78,15 +78,17 @@ std::optional<std::vector<simulator::Push>> pushes(Args &args) {
   return kinds;
 }
 
-// 0, kUnreadableInput when the state file cannot be read, or kCannotCreate
-// when a new one cannot be saved.
+// 0, or the exit status when the state file cannot be read
+// (kUnreadableInput), is not a phone's state (kBadData), or cannot be
+// created from the sample (kCannotCreate).
 int loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
   std::string error;
   std::error_code ignored;
   if (file && std::filesystem::status(*file, ignored).type() != std::filesystem::file_type::not_found) {
-    if (!simulator::loadState(*file, state, error)) {
+    const simulator::StateLoad loaded = simulator::loadState(*file, state, error);
+    if (loaded != simulator::StateLoad::Loaded) {
       std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-      return kUnreadableInput;
+      return loaded == simulator::StateLoad::Unreadable ? kUnreadableInput : kBadData;
     }
     return 0;
   }

@@ -44,7 +44,7 @@ protected:
   PhoneState saved() const {
     PhoneState state;
     std::string error;
-    EXPECT_TRUE(loadState(statePath, state, error)) << error;
+    EXPECT_EQ(loadState(statePath, state, error), StateLoad::Loaded) << error;
     return state;
   }
 
@@ -201,7 +201,7 @@ TEST_F(PhoneCliTest, ANamedDeviceIsTheOnlyOneTriedAndADamagedStateIsRefused) {
   EXPECT_EQ(missing.err.find("COM2"), std::string::npos);
   std::ofstream(dir / "bad.json") << R"({"phonebook":[{"slot":7,"group":40,"name":"x"}]})";
   const RunResult bad = runCli("simulate --state " + (dir / "bad.json").string());
-  EXPECT_EQ(bad.status, 66);
+  EXPECT_EQ(bad.status, 65);
   EXPECT_NE(bad.err.find("그룹 번호는 0~19"), std::string::npos) << bad.err;
   std::ofstream(dir / "bad_at.json") << R"({"sim": {"entries": [{"index": 1, "number": "x"}]}})";
   const RunResult badAt = runCli("simulate --protocol at --state " + (dir / "bad_at.json").string());

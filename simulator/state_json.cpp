@@ -160,22 +160,22 @@ bool stateFromJson(const json &in, PhoneState &state, std::string &error) {
   }
 }
 
-bool loadState(const std::filesystem::path &path, PhoneState &state, std::string &error) {
+StateLoad loadState(const std::filesystem::path &path, PhoneState &state, std::string &error) {
   // Far above the largest state (every slot, message and picture filled).
   constexpr uint64_t kMaxStateFileBytes = uint64_t(16) << 20;
   const InputBytes in = readInputFile(path, kMaxStateFileBytes);
   if (in.error != InputError::None) {
     error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일을 열 수 없습니다: %1 (%2)"),
                        {path.string(), describe(in.error)});
-    return false;
+    return StateLoad::Unreadable;
   }
   const json document = json::parse(in.bytes.begin(), in.bytes.end(), nullptr, false);
   if (document.is_discarded() || !document.is_object()) {
     error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일이 JSON 형식이 아닙니다: %1"),
                        {path.string()});
-    return false;
+    return StateLoad::Invalid;
   }
-  return stateFromJson(document, state, error);
+  return stateFromJson(document, state, error) ? StateLoad::Loaded : StateLoad::Invalid;
 }
 
 bool saveState(const std::filesystem::path &path, const PhoneState &state, std::string &error) {

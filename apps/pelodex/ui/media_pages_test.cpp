@@ -51,7 +51,8 @@ public:
     (void)QTest::qWaitFor(
         [&] {
           std::string error;
-          return simulator::loadState(dir_ / "phone.json", state, error) && ready(state);
+          return simulator::loadState(dir_ / "phone.json", state, error) == simulator::StateLoad::Loaded &&
+                 ready(state);
         },
         5000);
     return state;
