@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/output.h"
+#include "cli/simulate_state.h"
 #include "core/base/user_text.h"
 #include "link/connection/password.h"
 #include "simulator/pty_phone.h"
@@ -78,28 +79,6 @@ std::optional<std::vector<simulator::Push>> pushes(Args &args) {
   return kinds;
 }
 
-// 0, or the exit status when the state file cannot be read
-// (kUnreadableInput), is not a phone's state (kBadData), or cannot be
-// created from the sample (kCannotCreate).
-int loadOrCreate(const std::optional<std::string> &file, simulator::PhoneState &state) {
-  std::string error;
-  std::error_code ignored;
-  if (file && std::filesystem::status(*file, ignored).type() != std::filesystem::file_type::not_found) {
-    const simulator::StateLoad loaded = simulator::loadState(*file, state, error);
-    if (loaded != simulator::StateLoad::Loaded) {
-      std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-      return loaded == simulator::StateLoad::Unreadable ? kUnreadableInput : kBadData;
-    }
-    return 0;
-  }
-  state = simulator::sampleState();
-  if (file && !simulator::saveState(*file, state, error)) {
-    std::fprintf(stderr, "pelodex-cli: %s\n", error.c_str());
-    return kCannotCreate;
-  }
-  return 0;
-}
-
 } // namespace
 
 int runSimulate(Args &args) {
@@ -140,7 +119,9 @@ int runSimulate(Args &args) {
   faults.corruptRate = *corrupt;
 
   simulator::PhoneState state;
-  if (const int status = loadOrCreate(stateFile, state); status != 0) {
+  if (const int status = loadOrCreateState(stateFile, state, simulator::sampleState(), simulator::loadState,
+                                           simulator::saveState);
+      status != 0) {
     return status;
   }
   if (password) {

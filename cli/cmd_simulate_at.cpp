@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/output.h"
+#include "cli/simulate_state.h"
 #include "core/base/user_text.h"
 #include "simulator/at/at_pty_modem.h"
 #include "simulator/at/at_state_json.h"
@@ -73,29 +74,6 @@ bool pushes(Args &args, simulator::at::AtFaults &faults) {
   return true;
 }
 
-// 0, or the exit status when the state file cannot be read
-// (kUnreadableInput), is not a modem's state (kBadData), or cannot be
-// created from the sample (kCannotCreate).
-int loadOrCreate(const std::optional<std::string> &file, simulator::at::AtModemState &state) {
-  using simulator::at::AtStateLoad;
-  std::string error;
-  std::error_code ignored;
-  if (file && std::filesystem::status(*file, ignored).type() != std::filesystem::file_type::not_found) {
-    const AtStateLoad loaded = simulator::at::loadModemState(*file, state, error);
-    if (loaded != AtStateLoad::Loaded) {
-      printError(error);
-      return loaded == AtStateLoad::Unreadable ? kUnreadableInput : kBadData;
-    }
-    return 0;
-  }
-  state = simulator::at::sampleModemState();
-  if (file && !simulator::at::saveModemState(*file, state, error)) {
-    printError(error);
-    return kCannotCreate;
-  }
-  return 0;
-}
-
 // --pin sets the SIM's PIN and turns its lock on, --no-pin turns it off;
 // with a state file the SIM keeps them. Returns false when they cannot be
 // saved.
@@ -143,7 +121,9 @@ int runSimulateAt(Args &args) {
   faults.hangUpAfter = static_cast<int>(hangUp.value_or(0));
 
   simulator::at::AtModemState state;
-  if (const int status = loadOrCreate(stateFile, state); status != 0) {
+  if (const int status = loadOrCreateState(stateFile, state, simulator::at::sampleModemState(),
+                                           simulator::at::loadModemState, simulator::at::saveModemState);
+      status != 0) {
     return status;
   }
   if (!overridePin(pin, noPin, stateFile, state)) {

@@ -1,7 +1,5 @@
 #include "simulator/state_json.h"
 
-#include "core/base/atomic_file.h"
-#include "core/base/input_file.h"
 #include "core/base/user_text.h"
 #include "link/wire/phonebook_wire.h"
 #include "simulator/state_check.h"
@@ -154,39 +152,22 @@ bool stateFromJson(const json &in, PhoneState &state, std::string &error) {
     state = std::move(next);
     return true;
   } catch (const std::exception &e) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일의 형식이 올바르지 않습니다: %1"),
-                       {e.what()});
+    error = stateFormatError(e.what());
     return false;
   }
 }
 
 StateLoad loadState(const std::filesystem::path &path, PhoneState &state, std::string &error) {
-  // Far above the largest state (every slot, message and picture filled).
-  constexpr uint64_t kMaxStateFileBytes = uint64_t(16) << 20;
-  const InputBytes in = readInputFile(path, kMaxStateFileBytes);
-  if (in.error != InputError::None) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일을 열 수 없습니다: %1 (%2)"),
-                       {path.string(), describe(in.error)});
-    return StateLoad::Unreadable;
+  StateLoad status = StateLoad::Loaded;
+  const std::optional<json> document = readStateFile(path, status, error);
+  if (!document) {
+    return status;
   }
-  const json document = json::parse(in.bytes.begin(), in.bytes.end(), nullptr, false);
-  if (document.is_discarded() || !document.is_object()) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일이 JSON 형식이 아닙니다: %1"),
-                       {path.string()});
-    return StateLoad::Invalid;
-  }
-  return stateFromJson(document, state, error) ? StateLoad::Loaded : StateLoad::Invalid;
+  return stateFromJson(*document, state, error) ? StateLoad::Loaded : StateLoad::Invalid;
 }
 
 bool saveState(const std::filesystem::path &path, const PhoneState &state, std::string &error) {
-  const std::string text = stateToJson(state).dump(2) + "\n";
-  const auto *bytes = reinterpret_cast<const uint8_t *>(text.data());
-  if (writeFileAtomically(path, std::span(bytes, text.size())) != DocResult::Ok) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일을 저장할 수 없습니다: %1"),
-                       {path.string()});
-    return false;
-  }
-  return true;
+  return writeStateFile(path, stateToJson(state), error);
 }
 
 } // namespace pdx::simulator

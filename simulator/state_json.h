@@ -4,6 +4,7 @@
 #pragma once
 
 #include "simulator/phone_model.h"
+#include "simulator/state_file.h"
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -14,11 +15,6 @@ nlohmann::json stateToJson(const PhoneState &state);
 // False (with `error` set) when the document is not a phone state.
 bool stateFromJson(const nlohmann::json &json, PhoneState &state, std::string &error);
 
-enum class [[nodiscard]] StateLoad{
-    Loaded,
-    Unreadable, // not a regular file, too large, or unreadable
-    Invalid,    // not JSON, or not a sound phone state
-};
 StateLoad loadState(const std::filesystem::path &path, PhoneState &state, std::string &error);
 // Written atomically; false (with `error`) on failure.
 bool saveState(const std::filesystem::path &path, const PhoneState &state, std::string &error);

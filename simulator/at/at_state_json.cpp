@@ -1,7 +1,5 @@
 #include "simulator/at/at_state_json.h"
 
-#include "core/base/atomic_file.h"
-#include "core/base/input_file.h"
 #include "core/base/user_text.h"
 #include "link/at/sms_pdu.h"
 
@@ -13,9 +11,6 @@ namespace {
 
 using nlohmann::json;
 
-// Far above the largest sound state (two books of kMaxBookSize entries and
-// 30 messages), as for the original phone's state file.
-constexpr uint64_t kMaxStateFileBytes = uint64_t(16) << 20;
 constexpr int kMaxBookSize = 1000;
 constexpr int kMaxNumberLength = 80;
 constexpr int kMaxNameLength = 80;
@@ -246,42 +241,22 @@ bool modemStateFromJson(const json &in, AtModemState &state, std::string &error)
     state = stateFromJson(in);
     return true;
   } catch (const std::exception &e) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일의 형식이 올바르지 않습니다: %1"),
-                       {e.what()});
+    error = stateFormatError(e.what());
     return false;
   }
 }
 
-AtStateLoad loadModemState(const std::filesystem::path &path, AtModemState &state, std::string &error) {
-  const InputBytes in = readInputFile(path, kMaxStateFileBytes);
-  if (in.error != InputError::None) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일을 열 수 없습니다: %1 (%2)"),
-                       {path.string(), describe(in.error)});
-    return AtStateLoad::Unreadable;
+StateLoad loadModemState(const std::filesystem::path &path, AtModemState &state, std::string &error) {
+  StateLoad status = StateLoad::Loaded;
+  const std::optional<json> document = readStateFile(path, status, error);
+  if (!document) {
+    return status;
   }
-  const json document = json::parse(in.bytes.begin(), in.bytes.end(), nullptr, false);
-  if (document.is_discarded() || !document.is_object()) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일이 JSON 형식이 아닙니다: %1"),
-                       {path.string()});
-    return AtStateLoad::Invalid;
-  }
-  return modemStateFromJson(document, state, error) ? AtStateLoad::Loaded : AtStateLoad::Invalid;
+  return modemStateFromJson(*document, state, error) ? StateLoad::Loaded : StateLoad::Invalid;
 }
 
 bool saveModemState(const std::filesystem::path &path, const AtModemState &state, std::string &error) {
-  std::string document;
-  try {
-    document = modemStateToJson(state).dump(2) + "\n";
-  } catch (const json::exception &) {
-    document.clear(); // text that is not UTF-8: refused below
-  }
-  const auto *bytes = reinterpret_cast<const uint8_t *>(document.data());
-  if (document.empty() || writeFileAtomically(path, std::span(bytes, document.size())) != DocResult::Ok) {
-    error = text::fill(text::translate("pdx::simulator", "휴대폰 상태 파일을 저장할 수 없습니다: %1"),
-                       {path.string()});
-    return false;
-  }
-  return true;
+  return writeStateFile(path, modemStateToJson(state), error);
 }
 
 } // namespace pdx::simulator::at

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "simulator/at/at_modem_state.h"
+#include "simulator/state_file.h"
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -17,12 +18,7 @@ nlohmann::json modemStateToJson(const AtModemState &state);
 // a modem state every command of the modem can serve.
 bool modemStateFromJson(const nlohmann::json &json, AtModemState &state, std::string &error);
 
-enum class [[nodiscard]] AtStateLoad{
-    Loaded,
-    Unreadable, // not a regular file, too large, or unreadable
-    Invalid,    // not JSON, or not a sound modem state
-};
-AtStateLoad loadModemState(const std::filesystem::path &path, AtModemState &state, std::string &error);
+StateLoad loadModemState(const std::filesystem::path &path, AtModemState &state, std::string &error);
 // Written atomically; false (with `error`) on failure.
 bool saveModemState(const std::filesystem::path &path, const AtModemState &state, std::string &error);
 

@@ -26,7 +26,7 @@ TEST(AtStateTest, KeptDataSurvivesASaveAndALoadExactly) {
     std::string error;
     ASSERT_TRUE(saveModemState(dir / "modem.json", state, error)) << error;
     AtModemState loaded;
-    ASSERT_EQ(loadModemState(dir / "modem.json", loaded, error), AtStateLoad::Loaded) << error;
+    ASSERT_EQ(loadModemState(dir / "modem.json", loaded, error), StateLoad::Loaded) << error;
     EXPECT_EQ(modemStateToJson(loaded), modemStateToJson(state));
     EXPECT_EQ(loaded.sim.entries.at(250).name, state.sim.entries.at(250).name);
     EXPECT_EQ(loaded.pinRequired, state.pinLock) << "a loaded SIM starts as after a power-on";
@@ -90,16 +90,16 @@ TEST(AtStateTest, OnlyARegularFileOfJsonLoads) {
   std::string lower = pdu;
   std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
   writeWholeFile(dir / "few.json", json{{"messages", {nullptr, {{"status", 1}, {"pdu", lower}}}}}.dump());
-  const std::pair<const char *, AtStateLoad> cases[] = {
-      {"missing.json", AtStateLoad::Unreadable}, {"folder", AtStateLoad::Unreadable},
-      {"fifo", AtStateLoad::Unreadable},         {"text.json", AtStateLoad::Invalid},
-      {"array.json", AtStateLoad::Invalid},      {"few.json", AtStateLoad::Loaded},
+  const std::pair<const char *, StateLoad> cases[] = {
+      {"missing.json", StateLoad::Unreadable}, {"folder", StateLoad::Unreadable},
+      {"fifo", StateLoad::Unreadable},         {"text.json", StateLoad::Invalid},
+      {"array.json", StateLoad::Invalid},      {"few.json", StateLoad::Loaded},
   };
   for (const auto &[name, result] : cases) {
     AtModemState state;
     std::string error;
     EXPECT_EQ(loadModemState(dir / name, state, error), result) << name << ": " << error;
-    if (result == AtStateLoad::Loaded) {
+    if (result == StateLoad::Loaded) {
       ASSERT_EQ(state.messages.size(), 30u) << "padded to every place";
       EXPECT_EQ(state.messages[1]->pdu, pdu) << "kept in upper case";
     }
