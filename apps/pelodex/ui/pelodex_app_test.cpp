@@ -115,11 +115,17 @@ protected:
       settings.setText("Communication", "COM" + std::to_string(i),
                        (root_ / ("no-port-" + std::to_string(i))).string());
     }
-    // The original phone only: no search for AT before its password page.
-    settings.setText("Communication", "Protocol", "native");
     settings.sync();
+    // The original phone only: no search for AT before its password page.
+    useProtocol("native");
   }
   void TearDown() override { fs::remove_all(root_); }
+
+  static void useProtocol(const char *protocol) {
+    platform::Settings settings = platform::Settings::forProfile("Pelodex");
+    settings.setText("Communication", "Protocol", protocol);
+    settings.sync();
+  }
 
   // Pelodex on the simulated phone, answering its password page with the
   // phone's password once it asks.
@@ -388,9 +394,7 @@ private:
 TEST_F(PelodexAppTest, AnAtPhoneLogsOnWithTheSimPinAndOffersItsBookAndMessagesOnly) {
   SimulatedModem modem;
   ASSERT_FALSE(modem.device().empty());
-  platform::Settings settings = platform::Settings::forProfile("Pelodex");
-  settings.setText("Communication", "Protocol", "auto");
-  settings.sync();
+  useProtocol("auto");
   PelodexOptions options;
   options.device = modem.device();
   PelodexApp app(options);
@@ -479,9 +483,7 @@ TEST_F(PelodexAppTest, AnAtLogOnThatCannotUseThePhoneGoesOnWithoutIt) {
       {"SIM locked with its PUK", pukLocked, {}, locked},
       {"third wrong PIN", simulator::at::sampleModemState(), {"1111", "2222", "3333"}, locked},
   };
-  platform::Settings settings = platform::Settings::forProfile("Pelodex");
-  settings.setText("Communication", "Protocol", "at");
-  settings.sync();
+  useProtocol("at");
   for (const Row &row : rows) {
     SCOPED_TRACE(row.what);
     std::optional<SimulatedModem> modem;
@@ -515,9 +517,7 @@ TEST_F(PelodexAppTest, AnAtPhoneUnpluggedWhileIdleIsToldAndLoggedOnAgainWhenItRe
   auto modem = std::make_unique<SimulatedModem>();
   const fs::path byId = root_ / "modem";
   fs::create_symlink(modem->device(), byId);
-  platform::Settings settings = platform::Settings::forProfile("Pelodex");
-  settings.setText("Communication", "Protocol", "at");
-  settings.sync();
+  useProtocol("at");
   PelodexOptions options;
   options.device = byId.string();
   PelodexApp app(options);
