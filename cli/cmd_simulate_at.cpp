@@ -13,7 +13,6 @@
 #include <cctype>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <sstream>
 
 namespace pdx::cli {
@@ -109,8 +108,7 @@ int runSimulateAt(Args &args) {
   const auto pushEvery = args.number("--push-every", 10, 3600000);
   const auto hangUp = args.number("--hang-up-after", 1, 1000000);
   const bool pushValid = pushes(args, faults);
-  if (pin &&
-      (pin->size() < 4 || pin->size() > 8 || pin->find_first_not_of("0123456789") != std::string::npos)) {
+  if (pin && !simulator::at::isSimCode(*pin)) {
     args.fail(pdx::text::translate("pdx::cli", "--pin 은 숫자 네 자리에서 여덟 자리여야 합니다."));
   }
   if (!args.finish() || !refusalValid || !pushValid) {

@@ -21,6 +21,11 @@ struct Fault : std::runtime_error {
   Fault(const std::string &where, const std::string &what) : std::runtime_error(where + ": " + what) {}
 };
 
+// A value of the wrong JSON kind at `where`.
+Fault wrongKind(const std::string &where) {
+  return Fault(where, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+}
+
 // The member `key` of `object`; its absence is a fault unless `optional`.
 const json *member(const json &object, const std::string &where, const char *key, bool optional) {
   const auto it = object.find(key);
@@ -37,7 +42,7 @@ int integer(const json &object, const std::string &where, const char *key, std::
     return *fallback;
   }
   if (!value->is_number_integer()) {
-    throw Fault(where + key, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+    throw wrongKind(where + key);
   }
   // An unsigned number past `high` may not fit an int64_t.
   const bool fits = !value->is_number_unsigned() || value->get<uint64_t>() <= static_cast<uint64_t>(high);
@@ -51,7 +56,7 @@ int integer(const json &object, const std::string &where, const char *key, std::
 bool flag(const json &object, const char *key, bool fallback) {
   const json *value = member(object, "", key, true);
   if (value != nullptr && !value->is_boolean()) {
-    throw Fault(key, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+    throw wrongKind(key);
   }
   return value == nullptr ? fallback : value->get<bool>();
 }
@@ -60,7 +65,7 @@ std::string string(const json &object, const std::string &where, const char *key
                    std::optional<std::string> fallback) {
   const json *value = member(object, where, key, fallback.has_value());
   if (value != nullptr && !value->is_string()) {
-    throw Fault(where + key, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+    throw wrongKind(where + key);
   }
   return value == nullptr ? *fallback : value->get<std::string>();
 }
@@ -104,12 +109,12 @@ std::string entryFaultText(EntryFault fault, const AtPhonebook &book) {
 
 void readEntries(const json &entries, const std::string &where, AtPhonebook &book) {
   if (!entries.is_array()) {
-    throw Fault(where, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+    throw wrongKind(where);
   }
   for (size_t i = 0; i < entries.size(); ++i) {
     const std::string at = where + "[" + std::to_string(i) + "]";
     if (!entries[i].is_object()) {
-      throw Fault(at, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+      throw wrongKind(at);
     }
     const int index = integer(entries[i], at + ".", "index", std::nullopt, 1, book.size);
     AtEntry entry{string(entries[i], at + ".", "number", std::nullopt),
@@ -131,7 +136,7 @@ AtPhonebook bookFromJson(const json &object, const char *key, const AtPhonebook 
   }
   const std::string where = std::string(key) + ".";
   if (!in->is_object()) {
-    throw Fault(key, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+    throw wrongKind(key);
   }
   AtPhonebook book;
   book.size = integer(*in, where, "size", fallback.size, 1, kMaxBookSize);
@@ -173,7 +178,7 @@ std::vector<std::optional<AtMessage>> messagesFromJson(const json &object) {
       continue;
     }
     if (!message.is_object()) {
-      throw Fault(at, text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+      throw wrongKind(at);
     }
     places[i] =
         AtMessage{integer(message, at + ".", "status", std::nullopt, 0, 3), pduFromJson(message, at + ".")};
@@ -194,7 +199,7 @@ json bookToJson(const AtPhonebook &book) {
 
 AtModemState stateFromJson(const json &in) {
   if (!in.is_object()) {
-    throw Fault("/", text::translate("pdx::simulator", "값의 종류가 맞지 않습니다"));
+    throw wrongKind("/");
   }
   AtModemState next;
   next.pin = simCode(in, "pin", next.pin);
